@@ -1,0 +1,1 @@
+// STUB: generates a sheet at pool scale for the benchmarks.

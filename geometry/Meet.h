@@ -1,0 +1,12 @@
+// Joins, intersections and projections: the meeting point of two lines, the
+// abscissae where a line meets a circle, the nearest point of a circle, and an
+// approximate meeting point of two circles.
+#pragma once
+
+#include "model/Elements.h"
+
+GPoint Meet(const GLine* l, const GLine* m);
+void Meet_CL(CComplex a, CComplex b, CComplex c, CComplex cx, CComplex cy, CComplex r2,
+             CComplex* x1, CComplex* x2);
+void Proj2Circle(const GCircle* c, double* x, double* y);
+void Meet(const GCircle* c1, const GCircle* c2, double* x, double* y);

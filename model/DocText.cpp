@@ -1,0 +1,4 @@
+// STUB: to be implemented.
+#include "model/Document.h"
+
+void GDocument::WriteConst(GConst*) {}

@@ -1,0 +1,12 @@
+// Construction and destruction of the document: an empty document with one
+// empty sheet and fresh name counters.
+#include "model/Document.h"
+
+GDocument::GDocument(GUser* user) : m_User(user) {
+  for (int i = 0; i < kPoolSize; ++i) m_ConstPool[i].owner = this;
+  ClearConst();
+}
+
+GDocument::~GDocument() {
+  for (int i = 0; i < m_SheetCount; ++i) DeleteAllImages(m_Sheets[i].images.head);
+}

@@ -1,0 +1,222 @@
+// GDocument: the whole document of the program (pools, sheets, the current
+// sheet's lists, hilight lists, redo stack, naming state and the view numbers
+// the core needs). The canvas owns one; every operation keeps its usual name.
+// Members are implemented across model/Doc*.cpp by subsystem.
+#pragma once
+
+#include <string>
+#include <wx/string.h>
+
+#include "model/GConst.h"
+#include "model/Sheet.h"
+#include "model/User.h"
+
+constexpr int kPoolSize = 1000;
+constexpr int kCurvePoolSize = 50;
+constexpr int kSheetPoolSize = 1000;
+constexpr int kRedoStackSize = 255;
+constexpr int kHilightSlots = 10;  // at most 9 are used
+
+template <class T>
+struct GHilightList {
+  T* item[kHilightSlots] = {};
+  int count = 0;
+  // Adds e when not present and fewer than 9 are held.
+  void Add(T* e) {
+    for (int i = 0; i < count; ++i)
+      if (item[i] == e) return;
+    if (count <= 8) item[count++] = e;
+  }
+  // Removes e; the later entries move down.
+  void Remove(T* e) {
+    for (int i = 0; i < count; ++i) {
+      if (item[i] == e) {
+        for (int j = i; j + 1 < count; ++j) item[j] = item[j + 1];
+        item[--count] = nullptr;
+        return;
+      }
+    }
+  }
+  void Clear() {
+    for (int i = 0; i < kHilightSlots; ++i) item[i] = nullptr;
+    count = 0;
+  }
+};
+
+class GDocument {
+ public:
+  explicit GDocument(GUser* user);
+  ~GDocument();
+  GDocument(const GDocument&) = delete;
+  GDocument& operator=(const GDocument&) = delete;
+
+  GUser* m_User;
+
+  // ---- pools (fixed; a slot is free while its in-use byte is 0) ----
+  GPoint m_PointPool[kPoolSize];
+  GLine m_LinePool[kPoolSize];
+  GCircle m_CirclePool[kPoolSize];
+  GConst m_ConstPool[kPoolSize];
+  GText m_TextPool[kPoolSize];
+  GParaCurve m_CurvePool[kCurvePoolSize];
+  GAngle m_AnglePool[kPoolSize];
+  GBracket m_BracketPool[kPoolSize];
+  GIncident m_IncidentPool[kPoolSize];
+  GSheet m_Sheets[kSheetPoolSize];
+  int m_SheetCount = 1;
+  int m_CurrentSheet = 0;
+
+  // The current sheet: its record holds the working list heads and tails.
+  GSheet& Sheet() { return m_Sheets[m_CurrentSheet]; }
+  GConst* FirstConst() { return Sheet().consts.head; }
+
+  // ---- creation defaults taken from the canvas ----
+  int m_NameFontSize = 18;  // label size of new points
+  int m_PointMode = 3100;   // point mode; new points take style m_PointMode - 3100
+  int m_LineMode = 4100;    // line mode; new lines and circles take m_LineMode - 4100
+  int m_AngleMode = 5500;   // angle mode; new marks take m_AngleMode - 5500
+  int m_TextRed = 0, m_TextGreen = 0, m_TextBlue = 0;           // colour of new texts
+  int m_AngleRed = 0, m_AngleGreen = 0, m_AngleBlue = 0;        // colour of new angle marks
+  int m_BracketRed = 0, m_BracketGreen = 0, m_BracketBlue = 0;  // colour of new brackets
+
+  // ---- view numbers copied into every new step ----
+  double m_Scale = 0.01;  // world units per pixel
+  double m_XMin = -4.75, m_XMax = 4.75, m_YMax = 2.75, m_YMin = -2.75;
+  double m_PickDistance = 0.1;
+  double m_PickDistance2 = 0.01;
+
+  // ---- interaction state the core needs ----
+  GPoint* m_MovingPoint = nullptr;   // the point being dragged
+  GConst* m_CurrentConst = nullptr;  // the last step made
+  GHilightList<GPoint> m_HiPoints;
+  GHilightList<GLine> m_HiLines;
+  GHilightList<GCircle> m_HiCircles;
+  GHilightList<GParaCurve> m_HiCurves;
+  GHilightList<GAngle> m_HiAngles;
+  GHilightList<GImage> m_HiImages;
+  GHilightList<GBracket> m_HiBrackets;
+
+  // ---- redo stack ----
+  GConst* m_RedoStack[kRedoStackSize] = {};
+  int m_RedoCount = 0;
+
+  // ---- naming state: each counter holds the next name of its kind ----
+  wxString m_PointName, m_LineName, m_CircleName, m_CurveName, m_TextName, m_AngleName, m_ImageName,
+      m_BracketName;
+
+  // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
+  GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
+  GPoint* NewPoint(CComplex x, CComplex y);
+  GLine* NewLine(CComplex a, CComplex b, CComplex c);
+  GLine* NewLine(double x1, double y1, double x2, double y2);
+  GCircle* NewCircle(double cx, double cy, double r2);
+  GText* NewText(const std::string& content);
+  GParaCurve* NewCurve();
+  GAngle* NewAngle(double value);
+  GAngle* NewAngle(CComplex value);
+  GBracket* NewBracket(GPoint* p, GPoint* q);
+  GImage* NewImage();
+  void AssignPoint(GPoint*);
+  void AssignLine(GLine*);
+  void AssignCircle(GCircle*);
+  void AssignText(GText*);
+  void AssignCurve(GParaCurve*);
+  void AssignAngle(GAngle*);
+  void AssignBracket(GBracket*);
+  void AssignImage(GImage*);
+  void DeleteAllPoints(GPoint* from);
+  void DeleteAllLines(GLine* from);
+  void DeleteAllCircles(GCircle* from);
+  void DeleteAllTexts(GText* from);
+  void DeleteAllCurves(GParaCurve* from);
+  void DeleteAllAngles(GAngle* from);
+  void DeleteAllBrackets(GBracket* from);
+  void DeleteAllImages(GImage* from);
+  GPoint* makePClone(GPoint*);
+  GLine* makeLClone(GLine*);
+  GCircle* makeCClone(GCircle*);
+  void copyToPClone(GPoint* dst, GPoint* src);
+  void copyToLClone(GLine* dst, GLine* src);
+  void copyToCClone(GCircle* dst, GCircle* src);
+  void deletePClone(GPoint*);
+  void deleteLClone(GLine*);
+  void deleteCClone(GCircle*);
+  void AssignIncident(GLine*, GPoint*, double t);
+  void AssignIncident(GCircle*, GPoint*, double t);
+  void DeleteIcs(GLine*);
+  void DeleteIcs(GCircle*);
+  void DeletePtFromIcs(GPoint*);
+
+  // ==== construction steps (DocConst.cpp) ====
+  GConst* NewConst(int type);
+  static const char* ConstName(int type) { return ::ConstName(type); }
+  void EvaluateConst(GConst* from);
+  int DeletePtFromCn(GConst** list, GPoint*);
+  int DeleteLnFromCn(GConst** list, GLine*);
+  int DeleteCiFromCn(GConst** list, GCircle*);
+  void DeleteAllConstFromSheet(GConst* first);
+  void ClearConst();
+  void PushConst(GConst*);
+  GConst* PopConst();
+
+  // ==== single deletions (DocDelete.cpp) ====
+  void DeleteConst(GConst*);
+  void DeletePoint(GPoint*);
+  void DeleteLine(GLine*);
+  void DeleteCircle(GCircle*);
+  void DeleteCurve(GParaCurve*);
+  void DeleteText(GText*);
+  void DeleteAngle(GAngle*);
+  void DeleteImage(GImage*);
+  void DeleteBracket(GBracket*);
+  // Deletes the element a step produced, by the step's output kind.
+  void DeleteOutputOf(GConst*);
+
+  // ==== intersections with circles (DocMeet.cpp) ====
+  int FindAnotherMeet(GCircle*, GLine*, GPoint** out);
+  int FindAnotherMeet(GCircle*, GCircle*, GPoint** out);
+  GPoint* FindPtFromPts(GPoint* from, GPoint* q);
+
+  // ==== incidence, tangency and coincidence (DocIncidence.cpp) ====
+  bool incident_LP_local(GLine*, GPoint*);
+  bool incident_CP_local(GCircle*, GPoint*);
+  bool tangent_CL_local(GCircle*, GLine*);
+  bool tangent_CC_local(GCircle*, GCircle*);
+  bool point_coincide_local(GPoint*, GPoint*);
+  bool line_coincide_local(GLine*, GLine*);
+  bool circle_coincide_local(GCircle*, GCircle*);
+  bool incident_LP_global(GConst* from, GLine*, GPoint*);
+  bool incident_CP_global(GConst* from, GCircle*, GPoint*);
+  bool tangent_CL_global(GConst* from, GCircle*, GLine*);
+  bool tangent_CC_global(GConst* from, GCircle*, GCircle*);
+  bool point_coincide_global(GConst* from, GPoint*, GPoint*);
+  bool line_coincide_global(GConst* from, GLine*, GLine*);
+  bool circle_coincide_global(GConst* from, GCircle*, GCircle*);
+  void CheckIncidency(GLine*, bool announce);
+  void CheckIncidency(GCircle*, bool announce);
+  void CheckIncidency(GPoint*, bool announce);
+  int CheckCoincidency(GPoint*);
+  int CheckCoincidency(GLine*);
+  int CheckCoincidency(GCircle*);
+
+  // ==== incident-point parameters (DocIcPara.cpp) ====
+  void ResetLineIcPara(GLine*);
+  void ResetCircleIcPara(GCircle*);
+  void ResetIcs(GConst* first, GLine* lines);
+  void ResetIcs(GConst* first, GCircle* circles);
+
+  // ==== naming (DocNaming.cpp) ====
+  bool next_name_sub(wxString& name);
+  bool next_name(wxString& counter);
+  void SetPointName(GPoint*);
+  void SetCircleName(GCircle*);
+  void SetBracketName(GBracket*);
+  void ResetAllName();
+
+  // ==== texts and the log (DocText.cpp) ====
+  void WriteConst(GConst*);
+  void WriteLogFile(const std::string& text) { m_User->WriteLog(text); }
+};
+
+// Finds the records with the smallest and largest real parameter.
+void FindLineends(GIncident* list, GIncident** low, GIncident** high);

@@ -1,0 +1,211 @@
+// Element records of a sheet: points, lines, circles, curves, texts, angle
+// marks, brackets, images and the incident-point records. Plain records with
+// public fields; they live in the fixed pools of GDocument.
+#pragma once
+
+#include <string>
+#include <wx/string.h>
+
+#include "geometry/CComplex.h"
+#include "model/GList.h"
+
+class GCalculation;
+struct GIncident;
+
+// Motion matrix of the point being dragged; read by the circle intersections
+// to predict where an intersection point moves next, and by the loci.
+extern double moved_point_a11, moved_point_a12, moved_point_a21, moved_point_a22;
+
+class GObject {
+ public:
+  wxString name;
+  int nameFontSize = 18;
+  short hilightCounter = 0;
+  unsigned char hilighted = 0;
+  int fadeLevel = 0;  // 0 normal, 1..3 fainter, 4+ not drawn
+  unsigned char hidden = 0;
+  int offsetDx = 0, offsetDy = 0, offsetStep = 0;
+  double widthFactor = 1.0;
+  double emphasisSpeed = 0.2;
+  int offRight = 0, offLeft = 0, offTop = 0, offBottom = 0;
+
+  virtual ~GObject() = default;
+  void SetOffset(int level, int dx, int dy, int step) {
+    fadeLevel = level;
+    offsetDx = dx;
+    offsetDy = dy;
+    offsetStep = step;
+  }
+  // Back to the state of a freshly created element (name, flags, effects).
+  void ResetObject(int fontSize) {
+    name = wxString();
+    nameFontSize = fontSize;
+    hilightCounter = 0;
+    hilighted = 0;
+    fadeLevel = 0;
+    hidden = 0;
+    offsetDx = offsetDy = offsetStep = 0;
+    widthFactor = 1.0;
+    emphasisSpeed = 0.2;
+    offRight = offLeft = offTop = offBottom = 0;
+  }
+};
+
+class GPoint : public GObject {
+ public:
+  CComplex x, y, z;
+  unsigned char inUse = 0;
+  GPoint* next = nullptr;
+  int pointStyle = 0;
+  int frameCount = 0;
+  double nameAngle = 0.0;
+  // Motion record: matrix of the last drag step, previous position and
+  // previous displacement; and its saved copy.
+  double a11 = 0, a12 = 0, a21 = 0, a22 = 0, prevX = 0, prevY = 0, dX = 0, dY = 0;
+  double saved[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+
+  GPoint() : x(0, 0), y(0, 0), z(1, 0) {}
+  GPoint(CComplex xx, CComplex yy) : x(xx), y(yy), z(1, 0) {}
+  GPoint(CComplex xx, CComplex yy, CComplex zz) : x(xx), y(yy), z(zz) {}
+  GPoint(double xx, double yy, int, int, int, int) : x(xx, 0), y(yy, 0), z(1, 0) {}
+
+  CComplex xz() const { return x / z; }
+  CComplex yz() const { return y / z; }
+  void GetAij();
+  void PushPointData();
+  void PopPointData();
+  int NumbOfPt() const;
+  void ClearHilight();
+};
+// Projective equality of two points (tolerance CCPXepsilon).
+bool operator==(const GPoint& p, const GPoint& q);
+
+class GLine : public GObject {
+ public:
+  CComplex a, b, c;
+  unsigned char inUse = 0;
+  unsigned char toolMark = 0;
+  GLine* next = nullptr;
+  GList<GIncident> ics;  // points known to lie on the line
+  int icCount = 0;
+  double ex1 = 0, ey1 = 0, ex2 = 0, ey2 = 0;  // drawn end coordinates
+  int lineStyle = 0;
+
+  GLine() : a(0, 0), b(0, 0), c(1, 0) {}
+  GLine(CComplex aa, CComplex bb, CComplex cc) : a(aa), b(bb), c(cc) {}
+  GLine(double x1, double y1, double x2, double y2, int, int, int, int) { SetLine(x1, y1, x2, y2); }
+
+  CComplex xy() const { return a / b; }
+  CComplex xz() const { return a / c; }
+  CComplex yz() const { return b / c; }
+  bool realp(double* p, double* q, double* r) const;
+  void SetLine(double x1, double y1, double x2, double y2);
+  int NumOfLn() const;
+  void ClearHilight();
+};
+
+class GCircle : public GObject {
+ public:
+  CComplex cx, cy, r2;  // centre and squared radius
+  unsigned char inUse = 0;
+  GCircle* next = nullptr;
+  GList<GIncident> ics;
+  int icCount = 0;
+  int lineStyle = 0;
+
+  GCircle() : cx(0, 0), cy(0, 0), r2(1, 0) {}
+  GCircle(CComplex x, CComplex y, CComplex r) : cx(x), cy(y), r2(r) {}
+  GCircle(double x, double y, double r) : cx(x, 0), cy(y, 0), r2(r, 0) {}
+
+  bool realp(double* p, double* q, double* r) const;
+  void SetCircle(double x, double y, double r) {
+    cx = CComplex(x, 0);
+    cy = CComplex(y, 0);
+    r2 = CComplex(r, 0);
+  }
+  int NumOfCc() const;
+  void ClearHilight();
+};
+
+constexpr int kCurveSamples = 500;
+
+class GParaCurve : public GObject {
+ public:
+  std::string expr1;  // y(x) of a graph, y(t) of a parametric curve
+  GCalculation* calc1 = nullptr;
+  std::string expr2;  // x(t) of a parametric curve
+  GCalculation* calc2 = nullptr;
+  unsigned char inUse = 0;
+  double X[kCurveSamples];
+  double Y[kCurveSamples];
+  unsigned char flag[kCurveSamples];
+  int count = 0;
+  GParaCurve* next = nullptr;
+  int lineStyle = 0;
+  double xmin = 0, xmax = 0;
+};
+
+class GText : public GObject {
+ public:
+  std::string text;     // UTF-8; commas stored as backslash-comma
+  double x = 0, y = 0;  // canvas pixels
+  double fontSize = 18;
+  int red = 0, green = 0, blue = 0;
+  unsigned char inUse = 0;
+  unsigned char centered = 0;
+  GText* next = nullptr;
+};
+
+class GAngle : public GObject {
+ public:
+  CComplex value;     // radians, signed
+  CComplex vx, vy;    // vertex (affine)
+  CComplex d1x, d1y;  // first direction (unit)
+  CComplex d2x, d2y;  // second direction (unit)
+  int style = 0;
+  int radius = 40;  // arc radius in pixels
+  unsigned char inUse = 0;
+  int red = 0, green = 0, blue = 0;
+  GAngle* next = nullptr;
+};
+
+class GBracket : public GObject {
+ public:
+  CComplex spare;
+  CComplex x1, y1, z1;  // first end point (homogeneous)
+  CComplex x2, y2, z2;  // second end point
+  int intField = 0;
+  double bulge = 0.3;
+  std::string label;  // caption, UTF-8
+  unsigned char inUse = 0;
+  int red = 0, green = 0, blue = 0;
+  GBracket* next = nullptr;
+};
+
+// The GUI layer's picture (bitmap and image) behind an image element; the core
+// only owns and frees it.
+class GPicture {
+ public:
+  virtual ~GPicture() = default;
+};
+
+class GImage : public GObject {
+ public:
+  wxString fileName;
+  GPicture* picture = nullptr;              // owned
+  int x = 0, y = 0, width = 0, height = 0;  // pixels
+  unsigned char inUse = 1;
+  unsigned char byte0 = 0;
+  unsigned char byte1 = 1;
+  GImage* next = nullptr;
+  ~GImage() override { delete picture; }
+};
+
+// A point known to lie on a line or circle, with its parameter: position
+// along the line, or clockwise angle on the circle.
+struct GIncident {
+  GPoint* point = nullptr;
+  GIncident* next = nullptr;
+  CComplex param;
+  unsigned char inUse = 0;
+};

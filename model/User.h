@@ -1,0 +1,36 @@
+// The one way the core reaches the person at the screen: messages, questions,
+// file choices and the log. The GUI implements it with wx dialogs; tests and
+// command-line tools implement it with a recorder.
+#pragma once
+
+#include <string>
+#include <wx/string.h>
+
+class GUser {
+ public:
+  enum Icon { kInformation, kWarning, kError };
+  enum Answer { kYes, kNo, kCancel };
+
+  virtual ~GUser() = default;
+  // A modal message with an OK button.
+  virtual void ShowMessage(const wxString& text, const wxString& caption,
+                           Icon icon = kInformation) = 0;
+  // A question with Yes and No (and Cancel when withCancel).
+  virtual Answer Ask(const wxString& text, const wxString& caption, bool withCancel = false) = 0;
+  // A file chooser; returns "" when the person cancels.
+  virtual wxString ChooseFile(const wxString& message, const wxString& defaultFile,
+                              const wxString& wildcard, bool forSaving) = 0;
+  // One line (with its own line break) for the day's log file.
+  virtual void WriteLog(const std::string& text) = 0;
+};
+
+// A person who reads nothing, answers No and cancels every file choice.
+class GSilentUser : public GUser {
+ public:
+  void ShowMessage(const wxString&, const wxString&, Icon) override {}
+  Answer Ask(const wxString&, const wxString&, bool) override { return kNo; }
+  wxString ChooseFile(const wxString&, const wxString&, const wxString&, bool) override {
+    return wxString();
+  }
+  void WriteLog(const std::string&) override {}
+};
