@@ -1,0 +1,45 @@
+// Drawing of single elements into a wxDC. Each routine gets the element, the
+// paint record (view, appearance, document) and the context; none of them
+// knows anything of the window or the mouse.
+#pragma once
+
+#include <string>
+#include <wx/dc.h>
+
+#include "model/Document.h"
+#include "render/Theme.h"
+#include "render/View.h"
+
+struct GPaint {
+  GView view;
+  const GAppearance* look = nullptr;
+  GDocument* doc = nullptr;  // names for evaluated texts; incident records
+  bool quickCurves = false;  // curves as bare samples (while a drag runs)
+  int compassMode = 0;       // set while the Compass tool is active
+};
+
+// Points, lines, circles, curves.
+void DrawOnePoint(GPoint* p, const GPaint& g, wxDC& dc);
+bool GetGeomXY(GLine* l, const GPaint& g, double* x1, double* y1, double* x2, double* y2);
+void DrawOneLine(GLine* l, const GPaint& g, wxDC& dc);
+void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc);
+void DrawOneCurve(GParaCurve* c, const GPaint& g, wxDC& dc);
+// Texts, images, angle marks, brackets, axes.
+void GetMultiTextSize(const std::string& s, wxDC& dc, int* width, int* height);
+void DrawMultiText(GText* t, const std::string& s, const GPaint& g, wxDC& dc, int x, int y);
+void DrawOneText(GText* t, const GPaint& g, wxDC& dc);
+void DrawOneImage(GImage* im, const GPaint& g, wxDC& dc);
+void DrawOneAngle(GAngle* a, const GPaint& g, wxDC& dc);
+void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc);
+void DrawAxis(const GPaint& g, wxDC& dc);
+// A circle of pixel centre and radius in the compass pen.
+void DrawCompass(const GPaint& g, wxDC& dc, wxPoint centre, int radius);
+
+// The pen of a stroke layer: 2 pixels, wider while emphasised.
+int StrokeWidth(double widthFactor);
+
+// Picture behind an image element.
+class GWxPicture : public GPicture {
+ public:
+  wxBitmap bitmap;
+};

@@ -1,0 +1,104 @@
+// Appearance records filled by the themes: point styles (bitmap strips or
+// concentric discs), line styles (a pattern repeated along the course), the
+// background tile with its colour, and the whole appearance state of a canvas.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/colour.h>
+#include <wx/gdicmn.h>
+
+constexpr int kStyleCount = 36;       // built-in point and line styles
+constexpr int kBackgroundCount = 12;  // names offered for the background
+constexpr int kSlots = 5;             // style slots of a theme
+constexpr int kMaxLayerVertices = 20;
+constexpr int kMaxLayers = 6;
+
+enum ThemeId {
+  THM_STANDARD = 6000,
+  THM_CAT = 6001,
+  THM_STAR = 6002,
+  THM_RAILROAD = 6003,
+  THM_QUIL = 6004,
+  THM_TOVIK = 6005,
+  THM_PASTEL = 6006,
+  THM_SKELETON = 6007,
+};
+
+// Names shown in the Customize dialog.
+extern const char* const kStyleNames[kStyleCount];
+extern const char* const kBackgroundNames[kBackgroundCount];
+
+struct GRgb {
+  int r = 0, g = 0, b = 0;
+  // This colour moved f quarters of the way toward the background colour bg.
+  GRgb Faded(int f, const GRgb& bg) const {
+    return {r + f * (bg.r - r) / 4, g + f * (bg.g - g) / 4, b + f * (bg.b - b) / 4};
+  }
+  wxColour Colour() const { return wxColour(r, g, b); }
+};
+
+// One point style: either a pair of bitmap strips (frames side by side, the
+// frame size being the strip height) or three concentric discs.
+class PtBmp {
+ public:
+  int style = -1;
+  bool bitmapMode = false;
+  wxBitmap normal, hilight;  // strips, with masks
+  GRgb c1, c2, c3;           // disc colours: hilight ring, body, highlight
+  int r1 = 0, r2 = 0, r3 = 0;
+  int NormalSize() const { return normal.IsOk() ? normal.GetHeight() : 0; }
+  int HilightSize() const { return hilight.IsOk() ? hilight.GetHeight() : 0; }
+  int NormalFrames() const { return NormalSize() ? normal.GetWidth() / NormalSize() : 0; }
+  int HilightFrames() const { return HilightSize() ? hilight.GetWidth() / HilightSize() : 0; }
+  void LoadData(int style);
+};
+
+// One layer of a line pattern: two vertices make a plain stroke along the
+// course, more make a polygon repeated every period (u along, v across).
+struct GLnLayer {
+  int n = 0;
+  wxPoint v[kMaxLayerVertices];
+  GRgb colour;
+};
+
+class GLnRgn {
+ public:
+  int style = -1;
+  double period = 20;  // a: pattern period in pixels
+  double margin = 0;   // m: how far the pattern runs past the window border
+  int layers = 0;      // layer 0 is drawn only for hilighted elements
+  GLnLayer layer[kMaxLayers];
+  void SetLnRgn(int style);
+};
+
+class BGBmp {
+ public:
+  int number = -1;
+  wxBitmap tile;
+  int width = 256, height = 192;
+  GRgb colour;
+  void LoadData(int n);
+};
+
+// Everything a theme decides.
+struct GAppearance {
+  int theme = THM_STANDARD;
+  int pointStyle[kSlots] = {0, 1, 2, 3, 4};
+  PtBmp point[kSlots];
+  int lineStyle[kSlots] = {0, 1, 2, 3, 4};
+  GLnRgn line[kSlots];
+  int background = 0;
+  BGBmp bg;
+  GRgb text, pointName, hilightFrame, axis, tick;
+
+  const PtBmp& PointSlot(int i) const { return point[(unsigned)i < kSlots ? i : 0]; }
+  const GLnRgn& LineSlot(int i) const { return line[(unsigned)i < kSlots ? i : 0]; }
+};
+
+// The theme's fixed choices; false for numbers that are no theme (6003).
+struct GThemeData {
+  int styles[kSlots];
+  int background;
+  GRgb text, hilightFrame, axis;
+};
+bool ThemeData(int theme, GThemeData* out);
