@@ -1,9 +1,116 @@
-// STUB: to be implemented.
+// Automatic names of new elements: one counter per element kind holds the
+// name the next element will get, and never a name already used by an output
+// of the current sheet's construction list.
 #include "model/Document.h"
+#include "model/Lookup.h"
 
-bool GDocument::next_name_sub(wxString& /*unused*/) { return false; }
-bool GDocument::next_name(wxString& /*unused*/) { return false; }
-void GDocument::SetPointName(GPoint* /*unused*/) {}
-void GDocument::SetCircleName(GCircle* /*unused*/) {}
-void GDocument::SetBracketName(GBracket* /*unused*/) {}
-void GDocument::ResetAllName() {}
+namespace {
+
+bool IsUpperBelowZ(wxUniChar c) { return c >= 'A' && c <= 'Y'; }
+bool IsLowerBelowZ(wxUniChar c) { return c >= 'a' && c <= 'y'; }
+bool IsDigitBelow9(wxUniChar c) { return c >= '0' && c <= '8'; }
+wxUniChar Succ(wxUniChar c) { return wxUniChar(c.GetValue() + 1); }
+
+}  // namespace
+
+// The successor rule: the last character counts up; past 9, Z or z it wraps
+// and the character before it is stepped by one code, with no further carry
+// (AZ -> BA, C9 -> D0). Returns true when the name has no successor.
+bool GDocument::next_name_sub(wxString& name) {
+  // The three seeds sit just before the first name of their sequence.
+  if (name == "ZZZ") {
+    name = "A";
+    return false;
+  }
+  if (name == "zzz") {
+    name = "a";
+    return false;
+  }
+  if (name == "SZZ") {
+    name = "TA";
+    return false;
+  }
+  const size_t n = name.length();
+  if (n == 0) return true;
+  const wxUniChar c = name[n - 1];
+  if (n == 1) {
+    if (IsUpperBelowZ(c) || IsLowerBelowZ(c))
+      name[0] = Succ(c);
+    else if (c == 'Z')
+      name = "AA";
+    else if (c == 'z')
+      name = "aa";
+    return false;  // any other single character stays as it is
+  }
+  if (IsDigitBelow9(c) || IsUpperBelowZ(c) || IsLowerBelowZ(c)) {
+    name[n - 1] = Succ(c);
+    return false;
+  }
+  wxUniChar wrapped;
+  if (c == '9')
+    wrapped = '0';
+  else if (c == 'Z')
+    wrapped = 'A';
+  else if (c == 'z')
+    wrapped = 'a';
+  else
+    return true;
+  name[n - 2] = Succ(name[n - 2]);
+  name[n - 1] = wrapped;
+  return false;
+}
+
+// Steps the counter until its name is free on the current sheet. Returns true
+// (failure) when the rule has no further name. A name that the rule leaves
+// unchanged (a single character outside the letters) and that is taken also
+// fails, so the search cannot run forever.
+bool GDocument::next_name(wxString& counter) {
+  for (;;) {
+    const wxString before = counter;
+    if (next_name_sub(counter)) return true;
+    GConst* found = nullptr;
+    if (!FindNameFromCns(FirstConst(), counter, &found)) return false;
+    if (counter == before) return true;
+  }
+}
+
+void GDocument::SetPointName(GPoint* p) {
+  if (!p) return;
+  p->name = m_PointName;
+  next_name(m_PointName);
+  p->nameFontSize = m_NameFontSize;
+  p->nameAngle = 0.0;
+}
+
+void GDocument::SetCircleName(GCircle* c) {
+  if (!c) return;
+  c->name = m_CircleName;
+  next_name(m_CircleName);
+}
+
+void GDocument::SetBracketName(GBracket* b) {
+  if (!b) return;
+  b->name = m_BracketName;
+  next_name(m_BracketName);
+}
+
+// Each seed is the name just before the first one of its sequence, so one
+// step gives A, a, C1, x1, TA, ag1, im1 and br1 (or the first free name).
+void GDocument::ResetAllName() {
+  m_PointName = "ZZZ";
+  m_LineName = "zzz";
+  m_CircleName = "C0";
+  m_CurveName = "x0";
+  m_TextName = "SZZ";
+  m_AngleName = "ag0";
+  m_ImageName = "im0";
+  m_BracketName = "br0";
+  next_name(m_PointName);
+  next_name(m_LineName);
+  next_name(m_CircleName);
+  next_name(m_CurveName);
+  next_name(m_TextName);
+  next_name(m_AngleName);
+  next_name(m_ImageName);
+  next_name(m_BracketName);
+}
