@@ -109,6 +109,7 @@ class GCircle : public GObject {
   CComplex cx, cy, r2;  // centre and squared radius
   unsigned char inUse = 0;
   GCircle* next = nullptr;
+  unsigned char toolMark = 0;  // clipped: drawn as the arc its incident points span
   GList<GIncident> ics;
   int icCount = 0;
   int lineStyle = 0;
