@@ -34,7 +34,9 @@ class CComplex {
   CComplex operator/(const CComplex& b) const {
     if (b.re == 0.0 && b.im == 0.0) return CComplex();
     const double d = b.re * b.re + b.im * b.im;
-    return CComplex((re * b.re + im * b.im) / d, (im * b.re - re * b.im) / d);
+    if (d >= kMinSafeNorm && d <= kMaxSafeNorm)
+      return CComplex((re * b.re + im * b.im) / d, (im * b.re - re * b.im) / d);
+    return DivideScaled(b);
   }
   CComplex operator+=(const CComplex& b) { return *this = *this + b; }
   CComplex operator-=(const CComplex& b) { return *this = *this - b; }
@@ -57,6 +59,13 @@ class CComplex {
   bool operator!=(const CComplex& b) const { return !(*this == b); }
   bool zerop() const { return std::fabs(re) < CCPXepsilon && std::fabs(im) < CCPXepsilon; }
   bool realp() const { return std::fabs(im) < CCPXepsilon; }
+
+ private:
+  // Outside this range re(b)^2 + im(b)^2 underflows or overflows, so a divisor
+  // like 1e-300 would give infinity instead of an ordinary quotient.
+  static constexpr double kMinSafeNorm = 1e-290;
+  static constexpr double kMaxSafeNorm = 1e290;
+  CComplex DivideScaled(const CComplex& b) const;
 };
 
 inline CComplex operator*(double s, const CComplex& z) { return z * s; }
