@@ -1,12 +1,192 @@
-// STUB: to be implemented.
+// Construction steps of the document: making a step, evaluating the list,
+// unlinking steps, clearing the whole document and the redo stack.
 #include "model/Document.h"
 
-GConst* GDocument::NewConst(int /*unused*/) { return nullptr; }
-void GDocument::EvaluateConst(GConst* /*unused*/) {}
-int GDocument::DeletePtFromCn(GConst** /*unused*/, GPoint* /*unused*/) { return 0; }
-int GDocument::DeleteLnFromCn(GConst** /*unused*/, GLine* /*unused*/) { return 0; }
-int GDocument::DeleteCiFromCn(GConst** /*unused*/, GCircle* /*unused*/) { return 0; }
-void GDocument::DeleteAllConstFromSheet(GConst* /*unused*/) {}
-void GDocument::ClearConst() {}
-void GDocument::PushConst(GConst* /*unused*/) {}
-GConst* GDocument::PopConst() { return nullptr; }
+GConst* GDocument::NewConst(int type) {
+  // A new step ends every chance to redo: the undone steps are gone for good,
+  // and so are the (hidden) elements they produced.
+  while (m_RedoCount > 0) {
+    GConst* c = m_RedoStack[--m_RedoCount];
+    m_RedoStack[m_RedoCount] = nullptr;
+    if (c) DeleteOutputOf(c);
+  }
+
+  GConst* c = nullptr;
+  for (GConst& slot : m_ConstPool) {
+    if (!slot.inUse) {
+      c = &slot;
+      break;
+    }
+  }
+  if (!c) return nullptr;
+
+  // Every field goes back to its fresh value, so a reused slot carries no
+  // outputs, parameters or effect settings of its former step.
+  *c = GConst();
+  c->owner = this;
+  c->type = static_cast<short>(type);
+  c->inUse = 1;
+  c->viewScale = m_Scale;
+  c->viewLeft = m_XMin;
+  c->viewRight = m_XMax;
+  c->viewTop = m_YMax;
+  c->viewBottom = m_YMin;
+
+  Sheet().consts.Append(c);
+  c->firstConst = Sheet().consts.head;
+  m_CurrentConst = c;
+  WriteLogFile(std::string("NewConst: ") + ConstName(type) + "\n");
+  return c;
+}
+
+// Runs every step from `from` on, in creation order. A failing step does not
+// stop the chain. After the dragged point's own step, its motion matrix is
+// published for the circle intersections that follow.
+void GDocument::EvaluateConst(GConst* from) {
+  GPoint* const moving = m_MovingPoint;
+  for (GConst* c = from; c; c = c->next) {
+    c->Evaluate();
+    if (moving && c->POutput == moving) {
+      moved_point_a11 = moving->a11;
+      moved_point_a12 = moving->a12;
+      moved_point_a21 = moving->a21;
+      moved_point_a22 = moving->a22;
+    }
+  }
+}
+
+namespace {
+
+// Unlinks the first step of `*list` matching `match`; repairs the sheet's
+// tail when that step was the last. Returns the step or none.
+template <class Match>
+GConst* UnlinkStep(GConst** list, GList<GConst>& consts, Match match) {
+  if (!list) return nullptr;
+  for (GConst** link = list; *link; link = &(*link)->next) {
+    GConst* c = *link;
+    if (!match(c)) continue;
+    *link = c->next;
+    if (consts.tail == &c->next) consts.tail = link;
+    c->next = nullptr;
+    c->inUse = 0;
+    return c;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+int GDocument::DeletePtFromCn(GConst** list, GPoint* p) {
+  if (!p) return 0;
+  GConst* c = UnlinkStep(list, Sheet().consts, [p](GConst* s) { return s->POutput == p; });
+  if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
+  return c ? 1 : 0;
+}
+
+int GDocument::DeleteLnFromCn(GConst** list, GLine* l) {
+  if (!l) return 0;
+  GConst* c = UnlinkStep(list, Sheet().consts, [l](GConst* s) { return s->LOutput == l; });
+  if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
+  return c ? 1 : 0;
+}
+
+int GDocument::DeleteCiFromCn(GConst** list, GCircle* ci) {
+  if (!ci) return 0;
+  GConst* c = UnlinkStep(list, Sheet().consts, [ci](GConst* s) { return s->COutput == ci; });
+  if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
+  return c ? 1 : 0;
+}
+
+// Frees the steps from `first` to the end of the list, the last one first,
+// together with the elements they produced. When `first` belongs to the
+// current sheet, its list is closed before `first`, so no link is left
+// pointing at a freed step.
+void GDocument::DeleteAllConstFromSheet(GConst* first) {
+  if (!first) return;
+  GConst* steps[kPoolSize];
+  int n = 0;
+  for (GConst* c = first; c && n < kPoolSize; c = c->next) steps[n++] = c;
+
+  GList<GConst>& consts = Sheet().consts;
+  for (GConst** link = &consts.head; *link; link = &(*link)->next) {
+    if (*link == first) {
+      *link = nullptr;
+      consts.tail = link;
+      break;
+    }
+  }
+
+  while (n > 0) {
+    GConst* c = steps[--n];
+    DeleteOutputOf(c);
+    c->next = nullptr;
+    c->inUse = 0;
+    if (c == m_CurrentConst) m_CurrentConst = nullptr;
+  }
+}
+
+void GDocument::ClearConst() {
+  if (m_SheetCount < 1) m_SheetCount = 1;
+  if (m_SheetCount > kSheetPoolSize) m_SheetCount = kSheetPoolSize;
+  for (int i = 0; i < m_SheetCount; ++i) {
+    GSheet& s = m_Sheets[i];
+    DeleteAllPoints(s.points.head);
+    DeleteAllLines(s.lines.head);
+    DeleteAllCircles(s.circles.head);
+    DeleteAllTexts(s.texts.head);
+    DeleteAllCurves(s.curves.head);
+    DeleteAllAngles(s.angles.head);
+    DeleteAllImages(s.images.head);
+    DeleteAllBrackets(s.brackets.head);
+  }
+  for (GParaCurve& c : m_CurvePool) c.inUse = 0;
+  for (GConst& c : m_ConstPool) {
+    c.inUse = 0;
+    c.next = nullptr;
+    c.LOutput = nullptr;
+    c.POutput = nullptr;
+    c.COutput = nullptr;
+    c.TextOutput = nullptr;
+    c.AngleOutput = nullptr;
+    c.CurveOutput = nullptr;
+    c.ImageOutput = nullptr;
+    c.BracketOutput = nullptr;
+  }
+  for (GIncident& r : m_IncidentPool) {
+    r.inUse = 0;
+    r.point = nullptr;
+    r.next = nullptr;
+  }
+  for (GSheet& s : m_Sheets) s.ResetLists();
+  m_SheetCount = 1;
+  m_CurrentSheet = 0;
+
+  m_HiPoints.Clear();
+  m_HiLines.Clear();
+  m_HiCircles.Clear();
+  m_HiCurves.Clear();
+  m_HiAngles.Clear();
+  m_HiImages.Clear();
+  m_HiBrackets.Clear();
+  for (GConst*& c : m_RedoStack) c = nullptr;
+  m_RedoCount = 0;
+  m_MovingPoint = nullptr;
+  m_CurrentConst = nullptr;
+  ResetAllName();
+}
+
+// The redo stack holds undone steps, their in-use byte cleared while they
+// wait. A step pushed onto a full stack is dropped.
+void GDocument::PushConst(GConst* c) {
+  if (!c || Sheet().consts.empty()) return;
+  if (m_RedoCount < kRedoStackSize) m_RedoStack[m_RedoCount++] = c;
+  c->inUse = 0;
+}
+
+GConst* GDocument::PopConst() {
+  if (m_RedoCount == 0) return nullptr;
+  GConst* c = m_RedoStack[--m_RedoCount];
+  m_RedoStack[m_RedoCount] = nullptr;
+  if (c) c->inUse = 1;
+  return c;
+}

@@ -1,13 +1,138 @@
-// STUB: to be implemented.
+// Deleting one construction step or one element of the current sheet: the
+// element leaves its list, its hilight list and (for points) every incidence
+// list, and its kind's name counter goes back to the first free name.
 #include "model/Document.h"
+#include "model/Lookup.h"
 
-void GDocument::DeleteConst(GConst* /*unused*/) {}
-void GDocument::DeletePoint(GPoint* /*unused*/) {}
-void GDocument::DeleteLine(GLine* /*unused*/) {}
-void GDocument::DeleteCircle(GCircle* /*unused*/) {}
-void GDocument::DeleteCurve(GParaCurve* /*unused*/) {}
-void GDocument::DeleteText(GText* /*unused*/) {}
-void GDocument::DeleteAngle(GAngle* /*unused*/) {}
-void GDocument::DeleteImage(GImage* /*unused*/) {}
-void GDocument::DeleteBracket(GBracket* /*unused*/) {}
-void GDocument::DeleteOutputOf(GConst* /*unused*/) {}
+namespace {
+
+// Sets a name counter to the first name of its sequence, skipping it when an
+// element of the current construction list already carries it.
+void RestartCounter(GDocument& doc, wxString& counter, const char* first) {
+  counter = first;
+  GConst* found = nullptr;
+  if (FindNameFromCns(doc.FirstConst(), counter, &found)) doc.next_name(counter);
+}
+
+}  // namespace
+
+void GDocument::DeleteOutputOf(GConst* c) {
+  if (!c) return;
+  switch (c->Output_Type()) {
+    case OUTPUT_POINT:
+      DeletePoint(c->POutput);
+      break;
+    case OUTPUT_LINE:
+      DeleteLine(c->LOutput);
+      break;
+    case OUTPUT_CIRCLE:
+      DeleteCircle(c->COutput);
+      break;
+    case OUTPUT_TEXT:
+      DeleteText(c->TextOutput);
+      break;
+    case OUTPUT_CURVE:
+      DeleteCurve(c->CurveOutput);
+      break;
+    case OUTPUT_ANGLE:
+      DeleteAngle(c->AngleOutput);
+      break;
+    case OUTPUT_IMAGE:
+      DeleteImage(c->ImageOutput);
+      c->ImageOutput = nullptr;
+      break;
+    case OUTPUT_BRACKET:
+      DeleteBracket(c->BracketOutput);
+      break;
+    default:
+      break;
+  }
+}
+
+// The step leaves the list before its output is deleted, so the renaming that
+// follows the deletion no longer sees the vanished element's name.
+void GDocument::DeleteConst(GConst* c) {
+  if (!c || !Sheet().consts.Unlink(c)) return;
+  c->inUse = 0;
+  if (c == m_CurrentConst) m_CurrentConst = nullptr;
+  DeleteOutputOf(c);
+}
+
+void GDocument::DeletePoint(GPoint* p) {
+  if (!p || !Sheet().points.Unlink(p)) return;
+  DeletePtFromIcs(p);
+  p->inUse = 0;
+  p->name = wxString();  // a freed slot must not keep its name taken
+  p->hilighted = 0;
+  m_HiPoints.Remove(p);
+  if (m_MovingPoint == p) m_MovingPoint = nullptr;
+  RestartCounter(*this, m_PointName, "A");
+}
+
+void GDocument::DeleteLine(GLine* l) {
+  if (!l || !Sheet().lines.Unlink(l)) return;
+  DeleteIcs(l);
+  l->inUse = 0;
+  l->name = wxString();
+  l->hilighted = 0;
+  m_HiLines.Remove(l);
+  RestartCounter(*this, m_LineName, "a");
+}
+
+void GDocument::DeleteCircle(GCircle* c) {
+  if (!c || !Sheet().circles.Unlink(c)) return;
+  DeleteIcs(c);
+  c->inUse = 0;
+  c->name = wxString();
+  c->hilighted = 0;
+  m_HiCircles.Remove(c);
+  RestartCounter(*this, m_CircleName, "C1");
+}
+
+void GDocument::DeleteCurve(GParaCurve* c) {
+  if (!c || !Sheet().curves.Unlink(c)) return;
+  c->inUse = 0;
+  c->name = wxString();
+  c->hilighted = 0;
+  m_HiCurves.Remove(c);
+  RestartCounter(*this, m_CurveName, "x1");
+}
+
+void GDocument::DeleteText(GText* t) {
+  if (!t || !Sheet().texts.Unlink(t)) return;
+  t->inUse = 0;
+  t->name = wxString();
+  t->hilighted = 0;
+  RestartCounter(*this, m_TextName, "TA");
+}
+
+void GDocument::DeleteAngle(GAngle* a) {
+  if (!a || !Sheet().angles.Unlink(a)) return;
+  a->inUse = 0;
+  a->name = wxString();
+  a->hilighted = 0;
+  m_HiAngles.Remove(a);
+  RestartCounter(*this, m_AngleName, "ag1");
+}
+
+// Images live on the heap: a deleted image is freed, and any step of the list
+// or of the redo stack that still names it forgets it, so nothing reads the freed picture later.
+void GDocument::DeleteImage(GImage* img) {
+  if (!img || !Sheet().images.Unlink(img)) return;
+  m_HiImages.Remove(img);
+  for (GConst* c = FirstConst(); c; c = c->next)
+    if (c->ImageOutput == img) c->ImageOutput = nullptr;
+  for (int i = 0; i < m_RedoCount; ++i)
+    if (m_RedoStack[i] && m_RedoStack[i]->ImageOutput == img) m_RedoStack[i]->ImageOutput = nullptr;
+  delete img;
+  RestartCounter(*this, m_ImageName, "im1");
+}
+
+void GDocument::DeleteBracket(GBracket* b) {
+  if (!b || !Sheet().brackets.Unlink(b)) return;
+  b->inUse = 0;
+  b->name = wxString();
+  b->hilighted = 0;
+  m_HiBrackets.Remove(b);
+  RestartCounter(*this, m_BracketName, "br1");
+}

@@ -1,53 +1,404 @@
-// STUB: to be implemented.
+// Element pools of the document: creating elements in the lowest free slot,
+// appending them to the current sheet's lists, freeing whole lists, the
+// afterimage copies of the point, line and circle lists, and incidence records.
+#include <cmath>
+
 #include "model/Document.h"
 
-GPoint* GDocument::NewPoint(CComplex /*unused*/, CComplex /*unused*/, CComplex /*unused*/) {
+namespace {
+
+// Lowest free slot of a pool, or none when every slot is taken.
+template <class T>
+T* FirstFree(T* pool, int size) {
+  for (int i = 0; i < size; ++i)
+    if (!pool[i].inUse) return &pool[i];
   return nullptr;
 }
-GPoint* GDocument::NewPoint(CComplex /*unused*/, CComplex /*unused*/) { return nullptr; }
-GLine* GDocument::NewLine(CComplex /*unused*/, CComplex /*unused*/, CComplex /*unused*/) {
-  return nullptr;
+
+// Clears the in-use byte of every element from `from` to the end of its list.
+// Freeing order is not observable for pool slots, so a forward walk suffices.
+template <class T>
+void FreeList(T* from) {
+  for (T* e = from; e; e = e->next) e->inUse = 0;
 }
-GLine* GDocument::NewLine(double /*unused*/, double /*unused*/, double /*unused*/,
-                          double /*unused*/) {
-  return nullptr;
+
+int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+// Drops the first record of `p` from an incidence list; true when one was found.
+bool RemoveIncident(GList<GIncident>& ics, int& count, GPoint* p) {
+  for (GIncident* r = ics.head; r; r = r->next) {
+    if (r->point == p) {
+      ics.Unlink(r);
+      r->inUse = 0;
+      r->point = nullptr;
+      --count;
+      return true;
+    }
+  }
+  return false;
 }
-GCircle* GDocument::NewCircle(double /*unused*/, double /*unused*/, double /*unused*/) {
-  return nullptr;
+
+}  // namespace
+
+// ---- creation ----
+
+GPoint* GDocument::NewPoint(CComplex x, CComplex y, CComplex z) {
+  GPoint* p = FirstFree(m_PointPool, kPoolSize);
+  if (!p) return nullptr;
+  p->ResetObject(m_NameFontSize);
+  p->x = x;
+  p->y = y;
+  p->z = z;
+  p->next = nullptr;
+  p->pointStyle = Clamp(m_PointMode - 3100, 0, 4);
+  p->frameCount = 0;
+  p->nameAngle = 0.0;
+  p->a11 = p->a12 = p->a21 = p->a22 = 0.0;
+  p->prevX = p->prevY = p->dX = p->dY = 0.0;
+  for (double& s : p->saved) s = 0.0;
+  p->inUse = 1;
+  return p;
 }
-GText* GDocument::NewText(const std::string& /*unused*/) { return nullptr; }
-GParaCurve* GDocument::NewCurve() { return nullptr; }
-GAngle* GDocument::NewAngle(double /*unused*/) { return nullptr; }
-GAngle* GDocument::NewAngle(CComplex /*unused*/) { return nullptr; }
-GBracket* GDocument::NewBracket(GPoint* /*unused*/, GPoint* /*unused*/) { return nullptr; }
-GImage* GDocument::NewImage() { return nullptr; }
-void GDocument::AssignPoint(GPoint* /*unused*/) {}
-void GDocument::AssignLine(GLine* /*unused*/) {}
-void GDocument::AssignCircle(GCircle* /*unused*/) {}
-void GDocument::AssignText(GText* /*unused*/) {}
-void GDocument::AssignCurve(GParaCurve* /*unused*/) {}
-void GDocument::AssignAngle(GAngle* /*unused*/) {}
-void GDocument::AssignBracket(GBracket* /*unused*/) {}
-void GDocument::AssignImage(GImage* /*unused*/) {}
-void GDocument::DeleteAllPoints(GPoint* /*unused*/) {}
-void GDocument::DeleteAllLines(GLine* /*unused*/) {}
-void GDocument::DeleteAllCircles(GCircle* /*unused*/) {}
-void GDocument::DeleteAllTexts(GText* /*unused*/) {}
-void GDocument::DeleteAllCurves(GParaCurve* /*unused*/) {}
-void GDocument::DeleteAllAngles(GAngle* /*unused*/) {}
-void GDocument::DeleteAllBrackets(GBracket* /*unused*/) {}
-void GDocument::DeleteAllImages(GImage* /*unused*/) {}
-GPoint* GDocument::makePClone(GPoint* /*unused*/) { return nullptr; }
-GLine* GDocument::makeLClone(GLine* /*unused*/) { return nullptr; }
-GCircle* GDocument::makeCClone(GCircle* /*unused*/) { return nullptr; }
-void GDocument::copyToPClone(GPoint* /*unused*/, GPoint* /*unused*/) {}
-void GDocument::copyToLClone(GLine* /*unused*/, GLine* /*unused*/) {}
-void GDocument::copyToCClone(GCircle* /*unused*/, GCircle* /*unused*/) {}
-void GDocument::deletePClone(GPoint* /*unused*/) {}
-void GDocument::deleteLClone(GLine* /*unused*/) {}
-void GDocument::deleteCClone(GCircle* /*unused*/) {}
-void GDocument::AssignIncident(GLine* /*unused*/, GPoint* /*unused*/, double /*unused*/) {}
-void GDocument::AssignIncident(GCircle* /*unused*/, GPoint* /*unused*/, double /*unused*/) {}
-void GDocument::DeleteIcs(GLine* /*unused*/) {}
-void GDocument::DeleteIcs(GCircle* /*unused*/) {}
-void GDocument::DeletePtFromIcs(GPoint* /*unused*/) {}
+
+GPoint* GDocument::NewPoint(CComplex x, CComplex y) { return NewPoint(x, y, CComplex(1, 0)); }
+
+// A reused line slot may still hold an incidence list; the records were freed
+// with the line, so the list is simply forgotten here.
+static void ResetLineSlot(GLine* l, int fontSize, int lineMode) {
+  l->ResetObject(fontSize);
+  l->toolMark = 0;
+  l->next = nullptr;
+  l->ics.Reset();
+  l->icCount = 0;
+  l->ex1 = l->ey1 = l->ex2 = l->ey2 = 0.0;
+  l->lineStyle = lineMode - 4100;
+  l->inUse = 1;
+}
+
+GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
+  GLine* l = FirstFree(m_LinePool, kPoolSize);
+  if (!l) return nullptr;
+  ResetLineSlot(l, m_NameFontSize, m_LineMode);
+  l->a = a;
+  l->b = b;
+  l->c = c;
+  return l;
+}
+
+GLine* GDocument::NewLine(double x1, double y1, double x2, double y2) {
+  GLine* l = FirstFree(m_LinePool, kPoolSize);
+  if (!l) return nullptr;
+  ResetLineSlot(l, m_NameFontSize, m_LineMode);
+  l->SetLine(x1, y1, x2, y2);
+  return l;
+}
+
+GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
+  GCircle* c = FirstFree(m_CirclePool, kPoolSize);
+  if (!c) return nullptr;
+  c->ResetObject(m_NameFontSize);
+  c->SetCircle(cx, cy, r2);
+  c->next = nullptr;
+  c->ics.Reset();
+  c->icCount = 0;
+  c->lineStyle = m_LineMode - 4100;
+  c->inUse = 1;
+  return c;
+}
+
+GText* GDocument::NewText(const std::string& content) {
+  GText* t = FirstFree(m_TextPool, kPoolSize);
+  if (!t) return nullptr;
+  t->ResetObject(m_NameFontSize);
+  t->text = content;
+  t->x = t->y = 0.0;
+  t->fontSize = 18;
+  t->red = m_TextRed;
+  t->green = m_TextGreen;
+  t->blue = m_TextBlue;
+  t->centered = 0;
+  t->next = nullptr;
+  t->inUse = 1;
+  return t;
+}
+
+GParaCurve* GDocument::NewCurve() {
+  GParaCurve* c = FirstFree(m_CurvePool, kCurvePoolSize);
+  if (!c) return nullptr;
+  c->ResetObject(m_NameFontSize);
+  c->expr1.clear();
+  c->expr2.clear();
+  c->calc1 = c->calc2 = nullptr;
+  c->count = 0;
+  c->next = nullptr;
+  c->lineStyle = m_LineMode - 4100;
+  c->xmin = c->xmax = 0.0;
+  c->inUse = 1;
+  return c;
+}
+
+// A new mark stands at the origin, from the x axis to the direction of the
+// angle's (real) value; it stays hidden until its step has defined it.
+GAngle* GDocument::NewAngle(CComplex value) {
+  GAngle* a = FirstFree(m_AnglePool, kPoolSize);
+  if (!a) return nullptr;
+  a->ResetObject(m_NameFontSize);
+  a->hidden = 1;
+  a->value = value;
+  a->vx = a->vy = CComplex();
+  a->d1x = CComplex(1, 0);
+  a->d1y = CComplex();
+  a->d2x = CComplex(std::cos(value.re), 0);
+  a->d2y = CComplex(std::sin(value.re), 0);
+  a->style = m_AngleMode - 5500;
+  a->radius = 40;
+  a->red = m_AngleRed;
+  a->green = m_AngleGreen;
+  a->blue = m_AngleBlue;
+  a->next = nullptr;
+  a->inUse = 1;
+  return a;
+}
+
+GAngle* GDocument::NewAngle(double value) { return NewAngle(CComplex(value, 0)); }
+
+GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
+  GBracket* b = FirstFree(m_BracketPool, kPoolSize);
+  if (!b) return nullptr;
+  b->ResetObject(m_NameFontSize);
+  b->spare = CComplex();
+  // A missing end point leaves that end at the origin rather than faulting.
+  b->x1 = p ? p->x : CComplex();
+  b->y1 = p ? p->y : CComplex();
+  b->z1 = p ? p->z : CComplex(1, 0);
+  b->x2 = q ? q->x : CComplex();
+  b->y2 = q ? q->y : CComplex();
+  b->z2 = q ? q->z : CComplex(1, 0);
+  b->intField = 0;
+  b->bulge = 0.3;
+  b->label.clear();
+  b->red = m_BracketRed;
+  b->green = m_BracketGreen;
+  b->blue = m_BracketBlue;
+  b->next = nullptr;
+  b->inUse = 1;
+  return b;
+}
+
+GImage* GDocument::NewImage() { return new GImage(); }
+
+// ---- lists of the current sheet ----
+
+void GDocument::AssignPoint(GPoint* e) {
+  if (e) Sheet().points.Append(e);
+}
+void GDocument::AssignLine(GLine* e) {
+  if (e) Sheet().lines.Append(e);
+}
+void GDocument::AssignCircle(GCircle* e) {
+  if (e) Sheet().circles.Append(e);
+}
+void GDocument::AssignText(GText* e) {
+  if (e) Sheet().texts.Append(e);
+}
+void GDocument::AssignCurve(GParaCurve* e) {
+  if (e) Sheet().curves.Append(e);
+}
+void GDocument::AssignAngle(GAngle* e) {
+  if (e) Sheet().angles.Append(e);
+}
+void GDocument::AssignBracket(GBracket* e) {
+  if (e) Sheet().brackets.Append(e);
+}
+void GDocument::AssignImage(GImage* e) {
+  if (e) Sheet().images.Append(e);
+}
+
+// ---- freeing whole lists (the caller resets the list heads) ----
+
+void GDocument::DeleteAllPoints(GPoint* from) { FreeList(from); }
+
+// A freed line or circle gives its incidence records back as well, so that
+// clearing sheets does not slowly use up the record pool.
+void GDocument::DeleteAllLines(GLine* from) {
+  for (GLine* l = from; l; l = l->next) {
+    DeleteIcs(l);
+    l->inUse = 0;
+  }
+}
+void GDocument::DeleteAllCircles(GCircle* from) {
+  for (GCircle* c = from; c; c = c->next) {
+    DeleteIcs(c);
+    c->inUse = 0;
+  }
+}
+void GDocument::DeleteAllTexts(GText* from) { FreeList(from); }
+void GDocument::DeleteAllCurves(GParaCurve* from) { FreeList(from); }
+void GDocument::DeleteAllAngles(GAngle* from) { FreeList(from); }
+void GDocument::DeleteAllBrackets(GBracket* from) { FreeList(from); }
+void GDocument::DeleteAllImages(GImage* from) {
+  while (from) {
+    GImage* next = from->next;
+    delete from;
+    from = next;
+  }
+}
+
+// ---- afterimages ----
+
+namespace {
+
+void CopyPointState(GPoint* d, const GPoint* s) {
+  d->x = s->x;
+  d->y = s->y;
+  d->z = s->z;
+  d->fadeLevel = s->fadeLevel + 1;
+  d->hidden = s->hidden;
+  d->widthFactor = s->widthFactor;
+}
+
+void CopyLineState(GLine* d, const GLine* s) {
+  d->a = s->a;
+  d->b = s->b;
+  d->c = s->c;
+  d->fadeLevel = s->fadeLevel + 1;
+  d->hidden = s->hidden;
+  d->widthFactor = s->widthFactor;
+  d->toolMark = s->toolMark;
+  d->ex1 = s->ex1;
+  d->ey1 = s->ey1;
+  d->ex2 = s->ex2;
+  d->ey2 = s->ey2;
+}
+
+void CopyCircleState(GCircle* d, const GCircle* s) {
+  d->cx = s->cx;
+  d->cy = s->cy;
+  d->r2 = s->r2;
+  d->fadeLevel = s->fadeLevel + 1;
+  d->hidden = s->hidden;
+  d->widthFactor = s->widthFactor;
+}
+
+// Copy lists carry no incidence records; -999 marks them as copies.
+constexpr int kCloneIcCount = -999;
+
+}  // namespace
+
+GPoint* GDocument::makePClone(GPoint* src) {
+  GPoint* head = nullptr;
+  GPoint** link = &head;
+  for (; src; src = src->next) {
+    GPoint* p = NewPoint(src->x, src->y, src->z);
+    if (!p) break;
+    CopyPointState(p, src);
+    p->pointStyle = src->pointStyle;
+    *link = p;
+    link = &p->next;
+  }
+  return head;
+}
+
+GLine* GDocument::makeLClone(GLine* src) {
+  GLine* head = nullptr;
+  GLine** link = &head;
+  for (; src; src = src->next) {
+    GLine* l = NewLine(src->a, src->b, src->c);
+    if (!l) break;
+    CopyLineState(l, src);
+    l->lineStyle = src->lineStyle;
+    l->icCount = kCloneIcCount;
+    *link = l;
+    link = &l->next;
+  }
+  return head;
+}
+
+GCircle* GDocument::makeCClone(GCircle* src) {
+  GCircle* head = nullptr;
+  GCircle** link = &head;
+  for (; src; src = src->next) {
+    GCircle* c = NewCircle(src->cx.re, src->cy.re, src->r2.re);
+    if (!c) break;
+    CopyCircleState(c, src);
+    c->icCount = kCloneIcCount;
+    *link = c;
+    link = &c->next;
+  }
+  return head;
+}
+
+void GDocument::copyToPClone(GPoint* dst, GPoint* src) {
+  for (; dst && src; dst = dst->next, src = src->next) CopyPointState(dst, src);
+}
+void GDocument::copyToLClone(GLine* dst, GLine* src) {
+  for (; dst && src; dst = dst->next, src = src->next) CopyLineState(dst, src);
+}
+void GDocument::copyToCClone(GCircle* dst, GCircle* src) {
+  for (; dst && src; dst = dst->next, src = src->next) CopyCircleState(dst, src);
+}
+
+void GDocument::deletePClone(GPoint* p) { DeleteAllPoints(p); }
+void GDocument::deleteLClone(GLine* l) { DeleteAllLines(l); }
+void GDocument::deleteCClone(GCircle* c) { DeleteAllCircles(c); }
+
+// ---- incidence records ----
+
+namespace {
+
+GIncident* TakeIncident(GIncident* pool, GPoint* p, double t) {
+  GIncident* r = FirstFree(pool, kPoolSize);
+  if (!r) return nullptr;
+  r->point = p;
+  r->next = nullptr;
+  r->param = CComplex(t, 0);
+  r->inUse = 1;
+  return r;
+}
+
+void FreeIncidents(GList<GIncident>& ics, int& count) {
+  for (GIncident* r = ics.head; r;) {
+    GIncident* next = r->next;
+    r->inUse = 0;
+    r->point = nullptr;
+    r->next = nullptr;
+    r = next;
+  }
+  ics.Reset();
+  count = 0;
+}
+
+}  // namespace
+
+void GDocument::AssignIncident(GLine* l, GPoint* p, double t) {
+  if (!l) return;
+  GIncident* r = TakeIncident(m_IncidentPool, p, t);
+  if (!r) return;
+  l->ics.Append(r);
+  ++l->icCount;
+}
+
+void GDocument::AssignIncident(GCircle* c, GPoint* p, double t) {
+  if (!c) return;
+  GIncident* r = TakeIncident(m_IncidentPool, p, t);
+  if (!r) return;
+  c->ics.Append(r);
+  ++c->icCount;
+}
+
+void GDocument::DeleteIcs(GLine* l) {
+  if (l) FreeIncidents(l->ics, l->icCount);
+}
+void GDocument::DeleteIcs(GCircle* c) {
+  if (c) FreeIncidents(c->ics, c->icCount);
+}
+
+// Walks every line and circle in use, not just the current sheet's lists, so a
+// point leaves no stale record behind wherever it was registered.
+void GDocument::DeletePtFromIcs(GPoint* p) {
+  if (!p) return;
+  for (GLine& l : m_LinePool)
+    if (l.inUse && l.ics.head) RemoveIncident(l.ics, l.icCount, p);
+  for (GCircle& c : m_CirclePool)
+    if (c.inUse && c.ics.head) RemoveIncident(c.ics, c.icCount, p);
+}
