@@ -1,0 +1,157 @@
+// Automatic names: the sequences of every counter, the carry into the
+// character before the last, names already taken on the sheet, and names
+// without a successor.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Recorder.h"
+#include "model/Document.h"
+
+namespace {
+
+// The first n values a counter hands out, starting from its current value.
+std::vector<std::string> Take(GDocument& doc, wxString& counter, int n) {
+  std::vector<std::string> names;
+  for (int i = 0; i < n; ++i) {
+    names.push_back(counter.utf8_string());
+    doc.next_name(counter);
+  }
+  return names;
+}
+
+// Puts a step making a point with the given name on the current sheet.
+void AddNamedPoint(GDocument& doc, int slot, const char* name) {
+  GConst* c = &doc.m_ConstPool[slot];
+  c->type = CONST_FREE;
+  c->inUse = 1;
+  c->POutput = &doc.m_PointPool[slot];
+  c->POutput->name = name;
+  doc.Sheet().consts.Append(c);
+}
+
+}  // namespace
+
+TEST(Naming, FreshCountersStartEverySequenceAtItsFirstName) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  doc->ResetAllName();
+  EXPECT_EQ(doc->m_PointName, "A");
+  EXPECT_EQ(doc->m_LineName, "a");
+  EXPECT_EQ(doc->m_CircleName, "C1");
+  EXPECT_EQ(doc->m_CurveName, "x1");
+  EXPECT_EQ(doc->m_TextName, "TA");
+  EXPECT_EQ(doc->m_AngleName, "ag1");
+  EXPECT_EQ(doc->m_ImageName, "im1");
+  EXPECT_EQ(doc->m_BracketName, "br1");
+}
+
+TEST(Naming, PointNamesRunThroughTheAlphabetAndThenTwoLetters) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  doc->ResetAllName();
+  auto names = Take(*doc, doc->m_PointName, 80);
+  EXPECT_EQ(names[0], "A");
+  EXPECT_EQ(names[25], "Z");
+  EXPECT_EQ(names[26], "AA");  // the 27th point
+  EXPECT_EQ(names[27], "AB");
+  EXPECT_EQ(names[51], "AZ");
+  EXPECT_EQ(names[52], "BA");  // the 53rd point
+
+  auto lines = Take(*doc, doc->m_LineName, 28);
+  EXPECT_EQ(lines[0], "a");
+  EXPECT_EQ(lines[25], "z");
+  EXPECT_EQ(lines[26], "aa");
+  EXPECT_EQ(lines[27], "ab");
+}
+
+TEST(Naming, DigitCountersCarryIntoTheLetterBefore) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  doc->ResetAllName();
+  auto circles = Take(*doc, doc->m_CircleName, 11);
+  EXPECT_EQ(circles[0], "C1");
+  EXPECT_EQ(circles[8], "C9");
+  EXPECT_EQ(circles[9], "D0");
+  EXPECT_EQ(circles[10], "D1");
+  auto curves = Take(*doc, doc->m_CurveName, 10);
+  EXPECT_EQ(curves[8], "x9");
+  EXPECT_EQ(curves[9], "y0");
+  auto angles = Take(*doc, doc->m_AngleName, 10);
+  EXPECT_EQ(angles[8], "ag9");
+  EXPECT_EQ(angles[9], "ah0");
+  auto brackets = Take(*doc, doc->m_BracketName, 10);
+  EXPECT_EQ(brackets[9], "bs0");
+  auto texts = Take(*doc, doc->m_TextName, 27);
+  EXPECT_EQ(texts[0], "TA");
+  EXPECT_EQ(texts[25], "TZ");
+  EXPECT_EQ(texts[26], "UA");
+}
+
+TEST(Naming, CarryReachesOnlyTheCharacterBeforeTheLast) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  wxString name = "ZZ";
+  EXPECT_FALSE(doc->next_name_sub(name));
+  EXPECT_EQ(name, "[A");
+  name = "AZ9";
+  EXPECT_FALSE(doc->next_name_sub(name));
+  EXPECT_EQ(name, "A[0");
+}
+
+TEST(Naming, NameWithoutSuccessorFailsAndStaysUnchanged) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  wxString name = "P'";
+  EXPECT_TRUE(doc->next_name_sub(name));
+  EXPECT_EQ(name, "P'");
+  EXPECT_TRUE(doc->next_name(name));
+  EXPECT_EQ(name, "P'");
+  // A single character outside the letters is its own successor.
+  name = "7";
+  EXPECT_FALSE(doc->next_name_sub(name));
+  EXPECT_EQ(name, "7");
+}
+
+TEST(Naming, CounterSkipsNamesAlreadyUsedOnTheSheet) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  AddNamedPoint(*doc, 0, "A");
+  AddNamedPoint(*doc, 1, "C");
+  AddNamedPoint(*doc, 2, "D");
+  doc->ResetAllName();
+  EXPECT_EQ(Take(*doc, doc->m_PointName, 3), (std::vector<std::string>{"B", "E", "F"}));
+}
+
+TEST(Naming, TakenSingleCharacterWithoutSuccessorDoesNotHang) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  AddNamedPoint(*doc, 0, "7");
+  wxString name = "7";
+  EXPECT_TRUE(doc->next_name(name));
+  EXPECT_EQ(name, "7");
+}
+
+TEST(Naming, NamedPointGetsTheLabelDefaultsAndAdvancesTheCounter) {
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  doc->ResetAllName();
+  doc->m_NameFontSize = 24;
+  GPoint& p = doc->m_PointPool[0];
+  p.nameFontSize = 9;
+  p.nameAngle = 1.5;
+  doc->SetPointName(&p);
+  EXPECT_EQ(p.name, "A");
+  EXPECT_EQ(p.nameFontSize, 24);
+  EXPECT_EQ(p.nameAngle, 0.0);
+  EXPECT_EQ(doc->m_PointName, "B");
+
+  doc->SetCircleName(&doc->m_CirclePool[0]);
+  doc->SetCircleName(&doc->m_CirclePool[1]);
+  EXPECT_EQ(doc->m_CirclePool[1].name, "C2");
+  doc->SetBracketName(&doc->m_BracketPool[0]);
+  EXPECT_EQ(doc->m_BracketPool[0].name, "br1");
+  EXPECT_EQ(doc->m_BracketName, "br2");
+}
