@@ -8,10 +8,6 @@
 
 namespace {
 
-// Half and full turn used to bring two directions within half a turn of each
-// other; kept at these values so that stored figures choose as they always did.
-constexpr double kHalfTurn = 3.14159;
-constexpr double kFullTurn = 6.28318;
 // Solutions that almost coincide are pushed this far apart in each
 // coordinate, so that "the other one" stays defined at a tangency.
 constexpr double kPushApart = 0.001;
@@ -60,20 +56,25 @@ double DistToRejected(const CComplex& x, const CComplex& y, const GConst& k) {
          (IsMarker(k.param4) ? 0.0 : norm1(y - k.param4));
 }
 
-// Both old points lie nearest the same new solution (the pair moved farther
-// than the two solutions are apart). Keep the pair's orientation: the new
-// solution that sits, relative to the other, where the old chosen sat
-// relative to the old rejected one is the chosen one.
-bool ChooseFirstByDirection(const MeetPair& m, const GConst& k) {
-  double alpha = std::atan2((m.x1 - m.x2).re, (m.y1 - m.y2).re);
-  const double bx = IsMarker(k.param3) ? k.param1.re : (k.param1 - k.param3).re;
-  const double by = IsMarker(k.param4) ? k.param2.re : (k.param2 - k.param4).re;
-  double beta = std::atan2(bx, by);
-  if (alpha > beta + kHalfTurn) beta += kFullTurn;
-  if (beta > alpha + kHalfTurn) alpha += kFullTurn;
-  // Now |alpha - beta| is at most half a turn; the orientations agree when
-  // they differ by less than a quarter turn.
-  return std::fabs(alpha - beta) < kHalfTurn / 2;
+// How far u lies ahead of w along the line. On a conjugate pair, the one
+// with the positive imaginary part counts as ahead, matching the way points
+// enter and leave the complex plane below.
+double Lead(const CComplex& u, const CComplex& w) { return (u - w).re + (u - w).im; }
+
+// Both old points lie nearest the same new solution: the pair moved farther
+// than its two points are apart. Keep the pair's order along the line: if the
+// chosen point was ahead of the rejected one, take the solution ahead now.
+// The order along the line, not the direction in the plane, is compared,
+// because at a tangency the pair is pushed apart diagonally, which says
+// nothing about the line's direction.
+bool ChooseFirstByOrder(const MeetPair& m, const GConst& k) {
+  const CComplex& u1 = m.alongY ? m.y1 : m.x1;
+  const CComplex& u2 = m.alongY ? m.y2 : m.x2;
+  const CComplex& chosenU = m.alongY ? k.param2 : k.param1;
+  const CComplex& rejectedU = m.alongY ? k.param4 : k.param3;
+  const double wasAhead =
+      IsMarker(rejectedU) ? Lead(chosenU, CComplex()) : Lead(chosenU, rejectedU);
+  return Lead(u1, u2) * wasAhead > 0;
 }
 
 // Chooses between the two solutions without knowing the other intersection
@@ -119,7 +120,7 @@ bool ChooseFirst(const MeetPair& m, const GConst& k, bool predict) {
   const double t2 = DistToRejected(m.x2, m.y2, k);
   const int nearChosen = q1 > q2 ? 2 : 1;
   const int nearRejected = t1 > t2 ? 2 : 1;
-  if (nearChosen == nearRejected && !IsMarker(k.param3)) return ChooseFirstByDirection(m, k);
+  if (nearChosen == nearRejected && !IsMarker(k.param3)) return ChooseFirstByOrder(m, k);
   // Otherwise pair old and new points so that the total movement is least.
   return q2 + t1 > q1 + t2;
 }
