@@ -37,6 +37,10 @@ void DrawCompass(const GPaint& g, wxDC& dc, wxPoint centre, int radius);
 
 // The pen of a stroke layer: 2 pixels, wider while emphasised.
 int StrokeWidth(double widthFactor);
+// c moved f quarters of the way toward the background colour.
+inline wxColour Faded(const GRgb& c, int f, const GPaint& g) {
+  return c.Faded(f, g.look->bg.colour).Colour();
+}
 
 // Picture behind an image element.
 class GWxPicture : public GPicture {

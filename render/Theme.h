@@ -3,6 +3,7 @@
 // background tile with its colour, and the whole appearance state of a canvas.
 #pragma once
 
+#include <vector>
 #include <wx/bitmap.h>
 #include <wx/colour.h>
 #include <wx/gdicmn.h>
@@ -43,13 +44,10 @@ class PtBmp {
  public:
   int style = -1;
   bool bitmapMode = false;
-  wxBitmap normal, hilight;  // strips, with masks
-  GRgb c1, c2, c3;           // disc colours: hilight ring, body, highlight
+  wxBitmap normal, hilight;                           // strips, with masks
+  std::vector<wxBitmap> normalFrames, hilightFrames;  // the strips cut into frames
+  GRgb c1, c2, c3;                                    // disc colours: hilight ring, body, highlight
   int r1 = 0, r2 = 0, r3 = 0;
-  int NormalSize() const { return normal.IsOk() ? normal.GetHeight() : 0; }
-  int HilightSize() const { return hilight.IsOk() ? hilight.GetHeight() : 0; }
-  int NormalFrames() const { return NormalSize() ? normal.GetWidth() / NormalSize() : 0; }
-  int HilightFrames() const { return HilightSize() ? hilight.GetWidth() / HilightSize() : 0; }
   void LoadData(int style);
 };
 
@@ -102,3 +100,7 @@ struct GThemeData {
   GRgb text, hilightFrame, axis;
 };
 bool ThemeData(int theme, GThemeData* out);
+// Colour of background n (0..8).
+GRgb BackgroundColour(int n);
+// Fills the disc colours and radii of a disc style (16..35); false otherwise.
+bool DiscStyle(int style, PtBmp* p);

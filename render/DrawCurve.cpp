@@ -1,0 +1,153 @@
+// Drawing of circles (whole, or as the arc a clipped circle's incident points
+// choose) and of curves (sampled polylines) with the line style's pattern.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "render/Draw.h"
+
+namespace {
+
+// The full turn as the figure files have always measured it.
+constexpr double kTurn = 6.28;
+
+// Start and end angle of the arc chosen by the first three incident points:
+// the arc runs from one outer point through the middle one to the other.
+void ArcLimits(double al, double be, double ga, double* start, double* end) {
+  if (al >= be && be >= ga) {
+    *start = ga;
+    *end = al;
+  } else if (al >= ga && ga >= be) {
+    *start = al;
+    *end = ga + kTurn;
+  } else if (be <= al && al <= ga) {
+    *start = ga;
+    *end = al + kTurn;
+  } else if (ga <= al && al <= be) {
+    *start = al;
+    *end = ga + kTurn;
+  } else if (al <= ga && ga <= be) {
+    *start = ga;
+    *end = al + kTurn;
+  } else {
+    *start = al;
+    *end = ga;
+  }
+}
+
+}  // namespace
+
+void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
+  if (!c || c->hidden) return;
+  if (!c->cx.realp() || !c->cy.realp() || !c->r2.realp() || c->r2.re < 0) return;
+  const int f = c->fadeLevel;
+  if (f > 3) return;
+  const GView& v = g.view;
+  const int cx = v.PixelX(c->cx.re), cy = v.PixelY(c->cy.re);
+  const int r = (int)std::floor(std::sqrt(c->r2.re) / v.scale);
+  if (r < 1) return;  // too small to carry a pattern
+  if (cx + r < 0 || cx - r > v.width || cy + r < 0 || cy - r > v.height) return;
+
+  const GLnRgn& st = g.look->LineSlot(c->lineStyle);
+  const double delta = (st.period > 0 ? st.period : 1.0) / r;
+  double start = 0.0, end = kTurn;
+  if (c->toolMark && c->icCount > 2) {
+    if (g.doc) g.doc->ResetCircleIcPara(c);
+    const GIncident* i1 = c->ics.head;
+    const GIncident* i2 = i1 ? i1->next : nullptr;
+    const GIncident* i3 = i2 ? i2->next : nullptr;
+    if (i3) ArcLimits(i1->param.re, i2->param.re, i3->param.re, &start, &end);
+  }
+  const double span = end - start;
+  const double rest = span - std::floor(span / delta) * delta;
+  const double w = c->widthFactor;
+  const int dx = c->offsetDx + cx, dy = c->offsetDy + cy;
+
+  std::vector<wxPoint> pts;
+  std::vector<int> counts;
+  for (int li = c->hilighted ? 0 : 1; li < st.layers; ++li) {
+    const GLnLayer& layer = st.layer[li];
+    if (layer.n < 2) continue;
+    const wxColour col = Faded(layer.colour, f, g);
+    pts.clear();
+    counts.clear();
+    for (double phi = start; phi < end; phi += delta) {
+      const bool last = phi + delta >= end;
+      for (int j = 0; j < layer.n; ++j) {
+        double du = (double)layer.v[j].x / r;
+        if (last) du = std::min(rest, du);
+        const double rr = r + layer.v[j].y * w;
+        pts.emplace_back(dx + (int)std::floor(rr * std::cos(phi + du)),
+                         dy + (int)std::floor(rr * std::sin(phi + du)));
+      }
+      counts.push_back(layer.n);
+    }
+    if (counts.empty()) continue;
+    if (layer.n == 2) {
+      // Stroke layer: the chord from vertex 0 to vertex 1 of every step.
+      dc.SetPen(wxPen(col, StrokeWidth(w)));
+      for (size_t i = 0; i + 1 < pts.size(); i += 2) dc.DrawLine(pts[i], pts[i + 1]);
+    } else {
+      dc.SetPen(wxPen(col, 1));
+      dc.SetBrush(wxBrush(col));
+      dc.DrawPolyPolygon((int)counts.size(), counts.data(), pts.data(), 0, 0, wxWINDING_RULE);
+    }
+  }
+}
+
+void DrawOneCurve(GParaCurve* c, const GPaint& g, wxDC& dc) {
+  if (!c || c->hidden || c->count <= 0) return;
+  const int f = c->fadeLevel;
+  if (f > 3) return;
+  const GView& v = g.view;
+  const GLnRgn& st = g.look->LineSlot(c->lineStyle);
+  const double a = st.period > 0 ? st.period : 1.0;
+  const int n = std::min(c->count, kCurveSamples);
+  auto inside = [&](int i) {
+    return c->X[i] > v.xMin && c->X[i] < v.xMax && c->Y[i] > v.yMin && c->Y[i] < v.yMax;
+  };
+  const int dx = c->offsetDx, dy = c->offsetDy;
+
+  if (g.quickCurves) {
+    // While a drag runs only the samples are shown, which keeps it fast.
+    const wxColour col = Faded(st.layer[std::min(1, st.layers - 1)].colour, f, g);
+    dc.SetPen(wxPen(col, 1));
+    dc.SetBrush(wxBrush(col));
+    for (int i = 0; i < n; ++i) {
+      if (!inside(i)) continue;
+      dc.DrawRectangle((int)std::floor(v.ScreenX(c->X[i])) - 2 + dx,
+                       (int)std::floor(v.ScreenY(c->Y[i])) - 2 + dy, 5, 5);
+    }
+    return;
+  }
+
+  wxPoint poly[kMaxLayerVertices];
+  for (int i = 1; i < n; ++i) {
+    if (!inside(i - 1) && !inside(i)) continue;
+    const double px = v.ScreenX(c->X[i - 1]), py = v.ScreenY(c->Y[i - 1]);
+    const double qx = v.ScreenX(c->X[i]), qy = v.ScreenY(c->Y[i]);
+    const double len = std::hypot(qx - px, qy - py);
+    const double k = len / a;
+    if (k >= 3) continue;  // a long chord bridges a gap of the graph
+    const double th = std::atan2(qy - py, qx - px);
+    const double co = std::cos(th), si = std::sin(th);
+    for (int li = c->hilighted ? 0 : 1; li < st.layers; ++li) {
+      const GLnLayer& layer = st.layer[li];
+      const wxColour col = Faded(layer.colour, f, g);
+      if (layer.n == 2) {
+        dc.SetPen(wxPen(col, StrokeWidth(c->widthFactor)));
+        dc.DrawLine((int)std::floor(px) + dx, (int)std::floor(py) + dy, (int)std::floor(qx) + dx,
+                    (int)std::floor(qy) + dy);
+      } else if (layer.n > 2) {
+        for (int j = 0; j < layer.n; ++j) {
+          const double u = layer.v[j].x * k, vv = layer.v[j].y;
+          poly[j] = wxPoint((int)std::floor(px + co * u - si * vv) + dx,
+                            (int)std::floor(py + si * u + co * vv) + dy);
+        }
+        dc.SetPen(wxPen(col, 1));
+        dc.SetBrush(wxBrush(col));
+        dc.DrawPolygon(layer.n, poly, 0, 0, wxWINDING_RULE);
+      }
+    }
+  }
+}

@@ -1,0 +1,214 @@
+// Drawing of angle marks, brackets (dimension marks between two points), the
+// coordinate axes with their ticks and the compass circle.
+#include <cmath>
+#include <vector>
+#include <wx/font.h>
+
+#include "render/Draw.h"
+#include "script/EvalText.h"
+
+namespace {
+
+struct Vec {
+  double x, y;
+};
+
+wxPoint Px(double x, double y) { return wxPoint((int)std::floor(x), (int)std::floor(y)); }
+
+// Polyline of the arc of radius r about (cx, cy) from screen angle a0 over
+// sweep s (screen angles: y downwards).
+void Arc(wxDC& dc, double cx, double cy, double r, double a0, double s) {
+  const int n = std::max(4, (int)(std::fabs(s) * r / 3.0));
+  std::vector<wxPoint> pts(n + 1);
+  for (int i = 0; i <= n; ++i) {
+    const double a = a0 + s * i / n;
+    pts[i] = Px(cx + r * std::cos(a), cy + r * std::sin(a));
+  }
+  dc.DrawLines((int)pts.size(), pts.data());
+}
+
+// Screen end point of homogeneous (x : y : z); false at infinity or complex.
+bool BracketEnd(const CComplex& x, const CComplex& y, const CComplex& z, const GView& v, Vec* out) {
+  if (z.zerop()) return false;
+  const CComplex X = x / z, Y = y / z;
+  if (!X.realp() || !Y.realp()) return false;
+  *out = {(double)v.PixelX(X.re), (double)v.PixelY(Y.re)};
+  return true;
+}
+
+}  // namespace
+
+void DrawOneAngle(GAngle* a, const GPaint& g, wxDC& dc) {
+  if (!a || a->hidden || a->fadeLevel > 3) return;
+  if (!a->vx.realp() || !a->vy.realp() || !a->d1x.realp() || !a->d1y.realp() || !a->d2x.realp() ||
+      !a->d2y.realp())
+    return;
+  const double o = a->value.re;
+  if (o >= -0.05 && o <= 0.05) return;
+  const double cx = g.view.PixelX(a->vx.re), cy = g.view.PixelY(a->vy.re);
+  const double r = a->radius * a->widthFactor;
+  // Arms on the screen (y downwards); the mark sweeps from the first arm to
+  // the second in the sense of the angle's sign.
+  const double a1 = std::atan2(-a->d1y.re, a->d1x.re);
+  const double a2 = std::atan2(-a->d2y.re, a->d2x.re);
+  double s = std::remainder(a2 - a1, 2 * M_PI);  // screen sense: negative is counter-clockwise
+  if (o > 0 && s > 0) s -= 2 * M_PI;
+  if (o < 0 && s < 0) s += 2 * M_PI;
+  const double mid = a1 + s / 2;
+  const Vec t{std::cos(mid), std::sin(mid)};  // unit bisector
+  const Vec n{-t.y, t.x};                     // across the bisector
+  const wxColour col = Faded(GRgb{a->red, a->green, a->blue}, a->fadeLevel, g);
+  const int pen = std::max(1, (int)std::floor(2 * a->widthFactor));
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  if (a->hilighted) {
+    dc.SetPen(wxPen(g.look->hilightFrame.Colour(), pen + 4));
+    Arc(dc, cx, cy, r, a1, s);
+  }
+  dc.SetPen(wxPen(col, pen));
+  auto tick = [&](double shift) {
+    dc.DrawLine(Px(cx + t.x * 0.8 * r + n.x * shift, cy + t.y * 0.8 * r + n.y * shift),
+                Px(cx + t.x * 1.2 * r + n.x * shift, cy + t.y * 1.2 * r + n.y * shift));
+  };
+  switch (a->style) {
+    case 1:
+      Arc(dc, cx, cy, 1.08 * r, a1, s);
+      Arc(dc, cx, cy, 0.92 * r, a1, s);
+      break;
+    case 2:
+      Arc(dc, cx, cy, r, a1, s);
+      tick(0);
+      break;
+    case 3:
+      Arc(dc, cx, cy, r, a1, s);
+      tick(0.15 * r);
+      tick(-0.15 * r);
+      break;
+    case 4:  // "Circle": the arc with a small ring where the bisector meets it
+      Arc(dc, cx, cy, r, a1, s);
+      dc.DrawCircle(Px(cx + t.x * r, cy + t.y * r), std::max(2, (int)std::floor(0.2 * r)));
+      break;
+    case 5:  // the arc with a filled dot inside the angle
+      Arc(dc, cx, cy, r, a1, s);
+      dc.SetBrush(wxBrush(col));
+      dc.DrawCircle(Px(cx + t.x * 0.6 * r, cy + t.y * 0.6 * r),
+                    std::max(2, (int)std::floor(0.1 * r)));
+      break;
+    case 6: {  // a filled sector, paler than its rim
+      std::vector<wxPoint> pts;
+      pts.push_back(Px(cx, cy));
+      const int k = std::max(4, (int)(std::fabs(s) * r / 3.0));
+      for (int i = 0; i <= k; ++i) {
+        const double ang = a1 + s * i / k;
+        pts.push_back(Px(cx + r * std::cos(ang), cy + r * std::sin(ang)));
+      }
+      const int paler = std::min(3, a->fadeLevel + 2);
+      dc.SetBrush(wxBrush(Faded(GRgb{a->red, a->green, a->blue}, paler, g)));
+      dc.DrawPolygon((int)pts.size(), pts.data());
+      dc.SetBrush(wxBrush(col));
+      dc.DrawCircle(Px(cx + t.x * 0.2 * r, cy + t.y * 0.2 * r), 2);
+      break;
+    }
+    default:
+      Arc(dc, cx, cy, r, a1, s);
+      break;
+  }
+}
+
+void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
+  if (!b || b->hidden || b->fadeLevel > 3) return;
+  Vec p, q;
+  if (!BracketEnd(b->x1, b->y1, b->z1, g.view, &p) || !BracketEnd(b->x2, b->y2, b->z2, g.view, &q))
+    return;
+  p.x += b->offsetDx;
+  p.y += b->offsetDy;
+  q.x += b->offsetDx;
+  q.y += b->offsetDy;
+  const wxColour col = Faded(GRgb{b->red, b->green, b->blue}, b->fadeLevel, g);
+  dc.SetPen(wxPen(col, b->hilighted ? 6 : std::max(1, (int)std::floor(5 * b->widthFactor - 2))));
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+
+  const double N = std::hypot(q.x - p.x, q.y - p.y);
+  const Vec t = N > 0 ? Vec{(q.x - p.x) / N, (q.y - p.y) / N} : Vec{1, 0};
+  const Vec n{t.y, -t.x};  // a positive height bulges to the left of p->q (upwards for p left of q)
+  const Vec M{(p.x + q.x) / 2, (p.y + q.y) / 2};
+  double h = b->bulge;
+  Vec mark = M;
+  if (std::fabs(h) > 0.02) {
+    if (N < 0.1) return;
+    const double R = std::fabs(h * N);
+    const double side = h > 0 ? 1.0 : -1.0;
+    const double rho = (R * R + N * N / 4) / (2 * R);
+    const Vec apex{M.x + side * n.x * R, M.y + side * n.y * R};
+    const Vec C{apex.x - side * n.x * rho, apex.y - side * n.y * rho};
+    const double a0 = std::atan2(p.y - C.y, p.x - C.x);
+    const double am = std::atan2(apex.y - C.y, apex.x - C.x);
+    // The arc is symmetric about the apex: twice the turn from p to the apex.
+    const double half = std::remainder(am - a0, 2 * M_PI);
+    Arc(dc, C.x, C.y, rho, a0, 2 * half);
+    mark = apex;
+  } else {
+    h = 0;
+    dc.DrawLine(Px(p.x, p.y), Px(q.x, q.y));
+  }
+
+  auto line = [&](Vec from, Vec to) {
+    dc.DrawLine(Px(mark.x + from.x, mark.y + from.y), Px(mark.x + to.x, mark.y + to.y));
+  };
+  switch (b->intField) {
+    case 1:
+      line({10 * n.x, 10 * n.y}, {-10 * n.x, -10 * n.y});
+      break;
+    case 2:
+      for (double s : {5.0, -5.0})
+        line({10 * n.x + s * t.x, 10 * n.y + s * t.y}, {-10 * n.x + s * t.x, -10 * n.y + s * t.y});
+      break;
+    case 3:
+      dc.DrawCircle(Px(mark.x, mark.y), 10);
+      break;
+    case 4:
+      line({10 * n.x + 5 * t.x, 10 * n.y + 5 * t.y}, {-10 * n.x - 5 * t.x, -10 * n.y - 5 * t.y});
+      line({10 * n.x - 5 * t.x, 10 * n.y - 5 * t.y}, {-10 * n.x + 5 * t.x, -10 * n.y + 5 * t.y});
+      break;
+    case -1: {
+      std::string shown;
+      if (!g.doc || EvaluateText(g.doc->FirstConst(), b->label, shown, false) != 0)
+        shown = b->label;
+      RemoveYenCommaOnText(shown);
+      const wxString s = wxString::FromUTF8(shown);
+      dc.SetFont(wxFont(wxFontInfo(std::max(1, b->nameFontSize)).Family(wxFONTFAMILY_DEFAULT)));
+      dc.SetTextForeground(col);
+      wxCoord w = 0, hh = 0;
+      dc.GetTextExtent(s, &w, &hh);
+      dc.DrawText(s, (int)std::floor(mark.x) - w / 2, (int)std::floor(mark.y) - hh / 2);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void DrawAxis(const GPaint& g, wxDC& dc) {
+  const GView& v = g.view;
+  const wxPen axis(g.look->axis.Colour(), 1), tick(g.look->tick.Colour(), 1);
+  if (v.xMin < 0 && 0 < v.xMax) {
+    dc.SetPen(axis);
+    dc.DrawLine(v.PixelX(0), v.PixelY(v.yMax), v.PixelX(0), v.PixelY(v.yMin));
+    dc.SetPen(tick);
+    for (double y = std::floor(v.yMin) + 1; y < std::floor(v.yMax) + 1; y += 1)
+      dc.DrawLine(v.PixelX(-0.05), v.PixelY(y), v.PixelX(0.05), v.PixelY(y));
+  }
+  if (v.yMin < 0 && 0 < v.yMax) {
+    dc.SetPen(axis);
+    dc.DrawLine(v.PixelX(v.xMin), v.PixelY(0), v.PixelX(v.xMax), v.PixelY(0));
+    dc.SetPen(tick);
+    for (double x = std::floor(v.xMin) + 1; x < std::floor(v.xMax) + 1; x += 1)
+      dc.DrawLine(v.PixelX(x), v.PixelY(0.05), v.PixelX(x), v.PixelY(-0.05));
+  }
+}
+
+void DrawCompass(const GPaint& g, wxDC& dc, wxPoint centre, int radius) {
+  if (radius <= 0) return;
+  dc.SetPen(wxPen(g.look->axis.Colour(), 1));
+  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  dc.DrawCircle(centre, radius);
+}

@@ -1,0 +1,109 @@
+// The canvas side of themes: applying a theme, the Point, Line and Angle
+// menus acting on the hilighted elements, the Customize choices and the
+// appearance a sheet brings along when it becomes current.
+#include "render/AppearanceDialog.h"
+#include "render/MyCanvas.h"
+
+void MyCanvas::SetTheme(int theme, int /*flag*/) {
+  GThemeData t;
+  if (!ThemeData(theme, &t)) return;  // no such theme (6003): nothing changes
+  m_Look.theme = theme;
+  GSheet& s = m_Doc->Sheet();
+  for (int i = 0; i < kSlots; ++i) {
+    m_Look.pointStyle[i] = m_Look.lineStyle[i] = t.styles[i];
+    s.pointStyles[i] = s.lineStyles[i] = t.styles[i];
+    m_Look.point[i].LoadData(t.styles[i]);
+    m_Look.line[i].SetLnRgn(t.styles[i]);
+  }
+  m_Look.background = s.background = t.background;
+  m_Look.bg.LoadData(t.background);
+  m_Look.text = m_Look.pointName = t.text;
+  m_Look.hilightFrame = t.hilightFrame;
+  m_Look.axis = m_Look.tick = t.axis;
+  m_Doc->m_TextRed = m_Doc->m_AngleRed = m_Doc->m_BracketRed = t.text.r;
+  m_Doc->m_TextGreen = m_Doc->m_AngleGreen = m_Doc->m_BracketGreen = t.text.g;
+  m_Doc->m_TextBlue = m_Doc->m_AngleBlue = m_Doc->m_BracketBlue = t.text.b;
+  SetAllAngleColor();
+  SetAllBracketColor();
+  m_BgDrawn = false;
+}
+
+void MyCanvas::SetAllAngleColor() {
+  for (GAngle* a = m_Doc->Sheet().angles.head; a; a = a->next) {
+    a->red = m_Doc->m_AngleRed;
+    a->green = m_Doc->m_AngleGreen;
+    a->blue = m_Doc->m_AngleBlue;
+  }
+}
+
+void MyCanvas::SetAllBracketColor() {
+  for (GBracket* b = m_Doc->Sheet().brackets.head; b; b = b->next) {
+    b->red = m_Doc->m_BracketRed;
+    b->green = m_Doc->m_BracketGreen;
+    b->blue = m_Doc->m_BracketBlue;
+  }
+}
+
+void MyCanvas::OnPt(int slot) {
+  if (slot < 0 || slot >= kSlots) return;
+  m_Doc->m_PointMode = 3100 + slot;
+  for (GPoint* p = m_Doc->Sheet().points.head; p; p = p->next) {
+    if (!p->hilighted) continue;
+    p->pointStyle = slot;
+    p->frameCount = 0;  // the new look's animation starts from its first frame
+  }
+}
+
+void MyCanvas::OnLn(int slot) {
+  if (slot < 0 || slot >= kSlots) return;
+  m_Doc->m_LineMode = 4100 + slot;
+  GSheet& s = m_Doc->Sheet();
+  for (GLine* l = s.lines.head; l; l = l->next)
+    if (l->hilighted) l->lineStyle = slot;
+  for (GCircle* c = s.circles.head; c; c = c->next)
+    if (c->hilighted) c->lineStyle = slot;
+  for (GParaCurve* c = s.curves.head; c; c = c->next)
+    if (c->hilighted) c->lineStyle = slot;
+}
+
+void MyCanvas::OnAg(int style) {
+  if (style < 0 || style > 6) return;
+  m_Doc->m_AngleMode = 5500 + style;
+  for (GAngle* a = m_Doc->Sheet().angles.head; a; a = a->next)
+    if (a->hilighted) a->style = style;
+}
+
+void MyCanvas::ApplyAppearance(const int pointStyles[kSlots], const int lineStyles[kSlots],
+                               int bg) {
+  GSheet& s = m_Doc->Sheet();
+  for (int i = 0; i < kSlots; ++i) {
+    if (pointStyles[i] >= 0 && pointStyles[i] < kStyleCount) {
+      m_Look.pointStyle[i] = s.pointStyles[i] = pointStyles[i];
+      m_Look.point[i].LoadData(pointStyles[i]);
+    }
+    if (lineStyles[i] >= 0 && lineStyles[i] < kStyleCount) {
+      m_Look.lineStyle[i] = s.lineStyles[i] = lineStyles[i];
+      m_Look.line[i].SetLnRgn(lineStyles[i]);
+    }
+  }
+  if (bg >= 0 && bg < kBackgroundCount) {
+    m_Look.background = s.background = bg;
+    m_Look.bg.LoadData(bg);
+    m_BgDrawn = false;
+  }
+}
+
+void MyCanvas::LoadSheetAppearance() {
+  const GSheet& s = m_Doc->Sheet();
+  ApplyAppearance(s.pointStyles, s.lineStyles, s.background);
+}
+
+bool MyCanvas::OnAppearSelect() {
+  AppearanceDialog dlg(this, m_Look.pointStyle, m_Look.lineStyle, m_Look.background);
+  if (dlg.ShowModal() != wxID_OK) return false;
+  int pt[kSlots], ln[kSlots], bg = 0;
+  dlg.GetChoices(pt, ln, &bg);
+  ApplyAppearance(pt, ln, bg);
+  Refresh(false);
+  return true;
+}
