@@ -99,6 +99,7 @@ GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
   c->ResetObject(m_NameFontSize);
   c->SetCircle(cx, cy, r2);
   c->next = nullptr;
+  c->toolMark = 0;
   c->ics.Reset();
   c->icCount = 0;
   c->lineStyle = m_LineMode - 4100;
@@ -278,6 +279,7 @@ void CopyCircleState(GCircle* d, const GCircle* s) {
   d->fadeLevel = s->fadeLevel + 1;
   d->hidden = s->hidden;
   d->widthFactor = s->widthFactor;
+  d->toolMark = s->toolMark;  // a clipped circle's afterimage stays an arc
 }
 
 // Copy lists carry no incidence records; -999 marks them as copies.

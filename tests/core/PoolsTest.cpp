@@ -1,0 +1,127 @@
+// Element pools: shared limits over all sheets, reuse of freed slots, fresh
+// state of reused slots, afterimage copies and incidence records.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Recorder.h"
+#include "model/Document.h"
+
+namespace {
+
+struct Pools : ::testing::Test {
+  RecordingUser user;
+  std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
+
+  GPoint* AddPoint(double x, double y) {
+    GPoint* p = doc->NewPoint(CComplex(x, 0), CComplex(y, 0));
+    doc->AssignPoint(p);
+    return p;
+  }
+};
+
+}  // namespace
+
+TEST_F(Pools, PoolsAreSharedByAllSheetsAndRefuseWhenFull) {
+  for (int i = 0; i < 600; ++i) ASSERT_NE(AddPoint(i, 0), nullptr);
+  doc->m_SheetCount = 2;
+  doc->m_CurrentSheet = 1;
+  for (int i = 0; i < 400; ++i) ASSERT_NE(AddPoint(i, 1), nullptr);
+  EXPECT_EQ(doc->NewPoint(CComplex(0, 0), CComplex(0, 0)), nullptr);
+  EXPECT_EQ(doc->m_Sheets[0].points.head->NumbOfPt(), 600);
+
+  for (int i = 0; i < 49; ++i) ASSERT_NE(doc->NewCurve(), nullptr);
+  EXPECT_NE(doc->NewCurve(), nullptr);  // the 50th
+  EXPECT_EQ(doc->NewCurve(), nullptr);
+}
+
+TEST_F(Pools, FreedSlotsAreReusedLowestFirstAndStartFresh) {
+  AddPoint(1, 1);
+  GPoint* b = AddPoint(2, 2);
+  AddPoint(3, 3);
+  b->name = "B";
+  b->hidden = b->hilighted = 1;
+  b->fadeLevel = 3;
+  b->a11 = 7;
+  doc->DeleteAllPoints(b);
+  GPoint* again = doc->NewPoint(CComplex(5, 0), CComplex(6, 0));
+  ASSERT_EQ(again, b);
+  EXPECT_EQ(again->name, "");
+  EXPECT_EQ(again->hidden + again->hilighted + again->fadeLevel, 0);
+  EXPECT_EQ(again->a11, 0.0);
+  EXPECT_EQ(again->next, nullptr);
+  EXPECT_EQ(doc->NewPoint(CComplex(0, 0), CComplex(0, 0)), b + 1);
+
+  // A freed line gives its incidence records back; its slot starts empty.
+  GLine* l = doc->NewLine(0, 0, 1, 0);
+  doc->AssignIncident(l, b, 0.5);
+  doc->DeleteAllLines(l);
+  EXPECT_EQ(doc->m_IncidentPool[0].inUse, 0);
+  GLine* l2 = doc->NewLine(CComplex(0, 0), CComplex(1, 0), CComplex(0, 0));
+  ASSERT_EQ(l2, l);
+  EXPECT_EQ(l2->ics.head, nullptr);
+  EXPECT_EQ(l2->icCount, 0);
+}
+
+TEST_F(Pools, ClonesFadeOneLevelPerGenerationAndStayOffTheLists) {
+  GPoint* a = AddPoint(0, 0);
+  AddPoint(1, 0)->pointStyle = 3;
+  AddPoint(2, 0)->hidden = 1;
+  a->name = "A";
+  GPoint* first = doc->makePClone(a);
+  ASSERT_EQ(first->NumbOfPt(), 3);
+  for (GPoint *c = first, *s = a; c; c = c->next, s = s->next) {
+    EXPECT_EQ(c->fadeLevel, 1);
+    EXPECT_EQ(c->x.re, s->x.re);
+    EXPECT_EQ(c->hidden, s->hidden);
+    EXPECT_EQ(c->pointStyle, s->pointStyle);
+    EXPECT_EQ(c->name, "");
+  }
+  GPoint* second = doc->makePClone(first);
+  EXPECT_EQ(second->next->next->fadeLevel, 2);
+  EXPECT_EQ(doc->Sheet().points.head->NumbOfPt(), 3);
+
+  a->x = CComplex(9, 0);
+  doc->copyToPClone(first, a);
+  EXPECT_EQ(first->x.re, 9.0);
+
+  GLine* l = doc->NewLine(0, 0, 1, 0);
+  doc->AssignIncident(l, a, 0.0);
+  EXPECT_EQ(doc->makeLClone(l)->icCount, -999);
+}
+
+TEST_F(Pools, CloneEndsEarlyWhenThePoolRunsOut) {
+  for (int i = 0; i < kPoolSize - 2; ++i) ASSERT_NE(AddPoint(i, 0), nullptr);
+  GPoint* copy = doc->makePClone(doc->Sheet().points.head);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->NumbOfPt(), 2);
+  doc->deletePClone(copy);
+  EXPECT_NE(doc->NewPoint(CComplex(0, 0), CComplex(0, 0)), nullptr);
+}
+
+TEST_F(Pools, RemovingTheLastIncidenceRecordKeepsTheListAppendable) {
+  GLine* l = doc->NewLine(0, 0, 1, 0);
+  GCircle* k = doc->NewCircle(0, 0, 1);
+  GPoint* p = AddPoint(1, 0);
+  GPoint* q = AddPoint(2, 0);
+  GPoint* r = AddPoint(3, 0);
+  doc->AssignLine(l);
+  doc->AssignCircle(k);
+  doc->AssignIncident(l, p, 1.0);
+  doc->AssignIncident(l, q, 2.0);
+  doc->AssignIncident(k, q, 0.0);
+
+  doc->DeletePtFromIcs(q);  // from the line and the circle
+  EXPECT_EQ(l->icCount, 1);
+  EXPECT_EQ(k->icCount, 0);
+  doc->AssignIncident(l, r, 3.0);
+  doc->AssignIncident(k, r, 0.5);
+  ASSERT_NE(l->ics.head->next, nullptr);
+  EXPECT_EQ(l->ics.head->next->point, r);
+  EXPECT_EQ(k->ics.head->point, r);
+
+  doc->DeleteIcs(l);
+  EXPECT_EQ(l->icCount, 0);
+  doc->AssignIncident(l, p, 0.0);
+  EXPECT_EQ(l->ics.head->point, p);
+}
