@@ -12,6 +12,17 @@ GPoint Meet(const GLine* l, const GLine* m) {
   return GPoint(l->b * m->c - l->c * m->b, l->c * m->a - l->a * m->c, l->a * m->b - l->b * m->a);
 }
 
+// Principal square root, the same branch as sqrtC (cut on the negative real
+// axis, a negative zero imaginary part taken as below the cut), computed
+// without trigonometry because every intersection evaluation needs one.
+static CComplex PrincipalSqrt(const CComplex& z) {
+  const double m = std::sqrt(z.re * z.re + z.im * z.im);
+  const double a = std::sqrt((m + std::fabs(z.re)) * 0.5);
+  if (a == 0.0) return CComplex(0, 0);
+  if (z.re >= 0.0) return CComplex(a, z.im / (2 * a));
+  return CComplex(std::fabs(z.im) / (2 * a), std::copysign(a, z.im));
+}
+
 // Substituting y = -(a x + c) / b into the circle's equation and multiplying
 // by b^2 gives h x^2 - 2 v x + k = 0. The "+" root always goes to x1: callers
 // that follow one of the two points rely on this fixed order.
@@ -22,7 +33,7 @@ void Meet_CL(CComplex a, CComplex b, CComplex c, CComplex cx, CComplex cy, CComp
   const CComplex v = cx * b2 - a * c - a * b * cy;
   const CComplex cb = c + b * cy;
   const CComplex k = b2 * cx * cx + cb * cb - b2 * r2;
-  const CComplex s = sqrtC(v * v - h * k);
+  const CComplex s = PrincipalSqrt(v * v - h * k);
   *x1 = (v + s) / h;
   *x2 = (v - s) / h;
 }

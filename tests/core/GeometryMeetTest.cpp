@@ -123,3 +123,24 @@ TEST(MeetCircles, StartNearOneMeetEndsOnSecondCircleNearIt) {
     EXPECT_NEAR(y, sign * my, 0.02);
   }
 }
+
+TEST(MeetLineCircle, FirstRootTakesPrincipalSquareRootOfDiscriminant) {
+  // The chosen branch of an intersection depends on which root comes first:
+  // it must be the "+" root with the principal square root.
+  const CComplex cases[][6] = {
+      {{0, 0}, {1, 0}, {-2, 0}, {0, 0}, {0, 0}, {1, 0}},              // discriminant -3 + 0i
+      {{0.3, 0.2}, {-1, 0.5}, {0.7, -0.1}, {1, 0}, {-2, 0}, {2, 1}},  // general complex
+      {{-1.2, 0.4}, {0.5, -0.3}, {2, 1}, {0.5, 0.5}, {-1, 0}, {-3, 2}},
+  };
+  for (const auto& t : cases) {
+    const CComplex &a = t[0], &b = t[1], &c = t[2], &cx = t[3], &cy = t[4], &r2 = t[5];
+    CComplex x1, x2;
+    Meet_CL(a, b, c, cx, cy, r2, &x1, &x2);
+    const CComplex h = a * a + b * b;
+    const CComplex v = cx * b * b - a * c - a * b * cy;
+    const CComplex k = b * b * cx * cx + (c + b * cy) * (c + b * cy) - b * b * r2;
+    const CComplex s = sqrtC(v * v - h * k);
+    EXPECT_TRUE(x1 == (v + s) / h);
+    EXPECT_TRUE(x2 == (v - s) / h);
+  }
+}
