@@ -88,6 +88,9 @@ class GDocument {
   // ---- interaction state the core needs ----
   GPoint* m_MovingPoint = nullptr;   // the point being dragged
   GConst* m_CurrentConst = nullptr;  // the last step made
+  // Incidence checks move every free point and evaluate the whole list
+  // (the slow reference walk) instead of only what the two elements depend on.
+  bool m_LiteralIncidenceWalk = false;
   GHilightList<GPoint> m_HiPoints;
   GHilightList<GLine> m_HiLines;
   GHilightList<GCircle> m_HiCircles;

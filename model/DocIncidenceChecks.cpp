@@ -1,0 +1,158 @@
+// The checks run after a line, circle or point has been made: record and
+// announce the points it passes through and the circles it touches, and remove
+// a new element that is only a copy of an existing one.
+#include "model/Incidence.h"
+
+namespace {
+
+template <class T>
+bool Records(const T* carrier, const GPoint* P) {
+  for (const GIncident* ic = carrier->ics.head; ic; ic = ic->next)
+    if (ic->point == P) return true;
+  return false;
+}
+
+// Names of the points of the first two records of an incidence list.
+template <class T>
+void FirstTwoNames(const T* carrier, wxString* a, wxString* b) {
+  const GIncident* first = carrier->ics.head;
+  const GIncident* second = first ? first->next : nullptr;
+  *a = first && first->point ? first->point->name : wxString();
+  *b = second && second->point ? second->point->name : wxString();
+}
+
+// A circle is called by its centre: the centre of a circle through a point,
+// the third point of a compass circle. A circle made otherwise keeps its own name.
+wxString CircleName(GDocument& doc, const GCircle* C) {
+  for (GConst* c = doc.FirstConst(); c; c = c->next) {
+    if (c->COutput != C) continue;
+    const GPoint* centre = nullptr;
+    if (c->type == CONST_MULTI_CIRCLE) centre = c->PInput1;
+    if (c->type == CONST_COMPASS) centre = c->PInput3;
+    if (centre) return centre->name;
+    break;
+  }
+  return C->name;
+}
+
+}  // namespace
+
+void GDocument::CheckIncidency(GLine* L, bool announce) {
+  if (!L) return;
+  QuietCheckScope quiet(*this, true, true);
+  for (GPoint* P = Sheet().points.head; P; P = P->next) {
+    if (Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
+    AssignIncident(L, P, 0.0);
+    ResetLineIcPara(L);
+    if (announce) m_User->ShowMessage(wxString::Format(IncidentMsg, P->name), IncidencyCaption);
+  }
+  for (GCircle* C = Sheet().circles.head; C; C = C->next) {
+    if (!tangent_CL_global(FirstConst(), C, L) || !announce) continue;
+    if (L->icCount < 2) {
+      m_User->ShowMessage(wxString::Format(TangentMsgLC, CircleName(*this, C)), TangencyCaption);
+    } else {
+      wxString a, b;
+      FirstTwoNames(L, &a, &b);
+      m_User->ShowMessage(wxString::Format(TangentMsgLCAB, a, b, CircleName(*this, C)),
+                          TangencyCaption);
+    }
+  }
+}
+
+void GDocument::CheckIncidency(GCircle* C, bool announce) {
+  if (!C) return;
+  QuietCheckScope quiet(*this, true, true);
+  for (GPoint* P = Sheet().points.head; P; P = P->next) {
+    if (Records(C, P) || !incident_CP_global(FirstConst(), C, P)) continue;
+    AssignIncident(C, P, 0.0);
+    ResetCircleIcPara(C);
+    if (announce) m_User->ShowMessage(wxString::Format(IncidentMsgC, P->name), IncidencyCaption);
+  }
+  const wxString name = CircleName(*this, C);
+  for (GLine* L = Sheet().lines.head; L; L = L->next) {
+    if (!tangent_CL_global(FirstConst(), C, L) || !announce) continue;
+    if (L->icCount < 2) {
+      m_User->ShowMessage(wxString::Format(TangentMsgCL, name), TangencyCaption);
+    } else {
+      wxString a, b;
+      FirstTwoNames(L, &a, &b);
+      m_User->ShowMessage(wxString::Format(TangentMsgCLAB, name, a, b), TangencyCaption);
+    }
+  }
+  for (GCircle* D = Sheet().circles.head; D; D = D->next) {
+    if (D == C || !tangent_CC_global(FirstConst(), C, D) || !announce) continue;
+    m_User->ShowMessage(wxString::Format(TangentMsgCC, name, CircleName(*this, D)),
+                        TangencyCaption);
+  }
+}
+
+void GDocument::CheckIncidency(GPoint* P, bool announce) {
+  if (!P) return;
+  QuietCheckScope quiet(*this, true, true);
+  for (GLine* L = Sheet().lines.head; L; L = L->next) {
+    if (Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
+    AssignIncident(L, P, 0.0);
+    ResetLineIcPara(L);
+    if (!announce) continue;
+    if (L->icCount < 3) {
+      m_User->ShowMessage(wxString::Format(IncidentMsgPL, P->name), IncidencyCaption);
+    } else {
+      wxString a, b;
+      FirstTwoNames(L, &a, &b);
+      m_User->ShowMessage(wxString::Format(IncidentMsgPLAB, P->name, a, b), IncidencyCaption);
+    }
+  }
+  // A point already recorded on a circle (an intersection registered by its
+  // tool) is neither recorded twice nor announced again.
+  for (GCircle* C = Sheet().circles.head; C; C = C->next) {
+    if (Records(C, P) || !incident_CP_global(FirstConst(), C, P)) continue;
+    AssignIncident(C, P, 0.0);
+    ResetCircleIcPara(C);
+    if (announce) m_User->ShowMessage(wxString::Format(IncidentMsgPC, P->name), IncidencyCaption);
+  }
+}
+
+int GDocument::CheckCoincidency(GPoint* P) {
+  if (!P) return 0;
+  bool copy = false;
+  {
+    QuietCheckScope quiet(*this, true, true);
+    for (GPoint* Q = Sheet().points.head; Q && !copy; Q = Q->next)
+      copy = point_coincide_global(FirstConst(), Q, P);
+  }
+  if (!copy) return 0;
+  DeletePtFromCn(&Sheet().consts.head, P);
+  DeletePoint(P);
+  Sheet().points.FixTail();
+  return 1;
+}
+
+int GDocument::CheckCoincidency(GLine* L) {
+  if (!L) return 0;
+  bool copy = false;
+  {
+    QuietCheckScope quiet(*this, true, true);
+    for (GLine* M = Sheet().lines.head; M && !copy; M = M->next)
+      copy = line_coincide_global(FirstConst(), M, L);
+  }
+  if (!copy) return 0;
+  DeleteLnFromCn(&Sheet().consts.head, L);
+  DeleteLine(L);
+  Sheet().lines.FixTail();
+  return 1;
+}
+
+int GDocument::CheckCoincidency(GCircle* C) {
+  if (!C) return 0;
+  bool copy = false;
+  {
+    QuietCheckScope quiet(*this, true, true);
+    for (GCircle* D = Sheet().circles.head; D && !copy; D = D->next)
+      copy = circle_coincide_global(FirstConst(), D, C);
+  }
+  if (!copy) return 0;
+  DeleteCiFromCn(&Sheet().consts.head, C);
+  DeleteCircle(C);
+  Sheet().circles.FixTail();
+  return 1;
+}

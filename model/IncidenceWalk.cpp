@@ -1,0 +1,355 @@
+// The walk that decides whether a relation holds for every position of the
+// free points: each free point is nudged along x and along y, the figure is
+// re-evaluated and the relation tested, and the figure is then put back.
+#include <cstring>
+#include <vector>
+
+#include "model/Incidence.h"
+
+namespace {
+
+// What evaluating one step may change: its parameters and curve words, and the
+// value of the element it produces (with a point's motion record).
+struct SavedStep {
+  GConst* step = nullptr;
+  CComplex param[4];
+  GConst* curveStep = nullptr;
+  long word2 = 0, word3 = 0;
+  CComplex value[7];
+  double motion[8] = {};
+  unsigned char hidden = 0;
+};
+
+void SaveStep(GConst* s, SavedStep& out) {
+  out.step = s;
+  out.param[0] = s->param1;
+  out.param[1] = s->param2;
+  out.param[2] = s->param3;
+  out.param[3] = s->param4;
+  out.curveStep = s->curveStep;
+  out.word2 = s->curveWord2;
+  out.word3 = s->curveWord3;
+  if (GPoint* p = s->POutput) {
+    out.value[0] = p->x;
+    out.value[1] = p->y;
+    out.value[2] = p->z;
+    const double m[8] = {p->a11, p->a12, p->a21, p->a22, p->prevX, p->prevY, p->dX, p->dY};
+    std::memcpy(out.motion, m, sizeof m);
+    out.hidden = p->hidden;
+  } else if (GLine* l = s->LOutput) {
+    out.value[0] = l->a;
+    out.value[1] = l->b;
+    out.value[2] = l->c;
+    out.hidden = l->hidden;
+  } else if (GCircle* c = s->COutput) {
+    out.value[0] = c->cx;
+    out.value[1] = c->cy;
+    out.value[2] = c->r2;
+    out.hidden = c->hidden;
+  } else if (GAngle* a = s->AngleOutput) {
+    const CComplex v[7] = {a->value, a->vx, a->vy, a->d1x, a->d1y, a->d2x, a->d2y};
+    for (int i = 0; i < 7; ++i) out.value[i] = v[i];
+    out.hidden = a->hidden;
+  } else if (GBracket* b = s->BracketOutput) {
+    const CComplex v[6] = {b->x1, b->y1, b->z1, b->x2, b->y2, b->z2};
+    for (int i = 0; i < 6; ++i) out.value[i] = v[i];
+    out.hidden = b->hidden;
+  }
+}
+
+void RestoreValues(const SavedStep& in) {
+  GConst* s = in.step;
+  s->param1 = in.param[0];
+  s->param2 = in.param[1];
+  s->param3 = in.param[2];
+  s->param4 = in.param[3];
+  s->curveStep = in.curveStep;
+  s->curveWord2 = in.word2;
+  s->curveWord3 = in.word3;
+  if (GPoint* p = s->POutput) {
+    p->x = in.value[0];
+    p->y = in.value[1];
+    p->z = in.value[2];
+    p->a11 = in.motion[0];
+    p->a12 = in.motion[1];
+    p->a21 = in.motion[2];
+    p->a22 = in.motion[3];
+    p->prevX = in.motion[4];
+    p->prevY = in.motion[5];
+    p->dX = in.motion[6];
+    p->dY = in.motion[7];
+    p->hidden = in.hidden;
+  } else if (GLine* l = s->LOutput) {
+    l->a = in.value[0];
+    l->b = in.value[1];
+    l->c = in.value[2];
+    l->hidden = in.hidden;
+  } else if (GCircle* c = s->COutput) {
+    c->cx = in.value[0];
+    c->cy = in.value[1];
+    c->r2 = in.value[2];
+    c->hidden = in.hidden;
+  } else if (GAngle* a = s->AngleOutput) {
+    CComplex* v[7] = {&a->value, &a->vx, &a->vy, &a->d1x, &a->d1y, &a->d2x, &a->d2y};
+    for (int i = 0; i < 7; ++i) *v[i] = in.value[i];
+    a->hidden = in.hidden;
+  } else if (GBracket* b = s->BracketOutput) {
+    CComplex* v[6] = {&b->x1, &b->y1, &b->z1, &b->x2, &b->y2, &b->z2};
+    for (int i = 0; i < 6; ++i) *v[i] = in.value[i];
+    b->hidden = in.hidden;
+  }
+}
+
+// Puts the saved steps back. Curves keep hundreds of samples and their own
+// expression trees, so they are sampled again instead; sampling may disturb
+// other steps (a locus runs the figure through its whole range), hence the
+// values are put back once more afterwards.
+void RestoreSteps(const std::vector<SavedStep>& saved) {
+  for (const SavedStep& s : saved) RestoreValues(s);
+  bool sampled = false;
+  for (const SavedStep& s : saved) {
+    if (s.step->CurveOutput) {
+      s.step->Evaluate();
+      sampled = true;
+    }
+  }
+  if (sampled)
+    for (const SavedStep& s : saved) RestoreValues(s);
+}
+
+// The steps of the list that starts at `head`, in list order.
+std::vector<GConst*> ListSteps(GConst* head) {
+  std::vector<GConst*> steps;
+  for (GConst* c = head; c; c = c->next) steps.push_back(c);
+  return steps;
+}
+
+bool Contains(const std::vector<GConst*>& steps, const GConst* c) {
+  for (const GConst* s : steps)
+    if (s == c) return true;
+  return false;
+}
+
+// Nudges the free point of `free` along x, then along y, evaluates with
+// `evaluate` after each nudge and tests the relation. Everything in `touched`
+// (every step `evaluate` may change) is put back exactly afterwards.
+template <class Evaluate>
+bool SurvivesNudges(GDocument& doc, GConst* free, const Relation& r,
+                    const std::vector<GConst*>& touched, std::vector<SavedStep>& saved,
+                    Evaluate evaluate) {
+  GPoint* p = free->PInput1 ? free->PInput1 : free->POutput;
+  if (!p) return true;  // nothing to move: the step cannot change anything
+  saved.resize(touched.size());
+  for (size_t i = 0; i < touched.size(); ++i) SaveStep(touched[i], saved[i]);
+  const CComplex x = p->x, y = p->y, z = p->z;
+  p->x = x + z * 0.1;
+  evaluate();
+  bool holds = RelationHoldsNow(doc, r);
+  if (holds) {
+    p->x = x;
+    p->y = y + z * 0.1;
+    evaluate();
+    holds = RelationHoldsNow(doc, r);
+  }
+  p->x = x;
+  p->y = y;
+  p->z = z;
+  RestoreSteps(saved);
+  return holds;
+}
+
+// Every free point from `from` on, the whole list evaluated after each nudge.
+bool LiteralWalk(GDocument& doc, GConst* from, const Relation& r) {
+  std::vector<GConst*> touched = ListSteps(doc.FirstConst());
+  if (!Contains(touched, from)) touched = ListSteps(from);
+  std::vector<SavedStep> saved;
+  for (GConst* c = from; c; c = c->next) {
+    if (c->type != CONST_FREE) continue;
+    if (!SurvivesNudges(doc, c, r, touched, saved, [&] { doc.EvaluateConst(c); })) return false;
+  }
+  return true;
+}
+
+// ---- dependencies between the steps of the sheet ----
+
+template <class T>
+int PoolSlot(const T* e, const T* pool, int size) {
+  if (!e || e < pool || e >= pool + size) return -1;
+  return static_cast<int>(e - pool);
+}
+
+// Which earlier steps each step reads. A step's value is a pure function of
+// what it reads (and its own parameters) once the figure is evaluated, so a
+// step that reads nothing a nudged point drives keeps its value: evaluating it
+// again changes nothing.
+struct StepGraph {
+  std::vector<GConst*> steps;           // list order
+  std::vector<std::vector<int>> reads;  // producers, by list position
+  std::vector<char> readsAllEarlier;    // reads elements by name (texts in formulas)
+  bool usable = true;                   // false: use the literal walk
+
+  int Position(const GConst* c) const {
+    for (size_t i = 0; i < steps.size(); ++i)
+      if (steps[i] == c) return static_cast<int>(i);
+    return -1;
+  }
+};
+
+StepGraph BuildGraph(GDocument& doc) {
+  StepGraph g;
+  g.steps = ListSteps(doc.FirstConst());
+  const int n = static_cast<int>(g.steps.size());
+  std::vector<int> pointBy(kPoolSize, -1), lineBy(kPoolSize, -1), circleBy(kPoolSize, -1),
+      angleBy(kPoolSize, -1), curveBy(kCurvePoolSize, -1);
+  auto produce = [&](std::vector<int>& by, int slot, int i) {
+    if (slot < 0) return;
+    if (by[slot] >= 0) g.usable = false;  // two steps make one element
+    by[slot] = i;
+  };
+  for (int i = 0; i < n; ++i) {
+    GConst* c = g.steps[i];
+    // A locus drives the whole figure through its range and resets every
+    // intersection's branch memory: its evaluation reaches beyond what it reads.
+    if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) g.usable = false;
+    produce(pointBy, PoolSlot(c->POutput, doc.m_PointPool, kPoolSize), i);
+    produce(lineBy, PoolSlot(c->LOutput, doc.m_LinePool, kPoolSize), i);
+    produce(circleBy, PoolSlot(c->COutput, doc.m_CirclePool, kPoolSize), i);
+    produce(angleBy, PoolSlot(c->AngleOutput, doc.m_AnglePool, kPoolSize), i);
+    produce(curveBy, PoolSlot(c->CurveOutput, doc.m_CurvePool, kCurvePoolSize), i);
+  }
+  g.reads.resize(n);
+  g.readsAllEarlier.assign(n, 0);
+  for (int i = 0; i < n; ++i) {
+    GConst* c = g.steps[i];
+    auto read = [&](const std::vector<int>& by, int slot) {
+      if (slot < 0 || by[slot] < 0 || by[slot] == i) return;
+      if (by[slot] > i) g.usable = false;  // reads a value made later
+      g.reads[i].push_back(by[slot]);
+    };
+    for (GPoint* p : {c->PInput1, c->PInput2, c->PInput3})
+      read(pointBy, PoolSlot(p, doc.m_PointPool, kPoolSize));
+    for (GLine* l : {c->LInput1, c->LInput2, c->LInput3})
+      read(lineBy, PoolSlot(l, doc.m_LinePool, kPoolSize));
+    for (GCircle* k : {c->CInput1, c->CInput2, c->CInput3})
+      read(circleBy, PoolSlot(k, doc.m_CirclePool, kPoolSize));
+    for (GParaCurve* k : {c->CurveInput1, c->CurveInput2})
+      read(curveBy, PoolSlot(k, doc.m_CurvePool, kCurvePoolSize));
+    read(angleBy, PoolSlot(c->AngleInput1, doc.m_AnglePool, kPoolSize));
+    // Formulas name elements; a point on a curve tangent finds its tangent
+    // step by search. Both may read anything made before them.
+    if (c->type == CONST_GRAPH || c->type == CONST_PARA_CURVE ||
+        c->type == CONST_PT_ON_CURVE_TANGENT)
+      g.readsAllEarlier[i] = 1;
+  }
+  return g;
+}
+
+// Marks the producers of the relation's elements and everything they read.
+std::vector<char> Ancestors(GDocument& doc, const StepGraph& g, const Relation& r) {
+  const int n = static_cast<int>(g.steps.size());
+  std::vector<char> mark(n, 0);
+  for (int i = 0; i < n; ++i) {
+    GConst* c = g.steps[i];
+    const bool makesOne = (c->POutput && (c->POutput == r.point1 || c->POutput == r.point2)) ||
+                          (c->LOutput && (c->LOutput == r.line1 || c->LOutput == r.line2)) ||
+                          (c->COutput && (c->COutput == r.circle1 || c->COutput == r.circle2));
+    if (makesOne) mark[i] = 1;
+  }
+  (void)doc;
+  bool all = false;
+  for (int i = n - 1; i >= 0; --i) {
+    if (all) mark[i] = 1;
+    if (!mark[i]) continue;
+    for (int j : g.reads[i]) mark[j] = 1;
+    if (g.readsAllEarlier[i]) all = true;
+  }
+  return mark;
+}
+
+// Moves only the free points the two elements depend on, and after each nudge
+// evaluates only the steps between that point and the two elements.
+bool DependencyWalk(GDocument& doc, const StepGraph& g, int fromPos, const Relation& r) {
+  const int n = static_cast<int>(g.steps.size());
+  const std::vector<char> needed = Ancestors(doc, g, r);
+  std::vector<char> driven(n, 0);
+  std::vector<GConst*> touched;
+  std::vector<SavedStep> saved;
+  for (int f = fromPos; f < n; ++f) {
+    GConst* free = g.steps[f];
+    if (free->type != CONST_FREE || !needed[f]) continue;
+    touched.clear();
+    std::fill(driven.begin() + f, driven.end(), 0);
+    driven[f] = 1;
+    touched.push_back(free);
+    for (int i = f + 1; i < n; ++i) {
+      if (!needed[i]) continue;
+      bool d = g.readsAllEarlier[i] != 0;
+      for (int j = 0; !d && j < static_cast<int>(g.reads[i].size()); ++j) d = driven[g.reads[i][j]];
+      if (!d) continue;
+      driven[i] = 1;
+      touched.push_back(g.steps[i]);
+    }
+    auto evaluate = [&] {
+      for (GConst* c : touched) c->Evaluate();
+    };
+    if (!SurvivesNudges(doc, free, r, touched, saved, evaluate)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool RelationHoldsEverywhere(GDocument& doc, GConst* from, const Relation& r) {
+  if (!RelationHoldsNow(doc, r)) return false;
+  if (!from) return true;
+  QuietCheckScope quiet(doc, false, false);
+  if (!doc.m_LiteralIncidenceWalk) {
+    const StepGraph g = BuildGraph(doc);
+    const int fromPos = g.usable ? g.Position(from) : -1;
+    if (fromPos >= 0) return DependencyWalk(doc, g, fromPos, r);
+  }
+  return LiteralWalk(doc, from, r);
+}
+
+QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
+    : doc_(doc),
+      movingPoint_(doc.m_MovingPoint),
+      a11_(moved_point_a11),
+      a12_(moved_point_a12),
+      a21_(moved_point_a21),
+      a22_(moved_point_a22),
+      saveMotion_(saveMotion) {
+  doc.m_MovingPoint = nullptr;
+  moved_point_a11 = moved_point_a12 = moved_point_a21 = moved_point_a22 = 0.0;
+  if (saveMotion_) {
+    motion_.resize(kPoolSize * 8);
+    for (int i = 0; i < kPoolSize; ++i) {
+      const GPoint& p = doc.m_PointPool[i];
+      const double m[8] = {p.a11, p.a12, p.a21, p.a22, p.prevX, p.prevY, p.dX, p.dY};
+      std::memcpy(&motion_[i * 8], m, sizeof m);
+    }
+  }
+  if (evaluate) doc.EvaluateConst(doc.FirstConst());
+}
+
+QuietCheckScope::~QuietCheckScope() {
+  if (saveMotion_) {
+    for (int i = 0; i < kPoolSize; ++i) {
+      GPoint& p = doc_.m_PointPool[i];
+      const double* m = &motion_[i * 8];
+      p.a11 = m[0];
+      p.a12 = m[1];
+      p.a21 = m[2];
+      p.a22 = m[3];
+      p.prevX = m[4];
+      p.prevY = m[5];
+      p.dX = m[6];
+      p.dY = m[7];
+    }
+  }
+  doc_.m_MovingPoint = movingPoint_;
+  moved_point_a11 = a11_;
+  moved_point_a12 = a12_;
+  moved_point_a21 = a21_;
+  moved_point_a22 = a22_;
+}
