@@ -1,8 +1,6 @@
 // Intersections with circles: a line and a circle (CONST_MEET_CL) or two
 // circles (CONST_MEET_CC) meet in two points; the step follows one of them
 // through dragging, tangency and excursions into the complex plane.
-#include <cmath>
-
 #include "geometry/Meet.h"
 #include "model/GConst.h"
 
