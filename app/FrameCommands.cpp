@@ -1,0 +1,203 @@
+// The frame's appearance, interaction-style and tool commands: each sets the
+// canvas state (tool mode, toggles, theme) and refreshes the toolbars. The
+// constructions that act on a selection come with the interaction tools.
+#include "app/CommandIds.h"
+#include "app/MyFrame.h"
+#include "render/MyCanvas.h"
+
+// ---- appearance ----
+void MyFrame::ChooseTheme(int theme) {
+  m_Canvas->SetTheme(theme);
+  m_ThemeMenu->Check(theme, true);
+  m_Canvas->Refresh(false);
+}
+void MyFrame::OnThemeStandard(wxCommandEvent&) { ChooseTheme(kThemeStandard); }
+void MyFrame::OnThemeCat(wxCommandEvent&) { ChooseTheme(kThemeCat); }
+void MyFrame::OnThemeStar(wxCommandEvent&) { ChooseTheme(kThemeStar); }
+void MyFrame::OnThemeQuil(wxCommandEvent&) { ChooseTheme(kThemeQuil); }
+void MyFrame::OnThemeTovik(wxCommandEvent&) { ChooseTheme(kThemeTovik); }
+void MyFrame::OnThemePastel(wxCommandEvent&) { ChooseTheme(kThemePastel); }
+void MyFrame::OnThemeSkeleton(wxCommandEvent&) { ChooseTheme(kThemeSkeleton); }
+
+void MyFrame::ChoosePointStyle(int slot) {
+  m_Canvas->OnPt(slot);
+  m_Canvas->Refresh(false);
+}
+void MyFrame::ChooseLineStyle(int slot) {
+  m_Canvas->OnLn(slot);
+  m_Canvas->Refresh(false);
+}
+void MyFrame::ChooseAngleStyle(int style) {
+  m_Canvas->OnAg(style);
+  m_Canvas->Refresh(false);
+}
+void MyFrame::OnPt0(wxCommandEvent&) { ChoosePointStyle(0); }
+void MyFrame::OnPt1(wxCommandEvent&) { ChoosePointStyle(1); }
+void MyFrame::OnPt2(wxCommandEvent&) { ChoosePointStyle(2); }
+void MyFrame::OnPt3(wxCommandEvent&) { ChoosePointStyle(3); }
+void MyFrame::OnPt4(wxCommandEvent&) { ChoosePointStyle(4); }
+void MyFrame::OnLn0(wxCommandEvent&) { ChooseLineStyle(0); }
+void MyFrame::OnLn1(wxCommandEvent&) { ChooseLineStyle(1); }
+void MyFrame::OnLn2(wxCommandEvent&) { ChooseLineStyle(2); }
+void MyFrame::OnLn3(wxCommandEvent&) { ChooseLineStyle(3); }
+void MyFrame::OnLn4(wxCommandEvent&) { ChooseLineStyle(4); }
+void MyFrame::OnAg0(wxCommandEvent&) { ChooseAngleStyle(0); }
+void MyFrame::OnAg1(wxCommandEvent&) { ChooseAngleStyle(1); }
+void MyFrame::OnAg2(wxCommandEvent&) { ChooseAngleStyle(2); }
+void MyFrame::OnAg3(wxCommandEvent&) { ChooseAngleStyle(3); }
+void MyFrame::OnAg4(wxCommandEvent&) { ChooseAngleStyle(4); }
+
+// "Background" opens the same dialog as "Customize".
+void MyFrame::OnBg(wxCommandEvent& event) { OnAppearSelect(event); }
+void MyFrame::OnAppearSelect(wxCommandEvent&) {
+  if (m_Canvas->OnAppearSelect()) m_Canvas->Refresh(false);
+}
+
+// The property dialogs come with the element dialogs.
+void MyFrame::OnProperty(wxCommandEvent&) {}
+
+void MyFrame::OnCloneOn(wxCommandEvent&) {
+  m_Canvas->m_CloneOn = !m_Canvas->m_CloneOn;
+  m_AppearMenu->Check(ToolkitId(kCmdCloneOn), m_Canvas->m_CloneOn);
+}
+
+// ---- interaction styles ----
+void MyFrame::SwitchStyle(int gmode) {
+  MyCanvas& c = *m_Canvas;
+  c.m_Clipping = false;
+  c.m_GMode = gmode;
+  c.m_Mode = kModeMove;
+  if (gmode != kGModeTovik) {
+    c.m_TextArmed = false;
+    c.m_ImageArmed = false;
+  }
+  if (gmode == kGModePanel) {
+    c.m_PanelKeep = c.m_PanelPoint = c.m_PanelMove = false;
+    c.m_PanelPickedPoint = c.m_PanelPickedText = c.m_PanelPickedName = false;
+    for (bool& p : c.m_PanelPressed) p = false;
+  }
+  RecreateToolbar();
+  c.Refresh(false);
+}
+void MyFrame::OnGModeTovik(wxCommandEvent&) { SwitchStyle(kGModeTovik); }
+void MyFrame::OnGModeQuil(wxCommandEvent&) { SwitchStyle(kGModeQuil); }
+void MyFrame::OnGModePanel(wxCommandEvent&) { SwitchStyle(kGModePanel); }
+
+// ---- tools ----
+void MyFrame::SetToolMode(int mode) {
+  m_Canvas->m_Mode = mode;
+  enableToolbar();
+}
+
+namespace {
+bool IsTovik(const MyCanvas* c) { return c->m_GMode == kGModeTovik; }
+bool IsQuilOrPanel(const MyCanvas* c) {
+  return c->m_GMode == kGModeQuil || c->m_GMode == kGModePanel;
+}
+}  // namespace
+
+void MyFrame::OnModeMove(wxCommandEvent&) { SetToolMode(kModeMove); }
+void MyFrame::OnModeSPoint(wxCommandEvent&) { SetToolMode(kModeSPoint); }
+void MyFrame::OnModeSelect(wxCommandEvent&) { SetToolMode(kModeSelect); }
+
+// In Tovik style these choose the tool; in the other styles they build from
+// the selection at once (that building comes with the construction tools).
+void MyFrame::OnModeMLine(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeMLine);
+}
+void MyFrame::OnModePara(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModePara);
+}
+void MyFrame::OnModePerp(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModePerp);
+}
+void MyFrame::OnModeMid(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeMid);
+}
+void MyFrame::OnModeMCircle(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeMCircle);
+}
+void MyFrame::OnModeBisector(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeBisector);
+}
+void MyFrame::OnModeCircleBy3(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeCircleBy3);
+}
+void MyFrame::OnModeTangent(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeTangent);
+}
+void MyFrame::OnModeCompass(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeCompass);
+}
+void MyFrame::OnModeOrbit(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeOrbit);
+  m_Canvas->Refresh(false);
+}
+void MyFrame::OnModeAngle(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeAngle);
+  m_Canvas->Refresh(false);
+}
+void MyFrame::OnModeLineWithAngle(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeLineWithAngle);
+}
+void MyFrame::OnModeBracket(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeBracket);
+  m_Canvas->Refresh(false);
+}
+// Intersections are made by the Point tool in Tovik style.
+void MyFrame::OnModeMeet(wxCommandEvent&) {}
+
+void MyFrame::OnModeClipping(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    m_Canvas->m_Clipping = !m_Canvas->m_Clipping;
+    enableToolbar();
+  }
+}
+
+void MyFrame::OnModeAxis(wxCommandEvent&) {
+  m_Canvas->m_AxisOn = !m_Canvas->m_AxisOn;
+  enableToolbar();
+  m_Canvas->Refresh(false);
+}
+
+// The graph dialog comes with function graphs.
+void MyFrame::OnModeGraph(wxCommandEvent&) {}
+
+// Text and Image: a tool in Tovik style; elsewhere they arm the next placing
+// click, and arming one disarms the other.
+void MyFrame::OnModeText(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    SetToolMode(kModeText);
+  } else if (IsQuilOrPanel(m_Canvas)) {
+    m_Canvas->m_TextArmed = !m_Canvas->m_TextArmed;
+    m_Canvas->m_ImageArmed = false;
+    enableToolbar();
+  }
+}
+void MyFrame::OnModeImage(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    SetToolMode(kModeImage);
+  } else if (IsQuilOrPanel(m_Canvas)) {
+    m_Canvas->m_ImageArmed = !m_Canvas->m_ImageArmed;
+    m_Canvas->m_TextArmed = false;
+    enableToolbar();
+  }
+}
+
+// Invisibility and the eraser come with deletion and undo.
+void MyFrame::OnModeInvisible(wxCommandEvent&) {}
+void MyFrame::OnModeEraser(wxCommandEvent&) {}
+
+void MyFrame::OnModeZoomIn(wxCommandEvent&) {
+  m_Canvas->OnModeZoomIn(1.2);
+  enableToolbar();
+  m_Canvas->Refresh(false);
+}
+void MyFrame::OnModeZoomOut(wxCommandEvent&) {
+  m_Canvas->OnModeZoomOut(1.2);
+  enableToolbar();
+  m_Canvas->Refresh(false);
+}
+
+void MyFrame::OnIdModeTangent(wxCommandEvent&) {}
+void MyFrame::OnIdModeCircleBy3(wxCommandEvent&) {}

@@ -1,0 +1,279 @@
+// MyFrame: construction of the main window and its menus, the command table,
+// the file, edit, sheet and slide-show commands, resizing and closing.
+#include "app/MyFrame.h"
+
+#include <wx/icon.h>
+#include <wx/statusbr.h>
+
+#include "app/CommandIds.h"
+#include "app/MenuTexts.h"
+#include "render/MyCanvas.h"
+#include "resources/appicon.xpm"
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
+  EVT_MENU(ToolkitId(kCmdNew), MyFrame::OnNew)
+  EVT_MENU(ToolkitId(kCmdOpen), MyFrame::OnOpen)
+  EVT_MENU(ToolkitId(kCmdSave), MyFrame::OnSave)
+  EVT_MENU(ToolkitId(kCmdSaveCsv), MyFrame::OnSaveCsv)
+  EVT_MENU(ToolkitId(kCmdSaveBmp), MyFrame::OnSaveBmp)
+  EVT_MENU(ToolkitId(kCmdLogfile), MyFrame::OnLogfile)
+  EVT_MENU(ToolkitId(kCmdPrint), MyFrame::OnPrint)
+  EVT_MENU(ToolkitId(kCmdPageSetup), MyFrame::OnPageSetup)
+  EVT_MENU(ToolkitId(kCmdPrintPreview), MyFrame::OnPrintPreview)
+  EVT_MENU(ToolkitId(kCmdAbout), MyFrame::OnAbout)
+  EVT_MENU(ToolkitId(kCmdExit), MyFrame::OnQuit)
+  EVT_MENU(ToolkitId(kCmdUndo), MyFrame::OnModeUndo)
+  EVT_MENU(ToolkitId(kCmdRedo), MyFrame::OnModeRedo)
+  EVT_MENU(ToolkitId(kCmdNextSheet), MyFrame::OnNextSheet)
+  EVT_MENU(ToolkitId(kCmdPrevSheet), MyFrame::OnPrevSheet)
+  EVT_MENU(ToolkitId(kCmdInsertNew), MyFrame::OnInsertNew)
+  EVT_MENU(ToolkitId(kCmdInsertCopyFigure), MyFrame::OnInsertCopyFigure)
+  EVT_MENU(ToolkitId(kCmdInsertCopyAll), MyFrame::OnInsertCopyAll)
+  EVT_MENU(ToolkitId(kCmdDeleteSheet), MyFrame::OnDeleteSheet)
+  EVT_MENU(ToolkitId(kCmdEditText), MyFrame::OnEditText)
+  EVT_MENU(ToolkitId(kCmdBenchMark), MyFrame::OnBenchMark)
+  EVT_MENU(ToolkitId(kCmdSlideShowStart), MyFrame::OnSlideShowStart)
+  EVT_MENU(ToolkitId(kCmdSlideShowProperty), MyFrame::OnSlideShowProperty)
+  EVT_MENU(kThemeStandard, MyFrame::OnThemeStandard)
+  EVT_MENU(kThemeCat, MyFrame::OnThemeCat)
+  EVT_MENU(kThemeStar, MyFrame::OnThemeStar)
+  EVT_MENU(kThemeQuil, MyFrame::OnThemeQuil)
+  EVT_MENU(kThemeTovik, MyFrame::OnThemeTovik)
+  EVT_MENU(kThemePastel, MyFrame::OnThemePastel)
+  EVT_MENU(kThemeSkeleton, MyFrame::OnThemeSkeleton)
+  EVT_MENU(kCmdPoint0 + 0, MyFrame::OnPt0)
+  EVT_MENU(kCmdPoint0 + 1, MyFrame::OnPt1)
+  EVT_MENU(kCmdPoint0 + 2, MyFrame::OnPt2)
+  EVT_MENU(kCmdPoint0 + 3, MyFrame::OnPt3)
+  EVT_MENU(kCmdPoint0 + 4, MyFrame::OnPt4)
+  EVT_MENU(kCmdLine0 + 0, MyFrame::OnLn0)
+  EVT_MENU(kCmdLine0 + 1, MyFrame::OnLn1)
+  EVT_MENU(kCmdLine0 + 2, MyFrame::OnLn2)
+  EVT_MENU(kCmdLine0 + 3, MyFrame::OnLn3)
+  EVT_MENU(kCmdLine0 + 4, MyFrame::OnLn4)
+  EVT_MENU(kCmdAngle0 + 0, MyFrame::OnAg0)
+  EVT_MENU(kCmdAngle0 + 1, MyFrame::OnAg1)
+  EVT_MENU(kCmdAngle0 + 2, MyFrame::OnAg2)
+  EVT_MENU(kCmdAngle0 + 3, MyFrame::OnAg3)
+  EVT_MENU(kCmdAngle0 + 4, MyFrame::OnAg4)
+  EVT_MENU(kCmdBackground, MyFrame::OnBg)
+  EVT_MENU(kCmdCustomize, MyFrame::OnAppearSelect)
+  EVT_MENU(ToolkitId(kCmdProperty), MyFrame::OnProperty)
+  EVT_MENU(ToolkitId(kCmdCloneOn), MyFrame::OnCloneOn)
+  EVT_MENU(kGModeTovik, MyFrame::OnGModeTovik)
+  EVT_MENU(kGModeQuil, MyFrame::OnGModeQuil)
+  EVT_MENU(kGModePanel, MyFrame::OnGModePanel)
+  EVT_MENU(kModeMove, MyFrame::OnModeMove)
+  EVT_MENU(kModeSPoint, MyFrame::OnModeSPoint)
+  EVT_MENU(kModeMLine, MyFrame::OnModeMLine)
+  EVT_MENU(kModePara, MyFrame::OnModePara)
+  EVT_MENU(kModePerp, MyFrame::OnModePerp)
+  EVT_MENU(kModeMid, MyFrame::OnModeMid)
+  EVT_MENU(kModeMCircle, MyFrame::OnModeMCircle)
+  EVT_MENU(kModeBisector, MyFrame::OnModeBisector)
+  EVT_MENU(kModeMeet, MyFrame::OnModeMeet)
+  EVT_MENU(kModeClipping, MyFrame::OnModeClipping)
+  EVT_MENU(kModeAxis, MyFrame::OnModeAxis)
+  EVT_MENU(kModeGraph, MyFrame::OnModeGraph)
+  EVT_MENU(kModeTangent, MyFrame::OnModeTangent)
+  EVT_MENU(kModeText, MyFrame::OnModeText)
+  EVT_MENU(kModeCompass, MyFrame::OnModeCompass)
+  EVT_MENU(kModeOrbit, MyFrame::OnModeOrbit)
+  EVT_MENU(kModeCircleBy3, MyFrame::OnModeCircleBy3)
+  EVT_MENU(kModeInvisible, MyFrame::OnModeInvisible)
+  EVT_MENU(kModeZoomIn, MyFrame::OnModeZoomIn)
+  EVT_MENU(kModeZoomOut, MyFrame::OnModeZoomOut)
+  EVT_MENU(kModeAngle, MyFrame::OnModeAngle)
+  EVT_MENU(kModeLineWithAngle, MyFrame::OnModeLineWithAngle)
+  EVT_MENU(kModeEraser, MyFrame::OnModeEraser)
+  EVT_MENU(kModeImage, MyFrame::OnModeImage)
+  EVT_MENU(kModeBracket, MyFrame::OnModeBracket)
+  EVT_MENU(kModeSelect, MyFrame::OnModeSelect)
+  EVT_MENU(kCmdIdModeTangent, MyFrame::OnIdModeTangent)
+  EVT_MENU(kCmdIdModeCircleBy3, MyFrame::OnIdModeCircleBy3)
+  EVT_SIZE(MyFrame::OnSize)
+  EVT_CLOSE(MyFrame::OnClose)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    MyFrame::MyFrame(const wxString& title, const wxPoint& pos, const wxSize& size, GUser* user)
+    : wxFrame(nullptr, wxID_ANY, title, pos, size), m_User(user) {
+  SetIcon(wxIcon(appicon_xpm));
+  BuildMenus();
+  CreateStatusBar(2);
+  SetStatusText(StatusWelcome, 0);
+  m_Canvas = new MyCanvas(this, m_User);
+  // Logging starts switched on.
+  m_FileMenu->Check(ToolkitId(kCmdLogfile), true);
+  RecreateToolbar();
+  SetToolMode(kModeMove);
+  // The toolbars took room from the client area: give the canvas what is left.
+  wxSize client = GetClientSize();
+  if (client.x != m_Canvas->m_Width || client.y != m_Canvas->m_Height) {
+    m_Canvas->m_Width = client.x;
+    m_Canvas->m_Height = client.y;
+    m_Canvas->OnSize();
+    PlaceModeToolbar();
+  }
+}
+
+MyFrame::~MyFrame() = default;
+
+void MyFrame::BuildMenus() {
+  m_FileMenu = new wxMenu;
+  m_FileMenu->Append(ToolkitId(kCmdNew), MenuFileNew);
+  m_FileMenu->Append(ToolkitId(kCmdOpen), MenuFileOpen);
+  m_FileMenu->Append(ToolkitId(kCmdSave), MenuFileSave);
+  m_FileMenu->Append(ToolkitId(kCmdSaveCsv), MenuFileSaveCsv);
+  m_FileMenu->Append(ToolkitId(kCmdSaveBmp), MenuFileSaveBmp);
+  m_FileMenu->AppendCheckItem(ToolkitId(kCmdLogfile), MenuFileLogfile);
+  m_FileMenu->AppendSeparator();
+  m_FileMenu->Append(ToolkitId(kCmdPrint), MenuFilePrint);
+  m_FileMenu->Append(ToolkitId(kCmdPageSetup), MenuFilePageSetup);
+  m_FileMenu->Append(ToolkitId(kCmdPrintPreview), MenuFilePrintPreview);
+  m_FileMenu->AppendSeparator();
+  m_FileMenu->Append(ToolkitId(kCmdAbout), MenuFileAbout);
+  m_FileMenu->Append(ToolkitId(kCmdExit), MenuFileExit);
+
+  m_EditMenu = new wxMenu;
+  m_EditMenu->Append(ToolkitId(kCmdUndo), MenuEditUndo);
+  m_EditMenu->Append(ToolkitId(kCmdRedo), MenuEditRedo);
+  m_EditMenu->AppendSeparator();
+  m_EditMenu->Append(ToolkitId(kCmdNextSheet), MenuEditNextSheet);
+  m_EditMenu->Append(ToolkitId(kCmdPrevSheet), MenuEditPrevSheet);
+  m_EditMenu->AppendSeparator();
+  m_EditMenu->Append(ToolkitId(kCmdInsertNew), MenuEditInsertNew);
+  m_EditMenu->Append(ToolkitId(kCmdInsertCopyFigure), MenuEditInsertCopyFigure);
+  m_EditMenu->Append(ToolkitId(kCmdInsertCopyAll), MenuEditInsertCopyAll);
+  m_EditMenu->Append(ToolkitId(kCmdDeleteSheet), MenuEditDeleteSheet);
+  m_EditMenu->AppendSeparator();
+  m_EditMenu->Append(ToolkitId(kCmdEditText), MenuEditScript);
+  m_EditMenu->Append(ToolkitId(kCmdBenchMark), MenuEditBenchMark);
+
+  m_ModeMenu = new wxMenu;
+  m_ModeMenu->Append(kGModeTovik, MenuModeTovik);
+  m_ModeMenu->Append(kGModeQuil, MenuModeQuil);
+  m_ModeMenu->Append(kGModePanel, MenuModePanel);
+  m_ModeMenu->AppendSeparator();
+  m_ModeMenu->Append(kModeSelect, ToolText_ModeSelect);
+  m_ModeMenu->Append(kModeMove, ToolText_ModeMove);
+  m_ModeMenu->Append(kModeSPoint, ToolText_ModeSPoint);
+  m_ModeMenu->Append(kModeMLine, ToolText_ModeMLine);
+  m_ModeMenu->Append(kModePara, ToolText_ModePara);
+  m_ModeMenu->Append(kModePerp, ToolText_ModePerp);
+  m_ModeMenu->Append(kModeMid, ToolText_ModeMid);
+  m_ModeMenu->Append(kModeMCircle, ToolText_ModeMCircle);
+  m_ModeMenu->Append(kModeBisector, ToolText_ModeBisector);
+
+  m_SlideMenu = new wxMenu;
+  m_SlideMenu->Append(ToolkitId(kCmdSlideShowStart), MenuSlideShowStart);
+  m_SlideMenu->Append(ToolkitId(kCmdSlideShowProperty), MenuSlideShowProperty);
+
+  m_ThemeMenu = new wxMenu;
+  m_ThemeMenu->AppendRadioItem(kThemeStandard, MenuThemeStandard);
+  m_ThemeMenu->AppendRadioItem(kThemeCat, MenuThemeCat);
+  m_ThemeMenu->AppendRadioItem(kThemeStar, MenuThemeStar);
+  m_ThemeMenu->AppendRadioItem(kThemeSkeleton, MenuThemeSkeleton);
+  m_ThemeMenu->AppendRadioItem(kThemeQuil, MenuThemeQuil);
+  m_ThemeMenu->AppendRadioItem(kThemeTovik, MenuThemeTovik);
+  m_ThemeMenu->AppendRadioItem(kThemePastel, MenuThemePastel);
+  m_PointMenu = new wxMenu;
+  m_LineMenu = new wxMenu;
+  m_AngleMenu = new wxMenu;
+  for (int i = 0; i < 5; ++i) {
+    m_PointMenu->AppendRadioItem(kCmdPoint0 + i, MenuPointStyle[i]);
+    m_LineMenu->AppendRadioItem(kCmdLine0 + i, MenuLineStyle[i]);
+    m_AngleMenu->AppendRadioItem(kCmdAngle0 + i, MenuAngleStyle[i]);
+  }
+
+  m_AppearMenu = new wxMenu;
+  m_AppearMenu->AppendSubMenu(m_ThemeMenu, MenuTheme);
+  m_AppearMenu->AppendSeparator();
+  m_AppearMenu->AppendSubMenu(m_PointMenu, MenuPoint);
+  m_AppearMenu->AppendSubMenu(m_LineMenu, MenuLine);
+  m_AppearMenu->AppendSubMenu(m_AngleMenu, MenuAngle);
+  m_AppearMenu->Append(kCmdBackground, MenuBackground);
+  m_AppearMenu->AppendSeparator();
+  m_AppearMenu->Append(kCmdCustomize, MenuCustomize);
+  m_AppearMenu->Append(ToolkitId(kCmdProperty), MenuProperty);
+  m_AppearMenu->AppendSeparator();
+  m_AppearMenu->AppendCheckItem(ToolkitId(kCmdCloneOn), MenuAfterimage);
+
+  auto* bar = new wxMenuBar;
+  bar->Append(m_FileMenu, MenuFile);
+  bar->Append(m_EditMenu, MenuEdit);
+  bar->Append(m_ModeMenu, MenuMode);
+  bar->Append(m_SlideMenu, MenuSlideshow);
+  bar->Append(m_AppearMenu, MenuAppearance);
+  SetMenuBar(bar);
+}
+
+// ---- file: reading, writing, exporting and printing come with the document
+// formats; until then these commands change nothing. ----
+void MyFrame::OnNew(wxCommandEvent&) {}
+void MyFrame::OnOpen(wxCommandEvent&) {}
+void MyFrame::OnSave(wxCommandEvent&) {}
+void MyFrame::OnSaveCsv(wxCommandEvent&) {}
+void MyFrame::OnSaveBmp(wxCommandEvent&) {}
+// The log switch follows the check mark; the log file itself comes with the
+// preferences.
+void MyFrame::OnLogfile(wxCommandEvent&) {}
+void MyFrame::OnPrint(wxCommandEvent&) {}
+void MyFrame::OnPageSetup(wxCommandEvent&) {}
+void MyFrame::OnPrintPreview(wxCommandEvent&) {}
+
+void MyFrame::OnAbout(wxCommandEvent&) {
+  m_User->ShowMessage(wxT("wxFiguretta \nFiguretta on wxWidgets\n\n") +
+                          wxString(wxT("Made for children who like to draw with "
+                                       "compass and ruler.\n")) +
+                          wxString(wxT("https://example.org/figuretta\n")),
+                      AboutCaption, GUser::kInformation);
+}
+
+// Exit closes the window; the close event asks the question, once.
+void MyFrame::OnQuit(wxCommandEvent&) { Close(true); }
+
+// ---- edit and sheets: undo, redo and the sheet table come with the
+// interaction and sheet work; these commands wait for it. ----
+void MyFrame::OnModeUndo(wxCommandEvent&) { enableToolbar(); }
+void MyFrame::OnModeRedo(wxCommandEvent&) { enableToolbar(); }
+void MyFrame::OnNextSheet(wxCommandEvent&) {}
+void MyFrame::OnPrevSheet(wxCommandEvent&) {}
+void MyFrame::OnInsertNew(wxCommandEvent&) {}
+void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {}
+void MyFrame::OnInsertCopyAll(wxCommandEvent&) {}
+void MyFrame::OnDeleteSheet(wxCommandEvent&) {}
+void MyFrame::OnEditText(wxCommandEvent&) {}
+void MyFrame::OnBenchMark(wxCommandEvent&) { m_Canvas->OnBenchMark(); }
+
+// ---- slide show: comes with the sheets. ----
+void MyFrame::OnSlideShowStart(wxCommandEvent&) {}
+void MyFrame::OnSlideShowProperty(wxCommandEvent&) {}
+
+// ---- window ----
+void MyFrame::OnSize(wxSizeEvent&) {
+  if (m_Canvas && m_ToolbarBuilt) {
+    wxSize client = GetClientSize();
+    if (client.x != m_Canvas->m_Width || client.y != m_Canvas->m_Height) {
+      m_Canvas->m_Width = client.x;
+      m_Canvas->m_Height = client.y;
+      m_Canvas->OnSize();
+      RecreateToolbar();
+    }
+  }
+  Refresh(false);
+}
+
+void MyFrame::OnClose(wxCloseEvent&) {
+  // Exit and the window's close button both end here; a second close event
+  // while the window is going away must not ask again.
+  if (m_Closing) return;
+  m_Closing = true;
+  if (m_User->Ask(QuitQuestion, QuitCaption) == GUser::kYes) {
+    // Saving the document comes with the script writer.
+  }
+  // The preference file is written here once preferences exist.
+  m_Canvas->m_Doc->WriteLogFile("**** Quit ****\n");
+  Destroy();
+}

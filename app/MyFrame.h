@@ -1,0 +1,152 @@
+// MyFrame: the main window. It owns the canvas, the menus, the frame's toolbar,
+// the mode toolbar of the current interaction style and the status bar, and
+// forwards nearly every command to the canvas.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+
+#include "model/User.h"
+
+class MyCanvas;
+
+constexpr int kToolbarBitmapCount = 33;
+// The pictures of every toolbar button, built once from the built-in images.
+extern wxBitmap toolBarBitmap[kToolbarBitmapCount];
+extern bool m_InitToolbar;
+// Frees the shared toolbar pictures (at the end of the program).
+void ReleaseToolbarBitmaps();
+
+class MyFrame : public wxFrame {
+ public:
+  // user answers every message of the program (a recorder in tests).
+  MyFrame(const wxString& title, const wxPoint& pos, const wxSize& size, GUser* user);
+  ~MyFrame() override;
+
+  wxMenu* m_FileMenu = nullptr;
+  wxMenu* m_EditMenu = nullptr;
+  wxMenu* m_ModeMenu = nullptr;
+  wxMenu* m_SlideMenu = nullptr;
+  wxMenu* m_AppearMenu = nullptr;
+  wxMenu* m_ThemeMenu = nullptr;
+  wxMenu* m_PointMenu = nullptr;
+  wxMenu* m_LineMenu = nullptr;
+  wxMenu* m_AngleMenu = nullptr;
+  wxToolBar* m_ModeToolbar = nullptr;
+  bool m_ToolbarBuilt = false;
+  MyCanvas* m_Canvas = nullptr;
+  GUser* m_User;
+
+  // Builds the 33 toolbar pictures; true when all of them loaded.
+  bool InitToolbarBMP();
+  // Rebuilds the frame's toolbar and the mode toolbar for the current style.
+  int RecreateToolbar();
+  // Sets which buttons are enabled and pressed from the canvas state.
+  void enableToolbar();
+  // Places the mode toolbar on top of the client area at the canvas width.
+  void PlaceModeToolbar();
+
+  // ---- file ----
+  void OnNew(wxCommandEvent& event);
+  void OnOpen(wxCommandEvent& event);
+  void OnSave(wxCommandEvent& event);
+  void OnSaveCsv(wxCommandEvent& event);
+  void OnSaveBmp(wxCommandEvent& event);
+  void OnLogfile(wxCommandEvent& event);
+  void OnPrint(wxCommandEvent& event);
+  void OnPageSetup(wxCommandEvent& event);
+  void OnPrintPreview(wxCommandEvent& event);
+  void OnAbout(wxCommandEvent& event);
+  void OnQuit(wxCommandEvent& event);
+  // ---- edit and sheets ----
+  void OnModeUndo(wxCommandEvent& event);
+  void OnModeRedo(wxCommandEvent& event);
+  void OnNextSheet(wxCommandEvent& event);
+  void OnPrevSheet(wxCommandEvent& event);
+  void OnInsertNew(wxCommandEvent& event);
+  void OnInsertCopyFigure(wxCommandEvent& event);
+  void OnInsertCopyAll(wxCommandEvent& event);
+  void OnDeleteSheet(wxCommandEvent& event);
+  void OnEditText(wxCommandEvent& event);
+  void OnBenchMark(wxCommandEvent& event);
+  // ---- slide show ----
+  void OnSlideShowStart(wxCommandEvent& event);
+  void OnSlideShowProperty(wxCommandEvent& event);
+  // ---- appearance ----
+  void OnThemeStandard(wxCommandEvent& event);
+  void OnThemeCat(wxCommandEvent& event);
+  void OnThemeStar(wxCommandEvent& event);
+  void OnThemeQuil(wxCommandEvent& event);
+  void OnThemeTovik(wxCommandEvent& event);
+  void OnThemePastel(wxCommandEvent& event);
+  void OnThemeSkeleton(wxCommandEvent& event);
+  void OnPt0(wxCommandEvent& event);
+  void OnPt1(wxCommandEvent& event);
+  void OnPt2(wxCommandEvent& event);
+  void OnPt3(wxCommandEvent& event);
+  void OnPt4(wxCommandEvent& event);
+  void OnLn0(wxCommandEvent& event);
+  void OnLn1(wxCommandEvent& event);
+  void OnLn2(wxCommandEvent& event);
+  void OnLn3(wxCommandEvent& event);
+  void OnLn4(wxCommandEvent& event);
+  void OnAg0(wxCommandEvent& event);
+  void OnAg1(wxCommandEvent& event);
+  void OnAg2(wxCommandEvent& event);
+  void OnAg3(wxCommandEvent& event);
+  void OnAg4(wxCommandEvent& event);
+  void OnBg(wxCommandEvent& event);
+  void OnAppearSelect(wxCommandEvent& event);
+  void OnProperty(wxCommandEvent& event);
+  void OnCloneOn(wxCommandEvent& event);
+  // ---- interaction styles ----
+  void OnGModeTovik(wxCommandEvent& event);
+  void OnGModeQuil(wxCommandEvent& event);
+  void OnGModePanel(wxCommandEvent& event);
+  // ---- tools ----
+  void OnModeMove(wxCommandEvent& event);
+  void OnModeSPoint(wxCommandEvent& event);
+  void OnModeMLine(wxCommandEvent& event);
+  void OnModePara(wxCommandEvent& event);
+  void OnModePerp(wxCommandEvent& event);
+  void OnModeMid(wxCommandEvent& event);
+  void OnModeMCircle(wxCommandEvent& event);
+  void OnModeBisector(wxCommandEvent& event);
+  void OnModeMeet(wxCommandEvent& event);
+  void OnModeClipping(wxCommandEvent& event);
+  void OnModeAxis(wxCommandEvent& event);
+  void OnModeGraph(wxCommandEvent& event);
+  void OnModeTangent(wxCommandEvent& event);
+  void OnModeText(wxCommandEvent& event);
+  void OnModeCompass(wxCommandEvent& event);
+  void OnModeOrbit(wxCommandEvent& event);
+  void OnModeCircleBy3(wxCommandEvent& event);
+  void OnModeInvisible(wxCommandEvent& event);
+  void OnModeZoomIn(wxCommandEvent& event);
+  void OnModeZoomOut(wxCommandEvent& event);
+  void OnModeAngle(wxCommandEvent& event);
+  void OnModeLineWithAngle(wxCommandEvent& event);
+  void OnModeEraser(wxCommandEvent& event);
+  void OnModeImage(wxCommandEvent& event);
+  void OnModeBracket(wxCommandEvent& event);
+  void OnModeSelect(wxCommandEvent& event);
+  void OnIdModeTangent(wxCommandEvent& event);
+  void OnIdModeCircleBy3(wxCommandEvent& event);
+  // ---- window ----
+  void OnSize(wxSizeEvent& event);
+  void OnClose(wxCloseEvent& event);
+
+ private:
+  void BuildMenus();
+  void SwitchStyle(int gmode);
+  // Sets the canvas tool mode and shows its button pressed.
+  void SetToolMode(int mode);
+  void ChooseTheme(int theme);
+  void ChoosePointStyle(int slot);
+  void ChooseLineStyle(int slot);
+  void ChooseAngleStyle(int style);
+  bool m_Closing = false;  // the close question was asked already
+  wxDECLARE_EVENT_TABLE();
+};

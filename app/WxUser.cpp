@@ -1,0 +1,46 @@
+// The toolkit side of GUser: modal message boxes with an OK button, Yes/No
+// (and Cancel) questions, the file chooser, and the log kept in memory.
+#include "app/WxUser.h"
+
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+
+namespace {
+
+long IconStyle(GUser::Icon icon) {
+  switch (icon) {
+    case GUser::kWarning:
+      return wxICON_WARNING;
+    case GUser::kError:
+      return wxICON_ERROR;
+    case GUser::kInformation:
+      break;
+  }
+  return wxICON_INFORMATION;
+}
+
+}  // namespace
+
+void WxUser::ShowMessage(const wxString& text, const wxString& caption, Icon icon) {
+  wxMessageBox(text, caption, wxOK | IconStyle(icon));
+}
+
+GUser::Answer WxUser::Ask(const wxString& text, const wxString& caption, bool withCancel) {
+  long style = wxYES_NO | wxICON_INFORMATION | (withCancel ? wxCANCEL : 0);
+  int answer = wxMessageBox(text, caption, style);
+  if (answer == wxYES) return kYes;
+  // Closing a Yes/No box without a choice counts as No; with a Cancel button
+  // it counts as Cancel, the answer that changes nothing.
+  if (answer == wxCANCEL && withCancel) return kCancel;
+  return kNo;
+}
+
+wxString WxUser::ChooseFile(const wxString& message, const wxString& defaultFile,
+                            const wxString& wildcard, bool forSaving) {
+  long style = forSaving ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  wxFileDialog dialog(nullptr, message, wxEmptyString, defaultFile, wildcard, style);
+  if (dialog.ShowModal() != wxID_OK) return wxString();
+  return dialog.GetPath();
+}
+
+void WxUser::WriteLog(const std::string& text) { m_Log.push_back(text); }
