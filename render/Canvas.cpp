@@ -56,7 +56,7 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   m_Doc->m_LineMode = 4100;
   m_Doc->m_AngleMode = 5500;
   UpdateView();
-  wxInitAllImageHandlers();
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
 }
 
 MyCanvas::~MyCanvas() { m_Timer.Stop(); }
