@@ -1,0 +1,286 @@
+// Incidence, tangency and coincidence checks: relations that hold for every
+// position are recorded and announced with their texts; accidental ones are
+// not; duplicates are removed; the figure is left exactly as it was.
+#include <cmath>
+
+#include "FigureFixture.h"
+#include "model/Incidence.h"
+
+namespace {
+
+class Incidence : public FigureTest {
+ protected:
+  GPoint *A = nullptr, *B = nullptr, *C = nullptr;
+  void Triangle() {
+    A = Free(0, 0, "A");
+    B = Free(4, 0.5, "B");
+    C = Free(1.2, 3, "C");
+  }
+  std::vector<RecordedMessage>& Messages() { return user.messages; }
+};
+
+}  // namespace
+
+TEST_F(Incidence, MidpointOnItsLineIsRecordedAndNamedByTheLinesTwoPoints) {
+  Triangle();
+  GLine* ab = Join(A, B);
+  GLine* bc = Join(B, C);
+  GPoint* m = Mid(A, B, "M");
+  doc->CheckIncidency(m, true);
+  EXPECT_TRUE(Records(ab, m));
+  EXPECT_FALSE(Records(bc, m));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Point M is on line AB.");
+  EXPECT_EQ(Messages()[0].caption, "Incidency Test");
+}
+
+TEST_F(Incidence, PointOnALineWithFewRecordsIsOnThisLine) {
+  Triangle();
+  GLine* l = Join(A, B);
+  doc->DeleteIcs(l);
+  doc->AssignIncident(l, A, 0);
+  GPoint* m = Mid(A, B, "M");
+  doc->CheckIncidency(m, true);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Point M is on this line.");
+}
+
+TEST_F(Incidence, MediansMeetOnTheThirdMedianButOnNoSide) {
+  Triangle();
+  GLine* sides[3] = {Join(A, B), Join(B, C), Join(C, A)};
+  GLine* ma = Join(A, Mid(B, C, "D"));
+  GLine* mb = Join(B, Mid(C, A, "E"));
+  GLine* mc = Join(C, Mid(A, B, "F"));
+  GPoint* g = Meet(ma, mb, "G");
+  user.messages.clear();
+  doc->CheckIncidency(g, true);
+  EXPECT_TRUE(Records(mc, g));
+  for (GLine* s : sides) EXPECT_FALSE(Records(s, g));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Point G is on line CF.");
+  EXPECT_EQ(doc->incident_LP_global(doc->FirstConst(), mc, g), true);
+}
+
+TEST_F(Incidence, PointPlacedByEyeOnALineIsNotReported) {
+  A = Free(0, 0, "A");
+  B = Free(2, 2, "B");
+  GLine* l = Join(A, B);
+  GPoint* p = Free(1, 1, "P");  // exactly on the line, but free to leave it
+  ASSERT_TRUE(doc->incident_LP_local(l, p));
+  doc->CheckIncidency(p, true);
+  doc->CheckIncidency(l, true);
+  EXPECT_FALSE(Records(l, p));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Incidence, HiddenElementsAreNeverReported) {
+  Triangle();
+  GLine* l = Join(A, B);
+  GPoint* m = Mid(A, B, "M");
+  m->hidden = 1;
+  doc->CheckIncidency(m, true);
+  doc->CheckIncidency(l, true);
+  EXPECT_FALSE(Records(l, m));
+  m->hidden = 0;
+  l->hidden = 1;
+  EXPECT_FALSE(doc->incident_LP_global(doc->FirstConst(), l, m));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Incidence, PointsOnCirclesAndCirclesThroughPoints) {
+  Triangle();
+  GCircle* c = Circle(C, A, "c");
+  GPoint* p = OnCircle(c, 0.7, "P");
+  doc->DeleteIcs(c);
+  doc->CheckIncidency(p, true);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Point P is on this circle.");
+  EXPECT_NEAR(ParamOf(c, p), 0.7, 1e-12);
+
+  // A circle about the midpoint of AB through A passes through B as well;
+  // B is recorded once only, however often the check runs.
+  user.messages.clear();
+  GCircle* d = Circle(Mid(A, B, "M"), A);
+  doc->CheckIncidency(d, true);
+  doc->CheckIncidency(d, true);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) This circle thru point B.");
+  EXPECT_EQ(d->icCount, 2);
+  EXPECT_FALSE(Records(d, C));
+  EXPECT_FALSE(Records(d, p));
+}
+
+TEST_F(Incidence, PointAlreadyOnItsCircleIsNotRecordedTwice) {
+  Triangle();
+  GCircle* c = Circle(A, B, "c");
+  GPoint* p = OnCircle(c, 2.0, "P");
+  doc->CheckIncidency(p, true);
+  EXPECT_EQ(c->icCount, 2);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Incidence, TangentAtAPointOfACircleIsAnnouncedByTheCentresName) {
+  Triangle();
+  GCircle* c = Circle(A, B);
+  GConst* k = doc->NewConst(CONST_TANGENT);
+  k->CInput1 = c;
+  k->PInput1 = B;
+  k->LOutput = doc->NewLine(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));
+  doc->AssignLine(k->LOutput);
+  Evaluate();
+  doc->CheckIncidency(k->LOutput, true);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) This line thru point B.");
+  EXPECT_EQ(Messages()[0].caption, "Incidency Test");
+  EXPECT_EQ(Messages()[1].text, "(*^_^*) This line is tangent to circle A.");
+  EXPECT_EQ(Messages()[1].caption, "Tangency Test");
+
+  // Seen from the circle, the tangent (now with one recorded point) touches it.
+  user.messages.clear();
+  doc->CheckIncidency(c, true);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Circle A is tangent to this line.");
+}
+
+TEST_F(Incidence, TangencyNamesALineByItsFirstTwoPoints) {
+  A = Free(0, 0, "A");
+  B = Free(3, 0, "B");
+  GPoint* o = Free(1, 2, "O");
+  GLine* ab = Join(A, B);
+  GLine* perp = LineStep(CONST_PERP, ab, o);
+  GPoint* foot = Meet(ab, perp, "F");
+  GCircle* c = Circle(o, foot);
+  doc->CheckIncidency(ab, true);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Line AB is tangent to circle O.");
+  user.messages.clear();
+  doc->CheckIncidency(c, true);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Circle O is tangent to line AB.");
+}
+
+TEST_F(Incidence, CircleInsideTouchingAnotherIsAnnouncedAndCompassCentreNamesIt) {
+  Triangle();
+  GCircle* big = Circle(A, B);
+  GPoint* m = Mid(A, B, "M");
+  GConst* k = doc->NewConst(CONST_COMPASS);  // radius |MA|, centre M
+  k->PInput1 = m;
+  k->PInput2 = A;
+  k->PInput3 = m;
+  k->COutput = doc->NewCircle(0, 0, 1);
+  doc->AssignCircle(k->COutput);
+  Evaluate();
+  doc->AssignIncident(k->COutput, A, 0);
+  doc->AssignIncident(k->COutput, B, 0);
+  doc->CheckIncidency(k->COutput, true);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "(*^_^*) Circle M is tangent to circle A.");
+  EXPECT_EQ(Messages()[0].caption, "Tangency Test");
+  EXPECT_FALSE(doc->tangent_CC_global(doc->FirstConst(), big, Circle(C, A)));
+}
+
+TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
+  Triangle();
+  GCircle* c1 = Circle(A, B);
+  GCircle* c2 = Circle(C, A);
+  GLine* l = Join(B, C);
+  MeetNear(CONST_MEET_CC, nullptr, c1, c2, 3.5, 2.5, "P");
+  GPoint* q = MeetNear(CONST_MEET_CL, l, c2, nullptr, 4, 0.5, "Q");
+  Drag(B, 4.1, 0.6);  // motion records and the drag's motion matrix are live
+  moved_point_a11 = 0.9;
+  moved_point_a12 = 0.2;
+  doc->m_MovingPoint = B;
+  const std::vector<unsigned char> before = State();
+  for (bool literal : {false, true}) {
+    doc->m_LiteralIncidenceWalk = literal;
+    doc->CheckIncidency(q, false);
+    doc->CheckIncidency(l, false);
+    doc->CheckIncidency(c1, false);
+    EXPECT_EQ(doc->CheckCoincidency(q), 0);
+    EXPECT_TRUE(State() == before);
+    EXPECT_EQ(moved_point_a11, 0.9);
+    EXPECT_EQ(moved_point_a12, 0.2);
+    EXPECT_EQ(doc->m_MovingPoint, B);
+  }
+}
+
+TEST_F(Incidence, SameMidpointTwiceLeavesOnePoint) {
+  Triangle();
+  GPoint* m1 = Mid(A, B, "M");
+  EXPECT_EQ(doc->CheckCoincidency(m1), 0);
+  const int steps = Steps();
+  GPoint* m2 = Mid(B, A, "N");
+  EXPECT_EQ(doc->CheckCoincidency(m2), 1);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_FALSE(m2->inUse);
+  int points = 0;
+  for (GPoint* p = doc->Sheet().points.head; p; p = p->next, ++points) EXPECT_NE(p, m2);
+  EXPECT_EQ(points, 4);
+  EXPECT_EQ(*doc->Sheet().points.tail, nullptr);
+  // Two free points on the same spot are different points.
+  GPoint* twin = Free(0, 0, "T");
+  EXPECT_EQ(doc->CheckCoincidency(twin), 0);
+}
+
+TEST_F(Incidence, CoincidentLinesAndCirclesAreRemovedWithTheirSteps) {
+  Triangle();
+  GPoint* m = Mid(A, B, "M");
+  GLine* ab = Join(A, B);
+  GLine* am = Join(A, m);
+  GLine* ac = Join(A, C);
+  const int steps = Steps();
+  EXPECT_EQ(doc->CheckCoincidency(ac), 0);
+  EXPECT_EQ(doc->CheckCoincidency(am), 1);
+  EXPECT_EQ(Steps(), steps - 1);
+  EXPECT_FALSE(am->inUse);
+  EXPECT_TRUE(ab->inUse);
+
+  GCircle* c = Circle(A, B);
+  EXPECT_EQ(doc->CheckCoincidency(c), 0);
+  GConst* k = doc->NewConst(CONST_COMPASS);
+  k->PInput1 = A;
+  k->PInput2 = B;
+  k->PInput3 = A;
+  k->COutput = doc->NewCircle(0, 0, 1);
+  doc->AssignCircle(k->COutput);
+  Evaluate();
+  EXPECT_EQ(doc->CheckCoincidency(k->COutput), 1);
+  EXPECT_EQ(doc->Sheet().circles.head, c);
+  EXPECT_EQ(c->next, nullptr);
+}
+
+TEST_F(Incidence, WithoutFreePointsOnlyWhatHoldsNowHolds) {
+  // Points made without steps cannot move; a point off their line stays off.
+  GPoint* p = NewListedPoint(0, 0, "P");
+  GPoint* q = NewListedPoint(1, 0, "Q");
+  GLine* l = Join(p, q);
+  GPoint* off = NewListedPoint(0.5, 1, "R");
+  GPoint* on = NewListedPoint(0.5, 0, "S");
+  EXPECT_FALSE(doc->incident_LP_global(doc->FirstConst(), l, off));
+  EXPECT_TRUE(doc->incident_LP_global(doc->FirstConst(), l, on));
+}
+
+TEST_F(Incidence, LocalTestsUseTheirTolerances) {
+  GPoint p(CComplex(1, 0), CComplex(0, 0));
+  GPoint far(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));    // at infinity
+  GLine l(CComplex(0, 0), CComplex(1, 0), CComplex(-0.002, 0));  // y = 0.002
+  EXPECT_TRUE(doc->incident_LP_local(&l, &p));                   // 4e-6 < 1e-5
+  l.c = CComplex(-0.004, 0);
+  EXPECT_FALSE(doc->incident_LP_local(&l, &p));
+  GCircle unit(0.0, 0.0, 1.0), shifted(1.0, 0.0, 1.0);
+  EXPECT_TRUE(doc->incident_CP_local(&unit, &p));
+  EXPECT_FALSE(doc->incident_CP_local(&unit, &far));
+  EXPECT_TRUE(doc->tangent_CC_local(&unit, &shifted) == false);
+  GCircle outside(2.0, 0.0, 1.0), inside(0.5, 0.0, 0.25);
+  EXPECT_TRUE(doc->tangent_CC_local(&unit, &outside));
+  EXPECT_TRUE(doc->tangent_CC_local(&unit, &inside));
+  EXPECT_TRUE(doc->tangent_CC_local(&inside, &unit));
+  GLine touching(CComplex(2, 0), CComplex(0, 0), CComplex(-2, 0));  // x = 1
+  EXPECT_TRUE(doc->tangent_CL_local(&unit, &touching));
+  GPoint scaled(CComplex(-3, 0), CComplex(0, 0), CComplex(-3, 0));
+  EXPECT_TRUE(doc->point_coincide_local(&p, &scaled));
+  EXPECT_FALSE(doc->point_coincide_local(&p, &p));
+  GCircle near(0.001, 0.0, 1.0);
+  EXPECT_TRUE(doc->circle_coincide_local(&unit, &near));
+  EXPECT_FALSE(doc->circle_coincide_local(&unit, &unit));
+}
