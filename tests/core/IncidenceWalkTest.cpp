@@ -1,0 +1,147 @@
+// The quick walk (moving only the free points two elements depend on) decides
+// every relation exactly as the full walk does (moving every free point and
+// evaluating the whole list), on many randomly built figures, and both leave
+// the figure untouched.
+#include <random>
+
+#include "FigureFixture.h"
+
+namespace {
+
+class IncidenceWalk : public FigureTest {
+ protected:
+  std::vector<GPoint*> points;
+  std::vector<GLine*> lines;
+  std::vector<GCircle*> circles;
+
+  // A figure of free points and the constructions built on them, with many
+  // relations that hold by construction (midpoints on joins, meets, points on
+  // circles, circles through midpoints, tangents) and some repeated steps.
+  void Build(unsigned seed) {
+    points.clear();
+    lines.clear();
+    circles.clear();
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> coord(-4, 4), angle(-3, 3);
+    auto pick = [&rng](auto& v) {
+      return v[std::uniform_int_distribution<size_t>(0, v.size() - 1)(rng)];
+    };
+    for (int i = 0; i < 5; ++i) points.push_back(Free(coord(rng), coord(rng), "F"));
+    for (int n = 0; n < 45; ++n) {
+      const int op = std::uniform_int_distribution<int>(0, 13)(rng);
+      GPoint* p = pick(points);
+      GPoint* q = pick(points);
+      if (op == 0) {
+        points.push_back(Free(coord(rng), coord(rng), "F"));
+      } else if (op <= 2 && p != q) {
+        lines.push_back(Join(p, q));
+      } else if (op == 3 && p != q) {
+        points.push_back(Mid(p, q, "M"));
+      } else if (op == 4 && lines.size() >= 2) {
+        GLine* l = pick(lines);
+        GLine* m = pick(lines);
+        if (l != m) points.push_back(Meet(l, m, "X"));
+      } else if (op == 5 && p != q) {
+        circles.push_back(Circle(p, q, "C"));
+      } else if (op == 6 && p != q) {
+        // The circle on pq as diameter passes through both ends.
+        points.push_back(Mid(p, q, "M"));
+        circles.push_back(Circle(points.back(), p, "D"));
+      } else if ((op == 7 || op == 8) && !lines.empty()) {
+        lines.push_back(LineStep(op == 7 ? CONST_PARALLEL : CONST_PERP, pick(lines), p));
+      } else if (op == 9 && !circles.empty()) {
+        points.push_back(OnCircle(pick(circles), angle(rng), "O"));
+      } else if (op == 10 && !circles.empty() && !lines.empty()) {
+        points.push_back(MeetNear(CONST_MEET_CL, pick(lines), pick(circles), nullptr, coord(rng),
+                                  coord(rng), "K"));
+      } else if (op == 11 && circles.size() >= 2) {
+        GCircle* c = pick(circles);
+        GCircle* d = pick(circles);
+        if (c != d)
+          points.push_back(MeetNear(CONST_MEET_CC, nullptr, c, d, coord(rng), coord(rng), "K"));
+      } else if (op == 12 && !circles.empty()) {
+        GCircle* c = pick(circles);
+        GConst* k = doc->NewConst(CONST_TANGENT);
+        k->CInput1 = c;
+        k->PInput1 = c->ics.head ? c->ics.head->point : p;
+        k->LOutput = doc->NewLine(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));
+        doc->AssignLine(k->LOutput);
+        lines.push_back(k->LOutput);
+      } else if (op == 13 && p != q) {
+        points.push_back(Mid(q, p, "N"));  // often a repeat of an earlier midpoint
+      }
+      Evaluate();
+    }
+  }
+
+  // Every relation the checks ask about, between all elements of the figure.
+  std::vector<bool> Outcomes() {
+    std::vector<bool> r;
+    GConst* head = doc->FirstConst();
+    for (GPoint* p : points) {
+      for (GLine* l : lines) r.push_back(doc->incident_LP_global(head, l, p));
+      for (GCircle* c : circles) r.push_back(doc->incident_CP_global(head, c, p));
+      for (GPoint* q : points) r.push_back(doc->point_coincide_global(head, q, p));
+    }
+    for (GLine* l : lines) {
+      for (GCircle* c : circles) r.push_back(doc->tangent_CL_global(head, c, l));
+      for (GLine* m : lines) r.push_back(doc->line_coincide_global(head, m, l));
+    }
+    for (GCircle* c : circles)
+      for (GCircle* d : circles) {
+        r.push_back(doc->tangent_CC_global(head, c, d));
+        r.push_back(doc->circle_coincide_global(head, c, d));
+      }
+    return r;
+  }
+};
+
+}  // namespace
+
+TEST_F(IncidenceWalk, QuickWalkDecidesEveryRelationAsTheFullWalkOnRandomFigures) {
+  int holding = 0, total = 0;
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    doc = std::make_unique<GDocument>(&user);
+    Build(seed);
+    const std::vector<unsigned char> before = State();
+    doc->m_LiteralIncidenceWalk = true;
+    const std::vector<bool> full = Outcomes();
+    EXPECT_TRUE(State() == before) << "seed " << seed;
+    doc->m_LiteralIncidenceWalk = false;
+    const std::vector<bool> quick = Outcomes();
+    EXPECT_TRUE(State() == before) << "seed " << seed;
+    ASSERT_EQ(full.size(), quick.size());
+    for (size_t i = 0; i < full.size(); ++i) {
+      EXPECT_EQ(full[i], quick[i]) << "seed " << seed << " relation " << i;
+      holding += full[i];
+    }
+    total += static_cast<int>(full.size());
+  }
+  // The figures hold enough relations for the comparison to mean something.
+  EXPECT_GT(holding, 200);
+  EXPECT_GT(total, 20000);
+}
+
+TEST_F(IncidenceWalk, ChecksRecordAndAnnounceTheSameWithEitherWalk) {
+  for (unsigned seed = 100; seed < 110; ++seed) {
+    std::vector<std::string> texts[2];
+    std::vector<int> counts[2];
+    std::vector<unsigned char> states[2];
+    for (int literal = 0; literal < 2; ++literal) {
+      doc = std::make_unique<GDocument>(&user);
+      user.messages.clear();
+      Build(seed);
+      doc->m_LiteralIncidenceWalk = literal;
+      for (GPoint* p : points) doc->CheckIncidency(p, true);
+      for (GLine* l : lines) doc->CheckIncidency(l, true);
+      for (GCircle* c : circles) doc->CheckIncidency(c, true);
+      for (auto& m : user.messages) texts[literal].push_back(m.text);
+      for (GLine* l : lines) counts[literal].push_back(l->icCount);
+      for (GCircle* c : circles) counts[literal].push_back(c->icCount);
+      states[literal] = State();
+    }
+    EXPECT_EQ(texts[0], texts[1]) << "seed " << seed;
+    EXPECT_EQ(counts[0], counts[1]) << "seed " << seed;
+    EXPECT_TRUE(states[0] == states[1]) << "seed " << seed;
+  }
+}
