@@ -20,7 +20,7 @@ bool MyApp::OnInit() {
     m_User = m_OwnUser.get();
   }
   // Pictures placed in documents may be PNG, JPEG or GIF.
-  wxInitAllImageHandlers();
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
   m_Frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), m_User);
   m_Frame->Show(true);
   SetTopWindow(m_Frame);

@@ -1,0 +1,19 @@
+// What the GUI test main offers every test: the running application (started
+// without its event loop), its recording user, and a way to let pending
+// window events (paint, size, deletions) happen.
+#pragma once
+
+#include <functional>
+
+#include "app/MyApp.h"
+#include "core/Recorder.h"
+
+// The application created by the test main; its frame answers to AppUser().
+MyApp& TheApp();
+RecordingUser& AppUser();
+// A recorder that lives until the end of the run (for frames that are
+// destroyed later than the test that made them).
+RecordingUser* LastingUser();
+// Dispatches pending toolkit events until done() holds or timeoutMs passed;
+// returns done() at the end.
+bool PumpEvents(const std::function<bool()>& done, int timeoutMs = 2000);

@@ -1,0 +1,78 @@
+// The GUI test main: starts MyApp without entering its event loop, turns
+// toolkit asserts into test failures and logs into stderr, runs every test,
+// then shuts the toolkit down.
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+#include <wx/evtloop.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/log.h>
+#include <wx/utils.h>
+
+#include "gui/GuiHarness.h"
+
+namespace {
+
+MyApp* g_App = nullptr;
+RecordingUser g_AppUser;
+std::vector<std::unique_ptr<RecordingUser>> g_LastingUsers;
+
+// A failed toolkit assert would open a modal box and block the run forever.
+void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg) {
+  ADD_FAILURE_AT(file.utf8_str().data(), line) << "toolkit assert in " << func.utf8_string() << ": "
+                                               << cond.utf8_string() << " " << msg.utf8_string();
+}
+
+}  // namespace
+
+MyApp& TheApp() { return *g_App; }
+RecordingUser& AppUser() { return g_AppUser; }
+
+RecordingUser* LastingUser() {
+  g_LastingUsers.push_back(std::make_unique<RecordingUser>());
+  return g_LastingUsers.back().get();
+}
+
+bool PumpEvents(const std::function<bool()>& done, int timeoutMs) {
+  wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+  std::unique_ptr<wxEventLoop> own;
+  std::unique_ptr<wxEventLoopActivator> activate;
+  if (!loop) {
+    own = std::make_unique<wxEventLoop>();
+    activate = std::make_unique<wxEventLoopActivator>(own.get());
+    loop = own.get();
+  }
+  for (int waited = 0; waited <= timeoutMs; waited += 10) {
+    while (loop->Pending()) loop->Dispatch();
+    wxTheApp->ProcessPendingEvents();
+    if (done()) return true;
+    wxMilliSleep(10);
+  }
+  return done();
+}
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  wxSetAssertHandler(FailOnAssert);
+  g_App = new MyApp;
+  g_App->m_User = &g_AppUser;
+  wxApp::SetInstance(g_App);
+  if (!wxEntryStart(argc, argv)) {
+    fprintf(stderr, "cannot start the toolkit (no display?)\n");
+    return 2;
+  }
+  wxSetAssertHandler(FailOnAssert);
+  delete wxLog::SetActiveTarget(new wxLogStderr);
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
+  if (!wxTheApp->CallOnInit()) {
+    fprintf(stderr, "MyApp::OnInit failed\n");
+    wxEntryCleanup();
+    return 2;
+  }
+  int result = RUN_ALL_TESTS();
+  wxEntryCleanup();
+  g_LastingUsers.clear();
+  return result;
+}
