@@ -54,43 +54,6 @@ TEST_F(IcPara, VerticalJoinMeasuresAlongY) {
   EXPECT_DOUBLE_EQ(ParamOf(l, p), 0.25);
 }
 
-TEST_F(IcPara, ParallelAndPerpendicularMeasureFromTheirThroughPoint) {
-  GPoint* a = Free(0, 0, "A");
-  GPoint* b = Free(2, 0, "B");
-  GPoint* c = Free(1, 1, "C");
-  GLine* ab = Join(a, b);
-  GLine* par = LineStep(CONST_PARALLEL, ab, c);             // y = 1, coefficients [0 : 2 : -2]
-  GLine* perp = LineStep(CONST_PERP, ab, c);                // x = 1, coefficients [2 : 0 : -2]
-  GPoint* p = Meet(par, LineStep(CONST_PERP, ab, b), "P");  // (2, 1)
-  GPoint* q = Meet(perp, ab, "Q");                          // (1, 0)
-  EXPECT_EQ(ParamOf(par, c), 0.0);
-  EXPECT_DOUBLE_EQ(ParamOf(par, p), -(2.0 - 1.0) / par->b.re);
-  EXPECT_DOUBLE_EQ(ParamOf(perp, q), (0.0 - 1.0) / perp->a.re);
-}
-
-TEST_F(IcPara, TangentMeasuresFromItsPointOfContact) {
-  GPoint* o = Free(0, 0, "O");
-  GPoint* t = Free(1, 0, "T");
-  GCircle* c = Circle(o, t);
-  GConst* k = doc->NewConst(CONST_TANGENT);
-  k->CInput1 = c;
-  k->PInput1 = t;
-  k->LOutput = doc->NewLine(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));
-  doc->AssignLine(k->LOutput);
-  k->Evaluate();
-  GLine* l = k->LOutput;
-  GPoint* below = NewListedPoint(1, -2, "P");
-  GPoint* above = NewListedPoint(1, 3, "Q");
-  doc->AssignIncident(l, t, 7);
-  doc->AssignIncident(l, below, 7);
-  doc->AssignIncident(l, above, 7);
-  doc->ResetLineIcPara(l);
-  // Direction (y_T - cy, cx - x_T) = (0, -1); positions grow against it.
-  EXPECT_DOUBLE_EQ(ParamOf(l, t), 0.0);
-  EXPECT_DOUBLE_EQ(ParamOf(l, below), -2.0);
-  EXPECT_DOUBLE_EQ(ParamOf(l, above), 3.0);
-}
-
 TEST_F(IcPara, BisectorOfTwoLinesMeasuresFromTheirMeetingPoint) {
   GPoint* a = Free(1, 1, "A");
   GPoint* b = Free(3, 1, "B");
