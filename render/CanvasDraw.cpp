@@ -2,6 +2,7 @@
 // compass, images, angles, lines, circles, curves, brackets, points, texts,
 // the preview of a construction in progress, the touch-panel buttons).
 #include <cmath>
+#include <wx/graphics.h>
 #include <wx/statusbr.h>
 
 #include "render/MyCanvas.h"
@@ -85,6 +86,9 @@ void MyCanvas::CutPanelButtons(const wxBitmap& strip) {
 
 void MyCanvas::OnDraw(wxDC& dc) {
   const GPaint g = Paint();
+  // Crisp pixels: the figure is drawn on the pixel grid, and smoothing every
+  // pattern polygon would cost more than the whole rest of the frame.
+  if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
   dc.SetPen(wxPen(*wxWHITE, 1));
   dc.DrawLine(0, 0, 0, 1);
   if (m_AxisOn) ::DrawAxis(g, dc);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <vector>
+#include <wx/graphics.h>
 
 #include "render/Draw.h"
 
@@ -84,11 +85,23 @@ void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
     }
     if (counts.empty()) continue;
     if (layer.n == 2) {
-      // Stroke layer: the chord from vertex 0 to vertex 1 of every step.
-      dc.SetPen(wxPen(col, StrokeWidth(w)));
-      for (size_t i = 0; i + 1 < pts.size(); i += 2) dc.DrawLine(pts[i], pts[i + 1]);
+      // Stroke layer: the chord from vertex 0 to vertex 1 of every step, all
+      // in one stroke where the context can take them at once.
+      const wxPen pen(col, StrokeWidth(w));
+      if (wxGraphicsContext* gc = dc.GetGraphicsContext()) {
+        std::vector<wxPoint2DDouble> from, to;
+        for (size_t i = 0; i + 1 < pts.size(); i += 2) {
+          from.emplace_back(pts[i].x + 0.5, pts[i].y + 0.5);
+          to.emplace_back(pts[i + 1].x + 0.5, pts[i + 1].y + 0.5);
+        }
+        gc->SetPen(pen);
+        gc->StrokeLines(from.size(), from.data(), to.data());
+      } else {
+        dc.SetPen(pen);
+        for (size_t i = 0; i + 1 < pts.size(); i += 2) dc.DrawLine(pts[i], pts[i + 1]);
+      }
     } else {
-      dc.SetPen(wxPen(col, 1));
+      dc.SetPen(*wxTRANSPARENT_PEN);
       dc.SetBrush(wxBrush(col));
       dc.DrawPolyPolygon((int)counts.size(), counts.data(), pts.data(), 0, 0, wxWINDING_RULE);
     }
@@ -144,7 +157,7 @@ void DrawOneCurve(GParaCurve* c, const GPaint& g, wxDC& dc) {
           poly[j] = wxPoint((int)std::floor(px + co * u - si * vv) + dx,
                             (int)std::floor(py + si * u + co * vv) + dy);
         }
-        dc.SetPen(wxPen(col, 1));
+        dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(col));
         dc.DrawPolygon(layer.n, poly, 0, 0, wxWINDING_RULE);
       }

@@ -174,7 +174,9 @@ void DrawOneLine(GLine* l, const GPaint& g, wxDC& dc) {
       }
       counts.push_back(layer.n);
     }
-    dc.SetPen(wxPen(col, 1));
+    // Filled without an outline: stroking thousands of small shapes would
+    // cost more than the rest of the frame, and the fill alone is the shape.
+    dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(col));
     dc.DrawPolyPolygon((int)counts.size(), counts.data(), pts.data(), 0, 0, wxWINDING_RULE);
   }

@@ -17,7 +17,7 @@ void DrawFrame(const std::vector<wxBitmap>& frames, int i, int px, int py, wxDC&
 
 void Disc(wxDC& dc, const wxColour& c, int px, int py, int r) {
   if (r <= 0) return;
-  dc.SetPen(wxPen(c, 1));
+  dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(wxBrush(c));
   dc.DrawCircle(px, py, r);
 }
@@ -58,7 +58,11 @@ void DrawOnePoint(GPoint* p, const GPaint& g, wxDC& dc) {
 
   if (f >= 4 || p->name.empty()) return;
   const int size = p->nameFontSize;
-  dc.SetFont(wxFont(wxFontInfo(size).Family(wxFONTFAMILY_DEFAULT)));
+  // Names mostly share one size: keep the context's font when it fits.
+  const wxFont& current = dc.GetFont();
+  if (!current.IsOk() || current.GetPointSize() != size ||
+      current.GetWeight() != wxFONTWEIGHT_NORMAL)
+    dc.SetFont(wxFont(wxFontInfo(std::max(1, size)).Family(wxFONTFAMILY_DEFAULT)));
   dc.SetTextForeground(g.look->pointName.Colour());
   const double a = p->nameAngle;
   dc.DrawText(p->name, px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2,

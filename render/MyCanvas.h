@@ -29,7 +29,8 @@ class MyCanvas : public wxWindow {
   ~MyCanvas() override;
 
   // ---- the document and the view ----
-  std::unique_ptr<GDocument> m_Doc;
+  // Never replaced: the view references below point into it.
+  const std::unique_ptr<GDocument> m_Doc;
   wxFrame* m_Frame;
   int m_Width, m_Height;        // the frame's client size
   int m_OldWidth, m_OldHeight;  // the size at the last rescaling of texts

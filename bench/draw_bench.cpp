@@ -1,0 +1,111 @@
+// Drawing speed: one full OnDraw of a figure at pool scale (points with
+// names, lines, segments, circles, arcs, texts) into the canvas's off-screen
+// picture, in the Standard theme. Runs under a display (xvfb-run -a).
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <random>
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+
+#include "render/MyCanvas.h"
+
+namespace {
+
+class BenchApp : public wxApp {
+ public:
+  bool OnInit() override { return true; }
+};
+
+MyCanvas* g_canvas = nullptr;
+
+// Fills the canvas's sheet: 320 named points, 300 lines (a fifth of them
+// segments between two of the points), 150 circles (some clipped to arcs),
+// 50 texts of two lines, all inside the 950x668 view.
+void BuildFigure(MyCanvas* canvas) {
+  GDocument& doc = *canvas->m_Doc;
+  std::mt19937 rng(20240611);
+  std::uniform_real_distribution<double> ux(-4.5, 4.5), uy(-3.2, 3.2), ur(0.3, 2.5);
+  std::vector<GPoint*> pts;
+  for (int i = 0; i < 320; ++i) {
+    GPoint* p = doc.NewPoint(CComplex(ux(rng), 0), CComplex(uy(rng), 0));
+    doc.AssignPoint(p);
+    p->name = wxString::Format("P%d", i);
+    p->pointStyle = i % 5;
+    p->nameAngle = 0.7;
+    pts.push_back(p);
+  }
+  for (int i = 0; i < 300; ++i) {
+    GPoint* a = pts[(size_t)i];
+    GPoint* b = pts[(size_t)(i * 7 + 3) % pts.size()];
+    GLine* l = doc.NewLine(a->x.re, a->y.re, b->x.re, b->y.re);
+    doc.AssignLine(l);
+    l->lineStyle = i % 5;
+    if (i % 5 == 0) {
+      l->toolMark = 1;
+      doc.AssignIncident(l, a, 0);
+      doc.AssignIncident(l, b, 1);
+    }
+  }
+  for (int i = 0; i < 150; ++i) {
+    GPoint* c = pts[(size_t)(i * 2 + 1)];
+    const double r = ur(rng);
+    GCircle* k = doc.NewCircle(c->x.re, c->y.re, r * r);
+    doc.AssignCircle(k);
+    k->lineStyle = i % 5;
+    if (i % 6 == 0) {
+      k->toolMark = 1;
+      for (double a : {0.3, 1.7, 4.0}) {
+        GPoint* p = doc.NewPoint(CComplex(c->x.re + r * std::cos(a), 0),
+                                 CComplex(c->y.re - r * std::sin(a), 0));
+        doc.AssignPoint(p);
+        doc.AssignIncident(k, p, a);
+      }
+    }
+  }
+  for (int i = 0; i < 50; ++i) {
+    GText* t = doc.NewText("Text " + std::to_string(i) + "\nsecond line");
+    doc.AssignText(t);
+    t->x = 20 + (i % 10) * 90;
+    t->y = 20 + (i / 10) * 120;
+    t->fontSize = 14;
+  }
+  for (int i = 0; i < 8; ++i) pts[(size_t)i * 13]->hilighted = 1;
+}
+
+void BM_DrawFigure(benchmark::State& state) {
+  g_canvas->RenderToScreenPicture();  // background and pictures ready
+  for (auto _ : state) {
+    wxMemoryDC screen(g_canvas->ScreenPicture());
+    g_canvas->OnDraw(screen);
+  }
+  state.counters["points"] = 320 + 75;
+  state.counters["lines"] = 300;
+  state.counters["circles"] = 150;
+  state.counters["texts"] = 50;
+}
+BENCHMARK(BM_DrawFigure)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  wxApp::SetInstance(new BenchApp);
+  wxEntryStart(argc, argv);
+  wxTheApp->CallOnInit();
+  wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "draw bench", wxPoint(0, 0), wxSize(950, 700));
+  GSilentUser user;
+  g_canvas = new MyCanvas(frame, &user);
+  g_canvas->m_Width = 950;
+  g_canvas->m_Height = 700;
+  g_canvas->m_OldWidth = 950;
+  g_canvas->m_OldHeight = 700;
+  g_canvas->OnSize();
+  g_canvas->SetTheme(THM_STANDARD, 0);
+  BuildFigure(g_canvas);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  delete frame;
+  wxEntryCleanup();
+  return 0;
+}
