@@ -43,6 +43,19 @@ struct GHilightList {
   }
 };
 
+// What the window showing a document must do when the document changes its
+// sheet or reads appearance statements (themes and styles live in the GUI).
+class GDocumentHooks {
+ public:
+  virtual ~GDocumentHooks() = default;
+  // The current sheet changed: a fresh sheet takes the current theme again and
+  // records its styles in the sheet; an existing sheet's styles are loaded.
+  virtual void SheetSwitched(bool fresh) = 0;
+  // A script set point, line or background modes, the name colour or the
+  // window size (the numbers are in the current sheet and the document).
+  virtual void AppearanceRead() = 0;
+};
+
 class GDocument {
  public:
   explicit GDocument(GUser* user);
@@ -215,6 +228,30 @@ class GDocument {
   void SetCircleName(GCircle*);
   void SetBracketName(GBracket*);
   void ResetAllName();
+
+  // ==== moving points as the Move tool drags them (DocMove.cpp) ====
+  // Whether the Move tool can drag this point (free, or bound to a carrier).
+  bool CanMovePoint(GPoint* p);
+  // One motion step of a drag: puts p at (or, when bound, nearest to) world
+  // position (x, y) and evaluates the sheet. False when p cannot be moved.
+  bool MovePoint(GPoint* p, double x, double y);
+
+  // ==== sheets (DocSheets.cpp) ====
+  GDocumentHooks* m_Hooks = nullptr;  // the canvas; none in headless use
+  void MoveSheet(bool fresh);
+  void PrevSheet();
+  int NextSheet();
+  bool InsertNewSheet();  // false (nothing changes) when all sheet records are used
+  bool InsertCopyFigure(bool withTexts);
+  void ClearSheet();
+  void DeleteSheet();
+
+  // ==== the construction language (script/) ====
+  std::string scriptText;  // carries script text between writer, reader, editor and sheet copy
+  int m_NameRed = 0, m_NameGreen = 0, m_NameBlue = 0;  // colour of point names
+  int m_WindowWidth = 950, m_WindowHeight = 550;       // canvas size in pixels
+  bool SetConstSrc(GConst* first);
+  bool const_src2cns(bool clear, bool withTexts);
 
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);

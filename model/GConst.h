@@ -109,6 +109,8 @@ class GConst {
 
   int Evaluate();
   int Output_Type() const;
+  // Appends the statement of this step (with its attributes, ");" and "\n").
+  void ConstSrc(std::string& out) const;
 
   // Points, lines and circles.
   int Evaluate_FreePoint();
