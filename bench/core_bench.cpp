@@ -72,6 +72,89 @@ void BM_DragFreePoint(benchmark::State& state) {
 }
 BENCHMARK(BM_DragFreePoint);
 
+// ---- incidence checks after placing a point ----
+
+// A sheet one step short of the pool, so a new point and its step still fit,
+// and two of its lines whose meeting point is new (no existing point there).
+struct CheckSetup {
+  std::unique_ptr<GDocument> doc;
+  GLine* l = nullptr;
+  GLine* m = nullptr;
+};
+
+// Places the meeting point of l and m as the point tool does: the step, the
+// point recorded on both lines with their parameters recomputed.
+GPoint* PlaceRecordedMeet(GDocument& doc, GLine* l, GLine* m, GConst** step) {
+  GPoint* p = PlaceMeetPoint(doc, l, m, step);
+  if (!p) return nullptr;
+  doc.AssignIncident(l, p, 0);
+  doc.AssignIncident(m, p, 0);
+  doc.ResetLineIcPara(l);
+  doc.ResetLineIcPara(m);
+  return p;
+}
+
+CheckSetup MakeCheckSetup() {
+  CheckSetup s;
+  s.doc = GenerateSheet(&gQuiet, kPoolSize - 1);
+  for (unsigned pick = 0; pick < 100; ++pick) {
+    if (!PickMeetingLines(*s.doc, pick, &s.l, &s.m)) break;
+    GConst* step = nullptr;
+    GPoint* p = PlaceRecordedMeet(*s.doc, s.l, s.m, &step);
+    if (!p) break;
+    if (s.doc->CheckCoincidency(p)) continue;  // removed again: an existing point
+    s.doc->DeleteConst(step);
+    return s;
+  }
+  s.l = s.m = nullptr;
+  return s;
+}
+
+// CheckCoincidency and CheckIncidency of a new intersection point, as the
+// point tool runs them; the point is removed again outside the timed region.
+void CheckAfterNewPoint(benchmark::State& state, bool literal) {
+  CheckSetup s = MakeCheckSetup();
+  if (!s.l) {
+    state.SkipWithError("no two lines meet at a new point");
+    return;
+  }
+  s.doc->m_LiteralIncidenceWalk = literal;
+  for (auto _ : state) {
+    state.PauseTiming();
+    GConst* step = nullptr;
+    GPoint* p = PlaceRecordedMeet(*s.doc, s.l, s.m, &step);
+    state.ResumeTiming();
+    if (!s.doc->CheckCoincidency(p)) s.doc->CheckIncidency(p, true);
+    state.PauseTiming();
+    s.doc->DeleteConst(step);
+    state.ResumeTiming();
+  }
+}
+void BM_CheckAfterNewPoint(benchmark::State& state) { CheckAfterNewPoint(state, false); }
+void BM_CheckAfterNewPoint_Literal(benchmark::State& state) { CheckAfterNewPoint(state, true); }
+BENCHMARK(BM_CheckAfterNewPoint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckAfterNewPoint_Literal)->Unit(benchmark::kMillisecond);
+
+// One relation that holds, so the walk runs to its end: the new point on one
+// of its own lines. Free points moved and steps evaluated are the whole cost.
+void HoldingIncidence(benchmark::State& state, bool literal) {
+  CheckSetup s = MakeCheckSetup();
+  if (!s.l) {
+    state.SkipWithError("no two lines meet at a new point");
+    return;
+  }
+  GConst* step = nullptr;
+  GPoint* p = PlaceRecordedMeet(*s.doc, s.l, s.m, &step);
+  s.doc->m_LiteralIncidenceWalk = literal;
+  bool holds = true;
+  for (auto _ : state) holds = holds && s.doc->incident_LP_global(s.doc->FirstConst(), s.l, p);
+  if (!holds) state.SkipWithError("the point left its line");
+}
+void BM_HoldingIncidence(benchmark::State& state) { HoldingIncidence(state, false); }
+void BM_HoldingIncidence_Literal(benchmark::State& state) { HoldingIncidence(state, true); }
+BENCHMARK(BM_HoldingIncidence)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HoldingIncidence_Literal)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();
