@@ -70,7 +70,9 @@ void MyCanvas::DrawCompassCircle(wxDC& dc) {
 void MyCanvas::DrawPanelButton(wxDC& dc) {
   for (int i = 0; i < 3; ++i) {
     const wxBitmap& b = m_PanelPressed[i] ? m_PanelButtonPressed[i] : m_PanelButton[i];
-    if (b.IsOk()) dc.DrawBitmap(b, 64 * i, m_ViewRect.height - 32, true);
+    // On the bottom edge of the canvas window, which is the toolbar's height
+    // shorter than the view rectangle: there the taps find them.
+    if (b.IsOk()) dc.DrawBitmap(b, 64 * i, m_ViewRect.height - m_ToolbarHeight - 32, true);
   }
 }
 

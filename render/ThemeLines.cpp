@@ -93,7 +93,7 @@ void Family(GLnRgn* r, int family, int variant) {
     }
     case 6: {  // Pastel: a soft tube with a white core.
       static const GRgb kMain[5] = {
-          {255, 170, 170}, {150, 205, 255}, {180, 235, 160}, {255, 210, 140}, {215, 175, 255}};
+          {240, 120, 150}, {90, 160, 235}, {110, 190, 90}, {240, 165, 60}, {170, 120, 230}};
       r->period = 40;
       Band(r, {50, 200, 200}, 0, 40, -6, 6);
       Band(r, kMain[variant], 0, 40, -3, 3);
