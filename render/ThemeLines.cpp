@@ -45,28 +45,28 @@ void Family(GLnRgn* r, int family, int variant) {
           {30, 40, 130}, {180, 30, 30}, {20, 120, 40}, {190, 100, 0}, {120, 40, 150}};
       static const GRgb kBead[5] = {
           {90, 110, 220}, {240, 110, 110}, {90, 200, 110}, {250, 170, 60}, {190, 110, 220}};
-      r->period = 24;
-      Band(r, {255, 235, 90}, 0, 24, -5, 5);
+      r->period = 32;
+      Band(r, {255, 235, 90}, 0, 32, -5, 5);
       Stroke(r, kMain[variant]);
-      Star(r, kBead[variant], 12, 2, 4, 2.5);
+      Star(r, kBead[variant], 16, 2, 4, 2.5);
       break;
     }
     case 1: {  // Cat: a soft stroke with round paw spots.
       static const GRgb kMain[5] = {
           {160, 120, 120}, {50, 0, 0}, {80, 50, 50}, {255, 200, 0}, {100, 50, 50}};
-      r->period = 20;
-      Band(r, {255, 120, 170}, 0, 20, -5, 5);
+      r->period = 24;
+      Band(r, {255, 120, 170}, 0, 24, -5, 5);
       Stroke(r, kMain[variant]);
-      Star(r, {255, 150, 180}, 10, 4, 3, 3);
+      Star(r, {255, 150, 180}, 12, 4, 3, 3);
       break;
     }
     case 2: {  // Star: a light stroke strewn with little stars.
       static const GRgb kMain[5] = {
           {255, 220, 80}, {180, 200, 255}, {255, 170, 220}, {150, 255, 200}, {210, 170, 255}};
-      r->period = 28;
-      Band(r, {110, 110, 255}, 0, 28, -5, 5);
+      r->period = 32;
+      Band(r, {110, 110, 255}, 0, 32, -5, 5);
       Stroke(r, kMain[variant]);
-      Star(r, {255, 255, 210}, 14, 4, 5, 2);
+      Star(r, {255, 255, 210}, 16, 4, 5, 2);
       break;
     }
     case 3: {  // Railroad: rails with sleepers.

@@ -2,6 +2,7 @@
 // texts on every sheet, zoom limits, pictures that cover a large window, and
 // the status and benchmark texts.
 #include <regex>
+#include <wx/dcmemory.h>
 #include <wx/statusbr.h>
 
 #include "gui/CanvasFixture.h"
@@ -141,4 +142,29 @@ TEST_F(ViewTest, BenchmarkReportsFourTimesInItsBox) {
                                           "\\d+\\(us\\)\ndraw elements= \\d+\\(us\\)\nblit all = "
                                           "\\d+\\(us\\)\n")))
       << user.messages[0].text;
+}
+
+TEST_F(ViewTest, TouchPanelButtonsSitOnTheBottomEdgeOfTheCanvasWindow) {
+  Theme(THM_STANDARD);
+  // A strip whose normal looks are green and pressed looks blue.
+  wxBitmap strip(384, 32, 24);
+  {
+    wxMemoryDC dc(strip);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(wxColour(0, 200, 0)));
+    dc.DrawRectangle(0, 0, 192, 32);
+    dc.SetBrush(wxBrush(wxColour(0, 0, 200)));
+    dc.DrawRectangle(192, 0, 192, 32);
+  }
+  canvas->CutPanelButtons(strip);
+  canvas->m_PanelPressed[1] = true;
+  Render();
+  EXPECT_TRUE(IsBackground(10, 550));  // not shown outside the touch-panel style
+  canvas->m_GMode = 1503;
+  Render();
+  const int top = 600 - canvas->m_ToolbarHeight - 32;  // the window is the toolbar shorter
+  EXPECT_EQ(At(10, top + 5), wxColour(0, 200, 0));
+  EXPECT_EQ(At(64 + 10, top + 30), wxColour(0, 0, 200));
+  EXPECT_EQ(At(128 + 60, top + 5), wxColour(0, 200, 0));
+  EXPECT_TRUE(IsBackground(10, top - 2));
 }
