@@ -54,6 +54,8 @@ class GDocumentHooks {
   // A script set point, line or background modes, the name colour or the
   // window size (the numbers are in the current sheet and the document).
   virtual void AppearanceRead() = 0;
+  // The document was saved under a new name: the window shows this title.
+  virtual void TitleChanged(const wxString& /*title*/) {}
 };
 
 class GDocument {
@@ -236,6 +238,88 @@ class GDocument {
   // position (x, y) and evaluates the sheet. False when p cannot be moved.
   bool MovePoint(GPoint* p, double x, double y);
 
+  // ==== hit testing and hilights (DocSnap.cpp, DocHilight.cpp) ====
+  // Positions are world coordinates unless named px, py (canvas pixels).
+  // Searches walk an element list from the element given (normally its head).
+  bool m_ShiftDown = false;  // Shift held at the latest mouse event; the canvas copies it here
+  // What selecting a line does to its clipped mark: -1 leaves it (Quil and
+  // touch-panel styles), 0 or 1 sets it (Tovik style, the Clipping toggle).
+  int m_SelectClipMark = -1;
+  GCircle* m_DrawingCircle = nullptr;  // drawn by the current gesture: never snapped to
+  // Hover flags written by each drag step of a placing gesture, read at release.
+  bool m_SnapPoint = false, m_NearLine = false, m_NearCircle = false, m_NearCurve = false;
+  GAngle* m_PickedAngle = nullptr;
+  GBracket* m_PickedBracket = nullptr;
+  GImage* m_PickedImage = nullptr;
+  int m_ImageGrabX = 0, m_ImageGrabY = 0;  // pointer minus the grabbed corner (pixels)
+  bool NearPoint(GPoint* list, double* x, double* y, GPoint** out);
+  bool Snapping(GPoint* list, double* x, double* y, GPoint** out);
+  bool Snap2Line(GLine* list, double* x, double* y);
+  bool Snap2Circle(GCircle* list, double* x, double* y);
+  bool Snap2Curve(GParaCurve* list, double* x, double* y);
+  int Snap2LineEx(GLine* list, double* x, double* y, GLine** first, GLine** second);
+  int Snap2CircleEx(GCircle* list, double* x, double* y, GCircle** first, GCircle** second);
+  int Snap2CurveEx(GParaCurve* list, double* x, double* y, GParaCurve** first, GParaCurve** second);
+  bool Snap2Bracket(GBracket* list, double x, double y);
+  // 0 none, 1 inside, 2 top-left, 3 bottom-left, 4 top-right, 5 bottom-right handle.
+  int Snap2Image(GImage* list, int px, int py);
+  bool AngleMarkHit(const GAngle* a, double x, double y);
+  void SelectHilight(GPoint* list, double x, double y);
+  void SelectHilight(GLine* list, double x, double y);
+  void SelectHilight(GCircle* list, double x, double y);
+  void SelectHilight(GParaCurve* list, double x, double y);
+  bool SelectHilight(GAngle* list, double x, double y);  // true when a mark was hit
+  void PtDragHilight(GPoint* list, double x, double y);
+  void PtDragHilight(GLine* list, double x, double y);
+  void PtDragHilight(GCircle* list, double x, double y);
+  void PtDragHilight(GParaCurve* list, double x, double y);
+  void Sethilighted(GPoint*);
+  void Sethilighted(GLine*);
+  void Sethilighted(GCircle*);
+  void Sethilighted(GParaCurve*);
+  void Sethilighted(GAngle*);
+  void Sethilighted(GImage*);
+  void Sethilighted(GBracket*);
+  void Deletehilighted(GPoint*);
+  void Deletehilighted(GLine*);
+  void Deletehilighted(GCircle*);
+  void Deletehilighted(GParaCurve*);
+  void Deletehilighted(GAngle*);
+  void Deletehilighted(GImage*);
+  void Deletehilighted(GBracket*);
+  void ClearAllHilights();
+  // The Select tool's tests on points, angle marks, brackets, lines, circles
+  // and curves at (x, y). False when none hit: the canvas then tries texts and
+  // images and, failing those too, clears all hilights.
+  bool LUp_Select(double x, double y);
+
+  // ==== placing points (DocPlace.cpp) ====
+  GPoint* m_NewPoint = nullptr;    // the point being placed; in no list until released
+  GPoint* m_StartPoint = nullptr;  // first point of a two-point gesture
+  // The existing point a release ended on: the point dropped on (codes 1 and
+  // 2) or the old point a new intersection turned out to coincide with.
+  GPoint* m_DropPoint = nullptr;
+  bool m_PlacingPoint = false;
+  void ConstFree(double x, double y, bool hilight);
+  int ConstOnLine(GLine*);
+  int ConstOnCircle(GCircle*);
+  int ConstOnCurve(GParaCurve*);
+  void ConstMeet(GLine*, GLine*);
+  void ConstMeet(GCircle*, GLine*, double x, double y);
+  void ConstMeet(GCircle*, GCircle*, double x, double y);
+  // The Point tool's gesture at world positions: press, each drag step, release.
+  void LDown_SPoint(double x, double y);
+  void LDrag_Point(double x, double y);
+  int LUp_SPoint(double x, double y);
+  // Decides what the point being placed becomes; (x, y) may move onto what was
+  // found. 0 undecided (the point and its step are removed), 1 dropped on an
+  // existing point, 2 on the start point, 3 on a line, 4 two lines, 5 circle and
+  // line, 6 on a circle, 7 two circles, 8 on a curve, 9 free.
+  int LUp_Point(double* x, double* y);
+  // The point a release gave: the new point, or the existing one it was dropped
+  // on or coincided with; none after code 0.
+  GPoint* PlacedPoint() const;
+
   // ==== sheets (DocSheets.cpp) ====
   GDocumentHooks* m_Hooks = nullptr;  // the canvas; none in headless use
   void MoveSheet(bool fresh);
@@ -252,6 +336,11 @@ class GDocument {
   int m_WindowWidth = 950, m_WindowHeight = 550;       // canvas size in pixels
   bool SetConstSrc(GConst* first);
   bool const_src2cns(bool clear, bool withTexts);
+  // Saving (script/DocSave.cpp): the whole file text, every sheet's block
+  // after its "//Sheet" line; writing it safely to `path`; the Save command.
+  std::string DocumentText();
+  bool SaveDocument(const wxString& path);
+  void OnSave();
 
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);
