@@ -1,0 +1,158 @@
+// The sheet table: switching between sheets, inserting an empty sheet or a
+// copy of the current one, emptying and deleting the current sheet.
+#include "model/Document.h"
+
+namespace {
+
+// Undone steps wait on the redo stack with their (hidden) outputs in the
+// current sheet's lists. Once the sheet changes they could only be redone
+// into the wrong sheet, so they are given up while their own sheet is still
+// current, exactly as a new step gives them up.
+void DiscardRedo(GDocument& doc) {
+  while (doc.m_RedoCount > 0) {
+    GConst* c = doc.m_RedoStack[--doc.m_RedoCount];
+    doc.m_RedoStack[doc.m_RedoCount] = nullptr;
+    if (c) doc.DeleteOutputOf(c);
+  }
+}
+
+// Hilights belong to the elements of the sheet on screen; a tool must never
+// pick up an element of a sheet that is no longer shown.
+template <class T>
+void DropHilights(GHilightList<T>& list) {
+  for (int i = 0; i < list.count; ++i)
+    if (list.item[i]) list.item[i]->hilighted = 0;
+  list.Clear();
+}
+
+void DropAllHilights(GDocument& doc) {
+  DropHilights(doc.m_HiPoints);
+  DropHilights(doc.m_HiLines);
+  DropHilights(doc.m_HiCircles);
+  DropHilights(doc.m_HiCurves);
+  DropHilights(doc.m_HiAngles);
+  DropHilights(doc.m_HiImages);
+  DropHilights(doc.m_HiBrackets);
+}
+
+// Makes room for a sheet after the current one: the later records move up by
+// one place, from the top down, and each is renumbered after its neighbour.
+void OpenGapAfterCurrent(GDocument& doc) {
+  for (int i = doc.m_SheetCount - 1; i > doc.m_CurrentSheet; --i) {
+    doc.m_Sheets[i + 1] = doc.m_Sheets[i];
+    doc.m_Sheets[i + 1].number = doc.m_Sheets[i].number + 1;
+  }
+  // The new sheet starts with the looks of the sheet it follows; the window,
+  // when there is one, applies its current theme on top.
+  GSheet& from = doc.m_Sheets[doc.m_CurrentSheet];
+  GSheet& gap = doc.m_Sheets[doc.m_CurrentSheet + 1];
+  for (int k = 0; k < 5; ++k) {
+    gap.pointStyles[k] = from.pointStyles[k];
+    gap.lineStyles[k] = from.lineStyles[k];
+  }
+  gap.background = from.background;
+  gap.number = from.number + 1;
+  gap.extra = from.extra;
+}
+
+bool RoomForASheet(GDocument& doc) {
+  if (doc.m_SheetCount < kSheetPoolSize) return true;
+  doc.m_User->ShowMessage(
+      wxString::Format("A document holds at most %d sheets; no sheet was added.", kSheetPoolSize),
+      "Insert sheet");
+  return false;
+}
+
+}  // namespace
+
+void GDocument::MoveSheet(bool fresh) {
+  if (fresh) Sheet().ResetLists();
+  DropAllHilights(*this);
+  m_MovingPoint = nullptr;
+  if (m_Hooks) m_Hooks->SheetSwitched(fresh);
+  ResetAllName();
+}
+
+void GDocument::PrevSheet() {
+  if (m_CurrentSheet <= 0 || m_CurrentSheet > m_SheetCount - 1) return;
+  DiscardRedo(*this);
+  --m_CurrentSheet;
+  MoveSheet(false);
+}
+
+int GDocument::NextSheet() {
+  if (m_CurrentSheet < 0 || m_CurrentSheet >= m_SheetCount - 1) return 0;
+  DiscardRedo(*this);
+  ++m_CurrentSheet;
+  MoveSheet(false);
+  return 1;
+}
+
+bool GDocument::InsertNewSheet() {
+  if (!RoomForASheet(*this)) return false;
+  DiscardRedo(*this);
+  OpenGapAfterCurrent(*this);
+  ++m_SheetCount;
+  ++m_CurrentSheet;
+  MoveSheet(true);
+  return true;
+}
+
+// The copy is written as script text and read back into the new sheet, so it
+// consists of new elements and steps that share nothing with the original:
+// dragging on one sheet never moves the other.
+bool GDocument::InsertCopyFigure(bool withTexts) {
+  if (!RoomForASheet(*this)) return false;
+  DiscardRedo(*this);
+  GConst* original = Sheet().consts.head;
+  OpenGapAfterCurrent(*this);
+  ++m_SheetCount;
+  ++m_CurrentSheet;
+  MoveSheet(true);
+
+  scriptText.clear();
+  if (!SetConstSrc(original)) const_src2cns(false, withTexts);
+  return true;
+}
+
+// Frees every element and step of the current sheet and leaves its lists
+// empty. The steps go back to the pool too, so emptying sheets again and
+// again never uses the pool up.
+void GDocument::ClearSheet() {
+  DiscardRedo(*this);
+  DropAllHilights(*this);
+  GSheet& s = Sheet();
+  DeleteAllPoints(s.points.head);
+  DeleteAllLines(s.lines.head);
+  DeleteAllCircles(s.circles.head);
+  DeleteAllCurves(s.curves.head);
+  DeleteAllTexts(s.texts.head);
+  DeleteAllAngles(s.angles.head);
+  DeleteAllBrackets(s.brackets.head);
+  DeleteAllImages(s.images.head);
+  for (GConst* c = s.consts.head; c;) {
+    GConst* next = c->next;
+    if (c == m_CurrentConst) m_CurrentConst = nullptr;
+    c->next = nullptr;
+    c->inUse = 0;
+    c = next;
+  }
+  s.ResetLists();
+  m_MovingPoint = nullptr;
+}
+
+// The document always keeps one sheet: deleting the only sheet empties it.
+void GDocument::DeleteSheet() {
+  ClearSheet();
+  if (m_SheetCount > 1) {
+    for (int i = m_CurrentSheet; i < m_SheetCount - 1; ++i) {
+      m_Sheets[i] = m_Sheets[i + 1];
+      m_Sheets[i].number = m_Sheets[i + 1].number - 1;
+    }
+    m_Sheets[m_SheetCount - 1].ResetLists();
+    --m_SheetCount;
+    if (m_CurrentSheet >= m_SheetCount) --m_CurrentSheet;
+  }
+  MoveSheet(false);
+  EvaluateConst(FirstConst());
+}
