@@ -98,23 +98,6 @@ bool GDocument::InsertNewSheet() {
   return true;
 }
 
-// The copy is written as script text and read back into the new sheet, so it
-// consists of new elements and steps that share nothing with the original:
-// dragging on one sheet never moves the other.
-bool GDocument::InsertCopyFigure(bool withTexts) {
-  if (!RoomForASheet(*this)) return false;
-  DiscardRedo(*this);
-  GConst* original = Sheet().consts.head;
-  OpenGapAfterCurrent(*this);
-  ++m_SheetCount;
-  ++m_CurrentSheet;
-  MoveSheet(true);
-
-  scriptText.clear();
-  if (!SetConstSrc(original)) const_src2cns(false, withTexts);
-  return true;
-}
-
 // Frees every element and step of the current sheet and leaves its lists
 // empty. The steps go back to the pool too, so emptying sheets again and
 // again never uses the pool up.
