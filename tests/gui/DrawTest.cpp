@@ -1,6 +1,8 @@
 // Pixel checks of drawn elements: point discs and their fading, bitmap
 // animation, line patterns, segments cut at their outermost points, arcs of
 // clipped circles, texts and hidden elements.
+#include <wx/dcmemory.h>
+
 #include "gui/CanvasFixture.h"
 
 using DrawTest = CanvasTest;
@@ -174,4 +176,40 @@ TEST_F(DrawTest, BracketWithoutHeightIsAStraightBarBetweenItsEnds) {
   for (int dy = -3; dy <= 3; ++dy) apex |= At(Px(0), Py(-1) - 100 + dy) == wxColour(0, 0, 255);
   EXPECT_TRUE(apex);
   EXPECT_TRUE(IsBackground(Px(0), Py(-1)));
+}
+
+TEST_F(DrawTest, HilightedImageGetsAFrameAndCornerHandles) {
+  Theme(THM_TOVIK);
+  GImage* im = doc->NewImage();
+  doc->AssignImage(im);
+  auto* pic = new GWxPicture;
+  pic->bitmap = wxBitmap(40, 30, 24);
+  {
+    wxMemoryDC dc(pic->bitmap);
+    dc.SetBackground(wxBrush(wxColour(250, 0, 0)));
+    dc.Clear();
+  }
+  im->picture = pic;
+  im->x = 100;
+  im->y = 100;
+  im->width = 40;
+  im->height = 30;
+  Render();
+  EXPECT_EQ(At(120, 115), wxColour(250, 0, 0));
+  EXPECT_TRUE(IsBackground(95, 115));
+
+  im->hilighted = 1;
+  Render();
+  const wxColour frameColour = canvas->m_Look.hilightFrame.Colour();
+  EXPECT_EQ(At(95, 115), frameColour);   // the frame, 5 pixels out
+  EXPECT_EQ(At(97, 97), frameColour);    // handle at the top left corner
+  EXPECT_EQ(At(142, 132), frameColour);  // handle at the bottom right corner
+  EXPECT_TRUE(IsBackground(120, 97));    // between the handles, inside the frame
+  EXPECT_EQ(At(120, 115), wxColour(250, 0, 0));
+
+  im->fadeLevel = 4;
+  Render();
+  EXPECT_TRUE(IsBackground(120, 115));
+  doc->Sheet().images.Unlink(im);
+  delete im;
 }
