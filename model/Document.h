@@ -320,6 +320,92 @@ class GDocument {
   // on or coincided with; none after code 0.
   GPoint* PlacedPoint() const;
 
+  // ==== construction builders (DocBuild*.cpp) ====
+  // The model half of the construction tools. The ConstDef* builders read the
+  // hilight lists (P1, P2, P3 the hilighted points in order, L1 the first
+  // hilighted line, ...) and return true when the figure gained an element;
+  // where the asked-for element exists already it is hilighted instead.
+  GObject* m_NewElement = nullptr;   // line, circle, midpoint or bracket of a two-point gesture
+  GConst* m_GestureConst = nullptr;  // the step of that element
+  double m_AngleDegrees = 60;        // angle of the line-with-angle tool without a mark
+  GAngle* m_CurrentAngle = nullptr;  // the mark that tool uses, or none for m_AngleDegrees
+  int m_BisectorClicks = 0;          // Tovik bisector: 1 once the first line is clicked
+  GLine* m_BisectorLine = nullptr;
+  double m_BisectorX = 0, m_BisectorY = 0;  // where the first line was clicked
+  bool ConstDefLine();
+  bool ConstDefClippingLine();
+  void LineClippingon();
+  void SetClipping(bool on);  // the Clipping toggle's mark on the hilighted lines and circles
+  bool ConstDefPara();
+  bool ConstDefPerp();
+  bool ConstDefBisector();                                   // of the angle P1 P2 P3
+  bool ConstDefBisector(GLine* l1, GLine* l2, double side);  // of two lines
+  bool ConstDefTangent();
+  bool ConstDefCurveTangent();
+  bool ConstDefLineWithAngle();
+  bool ConstDefMid();
+  bool ConstDefCircle();
+  bool ConstDefCompass();
+  bool ConstDefCircleBy3();
+  bool ConstDefMeet();
+  bool ConstDefAngle();
+  bool ConstDefBracket();
+  bool ConstDefOrbit();
+  // The angle dialog's two choices for the line-with-angle tool. By names:
+  // false (nothing changes) unless all three name points of the sheet.
+  bool SetCurrentAngleByNames(const wxString& a, const wxString& vertex, const wxString& b);
+  void SetAngleDegrees(const wxString& text);  // 60 when the text is not a number
+  // Whether a construction button (tool id 1002..1025) fits the hilighted
+  // selection in the Quil and touch-panel styles.
+  bool CanBuild(int toolId) const;
+  // Tovik collecting tools: one click on the point, line or curve the snapping
+  // found (none when it found nothing). True when the click built the element.
+  bool CollectAnglePoint(GPoint* p);     // Angle (1020)
+  bool CollectCircleBy3Point(GPoint* p);  // CircBy3 (1016)
+  bool CollectOrbitPoint(GPoint* p);      // Orbit (1015)
+  // Compass (1014): the number of points now chosen (1 and 2 tell the canvas
+  // to take the pointer position and the radius); 3 after building.
+  int CollectCompassPoint(GPoint* p);
+  void StartBisectorTool();
+  bool BisectorClick(GLine* line, double x, double y);  // Bisect (1007)
+  // Tangent (1012): what was hilighted before the click's selection, and the
+  // build after it.
+  struct TangentPick {
+    GPoint* point = nullptr;
+    GCircle* circle = nullptr;
+    GParaCurve* curve = nullptr;
+  };
+  TangentPick RememberTangentPick() const;
+  bool TangentAfterSelect(const TangentPick& before);
+  // Tovik two-point gestures (modes 1002..1006, 1021, 1025) at world positions.
+  // The press starts the element with a moving second point (m_NewPoint);
+  // `snapped` is the point found at the press, `base` the line found (Para,
+  // Perp, AngleLine: without it nothing starts). False when nothing started.
+  bool BeginTwoPointGesture(int mode, double x, double y, GPoint* snapped, GLine* base,
+                            bool clipped);
+  // The release: LUp_Point decides the second point, then the element is kept
+  // or (dropped on the start point) removed. Returns LUp_Point's code.
+  int EndTwoPointGesture(int mode, double x, double y);
+  // Renames an element. Refuses (with a message, keeping the old name) a name
+  // that is empty, holds bytes the construction language uses, or belongs to
+  // another element of the sheet.
+  bool RenameElement(GObject* e, const wxString& name);
+  // The Text tool's edit of a point's name: name, colour and size (5..100, else 14).
+  bool EditPointName(GPoint* p, const wxString& name, double size, int red, int green, int blue);
+  // Building blocks of the builders.
+  GLine* NewToolLine(GPoint* through);
+  GConst* NewLineStep(int type, GPoint* through);
+  bool FinishLine(GConst* c, bool announce);
+  void ShowExisting(GLine* l);
+  bool MakeJoin(GPoint* p, GPoint* q, bool clipped);
+  bool MakeParaOrPerp(int type);
+  bool MakeLineWithAngle(GLine* base, GPoint* p);
+  bool MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3);
+  int MakeMeetPair(GLine* l, GCircle* c1, GCircle* c2);
+  bool CollectPointFor3(GPoint* p, bool (GDocument::*build)());
+  static double BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,
+                             double y2);
+
   // ==== sheets (DocSheets.cpp) ====
   GDocumentHooks* m_Hooks = nullptr;  // the canvas; none in headless use
   void MoveSheet(bool fresh);

@@ -1,0 +1,207 @@
+// Construction tools for angle marks, brackets and loci, the two choices of
+// the angle dialog, and which construction buttons fit the hilighted
+// selection.
+#include <cmath>
+#include <cstdlib>
+
+#include "model/Document.h"
+#include "model/Lookup.h"
+
+namespace {
+
+// The point of the sheet called `name`, or none.
+GPoint* PointNamed(GDocument& doc, const wxString& name) {
+  if (name.empty()) return nullptr;
+  for (GPoint* p = doc.Sheet().points.head; p; p = p->next)
+    if (p->name == name) return p;
+  return nullptr;
+}
+
+// The steps that keep a point on a line, so that a locus can sweep it along.
+bool BoundToLine(int type) {
+  switch (type) {
+    case CONST_ON_LINE:
+    case CONST_PT_ON_PARA:
+    case CONST_PT_ON_PER:
+    case CONST_PT_ON_3P_BISECTOR:
+    case CONST_PT_ON_BISECTOR:
+    case CONST_PT_ON_TANGENT:
+    case CONST_PT_ON_CURVE_TANGENT:
+    case CONST_PT_ON_LINE_WITH_ANGLE:
+    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+// The mark of the angle P1 P2 P3 at the vertex P2. The same three points in
+// the same order already marked give that mark again.
+bool GDocument::ConstDefAngle() {
+  if (m_HiPoints.count < 3) return false;
+  GPoint* a = m_HiPoints.item[0];
+  GPoint* v = m_HiPoints.item[1];
+  GPoint* b = m_HiPoints.item[2];
+  if (a == v || v == b || a == b) return false;
+  for (GConst* c = FirstConst(); c; c = c->next) {
+    if (c->type == CONST_3P_ANGLE && c->PInput1 == a && c->PInput2 == v && c->PInput3 == b) {
+      ClearAllHilights();
+      if (c->AngleOutput) Sethilighted(c->AngleOutput);
+      return false;
+    }
+  }
+  GAngle* mark = NewAngle(0.0);
+  GConst* c = mark ? NewConst(CONST_3P_ANGLE) : nullptr;
+  if (!c) {
+    if (mark) mark->inUse = 0;
+    return false;
+  }
+  c->PInput1 = a;
+  c->PInput2 = v;
+  c->PInput3 = b;
+  c->AngleOutput = mark;
+  mark->name = m_AngleName;
+  next_name(m_AngleName);
+  c->Evaluate();
+  ClearAllHilights();
+  AssignAngle(mark);
+  Sethilighted(mark);
+  WriteConst(c);
+  return true;
+}
+
+bool GDocument::ConstDefBracket() {
+  if (m_HiPoints.count < 2) return false;
+  GPoint* p = m_HiPoints.item[0];
+  GPoint* q = m_HiPoints.item[1];
+  if (p == q) return false;
+  GBracket* br = NewBracket(p, q);
+  GConst* c = br ? NewConst(CONST_BRACKET) : nullptr;
+  if (!c) {
+    if (br) br->inUse = 0;
+    return false;
+  }
+  c->PInput1 = p;
+  c->PInput2 = q;
+  c->BracketOutput = br;
+  SetBracketName(br);
+  c->Evaluate();
+  ClearAllHilights();
+  AssignBracket(br);
+  Sethilighted(br);
+  WriteConst(c);
+  return true;
+}
+
+// The locus of P2 while P1 runs round its circle or along its line. A first
+// point that is free, or fixed by other points, has nowhere to run: nothing.
+bool GDocument::ConstDefOrbit() {
+  if (m_HiPoints.count < 2) return false;
+  GPoint* driver = m_HiPoints.item[0];
+  GPoint* traced = m_HiPoints.item[1];
+  GConst* driverStep = nullptr;
+  FindPtFromCn(FirstConst(), driver, &driverStep);
+  if (!driverStep) return false;
+  int type;
+  if (driverStep->type == CONST_PT_ON_CIRCLE)
+    type = CONST_ORBIT1;
+  else if (BoundToLine(driverStep->type))
+    type = CONST_ORBIT2;
+  else
+    return false;
+  GParaCurve* curve = NewCurve();
+  GConst* c = curve ? NewConst(type) : nullptr;
+  if (!c) {
+    if (curve) curve->inUse = 0;
+    return false;
+  }
+  c->PInput1 = driver;
+  c->PInput2 = traced;
+  c->CurveOutput = curve;
+  curve->name = m_CurveName;
+  next_name(m_CurveName);
+  EvaluateConst(FirstConst());
+  ClearAllHilights();
+  AssignCurve(curve);
+  Sethilighted(curve);
+  WriteConst(c);
+  return true;
+}
+
+// The angle A V B named in the dialog: its mark when one exists (either
+// order of the arms), else a new mark, which is shown hilighted.
+bool GDocument::SetCurrentAngleByNames(const wxString& an, const wxString& vn, const wxString& bn) {
+  GPoint* a = PointNamed(*this, an);
+  GPoint* v = PointNamed(*this, vn);
+  GPoint* b = PointNamed(*this, bn);
+  if (!a || !v || !b) return false;
+  for (GConst* c = FirstConst(); c; c = c->next) {
+    if (c->type != CONST_3P_ANGLE || c->PInput2 != v || !c->AngleOutput) continue;
+    if ((c->PInput1 == a && c->PInput3 == b) || (c->PInput1 == b && c->PInput3 == a)) {
+      m_CurrentAngle = c->AngleOutput;
+      return true;
+    }
+  }
+  GAngle* mark = NewAngle(0.0);
+  GConst* c = mark ? NewConst(CONST_3P_ANGLE) : nullptr;
+  if (!c) {
+    if (mark) mark->inUse = 0;
+    return false;
+  }
+  c->PInput1 = a;
+  c->PInput2 = v;
+  c->PInput3 = b;
+  c->AngleOutput = mark;
+  mark->name = m_AngleName;
+  next_name(m_AngleName);
+  c->Evaluate();
+  AssignAngle(mark);
+  Sethilighted(mark);
+  WriteConst(c);
+  m_CurrentAngle = mark;
+  return true;
+}
+
+// A typed angle. Text that does not start with a number, or a number that is
+// not finite, gives 60 degrees.
+void GDocument::SetAngleDegrees(const wxString& text) {
+  m_CurrentAngle = nullptr;
+  const std::string s = text.utf8_string();
+  char* end = nullptr;
+  const double v = std::strtod(s.c_str(), &end);
+  m_AngleDegrees = (end == s.c_str() || !std::isfinite(v)) ? 60.0 : v;
+}
+
+// The construction buttons of the Quil and touch-panel styles, by the numbers
+// of hilighted points, lines, circles and curves.
+bool GDocument::CanBuild(int toolId) const {
+  const int np = m_HiPoints.count, nl = m_HiLines.count;
+  const int nc = m_HiCircles.count, nk = m_HiCurves.count;
+  switch (toolId) {
+    case 1002:  // Line
+    case 1005:  // MidP
+    case 1015:  // Orbit
+    case 1025:  // Bracket
+      return np == 2;
+    case 1009:  // Segment
+      return np == 2 || nl > 0;
+    case 1003:  // Para
+    case 1004:  // Perp
+    case 1021:  // AngleLine
+      return np > 0 && nl == 1;
+    case 1006:  // Circ
+      return np == 2 || np == 3 || (np > 0 && nl == 1);
+    case 1007:  // Bisect
+    case 1016:  // CircBy3
+    case 1020:  // Angle
+      return np == 3;
+    case 1008:  // Meet
+      return nl > 1 || (nl == 1 && nc == 1) || nc == 2;
+    case 1012:  // Tangent
+      return np == 1 && (nc == 1 || nk == 1);
+    default:
+      return false;
+  }
+}

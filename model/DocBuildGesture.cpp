@@ -1,0 +1,265 @@
+// The model half of the Tovik-style tools: the press-drag-release gestures of
+// the two-point tools, whose element exists from the press on and follows its
+// second point, and the tools that collect clicked elements until they can build.
+#include "model/Document.h"
+#include "model/Lookup.h"
+
+namespace {
+
+constexpr int kModeLine = 1002, kModePara = 1003, kModePerp = 1004, kModeMid = 1005;
+constexpr int kModeCircle = 1006, kModeAngleLine = 1021, kModeBracket = 1025;
+
+bool IsLineMode(int mode) {
+  return mode == kModeLine || mode == kModePara || mode == kModePerp || mode == kModeAngleLine;
+}
+
+// Puts q where p stood in a carrier's incidence records, or records q when the
+// record of p is gone (p was removed as a copy of q).
+template <class T>
+void ReplaceIncident(GDocument& doc, T* carrier, GPoint* p, GPoint* q, double t) {
+  for (GIncident* ic = carrier->ics.head; ic; ic = ic->next) {
+    if (ic->point == q) return;
+    if (ic->point == p) {
+      ic->point = q;
+      return;
+    }
+  }
+  doc.AssignIncident(carrier, q, t);
+}
+
+}  // namespace
+
+bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapped, GLine* base,
+                                     bool clipped) {
+  const bool needsBase = mode == kModePara || mode == kModePerp || mode == kModeAngleLine;
+  if (needsBase && !base) return false;
+  if (!needsBase && !IsLineMode(mode) && mode != kModeMid && mode != kModeCircle &&
+      mode != kModeBracket)
+    return false;
+  ClearAllHilights();
+  m_NewElement = nullptr;
+  m_GestureConst = nullptr;
+  m_StartPoint = nullptr;
+  m_DropPoint = nullptr;
+  if (!needsBase) {
+    if (snapped) {
+      m_StartPoint = snapped;
+      x = snapped->xz().re;
+      y = snapped->yz().re;
+    } else {
+      ConstFree(x, y, false);
+      if (!m_NewPoint) return false;
+      m_StartPoint = m_NewPoint;
+      AssignPoint(m_StartPoint);
+      SetPointName(m_StartPoint);
+    }
+  }
+  // The second point starts just beside the first, so the element is never
+  // degenerate before the pointer moves.
+  const double d = (mode == kModeMid || mode == kModeBracket || mode == kModeCircle) ? 0.1 : 0.01;
+  ConstFree(x + d, mode == kModeCircle ? y : y + d, true);
+  if (!m_NewPoint) return false;
+  GPoint* moving = m_NewPoint;
+
+  GConst* c = nullptr;
+  if (IsLineMode(mode)) {
+    int type = CONST_JOIN;
+    if (mode == kModePara) type = CONST_PARALLEL;
+    if (mode == kModePerp) type = CONST_PERP;
+    if (mode == kModeAngleLine)
+      type = m_CurrentAngle ? CONST_LINE_WITH_ANGLE : CONST_LINE_WITH_ANGLE_DEGREE;
+    c = NewLineStep(type, m_StartPoint ? m_StartPoint : moving);
+    if (!c) return false;
+    GLine* l = c->LOutput;
+    l->toolMark = clipped ? 1 : 0;
+    if (mode == kModeLine) {
+      c->PInput1 = m_StartPoint;
+      c->PInput2 = moving;
+      AssignIncident(l, m_StartPoint, 0);
+      AssignIncident(l, moving, 1);
+    } else {
+      c->PInput1 = moving;
+      c->LInput1 = base;
+      if (type == CONST_LINE_WITH_ANGLE) c->AngleInput1 = m_CurrentAngle;
+      if (type == CONST_LINE_WITH_ANGLE_DEGREE) c->param1 = CComplex(m_AngleDegrees, 0);
+      AssignIncident(l, moving, 0);
+    }
+    Sethilighted(l);
+    m_NewElement = l;
+  } else if (mode == kModeMid) {
+    GPoint* m = NewPoint(CComplex(x + 0.05, 0), CComplex(y + 0.05, 0));
+    c = m ? NewConst(CONST_MID) : nullptr;
+    if (!c) {
+      if (m) m->inUse = 0;
+      return false;
+    }
+    c->PInput1 = m_StartPoint;
+    c->PInput2 = moving;
+    c->POutput = m;
+    Sethilighted(m);
+    m_NewElement = m;
+  } else if (mode == kModeCircle) {
+    GCircle* circle = NewCircle(x, y, 0.01);
+    c = circle ? NewConst(CONST_MULTI_CIRCLE) : nullptr;
+    if (!c) {
+      if (circle) circle->inUse = 0;
+      return false;
+    }
+    c->PInput1 = m_StartPoint;
+    c->PInput2 = moving;
+    c->COutput = circle;
+    AssignIncident(circle, moving, 1);
+    Sethilighted(circle);
+    m_NewElement = circle;
+    m_DrawingCircle = circle;
+  } else {
+    GBracket* br = NewBracket(m_StartPoint, moving);
+    c = br ? NewConst(CONST_BRACKET) : nullptr;
+    if (!c) {
+      if (br) br->inUse = 0;
+      return false;
+    }
+    c->PInput1 = m_StartPoint;
+    c->PInput2 = moving;
+    c->BracketOutput = br;
+    Sethilighted(br);
+    m_NewElement = br;
+  }
+  m_GestureConst = c;
+  m_CurrentConst = c;
+  EvaluateConst(FirstConst());
+  m_PlacingPoint = true;
+  m_SnapPoint = m_NearLine = m_NearCircle = m_NearCurve = false;
+  return true;
+}
+
+int GDocument::EndTwoPointGesture(int mode, double x, double y) {
+  GConst* c = m_GestureConst;
+  GPoint* moving = m_NewPoint;
+  if (!c || !c->inUse || !m_PlacingPoint) {
+    m_PlacingPoint = false;
+    return 0;
+  }
+  const int code = LUp_Point(&x, &y);
+  GPoint* second = PlacedPoint();
+  m_GestureConst = nullptr;
+  m_NewElement = nullptr;
+  m_DrawingCircle = nullptr;
+  m_PlacingPoint = false;
+
+  // Each output goes into its list first, so that removing the step below
+  // removes the element with its records and hilight.
+  if (c->LOutput) AssignLine(c->LOutput);
+  if (c->POutput) AssignPoint(c->POutput);
+  if (c->COutput) AssignCircle(c->COutput);
+  if (c->BracketOutput) AssignBracket(c->BracketOutput);
+
+  // Undecided, or dropped back on the start point: the element goes away
+  // (a start point the press created stays).
+  if (code == 0 || code == 2 || !second || second == m_StartPoint) {
+    DeleteConst(c);
+    return code;
+  }
+  if (second != moving) {
+    // Dropped on an existing point, or the new point turned out to be one:
+    // that point takes the moving point's place.
+    if (c->PInput1 == moving) c->PInput1 = second;
+    if (c->PInput2 == moving) c->PInput2 = second;
+    if (c->LOutput) ReplaceIncident(*this, c->LOutput, moving, second, mode == kModeLine ? 1 : 0);
+    if (c->COutput) ReplaceIncident(*this, c->COutput, moving, second, 1);
+  }
+  EvaluateConst(FirstConst());
+
+  GConst* old = nullptr;
+  if (mode == kModeLine && FindJoinFromCns(FirstConst(), m_StartPoint, second, &old) && old != c) {
+    // The two points were joined already: that line is kept, not a copy.
+    DeleteConst(c);
+    ShowExisting(old->LOutput);
+    return code;
+  }
+  WriteConst(c);
+  if (GLine* l = c->LOutput) {
+    ResetLineIcPara(l);
+    if (!CheckCoincidency(l)) CheckIncidency(l, true);
+  } else if (GPoint* m = c->POutput) {
+    SetPointName(m);
+    if (!CheckCoincidency(m)) CheckIncidency(m, true);
+  } else if (GCircle* circle = c->COutput) {
+    ResetCircleIcPara(circle);
+    SetCircleName(circle);
+    if (!CheckCoincidency(circle)) CheckIncidency(circle, true);
+  } else if (c->BracketOutput) {
+    SetBracketName(c->BracketOutput);
+  }
+  return code;
+}
+
+// ---- collecting tools ----
+
+bool GDocument::CollectPointFor3(GPoint* p, bool (GDocument::*build)()) {
+  if (p) Sethilighted(p);
+  if (m_HiPoints.count < 3) return false;
+  return (this->*build)();
+}
+
+bool GDocument::CollectAnglePoint(GPoint* p) {
+  return CollectPointFor3(p, &GDocument::ConstDefAngle);
+}
+
+bool GDocument::CollectCircleBy3Point(GPoint* p) {
+  return CollectPointFor3(p, &GDocument::ConstDefCircleBy3);
+}
+
+// The compass takes its measure from the first two points and is set down on
+// the third; the canvas draws it open meanwhile.
+int GDocument::CollectCompassPoint(GPoint* p) {
+  while (m_HiLines.count > 0) Deletehilighted(m_HiLines.item[0]);
+  while (m_HiCircles.count > 0) Deletehilighted(m_HiCircles.item[0]);
+  while (m_HiCurves.count > 0) Deletehilighted(m_HiCurves.item[0]);
+  if (p && !(m_HiPoints.count == 1 && m_HiPoints.item[0] == p)) Sethilighted(p);
+  if (m_HiPoints.count <= 2) return m_HiPoints.count;
+  ConstDefCompass();
+  return 3;
+}
+
+void GDocument::StartBisectorTool() {
+  m_BisectorClicks = 0;
+  m_BisectorLine = nullptr;
+  ClearAllHilights();
+}
+
+bool GDocument::BisectorClick(GLine* line, double x, double y) {
+  if (!line) return false;
+  if (m_BisectorClicks == 0 || !m_BisectorLine || !m_BisectorLine->inUse) {
+    m_BisectorClicks = 1;
+    m_BisectorLine = line;
+    m_BisectorX = x;
+    m_BisectorY = y;
+    Sethilighted(line);
+    return false;
+  }
+  if (line == m_BisectorLine) return false;
+  GLine* first = m_BisectorLine;
+  m_BisectorClicks = 0;
+  m_BisectorLine = nullptr;
+  return ConstDefBisector(first, line, BisectorSide(*first, *line, m_BisectorX, m_BisectorY, x, y));
+}
+
+GDocument::TangentPick GDocument::RememberTangentPick() const {
+  TangentPick t;
+  if (m_HiPoints.count > 0) t.point = m_HiPoints.item[0];
+  if (m_HiCircles.count > 0) t.circle = m_HiCircles.item[0];
+  if (m_HiCurves.count > 0) t.curve = m_HiCurves.item[0];
+  return t;
+}
+
+// A click that selected only a circle keeps the point chosen before, and the
+// other way round, so point and carrier can be clicked one after the other.
+bool GDocument::TangentAfterSelect(const TangentPick& before) {
+  if (m_HiPoints.count == 0 && before.point && before.point->inUse) Sethilighted(before.point);
+  if (m_HiCircles.count == 0 && before.circle && before.circle->inUse) Sethilighted(before.circle);
+  if (m_HiCurves.count == 0 && before.curve && before.curve->inUse) Sethilighted(before.curve);
+  if (m_HiPoints.count > 0 && m_HiCircles.count > 0) return ConstDefTangent();
+  if (m_HiPoints.count > 0 && m_HiCurves.count > 0) return ConstDefCurveTangent();
+  return false;
+}

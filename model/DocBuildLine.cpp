@@ -1,0 +1,277 @@
+// Construction tools that make lines: joins and segments, parallels and
+// perpendiculars, bisectors, tangents to circles and curves, and lines at an
+// angle to a line. Each builder reads the hilighted elements.
+#include <cmath>
+
+#include "model/Document.h"
+#include "model/Lookup.h"
+
+namespace {
+
+bool IsRecordedOn(const GCircle* c, const GPoint* p) {
+  for (const GIncident* ic = c->ics.head; ic; ic = ic->next)
+    if (ic->point == p) return true;
+  return false;
+}
+
+}  // namespace
+
+// A fresh line through P and a point just beside it, with the next line name.
+// Its step's evaluation moves it to its true place.
+GLine* GDocument::NewToolLine(GPoint* through) {
+  const double x = through ? through->xz().re : 0.0;
+  const double y = through ? through->yz().re : 0.0;
+  GLine* l = NewLine(x, y, x + 0.01, y + 0.01);
+  if (!l) return nullptr;
+  l->name = m_LineName;
+  next_name(m_LineName);
+  return l;
+}
+
+// A line step with its output, appended to the list. When the step pool is
+// full the line goes back to its pool and nothing is made.
+GConst* GDocument::NewLineStep(int type, GPoint* through) {
+  GLine* l = NewToolLine(through);
+  if (!l) return nullptr;
+  GConst* c = NewConst(type);
+  if (!c) {
+    l->inUse = 0;
+    l->name = wxString();
+    return nullptr;
+  }
+  c->LOutput = l;
+  return c;
+}
+
+// The common end of every line builder: the new line alone is hilighted, the
+// step goes to the log, the line into its list; a line that only repeats an
+// existing one is removed again, otherwise the points it passes are recorded.
+bool GDocument::FinishLine(GConst* c, bool announce) {
+  GLine* l = c->LOutput;
+  EvaluateConst(FirstConst());
+  ClearAllHilights();
+  Sethilighted(l);
+  WriteConst(c);
+  AssignLine(l);
+  if (CheckCoincidency(l)) return false;
+  CheckIncidency(l, announce);
+  return true;
+}
+
+// An existing line stands in for the one asked for: it alone is hilighted.
+void GDocument::ShowExisting(GLine* l) {
+  ClearAllHilights();
+  if (l) Sethilighted(l);
+}
+
+bool GDocument::MakeJoin(GPoint* p, GPoint* q, bool clipped) {
+  if (!p || !q || p == q) return false;
+  GConst* old = nullptr;
+  if (FindJoinFromCns(FirstConst(), p, q, &old) && old && old->LOutput) {
+    // The line is there already; asking for a segment makes it one.
+    if (clipped) old->LOutput->toolMark = 1;
+    ShowExisting(old->LOutput);
+    return false;
+  }
+  GConst* c = NewLineStep(CONST_JOIN, p);
+  if (!c) return false;
+  c->PInput1 = p;
+  c->PInput2 = q;
+  c->LOutput->toolMark = clipped ? 1 : 0;
+  c->Evaluate();
+  AssignIncident(c->LOutput, p, 0);
+  AssignIncident(c->LOutput, q, 1);
+  ResetLineIcPara(c->LOutput);
+  return FinishLine(c, true);
+}
+
+bool GDocument::ConstDefLine() {
+  if (m_HiPoints.count < 2) return false;
+  return MakeJoin(m_HiPoints.item[0], m_HiPoints.item[1], false);
+}
+
+bool GDocument::ConstDefClippingLine() {
+  if (m_HiPoints.count < 2) return false;
+  return MakeJoin(m_HiPoints.item[0], m_HiPoints.item[1], true);
+}
+
+void GDocument::LineClippingon() {
+  for (int i = 0; i < m_HiLines.count; ++i)
+    if (m_HiLines.item[i]) m_HiLines.item[i]->toolMark = 1;
+}
+
+void GDocument::SetClipping(bool on) {
+  for (int i = 0; i < m_HiLines.count; ++i)
+    if (m_HiLines.item[i]) m_HiLines.item[i]->toolMark = on ? 1 : 0;
+  for (int i = 0; i < m_HiCircles.count; ++i)
+    if (m_HiCircles.item[i]) m_HiCircles.item[i]->toolMark = on ? 1 : 0;
+}
+
+// Parallel and perpendicular share everything but the step kind.
+bool GDocument::MakeParaOrPerp(int type) {
+  if (m_HiPoints.count < 1 || m_HiLines.count < 1) return false;
+  GPoint* p = m_HiPoints.item[0];
+  GLine* base = m_HiLines.item[0];
+  GConst* old = nullptr;
+  const int found = type == CONST_PARALLEL ? FindParaFromCns(FirstConst(), base, p, &old)
+                                           : FindPerpFromCns(FirstConst(), base, p, &old);
+  if (found && old) {
+    ShowExisting(old->LOutput);
+    return false;
+  }
+  GConst* c = NewLineStep(type, p);
+  if (!c) return false;
+  c->PInput1 = p;
+  c->LInput1 = base;
+  c->Evaluate();
+  AssignIncident(c->LOutput, p, 0);
+  return FinishLine(c, true);
+}
+
+bool GDocument::ConstDefPara() { return MakeParaOrPerp(CONST_PARALLEL); }
+bool GDocument::ConstDefPerp() { return MakeParaOrPerp(CONST_PERP); }
+
+// The bisector of the angle P1 P2 P3 at the vertex P2, which it passes through.
+bool GDocument::ConstDefBisector() {
+  if (m_HiPoints.count < 3) return false;
+  GPoint* a = m_HiPoints.item[0];
+  GPoint* v = m_HiPoints.item[1];
+  GPoint* b = m_HiPoints.item[2];
+  GConst* old = nullptr;
+  if (Find3PBisectorFromCns(FirstConst(), a, v, b, &old) && old) {
+    ShowExisting(old->LOutput);
+    return false;
+  }
+  GConst* c = NewLineStep(CONST_3P_BISECTOR, v);
+  if (!c) return false;
+  c->PInput1 = a;
+  c->PInput2 = v;
+  c->PInput3 = b;
+  c->Evaluate();
+  AssignIncident(c->LOutput, v, 0);
+  return FinishLine(c, true);
+}
+
+// One of the two bisectors of two lines: side +1 adds the normalised lines,
+// -1 subtracts them.
+bool GDocument::ConstDefBisector(GLine* l1, GLine* l2, double side) {
+  if (!l1 || !l2 || l1 == l2) return false;
+  GConst* old = nullptr;
+  if (FindBisectorFromCns(FirstConst(), l1, l2, side, &old) && old) {
+    ShowExisting(old->LOutput);
+    return false;
+  }
+  GConst* c = NewLineStep(CONST_BISECTOR, nullptr);
+  if (!c) return false;
+  c->LInput1 = l1;
+  c->LInput2 = l2;
+  c->param1 = CComplex(side, 0);
+  c->Evaluate();
+  return FinishLine(c, true);
+}
+
+// Of the two bisectors of l1 and l2, the one inside the angle that holds both
+// clicked positions: its direction is the sum of the unit vectors from the
+// lines' meeting point towards the two clicks. Parallel lines have only the
+// middle line, which is the sum of the normalised lines when both normals
+// point the same way.
+double GDocument::BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,
+                               double y2) {
+  const double a1 = l1.a.re, b1 = l1.b.re, c1 = l1.c.re;
+  const double a2 = l2.a.re, b2 = l2.b.re, c2 = l2.c.re;
+  const double n1 = std::hypot(a1, b1), n2 = std::hypot(a2, b2);
+  if (n1 == 0 || n2 == 0) return 1;
+  // Normals of the two candidate bisectors.
+  const double pa = a1 / n1 + a2 / n2, pb = b1 / n1 + b2 / n2;
+  const double ma = a1 / n1 - a2 / n2, mb = b1 / n1 - b2 / n2;
+  const double z = a1 * b2 - b1 * a2;
+  if (std::fabs(z) < 1e-12 * n1 * n2) return std::hypot(pa, pb) >= std::hypot(ma, mb) ? 1 : -1;
+  const double vx = (b1 * c2 - c1 * b2) / z, vy = (c1 * a2 - a1 * c2) / z;
+  double ux = x1 - vx, uy = y1 - vy, wx = x2 - vx, wy = y2 - vy;
+  const double lu = std::hypot(ux, uy), lw = std::hypot(wx, wy);
+  if (lu > 0) ux /= lu, uy /= lu;
+  if (lw > 0) wx /= lw, wy /= lw;
+  const double dx = ux + wx, dy = uy + wy;
+  // The wanted bisector runs along d, so its normal is the one across d.
+  const double across = std::fabs(pa * dx + pb * dy) / std::hypot(pa, pb);
+  const double acrossM = std::fabs(ma * dx + mb * dy) / std::hypot(ma, mb);
+  return across <= acrossM ? 1 : -1;
+}
+
+// The tangent at a point recorded on the circle.
+bool GDocument::ConstDefTangent() {
+  if (m_HiPoints.count < 1 || m_HiCircles.count < 1) return false;
+  GPoint* p = m_HiPoints.item[0];
+  GCircle* circle = m_HiCircles.item[0];
+  if (!IsRecordedOn(circle, p)) return false;
+  GConst* old = nullptr;
+  if (FindTangentFromCns(FirstConst(), circle, p, &old) && old) {
+    ShowExisting(old->LOutput);
+    return false;
+  }
+  GConst* c = NewLineStep(CONST_TANGENT, p);
+  if (!c) return false;
+  c->CInput1 = circle;
+  c->PInput1 = p;
+  return FinishLine(c, false);
+}
+
+// The tangent of a curve at a point placed on that curve: the step keeps the
+// point's own step, whose parameter tells where on the curve the point sits.
+// A point that is not on the curve has no tangent there, so nothing is made.
+bool GDocument::ConstDefCurveTangent() {
+  if (m_HiPoints.count < 1 || m_HiCurves.count < 1) return false;
+  GPoint* p = m_HiPoints.item[0];
+  GParaCurve* curve = m_HiCurves.item[0];
+  GConst* pointStep = nullptr;
+  FindPtFromCn(FirstConst(), p, &pointStep);
+  if (!pointStep || pointStep->type != CONST_PT_ON_CURVE || pointStep->CurveInput1 != curve)
+    return false;
+  GConst* old = nullptr;
+  if (FindCurveTangentFromCns(FirstConst(), curve, p, &old) && old) {
+    ShowExisting(old->LOutput);
+    return false;
+  }
+  GConst* c = NewLineStep(CONST_CURVE_TANGENT, p);
+  if (!c) return false;
+  c->CurveInput1 = curve;
+  c->PInput1 = p;
+  c->curveStep = pointStep;
+  return FinishLine(c, false);
+}
+
+// The line through P1 at the current angle to L1: the first hilighted angle
+// mark, else the mark chosen by names, else m_AngleDegrees.
+bool GDocument::ConstDefLineWithAngle() {
+  if (m_HiPoints.count < 1 || m_HiLines.count < 1) return false;
+  if (m_HiAngles.count > 0) m_CurrentAngle = m_HiAngles.item[0];
+  return MakeLineWithAngle(m_HiLines.item[0], m_HiPoints.item[0]);
+}
+
+bool GDocument::MakeLineWithAngle(GLine* base, GPoint* p) {
+  if (!base || !p) return false;
+  // A mark chosen earlier may have been deleted since, or belong to another
+  // sheet: then the typed angle is used.
+  bool markHere = false;
+  for (GAngle* a = Sheet().angles.head; a && !markHere; a = a->next) markHere = a == m_CurrentAngle;
+  if (!markHere) m_CurrentAngle = nullptr;
+  GConst* old = nullptr;
+  const int found =
+      m_CurrentAngle ? FindLineWithAngleFromCns(FirstConst(), base, p, m_CurrentAngle, &old)
+                     : FindLineWithAngleDegreeFromCns(FirstConst(), base, p, m_AngleDegrees, &old);
+  if (found && old) {
+    ShowExisting(old->LOutput);
+    return false;
+  }
+  GConst* c = NewLineStep(m_CurrentAngle ? CONST_LINE_WITH_ANGLE : CONST_LINE_WITH_ANGLE_DEGREE, p);
+  if (!c) return false;
+  c->LInput1 = base;
+  c->PInput1 = p;
+  if (m_CurrentAngle)
+    c->AngleInput1 = m_CurrentAngle;
+  else
+    c->param1 = CComplex(m_AngleDegrees, 0);
+  c->Evaluate();
+  AssignIncident(c->LOutput, p, 0);
+  return FinishLine(c, true);
+}

@@ -1,0 +1,271 @@
+// Construction tools that make points and circles: midpoints, circles by
+// centre and point, compass circles, circles through three points, and the
+// intersections of the hilighted lines and circles.
+#include <cmath>
+
+#include "model/Document.h"
+#include "model/Lookup.h"
+
+namespace {
+
+// Gives back a point that never reached the point list, with its step.
+void DropUnlistedPoint(GDocument& doc, GPoint* p) {
+  doc.DeletePtFromCn(&doc.Sheet().consts.head, p);
+  doc.m_HiPoints.Remove(p);
+  p->inUse = 0;
+  p->hilighted = 0;
+  p->name = wxString();
+}
+
+// Clockwise angle of P seen from the circle's centre, as points on circles
+// store it.
+double AngleOnCircle(const GCircle* c, const GPoint* p) {
+  return std::atan2(c->cy.re - p->yz().re, p->xz().re - c->cx.re);
+}
+
+}  // namespace
+
+bool GDocument::ConstDefMid() {
+  if (m_HiPoints.count < 2) return false;
+  GPoint* p = m_HiPoints.item[0];
+  GPoint* q = m_HiPoints.item[1];
+  GPoint* m = NewPoint(CComplex(0, 0), CComplex(0, 0));
+  if (!m) return false;
+  GConst* c = NewConst(CONST_MID);
+  if (!c) {
+    m->inUse = 0;
+    return false;
+  }
+  c->PInput1 = p;
+  c->PInput2 = q;
+  c->POutput = m;
+  c->Evaluate();
+  ClearAllHilights();
+  AssignPoint(m);
+  SetPointName(m);
+  Sethilighted(m);
+  WriteConst(c);
+  if (CheckCoincidency(m)) return false;
+  CheckIncidency(m, true);
+  return true;
+}
+
+// A circle step of the given kind on up to three points, named, hilighted,
+// listed and checked. The circle through P2 records P2 on itself.
+bool GDocument::MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3) {
+  GCircle* circle = NewCircle(0, 0, 1);
+  if (!circle) return false;
+  GConst* c = NewConst(type);
+  if (!c) {
+    circle->inUse = 0;
+    return false;
+  }
+  c->PInput1 = p1;
+  c->PInput2 = p2;
+  c->PInput3 = p3;
+  c->COutput = circle;
+  SetCircleName(circle);
+  EvaluateConst(FirstConst());
+  if (type == CONST_MULTI_CIRCLE) {
+    AssignIncident(circle, p2, 0);
+    ResetCircleIcPara(circle);
+  }
+  ClearAllHilights();
+  Sethilighted(circle);
+  WriteConst(c);
+  AssignCircle(circle);
+  if (CheckCoincidency(circle)) return false;
+  CheckIncidency(circle, true);
+  return true;
+}
+
+// Two points: the circle about P1 through P2. Three points: the compass circle
+// of radius P1 P2 about P3, with the segment P1 P2 drawn as the compass's
+// measure unless a line already joins them.
+bool GDocument::ConstDefCircle() {
+  if (m_HiPoints.count == 2)
+    return MakeCircleStep(CONST_MULTI_CIRCLE, m_HiPoints.item[0], m_HiPoints.item[1], nullptr);
+  if (m_HiPoints.count != 3) return false;
+  GPoint* p = m_HiPoints.item[0];
+  GPoint* q = m_HiPoints.item[1];
+  const bool built = ConstDefCompass();
+  GConst* join = nullptr;
+  if (FindJoinFromCns(FirstConst(), p, q, &join)) return built;
+  GCircle* circle = m_HiCircles.count > 0 ? m_HiCircles.item[0] : nullptr;
+  GConst* c = NewLineStep(CONST_JOIN, p);
+  if (!c) return built;
+  c->PInput1 = p;
+  c->PInput2 = q;
+  c->LOutput->toolMark = 1;
+  c->Evaluate();
+  AssignIncident(c->LOutput, p, 0);
+  AssignIncident(c->LOutput, q, 1);
+  ResetLineIcPara(c->LOutput);
+  WriteConst(c);
+  AssignLine(c->LOutput);
+  // The segment only shows the radius: its relations are recorded quietly,
+  // and the circle stays the one hilighted element.
+  if (!CheckCoincidency(c->LOutput)) CheckIncidency(c->LOutput, false);
+  ClearAllHilights();
+  if (circle) Sethilighted(circle);
+  return built;
+}
+
+bool GDocument::ConstDefCompass() {
+  if (m_HiPoints.count < 3) return false;
+  return MakeCircleStep(CONST_COMPASS, m_HiPoints.item[0], m_HiPoints.item[1], m_HiPoints.item[2]);
+}
+
+// The circle through three points: first its centre, as a point of its own
+// (the circumcentre, at infinity for three points on a line), then the circle
+// about it through P3, with all three recorded on it.
+bool GDocument::ConstDefCircleBy3() {
+  if (m_HiPoints.count < 3) return false;
+  GPoint* p1 = m_HiPoints.item[0];
+  GPoint* p2 = m_HiPoints.item[1];
+  GPoint* p3 = m_HiPoints.item[2];
+  const CComplex x1 = p1->xz(), y1 = p1->yz(), x2 = p2->xz(), y2 = p2->yz();
+  const CComplex x3 = p3->xz(), y3 = p3->yz();
+  const CComplex s12 = x2 * x2 - x1 * x1 + y2 * y2 - y1 * y1;
+  const CComplex s13 = x3 * x3 - x1 * x1 + y3 * y3 - y1 * y1;
+  GPoint* centre = NewPoint(s12 * (y3 - y1) - s13 * (y2 - y1), s13 * (x2 - x1) - s12 * (x3 - x1),
+                            ((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) * 2.0);
+  GCircle* circle = centre ? NewCircle(0, 0, 1) : nullptr;
+  GConst* cc = circle ? NewConst(CONST_ORTHOCENTER) : nullptr;
+  GConst* cm = cc ? NewConst(CONST_MULTI_CIRCLE) : nullptr;
+  if (!cm) {
+    if (cc) DeleteConst(cc);
+    if (circle) circle->inUse = 0;
+    if (centre) centre->inUse = 0;
+    return false;
+  }
+  cc->PInput1 = p1;
+  cc->PInput2 = p2;
+  cc->PInput3 = p3;
+  cc->POutput = centre;
+  AssignPoint(centre);
+  SetPointName(centre);
+  WriteConst(cc);
+  ClearAllHilights();
+  Sethilighted(centre);
+
+  cm->PInput1 = centre;
+  cm->PInput2 = p3;
+  cm->COutput = circle;
+  cm->Evaluate();
+  SetCircleName(circle);
+  WriteConst(cm);
+  Sethilighted(circle);
+  AssignCircle(circle);
+  EvaluateConst(FirstConst());
+  AssignIncident(circle, p1, 0);
+  AssignIncident(circle, p2, 0);
+  AssignIncident(circle, p3, 0);
+  ResetCircleIcPara(circle);
+  if (CheckCoincidency(circle)) return false;
+  CheckIncidency(circle, true);
+  return true;
+}
+
+// Two intersection steps of a line and a circle (l set) or of two circles,
+// the second told to take the root the first did not. A new point that lands
+// on a point already there is given back, and that point serves as the other
+// step's "other root" instead. Returns how many new points stay.
+int GDocument::MakeMeetPair(GLine* l, GCircle* c1, GCircle* c2) {
+  const int type = l ? CONST_MEET_CL : CONST_MEET_CC;
+  GConst* step[2] = {nullptr, nullptr};
+  GPoint* pt[2] = {nullptr, nullptr};
+  for (int i = 0; i < 2; ++i) {
+    pt[i] = NewPoint(CComplex(0, 0), CComplex(0, 0));
+    step[i] = pt[i] ? NewConst(type) : nullptr;
+    if (!step[i]) {
+      if (pt[i]) pt[i]->inUse = 0;
+      if (i == 1) DropUnlistedPoint(*this, pt[0]);
+      return 0;
+    }
+    step[i]->LInput1 = l;
+    step[i]->CInput1 = c1;
+    step[i]->CInput2 = c2;
+    step[i]->POutput = pt[i];
+    // Without a remembered position the first step starts from the origin's
+    // nearer root; the second takes the other one.
+    step[i]->param1 = step[i]->param2 = CComplex(0, 0);
+    step[i]->param3 = step[i]->param4 = kNoRejectedMeet;
+  }
+  step[1]->PInput1 = pt[0];
+  EvaluateConst(FirstConst());
+
+  GPoint* const existingHead = Sheet().points.head;
+  for (int i = 0; i < 2; ++i) {
+    GPoint* old = FindPtFromPts(existingHead, pt[i]);
+    if (!old) continue;
+    GConst* other = step[1 - i];
+    DropUnlistedPoint(*this, pt[i]);
+    pt[i] = nullptr;
+    step[i] = nullptr;
+    if (other) other->PInput1 = old;
+  }
+  EvaluateConst(FirstConst());
+
+  ClearAllHilights();
+  int kept = 0;
+  for (int i = 0; i < 2; ++i) {
+    GPoint* p = pt[i];
+    if (!p) continue;
+    ++kept;
+    SetPointName(p);
+    Sethilighted(p);
+    if (l) AssignIncident(l, p, 0);
+    AssignIncident(c1, p, AngleOnCircle(c1, p));
+    if (c2) AssignIncident(c2, p, AngleOnCircle(c2, p));
+    AssignPoint(p);
+    WriteConst(step[i]);
+    if (l) CheckIncidency(p, true);
+  }
+  if (l) ResetLineIcPara(l);
+  ResetCircleIcPara(c1);
+  if (c2) ResetCircleIcPara(c2);
+  return kept;
+}
+
+bool GDocument::ConstDefMeet() {
+  if (m_HiLines.count >= 2) {
+    GLine* l = m_HiLines.item[0];
+    GLine* m = m_HiLines.item[1];
+    if (l == m) return false;
+    GConst* old = nullptr;
+    if (FindMeetFromCn(FirstConst(), l, m, &old) == 0) {
+      ClearAllHilights();
+      if (old && old->POutput) Sethilighted(old->POutput);
+      return false;
+    }
+    GPoint* p = NewPoint(CComplex(0, 0), CComplex(0, 0));
+    GConst* c = p ? NewConst(CONST_MEET) : nullptr;
+    if (!c) {
+      if (p) p->inUse = 0;
+      return false;
+    }
+    c->LInput1 = l;
+    c->LInput2 = m;
+    c->POutput = p;
+    c->Evaluate();
+    ClearAllHilights();
+    AssignPoint(p);
+    SetPointName(p);
+    Sethilighted(p);
+    WriteConst(c);
+    // Two lines through one point already meet there: no second point.
+    if (CheckCoincidency(p)) return false;
+    AssignIncident(l, p, 0);
+    AssignIncident(m, p, 0);
+    ResetLineIcPara(l);
+    ResetLineIcPara(m);
+    CheckIncidency(p, true);
+    return true;
+  }
+  if (m_HiLines.count == 1 && m_HiCircles.count == 1)
+    return MakeMeetPair(m_HiLines.item[0], m_HiCircles.item[0], nullptr) > 0;
+  if (m_HiLines.count == 0 && m_HiCircles.count >= 2)
+    return MakeMeetPair(nullptr, m_HiCircles.item[0], m_HiCircles.item[1]) > 0;
+  return false;
+}
