@@ -427,6 +427,18 @@ class GDocument {
   std::string DocumentText();
   bool SaveDocument(const wxString& path);
   void OnSave();
+  // Reading (script/Reader*.cpp, script/DocOpen.cpp): the statement helpers
+  // on byte strings (true means "end of text" or "error", as documented with
+  // each), opening a file, the Open and New commands.
+  bool GetALine(std::string& line, const std::string& text, size_t& pos);
+  bool Check_Prefix(std::string& prefix, std::string& text);
+  bool Get_ElementName(std::string& name, std::string& text);
+  bool Get_FunctionName(std::string& name, std::string& text);
+  bool Get_Variables(std::string* fields, const std::string& text, int& count);
+  static void RemoveSpace(std::string& s);
+  bool OpenDocument(const wxString& path);
+  void OnOpen();
+  void OnNew();
 
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);

@@ -1,0 +1,77 @@
+// Opening a document file and the Open and New commands: the file is read
+// whole into the script buffer and executed statement by statement.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "model/Document.h"
+
+namespace {
+
+// Reads a regular file whole. Devices, pipes and directories are refused
+// before they are opened (reading them could block or never end).
+bool ReadWholeFile(const wxString& path, std::string& out) {
+  const std::string p = path.utf8_string();
+  struct stat st;
+  if (p.empty() || stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  const int fd = open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return false;
+  }
+  std::string text;
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    text.append(buf, static_cast<size_t>(n));
+  }
+  close(fd);
+  out.swap(text);
+  return true;
+}
+
+wxString FileNameOf(const wxString& path) {
+  const int slash = path.Find('/', true);
+  return slash == wxNOT_FOUND ? path : path.Mid(slash + 1);
+}
+
+}  // namespace
+
+bool GDocument::OpenDocument(const wxString& path) {
+  std::string text;
+  if (!ReadWholeFile(path, text)) return false;
+  scriptText.swap(text);
+  return const_src2cns(true, true);
+}
+
+void GDocument::OnOpen() {
+  const wxString path =
+      m_User->ChooseFile("Choose a file", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", false);
+  if (path.empty()) return;
+  WriteLogFile("OnOpen : g_Path=" + path.utf8_string() + "\n");
+  std::string text;
+  if (!ReadWholeFile(path, text)) return;
+  if (m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return;
+  WriteLogFile("OnOpen: start\n");
+  scriptText.swap(text);
+  const_src2cns(true, true);
+  ResetAllName();
+  if (m_Hooks) m_Hooks->TitleChanged("Figuretta - " + FileNameOf(path));
+  WriteLogFile("OnOpen: end\n");
+}
+
+void GDocument::OnNew() {
+  if (m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return;
+  ClearConst();
+  if (m_Hooks) m_Hooks->TitleChanged("Figuretta - untitled");
+  WriteLogFile("OnNew:\n");
+}

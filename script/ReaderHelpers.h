@@ -1,0 +1,89 @@
+// Reading the construction language: byte-string helpers, the pieces of one
+// statement, and the state of one reading pass that the statement handlers
+// (script/Reader*.cpp) share.
+#pragma once
+
+#include <string>
+#include <wx/string.h>
+
+#include "model/Document.h"
+
+// A statement holds at most this many fields; more is a syntax error.
+constexpr int kScriptFields = 20;
+
+// Byte-string helpers; all copy bytes verbatim and never read outside `s`.
+std::string mLeft(const std::string& s, long n);         // first n bytes ("" when out of range)
+std::string mMid(const std::string& s, long i, long n);  // n bytes from i (fewer at the end)
+std::string mMid(const std::string& s, long i);          // from i to the end
+std::string mAppend(const std::string& s, const std::string& t);
+bool mStrcmp(const std::string& s, const std::string& t);           // equal
+bool mStrncmp(const std::string& s, const std::string& t, long n);  // first n bytes equal
+
+// A name as written in a script (ASCII by rule, but any bytes are accepted:
+// UTF-8 when valid, otherwise byte for byte, so distinct bytes stay distinct).
+wxString ScriptName(const std::string& bytes);
+
+// Integers and reals of fields: like atoi/atof, but an integer out of range is
+// clamped rather than undefined, and a real is turned into an int safely.
+int FieldInt(const std::string& field);
+double FieldReal(const std::string& field);
+int FloorToInt(double v);
+
+// One pass of const_src2cns: the statement being read and what later
+// statements of the same pass depend on.
+struct GReader {
+  GDocument& doc;
+  bool withTexts = true;
+  int line = 1;  // statement counter: the "line" of every message
+  std::string type, name, keyword;
+  std::string var[kScriptFields];
+  int count = 0;
+  bool tooMany = false;
+  // Texts were placed for a window of another size ("WindowSize"): their
+  // position and size are scaled by these ratios as they are read.
+  double textRx = 1.0, textRy = 1.0;
+  bool viewZoomed = false;
+
+  explicit GReader(GDocument& d) : doc(d) {}
+
+  // Shows "line N : ..." (format with one %d) and returns false.
+  bool Fail(const char* format, const char* caption = "Syntax error");
+  // The element of the wanted kind whose step of the current sheet bears the
+  // name in field i (blanks and line breaks in the field ignored); none when
+  // the field is missing or no such element exists.
+  GPoint* Point(int i);
+  GLine* Line(int i);
+  GCircle* Circle(int i);
+  GParaCurve* Curve(int i);
+  GAngle* Angle(int i);
+  GConst* StepNamed(int i);  // the first step with any output of that name
+  double Real(int i) const { return i < count ? FieldReal(var[i]) : 0.0; }
+  int Int(int i) const { return i < count ? FieldInt(var[i]) : 0; }
+  // The field with blanks, CR and LF removed (attribute words, names).
+  std::string Word(int i) const;
+
+  // A new step of `type`, or none (with a message) when the pool is full.
+  GConst* Step(int type);
+  // Records p on the line (circle) unless it is there already, and recomputes
+  // the parameters of all its records from the present coordinates.
+  void Register(GLine* l, GPoint* p, double t);
+  void Register(GCircle* c, GPoint* p);
+  // The checks after a new point, line or circle: when it coincides with an
+  // older element it is removed; otherwise its incidences are recorded.
+  void CheckPoint(GPoint* p);
+  void CheckLine(GLine* l);
+  void CheckCircle(GCircle* c);
+  // Attribute words from field `from` on.
+  void PointAttributes(GPoint* p, int from);
+  void LineAttributes(GLine* l, int from);
+  void CircleAttributes(GCircle* c, int from);
+  void CurveAttributes(GParaCurve* c, int from);
+};
+
+// Statement handlers: true when reading goes on, false after an error (the
+// message has been shown). The keyword is in r.keyword, the fields in r.var.
+bool ReadPointStatement(GReader& r, bool* known);
+bool ReadLineStatement(GReader& r, bool* known);
+bool ReadOtherStatement(GReader& r, bool* known);
+// The error message of a keyword's statement ("line %d : ... syntax error").
+const char* SyntaxMessage(const std::string& keyword);
