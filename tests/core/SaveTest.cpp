@@ -1,0 +1,175 @@
+// Saving: the file text of all sheets, the file name, the Save command, and
+// that a save which fails leaves the file on disk as it was.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "ScriptFixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+class TitleRecorder : public GDocumentHooks {
+ public:
+  std::vector<std::string> titles;
+  void SheetSwitched(bool) override {}
+  void AppearanceRead() override {}
+  void TitleChanged(const wxString& title) override { titles.push_back(title.utf8_string()); }
+};
+
+class Save : public ScriptTest {
+ protected:
+  fs::path dir;
+  TitleRecorder hooks;
+
+  void SetUp() override {
+    char tmpl[] = "/tmp/figuretta-save-XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    dir = tmpl;
+    doc->m_Hooks = &hooks;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::permissions(dir, fs::perms::owner_all, ec);
+    fs::remove_all(dir, ec);
+  }
+  int FilesIn(const fs::path& d) {
+    int n = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(d)) ++n;
+    return n;
+  }
+};
+
+TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
+  EXPECT_EQ(doc->DocumentText(), "//Sheet 0;\r\n");
+
+  Free(1, 2, "A");
+  doc->Sheet().pointStyles[2] = 7;
+  doc->Sheet().background = 3;
+  doc->m_NameRed = 10, doc->m_NameGreen = 20, doc->m_NameBlue = 30;
+  doc->m_WindowWidth = 800, doc->m_WindowHeight = 600;
+  ASSERT_TRUE(doc->InsertNewSheet());  // an empty sheet between two full ones
+  ASSERT_TRUE(doc->InsertNewSheet());
+  Free(5, 6, "A");
+  doc->Sheet().lineStyles[4] = 9;
+  doc->Sheet().background = 1;
+  // Saving from the first sheet writes the third with its own styles.
+  doc->m_CurrentSheet = 0;
+  doc->MoveSheet(false);
+
+  EXPECT_EQ(doc->DocumentText(),
+            "//Sheet 0;\r\n"
+            "void SetPtMode(0,0,7,0,0);\nvoid SetLnMode(0,0,0,0,0);\nvoid SetBgMode(3);\n"
+            "void SetPointTextColor(10,20,30);\nvoid WindowSize(800,600);\n"
+            "point A=Pt(1.000,2.000,fontsize18);\n"
+            "//Sheet 1;\r\n"
+            "//Sheet 2;\r\n"
+            "void SetPtMode(0,0,7,0,0);\nvoid SetLnMode(0,0,0,0,9);\nvoid SetBgMode(1);\n"
+            "void SetPointTextColor(10,20,30);\nvoid WindowSize(800,600);\n"
+            "point A=Pt(5.000,6.000,fontsize18);\n");
+}
+
+TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
+  Free(1, 2, "A");
+  const fs::path bare = dir / "fig";
+  user.log.clear();
+  ASSERT_TRUE(doc->SaveDocument(wxString::FromUTF8(bare.string())));
+  EXPECT_FALSE(fs::exists(bare));
+  EXPECT_EQ(ReadFile(dir / "fig.fgf"), doc->DocumentText());
+  ASSERT_EQ(hooks.titles.size(), 1u);
+  EXPECT_EQ(hooks.titles[0], "Figuretta - " + (dir / "fig.fgf").string());
+  ASSERT_EQ(user.log.size(), 3u);
+  EXPECT_EQ(user.log.front(), "OnSave: start\n");
+  EXPECT_EQ(user.log[1], doc->DocumentText().substr(12));  // the sheet's block
+  EXPECT_EQ(user.log.back(), "OnSave: end\n");
+
+  // A name that already ends in the extension is kept; an old file is replaced
+  // and no temporary file stays behind.
+  Free(3, 4, "B");
+  ASSERT_TRUE(doc->SaveDocument(wxString::FromUTF8((dir / "fig.fgf").string())));
+  EXPECT_EQ(ReadFile(dir / "fig.fgf"), doc->DocumentText());
+  EXPECT_EQ(FilesIn(dir), 1);
+  EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(Save, SaveCommandAsksForANameAndCancelDoesNothing) {
+  doc->OnSave();  // the person cancels
+  EXPECT_EQ(FilesIn(dir), 0);
+  EXPECT_TRUE(user.log.empty());
+  EXPECT_TRUE(hooks.titles.empty());
+
+  user.files.push_back(wxString::FromUTF8((dir / "lesson").string()));
+  doc->OnSave();
+  EXPECT_EQ(ReadFile(dir / "lesson.fgf"), "//Sheet 0;\r\n");
+}
+
+TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
+  const fs::path target = dir / "old.fgf";
+  { std::ofstream(target, std::ios::binary) << "//Sheet 0;\r\nthe old figure"; }
+  Free(1, 2, "A");
+
+  // The directory cannot be written: nothing may be created or replaced.
+  // Root ignores permissions, so the save then runs as an ordinary user.
+  EXPECT_EXIT(
+      {
+        if (geteuid() == 0) {
+          if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+        } else {
+          chmod(dir.c_str(), 0555);
+        }
+        const bool saved = doc->SaveDocument(wxString::FromUTF8(target.string()));
+        const bool told = user.messages.size() == 1 && user.messages[0].caption == "Save";
+        _exit(!saved && told && hooks.titles.empty() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadFile(target), "//Sheet 0;\r\nthe old figure");
+  EXPECT_EQ(FilesIn(dir), 1);
+
+  // The disk fills up halfway through the new text (here: a limit on file
+  // size): the old file must still be whole, not cut or emptied.
+  Text(std::string(5000, 'x'), "SZ1");
+  EXPECT_EXIT(
+      {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = 1000;
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
+        const bool saved = doc->SaveDocument(wxString::FromUTF8(target.string()));
+        _exit(!saved && user.messages.size() == 1 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(ReadFile(target), "//Sheet 0;\r\nthe old figure");
+  EXPECT_EQ(FilesIn(dir), 1);
+
+  // The target is a directory: the rename fails, the temporary file goes.
+  fs::create_directory(dir / "taken.fgf");
+  EXPECT_FALSE(doc->SaveDocument(wxString::FromUTF8((dir / "taken.fgf").string())));
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_EQ(user.messages[0].caption, "Save");
+  EXPECT_NE(user.messages[0].text.find("taken.fgf"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(dir / "taken.fgf"));
+  EXPECT_EQ(FilesIn(dir), 2);
+  EXPECT_TRUE(hooks.titles.empty());
+
+  // A folder that does not exist.
+  EXPECT_FALSE(doc->SaveDocument(wxString::FromUTF8((dir / "no" / "such.fgf").string())));
+  EXPECT_EQ(user.messages.size(), 2u);
+}
+
+}  // namespace

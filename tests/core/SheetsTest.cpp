@@ -1,0 +1,170 @@
+// The sheet table: stepping between sheets, inserting and deleting sheets,
+// and that each sheet keeps its own elements and styles throughout.
+#include <gtest/gtest.h>
+
+#include "ScriptFixture.h"
+
+namespace {
+
+class SwitchRecorder : public GDocumentHooks {
+ public:
+  std::vector<bool> switches;
+  void SheetSwitched(bool fresh) override { switches.push_back(fresh); }
+  void AppearanceRead() override {}
+};
+
+class Sheets : public ScriptTest {
+ protected:
+  SwitchRecorder hooks;
+
+  void SetUp() override { doc->m_Hooks = &hooks; }
+
+  // Three sheets whose first points are P0, P1, P2 and whose background is
+  // 10, 11, 12; the first sheet is current.
+  void ThreeSheets() {
+    for (int i = 0; i < 3; ++i) {
+      if (i > 0) {
+        ASSERT_TRUE(doc->InsertNewSheet());
+      }
+      Free(i, 0, ("P" + std::to_string(i)).c_str());
+      doc->Sheet().background = 10 + i;
+    }
+    doc->m_CurrentSheet = 0;
+    doc->MoveSheet(false);
+    hooks.switches.clear();
+  }
+  std::string FirstName() {
+    GConst* c = doc->FirstConst();
+    return c && c->POutput ? c->POutput->name.utf8_string() : std::string("-");
+  }
+  int StepsInUse() {
+    int n = 0;
+    for (const GConst& c : doc->m_ConstPool) n += c.inUse;
+    return n;
+  }
+};
+
+TEST_F(Sheets, NextAndPrevStopAtEitherEnd) {
+  ThreeSheets();
+  doc->PrevSheet();
+  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_TRUE(hooks.switches.empty());
+
+  EXPECT_EQ(doc->NextSheet(), 1);
+  EXPECT_EQ(doc->NextSheet(), 1);
+  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(FirstName(), "P2");
+  EXPECT_EQ(doc->NextSheet(), 0);
+  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(hooks.switches, (std::vector<bool>{false, false}));
+
+  doc->PrevSheet();
+  EXPECT_EQ(FirstName(), "P1");
+  EXPECT_EQ(doc->m_SheetCount, 3);
+}
+
+TEST_F(Sheets, InsertingOnTheSecondOfThreeMovesTheThirdUp) {
+  ThreeSheets();
+  doc->NextSheet();
+  hooks.switches.clear();
+  ASSERT_TRUE(doc->InsertNewSheet());
+  EXPECT_EQ(doc->m_SheetCount, 4);
+  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(hooks.switches, (std::vector<bool>{true}));
+  EXPECT_EQ(doc->FirstConst(), nullptr);
+  EXPECT_TRUE(doc->Sheet().points.empty());
+
+  // The former third sheet is now the fourth, with its figure and styles.
+  doc->NextSheet();
+  EXPECT_EQ(FirstName(), "P2");
+  EXPECT_EQ(doc->Sheet().background, 12);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(doc->m_Sheets[i].number, i);
+
+  // A point made on the new sheet joins that sheet only; the one after keeps
+  // its list, and its tail still appends to its own list.
+  doc->PrevSheet();
+  Free(7, 7, "Q");
+  EXPECT_EQ(doc->Sheet().points.head->next, nullptr);
+  doc->NextSheet();
+  Free(8, 8, "R");
+  EXPECT_EQ(doc->Sheet().points.head->name, "P2");
+  EXPECT_EQ(doc->Sheet().points.head->next->name, "R");
+}
+
+TEST_F(Sheets, DeletingTheLastSheetMakesTheNewLastCurrentAndFreesItsSlots) {
+  ThreeSheets();
+  const int before = StepsInUse();
+  doc->NextSheet();
+  doc->NextSheet();
+  GPoint* gone = doc->FirstConst()->POutput;
+  doc->DeleteSheet();
+  EXPECT_EQ(doc->m_SheetCount, 2);
+  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(FirstName(), "P1");
+  EXPECT_EQ(doc->Sheet().background, 11);
+  EXPECT_EQ(gone->inUse, 0);
+  EXPECT_EQ(StepsInUse(), before - 1);
+
+  // Deleting the first sheet moves the others down.
+  doc->PrevSheet();
+  doc->DeleteSheet();
+  EXPECT_EQ(doc->m_SheetCount, 1);
+  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(FirstName(), "P1");
+  EXPECT_EQ(doc->Sheet().number, 0);
+}
+
+TEST_F(Sheets, DeletingTheOnlySheetEmptiesIt) {
+  Free(1, 1, "A");
+  Text("note", "SZ1");
+  doc->DeleteSheet();
+  EXPECT_EQ(doc->m_SheetCount, 1);
+  EXPECT_EQ(doc->FirstConst(), nullptr);
+  EXPECT_TRUE(doc->Sheet().points.empty());
+  EXPECT_TRUE(doc->Sheet().texts.empty());
+  EXPECT_EQ(StepsInUse(), 0);
+  // The emptied sheet works as a new one.
+  Free(2, 2, "A");
+  EXPECT_EQ(doc->DocumentText().substr(0, 12), "//Sheet 0;\r\n");
+  EXPECT_NE(doc->DocumentText().find("point A=Pt(2.000,2.000"), std::string::npos);
+}
+
+TEST_F(Sheets, TheThousandAndFirstSheetIsRefused) {
+  for (int i = 1; i < kSheetPoolSize; ++i) ASSERT_TRUE(doc->InsertNewSheet());
+  EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
+  EXPECT_TRUE(user.messages.empty());
+  doc->m_CurrentSheet = 500;
+  doc->MoveSheet(false);
+
+  EXPECT_FALSE(doc->InsertNewSheet());
+  EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
+  EXPECT_EQ(doc->m_CurrentSheet, 500);
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_EQ(user.messages[0].caption, "Insert sheet");
+  EXPECT_EQ(doc->m_Sheets[kSheetPoolSize - 1].number, kSheetPoolSize - 1);
+}
+
+TEST_F(Sheets, LeavingASheetGivesUpItsRedoAndHilights) {
+  Free(1, 1, "A");
+  GPoint* B = Free(2, 2, "B");
+  // B's step is undone: off the list, on the redo stack, B hidden.
+  GConst* undone = doc->Sheet().consts.head->next;
+  doc->Sheet().consts.Unlink(undone);
+  doc->PushConst(undone);
+  B->hidden = 1;
+  GPoint* A = doc->FirstConst()->POutput;
+  A->hilighted = 1;
+  doc->m_HiPoints.Add(A);
+
+  ASSERT_TRUE(doc->InsertNewSheet());
+  EXPECT_EQ(doc->m_RedoCount, 0);
+  EXPECT_EQ(doc->PopConst(), nullptr);
+  EXPECT_EQ(doc->m_HiPoints.count, 0);
+  EXPECT_EQ(A->hilighted, 0);
+  // B was freed from the sheet it belonged to.
+  EXPECT_EQ(B->inUse, 0);
+  EXPECT_EQ(doc->m_Sheets[0].points.head, A);
+  EXPECT_EQ(A->next, nullptr);
+}
+
+}  // namespace
