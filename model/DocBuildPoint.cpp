@@ -162,7 +162,11 @@ bool GDocument::ConstDefCircleBy3() {
   AssignIncident(circle, p2, 0);
   AssignIncident(circle, p3, 0);
   ResetCircleIcPara(circle);
-  if (CheckCoincidency(circle)) return false;
+  if (CheckCoincidency(circle)) {
+    // The circle was there already; its new centre was made only for it.
+    DeleteConst(cc);
+    return false;
+  }
   CheckIncidency(circle, true);
   return true;
 }

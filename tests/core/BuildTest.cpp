@@ -1,0 +1,407 @@
+// The construction buttons that make lines, points and circles from the
+// hilighted selection, the Tovik press-drag-release gestures, and which
+// buttons a selection enables.
+#include "BuildFixture.h"
+
+using BuildLine = BuildTest;
+using BuildPointCircle = BuildTest;
+using BuildMeet = BuildTest;
+using BuildGesture = BuildTest;
+using BuildEnable = BuildTest;
+
+TEST_F(BuildLine, JoinIsNamedRecordedLoggedAndAloneHilighted) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 1);
+  Select(a, b);
+  ASSERT_TRUE(doc->ConstDefLine());
+  GConst* k = Last();
+  ASSERT_EQ(k->type, CONST_JOIN);
+  EXPECT_EQ(k->PInput1, a);
+  EXPECT_EQ(k->PInput2, b);
+  GLine* l = k->LOutput;
+  EXPECT_EQ(l->name, "a");
+  EXPECT_EQ(l->toolMark, 0);
+  EXPECT_EQ(doc->Sheet().lines.head, l);
+  EXPECT_TRUE(Records(l, a) && Records(l, b));
+  EXPECT_TRUE(Through(l, 2, 1));
+  EXPECT_EQ(doc->m_HiLines.count, 1);
+  EXPECT_EQ(Hilighted(), 1);
+  EXPECT_EQ(user.log.back(), "  PInput1=A,PInput2=B,LOutput=a,\n");
+  EXPECT_TRUE(user.messages.empty());  // its own points are not news
+}
+
+TEST_F(BuildLine, SecondJoinOfTheSamePointsReusesTheFirstEvenAsSegment) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 1);
+  Select(a, b);
+  ASSERT_TRUE(doc->ConstDefLine());
+  GLine* l = Last()->LOutput;
+  const int steps = Steps();
+  Select(b, a);
+  EXPECT_FALSE(doc->ConstDefLine());
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(doc->m_HiLines.item[0], l);
+  Select(a, b);
+  EXPECT_FALSE(doc->ConstDefClippingLine());
+  EXPECT_EQ(l->toolMark, 1);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(doc->m_LineName, "b");  // no name was spent on a copy
+}
+
+TEST_F(BuildLine, MidpointOnASegmentIsAnnouncedWithTheSegmentsPoints) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(4, 2);
+  Select(a, b);
+  ASSERT_TRUE(doc->ConstDefClippingLine());
+  EXPECT_EQ(Last()->LOutput->toolMark, 1);
+  Select(a, b);
+  ASSERT_TRUE(doc->ConstDefMid());
+  EXPECT_TRUE(Shown("(*^_^*) Point C is on line AB."));
+  EXPECT_EQ(user.messages.back().caption, "Incidency Test");
+}
+
+TEST_F(BuildLine, ParallelAndPerpendicularGoThroughTheFirstPoint) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 1);
+  GPoint* c = Pt(0, 3);
+  Select(a, b);
+  doc->ConstDefLine();
+  GLine* base = Last()->LOutput;
+  Select(c, base);
+  ASSERT_TRUE(doc->ConstDefPara());
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_PARALLEL);
+  EXPECT_EQ(k->PInput1, c);
+  EXPECT_EQ(k->LInput1, base);
+  EXPECT_TRUE(Through(k->LOutput, 0, 3) && Through(k->LOutput, 2, 4));
+  EXPECT_TRUE(Records(k->LOutput, c));
+  Select(c, base);
+  EXPECT_FALSE(doc->ConstDefPara());  // the same parallel again
+  Select(c, base);
+  ASSERT_TRUE(doc->ConstDefPerp());
+  EXPECT_EQ(Last()->type, CONST_PERP);
+  EXPECT_TRUE(Through(Last()->LOutput, 0, 3) && Through(Last()->LOutput, 1, 1));
+  Select(c);
+  EXPECT_FALSE(doc->ConstDefPerp());  // no line selected
+}
+
+TEST_F(BuildLine, BisectorOfThreePointsRunsThroughTheMiddlePoint) {
+  GPoint* a = Pt(2, 0);
+  GPoint* v = Pt(0, 0);
+  GPoint* b = Pt(0, 2);
+  Select(a, v, b);
+  ASSERT_TRUE(doc->ConstDefBisector());
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_3P_BISECTOR);
+  EXPECT_TRUE(Through(k->LOutput, 0, 0) && Through(k->LOutput, 1, 1));
+  EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(BuildLine, TangentOnlyAtAPointRecordedOnTheCircle) {
+  GPoint* m = Pt(0, 0);
+  GPoint* p = Pt(1, 1);
+  GPoint* q = Pt(3, 0);
+  Select(m, p);
+  ASSERT_TRUE(doc->ConstDefCircle());
+  GCircle* c = Last()->COutput;
+  Select(q, c);
+  EXPECT_FALSE(doc->ConstDefTangent());
+  Select(p, c);
+  ASSERT_TRUE(doc->ConstDefTangent());
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_TANGENT);
+  EXPECT_EQ(k->CInput1, c);
+  EXPECT_EQ(k->PInput1, p);
+  EXPECT_TRUE(Through(k->LOutput, 1, 1) && Through(k->LOutput, 2, 0));
+  EXPECT_EQ(doc->m_HiLines.item[0], k->LOutput);
+}
+
+TEST_F(BuildLine, LineAtATypedAngleOrAtAMark) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 0);
+  GPoint* c = Pt(1, 1);
+  Select(a, b);
+  doc->ConstDefLine();
+  GLine* base = Last()->LOutput;
+  doc->SetAngleDegrees("not a number");
+  EXPECT_EQ(doc->m_AngleDegrees, 60);
+  doc->SetAngleDegrees("90");
+  Select(c, base);
+  ASSERT_TRUE(doc->ConstDefLineWithAngle());
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_LINE_WITH_ANGLE_DEGREE);
+  EXPECT_EQ(k->param1.re, 90);
+  EXPECT_TRUE(Through(k->LOutput, 1, 1) && Through(k->LOutput, 1, -3));
+
+  Select(b, a, c);
+  ASSERT_TRUE(doc->ConstDefAngle());
+  GAngle* mark = Last()->AngleOutput;
+  Select(c, base, mark);
+  ASSERT_TRUE(doc->ConstDefLineWithAngle());
+  EXPECT_EQ(Last()->type, CONST_LINE_WITH_ANGLE);
+  EXPECT_EQ(Last()->AngleInput1, mark);
+  // Once the mark is gone the tool falls back to the typed angle.
+  doc->DeleteConst(doc->FirstConst()->next->next->next->next->next);  // the mark's step
+  doc->m_CurrentAngle = mark;
+  Select(b, base);
+  ASSERT_TRUE(doc->ConstDefLineWithAngle());
+  EXPECT_EQ(Last()->type, CONST_LINE_WITH_ANGLE_DEGREE);
+}
+
+TEST_F(BuildPointCircle, SecondMidpointOfTheSamePointsIsRemoved) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 2);
+  Select(a, b);
+  ASSERT_TRUE(doc->ConstDefMid());
+  GPoint* m = Last()->POutput;
+  EXPECT_EQ(Last()->type, CONST_MID);
+  EXPECT_EQ(m->name, "C");
+  EXPECT_DOUBLE_EQ(X(m), 1);
+  EXPECT_EQ(doc->m_HiPoints.item[0], m);
+  const int steps = Steps();
+  Select(b, a);
+  EXPECT_FALSE(doc->ConstDefMid());
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(Count(doc->Sheet().points.head), 3);
+}
+
+TEST_F(BuildPointCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeasure) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(1, 0);
+  GPoint* c = Pt(5, 5);
+  Select(a, b);
+  ASSERT_TRUE(doc->ConstDefCircle());
+  GCircle* circle = Last()->COutput;
+  EXPECT_EQ(Last()->type, CONST_MULTI_CIRCLE);
+  EXPECT_EQ(circle->name, "C1");
+  EXPECT_TRUE(Records(circle, b));
+  EXPECT_DOUBLE_EQ(circle->r2.re, 1);
+
+  Select(a, b, c);
+  ASSERT_TRUE(doc->ConstDefCircle());
+  GConst* segment = Last();
+  GConst* compass = doc->FirstConst();
+  while (compass->next != segment) compass = compass->next;
+  EXPECT_EQ(compass->type, CONST_COMPASS);
+  EXPECT_EQ(compass->PInput3, c);
+  EXPECT_DOUBLE_EQ(compass->COutput->cx.re, 5);
+  EXPECT_EQ(segment->type, CONST_JOIN);
+  EXPECT_EQ(segment->LOutput->toolMark, 1);
+  EXPECT_EQ(doc->m_HiCircles.item[0], compass->COutput);
+  EXPECT_EQ(Hilighted(), 1);
+
+  // With A and B joined already, no second measure is drawn.
+  Select(a, b, Pt(-5, 5));
+  const int lines = Count(doc->Sheet().lines.head);
+  ASSERT_TRUE(doc->ConstDefCircle());
+  EXPECT_EQ(Count(doc->Sheet().lines.head), lines);
+}
+
+TEST_F(BuildPointCircle, CircleThroughThreePointsHasItsCentreAsANamedPoint) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 0);
+  GPoint* c = Pt(0, 2);
+  Select(a, b, c);
+  ASSERT_TRUE(doc->ConstDefCircleBy3());
+  GConst* circleStep = Last();
+  GCircle* circle = circleStep->COutput;
+  GPoint* centre = circleStep->PInput1;
+  EXPECT_EQ(circleStep->type, CONST_MULTI_CIRCLE);
+  EXPECT_EQ(circleStep->PInput2, c);
+  EXPECT_EQ(centre->name, "D");
+  EXPECT_NEAR(X(centre), 1, 1e-12);
+  EXPECT_NEAR(Y(centre), 1, 1e-12);
+  EXPECT_NEAR(circle->r2.re, 2, 1e-12);
+  EXPECT_TRUE(Records(circle, a) && Records(circle, b) && Records(circle, c));
+  GConst* centreStep = nullptr;
+  for (GConst* k = doc->FirstConst(); k; k = k->next)
+    if (k->POutput == centre) centreStep = k;
+  ASSERT_NE(centreStep, nullptr);
+  EXPECT_EQ(centreStep->type, CONST_ORTHOCENTER);
+  // The same three points again only repeat the circle: it goes, and so
+  // does the centre made for it.
+  const int steps = Steps();
+  Select(a, b, c);
+  EXPECT_FALSE(doc->ConstDefCircleBy3());
+  EXPECT_EQ(Count(doc->Sheet().circles.head), 1);
+  EXPECT_EQ(Count(doc->Sheet().points.head), 4);
+  EXPECT_EQ(Steps(), steps);
+}
+
+TEST_F(BuildMeet, TwoLinesMeetOnceAndLinesThroughOnePointNotAtAll) {
+  GPoint* a = Pt(-1, 0);
+  GPoint* b = Pt(1, 0);
+  GPoint* c = Pt(0, -1);
+  GPoint* d = Pt(0, 1);
+  Select(a, b);
+  doc->ConstDefLine();
+  GLine* l = Last()->LOutput;
+  Select(c, d);
+  doc->ConstDefLine();
+  GLine* m = Last()->LOutput;
+  Select(l, m);
+  ASSERT_TRUE(doc->ConstDefMeet());
+  GPoint* p = Last()->POutput;
+  EXPECT_EQ(Last()->type, CONST_MEET);
+  EXPECT_EQ(p->name, "E");
+  EXPECT_NEAR(X(p), 0, 1e-12);
+  EXPECT_TRUE(Records(l, p) && Records(m, p));
+  const int steps = Steps();
+  Select(m, l);
+  EXPECT_FALSE(doc->ConstDefMeet());
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(doc->m_HiPoints.item[0], p);
+
+  // Two lines through A meet at A: no new point.
+  Select(a, c);
+  doc->ConstDefLine();
+  GLine* n = Last()->LOutput;
+  const int points = Count(doc->Sheet().points.head);
+  Select(l, n);
+  EXPECT_FALSE(doc->ConstDefMeet());
+  EXPECT_EQ(Count(doc->Sheet().points.head), points);
+}
+
+TEST_F(BuildMeet, LineAndCircleGiveTwoDifferentPointsOnBoth) {
+  GPoint* o = Pt(0, 0);
+  GPoint* r = Pt(1, 0);
+  Select(o, r);
+  doc->ConstDefCircle();
+  GCircle* c = Last()->COutput;
+  Select(Pt(-2, 0.5), Pt(2, 0.5));
+  doc->ConstDefLine();
+  GLine* l = Last()->LOutput;
+  const int steps = Steps();
+  Select(l, c);
+  ASSERT_TRUE(doc->ConstDefMeet());
+  ASSERT_EQ(Steps(), steps + 2);
+  GConst* second = Last();
+  GConst* first = doc->FirstConst();
+  while (first->next != second) first = first->next;
+  EXPECT_EQ(first->type, CONST_MEET_CL);
+  EXPECT_EQ(second->PInput1, first->POutput);  // the other root
+  EXPECT_NEAR(std::fabs(X(first->POutput)), std::sqrt(0.75), 1e-9);
+  EXPECT_NEAR(X(first->POutput) + X(second->POutput), 0, 1e-9);
+  EXPECT_NEAR(Y(second->POutput), 0.5, 1e-9);
+  for (GPoint* p : {first->POutput, second->POutput})
+    EXPECT_TRUE(Records(l, p) && Records(c, p) && !p->name.empty());
+  EXPECT_EQ(doc->m_HiPoints.count, 2);
+}
+
+TEST_F(BuildMeet, TwoCirclesWithACommonPointCreateOnlyTheOther) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(1, 1);
+  GPoint* c = Pt(2, 0);
+  Select(a, b);
+  doc->ConstDefCircle();
+  GCircle* c1 = Last()->COutput;
+  Select(c, b);
+  doc->ConstDefCircle();
+  GCircle* c2 = Last()->COutput;
+  const int steps = Steps();
+  Select(c1, c2);
+  ASSERT_TRUE(doc->ConstDefMeet());
+  ASSERT_EQ(Steps(), steps + 1);
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_MEET_CC);
+  EXPECT_EQ(k->PInput1, b);
+  EXPECT_NEAR(X(k->POutput), 1, 1e-9);
+  EXPECT_NEAR(Y(k->POutput), -1, 1e-9);
+  EXPECT_EQ(k->POutput->name, "D");
+  // Dragging keeps the new point on the side away from B.
+  b->y = CComplex(2, 0);
+  doc->EvaluateConst(doc->FirstConst());
+  EXPECT_NEAR(Y(k->POutput), -2, 1e-6);
+}
+
+TEST_F(BuildGesture, LineDroppedOnAPointJoinsItWithoutANewPoint) {
+  GPoint* a = Pt(2, 0);
+  ASSERT_TRUE(doc->BeginTwoPointGesture(1002, 0, 0, nullptr, nullptr, false));
+  GPoint* start = doc->m_StartPoint;
+  EXPECT_EQ(start->name, "B");
+  doc->LDrag_Point(1, 0.5);
+  doc->LDrag_Point(2.03, 0.02);
+  EXPECT_EQ(doc->EndTwoPointGesture(1002, 2.03, 0.02), 1);
+  GConst* k = Last();
+  ASSERT_EQ(k->type, CONST_JOIN);
+  EXPECT_EQ(k->PInput1, start);
+  EXPECT_EQ(k->PInput2, a);
+  EXPECT_TRUE(Records(k->LOutput, a) && Records(k->LOutput, start));
+  EXPECT_EQ(Count(k->LOutput->ics.head), 2);
+  EXPECT_EQ(Count(doc->Sheet().points.head), 2);
+  EXPECT_EQ(Count(doc->Sheet().lines.head), 1);
+  EXPECT_EQ(k->LOutput->name, "a");
+  EXPECT_TRUE(Through(k->LOutput, 2, 0));
+}
+
+TEST_F(BuildGesture, LineReleasedOnItsStartOrOntoAnExistingJoinLeavesNoNewLine) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 0);
+  ASSERT_TRUE(doc->BeginTwoPointGesture(1002, 0, 0, a, nullptr, true));
+  doc->LDrag_Point(0.01, 0);
+  EXPECT_EQ(doc->EndTwoPointGesture(1002, 0.01, 0), 2);
+  EXPECT_EQ(Count(doc->Sheet().lines.head), 0);
+  EXPECT_EQ(Steps(), 2);
+
+  Select(a, b);
+  doc->ConstDefLine();
+  GLine* ab = Last()->LOutput;
+  ASSERT_TRUE(doc->BeginTwoPointGesture(1002, 2, 0, b, nullptr, false));
+  doc->LDrag_Point(0.02, 0.01);
+  EXPECT_EQ(doc->EndTwoPointGesture(1002, 0.02, 0.01), 1);
+  EXPECT_EQ(Count(doc->Sheet().lines.head), 1);
+  EXPECT_EQ(doc->m_HiLines.item[0], ab);
+}
+
+TEST_F(BuildGesture, CircleAndParallelFollowTheirSecondPoint) {
+  ASSERT_TRUE(doc->BeginTwoPointGesture(1006, 0, 0, nullptr, nullptr, false));
+  EXPECT_NE(doc->m_DrawingCircle, nullptr);
+  doc->LDrag_Point(3, 4);
+  EXPECT_EQ(doc->EndTwoPointGesture(1006, 3, 4), 9);
+  GCircle* c = Last()->COutput;
+  EXPECT_EQ(c->name, "C1");
+  EXPECT_NEAR(c->r2.re, 25, 1e-9);
+  EXPECT_EQ(doc->m_DrawingCircle, nullptr);
+
+  EXPECT_FALSE(doc->BeginTwoPointGesture(1003, 9, 9, nullptr, nullptr, false));  // no line
+  Select(doc->Sheet().points.head, doc->Sheet().points.head->next);
+  doc->ConstDefLine();
+  GLine* base = Last()->LOutput;
+  ASSERT_TRUE(doc->BeginTwoPointGesture(1003, 0, 5, nullptr, base, false));
+  doc->LDrag_Point(1, 6);
+  EXPECT_EQ(doc->EndTwoPointGesture(1003, 1, 6), 9);
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_PARALLEL);
+  EXPECT_TRUE(Through(k->LOutput, 1, 6) && Through(k->LOutput, 4, 10));
+}
+
+TEST_F(BuildEnable, ButtonsFollowTheSelection) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(1, 0);
+  GPoint* c = Pt(0, 1);
+  auto enabled = [&](std::initializer_list<int> ids) {
+    std::string out;
+    for (int id : ids) out += doc->CanBuild(id) ? '1' : '0';
+    return out;
+  };
+  const auto all = {1002, 1003, 1004, 1005, 1006, 1007, 1008,
+                    1009, 1012, 1015, 1016, 1020, 1021, 1025};
+  EXPECT_EQ(enabled(all), "00000000000000");
+  Select(a, b);
+  EXPECT_EQ(enabled(all), "10011001010001");
+  doc->ConstDefLine();
+  GLine* l = Last()->LOutput;
+  Select(c, l);
+  EXPECT_EQ(enabled(all), "01101001000010");
+  Select(a, b, c);
+  EXPECT_EQ(enabled(all), "00001100001100");
+  Select(a, b);
+  doc->ConstDefCircle();
+  GCircle* circle = Last()->COutput;
+  Select(b, circle);
+  EXPECT_TRUE(doc->CanBuild(1012));
+  Select(l, circle);
+  EXPECT_TRUE(doc->CanBuild(1008));
+  Select(l);
+  EXPECT_EQ(enabled({1008, 1009}), "01");
+}
