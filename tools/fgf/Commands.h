@@ -1,0 +1,15 @@
+// The three commands of the fgf tool: check, format and dump. Each returns the
+// exit status (0 success, 1 a document failed or a move was refused).
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct FgfMove {
+  std::string name;  // point name, UTF-8
+  double x = 0, y = 0;
+};
+
+int RunCheck(const std::vector<std::string>& files);
+int RunFormat(const std::string& file);
+int RunDump(const std::string& file, const std::vector<FgfMove>& moves, int steps);

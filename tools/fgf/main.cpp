@@ -1,0 +1,90 @@
+// fgf: reads Figuretta documents without a window. "check" reports whether
+// files read cleanly, "format" prints a document as Save writes it, "dump"
+// drags points as the Move tool does and prints the figure as JSON.
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tools/fgf/Commands.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: fgf check FILE...\n"
+    "       fgf format FILE\n"
+    "       fgf dump FILE [--move NAME=X,Y]... [--steps K]\n"
+    "\n"
+    "  check   read each file as Open does; print \"FILE: ok\" or the reader's message\n"
+    "  format  print the document as Save writes it\n"
+    "  dump    read the file, drag each named point of the first sheet to world\n"
+    "          position (X, Y) in K motion steps (default 10), print the figure as JSON\n";
+
+int Usage(const char* problem) {
+  if (problem) std::fprintf(stderr, "fgf: %s\n", problem);
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+// A whole argument that is a finite number.
+bool ParseNumber(const std::string& s, double* v) {
+  if (s.empty()) return false;
+  char* end = nullptr;
+  errno = 0;
+  *v = std::strtod(s.c_str(), &end);
+  return end == s.c_str() + s.size() && errno != ERANGE && std::isfinite(*v);
+}
+
+// NAME=X,Y
+bool ParseMove(const std::string& s, FgfMove* m) {
+  const size_t eq = s.find('=');
+  if (eq == std::string::npos || eq == 0) return false;
+  const size_t comma = s.find(',', eq + 1);
+  if (comma == std::string::npos) return false;
+  m->name = s.substr(0, eq);
+  return ParseNumber(s.substr(eq + 1, comma - eq - 1), &m->x) &&
+         ParseNumber(s.substr(comma + 1), &m->y);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Usage(nullptr);
+  const std::string command = args[0];
+  if (command == "check") {
+    if (args.size() < 2) return Usage("check needs at least one file");
+    return RunCheck(std::vector<std::string>(args.begin() + 1, args.end()));
+  }
+  if (command == "format") {
+    if (args.size() != 2) return Usage("format needs exactly one file");
+    return RunFormat(args[1]);
+  }
+  if (command == "dump") {
+    if (args.size() < 2) return Usage("dump needs a file");
+    std::vector<FgfMove> moves;
+    int steps = 10;
+    for (size_t i = 2; i < args.size(); ++i) {
+      if (args[i] == "--move" && i + 1 < args.size()) {
+        FgfMove m;
+        if (!ParseMove(args[++i], &m)) return Usage("a move is written NAME=X,Y");
+        moves.push_back(m);
+      } else if (args[i] == "--steps" && i + 1 < args.size()) {
+        double k;
+        if (!ParseNumber(args[++i], &k) || k < 1 || k > 100000 || k != std::floor(k))
+          return Usage("--steps needs a whole number from 1 to 100000");
+        steps = static_cast<int>(k);
+      } else {
+        return Usage(("unexpected argument: " + args[i]).c_str());
+      }
+    }
+    return RunDump(args[1], moves, steps);
+  }
+  if (command == "-h" || command == "--help" || command == "help") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  return Usage(("unknown command: " + command).c_str());
+}
