@@ -196,11 +196,7 @@ bool ReadStatement(GReader& r) {
 
 // Frees every step of the current sheet with what it made, so a sheet that
 // is started afresh leaves nothing behind in the pools.
-void ReleaseCurrentSheet(GDocument& d) {
-  if (d.FirstConst()) d.DeleteAllConstFromSheet(d.FirstConst());
-  d.ClearSheet();
-  d.Sheet().ResetLists();
-}
+void ReleaseCurrentSheet(GDocument& d) { d.ClearSheet(); }
 
 // "//Sheet ": the first one of a reading starts the current sheet afresh,
 // every later one opens a new sheet after it. False when no sheet is left.

@@ -95,7 +95,9 @@ void GDocument::RemoveSpace(std::string& s) {
 bool GDocument::Check_Prefix(std::string& prefix, std::string& text) {
   static const char* const kTypes[] = {"point", "line",  "circle",  "curve", "text",
                                        "angle", "image", "bracket", "void",  "graph"};
-  const size_t blank = text.find(' ');
+  // Blanks before the type word do not count as its end.
+  const size_t start = text.find_first_not_of(' ');
+  const size_t blank = start == std::string::npos ? start : text.find(' ', start);
   if (blank == std::string::npos) {
     prefix.clear();
     return true;
