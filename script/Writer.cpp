@@ -3,6 +3,7 @@
 // with its five appearance statements.
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "model/Document.h"
@@ -39,9 +40,17 @@ void Appendf(std::string& out, const char* fmt, ...) {
 // Element names as the bytes the file holds; a missing input writes "".
 std::string Name(const GObject* e) { return e ? e->name.utf8_string() : std::string(); }
 
+// A value that prints as "-0.000" (a coordinate a hair below zero) is written
+// as "0.000": it reads back the same and the file does not flicker in sign.
+double Fix3(double v) {
+  char s[64];
+  std::snprintf(s, sizeof s, "%.3f", v);
+  return std::strcmp(s, "-0.000") == 0 ? 0.0 : v;
+}
+
 // Coordinates and step parameters go to the file in single precision, so a
 // figure saved twice gives the same digits however the doubles drifted.
-double Single(double v) { return static_cast<double>(static_cast<float>(v)); }
+double Single(double v) { return Fix3(static_cast<double>(static_cast<float>(v))); }
 
 // A caption is one field: its ";" would end the statement when read back.
 std::string EscapeCaption(const std::string& s) {
@@ -170,7 +179,7 @@ void Attributes(const GConst& c, std::string& out) {
       break;
     case OUTPUT_BRACKET:
       if (GBracket* b = c.BracketOutput) {
-        Appendf(out, ",height:%.3f", b->bulge);
+        Appendf(out, ",height:%.3f", Fix3(b->bulge));
         if (b->intField < 0)
           out += ",caption:" + EscapeCaption(b->label);
         else
@@ -254,7 +263,7 @@ bool Head(const GConst& c, std::string& out) {
     case CONST_GRAPH:
       if (!c.CurveOutput) return false;
       Appendf(out, "curve %s=Graph(%s,%.3f,%.3f", Name(c.CurveOutput).c_str(),
-              c.CurveOutput->expr1.c_str(), c.CurveOutput->xmin, c.CurveOutput->xmax);
+              c.CurveOutput->expr1.c_str(), Fix3(c.CurveOutput->xmin), Fix3(c.CurveOutput->xmax));
       return true;
     case CONST_PT_ON_CURVE:
       Appendf(out, "point %s=PtOnCurve(%s,%.3f", po.c_str(), cu1.c_str(), t);
@@ -269,8 +278,8 @@ bool Head(const GConst& c, std::string& out) {
       const GText* tx = c.TextOutput;
       if (!tx) return false;
       Appendf(out, "text %s=Text(%s,%.3f,%.3f,%.3f,%d,%d,%d", Name(tx).c_str(),
-              ConvertText4Script(tx->text).c_str(), tx->x, tx->y, tx->fontSize, tx->red, tx->green,
-              tx->blue);
+              ConvertText4Script(tx->text).c_str(), Fix3(tx->x), Fix3(tx->y), Fix3(tx->fontSize),
+              tx->red, tx->green, tx->blue);
       return true;
     }
     case CONST_COMPASS:
@@ -301,8 +310,8 @@ bool Head(const GConst& c, std::string& out) {
     case CONST_PARA_CURVE:
       if (!c.CurveOutput) return false;
       Appendf(out, "curve %s=ParaCurve(%s,%s,%.3f,%.3f", Name(c.CurveOutput).c_str(),
-              c.CurveOutput->expr1.c_str(), c.CurveOutput->expr2.c_str(), c.CurveOutput->xmin,
-              c.CurveOutput->xmax);
+              c.CurveOutput->expr1.c_str(), c.CurveOutput->expr2.c_str(), Fix3(c.CurveOutput->xmin),
+              Fix3(c.CurveOutput->xmax));
       return true;
     case CONST_3P_ANGLE:
       Appendf(out, "angle %s=AngleBy3P(%s,%s,%s", Name(c.AngleOutput).c_str(), p1.c_str(),

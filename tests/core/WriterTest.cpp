@@ -283,6 +283,11 @@ TEST_F(Writer, CoordinatesAndParametersAreRoundedToSinglePrecisionFirst) {
   GText* t = Text("t", "SZ1");
   t->x = v;
   EXPECT_EQ(Last(), "text SZ1=Text(t,17.612,0.000,18.000,0,0,0);\n");
+  // A hair below zero is still zero: no "-0.000" in a file.
+  A->x = CComplex(-1e-9, 0);
+  EXPECT_EQ(Src(doc->FirstConst()), "point A=Pt(0.000,2.000,fontsize18);\n");
+  A->x = CComplex(-0.0006, 0);
+  EXPECT_EQ(Src(doc->FirstConst()), "point A=Pt(-0.001,2.000,fontsize18);\n");
   // A point given by homogeneous coordinates is written by its position.
   A->x = CComplex(2, 0), A->y = CComplex(-4, 0), A->z = CComplex(2, 0);
   EXPECT_EQ(Src(doc->FirstConst()), "point A=Pt(1.000,-2.000,fontsize18);\n");

@@ -1,0 +1,140 @@
+// What the writer produces, the reader must take back: a whole generated
+// document read and written again gives the same text, and a copied sheet is
+// the same figure built from new elements.
+#include <gtest/gtest.h>
+
+#include "ScriptFixture.h"
+
+namespace {
+
+// Reads `text` as a file into a fresh document and writes it back.
+std::string Rewrite(GUser* user, const std::string& text) {
+  auto doc = std::make_unique<GDocument>(user);
+  doc->scriptText = text;
+  EXPECT_TRUE(doc->const_src2cns(true, true));
+  return doc->DocumentText();
+}
+
+// One sheet with every statement kind in a figure where every step is
+// well defined (intersections given at their exact places).
+const char* const kEveryKind =
+    "//Sheet 0;\r\n"
+    "void SetPtMode(0,0,0,0,0);\nvoid SetLnMode(0,0,0,0,0);\nvoid SetBgMode(0);\n"
+    "void SetPointTextColor(0,0,0);\nvoid WindowSize(950,550);\n"
+    "point A=Pt(0.000,0.000,fontsize18);\n"
+    "point B=Pt(1.000,0.000,fontsize18);\n"
+    "point C=Pt(0.000,2.000,fontsize18);\n"
+    "point L=Pt(3.000,1.000,fontsize18);\n"
+    "line a=Join(A,B);\n"
+    "line b=Join(A,C);\n"
+    "circle C1=Circle(A,B);\n"
+    "point D=MeetCircleAndLine(C1,a,-1.000,0.000,0.000,0.000,notB,fontsize18);\n"
+    "point E=Mid(B,C,fontsize18);\n"
+    "line c=Parallel(a,C);\n"
+    "line d=Perp(a,E);\n"
+    "point F=PtOnParallel(a,C,3.000,fontsize18);\n"
+    "point G=PtOnPerp(a,E,1.000,fontsize18);\n"
+    "point H=PtOnLine(A,C,0.250,0.750,fontsize18);\n"
+    "point I=Meet(c,d,fontsize18);\n"
+    "circle C2=Circle(B,A);\n"
+    "point J=Meet2Circles(C1,C2,0.500,0.000,0.866,0.000,fontsize18);\n"
+    "line e=Bisector(a,b,1.000);\n"
+    "line f=3PBisector(A,B,C);\n"
+    "line g=Tangent(C1,B);\n"
+    "circle C3=Compass(A,B,C);\n"
+    "point K=Orthocenter(A,B,L,fontsize18);\n"
+    "point M=PtOn3PBisector(B,A,C,1.000,fontsize18);\n"
+    "point N=PtOnBisector(a,b,1.000,2.000,fontsize18);\n"
+    "point O=PtOnTangent(C1,B,0.500,fontsize18);\n"
+    "angle ag1=AngleBy3P(B,A,C,design:1,size:40,R:0,G:0,B:0);\n"
+    "line h=LineWithAngle(a,L,ag1);\n"
+    "line i=LineWithAngleDegree(a,L,30.000);\n"
+    "point P=PtOnLineWithAngle(a,L,ag1,1.000,fontsize18);\n"
+    "point Q=PtOnLineWithAngleDegree(a,L,30.000,1.000,fontsize18);\n"
+    "curve x1=Graph(x^2,-2.000,2.000);\n"
+    "curve x2=ParaCurve(cos(x),sin(x),0.000,6.283);\n"
+    "point R=PtOnCurve(x1,0.500,fontsize18);\n"
+    "line j=CurveTangent(x1,R);\n"
+    "point S=PtOnCurveTangent(x1,R,0.500,fontsize18);\n"
+    "curve x3=OrbitOnLine(H,I);\n"
+    "curve x4=OrbitOnCircle(O,K);\n"
+    "text SZ1=Text(hello,10.000,20.000,18.000,0,0,0);\n"
+    "bracket br1=Bracket(A,B,0.300,0,0,0,height:0.300,design:0);\n"
+    "void EffectPoint(A,withClick,fade,in,noEffect);\n"
+    "void EffectLine(a,immediately,left,in,withEffect);\n"
+    "void EffectCircle(C1,withClick,right,out,noEffect);\n"
+    "void EffectCurve(x1,withClick,top,in,noEffect);\n"
+    "void EffectText(SZ1,withClick,bottom,in,noEffect);\n"
+    "void EffectAngle(ag1,immediately,fade,out,withEffect);\n"
+    "void EffectBracket(br1,withClick,fade,in,noEffect);\n";
+
+TEST(ScriptRoundTrip, EveryStatementKindReadsBackToTheSameText) {
+  RecordingUser user;
+  EXPECT_EQ(Rewrite(&user, kEveryKind), kEveryKind);
+  for (const RecordedMessage& m : user.messages) ADD_FAILURE() << m.caption << ": " << m.text;
+}
+
+TEST(ScriptRoundTrip, TextsAttributesAndEffectsComeBack) {
+  const std::string text =
+      "//Sheet 0;\r\n"
+      "void SetPtMode(1,0,0,0,0);\nvoid SetLnMode(0,2,0,0,0);\nvoid SetBgMode(4);\n"
+      "void SetPointTextColor(9,8,7);\nvoid WindowSize(950,550);\n"
+      "point A=Pt(-1.000,0.500,fontsize14);\n"
+      "point B=Pt(2.000,1.000,invisible,color3,fontsize30,nametheta1.250000);\n"
+      "line a=Join(A,B,clipping,color3);\n"
+      "circle C1=Circle(A,B,invisible,color2);\n"
+      "text SZ1=Text(two\\nlines\\; and a comma\\, here,10.000,20.000,18.000,1,2,3,center);\n"
+      "text SZ2=Text(" +
+      std::string(3000, 'L') +
+      ",1.000,2.000,12.000,0,0,0);\n"
+      "bracket br1=Bracket(A,B,0.400,1,2,3,height:0.400,caption:x\\;y is\\; here);\n"
+      "void EffectLine(a,immediately,left,in,withEffect);\n";
+  GSilentUser quiet;
+  EXPECT_EQ(Rewrite(&quiet, text), text);
+}
+
+class SheetCopy : public ScriptTest {};
+
+TEST_F(SheetCopy, CopyWithoutTextsIsTheSameFigureMadeOfNewElements) {
+  GPoint* A = Free(1, 2, "A");
+  GPoint* B = Free(3, 2, "B");
+  Join(A, B, "a");
+  Text("label; with semicolon", "SZ1");
+  doc->Sheet().background = 5;
+  ASSERT_TRUE(doc->InsertNewSheet());  // sheet 1 stays after the copy
+  Free(9, 9, "Z");
+  doc->PrevSheet();
+
+  ASSERT_TRUE(doc->InsertCopyFigure(false));
+  EXPECT_EQ(doc->m_SheetCount, 3);
+  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheet().background, 5);
+  EXPECT_TRUE(doc->Sheet().texts.empty());
+  EXPECT_EQ(doc->m_Sheets[2].points.head->name, "Z");
+
+  // Same statements, apart from the text left out.
+  std::string original;
+  for (GConst* c = doc->m_Sheets[0].consts.head; c; c = c->next)
+    if (c->type != CONST_TEXT) c->ConstSrc(original);
+  std::string copy;
+  for (GConst* c = doc->FirstConst(); c; c = c->next) c->ConstSrc(copy);
+  EXPECT_EQ(copy, original);
+
+  // Moving a point of the copy leaves the original where it was.
+  GPoint* copiedA = doc->Sheet().points.head;
+  ASSERT_NE(copiedA, A);
+  ASSERT_TRUE(doc->MovePoint(copiedA, 4, 4));
+  EXPECT_DOUBLE_EQ(A->xz().re, 1);
+  EXPECT_DOUBLE_EQ(A->yz().re, 2);
+}
+
+TEST_F(SheetCopy, CopyWithTextsKeepsThem) {
+  Free(1, 2, "A");
+  Text("two\nlines; and more", "SZ1");
+  ASSERT_TRUE(doc->InsertCopyFigure(true));
+  ASSERT_NE(doc->Sheet().texts.head, nullptr);
+  EXPECT_EQ(doc->Sheet().texts.head->text, "two\nlines; and more");
+  EXPECT_NE(doc->Sheet().texts.head, doc->m_Sheets[0].texts.head);
+}
+
+}  // namespace
