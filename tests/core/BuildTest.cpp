@@ -4,12 +4,12 @@
 #include "BuildFixture.h"
 
 using BuildLine = BuildTest;
-using BuildPointCircle = BuildTest;
+using BuildCircle = BuildTest;
 using BuildMeet = BuildTest;
 using BuildGesture = BuildTest;
 using BuildEnable = BuildTest;
 
-TEST_F(BuildLine, JoinIsNamedRecordedLoggedAndAloneHilighted) {
+TEST_F(BuildLine, JoinIsNamedRecordedLoggedAndNeverRepeated) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(2, 1);
   Select(a, b);
@@ -20,26 +20,16 @@ TEST_F(BuildLine, JoinIsNamedRecordedLoggedAndAloneHilighted) {
   EXPECT_EQ(k->PInput2, b);
   GLine* l = k->LOutput;
   EXPECT_EQ(l->name, "a");
-  EXPECT_EQ(l->toolMark, 0);
-  EXPECT_EQ(doc->Sheet().lines.head, l);
   EXPECT_TRUE(Records(l, a) && Records(l, b));
   EXPECT_TRUE(Through(l, 2, 1));
-  EXPECT_EQ(doc->m_HiLines.count, 1);
   EXPECT_EQ(Hilighted(), 1);
   EXPECT_EQ(user.log.back(), "  PInput1=A,PInput2=B,LOutput=a,\n");
   EXPECT_TRUE(user.messages.empty());  // its own points are not news
-}
 
-TEST_F(BuildLine, SecondJoinOfTheSamePointsReusesTheFirstEvenAsSegment) {
-  GPoint* a = Pt(0, 0);
-  GPoint* b = Pt(2, 1);
-  Select(a, b);
-  ASSERT_TRUE(doc->ConstDefLine());
-  GLine* l = Last()->LOutput;
+  // The same two points again give the same line, also as a segment.
   const int steps = Steps();
   Select(b, a);
   EXPECT_FALSE(doc->ConstDefLine());
-  EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(doc->m_HiLines.item[0], l);
   Select(a, b);
   EXPECT_FALSE(doc->ConstDefClippingLine());
@@ -58,6 +48,11 @@ TEST_F(BuildLine, MidpointOnASegmentIsAnnouncedWithTheSegmentsPoints) {
   ASSERT_TRUE(doc->ConstDefMid());
   EXPECT_TRUE(Shown("(*^_^*) Point C is on line AB."));
   EXPECT_EQ(user.messages.back().caption, "Incidency Test");
+  const int steps = Steps();
+  Select(b, a);  // the same midpoint again is removed as a copy
+  EXPECT_FALSE(doc->ConstDefMid());
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(Count(doc->Sheet().points.head), 3);
 }
 
 TEST_F(BuildLine, ParallelAndPerpendicularGoThroughTheFirstPoint) {
@@ -72,7 +67,6 @@ TEST_F(BuildLine, ParallelAndPerpendicularGoThroughTheFirstPoint) {
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_PARALLEL);
   EXPECT_EQ(k->PInput1, c);
-  EXPECT_EQ(k->LInput1, base);
   EXPECT_TRUE(Through(k->LOutput, 0, 3) && Through(k->LOutput, 2, 4));
   EXPECT_TRUE(Records(k->LOutput, c));
   Select(c, base);
@@ -83,18 +77,6 @@ TEST_F(BuildLine, ParallelAndPerpendicularGoThroughTheFirstPoint) {
   EXPECT_TRUE(Through(Last()->LOutput, 0, 3) && Through(Last()->LOutput, 1, 1));
   Select(c);
   EXPECT_FALSE(doc->ConstDefPerp());  // no line selected
-}
-
-TEST_F(BuildLine, BisectorOfThreePointsRunsThroughTheMiddlePoint) {
-  GPoint* a = Pt(2, 0);
-  GPoint* v = Pt(0, 0);
-  GPoint* b = Pt(0, 2);
-  Select(a, v, b);
-  ASSERT_TRUE(doc->ConstDefBisector());
-  GConst* k = Last();
-  EXPECT_EQ(k->type, CONST_3P_BISECTOR);
-  EXPECT_TRUE(Through(k->LOutput, 0, 0) && Through(k->LOutput, 1, 1));
-  EXPECT_TRUE(user.messages.empty());
 }
 
 TEST_F(BuildLine, TangentOnlyAtAPointRecordedOnTheCircle) {
@@ -110,7 +92,6 @@ TEST_F(BuildLine, TangentOnlyAtAPointRecordedOnTheCircle) {
   ASSERT_TRUE(doc->ConstDefTangent());
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_TANGENT);
-  EXPECT_EQ(k->CInput1, c);
   EXPECT_EQ(k->PInput1, p);
   EXPECT_TRUE(Through(k->LOutput, 1, 1) && Through(k->LOutput, 2, 0));
   EXPECT_EQ(doc->m_HiLines.item[0], k->LOutput);
@@ -148,31 +129,13 @@ TEST_F(BuildLine, LineAtATypedAngleOrAtAMark) {
   EXPECT_EQ(Last()->type, CONST_LINE_WITH_ANGLE_DEGREE);
 }
 
-TEST_F(BuildPointCircle, SecondMidpointOfTheSamePointsIsRemoved) {
-  GPoint* a = Pt(0, 0);
-  GPoint* b = Pt(2, 2);
-  Select(a, b);
-  ASSERT_TRUE(doc->ConstDefMid());
-  GPoint* m = Last()->POutput;
-  EXPECT_EQ(Last()->type, CONST_MID);
-  EXPECT_EQ(m->name, "C");
-  EXPECT_DOUBLE_EQ(X(m), 1);
-  EXPECT_EQ(doc->m_HiPoints.item[0], m);
-  const int steps = Steps();
-  Select(b, a);
-  EXPECT_FALSE(doc->ConstDefMid());
-  EXPECT_EQ(Steps(), steps);
-  EXPECT_EQ(Count(doc->Sheet().points.head), 3);
-}
-
-TEST_F(BuildPointCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeasure) {
+TEST_F(BuildCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeasure) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(1, 0);
   GPoint* c = Pt(5, 5);
   Select(a, b);
   ASSERT_TRUE(doc->ConstDefCircle());
   GCircle* circle = Last()->COutput;
-  EXPECT_EQ(Last()->type, CONST_MULTI_CIRCLE);
   EXPECT_EQ(circle->name, "C1");
   EXPECT_TRUE(Records(circle, b));
   EXPECT_DOUBLE_EQ(circle->r2.re, 1);
@@ -184,7 +147,6 @@ TEST_F(BuildPointCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeas
   while (compass->next != segment) compass = compass->next;
   EXPECT_EQ(compass->type, CONST_COMPASS);
   EXPECT_EQ(compass->PInput3, c);
-  EXPECT_DOUBLE_EQ(compass->COutput->cx.re, 5);
   EXPECT_EQ(segment->type, CONST_JOIN);
   EXPECT_EQ(segment->LOutput->toolMark, 1);
   EXPECT_EQ(doc->m_HiCircles.item[0], compass->COutput);
@@ -197,7 +159,7 @@ TEST_F(BuildPointCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeas
   EXPECT_EQ(Count(doc->Sheet().lines.head), lines);
 }
 
-TEST_F(BuildPointCircle, CircleThroughThreePointsHasItsCentreAsANamedPoint) {
+TEST_F(BuildCircle, CircleThroughThreePointsHasItsCentreAsANamedPoint) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(2, 0);
   GPoint* c = Pt(0, 2);
@@ -206,18 +168,12 @@ TEST_F(BuildPointCircle, CircleThroughThreePointsHasItsCentreAsANamedPoint) {
   GConst* circleStep = Last();
   GCircle* circle = circleStep->COutput;
   GPoint* centre = circleStep->PInput1;
-  EXPECT_EQ(circleStep->type, CONST_MULTI_CIRCLE);
   EXPECT_EQ(circleStep->PInput2, c);
   EXPECT_EQ(centre->name, "D");
   EXPECT_NEAR(X(centre), 1, 1e-12);
   EXPECT_NEAR(Y(centre), 1, 1e-12);
   EXPECT_NEAR(circle->r2.re, 2, 1e-12);
   EXPECT_TRUE(Records(circle, a) && Records(circle, b) && Records(circle, c));
-  GConst* centreStep = nullptr;
-  for (GConst* k = doc->FirstConst(); k; k = k->next)
-    if (k->POutput == centre) centreStep = k;
-  ASSERT_NE(centreStep, nullptr);
-  EXPECT_EQ(centreStep->type, CONST_ORTHOCENTER);
   // The same three points again only repeat the circle: it goes, and so
   // does the centre made for it.
   const int steps = Steps();
@@ -262,32 +218,6 @@ TEST_F(BuildMeet, TwoLinesMeetOnceAndLinesThroughOnePointNotAtAll) {
   EXPECT_EQ(Count(doc->Sheet().points.head), points);
 }
 
-TEST_F(BuildMeet, LineAndCircleGiveTwoDifferentPointsOnBoth) {
-  GPoint* o = Pt(0, 0);
-  GPoint* r = Pt(1, 0);
-  Select(o, r);
-  doc->ConstDefCircle();
-  GCircle* c = Last()->COutput;
-  Select(Pt(-2, 0.5), Pt(2, 0.5));
-  doc->ConstDefLine();
-  GLine* l = Last()->LOutput;
-  const int steps = Steps();
-  Select(l, c);
-  ASSERT_TRUE(doc->ConstDefMeet());
-  ASSERT_EQ(Steps(), steps + 2);
-  GConst* second = Last();
-  GConst* first = doc->FirstConst();
-  while (first->next != second) first = first->next;
-  EXPECT_EQ(first->type, CONST_MEET_CL);
-  EXPECT_EQ(second->PInput1, first->POutput);  // the other root
-  EXPECT_NEAR(std::fabs(X(first->POutput)), std::sqrt(0.75), 1e-9);
-  EXPECT_NEAR(X(first->POutput) + X(second->POutput), 0, 1e-9);
-  EXPECT_NEAR(Y(second->POutput), 0.5, 1e-9);
-  for (GPoint* p : {first->POutput, second->POutput})
-    EXPECT_TRUE(Records(l, p) && Records(c, p) && !p->name.empty());
-  EXPECT_EQ(doc->m_HiPoints.count, 2);
-}
-
 TEST_F(BuildMeet, TwoCirclesWithACommonPointCreateOnlyTheOther) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(1, 1);
@@ -327,11 +257,8 @@ TEST_F(BuildGesture, LineDroppedOnAPointJoinsItWithoutANewPoint) {
   EXPECT_EQ(k->PInput1, start);
   EXPECT_EQ(k->PInput2, a);
   EXPECT_TRUE(Records(k->LOutput, a) && Records(k->LOutput, start));
-  EXPECT_EQ(Count(k->LOutput->ics.head), 2);
   EXPECT_EQ(Count(doc->Sheet().points.head), 2);
   EXPECT_EQ(Count(doc->Sheet().lines.head), 1);
-  EXPECT_EQ(k->LOutput->name, "a");
-  EXPECT_TRUE(Through(k->LOutput, 2, 0));
 }
 
 TEST_F(BuildGesture, LineReleasedOnItsStartOrOntoAnExistingJoinLeavesNoNewLine) {

@@ -1,0 +1,176 @@
+// The builders of angle marks, brackets and loci, the angle dialog's choices,
+// and the Tovik tools that collect clicks until they can build.
+#include "BuildFixture.h"
+
+namespace {
+
+class BuildCollect : public BuildTest {
+ protected:
+  GPoint* OnCircle(GCircle* c, double theta) {
+    GPoint* p = doc->NewPoint(CComplex(0, 0), CComplex(0, 0));
+    GConst* k = doc->NewConst(CONST_PT_ON_CIRCLE);
+    k->CInput1 = c;
+    k->param1 = CComplex(theta, 0);
+    k->POutput = p;
+    k->Evaluate();
+    doc->AssignPoint(p);
+    doc->SetPointName(p);
+    doc->AssignIncident(c, p, theta);
+    return p;
+  }
+  GPoint* OnLine(GPoint* a, GPoint* b, double t) {
+    GPoint* p = doc->NewPoint(CComplex(0, 0), CComplex(0, 0));
+    GConst* k = doc->NewConst(CONST_ON_LINE);
+    k->PInput1 = a;
+    k->PInput2 = b;
+    k->param1 = CComplex(t, 0);
+    k->param2 = CComplex(1 - t, 0);
+    k->POutput = p;
+    k->Evaluate();
+    doc->AssignPoint(p);
+    doc->SetPointName(p);
+    return p;
+  }
+  GCircle* CircleAbout(GPoint* m, GPoint* on) {
+    Select(m, on);
+    doc->ConstDefCircle();
+    return Last()->COutput;
+  }
+  GLine* LineThrough(GPoint* a, GPoint* b) {
+    Select(a, b);
+    doc->ConstDefLine();
+    return Last()->LOutput;
+  }
+};
+
+using BuildMark = BuildCollect;
+
+}  // namespace
+
+TEST_F(BuildMark, AngleMarkAtTheMiddlePointIsNamedAndGivenOnce) {
+  GPoint* a = Pt(1, 0);
+  GPoint* v = Pt(0, 0);
+  GPoint* b = Pt(0, 1);
+  Select(a, v, b);
+  ASSERT_TRUE(doc->ConstDefAngle());
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_3P_ANGLE);
+  EXPECT_EQ(k->PInput2, v);
+  GAngle* mark = k->AngleOutput;
+  EXPECT_EQ(mark->name, "ag1");
+  EXPECT_NEAR(mark->value.re, M_PI / 2, 1e-9);
+  EXPECT_EQ(doc->m_HiAngles.item[0], mark);
+  Select(a, v, b);
+  EXPECT_FALSE(doc->ConstDefAngle());
+  EXPECT_EQ(Count(doc->Sheet().angles.head), 1);
+}
+
+TEST_F(BuildMark, LocusKindFollowsHowTheDrivingPointMoves) {
+  GPoint* m = Pt(0, 0);
+  GPoint* r = Pt(1, 0);
+  GCircle* c = CircleAbout(m, r);
+  GPoint* onCircle = OnCircle(c, 0.5);
+  GPoint* onLine = OnLine(m, r, 0.3);
+  GPoint* traced = Pt(2, 2);
+  Select(m, traced);
+  EXPECT_FALSE(doc->ConstDefOrbit());  // a free point has no path
+  Select(onCircle, traced);
+  ASSERT_TRUE(doc->ConstDefOrbit());
+  EXPECT_EQ(Last()->type, CONST_ORBIT1);
+  EXPECT_EQ(Last()->CurveOutput->name, "x1");
+  EXPECT_EQ(Last()->PInput2, traced);
+  Select(onLine, traced);
+  ASSERT_TRUE(doc->ConstDefOrbit());
+  EXPECT_EQ(Last()->type, CONST_ORBIT2);
+  EXPECT_EQ(Count(doc->Sheet().curves.head), 2);
+}
+
+TEST_F(BuildMark, AngleDialogFindsAMarkEitherWayRoundOrMakesOne) {
+  GPoint* a = Pt(1, 0);
+  GPoint* v = Pt(0, 0);
+  Pt(0, 1);
+  Select(a, v, doc->Sheet().points.head->next->next);
+  doc->ConstDefAngle();
+  GAngle* mark = Last()->AngleOutput;
+  const int steps = Steps();
+  EXPECT_FALSE(doc->SetCurrentAngleByNames("C", "B", "Q"));
+  EXPECT_TRUE(doc->SetCurrentAngleByNames("C", "B", "A"));
+  EXPECT_EQ(doc->m_CurrentAngle, mark);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_TRUE(doc->SetCurrentAngleByNames("B", "A", "C"));
+  EXPECT_NE(doc->m_CurrentAngle, mark);
+  EXPECT_EQ(Last()->type, CONST_3P_ANGLE);
+  EXPECT_EQ(Last()->AngleOutput->name, "ag2");
+  doc->SetAngleDegrees("45.5");
+  EXPECT_EQ(doc->m_CurrentAngle, nullptr);
+  EXPECT_EQ(doc->m_AngleDegrees, 45.5);
+}
+
+TEST_F(BuildCollect, AngleToolCountsAPointClickedTwiceOnce) {
+  GPoint* a = Pt(1, 0);
+  GPoint* v = Pt(0, 0);
+  GPoint* b = Pt(0, 1);
+  EXPECT_FALSE(doc->CollectAnglePoint(a));
+  EXPECT_FALSE(doc->CollectAnglePoint(a));
+  EXPECT_FALSE(doc->CollectAnglePoint(nullptr));
+  EXPECT_FALSE(doc->CollectAnglePoint(v));
+  EXPECT_EQ(doc->m_HiPoints.count, 2);
+  ASSERT_TRUE(doc->CollectAnglePoint(b));
+  EXPECT_EQ(Last()->PInput1, a);
+  EXPECT_EQ(Last()->PInput3, b);
+  EXPECT_EQ(doc->m_HiPoints.count, 0);
+}
+
+TEST_F(BuildCollect, CompassTakesItsMeasureFromTwoPointsAndStandsOnTheThird) {
+  GPoint* a = Pt(0, 0);
+  GPoint* b = Pt(2, 0);
+  GPoint* c = Pt(0, 2);
+  GLine* l = LineThrough(a, b);
+  Select(l);
+  EXPECT_EQ(doc->CollectCompassPoint(a), 1);
+  EXPECT_EQ(doc->m_HiLines.count, 0);
+  EXPECT_EQ(doc->CollectCompassPoint(a), 1);
+  EXPECT_EQ(doc->CollectCompassPoint(b), 2);
+  EXPECT_EQ(doc->CollectCompassPoint(c), 3);
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_COMPASS);
+  EXPECT_EQ(k->PInput3, c);
+  EXPECT_NEAR(k->COutput->r2.re, 4, 1e-12);
+}
+
+TEST_F(BuildCollect, TangentToolKeepsThePointWhileTheCircleIsClicked) {
+  GPoint* m = Pt(0, 0);
+  GPoint* p = Pt(1, 0);
+  GCircle* c = CircleAbout(m, p);
+  doc->ClearAllHilights();
+  auto before = doc->RememberTangentPick();
+  Select(p);  // what the Select tool makes of the first click
+  EXPECT_FALSE(doc->TangentAfterSelect(before));
+  before = doc->RememberTangentPick();
+  Select(c);  // the second click selects the circle alone
+  ASSERT_TRUE(doc->TangentAfterSelect(before));
+  EXPECT_EQ(Last()->type, CONST_TANGENT);
+  EXPECT_EQ(Last()->PInput1, p);
+  EXPECT_TRUE(Through(Last()->LOutput, 1, 5));
+}
+
+TEST_F(BuildCollect, BisectorOfTwoLinesLiesInTheAngleOfTheClicks) {
+  GPoint* o = Pt(0, 0);
+  GLine* xAxis = LineThrough(o, Pt(2, 0));
+  GLine* yAxis = LineThrough(o, Pt(0, 2));
+  doc->StartBisectorTool();
+  EXPECT_FALSE(doc->BisectorClick(xAxis, 1, 0));
+  EXPECT_EQ(doc->m_HiLines.item[0], xAxis);
+  EXPECT_FALSE(doc->BisectorClick(xAxis, 1.5, 0));  // the same line again
+  ASSERT_TRUE(doc->BisectorClick(yAxis, 0, 1));
+  GConst* k = Last();
+  EXPECT_EQ(k->type, CONST_BISECTOR);
+  EXPECT_TRUE(Through(k->LOutput, 1, 1));
+  EXPECT_EQ(doc->m_BisectorClicks, 0);
+
+  doc->StartBisectorTool();
+  doc->BisectorClick(xAxis, 1, 0);
+  ASSERT_TRUE(doc->BisectorClick(yAxis, 0, -1));
+  EXPECT_TRUE(Through(Last()->LOutput, 1, -1));
+  EXPECT_NE(Last()->param1.re, k->param1.re);
+}
