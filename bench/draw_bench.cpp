@@ -3,10 +3,13 @@
 // picture, in the Standard theme. Runs under a display (xvfb-run -a).
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/image.h>
 
 #include "render/MyCanvas.h"
 
@@ -18,6 +21,14 @@ class BenchApp : public wxApp {
 };
 
 MyCanvas* g_canvas = nullptr;
+
+// Prints the Benchmark command's report instead of showing it in a box.
+class PrintingUser : public GSilentUser {
+ public:
+  void ShowMessage(const wxString& text, const wxString&, Icon) override {
+    std::fputs(text.utf8_str(), stdout);
+  }
+};
 
 // Fills the canvas's sheet: 320 named points, 300 lines (a fifth of them
 // segments between two of the points), 150 circles (some clipped to arcs),
@@ -94,7 +105,7 @@ int main(int argc, char** argv) {
   wxEntryStart(argc, argv);
   wxTheApp->CallOnInit();
   wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "draw bench", wxPoint(0, 0), wxSize(950, 700));
-  GSilentUser user;
+  PrintingUser user;
   g_canvas = new MyCanvas(frame, &user);
   g_canvas->m_Width = 950;
   g_canvas->m_Height = 700;
@@ -105,6 +116,13 @@ int main(int argc, char** argv) {
   BuildFigure(g_canvas);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  // FIGURETTA_DRAW_PNG=file saves the drawn figure, to compare by eye;
+  // FIGURETTA_BENCH_MENU=1 also runs the menu's Benchmark command.
+  if (const char* png = std::getenv("FIGURETTA_DRAW_PNG")) {
+    g_canvas->RenderToScreenPicture();
+    g_canvas->ScreenPicture().ConvertToImage().SaveFile(png, wxBITMAP_TYPE_PNG);
+  }
+  if (std::getenv("FIGURETTA_BENCH_MENU")) g_canvas->OnBenchMark();
   delete frame;
   wxEntryCleanup();
   return 0;

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <wx/dc.h>
+#include <wx/image.h>
 
 #include "model/Document.h"
 #include "render/Theme.h"
@@ -35,6 +36,14 @@ void DrawAxis(const GPaint& g, wxDC& dc);
 // A circle of pixel centre and radius in the compass pen.
 void DrawCompass(const GPaint& g, wxDC& dc, wxPoint centre, int radius);
 
+// One line of letters in the default font of the given size: its box as the
+// context measures it, and the letters drawn with the box's corner at (x, y).
+// Both are remembered per letters, size and colour, so repeated texts cost
+// little more than copying their pixels.
+void GetTextRunExtent(wxDC& dc, const wxString& s, int size, const wxColour& c, int* w, int* h,
+                      int* descent);
+void DrawTextRun(wxDC& dc, const wxString& s, int size, const wxColour& c, int x, int y);
+
 // The pen of a stroke layer: 2 pixels, wider while emphasised.
 int StrokeWidth(double widthFactor);
 // c moved f quarters of the way toward the background colour.
@@ -45,5 +54,6 @@ inline wxColour Faded(const GRgb& c, int f, const GPaint& g) {
 // Picture behind an image element.
 class GWxPicture : public GPicture {
  public:
-  wxBitmap bitmap;
+  wxBitmap bitmap;  // as shown, at the image's width and height
+  wxImage loaded;   // as loaded from its file; resizing rescales this one
 };

@@ -2,7 +2,6 @@
 // with the point's name placed in the direction of its name angle.
 #include <algorithm>
 #include <cmath>
-#include <wx/font.h>
 
 #include "render/Draw.h"
 
@@ -58,13 +57,8 @@ void DrawOnePoint(GPoint* p, const GPaint& g, wxDC& dc) {
 
   if (f >= 4 || p->name.empty()) return;
   const int size = p->nameFontSize;
-  // Names mostly share one size: keep the context's font when it fits.
-  const wxFont& current = dc.GetFont();
-  if (!current.IsOk() || current.GetPointSize() != size ||
-      current.GetWeight() != wxFONTWEIGHT_NORMAL)
-    dc.SetFont(wxFont(wxFontInfo(std::max(1, size)).Family(wxFONTFAMILY_DEFAULT)));
-  dc.SetTextForeground(g.look->pointName.Colour());
   const double a = p->nameAngle;
-  dc.DrawText(p->name, px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2,
+  DrawTextRun(dc, p->name, std::max(1, size), g.look->pointName.Colour(),
+              px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2,
               py - (int)std::floor(std::sin(a) * (size + 10)) - size);
 }

@@ -40,24 +40,41 @@ void GetMultiTextSize(const std::string& s, wxDC& dc, int* width, int* height) {
   *height = h;
 }
 
+// The box of the lines of a text drawn at the given size: the widest line by
+// the sum of the line heights (each with its descent).
+static void RunsSize(const std::vector<wxString>& lines, wxDC& dc, int size, const wxColour& c,
+                     int* width, int* height) {
+  int w = 0, h = 0;
+  for (const wxString& line : lines) {
+    int lw = 0, lh = 0, descent = 0;
+    GetTextRunExtent(dc, line.empty() ? wxString(" ") : line, size, c, &lw, &lh, &descent);
+    if (line.empty()) lw = 0;
+    w = std::max(w, lw);
+    h += lh + descent;
+  }
+  *width = w;
+  *height = h;
+}
+
 void DrawMultiText(GText* t, const std::string& s, const GPaint& g, wxDC& dc, int x, int y) {
   const int f = t->fadeLevel;
   if (f >= 4) return;
   const double w = t->widthFactor;
-  dc.SetFont(wxFont(wxFontInfo(FontPoints(t->fontSize * w)).Family(wxFONTFAMILY_DEFAULT)));
-  dc.SetTextForeground(Faded(GRgb{t->red, t->green, t->blue}, f, g));
+  const int size = FontPoints(t->fontSize * w);
+  const wxColour col = Faded(GRgb{t->red, t->green, t->blue}, f, g);
+  const std::vector<wxString> lines = SplitLines(s);
   int whole = 0, wholeH = 0;
-  if (t->centered) GetMultiTextSize(s, dc, &whole, &wholeH);
+  if (t->centered) RunsSize(lines, dc, size, col, &whole, &wholeH);
   int top = 0;
-  for (const wxString& line : SplitLines(s)) {
-    wxCoord lw = 0, lh = 0, descent = 0;
-    dc.GetTextExtent(line.empty() ? wxString(" ") : line, &lw, &lh, &descent);
+  for (const wxString& line : lines) {
+    int lw = 0, lh = 0, descent = 0;
+    GetTextRunExtent(dc, line.empty() ? wxString(" ") : line, size, col, &lw, &lh, &descent);
     if (line.empty()) lw = 0;
     // An emphasised text grows about its middle rather than from its corner.
     int lx = x + t->offsetDx - (int)std::floor(lw * (w - 1) * 0.25);
     if (t->centered) lx += (int)std::floor((whole - lw) * 0.5);
     const int ly = y + top + t->offsetDy - (int)std::floor((lh + descent) * (w - 1) * 0.25);
-    if (!line.empty()) dc.DrawText(line, lx, ly);
+    if (!line.empty()) DrawTextRun(dc, line, size, col, lx, ly);
     top += lh + descent;
   }
 }
@@ -74,7 +91,8 @@ void DrawOneText(GText* t, const GPaint& g, wxDC& dc) {
   DrawMultiText(t, shown, g, dc, x, y);
   if (t->hilighted && t->fadeLevel < 4) {
     int tw = 0, th = 0;
-    GetMultiTextSize(shown, dc, &tw, &th);
+    RunsSize(SplitLines(shown), dc, FontPoints(t->fontSize * t->widthFactor),
+             Faded(GRgb{t->red, t->green, t->blue}, t->fadeLevel, g), &tw, &th);
     dc.SetPen(wxPen(g.look->hilightFrame.Colour(), 1));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(x - 1, y, tw + 2, th);
