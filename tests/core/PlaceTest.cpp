@@ -1,0 +1,365 @@
+// Placing points with the Point tool's gesture: what the released point
+// becomes (free, dropped on an existing point, bound to a line of any kind, a
+// circle or a curve, an intersection) and that it keeps that relation when
+// the figure is dragged; announcements, and releases that decide nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "FigureFixture.h"
+#include "model/HitTest.h"
+
+namespace {
+
+class Place : public FigureTest {
+ protected:
+  // Press, one drag step and release at the same place, as the mouse does.
+  int Drop(double x, double y) {
+    doc->LDown_SPoint(x, y);
+    doc->LDrag_Point(x, y);
+    return doc->LUp_SPoint(x, y);
+  }
+  GConst* StepOf(GPoint* p) {
+    GConst* k = nullptr;
+    for (GConst* c = doc->FirstConst(); c; c = c->next)
+      if (c->POutput == p) k = c;
+    return k;
+  }
+  int PointsInUse() {
+    int n = 0;
+    for (const GPoint& p : doc->m_PointPool) n += p.inUse ? 1 : 0;
+    return n;
+  }
+  int ListedPoints() {
+    int n = 0;
+    for (GPoint* p = doc->Sheet().points.head; p; p = p->next) ++n;
+    return n;
+  }
+  GCircle* UnitCircleAt(GPoint* centre, double x, double y, const char* name) {
+    return Circle(centre, Free(x, y, name), "");
+  }
+  void ExpectAt(const GPoint* p, double x, double y, double tol = 1e-9) {
+    EXPECT_NEAR(p->xz().re, x, tol);
+    EXPECT_NEAR(p->yz().re, y, tol);
+  }
+};
+
+TEST_F(Place, ReleaseOnEmptyCanvasGivesANamedFreePoint) {
+  ASSERT_EQ(Drop(0.5, 0.25), 9);  // the first name is free
+  GPoint* p = doc->PlacedPoint();
+  ASSERT_NE(p, nullptr);
+  EXPECT_EQ(doc->Sheet().points.head, p);
+  EXPECT_EQ(p->name, "A");
+  EXPECT_EQ(StepOf(p)->type, CONST_FREE);
+  ExpectAt(p, 0.5, 0.25);
+  EXPECT_TRUE(p->hilighted);
+  EXPECT_FALSE(doc->m_PlacingPoint);
+}
+
+TEST_F(Place, PlainClickOnALineGivesAFreePoint) {
+  GLine* l = Join(Free(-1, 0, "A"), Free(1, 0, "B"));
+  doc->LDown_SPoint(0.3, 0.05);
+  ASSERT_EQ(doc->LUp_SPoint(0.3, 0.05), 9);
+  EXPECT_EQ(StepOf(doc->PlacedPoint())->type, CONST_FREE);
+  EXPECT_FALSE(Records(l, doc->PlacedPoint()));
+}
+
+TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
+  GPoint* a = Free(0, 0, "A");
+  GPoint* b = Free(2, 0, "B");
+  Join(a, b);
+  const int steps = Steps(), inUse = PointsInUse(), listed = ListedPoints();
+  const wxString nextName = doc->m_PointName;
+  // Near A, which also lies on the line: the point wins.
+  ASSERT_EQ(Drop(0.04, 0.05), 1);
+  EXPECT_EQ(doc->PlacedPoint(), a);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(PointsInUse(), inUse);
+  EXPECT_EQ(ListedPoints(), listed);
+  EXPECT_EQ(doc->m_PointName, nextName);
+
+  // Back on the start point of a two-point gesture.
+  doc->LDown_SPoint(2.03, 0);
+  doc->m_StartPoint = b;
+  doc->LDrag_Point(2.03, 0);
+  EXPECT_EQ(doc->LUp_SPoint(2.03, 0), 2);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(PointsInUse(), inUse);
+}
+
+// Each way of making a line, with the kind of point step a point dropped
+// onto it must get.
+struct LineCase {
+  const char* what;
+  int pointKind;
+};
+
+TEST_F(Place, PointOnEveryLineKindStaysWhereDroppedAndOnItsLine) {
+  const LineCase cases[] = {
+      {"join", CONST_ON_LINE},
+      {"parallel", CONST_PT_ON_PARA},
+      {"perpendicular", CONST_PT_ON_PER},
+      {"bisector of three points", CONST_PT_ON_3P_BISECTOR},
+      {"bisector of two lines", CONST_PT_ON_BISECTOR},
+      {"tangent", CONST_PT_ON_TANGENT},
+      {"curve tangent", CONST_PT_ON_CURVE_TANGENT},
+      {"line with angle mark", CONST_PT_ON_LINE_WITH_ANGLE},
+      {"line with angle in degrees", CONST_PT_ON_LINE_WITH_ANGLE_DEGREE},
+  };
+  for (const LineCase& lc : cases) {
+    SCOPED_TRACE(lc.what);
+    doc = std::make_unique<GDocument>(&user);
+    GPoint* a = Free(0, 0, "A");
+    GPoint* b = Free(2, 1, "B");
+    GLine* base = Join(a, b);
+    GLine* line = nullptr;
+    switch (lc.pointKind) {
+      case CONST_ON_LINE:
+        line = base;
+        break;
+      case CONST_PT_ON_PARA:
+        line = LineStep(CONST_PARALLEL, base, Free(0, 2, "C"));
+        break;
+      case CONST_PT_ON_PER:
+        line = LineStep(CONST_PERP, base, Free(0, 2, "C"));
+        break;
+      case CONST_PT_ON_3P_BISECTOR: {
+        GConst* k = doc->NewConst(CONST_3P_BISECTOR);
+        k->PInput1 = b;
+        k->PInput2 = a;
+        k->PInput3 = Free(-1, 2, "C");
+        line = k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
+        break;
+      }
+      case CONST_PT_ON_BISECTOR: {
+        GLine* other = Join(a, Free(-1, 2, "C"));
+        GConst* k = doc->NewConst(CONST_BISECTOR);
+        k->LInput1 = base;
+        k->LInput2 = other;
+        k->param1 = CComplex(-1, 0);
+        line = k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
+        break;
+      }
+      case CONST_PT_ON_TANGENT: {
+        GCircle* c = Circle(Free(-2, -2, "C"), b, "");
+        GConst* k = doc->NewConst(CONST_TANGENT);
+        k->CInput1 = c;
+        k->PInput1 = b;
+        line = k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
+        break;
+      }
+      case CONST_PT_ON_CURVE_TANGENT: {
+        GParaCurve* curve = doc->NewCurve();
+        const double xs[] = {-3, -2, -1, 0}, ys[] = {-2, -1.5, -1.5, -2};
+        for (int i = 0; i < 4; ++i) {
+          curve->X[i] = xs[i];
+          curve->Y[i] = ys[i];
+        }
+        curve->count = 4;
+        doc->AssignCurve(curve);
+        GConst* on = PointStep(CONST_PT_ON_CURVE, nullptr, nullptr, "C");
+        on->CurveInput1 = curve;
+        on->param1 = CComplex(0.5, 0);
+        on->Evaluate();
+        GConst* k = doc->NewConst(CONST_CURVE_TANGENT);
+        k->CurveInput1 = curve;
+        k->PInput1 = on->POutput;
+        k->curveStep = on;
+        line = k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
+        break;
+      }
+      case CONST_PT_ON_LINE_WITH_ANGLE: {
+        GAngle* mark = doc->NewAngle(0.6);
+        doc->AssignAngle(mark);
+        GConst* k = doc->NewConst(CONST_LINE_WITH_ANGLE);
+        k->LInput1 = base;
+        k->PInput1 = Free(0, 2, "C");
+        k->AngleInput1 = mark;
+        line = k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
+        break;
+      }
+      case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE: {
+        GConst* k = doc->NewConst(CONST_LINE_WITH_ANGLE_DEGREE);
+        k->LInput1 = base;
+        k->PInput1 = Free(0, 2, "C");
+        k->param1 = CComplex(-35, 0);
+        line = k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
+        break;
+      }
+    }
+    if (!line->next && doc->Sheet().lines.tail != &line->next) doc->AssignLine(line);
+    Evaluate();
+    doc->ResetAllName();
+
+    // A place on the line 1.2 away from its point nearest (-2.5, 3), where
+    // nothing else is within reach.
+    double fx = 0, fy = 0;
+    ASSERT_TRUE(LineFoot(line, -2.5, 3, &fx, &fy));
+    const double n = std::hypot(line->a.re, line->b.re);
+    const double dx = -line->b.re / n, dy = line->a.re / n;
+    const double x = fx + 1.2 * dx, y = fy + 1.2 * dy;
+
+    ASSERT_EQ(Drop(x + 0.03 * line->a.re / n, y + 0.03 * line->b.re / n), 3);
+    GPoint* p = doc->PlacedPoint();
+    GConst* k = StepOf(p);
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->type, lc.pointKind);
+    ExpectAt(p, x, y, 1e-7);
+    EXPECT_TRUE(Records(line, p));
+    EXPECT_EQ(p->name, lc.pointKind == CONST_ON_LINE ? wxString("C") : wxString("D"));
+
+    // The free points move; the point rides along on its line.
+    Drag(a, 0.3, -0.4);
+    Drag(b, 2.5, 0.6);
+    EXPECT_TRUE(doc->incident_LP_local(line, p));
+    EXPECT_TRUE(p->xz().realp() && p->yz().realp());
+  }
+}
+
+TEST_F(Place, PointOnACircleKeepsItsAngleWhenTheCentreMoves) {
+  GPoint* m = Free(0, 0, "M");
+  GCircle* c = UnitCircleAt(m, 1, 0, "P");
+  doc->Sethilighted(c);
+  ASSERT_EQ(Drop(0, -1.04), 6);
+  GPoint* p = doc->PlacedPoint();
+  GConst* k = StepOf(p);
+  EXPECT_EQ(k->type, CONST_PT_ON_CIRCLE);
+  EXPECT_NEAR(k->param1.re, M_PI / 2, 1e-12);  // clockwise: straight down
+  EXPECT_NEAR(ParamOf(c, p), M_PI / 2, 1e-12);
+  EXPECT_EQ(doc->m_HiCircles.count, 0);
+  ExpectAt(p, 0, -1);
+  Drag(m, 2, 1);
+  ExpectAt(p, 2, 1 - std::hypot(2.0 - 1.0, 1.0));
+}
+
+TEST_F(Place, PointOnACurveRemembersItsSampleIndex) {
+  GParaCurve* curve = doc->NewCurve();
+  const double xs[] = {0, 1, 2}, ys[] = {0, 0, 1};
+  for (int i = 0; i < 3; ++i) {
+    curve->X[i] = xs[i];
+    curve->Y[i] = ys[i];
+  }
+  curve->count = 3;
+  doc->AssignCurve(curve);
+  ASSERT_EQ(Drop(1.5, 0.55), 8);
+  GConst* k = StepOf(doc->PlacedPoint());
+  EXPECT_EQ(k->type, CONST_PT_ON_CURVE);
+  EXPECT_NEAR(k->param1.re, 1.525, 1e-12);
+  ExpectAt(doc->PlacedPoint(), 1.525, 0.525);
+}
+
+TEST_F(Place, NearTwoLinesGivesTheirIntersection) {
+  GLine* l = Join(Free(-1, -1, "A"), Free(1, 1, "B"));
+  GLine* m = Join(Free(-1, 1, "C"), Free(1, -1, "D"));
+  ASSERT_EQ(Drop(0.06, 0.01), 4);
+  GPoint* p = doc->PlacedPoint();
+  EXPECT_EQ(StepOf(p)->type, CONST_MEET);
+  ExpectAt(p, 0, 0);
+  EXPECT_TRUE(Records(l, p) && Records(m, p));
+}
+
+TEST_F(Place, NearALineAndACircleGivesTheRootNearestTheRelease) {
+  GCircle* c = UnitCircleAt(Free(0, 0, "M"), 0, 1, "N");
+  GPoint* a = Free(-3, 0, "A");
+  GPoint* b = Free(3, 0.1, "B");
+  GLine* l = Join(a, b);
+  ASSERT_EQ(Drop(0.99, 0.08), 5);
+  GPoint* right = doc->PlacedPoint();
+  GConst* k = StepOf(right);
+  EXPECT_EQ(k->type, CONST_MEET_CL);
+  EXPECT_GT(right->xz().re, 0.9);
+  EXPECT_EQ(k->PInput1, nullptr);
+  EXPECT_TRUE(Records(l, right) && Records(c, right));
+
+  // The second intersection refers to the first, so it always takes the
+  // other root.
+  ASSERT_EQ(Drop(-0.99, 0.08), 5);
+  GPoint* left = doc->PlacedPoint();
+  EXPECT_LT(left->xz().re, -0.9);
+  EXPECT_EQ(StepOf(left)->PInput1, right);
+
+  Drag(b, 3, 0.9);
+  EXPECT_GT(right->xz().re, 0.5);
+  EXPECT_LT(left->xz().re, -0.5);
+}
+
+TEST_F(Place, NearTwoCirclesGivesTheCrossingNearestTheRelease) {
+  GCircle* c1 = UnitCircleAt(Free(0, 0, "M"), 0, 1, "N");
+  GCircle* c2 = UnitCircleAt(Free(1, 0, "O"), 1, 1, "P");
+  ASSERT_EQ(Drop(0.52, -0.83), 7);
+  GPoint* p = doc->PlacedPoint();
+  EXPECT_EQ(StepOf(p)->type, CONST_MEET_CC);
+  ExpectAt(p, 0.5, -std::sqrt(0.75));
+  EXPECT_TRUE(Records(c1, p) && Records(c2, p));
+}
+
+TEST_F(Place, IntersectionOnAThirdLineIsAnnounced) {
+  // The medians of a triangle meet in one point.
+  GPoint* a = Free(0, 0, "A");
+  GPoint* b = Free(4, 0, "B");
+  GPoint* c = Free(1, 3, "C");
+  GPoint* d = Mid(b, c, "D");
+  GPoint* e = Mid(c, a, "E");
+  GPoint* f = Mid(a, b, "F");
+  GLine* ad = Join(a, d);
+  Join(b, e);
+  Join(c, f);
+  user.messages.clear();
+  doc->ResetAllName();
+  ASSERT_EQ(Drop(5.0 / 3 + 0.02, 1.01), 4);
+  GPoint* g = doc->PlacedPoint();
+  EXPECT_EQ(g->name, "G");
+  EXPECT_TRUE(Records(ad, g));
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_EQ(user.messages[0].text, "(*^_^*) Point G is on line AD.");
+  EXPECT_EQ(user.messages[0].caption, "Incidency Test");
+}
+
+TEST_F(Place, IntersectionOnAnExistingPointLeavesOnlyTheOldPoint) {
+  // Two lines crossing at a shallow angle: their crossing point M is far
+  // away from where both lines are within reach.
+  GLine* l = Join(Free(-3, 0, "A"), Free(3, 0, "B"));
+  GLine* m = Join(Free(-3, -0.15, "C"), Free(3, 0.15, "D"));
+  GPoint* old = Meet(l, m, "M");
+  const int steps = Steps(), inUse = PointsInUse();
+  ASSERT_EQ(Drop(1.5, 0.04), 4);
+  EXPECT_EQ(doc->PlacedPoint(), old);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(PointsInUse(), inUse);
+}
+
+TEST_F(Place, HiddenCarriersDoNotBindThePoint) {
+  GLine* l = Join(Free(-1, 0, "A"), Free(1, 0, "B"));
+  l->hidden = 1;
+  ASSERT_EQ(Drop(0.3, 0.02), 9);
+  EXPECT_EQ(StepOf(doc->PlacedPoint())->type, CONST_FREE);
+}
+
+TEST_F(Place, UndecidedReleaseLeavesNoNamelessPointBehind) {
+  Join(Free(-1, 0, "A"), Free(1, 0, "B"));
+  UnitCircleAt(Free(5, 0, "M"), 5, 1, "N");
+  const int steps = Steps(), inUse = PointsInUse(), listed = ListedPoints();
+  // Last seen near the line, released far from it.
+  doc->LDown_SPoint(0.5, 0.05);
+  doc->LDrag_Point(0.5, 0.05);
+  EXPECT_EQ(doc->LUp_SPoint(0.5, 2.0), 0);
+  // Last seen near the line and the circle, released near the line only.
+  doc->LDown_SPoint(4.0, 0.02);
+  doc->LDrag_Point(4.0, 0.02);
+  EXPECT_TRUE(doc->m_NearLine && doc->m_NearCircle);
+  EXPECT_EQ(doc->LUp_SPoint(0.5, 0.02), 0);
+
+  EXPECT_EQ(doc->PlacedPoint(), nullptr);
+  EXPECT_EQ(Steps(), steps);
+  EXPECT_EQ(PointsInUse(), inUse);
+  EXPECT_EQ(ListedPoints(), listed);
+  for (GConst* k = doc->FirstConst(); k; k = k->next) {
+    if (k->POutput) {
+      EXPECT_FALSE(k->POutput->name.empty());
+    }
+  }
+  EXPECT_EQ(doc->m_HiPoints.count, 0);
+}
+
+}  // namespace
