@@ -10,11 +10,6 @@ namespace {
 class Hilight : public FigureTest {
  protected:
   GLine* LineY(double k, double d) { return Join(Free(-1, d - k, ""), Free(1, d + k, "")); }
-  GCircle* CircleAt(double cx, double cy, double r) {
-    GCircle* c = doc->NewCircle(cx, cy, r * r);
-    doc->AssignCircle(c);
-    return c;
-  }
   GSheet& S() { return doc->Sheet(); }
 };
 
@@ -34,21 +29,6 @@ TEST_F(Hilight, ListHoldsNineDistinctElementsAndClosesGapsOnRemoval) {
   EXPECT_EQ(doc->m_HiPoints.count, 8);
   EXPECT_EQ(doc->m_HiPoints.item[1], p[2]);
   EXPECT_EQ(doc->m_HiPoints.item[7], p[8]);
-}
-
-TEST_F(Hilight, ClearAllHilightsClearsEveryKind) {
-  GPoint* a = NewListedPoint(0, 0, "A");
-  GLine* l = LineY(0, 1);
-  GCircle* c = CircleAt(0, 0, 1);
-  GText* t = doc->NewText("hello");
-  doc->AssignText(t);
-  doc->Sethilighted(a);
-  doc->Sethilighted(l);
-  doc->Sethilighted(c);
-  t->hilighted = 1;
-  doc->ClearAllHilights();
-  EXPECT_FALSE(a->hilighted || l->hilighted || c->hilighted || t->hilighted);
-  EXPECT_EQ(doc->m_HiPoints.count + doc->m_HiLines.count + doc->m_HiCircles.count, 0);
 }
 
 TEST_F(Hilight, WithoutShiftTheLastPointHitStaysSelected) {
@@ -90,7 +70,8 @@ TEST_F(Hilight, HiddenElementsAreNeverSelected) {
   GLine* shown = LineY(0, 0);
   GLine* undone = LineY(0, 0.02);
   undone->hidden = 1;
-  GCircle* c = CircleAt(0, 0, 1);
+  GCircle* c = doc->NewCircle(0, 0, 1);
+  doc->AssignCircle(c);
   c->hidden = 1;
   doc->m_ShiftDown = true;
   doc->SelectHilight(S().lines.head, 0.5, 0.01);
@@ -102,33 +83,7 @@ TEST_F(Hilight, HiddenElementsAreNeverSelected) {
   EXPECT_EQ(doc->m_HiCircles.count, 0);
 }
 
-TEST_F(Hilight, SelectedLineTakesTheClippingToggleOnlyWhenAsked) {
-  GLine* l = LineY(0, 0);
-  doc->SelectHilight(S().lines.head, 0.5, 0);
-  EXPECT_EQ(l->toolMark, 0);
-  doc->m_SelectClipMark = 1;
-  doc->SelectHilight(S().lines.head, 0.5, 0);
-  EXPECT_EQ(l->toolMark, 1);
-  doc->m_SelectClipMark = 0;
-  doc->SelectHilight(S().lines.head, 0.5, 0);
-  EXPECT_EQ(l->toolMark, 0);
-}
-
-TEST_F(Hilight, DragHilightSetsFlagsButLeavesTheLists) {
-  GLine* near = LineY(0, 0);
-  GLine* away = LineY(0, 2);
-  away->hilighted = 1;
-  doc->PtDragHilight(S().lines.head, 0.5, 0.05);
-  EXPECT_TRUE(near->hilighted);
-  EXPECT_FALSE(away->hilighted);
-  EXPECT_EQ(doc->m_HiLines.count, 0);
-  doc->m_ShiftDown = true;
-  away->hilighted = 1;
-  doc->PtDragHilight(S().lines.head, 5, 5);
-  EXPECT_TRUE(away->hilighted);
-}
-
-TEST_F(Hilight, SelectToolPrefersPointsThenAnglesThenLinesThenCircles) {
+TEST_F(Hilight, SelectToolPrefersPointsThenLinesThenCircles) {
   GPoint* a = Free(0, 0, "A");
   GPoint* b = Free(1, 0, "B");
   GLine* l = Join(a, b);
@@ -150,25 +105,6 @@ TEST_F(Hilight, SelectToolPrefersPointsThenAnglesThenLinesThenCircles) {
   // Nothing: the canvas goes on with texts and images.
   EXPECT_FALSE(doc->LUp_Select(3, 3));
   EXPECT_FALSE(c->hilighted);
-}
-
-TEST_F(Hilight, SelectToolHitsAnAngleMarkBeforeLines) {
-  GPoint* a = Free(1, 0, "A");
-  GPoint* v = Free(0, 0, "V");
-  GPoint* b = Free(0, 1, "B");
-  GLine* l = Join(v, a);
-  GConst* k = doc->NewConst(CONST_3P_ANGLE);
-  k->PInput1 = a;
-  k->PInput2 = v;
-  k->PInput3 = b;
-  k->AngleOutput = doc->NewAngle(0.0);
-  doc->AssignAngle(k->AngleOutput);
-  k->Evaluate();
-  // On the arc, 0.4 from the vertex, close to the first side.
-  EXPECT_TRUE(doc->LUp_Select(0.395, 0.06));
-  EXPECT_TRUE(k->AngleOutput->hilighted);
-  EXPECT_EQ(doc->m_PickedAngle, k->AngleOutput);
-  EXPECT_FALSE(l->hilighted);
 }
 
 }  // namespace
