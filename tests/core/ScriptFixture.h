@@ -33,25 +33,12 @@ class ScriptTest : public ::testing::Test {
     l->name = name;
     return l;
   }
-  GCircle* ListedCircle(const char* name) {
-    GCircle* c = doc->NewCircle(0, 0, 1);
-    doc->AssignCircle(c);
-    c->name = name;
-    return c;
-  }
   GLine* Join(GPoint* p, GPoint* q, const char* name) {
     GConst* k = doc->NewConst(CONST_JOIN);
     k->PInput1 = p;
     k->PInput2 = q;
     k->LOutput = ListedLine(name);
     return k->LOutput;
-  }
-  GCircle* Circle(GPoint* centre, GPoint* on, const char* name) {
-    GConst* k = doc->NewConst(CONST_MULTI_CIRCLE);
-    k->PInput1 = centre;
-    k->PInput2 = on;
-    k->COutput = ListedCircle(name);
-    return k->COutput;
   }
   GText* Text(const std::string& content, const char* name) {
     GConst* k = doc->NewConst(CONST_TEXT);
