@@ -151,6 +151,50 @@ class MyCanvas : public wxWindow {
   // Cuts the 384x32 touch-panel strip into the three normal and three pressed looks.
   void CutPanelButtons(const wxBitmap& strip);
 
+  // ---- mouse: dispatch, Point tool, dragging, selection (interaction/) ----
+  // Button handlers by interaction style and tool mode; pixel positions.
+  void LButtonDown(wxPoint& pos);
+  void LButtonUp(wxPoint& pos);
+  void LButtonDrag(wxPoint& pos);
+  void RButtonDown(wxPoint& pos);
+  void RButtonUp(wxPoint& pos);
+  void RButtonDrag(wxPoint& pos);
+  // The Point tool: press, each drag step (snapping onto points, lines,
+  // circles, curves), release (the document decides what the point becomes).
+  void LDown_SPoint(wxPoint& pos);
+  void LDrag_Point(wxPoint& pos);
+  void LUp_SPoint(wxPoint& pos);
+  // The Move tool: picks a point, text, image (body or corner), bracket or,
+  // with Shift, a point's name; each drag step moves it; the release ends it.
+  void LDown_Move(wxPoint& pos);
+  void LDrag_Move(wxPoint& pos);
+  void LUp_Move(wxPoint& pos);
+  void LUp_Select(wxPoint& pos);
+  // Touch panel: the on-canvas button under pos (0..2, -1 for none); a tap.
+  int PanelButtonAt(const wxPoint& pos) const;
+  void PanelTap(wxPoint& pos);
+  void PanelAction(wxPoint& pos);
+  // Pixel hit tests that need fonts: a text's box, a point's name label.
+  bool Snap2Text(GText* list, int px, int py);
+  bool Snap2PtName(GPoint* list, int px, int py);
+  int Snap2Image(GImage* list, int px, int py);
+  // Afterimages of a point drag: three generations of copies of the point,
+  // line and circle lists; made at the press, freed at the release.
+  void OnCloneOn();
+  void OnCloneOff();
+  double WorldX(int px) const { return m_OriginX + (px - m_CenterX) * m_Scale; }
+  double WorldY(int py) const { return m_OriginY - (py - m_CenterY) * m_Scale; }
+  GPoint* m_PickedPoint = nullptr;  // the point a Move press picked
+  bool m_MovingPoint = false, m_MovingText = false, m_MovingName = false;
+  bool m_MovingBracket = false;
+  int m_MovingImage = 0;                        // 0 none, 1 body, 2..5 corner handle
+  double m_GrabOffsetX = 0, m_GrabOffsetY = 0;  // picked point minus pointer (world)
+  GText* m_PickedText = nullptr;
+  int m_TextGrabX = 0, m_TextGrabY = 0;  // pointer minus the text's corner (pixels)
+  GPoint* m_PickedName = nullptr;        // the point whose name label was hit
+  long m_DragStarted = 0;                // wxGetLocalTimeMillis of the press or last trail step
+  std::function<void()> m_SlideClick;    // the slide show's click, installed by the slide show
+
  private:
   wxBitmap m_ScreenBmp, m_BgBmp;
   GPaint Paint();

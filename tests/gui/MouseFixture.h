@@ -1,0 +1,117 @@
+// A canvas driven by pixel positions, as the mouse drives it: gestures of the
+// Point and Move tools in each interaction style, synthetic mouse events, and
+// figures built from placed points with the document's builders.
+#pragma once
+
+#include <wx/event.h>
+
+#include "gui/CanvasFixture.h"
+
+enum Style { kTovik = 1500, kQuil = 1501, kPanel = 1503 };
+
+class MouseTest : public CanvasTest {
+ protected:
+  void SetUp() override {
+    CanvasTest::SetUp();
+    doc->ResetAllName();
+  }
+
+  wxPoint At(double x, double y) const { return wxPoint(Px(x), Py(y)); }
+
+  void UseStyle(Style s) {
+    canvas->m_GMode = s;
+    canvas->m_Mode = 1000;
+  }
+
+  // A placing gesture in style s: press at `from`, drag to and release at
+  // `to` (Tovik: the Point tool, Quil: the right button, touch panel: a tap
+  // at `to` with the point button on). Returns the point the release gave.
+  GPoint* Place(Style s, wxPoint from, wxPoint to) {
+    canvas->m_GMode = s;
+    switch (s) {
+      case kTovik:
+        canvas->m_Mode = 1001;
+        canvas->LButtonDown(from);
+        canvas->LButtonDrag(to);
+        canvas->LButtonUp(to);
+        break;
+      case kQuil:
+        canvas->RButtonDown(from);
+        canvas->RButtonDrag(to);
+        canvas->RButtonUp(to);
+        break;
+      case kPanel:
+        canvas->m_PanelMove = false;
+        canvas->m_PanelPoint = true;
+        canvas->LButtonUp(to);
+        break;
+    }
+    return doc->PlacedPoint();
+  }
+  GPoint* Place(Style s, double x, double y) { return Place(s, At(x, y), At(x, y)); }
+  GPoint* Place(double x, double y) { return Place(kTovik, At(x, y), At(x, y)); }
+
+  // A Move-tool drag from `from` to `to` in Tovik style.
+  void Drag(wxPoint from, wxPoint to) {
+    canvas->m_GMode = kTovik;
+    canvas->m_Mode = 1000;
+    canvas->LButtonDown(from);
+    canvas->LButtonDrag(to);
+    canvas->LButtonUp(to);
+  }
+
+  // Builds from exactly the given hilighted points (and line).
+  template <class Build>
+  bool BuildFrom(std::initializer_list<GPoint*> points, GLine* line, Build build) {
+    doc->ClearAllHilights();
+    for (GPoint* p : points) doc->Sethilighted(p);
+    if (line) doc->Sethilighted(line);
+    return (doc->*build)();
+  }
+  GLine* Join(GPoint* a, GPoint* b) {
+    return BuildFrom({a, b}, nullptr, &GDocument::ConstDefLine) ? doc->m_CurrentConst->LOutput
+                                                                : nullptr;
+  }
+  GLine* Para(GPoint* through, GLine* to) {
+    return BuildFrom({through}, to, &GDocument::ConstDefPara) ? doc->m_CurrentConst->LOutput
+                                                              : nullptr;
+  }
+  GCircle* CircleOf(GPoint* centre, GPoint* on) {
+    return BuildFrom({centre, on}, nullptr, &GDocument::ConstDefCircle)
+               ? doc->m_CurrentConst->COutput
+               : nullptr;
+  }
+
+  GConst* StepOf(GPoint* p) {
+    GConst* k = nullptr;
+    for (GConst* c = doc->FirstConst(); c; c = c->next)
+      if (c->POutput == p) k = c;
+    return k;
+  }
+  int Steps() {
+    int n = 0;
+    for (GConst* c = doc->FirstConst(); c; c = c->next) ++n;
+    return n;
+  }
+  int Points() {
+    int n = 0;
+    for (GPoint* p = doc->Sheet().points.head; p; p = p->next) ++n;
+    return n;
+  }
+  static double X(const GPoint* p) { return p->xz().re; }
+  static double Y(const GPoint* p) { return p->yz().re; }
+  // Distance of p from the line.
+  static double Off(const GPoint* p, const GLine* l) {
+    const double a = l->a.re, b = l->b.re, c = l->c.re;
+    return std::fabs(a * X(p) + b * Y(p) + c) / std::hypot(a, b);
+  }
+  // A mouse event of the given type at pos, with the buttons held after it.
+  static wxMouseEvent Event(wxEventType type, wxPoint pos, bool left, bool shift = false) {
+    wxMouseEvent e(type);
+    e.m_x = pos.x;
+    e.m_y = pos.y;
+    e.m_leftDown = left;
+    e.m_shiftDown = shift;
+    return e;
+  }
+};
