@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <vector>
-#include <wx/graphics.h>
 
 #include "render/Draw.h"
+#include "render/DrawPattern.h"
 
 namespace {
 
@@ -64,8 +64,11 @@ void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
   const double w = c->widthFactor;
   const int dx = c->offsetDx + cx, dy = c->offsetDy + cy;
 
-  std::vector<wxPoint> pts;
-  std::vector<int> counts;
+  // Kept between calls: a repaint draws hundreds of circles.
+  static std::vector<wxPoint> pts;
+  static std::vector<int> counts;
+  static std::vector<wxPoint2DDouble> chain;
+  GPatternPen pen(dc);
   for (int li = c->hilighted ? 0 : 1; li < st.layers; ++li) {
     const GLnLayer& layer = st.layer[li];
     if (layer.n < 2) continue;
@@ -85,25 +88,16 @@ void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
     }
     if (counts.empty()) continue;
     if (layer.n == 2) {
-      // Stroke layer: the chord from vertex 0 to vertex 1 of every step, all
-      // in one stroke where the context can take them at once.
-      const wxPen pen(col, StrokeWidth(w));
-      if (wxGraphicsContext* gc = dc.GetGraphicsContext()) {
-        std::vector<wxPoint2DDouble> from, to;
-        for (size_t i = 0; i + 1 < pts.size(); i += 2) {
-          from.emplace_back(pts[i].x + 0.5, pts[i].y + 0.5);
-          to.emplace_back(pts[i + 1].x + 0.5, pts[i + 1].y + 0.5);
-        }
-        gc->SetPen(pen);
-        gc->StrokeLines(from.size(), from.data(), to.data());
-      } else {
-        dc.SetPen(pen);
-        for (size_t i = 0; i + 1 < pts.size(); i += 2) dc.DrawLine(pts[i], pts[i + 1]);
-      }
+      // Stroke layer: the chord from vertex 0 to vertex 1 of every step. Each
+      // chord ends where the next begins, so they go out as one connected
+      // stroke, through the pixel centres.
+      chain.clear();
+      for (size_t i = 0; i + 1 < pts.size(); i += 2)
+        chain.emplace_back(pts[i].x + 0.5, pts[i].y + 0.5);
+      chain.emplace_back(pts.back().x + 0.5, pts.back().y + 0.5);
+      pen.StrokeChain(col, StrokeWidth(w), chain);
     } else {
-      dc.SetPen(*wxTRANSPARENT_PEN);
-      dc.SetBrush(wxBrush(col));
-      dc.DrawPolyPolygon((int)counts.size(), counts.data(), pts.data(), 0, 0, wxWINDING_RULE);
+      pen.Fill(col, pts.data(), counts.data(), (int)counts.size());
     }
   }
 }

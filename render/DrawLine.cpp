@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/Draw.h"
+#include "render/DrawPattern.h"
 
 namespace {
 
@@ -148,19 +149,20 @@ void DrawOneLine(GLine* l, const GPaint& g, wxDC& dc) {
   const double rest = std::floor(len - (periods - 1) * a);
   const int dx = l->offsetDx, dy = l->offsetDy;
 
-  std::vector<wxPoint> pts;
-  std::vector<int> counts;
+  // Kept between calls: a repaint draws hundreds of lines.
+  static std::vector<wxPoint> pts;
+  static std::vector<int> counts;
+  GPatternPen pen(dc);
   for (int li = l->hilighted ? 0 : 1; li < st.layers; ++li) {
     const GLnLayer& layer = st.layer[li];
     const wxColour col = Faded(layer.colour, f, g);
     if (layer.n == 2) {
-      dc.SetPen(wxPen(col, StrokeWidth(w)));
-      dc.DrawLine((int)std::floor(x1) + dx, (int)std::floor(y1) + dy, (int)std::floor(x2) + dx,
-                  (int)std::floor(y2) + dy);
+      pen.Stroke(col, StrokeWidth(w), wxPoint((int)std::floor(x1) + dx, (int)std::floor(y1) + dy),
+                 wxPoint((int)std::floor(x2) + dx, (int)std::floor(y2) + dy));
       continue;
     }
     if (layer.n < 3) continue;
-    // All periods of a layer go out in one call: same colour, same fill rule.
+    // All periods of a layer go out in one fill: same colour, same fill rule.
     pts.clear();
     counts.clear();
     for (int i = 0; i < periods; ++i) {
@@ -176,8 +178,6 @@ void DrawOneLine(GLine* l, const GPaint& g, wxDC& dc) {
     }
     // Filled without an outline: stroking thousands of small shapes would
     // cost more than the rest of the frame, and the fill alone is the shape.
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(col));
-    dc.DrawPolyPolygon((int)counts.size(), counts.data(), pts.data(), 0, 0, wxWINDING_RULE);
+    pen.Fill(col, pts.data(), counts.data(), (int)counts.size());
   }
 }
