@@ -1,6 +1,6 @@
-// The frame's appearance, interaction-style and tool commands: each sets the
+// The frame's appearance, interaction-style and view commands: each sets the
 // canvas state (tool mode, toggles, theme) and refreshes the toolbars. The
-// constructions that act on a selection come with the interaction tools.
+// construction tools' commands are in FrameTools.cpp.
 #include "app/CommandIds.h"
 #include "app/MyFrame.h"
 #include "render/MyCanvas.h"
@@ -89,70 +89,9 @@ void MyFrame::SetToolMode(int mode) {
   enableToolbar();
 }
 
-namespace {
-bool IsTovik(const MyCanvas* c) { return c->m_GMode == kGModeTovik; }
-bool IsQuilOrPanel(const MyCanvas* c) {
-  return c->m_GMode == kGModeQuil || c->m_GMode == kGModePanel;
-}
-}  // namespace
-
 void MyFrame::OnModeMove(wxCommandEvent&) { SetToolMode(kModeMove); }
 void MyFrame::OnModeSPoint(wxCommandEvent&) { SetToolMode(kModeSPoint); }
 void MyFrame::OnModeSelect(wxCommandEvent&) { SetToolMode(kModeSelect); }
-
-// In Tovik style these choose the tool; in the other styles they build from
-// the selection at once (that building comes with the construction tools).
-void MyFrame::OnModeMLine(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeMLine);
-}
-void MyFrame::OnModePara(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModePara);
-}
-void MyFrame::OnModePerp(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModePerp);
-}
-void MyFrame::OnModeMid(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeMid);
-}
-void MyFrame::OnModeMCircle(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeMCircle);
-}
-void MyFrame::OnModeBisector(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeBisector);
-}
-void MyFrame::OnModeCircleBy3(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeCircleBy3);
-}
-void MyFrame::OnModeTangent(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeTangent);
-}
-void MyFrame::OnModeCompass(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeCompass);
-}
-void MyFrame::OnModeOrbit(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeOrbit);
-  m_Canvas->Refresh(false);
-}
-void MyFrame::OnModeAngle(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeAngle);
-  m_Canvas->Refresh(false);
-}
-void MyFrame::OnModeLineWithAngle(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeLineWithAngle);
-}
-void MyFrame::OnModeBracket(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) SetToolMode(kModeBracket);
-  m_Canvas->Refresh(false);
-}
-// Intersections are made by the Point tool in Tovik style.
-void MyFrame::OnModeMeet(wxCommandEvent&) {}
-
-void MyFrame::OnModeClipping(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) {
-    m_Canvas->m_Clipping = !m_Canvas->m_Clipping;
-    enableToolbar();
-  }
-}
 
 void MyFrame::OnModeAxis(wxCommandEvent&) {
   m_Canvas->m_AxisOn = !m_Canvas->m_AxisOn;
@@ -162,27 +101,6 @@ void MyFrame::OnModeAxis(wxCommandEvent&) {
 
 // The graph dialog comes with function graphs.
 void MyFrame::OnModeGraph(wxCommandEvent&) {}
-
-// Text and Image: a tool in Tovik style; elsewhere they arm the next placing
-// click, and arming one disarms the other.
-void MyFrame::OnModeText(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) {
-    SetToolMode(kModeText);
-  } else if (IsQuilOrPanel(m_Canvas)) {
-    m_Canvas->m_TextArmed = !m_Canvas->m_TextArmed;
-    m_Canvas->m_ImageArmed = false;
-    enableToolbar();
-  }
-}
-void MyFrame::OnModeImage(wxCommandEvent&) {
-  if (IsTovik(m_Canvas)) {
-    SetToolMode(kModeImage);
-  } else if (IsQuilOrPanel(m_Canvas)) {
-    m_Canvas->m_ImageArmed = !m_Canvas->m_ImageArmed;
-    m_Canvas->m_TextArmed = false;
-    enableToolbar();
-  }
-}
 
 // Invisibility and the eraser come with deletion and undo.
 void MyFrame::OnModeInvisible(wxCommandEvent&) {}
@@ -198,6 +116,3 @@ void MyFrame::OnModeZoomOut(wxCommandEvent&) {
   enableToolbar();
   m_Canvas->Refresh(false);
 }
-
-void MyFrame::OnIdModeTangent(wxCommandEvent&) {}
-void MyFrame::OnIdModeCircleBy3(wxCommandEvent&) {}

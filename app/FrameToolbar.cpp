@@ -228,23 +228,9 @@ void MyFrame::enableToolbar() {
     for (int id : kTovikModes) mb->ToggleTool(id, m_Canvas->m_Mode == id);
     mb->ToggleTool(kModeClipping, m_Canvas->m_Clipping);
   } else if (gmode == kGModeQuil || gmode == kGModePanel) {
-    for (int id : kQuilConstructions) mb->EnableTool(id, false);
+    // A construction button is usable only while the selection fits it.
     const GDocument& doc = *m_Canvas->m_Doc;
-    int np = doc.m_HiPoints.count, nl = doc.m_HiLines.count;
-    int nc = doc.m_HiCircles.count, nk = doc.m_HiCurves.count;
-    auto enable = [mb](std::initializer_list<int> ids) {
-      for (int id : ids) mb->EnableTool(id, true);
-    };
-    if (np == 2)
-      enable({kModeMLine, kModeClipping, kModeMid, kModeMCircle, kModeOrbit, kModeBracket});
-    if (np > 0 && nl == 1) enable({kModePara, kModePerp, kModeMCircle, kModeLineWithAngle});
-    if (np == 3) enable({kModeBisector, kModeMCircle, kModeCircleBy3, kModeAngle});
-    if (nl > 1) enable({kModeMeet});
-    if (np == 1 && nc == 1) enable({kModeTangent});
-    if (nl == 1 && nc == 1) enable({kModeMeet});
-    if (nc == 2) enable({kModeMeet});
-    if (nl > 0) enable({kModeClipping});
-    if (np == 1 && nk == 1) enable({kModeTangent});
+    for (int id : kQuilConstructions) mb->EnableTool(id, doc.CanBuild(id));
     mb->ToggleTool(kModeText, m_Canvas->m_TextArmed);
     mb->ToggleTool(kModeImage, m_Canvas->m_ImageArmed);
   }

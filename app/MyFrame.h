@@ -10,6 +10,8 @@
 
 #include "model/User.h"
 
+class GDocument;
+
 class MyCanvas;
 
 constexpr int kToolbarBitmapCount = 33;
@@ -143,6 +145,10 @@ class MyFrame : public wxFrame {
   void SwitchStyle(int gmode);
   // Sets the canvas tool mode and shows its button pressed.
   void SetToolMode(int mode);
+  // Runs a construction builder on the hilighted selection and shows it.
+  void Build(bool (GDocument::*builder)());
+  // The Tovik tool `mode`, or in the Quil and touch-panel styles the builder.
+  void ToolOrBuild(int mode, bool (GDocument::*builder)());
   void ChooseTheme(int theme);
   void ChoosePointStyle(int slot);
   void ChooseLineStyle(int slot);

@@ -17,6 +17,9 @@
 
 constexpr int kRepaintTimerId = 600;
 
+struct GTextEdit;     // the values of the text dialog (interaction/ToolDialogs.h)
+struct GAngleChoice;  // the values of the angle dialog
+
 // Kept for the start-up sequence: the off-screen pictures are made per canvas
 // at its own size, so there is nothing global to build. Returns 1.
 int InitScreenBmp();
@@ -194,6 +197,41 @@ class MyCanvas : public wxWindow {
   GPoint* m_PickedName = nullptr;        // the point whose name label was hit
   long m_DragStarted = 0;                // wxGetLocalTimeMillis of the press or last trail step
   std::function<void()> m_SlideClick;    // the slide show's click, installed by the slide show
+
+  // ---- construction tools (interaction/Tool*.cpp) ----
+  // Tovik-style gestures at canvas pixel positions: the two-point tools start
+  // their element on the press (the drag is the Point tool's LDrag_Point) and
+  // finish it on the release; the collecting tools act on each release.
+  void LDown_MLine(wxPoint& pos);
+  void LDown_Para(wxPoint& pos);
+  void LDown_Perp(wxPoint& pos);
+  void LDown_Mid(wxPoint& pos);
+  void LDown_MCircle(wxPoint& pos);
+  void LDown_Bracket(wxPoint& pos);
+  void LDown_LineWithAngle(wxPoint& pos);
+  void LDown_Bisector(wxPoint& pos);
+  void LUp_MLine(wxPoint& pos);
+  void LUp_Para(wxPoint& pos);
+  void LUp_Perp(wxPoint& pos);
+  void LUp_Mid(wxPoint& pos);
+  void LUp_MCircle(wxPoint& pos);
+  void LUp_Bracket(wxPoint& pos);
+  void LUp_LineWithAngle(wxPoint& pos);
+  void LUp_Bisector(wxPoint& pos);
+  void LUp_Tangent(wxPoint& pos);
+  void LUp_Angle(wxPoint& pos);
+  void LUp_CircleBy3(wxPoint& pos);
+  void LUp_Orbit(wxPoint& pos);
+  void LUp_Compass(wxPoint& pos);
+  void LUp_Text(wxPoint& pos);
+  void LUp_Image(wxPoint& pos);
+  // The frame's enabled and pressed buttons follow the selection (nothing
+  // happens when the canvas sits in a bare frame).
+  void RefreshToolbar();
+  // Who answers the text and angle dialogs: a person through the modal
+  // dialogs unless set (tests answer here). False means Cancel.
+  std::function<bool(GTextEdit&)> m_AskText;
+  std::function<bool(GAngleChoice&)> m_AskAngle;
 
  private:
   wxBitmap m_ScreenBmp, m_BgBmp;

@@ -1,0 +1,193 @@
+// The construction tools' commands. In the Tovik style a command chooses the
+// tool that the mouse then drives; in the Quil and touch-panel styles it
+// builds at once from the hilighted selection. Also the Text and Image
+// buttons and the angle dialog of the line-with-angle tool.
+#include "app/CommandIds.h"
+#include "app/MyFrame.h"
+#include "interaction/ToolDialogs.h"
+#include "render/MyCanvas.h"
+
+namespace {
+
+bool IsTovik(const MyCanvas* c) { return c->m_GMode == kGModeTovik; }
+bool IsQuilOrPanel(const MyCanvas* c) {
+  return c->m_GMode == kGModeQuil || c->m_GMode == kGModePanel;
+}
+
+void ClearPointHilights(GDocument& d) {
+  while (d.m_HiPoints.count > 0) d.Deletehilighted(d.m_HiPoints.item[0]);
+}
+
+// The angle for the line-with-angle tool, from the dialog: the angle at the
+// middle one of three named points (an existing mark of the same arms, or a
+// new one), or a typed number of degrees. False when nothing was chosen:
+// Cancel, or a name that names no point (said to the person).
+bool ChooseAngle(MyCanvas& canvas) {
+  GDocument& d = *canvas.m_Doc;
+  GAngleChoice choice;
+  choice.degrees = wxString::Format("%g", d.m_AngleDegrees);
+  const bool ok = canvas.m_AskAngle ? canvas.m_AskAngle(choice) : AskAngleByDialog(&canvas, choice);
+  if (!ok) return false;
+  if (!choice.byPoints) {
+    d.SetAngleDegrees(choice.degrees);
+    return true;
+  }
+  if (d.SetCurrentAngleByNames(choice.first, choice.vertex, choice.second)) return true;
+  d.m_User->ShowMessage(wxString::Format("The points %s, %s, %s are not all in this sheet. "
+                                         "No angle was chosen.",
+                                         choice.first, choice.vertex, choice.second),
+                        "Draw a line with an angle");
+  return false;
+}
+
+}  // namespace
+
+// Runs a builder on the selection and shows the result.
+void MyFrame::Build(bool (GDocument::*builder)()) {
+  (m_Canvas->m_Doc.get()->*builder)();
+  enableToolbar();
+  m_Canvas->Refresh(false);
+}
+
+// Either chooses the Tovik tool `mode` or builds with `builder`; other style
+// values do nothing.
+void MyFrame::ToolOrBuild(int mode, bool (GDocument::*builder)()) {
+  if (IsTovik(m_Canvas))
+    SetToolMode(mode);
+  else if (IsQuilOrPanel(m_Canvas))
+    Build(builder);
+}
+
+void MyFrame::OnModeMLine(wxCommandEvent&) { ToolOrBuild(kModeMLine, &GDocument::ConstDefLine); }
+void MyFrame::OnModePara(wxCommandEvent&) { ToolOrBuild(kModePara, &GDocument::ConstDefPara); }
+void MyFrame::OnModePerp(wxCommandEvent&) { ToolOrBuild(kModePerp, &GDocument::ConstDefPerp); }
+void MyFrame::OnModeMid(wxCommandEvent&) { ToolOrBuild(kModeMid, &GDocument::ConstDefMid); }
+void MyFrame::OnModeMCircle(wxCommandEvent&) {
+  ToolOrBuild(kModeMCircle, &GDocument::ConstDefCircle);
+}
+void MyFrame::OnModeCircleBy3(wxCommandEvent&) {
+  ToolOrBuild(kModeCircleBy3, &GDocument::ConstDefCircleBy3);
+}
+void MyFrame::OnModeBracket(wxCommandEvent&) {
+  ToolOrBuild(kModeBracket, &GDocument::ConstDefBracket);
+  m_Canvas->Refresh(false);
+}
+
+// The Tovik bisector starts counting its two lines afresh.
+void MyFrame::OnModeBisector(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    m_Canvas->m_Doc->StartBisectorTool();
+    SetToolMode(kModeBisector);
+    m_Canvas->Refresh(false);
+  } else if (IsQuilOrPanel(m_Canvas)) {
+    Build(&GDocument::ConstDefBisector);
+  }
+}
+
+// The Tovik tools that collect points start from no chosen point.
+void MyFrame::OnModeOrbit(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    ClearPointHilights(*m_Canvas->m_Doc);
+    SetToolMode(kModeOrbit);
+    m_Canvas->Refresh(false);
+  } else if (IsQuilOrPanel(m_Canvas)) {
+    Build(&GDocument::ConstDefOrbit);
+  }
+}
+void MyFrame::OnModeAngle(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    ClearPointHilights(*m_Canvas->m_Doc);
+    SetToolMode(kModeAngle);
+    m_Canvas->Refresh(false);
+  } else if (IsQuilOrPanel(m_Canvas)) {
+    Build(&GDocument::ConstDefAngle);
+  }
+}
+
+void MyFrame::OnModeCompass(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) SetToolMode(kModeCompass);
+  if (!IsTovik(m_Canvas) && !IsQuilOrPanel(m_Canvas)) return;
+  ClearPointHilights(*m_Canvas->m_Doc);
+  m_Canvas->m_CompassRadius = 0;
+  m_Canvas->m_CompassCenter = wxPoint(0, 0);
+  enableToolbar();
+  m_Canvas->Refresh(false);
+}
+
+// A tangent at a point of a circle, else at a point of a curve.
+void MyFrame::OnModeTangent(wxCommandEvent&) {
+  if (IsTovik(m_Canvas))
+    SetToolMode(kModeTangent);
+  else if (!IsQuilOrPanel(m_Canvas))
+    return;
+  GDocument& d = *m_Canvas->m_Doc;
+  if (d.m_HiPoints.count > 0 && d.m_HiCircles.count > 0) d.ConstDefTangent();
+  if (d.m_HiPoints.count > 0 && d.m_HiCurves.count > 0) d.ConstDefCurveTangent();
+  enableToolbar();
+  m_Canvas->Refresh(false);
+}
+
+// Intersections are made by the Point tool in Tovik style.
+void MyFrame::OnModeMeet(wxCommandEvent&) {
+  if (IsQuilOrPanel(m_Canvas)) Build(&GDocument::ConstDefMeet);
+}
+
+// Tovik: the Segment toggle, which new lines take. Elsewhere: a segment
+// between two chosen points, or the chosen lines cut to their points.
+void MyFrame::OnModeClipping(wxCommandEvent&) {
+  MyCanvas& c = *m_Canvas;
+  if (IsTovik(&c)) {
+    c.m_Clipping = !c.m_Clipping;
+    enableToolbar();
+  } else if (IsQuilOrPanel(&c)) {
+    GDocument& d = *c.m_Doc;
+    if (d.m_HiPoints.count == 2)
+      d.ConstDefClippingLine();
+    else if (d.m_HiLines.count > 0)
+      d.LineClippingon();
+    enableToolbar();
+    c.Refresh(false);
+  }
+}
+
+// The angle comes from a hilighted mark, else from the dialog.
+void MyFrame::OnModeLineWithAngle(wxCommandEvent&) {
+  MyCanvas& c = *m_Canvas;
+  GDocument& d = *c.m_Doc;
+  if (IsTovik(&c)) {
+    ClearPointHilights(d);
+    SetToolMode(kModeLineWithAngle);
+    if (d.m_HiAngles.count > 0)
+      d.m_CurrentAngle = d.m_HiAngles.item[0];
+    else
+      ChooseAngle(c);
+  } else if (IsQuilOrPanel(&c)) {
+    if (d.m_HiAngles.count > 0 || ChooseAngle(c)) d.ConstDefLineWithAngle();
+    enableToolbar();
+  }
+  c.Refresh(false);
+}
+
+// Text and Image: a tool in Tovik style; elsewhere they arm the next placing
+// click, and arming one disarms the other.
+void MyFrame::OnModeText(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    SetToolMode(kModeText);
+  } else if (IsQuilOrPanel(m_Canvas)) {
+    m_Canvas->m_TextArmed = !m_Canvas->m_TextArmed;
+    m_Canvas->m_ImageArmed = false;
+    enableToolbar();
+  }
+}
+void MyFrame::OnModeImage(wxCommandEvent&) {
+  if (IsTovik(m_Canvas)) {
+    SetToolMode(kModeImage);
+  } else if (IsQuilOrPanel(m_Canvas)) {
+    m_Canvas->m_ImageArmed = !m_Canvas->m_ImageArmed;
+    m_Canvas->m_TextArmed = false;
+    enableToolbar();
+  }
+}
+
+void MyFrame::OnIdModeTangent(wxCommandEvent&) {}
+void MyFrame::OnIdModeCircleBy3(wxCommandEvent&) {}

@@ -1,0 +1,111 @@
+// MyEditTextDialog: the Text tool's dialog for a text's content, font size,
+// alignment and colour (or a point's name), and the reading of its fields.
+#include <cmath>
+#include <cstdlib>
+#include <wx/button.h>
+#include <wx/colordlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "interaction/ToolDialogs.h"
+
+namespace {
+// The colour chooser remembers its custom colours from one use to the next.
+wxColourData& ChooserData() {
+  static wxColourData data;
+  return data;
+}
+constexpr int kRgbButtonId = 7101;
+}  // namespace
+
+int ReadColour(const wxString& text, int old) {
+  long v = 0;
+  wxString t = text;
+  t.Trim(true).Trim(false);
+  if (!t.ToLong(&v) || v < 0 || v > 255) return old;
+  return static_cast<int>(v);
+}
+
+double ReadNumber(const wxString& text) {
+  const std::string s = text.utf8_string();
+  char* end = nullptr;
+  const double v = std::strtod(s.c_str(), &end);
+  if (end == s.c_str() || !std::isfinite(v)) return 0;
+  return v;
+}
+
+MyEditTextDialog::MyEditTextDialog(wxWindow* parent, const wxString& text, int fontsize,
+                                   bool centred, int red, int green, int blue)
+    : wxDialog(parent, wxID_ANY, "Input text", wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  top->Add(new wxStaticText(this, wxID_ANY, "Input text"), 0, wxLEFT | wxTOP, 8);
+  m_Text =
+      new wxTextCtrl(this, wxID_ANY, text, wxDefaultPosition, wxSize(360, 120), wxTE_MULTILINE);
+  top->Add(m_Text, 1, wxEXPAND | wxALL, 8);
+
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  row->Add(new wxStaticText(this, wxID_ANY, "fontsize="), 0, wxALIGN_CENTER_VERTICAL);
+  m_Size = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", fontsize));
+  row->Add(m_Size, 0, wxLEFT | wxRIGHT, 6);
+  // One group: choosing one clears the other.
+  m_Left =
+      new wxRadioButton(this, wxID_ANY, "align left", wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+  m_Centre = new wxRadioButton(this, wxID_ANY, "centering");
+  m_Left->SetValue(!centred);
+  m_Centre->SetValue(centred);
+  row->Add(m_Left, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
+  row->Add(m_Centre, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
+  top->Add(row, 0, wxLEFT | wxRIGHT, 8);
+
+  auto* colours = new wxBoxSizer(wxHORIZONTAL);
+  m_Red = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", red), wxDefaultPosition,
+                         wxSize(60, -1));
+  m_Green = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", green), wxDefaultPosition,
+                           wxSize(60, -1));
+  m_Blue = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", blue), wxDefaultPosition,
+                          wxSize(60, -1));
+  colours->Add(m_Red, 0, wxRIGHT, 4);
+  colours->Add(m_Green, 0, wxRIGHT, 4);
+  colours->Add(m_Blue, 0, wxRIGHT, 4);
+  colours->Add(new wxButton(this, kRgbButtonId, "RGB"), 0);
+  top->Add(colours, 0, wxALL, 8);
+
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->Add(new wxButton(this, wxID_OK, "Ok"), 0, wxRIGHT, 8);
+  buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
+  top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
+  SetSizerAndFit(top);
+  Bind(wxEVT_BUTTON, &MyEditTextDialog::OnRGB, this, kRgbButtonId);
+  m_Text->SetFocus();
+}
+
+void MyEditTextDialog::Read(GTextEdit& e) const {
+  e.text = m_Text->GetValue();
+  e.size = ReadNumber(m_Size->GetValue());
+  e.centred = m_Centre->GetValue();
+  e.red = ReadColour(m_Red->GetValue(), e.red);
+  e.green = ReadColour(m_Green->GetValue(), e.green);
+  e.blue = ReadColour(m_Blue->GetValue(), e.blue);
+}
+
+void MyEditTextDialog::OnRGB(wxCommandEvent&) {
+  wxColourData& data = ChooserData();
+  data.SetColour(wxColour(ReadColour(m_Red->GetValue(), 0), ReadColour(m_Green->GetValue(), 0),
+                          ReadColour(m_Blue->GetValue(), 0)));
+  wxColourDialog chooser(this, &data);
+  if (chooser.ShowModal() != wxID_OK) return;
+  data = chooser.GetColourData();
+  const wxColour c = data.GetColour();
+  m_Red->SetValue(wxString::Format("%d", c.Red()));
+  m_Green->SetValue(wxString::Format("%d", c.Green()));
+  m_Blue->SetValue(wxString::Format("%d", c.Blue()));
+}
+
+bool AskTextByDialog(wxWindow* parent, GTextEdit& e) {
+  MyEditTextDialog dialog(parent, e.text, static_cast<int>(std::lround(e.size)), e.centred, e.red,
+                          e.green, e.blue);
+  if (dialog.ShowModal() != wxID_OK) return false;
+  dialog.Read(e);
+  return true;
+}

@@ -1,0 +1,121 @@
+// The collecting tools of the Tovik style: Angle, Circle by three points,
+// Orbit and Compass gather clicked points, Tangent a point and a circle or
+// curve, Bisector two lines; each builds once it has enough.
+#include <cmath>
+
+#include "interaction/ToolWorld.h"
+#include "model/Lookup.h"
+#include "render/MyCanvas.h"
+
+namespace {
+
+// The point under the pixel, or none.
+GPoint* PointAt(MyCanvas& canvas, const wxPoint& pos) {
+  GDocument& d = *canvas.m_Doc;
+  double x = 0, y = 0;
+  PixelToWorld(canvas, pos, &x, &y);
+  GPoint* p = nullptr;
+  if (!d.Snapping(d.Sheet().points.head, &x, &y, &p)) return nullptr;
+  return p;
+}
+
+bool BoundToLine(int type) {
+  switch (type) {
+    case CONST_ON_LINE:
+    case CONST_PT_ON_PARA:
+    case CONST_PT_ON_PER:
+    case CONST_PT_ON_3P_BISECTOR:
+    case CONST_PT_ON_BISECTOR:
+    case CONST_PT_ON_TANGENT:
+    case CONST_PT_ON_CURVE_TANGENT:
+    case CONST_PT_ON_LINE_WITH_ANGLE:
+    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A locus needs a first point that can run along something: a point on a
+// circle (whose circle is shown with it) or on a line. Any other first point
+// is let go, and the next click starts again. The second point is the one
+// whose path is traced.
+bool CollectOrbit(GDocument& d, GPoint* p) {
+  if (d.m_HiPoints.count == 0)
+    while (d.m_HiCircles.count > 0) d.Deletehilighted(d.m_HiCircles.item[0]);
+  if (p && !(d.m_HiPoints.count == 1 && d.m_HiPoints.item[0] == p)) d.Sethilighted(p);
+  if (d.m_HiPoints.count >= 2) return d.ConstDefOrbit();
+  if (d.m_HiPoints.count == 1) {
+    GConst* step = nullptr;
+    FindPtFromCn(d.FirstConst(), d.m_HiPoints.item[0], &step);
+    const int type = step ? step->type : 0;
+    if (type == CONST_PT_ON_CIRCLE)
+      d.Sethilighted(step->CInput1);
+    else if (!BoundToLine(type))
+      d.Deletehilighted(d.m_HiPoints.item[0]);
+  }
+  return false;
+}
+
+void Done(MyCanvas& canvas) {
+  canvas.RefreshToolbar();
+  canvas.Refresh(false);
+}
+
+}  // namespace
+
+void MyCanvas::LUp_Angle(wxPoint& pos) {
+  m_Doc->CollectAnglePoint(PointAt(*this, pos));
+  Done(*this);
+}
+
+void MyCanvas::LUp_CircleBy3(wxPoint& pos) {
+  m_Doc->CollectCircleBy3Point(PointAt(*this, pos));
+  Done(*this);
+}
+
+void MyCanvas::LUp_Orbit(wxPoint& pos) {
+  CollectOrbit(*m_Doc, PointAt(*this, pos));
+  Done(*this);
+}
+
+// The compass opens on its first point: the pixel where it was taken is the
+// centre of the circle drawn while the second point is sought, and the second
+// point fixes the radius that the circle keeps while it is carried to the third.
+void MyCanvas::LUp_Compass(wxPoint& pos) {
+  const int before = m_Doc->m_HiPoints.count;
+  const int now = m_Doc->CollectCompassPoint(PointAt(*this, pos));
+  if (now == 1 && before != 1) {
+    m_CompassCenter = pos;
+    m_CompassRadius = 0;
+  } else if (now == 2 && before == 1) {
+    m_CompassRadius = static_cast<int>(
+        std::floor(std::hypot(pos.x - m_CompassCenter.x, pos.y - m_CompassCenter.y)));
+  } else if (now >= 3) {
+    m_CompassRadius = 0;
+  }
+  Done(*this);
+}
+
+void MyCanvas::LUp_Tangent(wxPoint& pos) {
+  GDocument& d = *m_Doc;
+  const GDocument::TangentPick before = d.RememberTangentPick();
+  double x = 0, y = 0;
+  PixelToWorld(*this, pos, &x, &y);
+  d.m_ShiftDown = m_ShiftDown;
+  d.LUp_Select(x, y);
+  d.TangentAfterSelect(before);
+  Done(*this);
+}
+
+void MyCanvas::LUp_Bisector(wxPoint& pos) {
+  GDocument& d = *m_Doc;
+  double x = 0, y = 0;
+  PixelToWorld(*this, pos, &x, &y);
+  double lx = x, ly = y;
+  GLine* first = nullptr;
+  GLine* second = nullptr;
+  if (!d.Snap2LineEx(d.Sheet().lines.head, &lx, &ly, &first, &second) || !first) return;
+  d.BisectorClick(first, x, y);
+  Done(*this);
+}

@@ -1,0 +1,64 @@
+// The two dialogs of the construction tools: MyEditTextDialog (a text's
+// content, size, alignment and colour, or a point's name) and AngleDialog (the
+// angle of the line-with-angle tool), with the plain values they edit.
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/radiobut.h>
+#include <wx/textctrl.h>
+
+// What the text dialog shows and, after Ok, what was entered. A size that is
+// not a number reads as 0, which every caller treats as out of range; a
+// colour field that is not a whole number from 0 to 255 keeps its old value.
+struct GTextEdit {
+  wxString text;
+  double size = 18;
+  bool centred = false;
+  int red = 0, green = 0, blue = 0;
+  bool forName = false;  // the text is a point's name (one line)
+};
+
+// The angle dialog's answer: three point names, or a typed number of degrees.
+struct GAngleChoice {
+  bool byPoints = false;
+  wxString first, vertex, second;
+  wxString degrees = "60";
+};
+
+class MyEditTextDialog : public wxDialog {
+ public:
+  MyEditTextDialog(wxWindow* parent, const wxString& text, int fontsize, bool centred, int red,
+                   int green, int blue);
+  // Reads the fields into e; e's colour stays where a field is not a colour.
+  void Read(GTextEdit& e) const;
+  // The fields, reachable for tests.
+  wxTextCtrl* m_Text;
+  wxTextCtrl* m_Size;
+  wxRadioButton* m_Left;
+  wxRadioButton* m_Centre;
+  wxTextCtrl* m_Red;
+  wxTextCtrl* m_Green;
+  wxTextCtrl* m_Blue;
+
+ private:
+  void OnRGB(wxCommandEvent& event);
+};
+
+class AngleDialog : public wxDialog {
+ public:
+  explicit AngleDialog(wxWindow* parent, const GAngleChoice& start);
+  void Read(GAngleChoice& c) const;
+  wxRadioButton* m_ByPoints;
+  wxRadioButton* m_ByDegree;
+  wxTextCtrl* m_Names[3];
+  wxTextCtrl* m_Degrees;
+};
+
+// A whole number from 0 to 255, or old when the text is anything else.
+int ReadColour(const wxString& text, int old);
+// The number at the start of text; 0 when it does not start with one.
+double ReadNumber(const wxString& text);
+
+// Shows the dialog modally and fills e on Ok; false on Cancel.
+bool AskTextByDialog(wxWindow* parent, GTextEdit& e);
+bool AskAngleByDialog(wxWindow* parent, GAngleChoice& c);

@@ -1,0 +1,102 @@
+// The two-point tools of the Tovik style (Line, Para, Perp, Mid, Circle,
+// Bracket, Line with angle): the press makes the element with a second point
+// that follows the pointer, the release settles that point and keeps or drops
+// the element. The geometry of each step lives in the document.
+#include "app/CommandIds.h"
+#include "app/MyFrame.h"
+#include "interaction/ToolWorld.h"
+#include "render/MyCanvas.h"
+
+namespace {
+
+// Starts a gesture of `mode` at pixel pos. Para, Perp and AngleLine need a
+// line under the pointer and start nothing without one; the others start on
+// the point under the pointer or on a new free point there.
+void BeginGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
+  GDocument& d = *canvas.m_Doc;
+  double x = 0, y = 0;
+  PixelToWorld(canvas, pos, &x, &y);
+  GPoint* snapped = nullptr;
+  GLine* base = nullptr;
+  if (mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle) {
+    double lx = x, ly = y;
+    GLine* second = nullptr;
+    d.Snap2LineEx(d.Sheet().lines.head, &lx, &ly, &base, &second);
+    if (!base) return;
+  } else {
+    double sx = x, sy = y;
+    if (!d.Snapping(d.Sheet().points.head, &sx, &sy, &snapped)) snapped = nullptr;
+  }
+  d.BeginTwoPointGesture(mode, x, y, snapped, base, canvas.m_Clipping);
+  canvas.m_RefreshPending = true;
+  canvas.Refresh(false);
+}
+
+template <class T>
+void DropDragHilights(T* head, const GHilightList<T>& chosen) {
+  for (T* e = head; e; e = e->next) {
+    if (!e->hilighted) continue;
+    bool kept = false;
+    for (int i = 0; i < chosen.count && !kept; ++i) kept = chosen.item[i] == e;
+    if (!kept) e->hilighted = 0;
+  }
+}
+
+void EndGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
+  GDocument& d = *canvas.m_Doc;
+  if (!d.m_PlacingPoint || !d.m_GestureConst) return;
+  double x = 0, y = 0;
+  PixelToWorld(canvas, pos, &x, &y);
+  d.EndTwoPointGesture(mode, x, y);
+  // While the second point moved, the elements near it were lit up; once it
+  // is set down only what is chosen stays lit, or a line the pointer passed
+  // last would look chosen for good.
+  GSheet& s = d.Sheet();
+  DropDragHilights(s.points.head, d.m_HiPoints);
+  DropDragHilights(s.lines.head, d.m_HiLines);
+  DropDragHilights(s.circles.head, d.m_HiCircles);
+  DropDragHilights(s.curves.head, d.m_HiCurves);
+  canvas.RefreshToolbar();
+  canvas.Refresh(false);
+}
+
+}  // namespace
+
+void PixelToWorld(const MyCanvas& canvas, const wxPoint& pos, double* x, double* y) {
+  const GView v = canvas.View();
+  *x = v.WorldX(pos.x);
+  *y = v.WorldY(pos.y);
+}
+
+void MyCanvas::RefreshToolbar() {
+  if (auto* frame = dynamic_cast<MyFrame*>(m_Frame)) frame->enableToolbar();
+}
+
+void MyCanvas::LDown_MLine(wxPoint& pos) { BeginGesture(*this, kModeMLine, pos); }
+void MyCanvas::LDown_Para(wxPoint& pos) { BeginGesture(*this, kModePara, pos); }
+void MyCanvas::LDown_Perp(wxPoint& pos) { BeginGesture(*this, kModePerp, pos); }
+void MyCanvas::LDown_Mid(wxPoint& pos) { BeginGesture(*this, kModeMid, pos); }
+void MyCanvas::LDown_MCircle(wxPoint& pos) { BeginGesture(*this, kModeMCircle, pos); }
+void MyCanvas::LDown_Bracket(wxPoint& pos) { BeginGesture(*this, kModeBracket, pos); }
+// The bisector of two lines is made by two clicks, each acting on release.
+void MyCanvas::LDown_Bisector(wxPoint&) {}
+
+void MyCanvas::LDown_LineWithAngle(wxPoint& pos) {
+  // A mark chosen earlier may have been erased or undone since (or belong to
+  // another sheet): the step must not refer to a freed mark, so the typed
+  // angle is used instead.
+  GDocument& d = *m_Doc;
+  bool markHere = false;
+  for (GAngle* a = d.Sheet().angles.head; a && !markHere; a = a->next)
+    markHere = a == d.m_CurrentAngle;
+  if (!markHere) d.m_CurrentAngle = nullptr;
+  BeginGesture(*this, kModeLineWithAngle, pos);
+}
+
+void MyCanvas::LUp_MLine(wxPoint& pos) { EndGesture(*this, kModeMLine, pos); }
+void MyCanvas::LUp_Para(wxPoint& pos) { EndGesture(*this, kModePara, pos); }
+void MyCanvas::LUp_Perp(wxPoint& pos) { EndGesture(*this, kModePerp, pos); }
+void MyCanvas::LUp_Mid(wxPoint& pos) { EndGesture(*this, kModeMid, pos); }
+void MyCanvas::LUp_MCircle(wxPoint& pos) { EndGesture(*this, kModeMCircle, pos); }
+void MyCanvas::LUp_Bracket(wxPoint& pos) { EndGesture(*this, kModeBracket, pos); }
+void MyCanvas::LUp_LineWithAngle(wxPoint& pos) { EndGesture(*this, kModeLineWithAngle, pos); }
