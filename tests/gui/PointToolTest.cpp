@@ -110,34 +110,6 @@ TEST_P(PlaceInStyle, TwoCirclesGiveTheirIntersectionNearestTheRelease) {
   EXPECT_NEAR(Y(x), -h, 1e-9);
 }
 
-TEST_P(PlaceInStyle, HiddenLineDoesNotAttract) {
-  GPoint* a = Place(-2, 0);
-  GPoint* b = Place(2, 0);
-  GLine* l = Join(a, b);
-  ASSERT_NE(l, nullptr);
-  l->hidden = 1;
-  GPoint* p = Place(GetParam(), At(0, 1), At(0.5, 0.05));
-  ASSERT_NE(p, nullptr);
-  EXPECT_EQ(StepOf(p)->type, CONST_FREE);
-  EXPECT_NEAR(Y(p), 0.05, 1e-9);
-}
-
-// Without a drag step the hover flags stay clear: a plain Tovik click on a
-// line gives a free point. The touch panel runs a drag step inside its tap
-// and so binds the point (tested above through Place).
-TEST_F(MouseTest, PlainClickOnALineGivesAFreePoint) {
-  GPoint* a = Place(-2, 0);
-  GPoint* b = Place(2, 0);
-  ASSERT_NE(Join(a, b), nullptr);
-  canvas->m_Mode = 1001;
-  wxPoint at = At(0.5, 0.03);
-  canvas->LButtonDown(at);
-  canvas->LButtonUp(at);
-  GPoint* p = doc->PlacedPoint();
-  ASSERT_NE(p, nullptr);
-  EXPECT_EQ(StepOf(p)->type, CONST_FREE);
-}
-
 TEST_F(MouseTest, DragStepsShowTheNewPointAndHilightWhatIsNear) {
   GPoint* a = Place(-2, 0);
   GPoint* b = Place(2, 0);
