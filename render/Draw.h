@@ -38,10 +38,9 @@ void DrawCompass(const GPaint& g, wxDC& dc, wxPoint centre, int radius);
 
 // One line of letters in the default font of the given size: its box as the
 // context measures it, and the letters drawn with the box's corner at (x, y).
-// Both are remembered per letters, size and colour, so repeated texts cost
-// little more than copying their pixels.
-void GetTextRunExtent(wxDC& dc, const wxString& s, int size, const wxColour& c, int* w, int* h,
-                      int* descent);
+// Both are remembered per letters and size, so repeated texts cost little
+// more than copying their pixels.
+void GetTextRunExtent(wxDC& dc, const wxString& s, int size, int* w, int* h, int* descent);
 void DrawTextRun(wxDC& dc, const wxString& s, int size, const wxColour& c, int x, int y);
 
 // The pen of a stroke layer: 2 pixels, wider while emphasised.

@@ -42,12 +42,12 @@ void GetMultiTextSize(const std::string& s, wxDC& dc, int* width, int* height) {
 
 // The box of the lines of a text drawn at the given size: the widest line by
 // the sum of the line heights (each with its descent).
-static void RunsSize(const std::vector<wxString>& lines, wxDC& dc, int size, const wxColour& c,
-                     int* width, int* height) {
+static void RunsSize(const std::vector<wxString>& lines, wxDC& dc, int size, int* width,
+                     int* height) {
   int w = 0, h = 0;
   for (const wxString& line : lines) {
     int lw = 0, lh = 0, descent = 0;
-    GetTextRunExtent(dc, line.empty() ? wxString(" ") : line, size, c, &lw, &lh, &descent);
+    GetTextRunExtent(dc, line.empty() ? wxString(" ") : line, size, &lw, &lh, &descent);
     if (line.empty()) lw = 0;
     w = std::max(w, lw);
     h += lh + descent;
@@ -64,11 +64,11 @@ void DrawMultiText(GText* t, const std::string& s, const GPaint& g, wxDC& dc, in
   const wxColour col = Faded(GRgb{t->red, t->green, t->blue}, f, g);
   const std::vector<wxString> lines = SplitLines(s);
   int whole = 0, wholeH = 0;
-  if (t->centered) RunsSize(lines, dc, size, col, &whole, &wholeH);
+  if (t->centered) RunsSize(lines, dc, size, &whole, &wholeH);
   int top = 0;
   for (const wxString& line : lines) {
     int lw = 0, lh = 0, descent = 0;
-    GetTextRunExtent(dc, line.empty() ? wxString(" ") : line, size, col, &lw, &lh, &descent);
+    GetTextRunExtent(dc, line.empty() ? wxString(" ") : line, size, &lw, &lh, &descent);
     if (line.empty()) lw = 0;
     // An emphasised text grows about its middle rather than from its corner.
     int lx = x + t->offsetDx - (int)std::floor(lw * (w - 1) * 0.25);
@@ -91,8 +91,7 @@ void DrawOneText(GText* t, const GPaint& g, wxDC& dc) {
   DrawMultiText(t, shown, g, dc, x, y);
   if (t->hilighted && t->fadeLevel < 4) {
     int tw = 0, th = 0;
-    RunsSize(SplitLines(shown), dc, FontPoints(t->fontSize * t->widthFactor),
-             Faded(GRgb{t->red, t->green, t->blue}, t->fadeLevel, g), &tw, &th);
+    RunsSize(SplitLines(shown), dc, FontPoints(t->fontSize * t->widthFactor), &tw, &th);
     dc.SetPen(wxPen(g.look->hilightFrame.Colour(), 1));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(x - 1, y, tw + 2, th);

@@ -1,4 +1,4 @@
-// Texts drawn through small masks kept per (letters, size, colour): laying
+// Texts drawn through small masks kept per letters and size: laying
 // out and shaping a name costs far more than copying its letters, and names
 // and labels seldom change from one repaint to the next.
 #include <algorithm>
@@ -41,11 +41,9 @@ std::unordered_map<std::string, Run>& Runs() {
   return runs;
 }
 
-std::string Key(const wxString& s, int size, const wxColour& c) {
-  std::string key(8, '\0');
-  const uint32_t rgb = (uint32_t)c.GetRGB();
-  std::memcpy(&key[0], &size, 4);
-  std::memcpy(&key[4], &rgb, 4);
+std::string Key(const wxString& s, int size) {
+  std::string key(sizeof size, '\0');
+  std::memcpy(&key[0], &size, sizeof size);
   key += s.utf8_string();
   return key;
 }
@@ -56,8 +54,7 @@ wxFont FontOfSize(int size) {
 
 // Draws the letters once into a transparent picture and keeps the covered
 // pixels, cut to their ink, as an 8-bit mask.
-void MakeMask(const wxString& s, int size, const wxColour& c, wxGraphicsRenderer* renderer,
-              Run* run) {
+void MakeMask(const wxString& s, int size, wxGraphicsRenderer* renderer, Run* run) {
   run->made = true;
   const int W = run->w + 2 * kPad, H = run->h + 2 * kPad;
   wxImage img(W, H);
@@ -71,7 +68,7 @@ void MakeMask(const wxString& s, int size, const wxColour& c, wxGraphicsRenderer
     }
     // The letters as the canvas draws everything: on the pixel grid, unsmoothed.
     gc->SetAntialiasMode(wxANTIALIAS_NONE);
-    gc->SetFont(FontOfSize(size), c);
+    gc->SetFont(FontOfSize(size), *wxBLACK);
     gc->DrawText(s, kPad, kPad);
   }
   const unsigned char* alpha = img.GetAlpha();
@@ -102,9 +99,9 @@ void MakeMask(const wxString& s, int size, const wxColour& c, wxGraphicsRenderer
   run->top = y0 - kPad;
 }
 
-Run& Find(wxDC& dc, const wxString& s, int size, const wxColour& c) {
+Run& Find(wxDC& dc, const wxString& s, int size) {
   auto& runs = Runs();
-  const std::string key = Key(s, size, c);
+  const std::string key = Key(s, size);
   auto it = runs.find(key);
   if (it != runs.end()) return it->second;
   if (runs.size() >= kMaxRuns) runs.clear();
@@ -124,9 +121,8 @@ void DrawStraight(wxDC& dc, const wxString& s, int size, const wxColour& c, int 
 
 }  // namespace
 
-void GetTextRunExtent(wxDC& dc, const wxString& s, int size, const wxColour& c, int* w, int* h,
-                      int* descent) {
-  const Run& run = Find(dc, s, size, c);
+void GetTextRunExtent(wxDC& dc, const wxString& s, int size, int* w, int* h, int* descent) {
+  const Run& run = Find(dc, s, size);
   *w = run.w;
   *h = run.h;
   *descent = run.descent;
@@ -140,15 +136,17 @@ void DrawTextRun(wxDC& dc, const wxString& s, int size, const wxColour& c, int x
     DrawStraight(dc, s, size, c, x, y);
     return;
   }
-  Run& run = Find(dc, s, size, c);
+  Run& run = Find(dc, s, size);
   if (run.uses < 2) ++run.uses;
-  if (!run.made && run.uses >= 2) MakeMask(s, size, c, gc->GetRenderer(), &run);
+  if (!run.made && run.uses >= 2) MakeMask(s, size, gc->GetRenderer(), &run);
   if (!run.made || run.straight) {
     DrawStraight(dc, s, size, c, x, y);
     return;
   }
   cairo_t* cr = static_cast<cairo_t*>(gc->GetNativeContext());
   if (!cr || !run.mask) return;  // nothing to show (blanks only)
+  // The mask holds only which pixels the letters cover; the colour is laid
+  // on here, so a fading text keeps its mask.
   cairo_save(cr);
   cairo_set_source_rgb(cr, c.Red() / 255.0, c.Green() / 255.0, c.Blue() / 255.0);
   cairo_mask_surface(cr, run.mask.get(), x + run.left, y + run.top);
