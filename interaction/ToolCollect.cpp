@@ -19,23 +19,6 @@ GPoint* PointAt(MyCanvas& canvas, const wxPoint& pos) {
   return p;
 }
 
-bool BoundToLine(int type) {
-  switch (type) {
-    case CONST_ON_LINE:
-    case CONST_PT_ON_PARA:
-    case CONST_PT_ON_PER:
-    case CONST_PT_ON_3P_BISECTOR:
-    case CONST_PT_ON_BISECTOR:
-    case CONST_PT_ON_TANGENT:
-    case CONST_PT_ON_CURVE_TANGENT:
-    case CONST_PT_ON_LINE_WITH_ANGLE:
-    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // A locus needs a first point that can run along something: a point on a
 // circle (whose circle is shown with it) or on a line. Any other first point
 // is let go, and the next click starts again. The second point is the one

@@ -17,24 +17,6 @@ GPoint* PointNamed(GDocument& doc, const wxString& name) {
   return nullptr;
 }
 
-// The steps that keep a point on a line, so that a locus can sweep it along.
-bool BoundToLine(int type) {
-  switch (type) {
-    case CONST_ON_LINE:
-    case CONST_PT_ON_PARA:
-    case CONST_PT_ON_PER:
-    case CONST_PT_ON_3P_BISECTOR:
-    case CONST_PT_ON_BISECTOR:
-    case CONST_PT_ON_TANGENT:
-    case CONST_PT_ON_CURVE_TANGENT:
-    case CONST_PT_ON_LINE_WITH_ANGLE:
-    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 // The mark of the angle P1 P2 P3 at the vertex P2. The same three points in

@@ -152,5 +152,8 @@ class GConst {
   int Evaluate_Orbit2();
 };
 
+// Whether a step of this kind keeps its point on a line (a locus can sweep it).
+bool BoundToLine(int type);
+
 // Name of a step kind ("CONST_JOIN"); "" for kinds without a name.
 const char* ConstName(int type);
