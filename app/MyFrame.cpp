@@ -209,11 +209,8 @@ void MyFrame::BuildMenus() {
   SetMenuBar(bar);
 }
 
-// ---- file: reading, writing, exporting and printing come with the document
-// formats; until then these commands change nothing. ----
-void MyFrame::OnNew(wxCommandEvent&) {}
-void MyFrame::OnOpen(wxCommandEvent&) {}
-void MyFrame::OnSave(wxCommandEvent&) {}
+// ---- file: New, Open and Save are in FrameDocument.cpp; exporting and
+// printing come later and change nothing yet. ----
 void MyFrame::OnSaveCsv(wxCommandEvent&) {}
 void MyFrame::OnSaveBmp(wxCommandEvent&) {}
 // The log switch follows the check mark; the log file itself comes with the
@@ -234,17 +231,10 @@ void MyFrame::OnAbout(wxCommandEvent&) {
 // Exit closes the window; the close event asks the question, once.
 void MyFrame::OnQuit(wxCommandEvent&) { Close(true); }
 
-// ---- edit and sheets: undo, redo and the sheet table come with the
-// interaction and sheet work; these commands wait for it. ----
+// ---- edit: undo and redo come later; the sheet commands are in
+// FrameDocument.cpp, the script editor in FrameScript.cpp. ----
 void MyFrame::OnModeUndo(wxCommandEvent&) { enableToolbar(); }
 void MyFrame::OnModeRedo(wxCommandEvent&) { enableToolbar(); }
-void MyFrame::OnNextSheet(wxCommandEvent&) {}
-void MyFrame::OnPrevSheet(wxCommandEvent&) {}
-void MyFrame::OnInsertNew(wxCommandEvent&) {}
-void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {}
-void MyFrame::OnInsertCopyAll(wxCommandEvent&) {}
-void MyFrame::OnDeleteSheet(wxCommandEvent&) {}
-void MyFrame::OnEditText(wxCommandEvent&) {}
 void MyFrame::OnBenchMark(wxCommandEvent&) { m_Canvas->OnBenchMark(); }
 
 // ---- slide show: comes with the sheets. ----
@@ -270,9 +260,7 @@ void MyFrame::OnClose(wxCloseEvent&) {
   // while the window is going away must not ask again.
   if (m_Closing) return;
   m_Closing = true;
-  if (m_User->Ask(QuitQuestion, QuitCaption) == GUser::kYes) {
-    // Saving the document comes with the script writer.
-  }
+  if (m_User->Ask(QuitQuestion, QuitCaption) == GUser::kYes) m_Canvas->m_Doc->OnSave();
   // The preference file is written here once preferences exist.
   m_Canvas->m_Doc->WriteLogFile("**** Quit ****\n");
   Destroy();
