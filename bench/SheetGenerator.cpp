@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -101,21 +102,42 @@ bool MeetOf(const GLine* l, const GLine* m, double* x, double* y) {
   return std::fabs(*x) < kBoundX && std::fabs(*y) < kBoundY;
 }
 
+// Values the generator chooses freely (coordinates of free points, positions
+// along lines and circles, angles) lie on the grid of the file's three
+// decimals: the written document is then the figure itself, and reading it
+// back rebuilds the same positions to the last bit.
+double Grid(double v) { return std::round(v * 1000.0) / 1000.0; }
+
+// The kind of line a point-on-a-line kind runs along, as the point tool binds
+// a point to the line under it; 0 for the other kinds.
+int CarrierKind(int pointKind) {
+  switch (pointKind) {
+    case CONST_ON_LINE:
+      return CONST_JOIN;
+    case CONST_PT_ON_PARA:
+      return CONST_PARALLEL;
+    case CONST_PT_ON_PER:
+      return CONST_PERP;
+    case CONST_PT_ON_TANGENT:
+      return CONST_TANGENT;
+    case CONST_PT_ON_BISECTOR:
+      return CONST_BISECTOR;
+    case CONST_PT_ON_3P_BISECTOR:
+      return CONST_3P_BISECTOR;
+    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
+      return CONST_LINE_WITH_ANGLE_DEGREE;
+    default:
+      return 0;
+  }
+}
+
 class Builder {
  public:
   Builder(GDocument& doc, uint64_t seed) : doc_(doc), rng_{seed} {}
 
-  void Make(int kind) {
-    if (!TryMake(kind)) Fallback(kind);
-  }
-
- private:
-  GDocument& doc_;
-  Rng rng_;
-  std::vector<GPoint*> points_;  // good points, usable as inputs
-  std::vector<GLine*> lines_;
-  std::vector<GCircle*> circles_;
-  std::vector<std::pair<GCircle*, GPoint*>> onCircle_;  // points made on circles
+  // Makes a step of `kind`; false when its inputs cannot be found yet or
+  // the new element turned out to repeat an existing one (and was removed).
+  bool TryMake(int kind);
 
   // A failed pick of inputs becomes a simpler step of the same element kind.
   void Fallback(int kind) {
@@ -133,6 +155,15 @@ class Builder {
     }
     TryMake(CONST_FREE);
   }
+
+ private:
+  GDocument& doc_;
+  Rng rng_;
+  std::vector<GPoint*> points_;  // good points, usable as inputs
+  std::vector<GLine*> lines_;
+  std::vector<GCircle*> circles_;
+  std::vector<std::pair<GCircle*, GPoint*>> onCircle_;  // points made on circles
+  std::map<int, std::vector<GConst*>> carriers_;        // steps of good lines, by kind
 
   GPoint* AnyPoint() { return points_[rng_.Index(points_.size())]; }
 
@@ -218,14 +249,20 @@ class Builder {
   }
 
   // ---- outputs: made, evaluated, listed and named as the tools do ----
+  //
+  // With `unique`, the coincidence check of the tools (and of opening a file)
+  // runs: a new element that is an old one again is removed with its step,
+  // and none is returned. A document written from the sheet therefore reads
+  // back into the very same steps.
 
-  GPoint* OutPoint(GConst* c) {
+  GPoint* OutPoint(GConst* c, bool unique) {
     GPoint* p = doc_.NewPoint(CComplex(0, 0), CComplex(0, 0));
     if (!p) return nullptr;
     c->POutput = p;
     c->Evaluate();
     doc_.AssignPoint(p);
     doc_.SetPointName(p);
+    if (unique && doc_.CheckCoincidency(p)) return nullptr;
     if (GoodPoint(p)) points_.push_back(p);
     return p;
   }
@@ -238,7 +275,11 @@ class Builder {
     doc_.AssignLine(l);
     l->name = doc_.m_LineName;
     doc_.next_name(doc_.m_LineName);
-    if (GoodLine(l)) lines_.push_back(l);
+    if (doc_.CheckCoincidency(l)) return nullptr;
+    if (GoodLine(l)) {
+      lines_.push_back(l);
+      carriers_[c->type].push_back(c);
+    }
     return l;
   }
 
@@ -249,6 +290,7 @@ class Builder {
     c->Evaluate();
     doc_.AssignCircle(e);
     doc_.SetCircleName(e);
+    if (doc_.CheckCoincidency(e)) return nullptr;
     if (GoodCircle(e)) circles_.push_back(e);
     return e;
   }
@@ -263,8 +305,59 @@ class Builder {
     doc_.AssignIncident(c, p, std::atan2(c->cy.re - Y(p), X(p) - c->cx.re));
   }
 
-  bool TryMake(int kind);
+  bool OnCarrier(int kind);
 };
+
+// A point bound to a line made earlier, as the point tool binds a point to
+// the line under it: the step takes the inputs of the line's step, and its
+// parameter says where along the line the point sits.
+bool Builder::OnCarrier(int kind) {
+  const std::vector<GConst*>& made = carriers_[CarrierKind(kind)];
+  if (made.empty()) return false;
+  GConst* line = made[rng_.Index(made.size())];
+  GConst* s = doc_.NewConst(kind);
+  if (!s) return false;
+  s->PInput1 = line->PInput1;
+  s->PInput2 = line->PInput2;
+  s->PInput3 = line->PInput3;
+  s->LInput1 = line->LInput1;
+  s->LInput2 = line->LInput2;
+  s->CInput1 = line->CInput1;
+  // Along lines drawn from a base line, one parameter unit is as long as the
+  // base line's normal.
+  const GLine* base = line->LInput1;
+  const double unit = base ? 1.0 / std::hypot(base->a.re, base->b.re) : 1.0;
+  switch (kind) {
+    case CONST_ON_LINE: {
+      const double t = Grid(rng_.Uniform(-0.4, 1.4));
+      s->param1 = CComplex(t, 0);
+      s->param2 = CComplex(Grid(1 - t), 0);
+      break;
+    }
+    case CONST_PT_ON_PARA:
+    case CONST_PT_ON_PER:
+      s->param1 = CComplex(Grid(rng_.Uniform(-1, 1) * unit), 0);
+      break;
+    case CONST_PT_ON_TANGENT:
+      s->param1 = CComplex(Grid(rng_.Uniform(-0.8, 0.8) / std::sqrt(line->CInput1->r2.re)), 0);
+      break;
+    case CONST_PT_ON_BISECTOR:  // the side of the bisector, then the place
+      s->param1 = line->param1;
+      s->param2 = CComplex(Grid(rng_.Uniform(-1.5, 1.5)), 0);
+      break;
+    case CONST_PT_ON_3P_BISECTOR:
+      s->param1 = CComplex(Grid(rng_.Uniform(0.2, 1.5)), 0);
+      break;
+    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:  // the angle, then the place
+      s->param1 = line->param1;
+      s->param2 = CComplex(Grid(rng_.Uniform(-1, 1) * unit), 0);
+      break;
+    default:
+      break;
+  }
+  OnLine(line->LOutput, OutPoint(s, false));
+  return true;
+}
 
 bool Builder::TryMake(int kind) {
   GPoint *p = nullptr, *q = nullptr, *r = nullptr;
@@ -275,10 +368,11 @@ bool Builder::TryMake(int kind) {
   // Picks inputs first: a step is only made when its inputs were found.
   auto step = [&](int type) { return s = doc_.NewConst(type); };
 
+  if (CarrierKind(kind)) return OnCarrier(kind);
   switch (kind) {
     case CONST_FREE: {
-      GPoint* f =
-          doc_.NewPoint(CComplex(rng_.Uniform(-4.5, 4.5), 0), CComplex(rng_.Uniform(-2.6, 2.6), 0));
+      GPoint* f = doc_.NewPoint(CComplex(Grid(rng_.Uniform(-4.5, 4.5)), 0),
+                                CComplex(Grid(rng_.Uniform(-2.6, 2.6)), 0));
       if (!f || !step(CONST_FREE)) return false;
       s->PInput1 = s->POutput = f;
       s->Evaluate();
@@ -294,127 +388,84 @@ bool Builder::TryMake(int kind) {
       l = OutLine(s);
       OnLine(l, p);
       OnLine(l, q);
-      return true;
+      return l != nullptr;
     case CONST_PARALLEL:
     case CONST_PERP:
       if (!LineAndPoint(&l, &p) || !step(kind)) return false;
       s->LInput1 = l;
       s->PInput1 = p;
-      OnLine(OutLine(s), p);
-      return true;
+      l = OutLine(s);
+      OnLine(l, p);
+      return l != nullptr;
     case CONST_BISECTOR:
       if (!MeetingLines(&l, &m, &x, &y) || !step(CONST_BISECTOR)) return false;
       s->LInput1 = l;
       s->LInput2 = m;
       s->param1 = CComplex(rng_.Sign(), 0);
-      OutLine(s);
-      return true;
+      return OutLine(s) != nullptr;
     case CONST_3P_BISECTOR:
       if (!Triangle(&p, &q, &r) || !step(CONST_3P_BISECTOR)) return false;
       s->PInput1 = p;
       s->PInput2 = q;
       s->PInput3 = r;
-      OnLine(OutLine(s), q);
-      return true;
+      l = OutLine(s);
+      OnLine(l, q);
+      return l != nullptr;
     case CONST_TANGENT: {
       if (onCircle_.empty()) return false;
       auto [circle, at] = onCircle_[rng_.Index(onCircle_.size())];
       if (!step(CONST_TANGENT)) return false;
       s->CInput1 = circle;
       s->PInput1 = at;
-      OnLine(OutLine(s), at);
-      return true;
+      l = OutLine(s);
+      OnLine(l, at);
+      return l != nullptr;
     }
     case CONST_LINE_WITH_ANGLE_DEGREE:
       if (!LineAndPoint(&l, &p) || !step(kind)) return false;
       s->LInput1 = l;
       s->PInput1 = p;
-      s->param1 = CComplex(rng_.Uniform(10, 170), 0);
-      OnLine(OutLine(s), p);
-      return true;
+      s->param1 = CComplex(Grid(rng_.Uniform(10, 170)), 0);
+      l = OutLine(s);
+      OnLine(l, p);
+      return l != nullptr;
     case CONST_MULTI_CIRCLE:
       if (!TwoPoints(0.3, 2.8, &p, &q) || !step(kind)) return false;
       s->PInput1 = p;
       s->PInput2 = q;
-      OnCircle(OutCircle(s), q);
-      return true;
+      c = OutCircle(s);
+      OnCircle(c, q);
+      return c != nullptr;
     case CONST_COMPASS:
       if (!TwoPoints(0.3, 2.5, &p, &q) || !step(kind)) return false;
       s->PInput1 = p;
       s->PInput2 = q;
       s->PInput3 = AnyPoint();
-      OutCircle(s);
-      return true;
-    case CONST_ON_LINE: {
-      if (!TwoPoints(0.4, 5.0, &p, &q) || !step(kind)) return false;
-      const double t = rng_.Uniform(-0.4, 1.4);
-      s->PInput1 = p;
-      s->PInput2 = q;
-      s->param1 = CComplex(t, 0);
-      s->param2 = CComplex(1 - t, 0);
-      OutPoint(s);
-      return true;
-    }
-    case CONST_PT_ON_PARA:
-    case CONST_PT_ON_PER: {
-      if (!LineAndPoint(&l, &p) || !step(kind)) return false;
-      s->LInput1 = l;
-      s->PInput1 = p;
-      s->param1 = CComplex(rng_.Uniform(-1, 1) / std::hypot(l->a.re, l->b.re), 0);
-      OutPoint(s);
-      return true;
-    }
+      return OutCircle(s) != nullptr;
     case CONST_PT_ON_CIRCLE: {
       if (circles_.empty() || !step(kind)) return false;
       c = circles_[rng_.Index(circles_.size())];
       s->CInput1 = c;
-      s->param1 = CComplex(rng_.Uniform(-3.14, 3.14), 0);
-      GPoint* out = OutPoint(s);
+      s->param1 = CComplex(Grid(rng_.Uniform(-3.14, 3.14)), 0);
+      GPoint* out = OutPoint(s, false);
       OnCircle(c, out);
       if (out) onCircle_.push_back({c, out});
       return true;
     }
-    case CONST_PT_ON_TANGENT: {
-      if (onCircle_.empty()) return false;
-      auto [circle, at] = onCircle_[rng_.Index(onCircle_.size())];
-      if (!step(kind)) return false;
-      s->CInput1 = circle;
-      s->PInput1 = at;
-      s->param1 = CComplex(rng_.Uniform(-0.8, 0.8) / std::sqrt(circle->r2.re), 0);
-      OutPoint(s);
-      return true;
-    }
-    case CONST_PT_ON_BISECTOR:
-      if (!MeetingLines(&l, &m, &x, &y) || !step(kind)) return false;
-      s->LInput1 = l;
-      s->LInput2 = m;
-      s->param1 = CComplex(rng_.Sign(), 0);
-      s->param2 = CComplex(rng_.Uniform(-1.5, 1.5), 0);
-      OutPoint(s);
-      return true;
-    case CONST_PT_ON_3P_BISECTOR:
-      if (!Triangle(&p, &q, &r) || !step(kind)) return false;
-      s->PInput1 = p;
-      s->PInput2 = q;
-      s->PInput3 = r;
-      s->param1 = CComplex(rng_.Uniform(0.2, 1.5), 0);
-      OutPoint(s);
-      return true;
     case CONST_MEET: {
       if (!MeetingLines(&l, &m, &x, &y) || !step(kind)) return false;
       s->LInput1 = l;
       s->LInput2 = m;
-      GPoint* out = OutPoint(s);
+      GPoint* out = OutPoint(s, true);
       OnLine(l, out);
       OnLine(m, out);
-      return true;
+      return out != nullptr;
     }
     case CONST_MID:
       if (!TwoPoints(0.2, 6.0, &p, &q) || !step(kind)) return false;
       s->PInput1 = p;
       s->PInput2 = q;
-      OutPoint(s);
-      return true;
+      return OutPoint(s, true) != nullptr;
     case CONST_MEET_CL: {
       if (!LineCircle(&l, &c, &x, &y) || !step(kind)) return false;
       s->LInput1 = l;
@@ -422,10 +473,10 @@ bool Builder::TryMake(int kind) {
       s->param1 = CComplex(x, 0);
       s->param2 = CComplex(y, 0);
       s->param3 = s->param4 = kNoRejectedMeet;
-      GPoint* out = OutPoint(s);
+      GPoint* out = OutPoint(s, true);
       OnLine(l, out);
       OnCircle(c, out);
-      return true;
+      return out != nullptr;
     }
     case CONST_MEET_CC: {
       if (!CircleCircle(&c, &e, &x, &y) || !step(kind)) return false;
@@ -434,26 +485,17 @@ bool Builder::TryMake(int kind) {
       s->param1 = CComplex(x, 0);
       s->param2 = CComplex(y, 0);
       s->param3 = s->param4 = kNoRejectedMeet;
-      GPoint* out = OutPoint(s);
+      GPoint* out = OutPoint(s, true);
       OnCircle(c, out);
       OnCircle(e, out);
-      return true;
+      return out != nullptr;
     }
     case CONST_ORTHOCENTER:
       if (!Triangle(&p, &q, &r) || !step(kind)) return false;
       s->PInput1 = p;
       s->PInput2 = q;
       s->PInput3 = r;
-      OutPoint(s);
-      return true;
-    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
-      if (!LineAndPoint(&l, &p) || !step(kind)) return false;
-      s->LInput1 = l;
-      s->PInput1 = p;
-      s->param1 = CComplex(rng_.Uniform(10, 170), 0);
-      s->param2 = CComplex(rng_.Uniform(-1, 1) / std::hypot(l->a.re, l->b.re), 0);
-      OutPoint(s);
-      return true;
+      return OutPoint(s, true) != nullptr;
     case CONST_3P_ANGLE: {
       if (!Triangle(&p, &q, &r)) return false;
       GAngle* a = doc_.NewAngle(0.0);
@@ -485,13 +527,11 @@ bool Builder::TryMake(int kind) {
   }
 }
 
-}  // namespace
-
-std::unique_ptr<GDocument> GenerateSheet(GUser* user, int steps, uint64_t seed) {
-  auto doc = std::make_unique<GDocument>(user);
-  doc->ResetAllName();
-  steps = std::clamp(steps, 0, kPoolSize);
-
+// Fills the current sheet of `doc` with `steps` steps of the recipe's mix.
+// Kinds whose inputs do not exist yet (a point on a kind of line not made so
+// far) wait until the end of the list; what still finds no inputs there
+// becomes a simpler step of its element kind.
+void FillSheet(GDocument& doc, int steps, uint64_t seed) {
   std::vector<int> kinds;
   for (const Share& share : kRecipe) kinds.insert(kinds.end(), share.count, share.kind);
   // Free points first, then the rest in a fixed shuffled order.
@@ -501,13 +541,55 @@ std::unique_ptr<GDocument> GenerateSheet(GUser* user, int steps, uint64_t seed) 
     const size_t j = kSeedPoints + order.Next() % (i - kSeedPoints + 1);
     std::swap(kinds[i], kinds[j]);
   }
-  kinds.resize(std::min<size_t>(kinds.size(), steps));
+  kinds.resize(std::min<size_t>(kinds.size(), std::max(steps, 0)));
 
-  Builder builder(*doc, seed);
-  for (int kind : kinds) builder.Make(kind);
+  Builder builder(doc, seed);
+  std::vector<int> waiting;
+  for (int kind : kinds) {
+    if (builder.TryMake(kind)) continue;
+    if (CarrierKind(kind))
+      waiting.push_back(kind);
+    else
+      builder.Fallback(kind);
+  }
+  for (int kind : waiting)
+    if (!builder.TryMake(kind)) builder.Fallback(kind);
 
-  for (GLine* l = doc->Sheet().lines.head; l; l = l->next) doc->ResetLineIcPara(l);
-  for (GCircle* c = doc->Sheet().circles.head; c; c = c->next) doc->ResetCircleIcPara(c);
+  for (GLine* l = doc.Sheet().lines.head; l; l = l->next) doc.ResetLineIcPara(l);
+  for (GCircle* c = doc.Sheet().circles.head; c; c = c->next) doc.ResetCircleIcPara(c);
+  doc.EvaluateConst(doc.FirstConst());
+}
+
+}  // namespace
+
+std::unique_ptr<GDocument> GenerateSheet(GUser* user, int steps, uint64_t seed) {
+  auto doc = std::make_unique<GDocument>(user);
+  doc->ResetAllName();
+  FillSheet(*doc, std::clamp(steps, 0, kPoolSize), seed);
+  return doc;
+}
+
+std::unique_ptr<GDocument> GenerateDocument(GUser* user, int sheets, int stepsPerSheet,
+                                            uint64_t seed) {
+  auto doc = std::make_unique<GDocument>(user);
+  sheets = std::clamp(sheets, 1, kSheetPoolSize);
+  stepsPerSheet = std::clamp(stepsPerSheet, 0, kPoolSize / sheets);
+  Rng looks{seed ^ 0x100cULL};
+  for (int i = 0; i < sheets; ++i) {
+    if (i > 0 && !doc->InsertNewSheet()) break;
+    // Each sheet keeps an appearance of its own.
+    GSheet& sheet = doc->Sheet();
+    for (int k = 0; k < 5; ++k) {
+      sheet.pointStyles[k] = looks.Index(3);
+      sheet.lineStyles[k] = looks.Index(3);
+    }
+    sheet.background = looks.Index(5);
+    doc->ResetAllName();
+    FillSheet(*doc, stepsPerSheet, seed + i);
+  }
+  // Sheet 0 on screen, as after opening a file.
+  doc->m_CurrentSheet = 0;
+  doc->MoveSheet(false);
   doc->EvaluateConst(doc->FirstConst());
   return doc;
 }

@@ -25,10 +25,18 @@ constexpr uint64_t kSheetSeed = 20240611;
 // Builds a document whose current sheet holds `steps` construction steps
 // (at most the pool size) mixing every point, line and circle kind, with at
 // least 15% free points, 30% lines and 15% circles; the whole list has been
-// evaluated once. Messages and log lines go to `user`, which must outlive
+// evaluated once. Points are bound only to lines that exist in the sheet, and
+// no element repeats another, so the written document reads back into the
+// same steps. Messages and log lines go to `user`, which must outlive
 // the document.
 std::unique_ptr<GDocument> GenerateSheet(GUser* user, int steps = kPoolSize,
                                          uint64_t seed = kSheetSeed);
+
+// A document of `sheets` sheets (at least one), each with an appearance of
+// its own and `stepsPerSheet` steps of the same mix, all sheets together
+// within the pools. Sheet 0 is current at the end, as after opening a file.
+std::unique_ptr<GDocument> GenerateDocument(GUser* user, int sheets, int stepsPerSheet,
+                                            uint64_t seed = kSheetSeed);
 
 // Counts what a generated (or any) sheet holds.
 SheetStats CountSheet(GDocument& doc);

@@ -3,80 +3,44 @@
 // included.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-
 #include "bench/SheetGenerator.h"
-#include "model/Lookup.h"
 
 namespace {
 
-// Remembers the line number of the last reader message.
-class LineCatcher : public GSilentUser {
+// Counts the messages of the reader: a document it refuses in part would be
+// measured only up to the refused statement.
+class MessageCounter : public GSilentUser {
  public:
-  int line = 0;
-  void ShowMessage(const wxString& text, const wxString&, Icon) override {
-    line = 0;
-    std::sscanf(text.utf8_string().c_str(), "line %d", &line);
-  }
+  int messages = 0;
+  void ShowMessage(const wxString&, const wxString&, Icon) override { ++messages; }
 };
 
-GSilentUser gQuietReader;
-
-// The generator makes a few steps the language cannot state (a point on a
-// line through two points that were never joined, for one). Such a point is
-// written as a free point where it stands, so what depends on it still
-// reads; any other refused statement is dropped. Repeated until the whole
-// text reads.
-std::string ReadableText(GDocument& source, int* statements) {
-  source.scriptText.clear();
-  source.SetConstSrc(source.FirstConst());
-  std::string text = "//Sheet 0;\r\n" + source.scriptText;
-  LineCatcher catcher;
-  auto doc = std::make_unique<GDocument>(&catcher);
-  for (;;) {
-    doc->scriptText = text;
-    catcher.line = 0;
-    if (doc->const_src2cns(true, true) || catcher.line <= 0) break;
-    std::string kept, line;
-    size_t pos = 0;
-    for (int n = 1; !doc->GetALine(line, text, pos); ++n) {
-      if (n != catcher.line) {
-        kept += line;
-        continue;
-      }
-      const size_t eq = line.find('=');
-      GConst* step = nullptr;
-      if (line.compare(0, 7, "\npoint ") == 0 && eq != std::string::npos)
-        FindNameFromCns(source.FirstConst(), wxString(line.substr(7, eq - 7)), &step);
-      if (step && step->POutput) {
-        char free[160];
-        std::snprintf(free, sizeof free, "\npoint %s=Pt(%.3f,%.3f);",
-                      line.substr(7, eq - 7).c_str(), step->POutput->xz().re,
-                      step->POutput->yz().re);
-        kept += free;
-      }
-    }
-    text = kept;
-  }
-  *statements = 0;
-  for (char c : text) *statements += c == ';' ? 1 : 0;
-  return text;
-}
+GSilentUser gQuietSource;
 
 void BM_ReadDocument(benchmark::State& state) {
-  auto source = GenerateSheet(&gQuietReader);
+  auto source = GenerateSheet(&gQuietSource);
+  const SheetStats written = CountSheet(*source);
+  const std::string text = source->DocumentText();
   int statements = 0;
-  const std::string text = ReadableText(*source, &statements);
-  auto doc = std::make_unique<GDocument>(&gQuietReader);
+  for (char c : text) statements += c == ';' ? 1 : 0;
+
+  MessageCounter reader;
+  auto doc = std::make_unique<GDocument>(&reader);
   for (auto _ : state) {
     doc->scriptText = text;
-    if (!doc->const_src2cns(true, true)) {
-      state.SkipWithError("the generated document did not read back");
+    if (!doc->const_src2cns(true, true) || reader.messages > 0) {
+      state.SkipWithError("the generated document did not read back whole");
       return;
     }
   }
+  const SheetStats read = CountSheet(*doc);
+  if (read.steps != written.steps || read.kinds != written.kinds) {
+    state.SkipWithError("the document read back holds other steps than were written");
+    return;
+  }
   state.counters["statements"] = statements;
-  state.counters["steps_read"] = CountSheet(*doc).steps;
+  state.counters["steps_read"] = read.steps;
+  state.counters["kinds"] = read.kinds;
   state.SetItemsProcessed(state.iterations() * statements);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }

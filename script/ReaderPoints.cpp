@@ -169,6 +169,12 @@ bool ReadMeetWithCircle(GReader& r, bool twoCircles) {
   c->param4 = kNoRejectedMeet;
   c->POutput->x = x;
   c->POutput->y = y;
+  // The point has not moved yet: its motion record says it stands where the
+  // file put it. Otherwise a motion matrix left over from the last drag would
+  // predict it near the origin and could take the other intersection.
+  c->POutput->prevX = x.re;
+  c->POutput->prevY = y.re;
+  c->POutput->dX = c->POutput->dY = 0.0;
   FinishPoint(r, c, attributesFrom);
   if (l) r.Register(l, c->POutput, 0);
   r.Register(ci, c->POutput);
