@@ -3,12 +3,68 @@
 #include "app/MyFrame.h"
 #include "render/MyCanvas.h"
 
-void MyFrame::OnNew(wxCommandEvent&) {}
-void MyFrame::OnOpen(wxCommandEvent&) {}
-void MyFrame::OnSave(wxCommandEvent&) {}
-void MyFrame::OnNextSheet(wxCommandEvent&) {}
-void MyFrame::OnPrevSheet(wxCommandEvent&) {}
-void MyFrame::OnInsertNew(wxCommandEvent&) {}
-void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {}
-void MyFrame::OnInsertCopyAll(wxCommandEvent&) {}
-void MyFrame::OnDeleteSheet(wxCommandEvent&) {}
+namespace {
+
+// "Sheet 2" for the second sheet: the status bar counts sheets from 1.
+void ShowSheetNumber(MyFrame& frame) {
+  frame.SetStatusText(wxString::Format("Sheet %d", frame.m_Canvas->m_Doc->m_CurrentSheet + 1), 0);
+}
+
+// After a command that may have replaced the document or the sheet on
+// screen: the picture, the buttons (the selection was dropped and the view
+// may have been zoomed by a file) and the sheet number follow.
+void ShowDocument(MyFrame& frame) {
+  frame.m_Canvas->Refresh(false);
+  frame.enableToolbar();
+  ShowSheetNumber(frame);
+}
+
+}  // namespace
+
+void MyFrame::OnNew(wxCommandEvent&) {
+  m_Canvas->m_Doc->OnNew();
+  ShowDocument(*this);
+}
+
+void MyFrame::OnOpen(wxCommandEvent&) {
+  m_Canvas->m_Doc->OnOpen();
+  ShowDocument(*this);
+}
+
+void MyFrame::OnSave(wxCommandEvent&) {
+  m_Canvas->m_Doc->OnSave();
+  ShowDocument(*this);
+}
+
+void MyFrame::OnNextSheet(wxCommandEvent&) {
+  m_Canvas->m_Doc->NextSheet();
+  ShowDocument(*this);
+}
+
+void MyFrame::OnPrevSheet(wxCommandEvent&) {
+  m_Canvas->m_Doc->PrevSheet();
+  ShowDocument(*this);
+}
+
+void MyFrame::OnInsertNew(wxCommandEvent&) {
+  m_Canvas->m_Doc->InsertNewSheet();
+  ShowDocument(*this);
+}
+
+void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {
+  m_Canvas->m_Doc->InsertCopyFigure(false);
+  ShowDocument(*this);
+}
+
+void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
+  m_Canvas->m_Doc->InsertCopyFigure(true);
+  ShowDocument(*this);
+}
+
+// The document keeps at least one sheet: deleting the only one empties it.
+// The repaint writes the sheet counter.
+void MyFrame::OnDeleteSheet(wxCommandEvent&) {
+  m_Canvas->m_Doc->DeleteSheet();
+  m_Canvas->Refresh(false);
+  enableToolbar();
+}

@@ -57,9 +57,14 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   m_Doc->m_AngleMode = 5500;
   UpdateView();
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
+  // From here on sheet switches and scripts reach the drawing state.
+  m_Doc->m_Hooks = this;
 }
 
-MyCanvas::~MyCanvas() { m_Timer.Stop(); }
+MyCanvas::~MyCanvas() {
+  m_Doc->m_Hooks = nullptr;
+  m_Timer.Stop();
+}
 
 GView MyCanvas::View() const {
   GView v;
@@ -90,6 +95,10 @@ void MyCanvas::UpdateView() {
   m_XMax = v.xMax;
   m_YMin = v.yMin;
   m_YMax = v.yMax;
+  // Files record the window they were made in, and a file read into a window
+  // of another size has its texts and view scaled to this one.
+  m_Doc->m_WindowWidth = m_Width;
+  m_Doc->m_WindowHeight = m_Height;
 }
 
 void MyCanvas::PushViewToConsts() {

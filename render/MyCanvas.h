@@ -24,7 +24,7 @@ struct GAngleChoice;  // the values of the angle dialog
 // at its own size, so there is nothing global to build. Returns 1.
 int InitScreenBmp();
 
-class MyCanvas : public wxWindow {
+class MyCanvas : public wxWindow, public GDocumentHooks {
  public:
   // Creates the canvas below the mode toolbar of frame; user answers every
   // message (a recorder in tests). The canvas owns its document.
@@ -153,6 +153,15 @@ class MyCanvas : public wxWindow {
   void SetAllBracketColor();
   // Cuts the 384x32 touch-panel strip into the three normal and three pressed looks.
   void CutPanelButtons(const wxBitmap& strip);
+
+  // ---- what the document asks of its window (render/CanvasDocument.cpp) ----
+  // A sheet became current: a fresh one takes the theme, an existing one
+  // brings its recorded styles; the canvas is repainted.
+  void SheetSwitched(bool fresh) override;
+  // A script set modes, the name colour or the window size: the drawing
+  // state follows.
+  void AppearanceRead() override;
+  void TitleChanged(const wxString& title) override;
 
   // ---- mouse: dispatch, Point tool, dragging, selection (interaction/) ----
   // Button handlers by interaction style and tool mode; pixel positions.

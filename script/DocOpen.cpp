@@ -5,21 +5,38 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "model/Document.h"
 
 namespace {
 
-// Reads a regular file whole. Devices, pipes and directories are refused
-// before they are opened (reading them could block or never end).
-bool ReadWholeFile(const wxString& path, std::string& out) {
+// Reads a regular file whole; on failure `why` says what went wrong. Devices,
+// pipes and directories are refused before they are opened (reading them
+// could block or never end).
+bool ReadWholeFile(const wxString& path, std::string& out, std::string& why) {
   const std::string p = path.utf8_string();
   struct stat st;
-  if (p.empty() || stat(p.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  if (p.empty()) {
+    why = "no file name";
+    return false;
+  }
+  if (stat(p.c_str(), &st) != 0) {
+    why = std::strerror(errno);
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    why = "not a regular file";
+    return false;
+  }
   const int fd = open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    why = std::strerror(errno);
+    return false;
+  }
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
+    why = "not a regular file";
     return false;
   }
   std::string text;
@@ -28,6 +45,7 @@ bool ReadWholeFile(const wxString& path, std::string& out) {
     const ssize_t n = read(fd, buf, sizeof buf);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
+      why = std::strerror(errno);
       close(fd);
       return false;
     }
@@ -47,8 +65,8 @@ wxString FileNameOf(const wxString& path) {
 }  // namespace
 
 bool GDocument::OpenDocument(const wxString& path) {
-  std::string text;
-  if (!ReadWholeFile(path, text)) return false;
+  std::string text, why;
+  if (!ReadWholeFile(path, text, why)) return false;
   scriptText.swap(text);
   return const_src2cns(true, true);
 }
@@ -58,8 +76,17 @@ void GDocument::OnOpen() {
       m_User->ChooseFile("Choose a file", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", false);
   if (path.empty()) return;
   WriteLogFile("OnOpen : g_Path=" + path.utf8_string() + "\n");
-  std::string text;
-  if (!ReadWholeFile(path, text)) return;
+  // The file is read before the question: a file that cannot be read is
+  // said so at once, and the document on screen stays as it is.
+  std::string text, why;
+  if (!ReadWholeFile(path, text, why)) {
+    m_User->ShowMessage(wxString::Format("The file %s could not be opened (%s).\n"
+                                         "The document was not changed.",
+                                         path, wxString::FromUTF8(why)),
+                        "Open", GUser::kError);
+    WriteLogFile("OnOpen: failed\n");
+    return;
+  }
   if (m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return;
   WriteLogFile("OnOpen: start\n");
   scriptText.swap(text);
@@ -72,6 +99,9 @@ void GDocument::OnOpen() {
 void GDocument::OnNew() {
   if (m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return;
   ClearConst();
+  // The one sheet left starts afresh, as a new sheet does: it takes the
+  // theme in force, so what is shown is what a save would record.
+  MoveSheet(true);
   if (m_Hooks) m_Hooks->TitleChanged("Figuretta - untitled");
   WriteLogFile("OnNew:\n");
 }

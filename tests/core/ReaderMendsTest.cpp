@@ -251,7 +251,9 @@ TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
   TempFifo fifo;
   user.files.push_back(wxString::FromUTF8(fifo.path));
   doc->OnOpen();
-  EXPECT_TRUE(user.messages.empty());
+  // Only the refusal is shown; no question, nothing read.
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_EQ(user.messages[0].caption, "Open");
   EXPECT_FALSE(doc->OpenDocument("/nonexistent/file.fgf"));
   EXPECT_FALSE(doc->OpenDocument("/dev/zero"));
 }
