@@ -230,4 +230,19 @@ TEST_F(SheetCopy, IsTheSameFigureMadeOfNewElementsWithOrWithoutTexts) {
   EXPECT_EQ(doc->m_SheetCount, 4);
 }
 
+// A copy goes through the reader into a sheet that is not the first: the
+// generated figure comes out statement for statement.
+TEST(ScriptRoundTrip, CopyOfAGeneratedSheetIsTheSameStatements) {
+  RecordingUser user;
+  auto doc = GenerateSheet(&user, 450, 3);
+  std::string original;
+  for (GConst* c = doc->FirstConst(); c; c = c->next) c->ConstSrc(original);
+  ASSERT_TRUE(doc->InsertCopyFigure(true));
+  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  std::string copy;
+  for (GConst* c = doc->FirstConst(); c; c = c->next) c->ConstSrc(copy);
+  EXPECT_EQ(FirstDifference(original, copy), "");
+  ExpectNoMessages(user);
+}
+
 }  // namespace
