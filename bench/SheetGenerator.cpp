@@ -1,6 +1,7 @@
 // Builds a benchmark sheet: a shuffled recipe of step kinds, each step made
 // with NewConst and new elements like the tools make them, its inputs picked
-// among elements that are real and near the view so the figure stays drawable.
+// among elements that are real and near the view so the figure stays drawable,
+// and its written statements readable as they are.
 #include "bench/SheetGenerator.h"
 
 #include <algorithm>
