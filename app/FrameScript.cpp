@@ -1,5 +1,14 @@
-// The "Edit script" command: runs the script editor on the current sheet.
+// The "Edit script" command: runs the script editor on the current sheet,
+// then shows the figure and the buttons for whatever sheet is current now.
 #include "app/MyFrame.h"
 #include "render/MyCanvas.h"
+#include "script/ScriptDialog.h"
 
-void MyFrame::OnEditText(wxCommandEvent&) {}
+void MyFrame::OnEditText(wxCommandEvent&) {
+  {
+    ScriptDialog dialog(this, m_Canvas);
+    dialog.Run();
+  }
+  m_Canvas->Refresh(false);
+  enableToolbar();
+}

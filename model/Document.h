@@ -439,6 +439,19 @@ class GDocument {
   bool OpenDocument(const wxString& path);
   void OnOpen();
   void OnNew();
+  // The script editor (script/DocEditScript.cpp). The current sheet's block as
+  // text to edit (bytes that are not UTF-8 show as U+FFFD, so no statement
+  // is hidden); rebuilding the current sheet from edited text (false when the
+  // reader stopped at an error: the statements before it stay); and the
+  // editor's stepping, which first rebuilds the sheet from the text.
+  wxString SheetScriptText();
+  bool ApplySheetScript(const wxString& text);
+  // direction -1 goes back one sheet, +1 forward. Both return true when the
+  // text was taken in and the editor must show the (new) current sheet; false
+  // when nothing was applied (first or last sheet) or the text has an error.
+  bool StepEditedSheet(int direction, const wxString& text);
+  // Rebuilds the current sheet from text, then inserts an empty sheet after it.
+  bool InsertAfterEditedSheet(const wxString& text);
 
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);
@@ -447,3 +460,6 @@ class GDocument {
 
 // Finds the records with the smallest and largest real parameter.
 void FindLineends(GIncident* list, GIncident** low, GIncident** high);
+// Script bytes as text: UTF-8 decoded, each byte that does not belong to a
+// well-formed UTF-8 sequence replaced by U+FFFD.
+wxString ScriptBytesToText(const std::string& bytes);

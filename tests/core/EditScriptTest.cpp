@@ -1,0 +1,201 @@
+// Editing a sheet as script text: the shown text, rebuilding the current sheet
+// from edited text (figure replaced, errors, other sheets untouched, looks
+// from the header lines), stepping and inserting after the edit.
+#include "ReaderFixture.h"
+
+namespace {
+
+int InUse(const GPoint* pool) {
+  int n = 0;
+  for (int i = 0; i < kPoolSize; ++i) n += pool[i].inUse ? 1 : 0;
+  return n;
+}
+
+// Three sheets, each with a figure of its own.
+const char* kThreeSheets =
+    "//Sheet 0;\npoint A=Pt(0,0);point B=Pt(1,0);line a=Join(A,B);\n"
+    "//Sheet 1;\npoint P=Pt(0,1);point Q=Pt(1,1);circle C1=Circle(P,Q);\n"
+    "//Sheet 2;\npoint X=Pt(2,2);\n";
+
+class EditScript : public ReaderTest {
+ protected:
+  void GoTo(int sheet) {
+    doc->m_CurrentSheet = sheet;
+    doc->MoveSheet(false);
+  }
+  std::string WrittenSheet(int sheet) {
+    const int keep = doc->m_CurrentSheet;
+    GoTo(sheet);
+    std::string s = Written();
+    GoTo(keep);
+    return s;
+  }
+};
+
+TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
+  ASSERT_TRUE(Read("point A=Pt(0,0);point B=Pt(1,0);line a=Join(A,B);circle C1=Circle(A,B);"));
+  EXPECT_TRUE(doc->ApplySheetScript("point P=Pt(3,4);\npoint Q=Pt(5,6);\nline b=Join(P,Q);\n"));
+  EXPECT_EQ(P("A"), nullptr);
+  EXPECT_EQ(C("C1"), nullptr);
+  ASSERT_NE(P("P"), nullptr);
+  EXPECT_DOUBLE_EQ(P("P")->x.re, 3);
+  ASSERT_NE(L("b"), nullptr);
+  EXPECT_TRUE(OnLine(L("b"), P("Q")));
+  EXPECT_EQ(StepCount(0), 3);
+  EXPECT_EQ(StepsInUse(), 3);
+  EXPECT_EQ(InUse(doc->m_PointPool), 2);
+  EXPECT_TRUE(user.messages.empty());
+  // The old figure's names are free again for the next new point.
+  EXPECT_EQ(doc->m_PointName, "A");
+
+  // Applying again and again does not use the pools up.
+  for (int i = 0; i < 2 * kPoolSize; ++i) doc->ApplySheetScript("point P=Pt(3,4);");
+  EXPECT_EQ(StepsInUse(), 1);
+  EXPECT_EQ(InUse(doc->m_PointPool), 1);
+}
+
+TEST_F(EditScript, TheShownTextAppliedUnchangedRebuildsTheSameSheet) {
+  ASSERT_TRUE(
+      Read("point A=Pt(0,0);point B=Pt(2,0);point C=Pt(0,2);line a=Join(A,B);"
+           "circle C1=Circle(A,C);point M=Mid(B,C);line p=Perp(a,C);point D=Meet(a,p);"
+           "text T=Text(two\\nlines,1,2,20);"));
+  const wxString shown = doc->SheetScriptText();
+  const std::string before = Written();
+  EXPECT_EQ(shown.utf8_string(), before);
+  EXPECT_TRUE(doc->ApplySheetScript(shown));
+  EXPECT_EQ(Written(), before);
+  ASSERT_NE(P("D"), nullptr);
+  EXPECT_NEAR(P("D")->x.re, 0, 1e-9);  // the foot of the perpendicular from C
+}
+
+TEST_F(EditScript, AnEmptySheetShowsAnEmptyText) {
+  EXPECT_TRUE(doc->SheetScriptText().empty());
+  EXPECT_TRUE(doc->ApplySheetScript(""));
+  EXPECT_EQ(doc->FirstConst(), nullptr);
+}
+
+TEST_F(EditScript, AnErrorInTheThirdStatementKeepsTheFirstTwo) {
+  ASSERT_TRUE(Read("point Z=Pt(9,9);"));
+  EXPECT_FALSE(
+      doc->ApplySheetScript("point A=Pt(0,0);\npoint B=Pt(1,0);\nline a=Join(A,A);\n"
+                            "point C=Pt(2,2);\n"));
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_EQ(LastMessage(), "line 3 : Join : syntax error");
+  EXPECT_EQ(LastCaption(), "Syntax error");
+  EXPECT_NE(P("A"), nullptr);
+  EXPECT_NE(P("B"), nullptr);
+  EXPECT_EQ(L("a"), nullptr);
+  EXPECT_EQ(P("C"), nullptr);
+  EXPECT_EQ(P("Z"), nullptr);
+  EXPECT_EQ(StepCount(0), 2);
+  EXPECT_EQ(doc->m_PointName, "C");  // names go on after the kept points
+}
+
+TEST_F(EditScript, ApplyingToTheMiddleSheetLeavesTheOthersAsTheyWere) {
+  ASSERT_TRUE(Read(kThreeSheets));
+  ASSERT_EQ(doc->m_SheetCount, 3);
+  const std::string first = WrittenSheet(0), third = WrittenSheet(2);
+  GoTo(1);
+  EXPECT_TRUE(doc->ApplySheetScript("point R=Pt(5,5);"));
+  EXPECT_EQ(doc->m_SheetCount, 3);
+  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(StepCount(1), 1);
+  EXPECT_EQ(WrittenSheet(0), first);
+  EXPECT_EQ(WrittenSheet(2), third);
+  // Names belong to their sheet: the middle one may use A as well.
+  EXPECT_TRUE(doc->ApplySheetScript("point A=Pt(5,5);"));
+  EXPECT_EQ(WrittenSheet(0), first);
+}
+
+TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
+  CountingHooks hooks;
+  doc->m_Hooks = &hooks;
+  ASSERT_TRUE(Read(kThreeSheets));
+  GoTo(1);
+  hooks = CountingHooks();
+  EXPECT_TRUE(doc->ApplySheetScript(
+      "void SetPtMode(1,2,3,4,0);\nvoid SetLnMode(4,3,2,1,0);\nvoid SetBgMode(5);\n"
+      "void SetPointTextColor(10,20,30);\nvoid WindowSize(950,550);\npoint A=Pt(0,0);\n"));
+  EXPECT_EQ(hooks.freshSwitches, 1);  // the sheet was started afresh first
+  EXPECT_EQ(hooks.appearance, 5);
+  const GSheet& s = doc->m_Sheets[1];
+  EXPECT_EQ(s.pointStyles[0], 1);
+  EXPECT_EQ(s.pointStyles[3], 4);
+  EXPECT_EQ(s.lineStyles[0], 4);
+  EXPECT_EQ(s.background, 5);
+  EXPECT_EQ(doc->m_NameRed, 10);
+  EXPECT_EQ(doc->m_NameBlue, 30);
+  EXPECT_EQ(doc->m_Sheets[0].background, 0);
+  EXPECT_EQ(doc->m_Sheets[2].pointStyles[0], 0);
+  // The same window size as the document's: nothing is rescaled.
+  EXPECT_DOUBLE_EQ(doc->m_Scale, 0.01);
+  doc->m_Hooks = nullptr;
+}
+
+TEST_F(EditScript, BytesThatAreNotUtf8ShowAsReplacementsNotAsNothing) {
+  const wxString bad(wxUniChar(0xFFFD));
+  EXPECT_EQ(ScriptBytesToText("plain;\n"), "plain;\n");
+  EXPECT_EQ(ScriptBytesToText("\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E").utf8_string(),
+            "\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E");
+  EXPECT_EQ(ScriptBytesToText("H\xF6he"), "H" + bad + "he");            // a Latin-1 letter
+  EXPECT_EQ(ScriptBytesToText("\xC0\x80x"), bad + bad + "x");           // overlong NUL
+  EXPECT_EQ(ScriptBytesToText("\xED\xA0\x80"), bad + bad + bad);        // a surrogate
+  EXPECT_EQ(ScriptBytesToText("\xF4\x90\x80\x80").length(), 4u);        // beyond U+10FFFF
+  EXPECT_EQ(ScriptBytesToText("ok\xE2\x82"), "ok" + bad + bad);         // cut off at the end
+  EXPECT_EQ(ScriptBytesToText("\xFF\xC3\xA9"), bad + wxUniChar(0xE9));  // resumes at once
+
+  // A sheet whose text holds such bytes is shown whole, and applying what is
+  // shown keeps its figure.
+  ASSERT_TRUE(Read("point A=Pt(1,2);text T=Text(H\xF6he,1,2,20);point B=Pt(3,4);"));
+  const wxString shown = doc->SheetScriptText();
+  EXPECT_NE(shown.Find("point A=Pt(1.000,2.000"), wxNOT_FOUND) << shown;
+  EXPECT_NE(shown.Find("H" + bad + "he"), wxNOT_FOUND);
+  EXPECT_TRUE(doc->ApplySheetScript(shown));
+  EXPECT_NE(P("A"), nullptr);
+  EXPECT_NE(P("B"), nullptr);
+  ASSERT_NE(doc->Sheet().texts.head, nullptr);
+  EXPECT_EQ(doc->Sheet().texts.head->text, "H\xEF\xBF\xBDhe");
+}
+
+TEST_F(EditScript, SteppingAppliesTheTextOnlyWhenThereIsASheetToGoTo) {
+  ASSERT_TRUE(Read(kThreeSheets));
+  const std::string first = WrittenSheet(0);
+  // Back from the first sheet: nothing happens, the text is not applied.
+  EXPECT_FALSE(doc->StepEditedSheet(-1, "point N=Pt(0,0);"));
+  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(WrittenSheet(0), first);
+
+  EXPECT_TRUE(doc->StepEditedSheet(+1, "point N=Pt(0,0);"));
+  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(StepCount(0), 1);
+  EXPECT_NE(P("P"), nullptr);  // sheet 2's own figure
+
+  GoTo(2);
+  const std::string last = WrittenSheet(2);
+  EXPECT_FALSE(doc->StepEditedSheet(+1, "point N=Pt(0,0);"));
+  EXPECT_EQ(WrittenSheet(2), last);
+
+  // With an error the editor stays on its sheet.
+  EXPECT_FALSE(doc->StepEditedSheet(-1, "point N=Pt(0,0);line n=Join(N,N);"));
+  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_NE(P("N"), nullptr);
+  EXPECT_EQ(StepCount(2), 1);
+}
+
+TEST_F(EditScript, InsertingAppliesTheTextThenAddsAnEmptySheetAfterIt) {
+  ASSERT_TRUE(Read(kThreeSheets));
+  const std::string third = WrittenSheet(2);
+  GoTo(1);
+  EXPECT_TRUE(doc->InsertAfterEditedSheet("point N=Pt(0,0);"));
+  EXPECT_EQ(doc->m_SheetCount, 4);
+  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(doc->FirstConst(), nullptr);
+  EXPECT_TRUE(doc->SheetScriptText().empty());
+  EXPECT_EQ(StepCount(1), 1);
+  EXPECT_EQ(WrittenSheet(3), third);
+
+  EXPECT_FALSE(doc->InsertAfterEditedSheet("point N=Pt(0,0);point N=Pt(1,1);"));
+  EXPECT_EQ(doc->m_SheetCount, 4);
+}
+
+}  // namespace
