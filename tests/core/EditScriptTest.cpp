@@ -1,6 +1,6 @@
 // Editing a sheet as script text: the shown text, rebuilding the current sheet
 // from edited text (figure replaced, errors, other sheets untouched, looks
-// from the header lines), stepping and inserting after the edit.
+// from the header lines), and stepping or inserting after a faulty edit.
 #include "ReaderFixture.h"
 
 namespace {
@@ -66,12 +66,6 @@ TEST_F(EditScript, TheShownTextAppliedUnchangedRebuildsTheSameSheet) {
   EXPECT_EQ(Written(), before);
   ASSERT_NE(P("D"), nullptr);
   EXPECT_NEAR(P("D")->x.re, 0, 1e-9);  // the foot of the perpendicular from C
-}
-
-TEST_F(EditScript, AnEmptySheetShowsAnEmptyText) {
-  EXPECT_TRUE(doc->SheetScriptText().empty());
-  EXPECT_TRUE(doc->ApplySheetScript(""));
-  EXPECT_EQ(doc->FirstConst(), nullptr);
 }
 
 TEST_F(EditScript, AnErrorInTheThirdStatementKeepsTheFirstTwo) {
@@ -157,45 +151,24 @@ TEST_F(EditScript, BytesThatAreNotUtf8ShowAsReplacementsNotAsNothing) {
   EXPECT_EQ(doc->Sheet().texts.head->text, "H\xEF\xBF\xBDhe");
 }
 
-TEST_F(EditScript, SteppingAppliesTheTextOnlyWhenThereIsASheetToGoTo) {
-  ASSERT_TRUE(Read(kThreeSheets));
-  const std::string first = WrittenSheet(0);
-  // Back from the first sheet: nothing happens, the text is not applied.
-  EXPECT_FALSE(doc->StepEditedSheet(-1, "point N=Pt(0,0);"));
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
-  EXPECT_EQ(WrittenSheet(0), first);
-
-  EXPECT_TRUE(doc->StepEditedSheet(+1, "point N=Pt(0,0);"));
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
-  EXPECT_EQ(StepCount(0), 1);
-  EXPECT_NE(P("P"), nullptr);  // sheet 2's own figure
-
-  GoTo(2);
-  const std::string last = WrittenSheet(2);
-  EXPECT_FALSE(doc->StepEditedSheet(+1, "point N=Pt(0,0);"));
-  EXPECT_EQ(WrittenSheet(2), last);
-
-  // With an error the editor stays on its sheet.
-  EXPECT_FALSE(doc->StepEditedSheet(-1, "point N=Pt(0,0);line n=Join(N,N);"));
-  EXPECT_EQ(doc->m_CurrentSheet, 2);
-  EXPECT_NE(P("N"), nullptr);
-  EXPECT_EQ(StepCount(2), 1);
-}
-
-TEST_F(EditScript, InsertingAppliesTheTextThenAddsAnEmptySheetAfterIt) {
+// What the editor's buttons do beyond the dialog's own tests: an error keeps
+// the editor on its sheet, and Insert after the middle sheet.
+TEST_F(EditScript, StepsAndInsertsOnlyAfterTheTextWasTakenIn) {
   ASSERT_TRUE(Read(kThreeSheets));
   const std::string third = WrittenSheet(2);
   GoTo(1);
-  EXPECT_TRUE(doc->InsertAfterEditedSheet("point N=Pt(0,0);"));
+  EXPECT_FALSE(doc->StepEditedSheet(-1, "point N=Pt(0,0);line n=Join(N,N);"));
+  EXPECT_FALSE(doc->InsertAfterEditedSheet("point N=Pt(0,0);line n=Join(N,N);"));
+  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->m_SheetCount, 3);
+  EXPECT_EQ(StepCount(1), 1);  // the statement before the error
+
+  EXPECT_TRUE(doc->InsertAfterEditedSheet("point N=Pt(0,0);point M=Pt(1,0);"));
   EXPECT_EQ(doc->m_SheetCount, 4);
   EXPECT_EQ(doc->m_CurrentSheet, 2);
   EXPECT_EQ(doc->FirstConst(), nullptr);
-  EXPECT_TRUE(doc->SheetScriptText().empty());
-  EXPECT_EQ(StepCount(1), 1);
+  EXPECT_EQ(StepCount(1), 2);
   EXPECT_EQ(WrittenSheet(3), third);
-
-  EXPECT_FALSE(doc->InsertAfterEditedSheet("point N=Pt(0,0);point N=Pt(1,1);"));
-  EXPECT_EQ(doc->m_SheetCount, 4);
 }
 
 }  // namespace
