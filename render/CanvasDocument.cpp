@@ -3,30 +3,32 @@
 // in the drawing state, and the frame's title follows the document's file.
 #include "render/MyCanvas.h"
 
-namespace {
-
-// The styles and background recorded in the current sheet, with -1 for every
-// slot whose record already holds that style. A file of many sheets repeats
-// the same header again and again; decoding the same point bitmaps for each
-// of them would make opening slow for nothing.
-struct ChangedLooks {
-  int point[kSlots];
-  int line[kSlots];
-  int background;
-};
-
-ChangedLooks ChangedFrom(const GAppearance& look, const GSheet& s) {
-  ChangedLooks c;
-  for (int i = 0; i < kSlots; ++i) {
-    const int pt = s.pointStyles[i], ln = s.lineStyles[i];
-    c.point[i] = (look.pointStyle[i] == pt && look.point[i].style == pt) ? -1 : pt;
-    c.line[i] = (look.lineStyle[i] == ln && look.line[i].style == ln) ? -1 : ln;
+// Decoding a point strip or a background tile takes milliseconds, and a file
+// of many sheets brings the theme and then its own header for every sheet.
+// The decoded records are kept and handed out as copies, which share the
+// pictures (drawing into a shared picture gives it its own copy first).
+void MyCanvas::LoadPointStyle(PtBmp& into, int style) {
+  if (style < 0 || style >= kStyleCount) {
+    into.LoadData(style);
+    return;
   }
-  c.background = look.background == s.background ? -1 : s.background;
-  return c;
+  auto found = m_PointStyleCache.find(style);
+  if (found == m_PointStyleCache.end()) {
+    found = m_PointStyleCache.emplace(style, PtBmp()).first;
+    found->second.LoadData(style);
+  }
+  into = found->second;
 }
 
-}  // namespace
+void MyCanvas::LoadBackground(BGBmp& into, int n) {
+  if (n < 0 || n > 8) return;  // the User backgrounds have no picture of their own
+  auto found = m_BackgroundCache.find(n);
+  if (found == m_BackgroundCache.end()) {
+    found = m_BackgroundCache.emplace(n, BGBmp()).first;
+    found->second.LoadData(n);
+  }
+  into = found->second;
+}
 
 // A fresh sheet takes the theme in force, which records its styles in the
 // sheet; an existing sheet shows the styles it was saved or left with. The
@@ -39,8 +41,7 @@ void MyCanvas::SheetSwitched(bool fresh) {
     m_Doc->m_NameGreen = m_Look.pointName.g;
     m_Doc->m_NameBlue = m_Look.pointName.b;
   } else {
-    const ChangedLooks c = ChangedFrom(m_Look, m_Doc->Sheet());
-    ApplyAppearance(c.point, c.line, c.background);
+    LoadSheetAppearance();
   }
   m_BgDrawn = false;
   Refresh(false);
@@ -50,8 +51,7 @@ void MyCanvas::SheetSwitched(bool fresh) {
 // colour into the document and, for a window size, zoomed the document's
 // view and rescaled the texts that follow; the canvas takes all of it over.
 void MyCanvas::AppearanceRead() {
-  const ChangedLooks c = ChangedFrom(m_Look, m_Doc->Sheet());
-  ApplyAppearance(c.point, c.line, c.background);
+  LoadSheetAppearance();
   m_Look.pointName = GRgb{m_Doc->m_NameRed, m_Doc->m_NameGreen, m_Doc->m_NameBlue};
   // The scale may have changed: the centre stays, the world bounds follow.
   UpdateView();

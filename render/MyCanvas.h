@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <wx/bitmap.h>
 #include <wx/frame.h>
@@ -149,6 +150,11 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
   void ApplyAppearance(const int pointStyles[kSlots], const int lineStyles[kSlots], int bg);
   // Loads the current sheet's recorded styles and background (sheet switch).
   void LoadSheetAppearance();
+  // Fills a record with point style `style` or background n (numbers without
+  // a picture leave the background as it is). Each built-in picture is
+  // decoded once per canvas: sheets and files repeat the same few styles.
+  void LoadPointStyle(PtBmp& into, int style);
+  void LoadBackground(BGBmp& into, int n);
   void SetAllAngleColor();
   void SetAllBracketColor();
   // Cuts the 384x32 touch-panel strip into the three normal and three pressed looks.
@@ -244,6 +250,8 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
 
  private:
   wxBitmap m_ScreenBmp, m_BgBmp;
+  std::map<int, PtBmp> m_PointStyleCache;
+  std::map<int, BGBmp> m_BackgroundCache;
   GPaint Paint();
   wxDECLARE_EVENT_TABLE();
 };

@@ -12,11 +12,11 @@ void MyCanvas::SetTheme(int theme, int /*flag*/) {
   for (int i = 0; i < kSlots; ++i) {
     m_Look.pointStyle[i] = m_Look.lineStyle[i] = t.styles[i];
     s.pointStyles[i] = s.lineStyles[i] = t.styles[i];
-    m_Look.point[i].LoadData(t.styles[i]);
+    LoadPointStyle(m_Look.point[i], t.styles[i]);
     m_Look.line[i].SetLnRgn(t.styles[i]);
   }
   m_Look.background = s.background = t.background;
-  m_Look.bg.LoadData(t.background);
+  LoadBackground(m_Look.bg, t.background);
   m_Look.text = m_Look.pointName = t.text;
   m_Look.hilightFrame = t.hilightFrame;
   m_Look.axis = m_Look.tick = t.axis;
@@ -79,7 +79,7 @@ void MyCanvas::ApplyAppearance(const int pointStyles[kSlots], const int lineStyl
   for (int i = 0; i < kSlots; ++i) {
     if (pointStyles[i] >= 0 && pointStyles[i] < kStyleCount) {
       m_Look.pointStyle[i] = s.pointStyles[i] = pointStyles[i];
-      m_Look.point[i].LoadData(pointStyles[i]);
+      LoadPointStyle(m_Look.point[i], pointStyles[i]);
     }
     if (lineStyles[i] >= 0 && lineStyles[i] < kStyleCount) {
       m_Look.lineStyle[i] = s.lineStyles[i] = lineStyles[i];
@@ -88,7 +88,7 @@ void MyCanvas::ApplyAppearance(const int pointStyles[kSlots], const int lineStyl
   }
   if (bg >= 0 && bg < kBackgroundCount) {
     m_Look.background = s.background = bg;
-    m_Look.bg.LoadData(bg);
+    LoadBackground(m_Look.bg, bg);
     m_BgDrawn = false;
   }
 }

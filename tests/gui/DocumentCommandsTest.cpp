@@ -2,6 +2,7 @@
 // starting anew, stepping through sheets, inserting empty and copied sheets,
 // deleting them, and the looks each sheet brings onto the canvas.
 #include <gtest/gtest.h>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -335,10 +336,13 @@ TEST_F(DocumentCommandsTest, EachSheetIsPaintedOnItsOwnBackground) {
   const wxPoint blank(v.PixelX(3.5), v.PixelY(-2));  // nothing of the figure here
   const wxPoint pointA(v.PixelX(-1), v.PixelY(0));
   wxImage shown[2], tile[2];
+  const int backgrounds[2] = {3, 4};
   for (int sheet = 0; sheet < 2; ++sheet) {
     canvas->RenderToScreenPicture();
     shown[sheet] = canvas->ScreenPicture().ConvertToImage();
-    tile[sheet] = canvas->m_Look.bg.tile.ConvertToImage();
+    BGBmp own;
+    own.LoadData(backgrounds[sheet]);
+    tile[sheet] = own.tile.ConvertToImage();
     EXPECT_EQ(Status(), wxString::Format("Sheet: %d/2", sheet + 1).utf8_string());
     Command(kCmdNextSheet);
   }
@@ -362,6 +366,26 @@ TEST_F(DocumentCommandsTest, EachSheetIsPaintedOnItsOwnBackground) {
   EXPECT_FALSE(shown[0].GetRed(pointA.x, pointA.y) == t0.GetRed(ax, ay) &&
                shown[0].GetGreen(pointA.x, pointA.y) == t0.GetGreen(ax, ay) &&
                shown[0].GetBlue(pointA.x, pointA.y) == t0.GetBlue(ax, ay));
+}
+
+// Every sheet of a file brings the theme and then its own header; the
+// pictures of a style are decoded once, not for every sheet again (which
+// took half a minute for a file of 1000 sheets).
+TEST_F(DocumentCommandsTest, AFileOfAThousandSheetsOpensAtOnce) {
+  // Cat sheets without elements and Star sheets with one point, alternating
+  // (the numbers in "//Sheet" lines are not read).
+  const std::string cat = kSheet0.substr(0, kSheet0.find("point"));
+  std::string text;
+  for (int i = 0; i < kSheetPoolSize; ++i) text += i % 2 ? kSheet1 : cat;
+  const fs::path file = Write("many.fgf", text);
+  const auto start = std::chrono::steady_clock::now();
+  Open(file);
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
+  EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(took).count(), 5000);
+  ExpectLooks(kCat, 3);
+  for (int i = 0; i < 3; ++i) Command(kCmdNextSheet);
+  ExpectLooks(kStar, 4);
 }
 
 // A picture of the whole window after opening a document, for a person to
