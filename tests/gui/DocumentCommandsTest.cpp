@@ -166,18 +166,6 @@ TEST_F(DocumentCommandsTest, OpenShowsTheFirstSheetAndNextBringsTheSecondSheetsL
   ExpectLooks(kCat, 3);
 }
 
-TEST_F(DocumentCommandsTest, OpenOfAMissingFileSaysSoAndKeepsTheDocument) {
-  Open(Write("two.fgf", kTwoSheets));
-  user->messages.clear();
-  const fs::path missing = dir / "gone.fgf";
-  Open(missing);
-  ASSERT_EQ(user->messages.size(), 1u);
-  EXPECT_EQ(user->messages[0].caption, "Open");
-  EXPECT_NE(user->messages[0].text.find(missing.string()), std::string::npos);
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_EQ(Title(), "Figuretta - two.fgf");
-}
-
 TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText) {
   Open(Write("two.fgf", kTwoSheets));
   Command(kCmdNextSheet);  // saving from the second sheet keeps each sheet's own looks
