@@ -32,8 +32,11 @@ ScriptDialog::ScriptDialog(wxWindow* parent, MyCanvas* canvas)
   ShowSheet();
 }
 
+// The toolkit centres a modal dialog on its window as it shows it; the
+// editor goes back to its own place once it is up, over the figure's left.
 int ScriptDialog::Run() {
   if (s_Run) return s_Run(*this);
+  CallAfter([this] { Move(wxPoint(50, 50)); });
   return ShowModal();
 }
 
