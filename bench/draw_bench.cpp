@@ -160,6 +160,25 @@ void BM_DragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
 
+// Opening a document of 1000 sheets in the window: every sheet takes the
+// theme and then its own looks (point pictures and background tile), so the
+// cost of loading a style shows here once per sheet.
+void BM_OpenThousandSheets(benchmark::State& state) {
+  std::string text;
+  for (int i = 0; i < kSheetPoolSize; ++i)
+    text += "//Sheet " + std::to_string(i) + ";\r\nvoid SetPtMode(" + std::to_string(i % 30) +
+            ",1,2,3,4);\nvoid SetLnMode(0,1,2,3,4);\nvoid SetBgMode(" + std::to_string(i % 9) +
+            ");\npoint A=Pt(" + std::to_string(i % 7) + ",1);\n";
+  GDocument& doc = *g_canvas->m_Doc;
+  for (auto _ : state) {
+    doc.scriptText = text;
+    if (!doc.const_src2cns(true, true)) state.SkipWithError("the document was refused");
+  }
+  state.counters["sheets"] = doc.m_SheetCount;
+  doc.ClearConst();
+}
+BENCHMARK(BM_OpenThousandSheets)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
