@@ -170,7 +170,7 @@ void GDocument::ClearConst() {
   m_HiBrackets.Clear();
   for (GConst*& c : m_RedoStack) c = nullptr;
   m_RedoCount = 0;
-  m_MovingPoint = nullptr;
+  ForgetToolState();
   m_CurrentConst = nullptr;
   ResetAllName();
 }

@@ -65,10 +65,28 @@ bool RoomForASheet(GDocument& doc) {
 
 }  // namespace
 
+// A tool half-way through its gesture holds elements of the sheet it began
+// on; once that sheet is gone from the screen (or freed) the tool must start
+// again rather than build on elements that are elsewhere or reused.
+void GDocument::ForgetToolState() {
+  m_MovingPoint = nullptr;
+  m_DrawingCircle = nullptr;
+  m_PickedAngle = nullptr;
+  m_PickedBracket = nullptr;
+  m_PickedImage = nullptr;
+  m_StartPoint = nullptr;
+  m_DropPoint = nullptr;
+  m_NewElement = nullptr;
+  m_GestureConst = nullptr;
+  m_CurrentAngle = nullptr;
+  m_BisectorClicks = 0;
+  m_BisectorLine = nullptr;
+}
+
 void GDocument::MoveSheet(bool fresh) {
   if (fresh) Sheet().ResetLists();
   DropAllHilights(*this);
-  m_MovingPoint = nullptr;
+  ForgetToolState();
   if (m_Hooks) m_Hooks->SheetSwitched(fresh);
   ResetAllName();
 }

@@ -415,6 +415,9 @@ class GDocument {
   bool InsertCopyFigure(bool withTexts);
   void ClearSheet();
   void DeleteSheet();
+  // Drops every tool's hold on elements (picked, started, collected) when the
+  // sheet or the whole document changes under it.
+  void ForgetToolState();
 
   // ==== the construction language (script/) ====
   std::string scriptText;  // carries script text between writer, reader, editor and sheet copy

@@ -32,14 +32,23 @@ void MyCanvas::LoadBackground(BGBmp& into, int n) {
 
 // A fresh sheet takes the theme in force, which records its styles in the
 // sheet; an existing sheet shows the styles it was saved or left with. The
-// point-name colour has one value for the whole document: the theme resets
-// it, and what is drawn and what is written stay the same colour.
+// point-name colour has one value for the whole document (the theme resets
+// it), kept by the document and drawn from there.
 void MyCanvas::SheetSwitched(bool fresh) {
+  // What the Move tool picked and what a gesture shows belong to the sheet
+  // that was on screen.
+  m_PickedPoint = nullptr;
+  m_PickedText = nullptr;
+  m_PickedName = nullptr;
+  m_MovingPoint = m_MovingText = m_MovingName = m_MovingBracket = false;
+  m_MovingImage = 0;
+  m_Preview = false;
+  m_PreviewPoint[0] = m_PreviewPoint[1] = nullptr;
+  m_PreviewLine = nullptr;
+  m_PreviewCircle = nullptr;
+  m_PreviewBracket = nullptr;
   if (fresh) {
     SetTheme(m_Look.theme, 1);
-    m_Doc->m_NameRed = m_Look.pointName.r;
-    m_Doc->m_NameGreen = m_Look.pointName.g;
-    m_Doc->m_NameBlue = m_Look.pointName.b;
   } else {
     LoadSheetAppearance();
   }

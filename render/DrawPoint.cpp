@@ -58,7 +58,11 @@ void DrawOnePoint(GPoint* p, const GPaint& g, wxDC& dc) {
   if (f >= 4 || p->name.empty()) return;
   const int size = p->nameFontSize;
   const double a = p->nameAngle;
-  DrawTextRun(dc, p->name, std::max(1, size), g.look->pointName.Colour(),
+  // The document holds the names' colour (a theme, a script or the name
+  // dialog sets it); a bare paint without a document uses the look's.
+  const GRgb nameColour =
+      g.doc ? GRgb{g.doc->m_NameRed, g.doc->m_NameGreen, g.doc->m_NameBlue} : g.look->pointName;
+  DrawTextRun(dc, p->name, std::max(1, size), nameColour.Colour(),
               px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2,
               py - (int)std::floor(std::sin(a) * (size + 10)) - size);
 }

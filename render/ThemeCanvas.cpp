@@ -23,6 +23,11 @@ void MyCanvas::SetTheme(int theme, int /*flag*/) {
   m_Doc->m_TextRed = m_Doc->m_AngleRed = m_Doc->m_BracketRed = t.text.r;
   m_Doc->m_TextGreen = m_Doc->m_AngleGreen = m_Doc->m_BracketGreen = t.text.g;
   m_Doc->m_TextBlue = m_Doc->m_AngleBlue = m_Doc->m_BracketBlue = t.text.b;
+  // Point names take the theme's text colour; the document keeps it, so the
+  // colour drawn is the colour saved.
+  m_Doc->m_NameRed = t.text.r;
+  m_Doc->m_NameGreen = t.text.g;
+  m_Doc->m_NameBlue = t.text.b;
   SetAllAngleColor();
   SetAllBracketColor();
   m_BgDrawn = false;

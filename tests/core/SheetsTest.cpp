@@ -162,4 +162,41 @@ TEST_F(Sheets, LeavingASheetGivesUpItsRedoAndHilights) {
   EXPECT_EQ(A->next, nullptr);
 }
 
+// A tool half-way through (a mark chosen for the line-with-angle tool, the
+// first line of a bisector, the start of a two-point gesture) must not carry
+// elements of one sheet into another, nor of a cleared document into the
+// next: those records are elsewhere or are handed out again.
+TEST_F(Sheets, ToolsLetGoOfTheirElementsWhenTheSheetChanges) {
+  ThreeSheets();
+  GPoint* P0 = doc->FirstConst()->POutput;
+  GAngle mark;
+  GLine first;
+  const auto holdSome = [&] {
+    doc->m_StartPoint = P0;
+    doc->m_CurrentAngle = &mark;
+    doc->m_BisectorLine = &first;
+    doc->m_BisectorClicks = 1;
+    doc->m_MovingPoint = P0;
+  };
+  const auto expectNone = [&](const char* after) {
+    EXPECT_EQ(doc->m_StartPoint, nullptr) << after;
+    EXPECT_EQ(doc->m_CurrentAngle, nullptr) << after;
+    EXPECT_EQ(doc->m_BisectorLine, nullptr) << after;
+    EXPECT_EQ(doc->m_BisectorClicks, 0) << after;
+    EXPECT_EQ(doc->m_MovingPoint, nullptr) << after;
+  };
+  holdSome();
+  EXPECT_EQ(doc->NextSheet(), 1);
+  expectNone("next sheet");
+  holdSome();
+  ASSERT_TRUE(doc->InsertNewSheet());
+  expectNone("insert");
+  holdSome();
+  doc->DeleteSheet();
+  expectNone("delete");
+  holdSome();
+  doc->ClearConst();
+  expectNone("clearing the document");
+}
+
 }  // namespace

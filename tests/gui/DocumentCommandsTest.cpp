@@ -392,4 +392,36 @@ TEST_F(DocumentCommandsTest, ScreenshotAfterOpening) {
   EXPECT_TRUE(shot.SaveFile(out, wxBITMAP_TYPE_PNG));
 }
 
+// Point names have one colour for the document: the theme chosen sets it,
+// and what is drawn is what is saved (a theme once changed only the drawn one).
+TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
+  Command(kThemeStar);
+  GThemeData star;
+  ASSERT_TRUE(ThemeData(kThemeStar, &star));
+  EXPECT_EQ(doc->m_NameRed, star.text.r);
+  EXPECT_EQ(doc->m_NameGreen, star.text.g);
+  EXPECT_EQ(doc->m_NameBlue, star.text.b);
+  const std::string expected =
+      "void SetPointTextColor(" + std::to_string(star.text.r) + "," + std::to_string(star.text.g) + "," +
+      std::to_string(star.text.b) + ");";
+  doc->ConstFree(0.0, 0.0, false);
+  EXPECT_NE(doc->DocumentText().find(expected), std::string::npos) << doc->DocumentText();
+}
+
+// A sheet key pressed while a mouse button holds a half-placed point waits:
+// changing the sheet under the gesture would split its step from its point.
+TEST_F(DocumentCommandsTest, SheetCommandsWaitWhileAButtonIsHeld) {
+  Open(Write("two.fgf", kTwoSheets));
+  ASSERT_EQ(doc->m_SheetCount, 2);
+  canvas->m_LeftDown = true;
+  Command(kCmdNextSheet);
+  Command(kCmdInsertNew);
+  Command(kCmdDeleteSheet);
+  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->m_SheetCount, 2);
+  canvas->m_LeftDown = false;
+  Command(kCmdNextSheet);
+  EXPECT_EQ(doc->m_CurrentSheet, 1);
+}
+
 }  // namespace
