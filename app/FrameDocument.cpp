@@ -19,25 +19,16 @@ void ShowDocument(MyFrame& frame) {
   ShowSheetNumber(frame);
 }
 
-// A key such as N or P can arrive while a mouse button is held: the tool
-// then holds a point or element of the sheet on screen that it has not
-// finished placing. Changing the sheet or the document under it would leave
-// that half-built step in one sheet and its element in another, so such
-// commands wait until the button is released.
-bool GestureUnderway(const MyFrame& frame) {
-  return frame.m_Canvas->m_LeftDown || frame.m_Canvas->m_RightDown;
-}
-
 }  // namespace
 
 void MyFrame::OnNew(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->OnNew();
   ShowDocument(*this);
 }
 
 void MyFrame::OnOpen(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->OnOpen();
   ShowDocument(*this);
 }
@@ -48,31 +39,31 @@ void MyFrame::OnSave(wxCommandEvent&) {
 }
 
 void MyFrame::OnNextSheet(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->NextSheet();
   ShowDocument(*this);
 }
 
 void MyFrame::OnPrevSheet(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->PrevSheet();
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertNew(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->InsertNewSheet();
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(false);
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(true);
   ShowDocument(*this);
 }
@@ -80,7 +71,7 @@ void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
 // The document keeps at least one sheet: deleting the only one empties it.
 // The repaint writes the sheet counter.
 void MyFrame::OnDeleteSheet(wxCommandEvent&) {
-  if (GestureUnderway(*this)) return;
+  if (m_Canvas->GestureUnderway()) return;
   m_Canvas->m_Doc->DeleteSheet();
   m_Canvas->Refresh(false);
   enableToolbar();

@@ -5,6 +5,7 @@
 #include "script/ScriptDialog.h"
 
 void MyFrame::OnEditText(wxCommandEvent&) {
+  if (m_Canvas->GestureUnderway()) return;
   {
     ScriptDialog dialog(this, m_Canvas);
     dialog.Run();

@@ -65,6 +65,12 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
   wxPoint m_MousePos;
   bool m_ShiftDown = false;
   bool m_LeftDown = false, m_RightDown = false;
+  // A key such as N, P or E can arrive while a mouse button is held: the tool
+  // then holds a point or element of the sheet on screen that it has not
+  // finished placing. Commands that change the sheet or the document wait
+  // until the button is released, so no half-built step is split from its
+  // element.
+  bool GestureUnderway() const { return m_LeftDown || m_RightDown; }
   bool m_SlideShow = false, m_SlideWaitClick = false;
   std::function<void()> m_AnimStep;  // one slide-show step, installed by the slide show
   bool m_TextArmed = false, m_ImageArmed = false;
