@@ -145,6 +145,7 @@ GAngle* GDocument::NewAngle(CComplex value) {
   if (!a) return nullptr;
   a->ResetObject(m_NameFontSize);
   a->hidden = 1;
+  a->userHidden = 0;
   a->value = value;
   a->vx = a->vy = CComplex();
   a->d1x = CComplex(1, 0);

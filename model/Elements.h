@@ -167,6 +167,10 @@ class GAngle : public GObject {
   int radius = 40;  // arc radius in pixels
   unsigned char inUse = 0;
   int red = 0, green = 0, blue = 0;
+  // Hidden on purpose (a file's "invisible"). `hidden` also covers a mark
+  // whose arms are not defined, and every evaluation sets it anew; this one
+  // survives evaluations, so a mark put away stays away.
+  unsigned char userHidden = 0;
   GAngle* next = nullptr;
 };
 

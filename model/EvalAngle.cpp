@@ -114,7 +114,7 @@ int GConst::Evaluate_3PAngle() {
     m.d1y /= lu;
     m.d2x /= lw;
     m.d2y /= lw;
-    m.hidden = 0;
+    m.hidden = m.userHidden;
     // Rounding can push the cosine a hair beyond 1 for nearly collinear arms.
     const double cosine = std::fmax(-1.0, std::fmin(1.0, (u1 * w1 + u2 * w2) / (lu * lw)));
     const double angle = std::acos(cosine);

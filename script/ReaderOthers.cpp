@@ -160,7 +160,7 @@ bool ReadAngleBy3P(GReader& r) {
   for (int i = 3; i < r.count; ++i) {
     const std::string w = r.Word(i);
     if (w == "invisible")
-      m->hidden = 1;
+      m->hidden = m->userHidden = 1;
     else if (w.compare(0, 7, "design:") == 0)
       m->style = FieldInt(w.substr(7));
     else if (w.compare(0, 5, "size:") == 0)

@@ -169,7 +169,7 @@ void Attributes(const GConst& c, std::string& out) {
       // A new mark takes its design, size and colour from the settings of the
       // moment it is read, so all five are always written.
       if (GAngle* a = c.AngleOutput) {
-        if (a->hidden) out += ",invisible";
+        if (a->userHidden) out += ",invisible";
         Appendf(out, ",design:%d,size:%d,R:%d,G:%d,B:%d", a->style, a->radius, a->red, a->green,
                 a->blue);
       }

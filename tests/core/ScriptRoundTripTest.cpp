@@ -72,7 +72,7 @@ const char* const kEveryKind =
     "point N=PtOnBisector(a,b,1.000,2.000,fontsize18);\n"
     "point O=PtOnTangent(C1,B,0.500,fontsize18);\n"
     "angle ag1=AngleBy3P(B,A,C,design:1,size:40,R:0,G:0,B:0);\n"
-    "angle ag2=AngleBy3P(C,A,B,design:2,size:25,R:200,G:100,B:50);\n"
+    "angle ag2=AngleBy3P(C,A,B,invisible,design:2,size:25,R:200,G:100,B:50);\n"
     "line h=LineWithAngle(a,L,ag1);\n"
     "line i=LineWithAngleDegree(a,L,30.000);\n"
     "point P=PtOnLineWithAngle(a,L,ag1,1.000,fontsize18);\n"
@@ -246,3 +246,34 @@ TEST(ScriptRoundTrip, CopyOfAGeneratedSheetIsTheSameStatements) {
 }
 
 }  // namespace
+
+// A mark a file puts away stays away through the evaluations that follow
+// (reading ends with one, every drag makes more) and is saved as put away.
+// A mark hidden only because its arms coincide is not: it shows again once
+// they part, and is saved as an ordinary mark.
+TEST(ScriptRoundTrip, PutAwayAngleMarksStayHiddenAndUndefinedOnesComeBack) {
+  RecordingUser user;
+  auto owned = std::make_unique<GDocument>(&user);
+  GDocument& doc = *owned;
+  doc.scriptText =
+      "point A=Pt(0.000,0.000);\npoint B=Pt(1.000,0.000);\npoint C=Pt(0.000,1.000);\n"
+      "point D=Pt(2.000,0.000);\n"
+      "angle ag1=AngleBy3P(B,A,C,invisible,design:1,size:40,R:0,G:0,B:0);\n"
+      "angle ag2=AngleBy3P(B,A,D,design:1,size:40,R:0,G:0,B:0);\n";
+  ASSERT_TRUE(doc.const_src2cns(true, true));
+  GAngle* put = doc.Sheet().angles.head;
+  ASSERT_NE(put, nullptr);
+  GAngle* flat = put->next;
+  ASSERT_NE(flat, nullptr);
+  EXPECT_EQ(put->hidden, 1);
+  EXPECT_EQ(flat->hidden, 1);  // B, A, D on one ray: nothing to mark
+  const std::string saved = doc.DocumentText();
+  EXPECT_NE(saved.find("ag1=AngleBy3P(B,A,C,invisible,"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("ag2=AngleBy3P(B,A,D,design:"), std::string::npos) << saved;
+
+  GPoint* D = doc.Sheet().points.head->next->next->next;
+  ASSERT_EQ(D->name, "D");
+  ASSERT_TRUE(doc.MovePoint(D, 1.0, 1.0));
+  EXPECT_EQ(put->hidden, 1);
+  EXPECT_EQ(flat->hidden, 0);
+}
