@@ -259,6 +259,23 @@ TEST_F(Place, NearTwoCirclesGivesTheCrossingNearestTheRelease) {
   EXPECT_TRUE(Records(c1, p) && Records(c2, p));
 }
 
+// A drag just before leaves its motion behind; the new crossing must still be
+// the one under the release, not the one nearest where a point that never
+// moved would be predicted (the origin).
+TEST_F(Place, CrossingAfterADragIsStillTheOneUnderTheRelease) {
+  GPoint* m = Free(0, 2, "M");
+  Circle(m, Free(0, 0, "N"), "");
+  GPoint* o = Free(2, 0, "O");
+  Circle(o, Free(0, 0.000001, "Q"), "");
+  GPoint* far = Free(5, 5, "F");
+  ASSERT_TRUE(doc->MovePoint(far, 5.5, 4.5));
+  ASSERT_TRUE(doc->MovePoint(far, 6, 5.5));
+  doc->m_MovingPoint = nullptr;  // the release of that drag
+  ASSERT_TRUE(moved_point_a11 != 0.0 || moved_point_a12 != 0.0);
+  ASSERT_EQ(Drop(1.98, 2.01), 7);
+  ExpectAt(doc->PlacedPoint(), 2, 2, 1e-5);
+}
+
 TEST_F(Place, IntersectionOnAThirdLineIsAnnounced) {
   // The medians of a triangle meet in one point.
   GPoint* a = Free(0, 0, "A");
