@@ -424,4 +424,17 @@ TEST_F(DocumentCommandsTest, SheetCommandsWaitWhileAButtonIsHeld) {
   EXPECT_EQ(doc->m_CurrentSheet, 1);
 }
 
+// Yes to the quitting question saves the document before the window goes.
+TEST_F(DocumentCommandsTest, YesOnQuittingSavesTheDocument) {
+  Open(Write("two.fgf", kTwoSheets));
+  const fs::path target = dir / "kept.fgf";
+  user->answers.push_back(GUser::kYes);
+  user->files.push_back(wxString::FromUTF8(target.string()));
+  const std::string expected = doc->DocumentText();
+  Command(kCmdExit);
+  EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(frame));
+  frame = nullptr;  // destroyed by its close
+  EXPECT_EQ(ReadFile(target), expected);
+}
+
 }  // namespace
