@@ -318,12 +318,7 @@ bool Builder::OnCarrier(int kind) {
   GConst* line = made[rng_.Index(made.size())];
   GConst* s = doc_.NewConst(kind);
   if (!s) return false;
-  s->PInput1 = line->PInput1;
-  s->PInput2 = line->PInput2;
-  s->PInput3 = line->PInput3;
-  s->LInput1 = line->LInput1;
-  s->LInput2 = line->LInput2;
-  s->CInput1 = line->CInput1;
+  TakeCarrierInputs(s, line);
   // Along lines drawn from a base line, one parameter unit is as long as the
   // base line's normal.
   const GLine* base = line->LInput1;

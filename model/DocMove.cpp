@@ -122,23 +122,10 @@ bool GDocument::CanMovePoint(GPoint* p) {
   if (!p) return false;
   GConst* k = nullptr;
   if (!FindPtFromCn(FirstConst(), p, &k) || !k) return false;
-  switch (k->type) {
-    case CONST_FREE:
-    case CONST_ON_LINE:
-    case CONST_PT_ON_PARA:
-    case CONST_PT_ON_PER:
-    case CONST_PT_ON_CIRCLE:
-    case CONST_PT_ON_CURVE:
-    case CONST_PT_ON_3P_BISECTOR:
-    case CONST_PT_ON_BISECTOR:
-    case CONST_PT_ON_TANGENT:
-    case CONST_PT_ON_CURVE_TANGENT:
-    case CONST_PT_ON_LINE_WITH_ANGLE:
-    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
-      return true;
-    default:
-      return false;
-  }
+  // Free points, and points bound to a line, a circle or a curve, which the
+  // drag slides along their carrier.
+  return k->type == CONST_FREE || k->type == CONST_PT_ON_CIRCLE || k->type == CONST_PT_ON_CURVE ||
+         BoundToLine(k->type);
 }
 
 bool GDocument::MovePoint(GPoint* p, double x, double y) {

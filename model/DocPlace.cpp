@@ -288,14 +288,7 @@ int GDocument::ConstOnLine(GLine* line) {
   ClearInputs(k);
   k->type = static_cast<short>(type);
   k->POutput = p;
-  k->PInput1 = ls->PInput1;
-  k->PInput2 = ls->PInput2;
-  k->PInput3 = ls->PInput3;
-  k->LInput1 = ls->LInput1;
-  k->LInput2 = ls->LInput2;
-  k->CInput1 = ls->CInput1;
-  k->CurveInput1 = ls->CurveInput1;
-  k->AngleInput1 = ls->AngleInput1;
+  TakeCarrierInputs(k, ls);
 
   CComplex t;  // the parameter that fixes the position along the line
   switch (type) {

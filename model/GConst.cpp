@@ -282,6 +282,17 @@ const char* ConstName(int type) {
   }
 }
 
+void TakeCarrierInputs(GConst* step, const GConst* line) {
+  step->PInput1 = line->PInput1;
+  step->PInput2 = line->PInput2;
+  step->PInput3 = line->PInput3;
+  step->LInput1 = line->LInput1;
+  step->LInput2 = line->LInput2;
+  step->CInput1 = line->CInput1;
+  step->CurveInput1 = line->CurveInput1;
+  step->AngleInput1 = line->AngleInput1;
+}
+
 // The steps that keep a point on a line, so that a locus can sweep it along.
 bool BoundToLine(int type) {
   switch (type) {

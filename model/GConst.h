@@ -154,6 +154,9 @@ class GConst {
 
 // Whether a step of this kind keeps its point on a line (a locus can sweep it).
 bool BoundToLine(int type);
+// A point bound to a line takes the inputs of the step that made the line, so
+// that it is evaluated on the line however the line's own inputs move.
+void TakeCarrierInputs(GConst* step, const GConst* line);
 
 // Name of a step kind ("CONST_JOIN"); "" for kinds without a name.
 const char* ConstName(int type);
