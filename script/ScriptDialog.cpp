@@ -69,12 +69,16 @@ void ScriptDialog::OnApply(wxCommandEvent&) {
 
 void ScriptDialog::OnCancel(wxCommandEvent&) { Finish(wxID_CANCEL); }
 
-void ScriptDialog::Step(int direction) {
-  if (m_Doc.StepEditedSheet(direction, m_Script->GetValue()))
+void ScriptDialog::ShowOutcome(bool changed) {
+  if (changed)
     ShowSheet();
   else
     ShowSheetNumber();
   m_Canvas->Refresh(false);
+}
+
+void ScriptDialog::Step(int direction) {
+  ShowOutcome(m_Doc.StepEditedSheet(direction, m_Script->GetValue()));
 }
 
 void ScriptDialog::OnScriptPrevSheet(wxCommandEvent&) { Step(-1); }
@@ -85,9 +89,5 @@ void ScriptDialog::OnScriptNextSheet(wxCommandEvent&) { Step(+1); }
 // that what was typed is never dropped; the new sheet starts with an empty
 // field.
 void ScriptDialog::OnScriptNewSheet(wxCommandEvent&) {
-  if (m_Doc.InsertAfterEditedSheet(m_Script->GetValue()))
-    ShowSheet();
-  else
-    ShowSheetNumber();
-  m_Canvas->Refresh(false);
+  ShowOutcome(m_Doc.InsertAfterEditedSheet(m_Script->GetValue()));
 }

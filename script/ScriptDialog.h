@@ -44,4 +44,7 @@ class ScriptDialog : public wxDialog {
   void Finish(int code);
   // Steps back (-1) or forward (+1) after taking in the edited text.
   void Step(int direction);
+  // After stepping or inserting: the new sheet's text when the sheet changed,
+  // otherwise only the counter (the text stays for correcting); the figure.
+  void ShowOutcome(bool changed);
 };
