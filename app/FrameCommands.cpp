@@ -11,13 +11,13 @@ void MyFrame::ChooseTheme(int theme) {
   m_ThemeMenu->Check(theme, true);
   m_Canvas->Refresh(false);
 }
-void MyFrame::OnThemeStandard(wxCommandEvent&) { ChooseTheme(kThemeStandard); }
-void MyFrame::OnThemeCat(wxCommandEvent&) { ChooseTheme(kThemeCat); }
-void MyFrame::OnThemeStar(wxCommandEvent&) { ChooseTheme(kThemeStar); }
-void MyFrame::OnThemeQuil(wxCommandEvent&) { ChooseTheme(kThemeQuil); }
-void MyFrame::OnThemeTovik(wxCommandEvent&) { ChooseTheme(kThemeTovik); }
-void MyFrame::OnThemePastel(wxCommandEvent&) { ChooseTheme(kThemePastel); }
-void MyFrame::OnThemeSkeleton(wxCommandEvent&) { ChooseTheme(kThemeSkeleton); }
+void MyFrame::OnThemeStandard(wxCommandEvent&) { ChooseTheme(THM_STANDARD); }
+void MyFrame::OnThemeCat(wxCommandEvent&) { ChooseTheme(THM_CAT); }
+void MyFrame::OnThemeStar(wxCommandEvent&) { ChooseTheme(THM_STAR); }
+void MyFrame::OnThemeQuil(wxCommandEvent&) { ChooseTheme(THM_QUIL); }
+void MyFrame::OnThemeTovik(wxCommandEvent&) { ChooseTheme(THM_TOVIK); }
+void MyFrame::OnThemePastel(wxCommandEvent&) { ChooseTheme(THM_PASTEL); }
+void MyFrame::OnThemeSkeleton(wxCommandEvent&) { ChooseTheme(THM_SKELETON); }
 
 void MyFrame::ChoosePointStyle(int slot) {
   m_Canvas->OnPt(slot);

@@ -35,13 +35,13 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
   EVT_MENU(ToolkitId(kCmdBenchMark), MyFrame::OnBenchMark)
   EVT_MENU(ToolkitId(kCmdSlideShowStart), MyFrame::OnSlideShowStart)
   EVT_MENU(ToolkitId(kCmdSlideShowProperty), MyFrame::OnSlideShowProperty)
-  EVT_MENU(kThemeStandard, MyFrame::OnThemeStandard)
-  EVT_MENU(kThemeCat, MyFrame::OnThemeCat)
-  EVT_MENU(kThemeStar, MyFrame::OnThemeStar)
-  EVT_MENU(kThemeQuil, MyFrame::OnThemeQuil)
-  EVT_MENU(kThemeTovik, MyFrame::OnThemeTovik)
-  EVT_MENU(kThemePastel, MyFrame::OnThemePastel)
-  EVT_MENU(kThemeSkeleton, MyFrame::OnThemeSkeleton)
+  EVT_MENU(THM_STANDARD, MyFrame::OnThemeStandard)
+  EVT_MENU(THM_CAT, MyFrame::OnThemeCat)
+  EVT_MENU(THM_STAR, MyFrame::OnThemeStar)
+  EVT_MENU(THM_QUIL, MyFrame::OnThemeQuil)
+  EVT_MENU(THM_TOVIK, MyFrame::OnThemeTovik)
+  EVT_MENU(THM_PASTEL, MyFrame::OnThemePastel)
+  EVT_MENU(THM_SKELETON, MyFrame::OnThemeSkeleton)
   EVT_MENU(kCmdPoint0 + 0, MyFrame::OnPt0)
   EVT_MENU(kCmdPoint0 + 1, MyFrame::OnPt1)
   EVT_MENU(kCmdPoint0 + 2, MyFrame::OnPt2)
@@ -171,13 +171,13 @@ void MyFrame::BuildMenus() {
   m_SlideMenu->Append(ToolkitId(kCmdSlideShowProperty), MenuSlideShowProperty);
 
   m_ThemeMenu = new wxMenu;
-  m_ThemeMenu->AppendRadioItem(kThemeStandard, MenuThemeStandard);
-  m_ThemeMenu->AppendRadioItem(kThemeCat, MenuThemeCat);
-  m_ThemeMenu->AppendRadioItem(kThemeStar, MenuThemeStar);
-  m_ThemeMenu->AppendRadioItem(kThemeSkeleton, MenuThemeSkeleton);
-  m_ThemeMenu->AppendRadioItem(kThemeQuil, MenuThemeQuil);
-  m_ThemeMenu->AppendRadioItem(kThemeTovik, MenuThemeTovik);
-  m_ThemeMenu->AppendRadioItem(kThemePastel, MenuThemePastel);
+  m_ThemeMenu->AppendRadioItem(THM_STANDARD, MenuThemeStandard);
+  m_ThemeMenu->AppendRadioItem(THM_CAT, MenuThemeCat);
+  m_ThemeMenu->AppendRadioItem(THM_STAR, MenuThemeStar);
+  m_ThemeMenu->AppendRadioItem(THM_SKELETON, MenuThemeSkeleton);
+  m_ThemeMenu->AppendRadioItem(THM_QUIL, MenuThemeQuil);
+  m_ThemeMenu->AppendRadioItem(THM_TOVIK, MenuThemeTovik);
+  m_ThemeMenu->AppendRadioItem(THM_PASTEL, MenuThemePastel);
   m_PointMenu = new wxMenu;
   m_LineMenu = new wxMenu;
   m_AngleMenu = new wxMenu;

@@ -124,8 +124,8 @@ void BM_DragStep(benchmark::State& state) {
   MyCanvas* c = DragCanvas();
   GDocument& doc = *c->m_Doc;
   c->RenderToScreenPicture();
-  c->m_GMode = 1500;
-  c->m_Mode = 1000;
+  c->m_GMode = kGModeTovik;
+  c->m_Mode = kModeMove;
   // The first free point in view that a press on it picks (and not a
   // constructed point lying on it).
   GPoint* p = nullptr;

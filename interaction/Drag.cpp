@@ -128,9 +128,7 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
         m_Doc->copyToLClone(m_AfterLines[0].head, s.lines.head);
         m_Doc->copyToCClone(m_AfterCircles[0].head, s.circles.head);
         Refresh(false);
-      } else if ((m_Look.theme == 6000 || m_Look.theme == 6001 || m_Look.theme == 6002 ||
-                  m_Look.theme == 6007) &&
-                 m_Doc->m_HiPoints.count > 0) {
+      } else if (AnimatedHilightTheme(m_Look.theme) && m_Doc->m_HiPoints.count > 0) {
         Refresh(false);  // keeps the hilight animation of these themes going
       }
       m_DragStarted = now;

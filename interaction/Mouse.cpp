@@ -3,10 +3,6 @@
 // by interaction style (like Tovik, like Quil, touch panel) and tool mode.
 #include "render/MyCanvas.h"
 
-namespace {
-constexpr int kTovik = 1500, kQuil = 1501, kPanel = 1503;
-}  // namespace
-
 void MyCanvas::OnMouseEvent(wxMouseEvent& event) {
   m_ShiftDown = event.ShiftDown();
   m_Doc->m_ShiftDown = m_ShiftDown;
@@ -31,7 +27,7 @@ void MyCanvas::OnMouseEvent(wxMouseEvent& event) {
     Refresh(false);
     Update();
   }
-  if (m_Mode == 1014) m_CompassMouse = m_MousePos;
+  if (m_Mode == kModeCompass) m_CompassMouse = m_MousePos;
   event.Skip();
 }
 
@@ -51,41 +47,41 @@ void MyCanvas::LButtonDown(wxPoint& pos) {
     return;
   }
   m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kQuil) {
-    m_Mode = 1000;
+  if (m_GMode == kGModeQuil) {
+    m_Mode = kModeMove;
     LDown_Move(pos);
     return;
   }
-  if (m_GMode != kTovik) return;  // the touch panel acts on release only
+  if (m_GMode != kGModeTovik) return;  // the touch panel acts on release only
   switch (m_Mode) {
-    case 1000:
+    case kModeMove:
       LDown_Move(pos);
       break;
-    case 1001:
+    case kModeSPoint:
       LDown_SPoint(pos);
       break;
-    case 1002:
+    case kModeMLine:
       LDown_MLine(pos);
       break;
-    case 1003:
+    case kModePara:
       LDown_Para(pos);
       break;
-    case 1004:
+    case kModePerp:
       LDown_Perp(pos);
       break;
-    case 1005:
+    case kModeMid:
       LDown_Mid(pos);
       break;
-    case 1006:
+    case kModeMCircle:
       LDown_MCircle(pos);
       break;
-    case 1007:
+    case kModeBisector:
       LDown_Bisector(pos);
       break;
-    case 1021:
+    case kModeLineWithAngle:
       LDown_LineWithAngle(pos);
       break;
-    case 1025:
+    case kModeBracket:
       LDown_Bracket(pos);
       break;
     default:
@@ -96,23 +92,23 @@ void MyCanvas::LButtonDown(wxPoint& pos) {
 void MyCanvas::LButtonDrag(wxPoint& pos) {
   if (m_SlideShow) return;
   m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kQuil) {
+  if (m_GMode == kGModeQuil) {
     LDrag_Move(pos);
     return;
   }
-  if (m_GMode != kTovik) return;
+  if (m_GMode != kGModeTovik) return;
   switch (m_Mode) {
-    case 1000:
+    case kModeMove:
       LDrag_Move(pos);
       break;
-    case 1001:
-    case 1002:
-    case 1003:
-    case 1004:
-    case 1005:
-    case 1006:
-    case 1021:
-    case 1025:
+    case kModeSPoint:
+    case kModeMLine:
+    case kModePara:
+    case kModePerp:
+    case kModeMid:
+    case kModeMCircle:
+    case kModeLineWithAngle:
+    case kModeBracket:
       LDrag_Point(pos);  // the point being placed follows the pointer
       break;
     default:
@@ -124,70 +120,70 @@ void MyCanvas::LButtonUp(wxPoint& pos) {
   m_LeftDown = false;
   if (m_SlideShow) return;
   m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kTovik) {
+  if (m_GMode == kGModeTovik) {
     switch (m_Mode) {
-      case 1000:
+      case kModeMove:
         LUp_Move(pos);
         break;
-      case 1001:
+      case kModeSPoint:
         LUp_SPoint(pos);
         break;
-      case 1002:
+      case kModeMLine:
         LUp_MLine(pos);
         break;
-      case 1003:
+      case kModePara:
         LUp_Para(pos);
         break;
-      case 1004:
+      case kModePerp:
         LUp_Perp(pos);
         break;
-      case 1005:
+      case kModeMid:
         LUp_Mid(pos);
         break;
-      case 1006:
+      case kModeMCircle:
         LUp_MCircle(pos);
         break;
-      case 1007:
+      case kModeBisector:
         LUp_Bisector(pos);
         break;
-      case 1012:
+      case kModeTangent:
         LUp_Tangent(pos);
         break;
-      case 1013:
+      case kModeText:
         LUp_Text(pos);
         break;
-      case 1014:
+      case kModeCompass:
         LUp_Compass(pos);
         break;
-      case 1015:
+      case kModeOrbit:
         LUp_Orbit(pos);
         break;
-      case 1016:
+      case kModeCircleBy3:
         LUp_CircleBy3(pos);
         break;
-      case 1020:
+      case kModeAngle:
         LUp_Angle(pos);
         break;
-      case 1021:
+      case kModeLineWithAngle:
         LUp_LineWithAngle(pos);
         break;
-      case 1024:
+      case kModeImage:
         LUp_Image(pos);
         break;
-      case 1025:
+      case kModeBracket:
         LUp_Bracket(pos);
         break;
-      case 1100:
+      case kModeSelect:
         LUp_Select(pos);
         break;
       default:
         break;
     }
-  } else if (m_GMode == kQuil) {
+  } else if (m_GMode == kGModeQuil) {
     LUp_Move(pos);
     LUp_Select(pos);  // a click without a drag selects
     RefreshToolbar();
-  } else if (m_GMode == kPanel) {
+  } else if (m_GMode == kGModePanel) {
     PanelTap(pos);
   }
   Refresh(false);
@@ -195,14 +191,14 @@ void MyCanvas::LButtonUp(wxPoint& pos) {
 
 void MyCanvas::RButtonDown(wxPoint& pos) {
   m_RightDown = true;
-  if (m_GMode != kQuil || m_SlideShow || m_TextArmed || m_ImageArmed) return;
+  if (m_GMode != kGModeQuil || m_SlideShow || m_TextArmed || m_ImageArmed) return;
   m_Doc->m_ShiftDown = m_ShiftDown;
-  m_Mode = 1001;
+  m_Mode = kModeSPoint;
   LDown_SPoint(pos);
 }
 
 void MyCanvas::RButtonDrag(wxPoint& pos) {
-  if (m_GMode != kQuil || m_SlideShow || m_TextArmed || m_ImageArmed) return;
+  if (m_GMode != kGModeQuil || m_SlideShow || m_TextArmed || m_ImageArmed) return;
   m_Doc->m_ShiftDown = m_ShiftDown;
   LDrag_Point(pos);
 }
@@ -211,9 +207,9 @@ void MyCanvas::RButtonUp(wxPoint& pos) {
   m_RightDown = false;
   if (m_SlideShow) return;
   m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kTovik) {
+  if (m_GMode == kGModeTovik) {
     LUp_Select(pos);  // whatever the mode, the right button selects
-  } else if (m_GMode == kQuil) {
+  } else if (m_GMode == kGModeQuil) {
     if (m_TextArmed) {
       LUp_Text(pos);
     } else if (m_ImageArmed) {

@@ -6,7 +6,7 @@
 void MyCanvas::LUp_Select(wxPoint& pos) {
   m_Doc->m_ShiftDown = m_ShiftDown;
   // Only in Tovik style does selecting a line give it the Segment toggle's mark.
-  m_Doc->m_SelectClipMark = m_GMode == 1500 ? (m_Clipping ? 1 : 0) : -1;
+  m_Doc->m_SelectClipMark = m_GMode == kGModeTovik ? (m_Clipping ? 1 : 0) : -1;
   if (!m_Doc->LUp_Select(WorldX(pos.x), WorldY(pos.y))) {
     GSheet& s = m_Doc->Sheet();
     if (Snap2Text(s.texts.head, pos.x, pos.y))

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "model/Document.h"
+#include "model/Modes.h"
 #include "model/Lookup.h"
 
 namespace {
@@ -162,26 +163,26 @@ bool GDocument::CanBuild(int toolId) const {
   const int np = m_HiPoints.count, nl = m_HiLines.count;
   const int nc = m_HiCircles.count, nk = m_HiCurves.count;
   switch (toolId) {
-    case 1002:  // Line
-    case 1005:  // MidP
-    case 1015:  // Orbit
-    case 1025:  // Bracket
+    case kModeMLine:
+    case kModeMid:
+    case kModeOrbit:
+    case kModeBracket:
       return np == 2;
-    case 1009:  // Segment
+    case kModeClipping:
       return np == 2 || nl > 0;
-    case 1003:  // Para
-    case 1004:  // Perp
-    case 1021:  // AngleLine
+    case kModePara:
+    case kModePerp:
+    case kModeLineWithAngle:
       return np > 0 && nl == 1;
-    case 1006:  // Circ
+    case kModeMCircle:
       return np == 2 || np == 3 || (np > 0 && nl == 1);
-    case 1007:  // Bisect
-    case 1016:  // CircBy3
-    case 1020:  // Angle
+    case kModeBisector:
+    case kModeCircleBy3:
+    case kModeAngle:
       return np == 3;
-    case 1008:  // Meet
+    case kModeMeet:
       return nl > 1 || (nl == 1 && nc == 1) || nc == 2;
-    case 1012:  // Tangent
+    case kModeTangent:
       return np == 1 && (nc == 1 || nk == 1);
     default:
       return false;

@@ -3,14 +3,12 @@
 // second point, and the tools that collect clicked elements until they can build.
 #include "model/Document.h"
 #include "model/Lookup.h"
+#include "model/Modes.h"
 
 namespace {
 
-constexpr int kModeLine = 1002, kModePara = 1003, kModePerp = 1004, kModeMid = 1005;
-constexpr int kModeCircle = 1006, kModeAngleLine = 1021, kModeBracket = 1025;
-
 bool IsLineMode(int mode) {
-  return mode == kModeLine || mode == kModePara || mode == kModePerp || mode == kModeAngleLine;
+  return mode == kModeMLine || mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle;
 }
 
 // Puts q where p stood in a carrier's incidence records, or records q when the
@@ -31,9 +29,9 @@ void ReplaceIncident(GDocument& doc, T* carrier, GPoint* p, GPoint* q, double t)
 
 bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapped, GLine* base,
                                      bool clipped) {
-  const bool needsBase = mode == kModePara || mode == kModePerp || mode == kModeAngleLine;
+  const bool needsBase = mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle;
   if (needsBase && !base) return false;
-  if (!needsBase && !IsLineMode(mode) && mode != kModeMid && mode != kModeCircle &&
+  if (!needsBase && !IsLineMode(mode) && mode != kModeMid && mode != kModeMCircle &&
       mode != kModeBracket)
     return false;
   ClearAllHilights();
@@ -56,8 +54,8 @@ bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapp
   }
   // The second point starts just beside the first, so the element is never
   // degenerate before the pointer moves.
-  const double d = (mode == kModeMid || mode == kModeBracket || mode == kModeCircle) ? 0.1 : 0.01;
-  ConstFree(x + d, mode == kModeCircle ? y : y + d, true);
+  const double d = (mode == kModeMid || mode == kModeBracket || mode == kModeMCircle) ? 0.1 : 0.01;
+  ConstFree(x + d, mode == kModeMCircle ? y : y + d, true);
   if (!m_NewPoint) return false;
   GPoint* moving = m_NewPoint;
 
@@ -66,13 +64,13 @@ bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapp
     int type = CONST_JOIN;
     if (mode == kModePara) type = CONST_PARALLEL;
     if (mode == kModePerp) type = CONST_PERP;
-    if (mode == kModeAngleLine)
+    if (mode == kModeLineWithAngle)
       type = m_CurrentAngle ? CONST_LINE_WITH_ANGLE : CONST_LINE_WITH_ANGLE_DEGREE;
     c = NewLineStep(type, m_StartPoint ? m_StartPoint : moving);
     if (!c) return false;
     GLine* l = c->LOutput;
     l->toolMark = clipped ? 1 : 0;
-    if (mode == kModeLine) {
+    if (mode == kModeMLine) {
       c->PInput1 = m_StartPoint;
       c->PInput2 = moving;
       AssignIncident(l, m_StartPoint, 0);
@@ -98,7 +96,7 @@ bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapp
     c->POutput = m;
     Sethilighted(m);
     m_NewElement = m;
-  } else if (mode == kModeCircle) {
+  } else if (mode == kModeMCircle) {
     GCircle* circle = NewCircle(x, y, 0.01);
     c = circle ? NewConst(CONST_MULTI_CIRCLE) : nullptr;
     if (!c) {
@@ -165,13 +163,13 @@ int GDocument::EndTwoPointGesture(int mode, double x, double y) {
     // that point takes the moving point's place.
     if (c->PInput1 == moving) c->PInput1 = second;
     if (c->PInput2 == moving) c->PInput2 = second;
-    if (c->LOutput) ReplaceIncident(*this, c->LOutput, moving, second, mode == kModeLine ? 1 : 0);
+    if (c->LOutput) ReplaceIncident(*this, c->LOutput, moving, second, mode == kModeMLine ? 1 : 0);
     if (c->COutput) ReplaceIncident(*this, c->COutput, moving, second, 1);
   }
   EvaluateConst(FirstConst());
 
   GConst* old = nullptr;
-  if (mode == kModeLine && FindJoinFromCns(FirstConst(), m_StartPoint, second, &old) && old != c) {
+  if (mode == kModeMLine && FindJoinFromCns(FirstConst(), m_StartPoint, second, &old) && old != c) {
     // The two points were joined already: that line is kept, not a copy.
     DeleteConst(c);
     ShowExisting(old->LOutput);

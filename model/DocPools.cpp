@@ -50,7 +50,7 @@ GPoint* GDocument::NewPoint(CComplex x, CComplex y, CComplex z) {
   p->y = y;
   p->z = z;
   p->next = nullptr;
-  p->pointStyle = Clamp(m_PointMode - 3100, 0, 4);
+  p->pointStyle = Clamp(m_PointMode - kPointMode0, 0, 4);
   p->frameCount = 0;
   p->nameAngle = 0.0;
   p->a11 = p->a12 = p->a21 = p->a22 = 0.0;
@@ -71,7 +71,7 @@ static void ResetLineSlot(GLine* l, int fontSize, int lineMode) {
   l->ics.Reset();
   l->icCount = 0;
   l->ex1 = l->ey1 = l->ex2 = l->ey2 = 0.0;
-  l->lineStyle = lineMode - 4100;
+  l->lineStyle = lineMode - kLineMode0;
   l->inUse = 1;
 }
 
@@ -102,7 +102,7 @@ GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
   c->toolMark = 0;
   c->ics.Reset();
   c->icCount = 0;
-  c->lineStyle = m_LineMode - 4100;
+  c->lineStyle = m_LineMode - kLineMode0;
   c->inUse = 1;
   return c;
 }
@@ -132,7 +132,7 @@ GParaCurve* GDocument::NewCurve() {
   c->calc1 = c->calc2 = nullptr;
   c->count = 0;
   c->next = nullptr;
-  c->lineStyle = m_LineMode - 4100;
+  c->lineStyle = m_LineMode - kLineMode0;
   c->xmin = c->xmax = 0.0;
   c->inUse = 1;
   return c;
@@ -152,7 +152,7 @@ GAngle* GDocument::NewAngle(CComplex value) {
   a->d1y = CComplex();
   a->d2x = CComplex(std::cos(value.re), 0);
   a->d2y = CComplex(std::sin(value.re), 0);
-  a->style = m_AngleMode - 5500;
+  a->style = m_AngleMode - kAngleMode0;
   a->radius = 40;
   a->red = m_AngleRed;
   a->green = m_AngleGreen;

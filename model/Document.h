@@ -8,6 +8,7 @@
 #include <wx/string.h>
 
 #include "model/GConst.h"
+#include "model/Modes.h"
 #include "model/Sheet.h"
 #include "model/User.h"
 
@@ -87,9 +88,9 @@ class GDocument {
 
   // ---- creation defaults taken from the canvas ----
   int m_NameFontSize = 18;  // label size of new points
-  int m_PointMode = 3100;   // point mode; new points take style m_PointMode - 3100
-  int m_LineMode = 4100;    // line mode; new lines and circles take m_LineMode - 4100
-  int m_AngleMode = 5500;   // angle mode; new marks take m_AngleMode - 5500
+  int m_PointMode = kPointMode0;  // new points take style m_PointMode - kPointMode0
+  int m_LineMode = kLineMode0;    // new lines and circles take m_LineMode - kLineMode0
+  int m_AngleMode = kAngleMode0;  // new marks take m_AngleMode - kAngleMode0
   int m_TextRed = 0, m_TextGreen = 0, m_TextBlue = 0;           // colour of new texts
   int m_AngleRed = 0, m_AngleGreen = 0, m_AngleBlue = 0;        // colour of new angle marks
   int m_BracketRed = 0, m_BracketGreen = 0, m_BracketBlue = 0;  // colour of new brackets
@@ -355,20 +356,20 @@ class GDocument {
   // false (nothing changes) unless all three name points of the sheet.
   bool SetCurrentAngleByNames(const wxString& a, const wxString& vertex, const wxString& b);
   void SetAngleDegrees(const wxString& text);  // 60 when the text is not a number
-  // Whether a construction button (tool id 1002..1025) fits the hilighted
+  // Whether a construction button (a tool mode) fits the hilighted
   // selection in the Quil and touch-panel styles.
   bool CanBuild(int toolId) const;
   // Tovik collecting tools: one click on the point, line or curve the snapping
   // found (none when it found nothing). True when the click built the element.
-  bool CollectAnglePoint(GPoint* p);     // Angle (1020)
-  bool CollectCircleBy3Point(GPoint* p);  // CircBy3 (1016)
-  bool CollectOrbitPoint(GPoint* p);      // Orbit (1015)
-  // Compass (1014): the number of points now chosen (1 and 2 tell the canvas
+  bool CollectAnglePoint(GPoint* p);      // Angle
+  bool CollectCircleBy3Point(GPoint* p);  // CircleBy3
+  bool CollectOrbitPoint(GPoint* p);      // Orbit
+  // Compass: the number of points now chosen (1 and 2 tell the canvas
   // to take the pointer position and the radius); 3 after building.
   int CollectCompassPoint(GPoint* p);
   void StartBisectorTool();
-  bool BisectorClick(GLine* line, double x, double y);  // Bisect (1007)
-  // Tangent (1012): what was hilighted before the click's selection, and the
+  bool BisectorClick(GLine* line, double x, double y);  // Bisector
+  // Tangent: what was hilighted before the click's selection, and the
   // build after it.
   struct TangentPick {
     GPoint* point = nullptr;
@@ -377,7 +378,7 @@ class GDocument {
   };
   TangentPick RememberTangentPick() const;
   bool TangentAfterSelect(const TangentPick& before);
-  // Tovik two-point gestures (modes 1002..1006, 1021, 1025) at world positions.
+  // Tovik two-point gestures (TwoPointTool modes) at world positions.
   // The press starts the element with a moving second point (m_NewPoint);
   // `snapped` is the point found at the press, `base` the line found (Para,
   // Perp, AngleLine: without it nothing starts). False when nothing started.

@@ -52,9 +52,9 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   m_PickDistance2 = 0.01;
   m_Timer.Start(100);
   SetTheme(THM_STANDARD, 0);
-  m_Doc->m_PointMode = 3100;
-  m_Doc->m_LineMode = 4100;
-  m_Doc->m_AngleMode = 5500;
+  m_Doc->m_PointMode = kPointMode0;
+  m_Doc->m_LineMode = kLineMode0;
+  m_Doc->m_AngleMode = kAngleMode0;
   UpdateView();
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
   // From here on sheet switches and scripts reach the drawing state.

@@ -13,7 +13,7 @@ GPaint MyCanvas::Paint() {
   g.look = &m_Look;
   g.doc = m_Doc.get();
   g.quickCurves = m_LeftDown;
-  g.compassMode = m_Mode == 1014;
+  g.compassMode = m_Mode == kModeCompass;
   return g;
 }
 
@@ -94,12 +94,12 @@ void MyCanvas::OnDraw(wxDC& dc) {
   dc.SetPen(wxPen(*wxWHITE, 1));
   dc.DrawLine(0, 0, 0, 1);
   if (m_AxisOn) ::DrawAxis(g, dc);
-  if (m_Mode == 1000 && m_CloneOn && m_Dragging) {
+  if (m_Mode == kModeMove && m_CloneOn && m_Dragging) {
     for (auto& l : m_AfterLines) Walk(l.head, g, dc, ::DrawOneLine);
     for (auto& c : m_AfterCircles) Walk(c.head, g, dc, ::DrawOneCircle);
     for (auto& p : m_AfterPoints) Walk(p.head, g, dc, ::DrawOnePoint);
   }
-  if (m_Mode == 1014) DrawCompassCircle(dc);
+  if (m_Mode == kModeCompass) DrawCompassCircle(dc);
   if (m_SlideShow && !m_SlideWaitClick && m_AnimStep) m_AnimStep();
 
   GSheet& s = m_Doc->Sheet();
@@ -114,25 +114,25 @@ void MyCanvas::OnDraw(wxDC& dc) {
 
   if (m_Preview) {
     switch (m_Mode) {
-      case 1001:
+      case kModeSPoint:
         ::DrawOnePoint(m_PreviewPoint[0], g, dc);
         break;
-      case 1002:
-      case 1003:
-      case 1004:
-      case 1021:
+      case kModeMLine:
+      case kModePara:
+      case kModePerp:
+      case kModeLineWithAngle:
         ::DrawOnePoint(m_PreviewPoint[0], g, dc);
         ::DrawOneLine(m_PreviewLine, g, dc);
         break;
-      case 1005:
+      case kModeMid:
         ::DrawOnePoint(m_PreviewPoint[0], g, dc);
         ::DrawOnePoint(m_PreviewPoint[1], g, dc);
         break;
-      case 1006:
+      case kModeMCircle:
         ::DrawOnePoint(m_PreviewPoint[0], g, dc);
         ::DrawOneCircle(m_PreviewCircle, g, dc);
         break;
-      case 1025:
+      case kModeBracket:
         ::DrawOnePoint(m_PreviewPoint[0], g, dc);
         ::DrawOneBracket(m_PreviewBracket, g, dc);
         break;
@@ -140,7 +140,7 @@ void MyCanvas::OnDraw(wxDC& dc) {
         break;
     }
   }
-  if (m_GMode == 1503) DrawPanelButton(dc);
+  if (m_GMode == kGModePanel) DrawPanelButton(dc);
 
   if (wxStatusBar* bar = m_Frame ? m_Frame->GetStatusBar() : nullptr) {
     const wxString text =

@@ -60,8 +60,8 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
   wxBitmap m_PanelButton[3], m_PanelButtonPressed[3];  // touch-panel buttons
 
   // ---- interaction state read by drawing (set by the mouse handling) ----
-  int m_Mode = 1000;   // tool mode
-  int m_GMode = 1500;  // interaction style
+  int m_Mode = kModeMove;     // tool mode
+  int m_GMode = kGModeTovik;  // interaction style
   wxPoint m_MousePos;
   bool m_ShiftDown = false;
   bool m_LeftDown = false, m_RightDown = false;

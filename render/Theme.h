@@ -8,22 +8,13 @@
 #include <wx/colour.h>
 #include <wx/gdicmn.h>
 
+#include "model/Modes.h"
+
 constexpr int kStyleCount = 36;       // built-in point and line styles
 constexpr int kBackgroundCount = 12;  // names offered for the background
 constexpr int kSlots = 5;             // style slots of a theme
 constexpr int kMaxLayerVertices = 20;
 constexpr int kMaxLayers = 6;
-
-enum ThemeId {
-  THM_STANDARD = 6000,
-  THM_CAT = 6001,
-  THM_STAR = 6002,
-  THM_RAILROAD = 6003,
-  THM_QUIL = 6004,
-  THM_TOVIK = 6005,
-  THM_PASTEL = 6006,
-  THM_SKELETON = 6007,
-};
 
 // Names shown in the Customize dialog.
 extern const char* const kStyleNames[kStyleCount];

@@ -51,7 +51,7 @@ void MyCanvas::SetAllBracketColor() {
 
 void MyCanvas::OnPt(int slot) {
   if (slot < 0 || slot >= kSlots) return;
-  m_Doc->m_PointMode = 3100 + slot;
+  m_Doc->m_PointMode = kPointMode0 + slot;
   for (GPoint* p = m_Doc->Sheet().points.head; p; p = p->next) {
     if (!p->hilighted) continue;
     p->pointStyle = slot;
@@ -61,7 +61,7 @@ void MyCanvas::OnPt(int slot) {
 
 void MyCanvas::OnLn(int slot) {
   if (slot < 0 || slot >= kSlots) return;
-  m_Doc->m_LineMode = 4100 + slot;
+  m_Doc->m_LineMode = kLineMode0 + slot;
   GSheet& s = m_Doc->Sheet();
   for (GLine* l = s.lines.head; l; l = l->next)
     if (l->hilighted) l->lineStyle = slot;
@@ -73,7 +73,7 @@ void MyCanvas::OnLn(int slot) {
 
 void MyCanvas::OnAg(int style) {
   if (style < 0 || style > 6) return;
-  m_Doc->m_AngleMode = 5500 + style;
+  m_Doc->m_AngleMode = kAngleMode0 + style;
   for (GAngle* a = m_Doc->Sheet().angles.head; a; a = a->next)
     if (a->hilighted) a->style = style;
 }

@@ -227,7 +227,7 @@ TEST_F(DocumentCommandsTest, NewAfterYesLeavesOneFreshSheetInTheCurrentTheme) {
 }
 
 TEST_F(DocumentCommandsTest, InsertSheetTakesTheThemeAndShiftsTheLaterSheet) {
-  Command(kThemePastel);
+  Command(THM_PASTEL);
   Open(Write("three.fgf", kThreeSheets));
   Command(kCmdNextSheet);
   Command(kCmdInsertNew);
@@ -395,9 +395,9 @@ TEST_F(DocumentCommandsTest, ScreenshotAfterOpening) {
 // Point names have one colour for the document: the theme chosen sets it,
 // and what is drawn is what is saved (a theme once changed only the drawn one).
 TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
-  Command(kThemeStar);
+  Command(THM_STAR);
   GThemeData star;
-  ASSERT_TRUE(ThemeData(kThemeStar, &star));
+  ASSERT_TRUE(ThemeData(THM_STAR, &star));
   EXPECT_EQ(doc->m_NameRed, star.text.r);
   EXPECT_EQ(doc->m_NameGreen, star.text.g);
   EXPECT_EQ(doc->m_NameBlue, star.text.b);

@@ -201,13 +201,13 @@ TEST_F(FrameTest, AppearanceMenuHoldsThemeAndStyleSubmenus) {
               "appearance");
   const auto& items = appear->GetMenuItems();
   ExpectItems(items[0]->GetSubMenu(),
-              {{"Standard", kThemeStandard, kRadio},
-               {"Cat", kThemeCat, kRadio},
-               {"Star", kThemeStar, kRadio},
-               {"Skeleton", kThemeSkeleton, kRadio},
-               {"like Quil", kThemeQuil, kRadio},
-               {"like Tovik", kThemeTovik, kRadio},
-               {"Pastel", kThemePastel, kRadio}},
+              {{"Standard", THM_STANDARD, kRadio},
+               {"Cat", THM_CAT, kRadio},
+               {"Star", THM_STAR, kRadio},
+               {"Skeleton", THM_SKELETON, kRadio},
+               {"like Quil", THM_QUIL, kRadio},
+               {"like Tovik", THM_TOVIK, kRadio},
+               {"Pastel", THM_PASTEL, kRadio}},
               "theme");
   ExpectItems(items[2]->GetSubMenu(),
               {{"point 1", 3100, kRadio},
@@ -426,9 +426,9 @@ TEST_F(FrameTest, AxisButtonTogglesTheAxes) {
 }
 
 TEST_F(FrameTest, ThemeCommandChecksItsMenuItem) {
-  Command(kThemeCat);
-  EXPECT_TRUE(frame->m_ThemeMenu->IsChecked(kThemeCat));
-  EXPECT_FALSE(frame->m_ThemeMenu->IsChecked(kThemeStandard));
+  Command(THM_CAT);
+  EXPECT_TRUE(frame->m_ThemeMenu->IsChecked(THM_CAT));
+  EXPECT_FALSE(frame->m_ThemeMenu->IsChecked(THM_STANDARD));
 }
 
 TEST_F(FrameTest, StatusBarWelcomesThenCountsSheetsAfterPaint) {

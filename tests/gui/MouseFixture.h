@@ -7,7 +7,7 @@
 
 #include "gui/CanvasFixture.h"
 
-enum Style { kTovik = 1500, kQuil = 1501, kPanel = 1503 };
+enum Style { kTovik = kGModeTovik, kQuil = kGModeQuil, kPanel = kGModePanel };
 
 class MouseTest : public CanvasTest {
  protected:
