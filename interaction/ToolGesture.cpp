@@ -2,10 +2,8 @@
 // Bracket, Line with angle): the press makes the element with a second point
 // that follows the pointer, the release settles that point and keeps or drops
 // the element. The geometry of each step lives in the document.
-#include "app/CommandIds.h"
-#include "app/MyFrame.h"
 #include "interaction/ToolWorld.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 namespace {
 
@@ -27,7 +25,7 @@ void BeginGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
     double sx = x, sy = y;
     if (!d.Snapping(d.Sheet().points.head, &sx, &sy, &snapped)) snapped = nullptr;
   }
-  d.BeginTwoPointGesture(mode, x, y, snapped, base, canvas.m_Clipping);
+  d.BeginTwoPointGesture(mode, x, y, snapped, base, canvas.m_Tool.m_Clipping);
   canvas.m_RefreshPending = true;
   canvas.Refresh(false);
 }
@@ -66,10 +64,6 @@ void PixelToWorld(const MyCanvas& canvas, const wxPoint& pos, double* x, double*
   const GView v = canvas.View();
   *x = v.WorldX(pos.x);
   *y = v.WorldY(pos.y);
-}
-
-void MyCanvas::RefreshToolbar() {
-  if (auto* frame = dynamic_cast<MyFrame*>(m_Frame)) frame->enableToolbar();
 }
 
 void MyCanvas::LDown_MLine(wxPoint& pos) { BeginGesture(*this, kModeMLine, pos); }
