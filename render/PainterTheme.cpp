@@ -6,7 +6,7 @@
 
 void CanvasPainter::SetTheme(int theme, int /*flag*/) {
   GThemeData t;
-  if (!ThemeData(theme, &t)) return;  // no such theme (6003): nothing changes
+  if (!ThemeData(theme, &t)) return;  // no such theme (THM_RAILROAD): nothing changes
   m_Look.theme = theme;
   GSheet& s = m_Doc.Sheet();
   for (int i = 0; i < kSlots; ++i) {

@@ -269,7 +269,7 @@ TEST_F(DocumentCommandsTest, CopiesAreIndependentAndTheTextlessOneHasNoTexts) {
   EXPECT_NE(PointOn(2, "C"), nullptr);
 
   // Drag A on the copy with the Move tool.
-  canvas->m_Tool.SetStyle(1500);
+  canvas->m_Tool.SetStyle(kGModeTovik);
   canvas->m_Tool.SetMode(kModeMove);
   const GView v = canvas->View();
   wxPoint from(v.PixelX(-1), v.PixelY(0)), to(v.PixelX(0.5), v.PixelY(-1));

@@ -47,7 +47,7 @@ TEST_F(DragTest, IntersectionPointDoesNotMove) {
   ASSERT_EQ(StepOf(x)->type, CONST_MEET);
   const double before[] = {X(x), Y(x), X(a), Y(a), X(d), Y(d)};
   canvas->m_Tool.SetStyle(kTovik);
-  canvas->m_Tool.SetMode(1000);
+  canvas->m_Tool.SetMode(kModeMove);
   wxPoint on = At(0, 0), away = At(1, -1.5);
   canvas->LButtonDown(on);
   EXPECT_TRUE(canvas->m_Tool.m_MovingPoint);
@@ -146,7 +146,7 @@ TEST_F(DragTest, BracketBulgeFollowsThePointerWithinHalfTheChord) {
   b->y2 = CComplex(0, 0);
   b->z2 = CComplex(1, 0);
   b->bulge = 0.3;  // apex at (0, -0.6)
-  canvas->m_Tool.SetMode(1000);
+  canvas->m_Tool.SetMode(kModeMove);
   wxPoint apex = At(0, -0.6), deeper = At(0, -0.8), tooFar = At(0, -1.2), across = At(0, 0.4);
   canvas->LButtonDown(apex);
   ASSERT_TRUE(canvas->m_Tool.m_MovingBracket);
@@ -194,7 +194,7 @@ TEST_F(DragTest, AfterimagesFollowTheDragAndAreFreedAtTheEnd) {
   ASSERT_NE(Join(a, b), nullptr);
   const int before = used();
   canvas->m_Tool.SetCloneOn(true);
-  canvas->m_Tool.SetMode(1000);
+  canvas->m_Tool.SetMode(kModeMove);
   wxPoint on = At(-1, 0), to = At(-1, 1), further = At(-1, 2);
   canvas->LButtonDown(on);
   for (int g = 0; g < 3; ++g) {

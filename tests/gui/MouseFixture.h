@@ -20,7 +20,7 @@ class MouseTest : public CanvasTest {
 
   void UseStyle(Style s) {
     canvas->m_Tool.SetStyle(s);
-    canvas->m_Tool.SetMode(1000);
+    canvas->m_Tool.SetMode(kModeMove);
   }
 
   // A placing gesture in style s: press at `from`, drag to and release at
@@ -30,7 +30,7 @@ class MouseTest : public CanvasTest {
     canvas->m_Tool.SetStyle(s);
     switch (s) {
       case kTovik:
-        canvas->m_Tool.SetMode(1001);
+        canvas->m_Tool.SetMode(kModeSPoint);
         canvas->LButtonDown(from);
         canvas->LButtonDrag(to);
         canvas->LButtonUp(to);
@@ -53,7 +53,7 @@ class MouseTest : public CanvasTest {
   // A Move-tool drag from `from` to `to` in Tovik style.
   void Drag(wxPoint from, wxPoint to) {
     canvas->m_Tool.SetStyle(kTovik);
-    canvas->m_Tool.SetMode(1000);
+    canvas->m_Tool.SetMode(kModeMove);
     canvas->LButtonDown(from);
     canvas->LButtonDrag(to);
     canvas->LButtonUp(to);

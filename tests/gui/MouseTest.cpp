@@ -181,7 +181,7 @@ TEST_F(MouseTest, LeavingTheWindowEndsADragAtTheLastPositionInside) {
   EXPECT_TRUE(Hilighted(doc, a));
 
   // A point being placed is placed where the pointer left.
-  canvas->m_Tool.SetMode(1001);
+  canvas->m_Tool.SetMode(kModeSPoint);
   wxMouseEvent press = Event(wxEVT_LEFT_DOWN, At(-1, -1), true);
   wxMouseEvent drag = Event(wxEVT_MOTION, At(-2, -1), true);
   canvas->OnMouseEvent(press);
@@ -196,7 +196,7 @@ TEST_F(MouseTest, ShiftOfTheEventReachesTheDocument) {
   GPoint* a = Place(1, 1);
   GPoint* b = Place(-1, 1);
   doc->ClearAllHilights();
-  canvas->m_Tool.SetMode(1100);
+  canvas->m_Tool.SetMode(kModeSelect);
   for (auto [p, shift] : {std::pair{a, false}, std::pair{b, true}}) {
     wxMouseEvent down = Event(wxEVT_LEFT_DOWN, At(X(p), Y(p)), true, shift);
     wxMouseEvent up = Event(wxEVT_LEFT_UP, At(X(p), Y(p)), false, shift);

@@ -114,7 +114,7 @@ TEST_F(MouseTest, DragStepsShowTheNewPointAndHilightWhatIsNear) {
   GPoint* a = Place(-2, 0);
   GPoint* b = Place(2, 0);
   GLine* l = Join(a, b);
-  canvas->m_Tool.SetMode(1001);
+  canvas->m_Tool.SetMode(kModeSPoint);
   wxPoint from = At(0, 1), near = At(0.5, 0.04), far = At(0.5, 1);
   canvas->LButtonDown(from);
   ASSERT_TRUE(canvas->m_Tool.m_Preview);
@@ -134,7 +134,7 @@ TEST_F(MouseTest, DragStepsShowTheNewPointAndHilightWhatIsNear) {
 TEST_F(MouseTest, ReleaseWithoutPressPlacesNothing) {
   Place(1, 1);
   const int steps = Steps();
-  canvas->m_Tool.SetMode(1001);
+  canvas->m_Tool.SetMode(kModeSPoint);
   wxPoint at = At(-1, -1);
   canvas->LButtonDrag(at);
   canvas->LButtonUp(at);

@@ -160,7 +160,7 @@ TEST_F(ViewTest, TouchPanelButtonsSitOnTheBottomEdgeOfTheCanvasWindow) {
   canvas->m_Tool.SetPanel(false, true, false);
   Render();
   EXPECT_TRUE(IsBackground(10, 550));  // not shown outside the touch-panel style
-  canvas->m_Tool.SetStyle(1503);
+  canvas->m_Tool.SetStyle(kGModePanel);
   Render();
   const int top =
       600 - canvas->m_Painter.m_ToolbarHeight - 32;  // the window is the toolbar shorter
