@@ -21,15 +21,15 @@ void MyFrame::OnThemePastel(wxCommandEvent&) { ChooseTheme(THM_PASTEL); }
 void MyFrame::OnThemeSkeleton(wxCommandEvent&) { ChooseTheme(THM_SKELETON); }
 
 void MyFrame::ChoosePointStyle(int slot) {
-  m_Canvas->m_Painter.OnPt(slot);
+  m_Canvas->m_Doc->SetPointStyleOfHilighted(slot);
   m_Canvas->Refresh(false);
 }
 void MyFrame::ChooseLineStyle(int slot) {
-  m_Canvas->m_Painter.OnLn(slot);
+  m_Canvas->m_Doc->SetLineStyleOfHilighted(slot);
   m_Canvas->Refresh(false);
 }
 void MyFrame::ChooseAngleStyle(int style) {
-  m_Canvas->m_Painter.OnAg(style);
+  m_Canvas->m_Doc->SetAngleStyleOfHilighted(style);
   m_Canvas->Refresh(false);
 }
 void MyFrame::OnPt0(wxCommandEvent&) { ChoosePointStyle(0); }

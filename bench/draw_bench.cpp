@@ -114,7 +114,7 @@ MyCanvas* DragCanvas() {
     // The canvas's document borrows the generated sheet's lists (the
     // elements stay in the generator's pools, which live as long as it).
     canvas->m_Doc->Sheet() = sheet->Sheet();
-    canvas->m_Painter.PushViewToConsts();
+    canvas->m_Doc->PushViewToConsts();
     return canvas;
   }();
   return c;

@@ -99,7 +99,7 @@ void MyCanvas::OnSize() {
   SetSize(0, p.m_ToolbarHeight, p.m_Width, std::max(1, p.m_Height - p.m_ToolbarHeight));
   p.convert_textsize();
   p.UpdateView();
-  p.PushViewToConsts();
+  m_Doc->PushViewToConsts();
   p.m_BgDrawn = false;
   p.EnsurePictures();
   Refresh(false);

@@ -79,11 +79,7 @@ void MyCanvas::LDown_LineWithAngle(wxPoint& pos) {
   // A mark chosen earlier may have been erased or undone since (or belong to
   // another sheet): the step must not refer to a freed mark, so the typed
   // angle is used instead.
-  GDocument& d = *m_Doc;
-  bool markHere = false;
-  for (GAngle* a = d.Sheet().angles.head; a && !markHere; a = a->next)
-    markHere = a == d.m_CurrentAngle;
-  if (!markHere) d.m_CurrentAngle = nullptr;
+  m_Doc->DropStaleCurrentAngle();
   BeginGesture(*this, kModeLineWithAngle, pos);
 }
 

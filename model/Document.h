@@ -407,6 +407,24 @@ class GDocument {
   static double BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,
                              double y2);
 
+  // ==== appearance commands, texts and view (DocStyles.cpp) ====
+  // The Point, Line and Angle menus: the slot becomes the mode of new
+  // elements and the style of the hilighted ones.
+  void SetPointStyleOfHilighted(int slot);
+  void SetLineStyleOfHilighted(int slot);  // lines, circles and curves
+  void SetAngleStyleOfHilighted(int style);
+  // A theme's text colour: for new texts, marks and brackets, for every
+  // point name, and for the sheet's marks and brackets.
+  void SetThemeColours(int r, int g, int b);
+  // Texts of every sheet keep their place and size relative to a window
+  // whose size changed by rx across and ry down.
+  void RescaleTexts(double rx, double ry);
+  // Copies scale and bounds into every step of the current sheet and evaluates it.
+  void PushViewToConsts();
+  // A mark chosen earlier may have been erased or undone since, or belong to
+  // another sheet: it is forgotten, so no step refers to a freed mark.
+  void DropStaleCurrentAngle();
+
   // ==== sheets (DocSheets.cpp) ====
   GDocumentHooks* m_Hooks = nullptr;  // the canvas; none in headless use
   void MoveSheet(bool fresh);

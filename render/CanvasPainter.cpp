@@ -53,17 +53,6 @@ void CanvasPainter::UpdateView() {
   m_Doc.m_WindowHeight = m_Height;
 }
 
-void CanvasPainter::PushViewToConsts() {
-  for (GConst* c = m_Doc.FirstConst(); c; c = c->next) {
-    c->viewScale = m_Scale;
-    c->viewLeft = m_XMin;
-    c->viewRight = m_XMax;
-    c->viewTop = m_YMax;
-    c->viewBottom = m_YMin;
-  }
-  if (m_Doc.FirstConst()) m_Doc.EvaluateConst(m_Doc.FirstConst());
-}
-
 void CanvasPainter::ZoomIn(double factor) {
   if (factor > 0 && m_Scale > 0.001) {
     m_Scale /= factor;
@@ -71,7 +60,7 @@ void CanvasPainter::ZoomIn(double factor) {
   }
   m_PickDistance2 = m_PickDistance * m_PickDistance;
   UpdateView();
-  PushViewToConsts();
+  m_Doc.PushViewToConsts();
 }
 
 void CanvasPainter::ZoomOut(double factor) {
@@ -81,7 +70,7 @@ void CanvasPainter::ZoomOut(double factor) {
   }
   m_PickDistance2 = m_PickDistance * m_PickDistance;
   UpdateView();
-  PushViewToConsts();
+  m_Doc.PushViewToConsts();
 }
 
 void CanvasPainter::convert_textsize() {
@@ -92,13 +81,7 @@ void CanvasPainter::convert_textsize() {
   if (m_Width <= 0 || m_Height <= 50 || m_OldWidth <= 0 || m_OldHeight <= 50) return;
   const double rx = (double)m_Width / m_OldWidth;
   const double ry = (double)(m_Height - 50) / (m_OldHeight - 50);
-  for (int s = 0; s < m_Doc.m_SheetCount; ++s) {
-    for (GText* t = m_Doc.m_Sheets[s].texts.head; t; t = t->next) {
-      t->x *= rx;
-      t->y *= ry;
-      t->fontSize *= ry;
-    }
-  }
+  m_Doc.RescaleTexts(rx, ry);
   ZoomIn(ry);
   m_OldWidth = m_Width;
   m_OldHeight = m_Height;

@@ -61,8 +61,6 @@ class CanvasPainter {
   double WorldY(int py) const { return m_OriginY - (py - m_CenterY) * m_Scale; }
   // Recomputes the centre pixel, view rectangle and world bounds.
   void UpdateView();
-  // Copies scale and bounds into every step of the current sheet and evaluates it.
-  void PushViewToConsts();
   // One zoom step by factor, within the scale limits; the pick distance follows.
   void ZoomIn(double factor);
   void ZoomOut(double factor);
@@ -75,9 +73,6 @@ class CanvasPainter {
   wxBitmap m_PanelButton[3], m_PanelButtonPressed[3];  // touch-panel buttons
   bool m_BgDrawn = false;
   void SetTheme(int theme, int flag = 0);
-  void OnPt(int slot);
-  void OnLn(int slot);
-  void OnAg(int style);
   // Puts the chosen styles into the slots, records them in the current sheet
   // and reloads them; the background is marked for redrawing.
   void ApplyAppearance(const int pointStyles[kSlots], const int lineStyles[kSlots], int bg);
@@ -88,8 +83,6 @@ class CanvasPainter {
   // decoded once per painter: sheets and files repeat the same few styles.
   void LoadPointStyle(PtBmp& into, int style);
   void LoadBackground(BGBmp& into, int n);
-  void SetAllAngleColor();
-  void SetAllBracketColor();
   // Cuts the 384x32 touch-panel strip into the three normal and three pressed looks.
   void CutPanelButtons(const wxBitmap& strip);
 

@@ -112,7 +112,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GPoint* other = Point(1, 0);
   chosen->hilighted = 1;
   chosen->frameCount = 5;
-  canvas->m_Painter.OnPt(3);
+  doc->SetPointStyleOfHilighted(3);
   EXPECT_EQ(doc->m_PointMode, 3103);
   EXPECT_EQ(chosen->pointStyle, 3);
   EXPECT_EQ(chosen->frameCount, 0);
@@ -122,7 +122,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GCircle* c = Circle(0, 0, 1);
   l->hilighted = c->hilighted = 1;
   GLine* plain = Line(0, 1, 1, 0);
-  canvas->m_Painter.OnLn(4);
+  doc->SetLineStyleOfHilighted(4);
   EXPECT_EQ(doc->m_LineMode, 4104);
   EXPECT_EQ(l->lineStyle, 4);
   EXPECT_EQ(c->lineStyle, 4);
@@ -131,7 +131,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GAngle* a = doc->NewAngle(1.0);
   doc->AssignAngle(a);
   a->hilighted = 1;
-  canvas->m_Painter.OnAg(2);
+  doc->SetAngleStyleOfHilighted(2);
   EXPECT_EQ(doc->m_AngleMode, 5502);
   EXPECT_EQ(a->style, 2);
 }
