@@ -87,7 +87,7 @@ class GDocument {
   GConst* FirstConst() { return Sheet().consts.head; }
 
   // ---- creation defaults taken from the canvas ----
-  int m_NameFontSize = 18;  // label size of new points
+  int m_NameFontSize = 18;        // label size of new points
   int m_PointMode = kPointMode0;  // new points take style m_PointMode - kPointMode0
   int m_LineMode = kLineMode0;    // new lines and circles take m_LineMode - kLineMode0
   int m_AngleMode = kAngleMode0;  // new marks take m_AngleMode - kAngleMode0
@@ -103,6 +103,7 @@ class GDocument {
 
   // ---- interaction state the core needs ----
   GPoint* m_MovingPoint = nullptr;   // the point being dragged
+  GMotion m_Motion;                  // of m_MovingPoint, published by EvaluateConst
   GConst* m_CurrentConst = nullptr;  // the last step made
   // Incidence checks move every free point and evaluate the whole list
   // (the slow reference walk) instead of only what the two elements depend on.
