@@ -3,8 +3,6 @@
 // point keeps while the figure is dragged, and walking element lists.
 #include "model/Elements.h"
 
-double moved_point_a11 = 0, moved_point_a12 = 0, moved_point_a21 = 0, moved_point_a22 = 0;
-
 // The matrix that turns the previous displacement (dX, dY) into the current
 // one (u, v): multiplication by the complex ratio (u + iv) / (dX + i dY),
 // written as a rotation-and-scaling matrix.

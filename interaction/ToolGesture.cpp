@@ -30,30 +30,12 @@ void BeginGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
   canvas.Refresh(false);
 }
 
-template <class T>
-void DropDragHilights(T* head, const GHilightList<T>& chosen) {
-  for (T* e = head; e; e = e->next) {
-    if (!e->hilighted) continue;
-    bool kept = false;
-    for (int i = 0; i < chosen.count && !kept; ++i) kept = chosen.item[i] == e;
-    if (!kept) e->hilighted = 0;
-  }
-}
-
 void EndGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
   GDocument& d = *canvas.m_Doc;
   if (!d.m_PlacingPoint || !d.m_GestureConst) return;
   double x = 0, y = 0;
   PixelToWorld(canvas, pos, &x, &y);
-  d.EndTwoPointGesture(mode, x, y);
-  // While the second point moved, the elements near it were lit up; once it
-  // is set down only what is chosen stays lit, or a line the pointer passed
-  // last would look chosen for good.
-  GSheet& s = d.Sheet();
-  DropDragHilights(s.points.head, d.m_HiPoints);
-  DropDragHilights(s.lines.head, d.m_HiLines);
-  DropDragHilights(s.circles.head, d.m_HiCircles);
-  DropDragHilights(s.curves.head, d.m_HiCurves);
+  d.EndTwoPointGesture(mode, x, y);  // also unlights what the second point passed
   canvas.RefreshToolbar();
   canvas.Refresh(false);
 }
