@@ -56,110 +56,112 @@ bool BulgeToward(const GBracket* b, double x, double y, double* bulge) {
 }  // namespace
 
 void MyCanvas::LDown_Move(wxPoint& pos) {
+  ToolState& t = m_Tool;
   GSheet& s = m_Doc->Sheet();
   const double x = WorldX(pos.x), y = WorldY(pos.y);
-  m_Tool.m_MovingPoint = m_Tool.m_MovingText = m_Tool.m_MovingName = m_Tool.m_MovingBracket = false;
-  m_Tool.m_MovingImage = 0;
+  t.m_MovingText = t.m_MovingName = t.m_MovingBracket = false;
+  t.m_MovingImage = 0;
 
   double nx = x, ny = y;
   GPoint* p = nullptr;
-  m_Tool.m_MovingPoint = m_Doc->NearPoint(s.points.head, &nx, &ny, &p);
-  m_Tool.m_PickedPoint = m_Tool.m_MovingPoint ? p : nullptr;
+  t.m_MovingPoint = m_Doc->NearPoint(s.points.head, &nx, &ny, &p);
+  t.m_PickedPoint = t.m_MovingPoint ? p : nullptr;
   if (p) {
     // The point keeps its distance to the pointer instead of jumping to it.
-    m_Tool.m_GrabOffsetX = p->xz().re - x;
-    m_Tool.m_GrabOffsetY = p->yz().re - y;
-    m_Tool.m_DragStarted = NowMillis();
-    if (m_Tool.m_CloneOn) OnCloneOn();
-    m_Tool.m_PanelPickedPoint = true;
-    m_Tool.m_Dragging = true;
-    // The displacement of an earlier drag says nothing about this one: the
-    // intersections must not predict their branch from it.
-    for (GPoint* q = s.points.head; q; q = q->next) q->dX = q->dY = 0;
+    t.m_GrabOffsetX = p->xz().re - x;
+    t.m_GrabOffsetY = p->yz().re - y;
+    t.m_DragStarted = NowMillis();
+    if (t.m_CloneOn) OnCloneOn();
+    t.m_PanelPickedPoint = true;
+    t.m_Dragging = true;
   }
-  if (!m_Tool.Shift()) m_Doc->ClearAllHilights();
-  if (p) {
-    m_Doc->Sethilighted(p);
-    return;
-  }
+  // The press of the document's drag: the selection and the motion records.
+  m_Doc->BeginDrag(p, t.Shift());
+  if (p) return;
   if (Snap2Text(s.texts.head, pos.x, pos.y)) {
-    m_Tool.m_MovingText = true;
-    m_Tool.m_PanelPickedText = true;
-    m_Tool.m_PickedText->hilighted = 1;
+    t.m_MovingText = true;
+    t.m_PanelPickedText = true;
+    t.m_PickedText->hilighted = 1;
     return;
   }
-  m_Tool.m_MovingImage = m_Doc->Snap2Image(s.images.head, pos.x, pos.y);
-  if (m_Tool.m_MovingImage) {
+  t.m_MovingImage = m_Doc->Snap2Image(s.images.head, pos.x, pos.y);
+  if (t.m_MovingImage) {
     GImage* im = m_Doc->m_PickedImage;
     im->hilighted = 1;
     // An image placed before its loaded picture was kept resizes from what it shows.
     auto* pic = dynamic_cast<GWxPicture*>(im->picture);
-    if (m_Tool.m_MovingImage > 1 && pic && !pic->loaded.IsOk() && pic->bitmap.IsOk())
+    if (t.m_MovingImage > 1 && pic && !pic->loaded.IsOk() && pic->bitmap.IsOk())
       pic->loaded = pic->bitmap.ConvertToImage();
     return;
   }
-  m_Tool.m_MovingBracket = m_Doc->Snap2Bracket(s.brackets.head, x, y);
-  if (m_Tool.m_MovingBracket) {
+  t.m_MovingBracket = m_Doc->Snap2Bracket(s.brackets.head, x, y);
+  if (t.m_MovingBracket) {
     m_Doc->Sethilighted(m_Doc->m_PickedBracket);
     return;
   }
-  if (m_Tool.Shift() && Snap2PtName(s.points.head, pos.x, pos.y)) {
-    m_Tool.m_MovingName = true;
-    m_Tool.m_PanelPickedName = true;
+  if (t.Shift() && Snap2PtName(s.points.head, pos.x, pos.y)) {
+    t.m_MovingName = true;
+    t.m_PanelPickedName = true;
   }
 }
 
-void MyCanvas::LDrag_Move(wxPoint& pos) {
-  const double x = WorldX(pos.x), y = WorldY(pos.y);
-  if (m_Tool.m_MovingPoint) {
-    if (!m_Tool.m_PickedPoint) return;
-    const long now = NowMillis();
-    if (now - m_Tool.m_DragStarted > kTrailPeriod) {
-      if (m_Tool.m_CloneOn) {
-        // Each generation takes the positions of the one before it.
-        GSheet& s = m_Doc->Sheet();
-        for (int g = 2; g > 0; --g) {
-          m_Doc->copyToPClone(m_Tool.m_AfterPoints[g].head, m_Tool.m_AfterPoints[g - 1].head);
-          m_Doc->copyToLClone(m_Tool.m_AfterLines[g].head, m_Tool.m_AfterLines[g - 1].head);
-          m_Doc->copyToCClone(m_Tool.m_AfterCircles[g].head, m_Tool.m_AfterCircles[g - 1].head);
-        }
-        m_Doc->copyToPClone(m_Tool.m_AfterPoints[0].head, s.points.head);
-        m_Doc->copyToLClone(m_Tool.m_AfterLines[0].head, s.lines.head);
-        m_Doc->copyToCClone(m_Tool.m_AfterCircles[0].head, s.circles.head);
-        Refresh(false);
-      } else if (AnimatedHilightTheme(m_Painter.m_Look.theme) && m_Doc->m_HiPoints.count > 0) {
-        Refresh(false);  // keeps the hilight animation of these themes going
-      }
-      m_Tool.m_DragStarted = now;
+// Every 200 ms of a point drag the afterimages move down a generation, or
+// the animated hilight of some themes gets a frame.
+void MyCanvas::DragTrail() {
+  ToolState& t = m_Tool;
+  const long now = NowMillis();
+  if (now - t.m_DragStarted <= kTrailPeriod) return;
+  if (t.m_CloneOn) {
+    // Each generation takes the positions of the one before it.
+    GSheet& s = m_Doc->Sheet();
+    for (int g = 2; g > 0; --g) {
+      m_Doc->copyToPClone(t.m_AfterPoints[g].head, t.m_AfterPoints[g - 1].head);
+      m_Doc->copyToLClone(t.m_AfterLines[g].head, t.m_AfterLines[g - 1].head);
+      m_Doc->copyToCClone(t.m_AfterCircles[g].head, t.m_AfterCircles[g - 1].head);
     }
+    m_Doc->copyToPClone(t.m_AfterPoints[0].head, s.points.head);
+    m_Doc->copyToLClone(t.m_AfterLines[0].head, s.lines.head);
+    m_Doc->copyToCClone(t.m_AfterCircles[0].head, s.circles.head);
+    Refresh(false);
+  } else if (AnimatedHilightTheme(m_Painter.m_Look.theme) && m_Doc->m_HiPoints.count > 0) {
+    Refresh(false);  // keeps the hilight animation of these themes going
+  }
+  t.m_DragStarted = now;
+}
+
+void MyCanvas::LDrag_Move(wxPoint& pos) {
+  ToolState& t = m_Tool;
+  const double x = WorldX(pos.x), y = WorldY(pos.y);
+  if (t.m_MovingPoint) {
+    if (!t.m_PickedPoint) return;
+    DragTrail();
     // Free points go to the target, bound ones slide along their carrier;
     // intersections and other constructed points do not move.
-    if (m_Doc->MovePoint(m_Tool.m_PickedPoint, x + m_Tool.m_GrabOffsetX, y + m_Tool.m_GrabOffsetY))
-      m_RefreshPending = true;
-  } else if (m_Tool.m_MovingText) {
-    if (!m_Tool.m_PickedText) return;
-    m_Tool.m_PickedText->x = pos.x - m_Tool.m_TextGrabX;
-    m_Tool.m_PickedText->y = pos.y - m_Tool.m_TextGrabY;
+    if (m_Doc->DragTo(x + t.m_GrabOffsetX, y + t.m_GrabOffsetY)) m_RefreshPending = true;
+  } else if (t.m_MovingText) {
+    if (!t.m_PickedText) return;
+    t.m_PickedText->x = pos.x - t.m_TextGrabX;
+    t.m_PickedText->y = pos.y - t.m_TextGrabY;
     m_RefreshPending = true;
-  } else if (m_Tool.m_MovingImage) {
+  } else if (t.m_MovingImage) {
     GImage* im = m_Doc->m_PickedImage;
     if (!im) return;
     const int cx = pos.x - m_Doc->m_ImageGrabX, cy = pos.y - m_Doc->m_ImageGrabY;
-    if (m_Tool.m_MovingImage == 1) {
+    if (t.m_MovingImage == 1) {
       im->x = cx;
       im->y = cy;
     } else {
-      ResizeImage(im, m_Tool.m_MovingImage, cx, cy);
+      ResizeImage(im, t.m_MovingImage, cx, cy);
     }
     m_RefreshPending = true;
-  } else if (m_Tool.m_MovingBracket) {
+  } else if (t.m_MovingBracket) {
     GBracket* b = m_Doc->m_PickedBracket;
     double bulge = 0;
     // Beyond half the chord the bracket would fold over: keep the last value inside.
     if (b && BulgeToward(b, x, y, &bulge) && bulge > -0.5 && bulge < 0.5) b->bulge = bulge;
     m_RefreshPending = true;
-  } else if (m_Tool.m_MovingName) {
-    GPoint* p = m_Tool.m_PickedName;
+  } else if (t.m_MovingName) {
+    GPoint* p = t.m_PickedName;
     if (!p || p->z.zerop()) return;
     const CComplex px = p->xz(), py = p->yz();
     if (!px.realp() || !py.realp()) return;
@@ -170,21 +172,15 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
 }
 
 void MyCanvas::LUp_Move(wxPoint&) {
-  if (m_Tool.m_MovingPoint) {
-    m_Tool.m_MovingPoint = false;
-    OnCloneOff();
-  }
-  m_Tool.m_Dragging = false;
-  m_Doc->m_MovingPoint = nullptr;
-  if (!m_Tool.Shift())
-    for (GPoint* q = m_Doc->Sheet().points.head; q; q = q->next) q->hilighted = 0;
-  if (m_Tool.m_PickedPoint) {
-    m_Doc->Sethilighted(m_Tool.m_PickedPoint);
-    m_Tool.m_PickedPoint = nullptr;
-  }
-  m_Tool.m_MovingText = m_Tool.m_MovingName = m_Tool.m_MovingBracket = false;
-  m_Tool.m_MovingImage = 0;
-  m_Tool.m_PickedText = nullptr;
+  ToolState& t = m_Tool;
+  if (t.m_MovingPoint) OnCloneOff();
+  // The release of the document's drag: the held point stays hilighted.
+  m_Doc->EndDrag(t.Shift());
+  t.m_Dragging = false;
+  t.m_PickedPoint = nullptr;
+  t.m_MovingPoint = t.m_MovingText = t.m_MovingName = t.m_MovingBracket = false;
+  t.m_MovingImage = 0;
+  t.m_PickedText = nullptr;
 }
 
 // ---- afterimages ----

@@ -136,5 +136,6 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
 
  private:
   GOverlay PrepareDrawing();
+  void DragTrail();
   wxDECLARE_EVENT_TABLE();
 };
