@@ -2,7 +2,7 @@
 // then shows the figure and the buttons for whatever sheet is current now.
 #include "app/MyFrame.h"
 #include "render/MyCanvas.h"
-#include "script/ScriptDialog.h"
+#include "app/dialogs/ScriptDialog.h"
 
 void MyFrame::OnEditText(wxCommandEvent&) {
   if (m_Canvas->GestureUnderway()) return;
