@@ -39,32 +39,27 @@ void GPoint::PopPointData() {
   dY = saved[7];
 }
 
-int GPoint::NumbOfPt() const {
+namespace {
+
+// Elements of one kind are chained through `next`; these walk the chain from
+// the element they are called on.
+template <class E>
+int ChainLength(const E* e) {
   int n = 0;
-  for (const GPoint* p = this; p; p = p->next) ++n;
+  for (; e; e = e->next) ++n;
   return n;
 }
 
-void GPoint::ClearHilight() {
-  for (GPoint* p = this; p; p = p->next) p->hilighted = 0;
+template <class E>
+void ClearChainHilight(E* e) {
+  for (; e; e = e->next) e->hilighted = 0;
 }
 
-int GLine::NumOfLn() const {
-  int n = 0;
-  for (const GLine* l = this; l; l = l->next) ++n;
-  return n;
-}
+}  // namespace
 
-void GLine::ClearHilight() {
-  for (GLine* l = this; l; l = l->next) l->hilighted = 0;
-}
-
-int GCircle::NumOfCc() const {
-  int n = 0;
-  for (const GCircle* c = this; c; c = c->next) ++n;
-  return n;
-}
-
-void GCircle::ClearHilight() {
-  for (GCircle* c = this; c; c = c->next) c->hilighted = 0;
-}
+int GPoint::NumbOfPt() const { return ChainLength(this); }
+void GPoint::ClearHilight() { ClearChainHilight(this); }
+int GLine::NumOfLn() const { return ChainLength(this); }
+void GLine::ClearHilight() { ClearChainHilight(this); }
+int GCircle::NumOfCc() const { return ChainLength(this); }
+void GCircle::ClearHilight() { ClearChainHilight(this); }
