@@ -3,11 +3,12 @@
 // construction tools' commands are in FrameTools.cpp.
 #include "app/CommandIds.h"
 #include "app/MyFrame.h"
-#include "render/MyCanvas.h"
+#include "app/dialogs/AppearanceDialog.h"
+#include "interaction/MyCanvas.h"
 
 // ---- appearance ----
 void MyFrame::ChooseTheme(int theme) {
-  m_Canvas->SetTheme(theme);
+  m_Canvas->m_Painter.SetTheme(theme);
   m_ThemeMenu->Check(theme, true);
   m_Canvas->Refresh(false);
 }
@@ -20,15 +21,15 @@ void MyFrame::OnThemePastel(wxCommandEvent&) { ChooseTheme(THM_PASTEL); }
 void MyFrame::OnThemeSkeleton(wxCommandEvent&) { ChooseTheme(THM_SKELETON); }
 
 void MyFrame::ChoosePointStyle(int slot) {
-  m_Canvas->OnPt(slot);
+  m_Canvas->m_Doc->SetPointStyleOfHilighted(slot);
   m_Canvas->Refresh(false);
 }
 void MyFrame::ChooseLineStyle(int slot) {
-  m_Canvas->OnLn(slot);
+  m_Canvas->m_Doc->SetLineStyleOfHilighted(slot);
   m_Canvas->Refresh(false);
 }
 void MyFrame::ChooseAngleStyle(int style) {
-  m_Canvas->OnAg(style);
+  m_Canvas->m_Doc->SetAngleStyleOfHilighted(style);
   m_Canvas->Refresh(false);
 }
 void MyFrame::OnPt0(wxCommandEvent&) { ChoosePointStyle(0); }
@@ -50,34 +51,28 @@ void MyFrame::OnAg4(wxCommandEvent&) { ChooseAngleStyle(4); }
 // "Background" opens the same dialog as "Customize".
 void MyFrame::OnBg(wxCommandEvent& event) { OnAppearSelect(event); }
 void MyFrame::OnAppearSelect(wxCommandEvent&) {
-  if (m_Canvas->OnAppearSelect()) m_Canvas->Refresh(false);
+  CanvasPainter& p = m_Canvas->m_Painter;
+  AppearanceDialog dlg(m_Canvas, p.m_Look.pointStyle, p.m_Look.lineStyle, p.m_Look.background);
+  if (dlg.ShowModal() != wxID_OK) return;
+  int pt[kSlots], ln[kSlots], bg = 0;
+  dlg.GetChoices(pt, ln, &bg);
+  p.ApplyAppearance(pt, ln, bg);
+  m_Canvas->Refresh(false);
 }
 
 // The property dialogs come with the element dialogs.
 void MyFrame::OnProperty(wxCommandEvent&) {}
 
 void MyFrame::OnCloneOn(wxCommandEvent&) {
-  m_Canvas->m_CloneOn = !m_Canvas->m_CloneOn;
-  m_AppearMenu->Check(ToolkitId(kCmdCloneOn), m_Canvas->m_CloneOn);
+  m_Canvas->m_Tool.SetCloneOn(!m_Canvas->m_Tool.m_CloneOn);
+  m_AppearMenu->Check(ToolkitId(kCmdCloneOn), m_Canvas->m_Tool.m_CloneOn);
 }
 
 // ---- interaction styles ----
 void MyFrame::SwitchStyle(int gmode) {
-  MyCanvas& c = *m_Canvas;
-  c.m_Clipping = false;
-  c.m_GMode = gmode;
-  c.m_Mode = kModeMove;
-  if (gmode != kGModeTovik) {
-    c.m_TextArmed = false;
-    c.m_ImageArmed = false;
-  }
-  if (gmode == kGModePanel) {
-    c.m_PanelKeep = c.m_PanelPoint = c.m_PanelMove = false;
-    c.m_PanelPickedPoint = c.m_PanelPickedText = c.m_PanelPickedName = false;
-    for (bool& p : c.m_PanelPressed) p = false;
-  }
+  m_Canvas->m_Tool.SwitchStyle(gmode);
   RecreateToolbar();
-  c.Refresh(false);
+  m_Canvas->Refresh(false);
 }
 void MyFrame::OnGModeTovik(wxCommandEvent&) { SwitchStyle(kGModeTovik); }
 void MyFrame::OnGModeQuil(wxCommandEvent&) { SwitchStyle(kGModeQuil); }
@@ -85,7 +80,7 @@ void MyFrame::OnGModePanel(wxCommandEvent&) { SwitchStyle(kGModePanel); }
 
 // ---- tools ----
 void MyFrame::SetToolMode(int mode) {
-  m_Canvas->m_Mode = mode;
+  m_Canvas->m_Tool.SetMode(mode);
   enableToolbar();
 }
 
@@ -94,7 +89,7 @@ void MyFrame::OnModeSPoint(wxCommandEvent&) { SetToolMode(kModeSPoint); }
 void MyFrame::OnModeSelect(wxCommandEvent&) { SetToolMode(kModeSelect); }
 
 void MyFrame::OnModeAxis(wxCommandEvent&) {
-  m_Canvas->m_AxisOn = !m_Canvas->m_AxisOn;
+  m_Canvas->m_Painter.m_AxisOn = !m_Canvas->m_Painter.m_AxisOn;
   enableToolbar();
   m_Canvas->Refresh(false);
 }

@@ -1,7 +1,7 @@
 // The frame's document commands: New, Open and Save, and the sheet commands
 // (next, previous, insert empty or copied, delete) with their status texts.
 #include "app/MyFrame.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 namespace {
 
@@ -22,13 +22,13 @@ void ShowDocument(MyFrame& frame) {
 }  // namespace
 
 void MyFrame::OnNew(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->OnNew();
   ShowDocument(*this);
 }
 
 void MyFrame::OnOpen(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->OnOpen();
   ShowDocument(*this);
 }
@@ -39,31 +39,31 @@ void MyFrame::OnSave(wxCommandEvent&) {
 }
 
 void MyFrame::OnNextSheet(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->NextSheet();
   ShowDocument(*this);
 }
 
 void MyFrame::OnPrevSheet(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->PrevSheet();
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertNew(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertNewSheet();
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(false);
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(true);
   ShowDocument(*this);
 }
@@ -71,7 +71,7 @@ void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
 // The document keeps at least one sheet: deleting the only one empties it.
 // The repaint writes the sheet counter.
 void MyFrame::OnDeleteSheet(wxCommandEvent&) {
-  if (m_Canvas->GestureUnderway()) return;
+  if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->DeleteSheet();
   m_Canvas->Refresh(false);
   enableToolbar();

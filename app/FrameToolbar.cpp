@@ -7,7 +7,7 @@
 #include "app/CommandIds.h"
 #include "app/MenuTexts.h"
 #include "app/MyFrame.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 // clang-format off
 #include "resources/filenew.xpm"
 #include "resources/fileopen.xpm"
@@ -175,7 +175,8 @@ int MyFrame::RecreateToolbar() {
   wxToolBar* bar = CreateToolBar(style, kFrameToolbarId);
   if (!m_InitToolbar) m_InitToolbar = InitToolbarBMP();
   // Each canvas keeps its own cut of the touch-panel strip.
-  if (!m_Canvas->m_PanelButton[0].IsOk()) m_Canvas->CutPanelButtons(wxBitmap(panel_button_xpm));
+  if (!m_Canvas->m_Painter.m_PanelButton[0].IsOk())
+    m_Canvas->m_Painter.CutPanelButtons(wxBitmap(panel_button_xpm));
   bar->SetToolBitmapSize(wxSize(24, 24));
   AddTools(bar, kFrameTools);
   bar->Realize();
@@ -188,17 +189,17 @@ int MyFrame::RecreateToolbar() {
   m_ModeToolbar = new wxToolBar(this, wxID_ANY, wxPoint(0, 0), wxDefaultSize, style);
   m_ModeToolbar->SetMargins(2, 2);
   m_ModeToolbar->SetToolBitmapSize(wxSize(24, 24));
-  if (m_Canvas->m_GMode == kGModeTovik) {
+  if (m_Canvas->m_Tool.m_GMode == kGModeTovik) {
     AddTools(m_ModeToolbar, kTovikTools);
-  } else if (m_Canvas->m_GMode == kGModeQuil || m_Canvas->m_GMode == kGModePanel) {
+  } else if (m_Canvas->m_Tool.m_GMode == kGModeQuil || m_Canvas->m_Tool.m_GMode == kGModePanel) {
     AddTools(m_ModeToolbar, kQuilTools);
   }
   m_ModeToolbar->Realize();
   // The theme of the desktop may need more than 32 pixels for a row of
   // 24-pixel buttons; the canvas then starts lower so no button is cut.
   int height = std::max(32, m_ModeToolbar->GetBestSize().y);
-  if (height != m_Canvas->m_ToolbarHeight) {
-    m_Canvas->m_ToolbarHeight = height;
+  if (height != m_Canvas->m_Painter.m_ToolbarHeight) {
+    m_Canvas->m_Painter.m_ToolbarHeight = height;
     m_Canvas->OnSize();
   }
   PlaceModeToolbar();
@@ -209,29 +210,30 @@ int MyFrame::RecreateToolbar() {
 }
 
 void MyFrame::PlaceModeToolbar() {
-  if (m_ModeToolbar) m_ModeToolbar->SetSize(0, 0, m_Canvas->m_Width, m_Canvas->m_ToolbarHeight);
+  if (m_ModeToolbar)
+    m_ModeToolbar->SetSize(0, 0, m_Canvas->m_Painter.m_Width, m_Canvas->m_Painter.m_ToolbarHeight);
 }
 
 void MyFrame::enableToolbar() {
   if (wxToolBar* bar = GetToolBar()) {
     // Zooming keeps the scale within 0.001 .. 0.1 world units per pixel.
-    bar->EnableTool(kModeZoomIn, m_Canvas->m_Scale > 0.001);
-    bar->EnableTool(kModeZoomOut, m_Canvas->m_Scale < 0.1);
-    bar->ToggleTool(kModeAxis, m_Canvas->m_AxisOn);
+    bar->EnableTool(kModeZoomIn, m_Canvas->m_Painter.m_Scale > 0.001);
+    bar->EnableTool(kModeZoomOut, m_Canvas->m_Painter.m_Scale < 0.1);
+    bar->ToggleTool(kModeAxis, m_Canvas->m_Painter.m_AxisOn);
   }
   wxToolBar* mb = m_ModeToolbar;
   if (!mb) return;
-  int gmode = m_Canvas->m_GMode;
+  int gmode = m_Canvas->m_Tool.m_GMode;
   if (gmode == kGModeTovik) {
     // The pressed button is the current tool; after a style switch that is Move.
-    mb->ToggleTool(kModeMove, m_Canvas->m_Mode == kModeMove);
-    for (int id : kTovikModes) mb->ToggleTool(id, m_Canvas->m_Mode == id);
-    mb->ToggleTool(kModeClipping, m_Canvas->m_Clipping);
+    mb->ToggleTool(kModeMove, m_Canvas->m_Tool.m_Mode == kModeMove);
+    for (int id : kTovikModes) mb->ToggleTool(id, m_Canvas->m_Tool.m_Mode == id);
+    mb->ToggleTool(kModeClipping, m_Canvas->m_Tool.m_Clipping);
   } else if (gmode == kGModeQuil || gmode == kGModePanel) {
     // A construction button is usable only while the selection fits it.
     const GDocument& doc = *m_Canvas->m_Doc;
     for (int id : kQuilConstructions) mb->EnableTool(id, doc.CanBuild(id));
-    mb->ToggleTool(kModeText, m_Canvas->m_TextArmed);
-    mb->ToggleTool(kModeImage, m_Canvas->m_ImageArmed);
+    mb->ToggleTool(kModeText, m_Canvas->m_Tool.m_TextArmed);
+    mb->ToggleTool(kModeImage, m_Canvas->m_Tool.m_ImageArmed);
   }
 }

@@ -4,14 +4,14 @@
 // buttons and the angle dialog of the line-with-angle tool.
 #include "app/CommandIds.h"
 #include "app/MyFrame.h"
-#include "interaction/ToolDialogs.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
+#include "interaction/ToolAsk.h"
 
 namespace {
 
-bool IsTovik(const MyCanvas* c) { return c->m_GMode == kGModeTovik; }
+bool IsTovik(const MyCanvas* c) { return c->m_Tool.m_GMode == kGModeTovik; }
 bool IsQuilOrPanel(const MyCanvas* c) {
-  return c->m_GMode == kGModeQuil || c->m_GMode == kGModePanel;
+  return c->m_Tool.m_GMode == kGModeQuil || c->m_Tool.m_GMode == kGModePanel;
 }
 
 void ClearPointHilights(GDocument& d) {
@@ -26,7 +26,7 @@ bool ChooseAngle(MyCanvas& canvas) {
   GDocument& d = *canvas.m_Doc;
   GAngleChoice choice;
   choice.degrees = wxString::Format("%g", d.m_AngleDegrees);
-  const bool ok = canvas.m_AskAngle ? canvas.m_AskAngle(choice) : AskAngleByDialog(&canvas, choice);
+  const bool ok = canvas.m_AskAngle && canvas.m_AskAngle(choice);
   if (!ok) return false;
   if (!choice.byPoints) {
     d.SetAngleDegrees(choice.degrees);
@@ -108,8 +108,7 @@ void MyFrame::OnModeCompass(wxCommandEvent&) {
   if (IsTovik(m_Canvas)) SetToolMode(kModeCompass);
   if (!IsTovik(m_Canvas) && !IsQuilOrPanel(m_Canvas)) return;
   ClearPointHilights(*m_Canvas->m_Doc);
-  m_Canvas->m_CompassRadius = 0;
-  m_Canvas->m_CompassCenter = wxPoint(0, 0);
+  m_Canvas->m_Tool.ResetCompass();
   enableToolbar();
   m_Canvas->Refresh(false);
 }
@@ -137,7 +136,7 @@ void MyFrame::OnModeMeet(wxCommandEvent&) {
 void MyFrame::OnModeClipping(wxCommandEvent&) {
   MyCanvas& c = *m_Canvas;
   if (IsTovik(&c)) {
-    c.m_Clipping = !c.m_Clipping;
+    c.m_Tool.SetClipping(!c.m_Tool.m_Clipping);
     enableToolbar();
   } else if (IsQuilOrPanel(&c)) {
     GDocument& d = *c.m_Doc;
@@ -174,8 +173,8 @@ void MyFrame::OnModeText(wxCommandEvent&) {
   if (IsTovik(m_Canvas)) {
     SetToolMode(kModeText);
   } else if (IsQuilOrPanel(m_Canvas)) {
-    m_Canvas->m_TextArmed = !m_Canvas->m_TextArmed;
-    m_Canvas->m_ImageArmed = false;
+    m_Canvas->m_Tool.ArmText(!m_Canvas->m_Tool.m_TextArmed);
+    m_Canvas->m_Tool.ArmImage(false);
     enableToolbar();
   }
 }
@@ -183,8 +182,8 @@ void MyFrame::OnModeImage(wxCommandEvent&) {
   if (IsTovik(m_Canvas)) {
     SetToolMode(kModeImage);
   } else if (IsQuilOrPanel(m_Canvas)) {
-    m_Canvas->m_ImageArmed = !m_Canvas->m_ImageArmed;
-    m_Canvas->m_TextArmed = false;
+    m_Canvas->m_Tool.ArmImage(!m_Canvas->m_Tool.m_ImageArmed);
+    m_Canvas->m_Tool.ArmText(false);
     enableToolbar();
   }
 }

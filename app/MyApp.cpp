@@ -6,7 +6,7 @@
 
 #include "app/MyFrame.h"
 #include "app/WxUser.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 MyApp::MyApp() = default;
 
@@ -24,7 +24,6 @@ bool MyApp::OnInit() {
   m_Frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), m_User);
   m_Frame->Show(true);
   SetTopWindow(m_Frame);
-  InitScreenBmp();
   return true;
 }
 

@@ -7,7 +7,8 @@
 
 #include "app/CommandIds.h"
 #include "app/MenuTexts.h"
-#include "render/MyCanvas.h"
+#include "app/dialogs/ToolDialogs.h"
+#include "interaction/MyCanvas.h"
 #include "resources/appicon.xpm"
 
 // clang-format off
@@ -104,15 +105,20 @@ wxEND_EVENT_TABLE()
   CreateStatusBar(2);
   SetStatusText(StatusWelcome, 0);
   m_Canvas = new MyCanvas(this, m_User);
+  // The canvas asks its questions through the frame's dialogs, and its
+  // selection changes reach the toolbar.
+  m_Canvas->m_AskText = [this](GTextEdit& e) { return AskTextByDialog(m_Canvas, e); };
+  m_Canvas->m_AskAngle = [this](GAngleChoice& c) { return AskAngleByDialog(m_Canvas, c); };
+  m_Canvas->m_OnSelectionChanged = [this] { enableToolbar(); };
   // Logging starts switched on.
   m_FileMenu->Check(ToolkitId(kCmdLogfile), true);
   RecreateToolbar();
   SetToolMode(kModeMove);
   // The toolbars took room from the client area: give the canvas what is left.
   wxSize client = GetClientSize();
-  if (client.x != m_Canvas->m_Width || client.y != m_Canvas->m_Height) {
-    m_Canvas->m_Width = client.x;
-    m_Canvas->m_Height = client.y;
+  if (client.x != m_Canvas->m_Painter.m_Width || client.y != m_Canvas->m_Painter.m_Height) {
+    m_Canvas->m_Painter.m_Width = client.x;
+    m_Canvas->m_Painter.m_Height = client.y;
     m_Canvas->OnSize();
     PlaceModeToolbar();
   }
@@ -245,9 +251,9 @@ void MyFrame::OnSlideShowProperty(wxCommandEvent&) {}
 void MyFrame::OnSize(wxSizeEvent&) {
   if (m_Canvas && m_ToolbarBuilt) {
     wxSize client = GetClientSize();
-    if (client.x != m_Canvas->m_Width || client.y != m_Canvas->m_Height) {
-      m_Canvas->m_Width = client.x;
-      m_Canvas->m_Height = client.y;
+    if (client.x != m_Canvas->m_Painter.m_Width || client.y != m_Canvas->m_Painter.m_Height) {
+      m_Canvas->m_Painter.m_Width = client.x;
+      m_Canvas->m_Painter.m_Height = client.y;
       m_Canvas->OnSize();
       RecreateToolbar();
     }

@@ -12,7 +12,7 @@
 #include <wx/image.h>
 
 #include "bench/SheetGenerator.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 namespace {
 
@@ -106,15 +106,15 @@ MyCanvas* DragCanvas() {
   static std::unique_ptr<GDocument> sheet = GenerateSheet(&quiet);
   static MyCanvas* c = [] {
     auto* canvas = new MyCanvas(dynamic_cast<wxFrame*>(g_canvas->GetParent()), &quiet);
-    canvas->m_Width = 950;
-    canvas->m_Height = 700;
-    canvas->m_OldWidth = 950;
-    canvas->m_OldHeight = 700;
+    canvas->m_Painter.m_Width = 950;
+    canvas->m_Painter.m_Height = 700;
+    canvas->m_Painter.m_OldWidth = 950;
+    canvas->m_Painter.m_OldHeight = 700;
     canvas->OnSize();
     // The canvas's document borrows the generated sheet's lists (the
     // elements stay in the generator's pools, which live as long as it).
     canvas->m_Doc->Sheet() = sheet->Sheet();
-    canvas->PushViewToConsts();
+    canvas->m_Doc->PushViewToConsts();
     return canvas;
   }();
   return c;
@@ -124,8 +124,8 @@ void BM_DragStep(benchmark::State& state) {
   MyCanvas* c = DragCanvas();
   GDocument& doc = *c->m_Doc;
   c->RenderToScreenPicture();
-  c->m_GMode = kGModeTovik;
-  c->m_Mode = kModeMove;
+  c->m_Tool.SetStyle(kGModeTovik);
+  c->m_Tool.SetMode(kModeMove);
   // The first free point in view that a press on it picks (and not a
   // constructed point lying on it).
   GPoint* p = nullptr;
@@ -136,7 +136,7 @@ void BM_DragStep(benchmark::State& state) {
     at = wxPoint(c->View().PixelX(q->xz().re), c->View().PixelY(q->yz().re));
     if (at.x < 40 || at.y < 40 || at.x > 900 || at.y > 600) continue;
     c->LButtonDown(at);
-    if (c->m_PickedPoint == q)
+    if (c->m_Tool.m_PickedPoint == q)
       p = q;
     else
       c->LButtonUp(at);
@@ -189,12 +189,12 @@ int main(int argc, char** argv) {
   wxFrame* frame = new wxFrame(nullptr, wxID_ANY, "draw bench", wxPoint(0, 0), wxSize(950, 700));
   PrintingUser user;
   g_canvas = new MyCanvas(frame, &user);
-  g_canvas->m_Width = 950;
-  g_canvas->m_Height = 700;
-  g_canvas->m_OldWidth = 950;
-  g_canvas->m_OldHeight = 700;
+  g_canvas->m_Painter.m_Width = 950;
+  g_canvas->m_Painter.m_Height = 700;
+  g_canvas->m_Painter.m_OldWidth = 950;
+  g_canvas->m_Painter.m_OldHeight = 700;
   g_canvas->OnSize();
-  g_canvas->SetTheme(THM_STANDARD, 0);
+  g_canvas->m_Painter.SetTheme(THM_STANDARD, 0);
   BuildFigure(g_canvas);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

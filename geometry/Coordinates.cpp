@@ -2,8 +2,6 @@
 // through two points and projective equality of points.
 #include "geometry/Coordinates.h"
 
-double moved_point_a11 = 0, moved_point_a12 = 0, moved_point_a21 = 0, moved_point_a22 = 0;
-
 // Two points are the same projective point when their coordinates are
 // proportional. Points at infinity (z = 0) are compared by their direction
 // x : y; finite points by their affine coordinates.

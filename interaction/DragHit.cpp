@@ -4,7 +4,7 @@
 #include <wx/dcmemory.h>
 #include <wx/font.h>
 
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 #include "script/EvalText.h"
 
 namespace {
@@ -25,7 +25,7 @@ class Measure {
 // The box of a text is measured as the text is shown (element values put in),
 // with a bold font of its size, so the box is never smaller than the letters.
 bool MyCanvas::Snap2Text(GText* list, int px, int py) {
-  m_PickedText = nullptr;
+  m_Tool.m_PickedText = nullptr;
   Measure m;
   for (GText* t = list; t; t = t->next) {
     if (t->hidden) continue;
@@ -38,9 +38,9 @@ bool MyCanvas::Snap2Text(GText* list, int px, int py) {
     GetMultiTextSize(shown, m.dc(), &w, &h);
     const int left = (int)std::floor(t->x), top = (int)std::floor(t->y);
     if (left < px && px < left + w && top < py && py < top + h) {
-      m_PickedText = t;
-      m_TextGrabX = px - left;
-      m_TextGrabY = py - top;
+      m_Tool.m_PickedText = t;
+      m_Tool.m_TextGrabX = px - left;
+      m_Tool.m_TextGrabY = py - top;
       return true;
     }
   }
@@ -50,7 +50,7 @@ bool MyCanvas::Snap2Text(GText* list, int px, int py) {
 // The label sits at a distance of size + 10 pixels from the point in the
 // direction of its name angle, as the point's drawing places it.
 bool MyCanvas::Snap2PtName(GPoint* list, int px, int py) {
-  m_PickedName = nullptr;
+  m_Tool.m_PickedName = nullptr;
   const GView v = View();
   Measure m;
   for (GPoint* p = list; p; p = p->next) {
@@ -65,7 +65,7 @@ bool MyCanvas::Snap2PtName(GPoint* list, int px, int py) {
     const int left = X + (int)std::floor(std::cos(p->nameAngle) * (s + 10)) - s / 2;
     const int top = Y - (int)std::floor(std::sin(p->nameAngle) * (s + 10)) - s;
     if (left < px && px < left + w && top < py && py < top + h + descent) {
-      m_PickedName = p;
+      m_Tool.m_PickedName = p;
       return true;
     }
   }

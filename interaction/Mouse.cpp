@@ -1,19 +1,20 @@
 // The mouse entry points of the canvas: every event records Shift and the
-// pointer, then goes to the left or right button handler, which picks the tool
-// by interaction style (like Tovik, like Quil, touch panel) and tool mode.
-#include "render/MyCanvas.h"
+// pointer in the tool object, then goes to the left or right button handler,
+// which picks the tool by interaction style (like Tovik, like Quil, touch
+// panel) and tool mode.
+#include "interaction/MyCanvas.h"
 
 void MyCanvas::OnMouseEvent(wxMouseEvent& event) {
-  m_ShiftDown = event.ShiftDown();
-  m_Doc->m_ShiftDown = m_ShiftDown;
-  m_MousePos = event.GetPosition();
-  wxPoint pos = m_MousePos;
+  ToolState& t = m_Tool;
+  t.SetShift(event.ShiftDown());
+  t.m_MousePos = event.GetPosition();
+  wxPoint pos = t.m_MousePos;
   if (event.LeftDown()) {
     LButtonDown(pos);
   } else if (event.Dragging()) {
-    if (m_LeftDown)
+    if (t.m_LeftDown)
       LButtonDrag(pos);
-    else if (m_RightDown)
+    else if (t.m_RightDown)
       RButtonDrag(pos);
   } else if (event.LeftUp()) {
     LButtonUp(pos);
@@ -23,37 +24,37 @@ void MyCanvas::OnMouseEvent(wxMouseEvent& event) {
     RButtonUp(pos);
   }
   // A drag shows each step at once instead of waiting for the timer.
-  if ((m_MovingPoint || m_MovingText || m_MovingName) && m_RefreshPending) {
+  if (t.MovingSomething() && m_RefreshPending) {
     Refresh(false);
     Update();
   }
-  if (m_Mode == kModeCompass) m_CompassMouse = m_MousePos;
+  if (t.m_Mode == kModeCompass) t.m_CompassMouse = t.m_MousePos;
   event.Skip();
 }
 
 // A button released outside the canvas ends the gesture where the pointer
 // was last seen inside.
 void MyCanvas::LeaveWindow(wxMouseEvent& event) {
-  wxPoint pos = m_MousePos;
-  if (m_LeftDown) LButtonUp(pos);
-  if (m_RightDown) RButtonUp(pos);
+  wxPoint pos = m_Tool.m_MousePos;
+  if (m_Tool.m_LeftDown) LButtonUp(pos);
+  if (m_Tool.m_RightDown) RButtonUp(pos);
   event.Skip();
 }
 
 void MyCanvas::LButtonDown(wxPoint& pos) {
-  m_LeftDown = true;
-  if (m_SlideShow) {
-    if (m_SlideClick) m_SlideClick();
+  ToolState& t = m_Tool;
+  t.m_LeftDown = true;
+  if (t.m_SlideShow) {
+    if (t.m_SlideClick) t.m_SlideClick();
     return;
   }
-  m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kGModeQuil) {
-    m_Mode = kModeMove;
+  if (t.m_GMode == kGModeQuil) {
+    t.m_Mode = kModeMove;
     LDown_Move(pos);
     return;
   }
-  if (m_GMode != kGModeTovik) return;  // the touch panel acts on release only
-  switch (m_Mode) {
+  if (t.m_GMode != kGModeTovik) return;  // the touch panel acts on release only
+  switch (t.m_Mode) {
     case kModeMove:
       LDown_Move(pos);
       break;
@@ -90,38 +91,25 @@ void MyCanvas::LButtonDown(wxPoint& pos) {
 }
 
 void MyCanvas::LButtonDrag(wxPoint& pos) {
-  if (m_SlideShow) return;
-  m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kGModeQuil) {
+  const ToolState& t = m_Tool;
+  if (t.m_SlideShow) return;
+  if (t.m_GMode == kGModeQuil) {
     LDrag_Move(pos);
     return;
   }
-  if (m_GMode != kGModeTovik) return;
-  switch (m_Mode) {
-    case kModeMove:
-      LDrag_Move(pos);
-      break;
-    case kModeSPoint:
-    case kModeMLine:
-    case kModePara:
-    case kModePerp:
-    case kModeMid:
-    case kModeMCircle:
-    case kModeLineWithAngle:
-    case kModeBracket:
-      LDrag_Point(pos);  // the point being placed follows the pointer
-      break;
-    default:
-      break;
-  }
+  if (t.m_GMode != kGModeTovik) return;
+  if (t.m_Mode == kModeMove)
+    LDrag_Move(pos);
+  else if (t.m_Mode == kModeSPoint || TwoPointTool(t.m_Mode))
+    LDrag_Point(pos);  // the point being placed follows the pointer
 }
 
 void MyCanvas::LButtonUp(wxPoint& pos) {
-  m_LeftDown = false;
-  if (m_SlideShow) return;
-  m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kGModeTovik) {
-    switch (m_Mode) {
+  ToolState& t = m_Tool;
+  t.m_LeftDown = false;
+  if (t.m_SlideShow) return;
+  if (t.m_GMode == kGModeTovik) {
+    switch (t.m_Mode) {
       case kModeMove:
         LUp_Move(pos);
         break;
@@ -179,40 +167,45 @@ void MyCanvas::LButtonUp(wxPoint& pos) {
       default:
         break;
     }
-  } else if (m_GMode == kGModeQuil) {
+  } else if (t.m_GMode == kGModeQuil) {
     LUp_Move(pos);
     LUp_Select(pos);  // a click without a drag selects
     RefreshToolbar();
-  } else if (m_GMode == kGModePanel) {
+  } else if (t.m_GMode == kGModePanel) {
     PanelTap(pos);
   }
   Refresh(false);
 }
 
+namespace {
+// The right button places points in the Quil style, unless a text or an
+// image waits for its place, or a show runs.
+bool RightPlaces(const ToolState& t) {
+  return t.m_GMode == kGModeQuil && !t.m_SlideShow && !t.m_TextArmed && !t.m_ImageArmed;
+}
+}  // namespace
+
 void MyCanvas::RButtonDown(wxPoint& pos) {
-  m_RightDown = true;
-  if (m_GMode != kGModeQuil || m_SlideShow || m_TextArmed || m_ImageArmed) return;
-  m_Doc->m_ShiftDown = m_ShiftDown;
-  m_Mode = kModeSPoint;
+  m_Tool.m_RightDown = true;
+  if (!RightPlaces(m_Tool)) return;
+  m_Tool.m_Mode = kModeSPoint;
   LDown_SPoint(pos);
 }
 
 void MyCanvas::RButtonDrag(wxPoint& pos) {
-  if (m_GMode != kGModeQuil || m_SlideShow || m_TextArmed || m_ImageArmed) return;
-  m_Doc->m_ShiftDown = m_ShiftDown;
-  LDrag_Point(pos);
+  if (RightPlaces(m_Tool)) LDrag_Point(pos);
 }
 
 void MyCanvas::RButtonUp(wxPoint& pos) {
-  m_RightDown = false;
-  if (m_SlideShow) return;
-  m_Doc->m_ShiftDown = m_ShiftDown;
-  if (m_GMode == kGModeTovik) {
+  ToolState& t = m_Tool;
+  t.m_RightDown = false;
+  if (t.m_SlideShow) return;
+  if (t.m_GMode == kGModeTovik) {
     LUp_Select(pos);  // whatever the mode, the right button selects
-  } else if (m_GMode == kGModeQuil) {
-    if (m_TextArmed) {
+  } else if (t.m_GMode == kGModeQuil) {
+    if (t.m_TextArmed) {
       LUp_Text(pos);
-    } else if (m_ImageArmed) {
+    } else if (t.m_ImageArmed) {
       LUp_Image(pos);
     } else {
       LUp_SPoint(pos);
@@ -225,58 +218,43 @@ void MyCanvas::RButtonUp(wxPoint& pos) {
 // ---- the touch panel: everything happens on the tap ----
 
 int MyCanvas::PanelButtonAt(const wxPoint& pos) const {
-  // The buttons sit on the bottom edge of the canvas window, which is the
-  // toolbar's height shorter than the frame's client area.
-  const int top = m_Height - m_ToolbarHeight - 32;
-  if (pos.y < top || pos.y >= top + 32 || pos.x < 0 || pos.x >= 3 * 64) return -1;
-  return pos.x / 64;
+  return ToolState::PanelButtonAt(pos, m_Painter.m_Height, m_Painter.m_ToolbarHeight);
 }
 
 void MyCanvas::PanelTap(wxPoint& pos) {
-  switch (PanelButtonAt(pos)) {
-    case 0:
-      m_PanelKeep = !m_PanelKeep;
-      break;
-    case 1:
-      m_PanelPoint = !m_PanelPoint;
-      break;
-    case 2:
-      m_PanelMove = !m_PanelMove;
-      m_PanelPickedPoint = m_PanelPickedText = m_PanelPickedName = false;
-      break;
-    default:
-      PanelAction(pos);
-      break;
-  }
-  m_PanelPressed[0] = m_PanelKeep;
-  m_PanelPressed[1] = m_PanelPoint;
-  m_PanelPressed[2] = m_PanelMove;
+  const int button = PanelButtonAt(pos);
+  if (button >= 0)
+    m_Tool.TogglePanel(button);
+  else
+    PanelAction(pos);
 }
 
 void MyCanvas::PanelAction(wxPoint& pos) {
-  if (m_PanelMove) {
-    m_ShiftDown = m_Doc->m_ShiftDown = m_PanelKeep;
-    if (m_PanelPickedPoint || m_PanelPickedText || m_PanelPickedName) {
+  ToolState& t = m_Tool;
+  // The Keep button stands for Shift: what the tap selects joins the selection.
+  if (t.m_PanelMove) {
+    t.SetShift(t.m_PanelKeep);
+    if (t.m_PanelPickedPoint || t.m_PanelPickedText || t.m_PanelPickedName) {
       // The second tap: what the first tap picked goes to this one.
-      m_MovingPoint = m_PanelPickedPoint;
-      m_MovingText = m_PanelPickedText;
-      m_MovingName = m_PanelPickedName;
-      m_GrabOffsetX = m_GrabOffsetY = 0;
+      t.m_MovingPoint = t.m_PanelPickedPoint;
+      t.m_MovingText = t.m_PanelPickedText;
+      t.m_MovingName = t.m_PanelPickedName;
+      t.m_GrabOffsetX = t.m_GrabOffsetY = 0;
       LDrag_Move(pos);
       LUp_Move(pos);
-      m_PanelPickedPoint = m_PanelPickedText = m_PanelPickedName = false;
+      t.DropPanelPicks();
     } else {
       LDown_Move(pos);
     }
     return;
   }
-  if (m_PanelPoint) {
-    if (m_TextArmed) {
+  if (t.m_PanelPoint) {
+    if (t.m_TextArmed) {
       LUp_Text(pos);
-    } else if (m_ImageArmed) {
+    } else if (t.m_ImageArmed) {
       LUp_Image(pos);
     } else {
-      m_ShiftDown = m_Doc->m_ShiftDown = m_PanelKeep;
+      t.SetShift(t.m_PanelKeep);
       // A drag step between press and release, so the tap snaps as a drag
       // that ends there would.
       LDown_SPoint(pos);
@@ -286,7 +264,7 @@ void MyCanvas::PanelAction(wxPoint& pos) {
     }
     return;
   }
-  m_ShiftDown = m_Doc->m_ShiftDown = m_PanelKeep;
+  t.SetShift(t.m_PanelKeep);
   LUp_Select(pos);
   RefreshToolbar();
 }

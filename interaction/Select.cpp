@@ -1,16 +1,15 @@
 // The Select tool: a release hilights what lies under the pointer (a point,
 // an angle mark, a bracket, a line, a circle, a curve, then a text or an
 // image); Shift adds to the selection, a release on nothing clears it.
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 void MyCanvas::LUp_Select(wxPoint& pos) {
-  m_Doc->m_ShiftDown = m_ShiftDown;
   // Only in Tovik style does selecting a line give it the Segment toggle's mark.
-  m_Doc->m_SelectClipMark = m_GMode == kGModeTovik ? (m_Clipping ? 1 : 0) : -1;
+  m_Doc->m_SelectClipMark = m_Tool.m_GMode == kGModeTovik ? (m_Tool.m_Clipping ? 1 : 0) : -1;
   if (!m_Doc->LUp_Select(WorldX(pos.x), WorldY(pos.y))) {
     GSheet& s = m_Doc->Sheet();
     if (Snap2Text(s.texts.head, pos.x, pos.y))
-      m_PickedText->hilighted = 1;
+      m_Tool.m_PickedText->hilighted = 1;
     else if (m_Doc->Snap2Image(s.images.head, pos.x, pos.y))
       m_Doc->m_PickedImage->hilighted = 1;
     else

@@ -5,7 +5,7 @@
 
 #include "interaction/ToolWorld.h"
 #include "model/Lookup.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 namespace {
 
@@ -69,13 +69,13 @@ void MyCanvas::LUp_Compass(wxPoint& pos) {
   const int before = m_Doc->m_HiPoints.count;
   const int now = m_Doc->CollectCompassPoint(PointAt(*this, pos));
   if (now == 1 && before != 1) {
-    m_CompassCenter = pos;
-    m_CompassRadius = 0;
+    m_Tool.m_CompassCenter = pos;
+    m_Tool.m_CompassRadius = 0;
   } else if (now == 2 && before == 1) {
-    m_CompassRadius = static_cast<int>(
-        std::floor(std::hypot(pos.x - m_CompassCenter.x, pos.y - m_CompassCenter.y)));
+    m_Tool.m_CompassRadius = static_cast<int>(
+        std::floor(std::hypot(pos.x - m_Tool.m_CompassCenter.x, pos.y - m_Tool.m_CompassCenter.y)));
   } else if (now >= 3) {
-    m_CompassRadius = 0;
+    m_Tool.m_CompassRadius = 0;
   }
   Done(*this);
 }
@@ -85,7 +85,7 @@ void MyCanvas::LUp_Tangent(wxPoint& pos) {
   const GDocument::TangentPick before = d.RememberTangentPick();
   double x = 0, y = 0;
   PixelToWorld(*this, pos, &x, &y);
-  d.m_ShiftDown = m_ShiftDown;
+  d.m_ShiftDown = m_Tool.Shift();
   d.LUp_Select(x, y);
   d.TangentAfterSelect(before);
   Done(*this);

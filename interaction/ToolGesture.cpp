@@ -2,10 +2,8 @@
 // Bracket, Line with angle): the press makes the element with a second point
 // that follows the pointer, the release settles that point and keeps or drops
 // the element. The geometry of each step lives in the document.
-#include "app/CommandIds.h"
-#include "app/MyFrame.h"
 #include "interaction/ToolWorld.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 namespace {
 
@@ -27,19 +25,9 @@ void BeginGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
     double sx = x, sy = y;
     if (!d.Snapping(d.Sheet().points.head, &sx, &sy, &snapped)) snapped = nullptr;
   }
-  d.BeginTwoPointGesture(mode, x, y, snapped, base, canvas.m_Clipping);
+  d.BeginTwoPointGesture(mode, x, y, snapped, base, canvas.m_Tool.m_Clipping);
   canvas.m_RefreshPending = true;
   canvas.Refresh(false);
-}
-
-template <class T>
-void DropDragHilights(T* head, const GHilightList<T>& chosen) {
-  for (T* e = head; e; e = e->next) {
-    if (!e->hilighted) continue;
-    bool kept = false;
-    for (int i = 0; i < chosen.count && !kept; ++i) kept = chosen.item[i] == e;
-    if (!kept) e->hilighted = 0;
-  }
 }
 
 void EndGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
@@ -47,15 +35,7 @@ void EndGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
   if (!d.m_PlacingPoint || !d.m_GestureConst) return;
   double x = 0, y = 0;
   PixelToWorld(canvas, pos, &x, &y);
-  d.EndTwoPointGesture(mode, x, y);
-  // While the second point moved, the elements near it were lit up; once it
-  // is set down only what is chosen stays lit, or a line the pointer passed
-  // last would look chosen for good.
-  GSheet& s = d.Sheet();
-  DropDragHilights(s.points.head, d.m_HiPoints);
-  DropDragHilights(s.lines.head, d.m_HiLines);
-  DropDragHilights(s.circles.head, d.m_HiCircles);
-  DropDragHilights(s.curves.head, d.m_HiCurves);
+  d.EndTwoPointGesture(mode, x, y);  // also unlights what the second point passed
   canvas.RefreshToolbar();
   canvas.Refresh(false);
 }
@@ -66,10 +46,6 @@ void PixelToWorld(const MyCanvas& canvas, const wxPoint& pos, double* x, double*
   const GView v = canvas.View();
   *x = v.WorldX(pos.x);
   *y = v.WorldY(pos.y);
-}
-
-void MyCanvas::RefreshToolbar() {
-  if (auto* frame = dynamic_cast<MyFrame*>(m_Frame)) frame->enableToolbar();
 }
 
 void MyCanvas::LDown_MLine(wxPoint& pos) { BeginGesture(*this, kModeMLine, pos); }
@@ -85,11 +61,7 @@ void MyCanvas::LDown_LineWithAngle(wxPoint& pos) {
   // A mark chosen earlier may have been erased or undone since (or belong to
   // another sheet): the step must not refer to a freed mark, so the typed
   // angle is used instead.
-  GDocument& d = *m_Doc;
-  bool markHere = false;
-  for (GAngle* a = d.Sheet().angles.head; a && !markHere; a = a->next)
-    markHere = a == d.m_CurrentAngle;
-  if (!markHere) d.m_CurrentAngle = nullptr;
+  m_Doc->DropStaleCurrentAngle();
   BeginGesture(*this, kModeLineWithAngle, pos);
 }
 

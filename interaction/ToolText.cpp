@@ -5,10 +5,10 @@
 #include <wx/image.h>
 #include <wx/log.h>
 
-#include "interaction/ToolDialogs.h"
+#include "interaction/ToolAsk.h"
 #include "interaction/ToolWorld.h"
 #include "render/Draw.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 #include "script/EvalText.h"
 
 namespace {
@@ -16,10 +16,7 @@ namespace {
 // Font sizes outside 5..100 are typing mistakes: they fall back to def.
 double SizeOr(double size, double def) { return (size >= 5 && size <= 100) ? size : def; }
 
-bool Ask(MyCanvas& canvas, GTextEdit& e) {
-  if (canvas.m_AskText) return canvas.m_AskText(e);
-  return AskTextByDialog(&canvas, e);
-}
+bool Ask(MyCanvas& canvas, GTextEdit& e) { return canvas.m_AskText && canvas.m_AskText(e); }
 
 void EditName(MyCanvas& canvas, GPoint* p) {
   GDocument& d = *canvas.m_Doc;
@@ -100,8 +97,8 @@ void MyCanvas::LUp_Text(wxPoint& pos) {
   GPoint* p = nullptr;
   if (d.Snapping(d.Sheet().points.head, &x, &y, &p) && p) {
     EditName(*this, p);
-  } else if (Snap2Text(d.Sheet().texts.head, pos.x, pos.y) && m_PickedText) {
-    EditText(*this, m_PickedText);
+  } else if (Snap2Text(d.Sheet().texts.head, pos.x, pos.y) && m_Tool.m_PickedText) {
+    EditText(*this, m_Tool.m_PickedText);
   } else {
     NewTextAt(*this, pos);
   }

@@ -132,6 +132,19 @@ bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapp
 }
 
 int GDocument::EndTwoPointGesture(int mode, double x, double y) {
+  if (!m_PlacingPoint || !m_GestureConst) {
+    m_PlacingPoint = false;
+    return 0;
+  }
+  const int code = SetDownGesture(mode, x, y);
+  // While the second point moved, the elements near it were lit up; once it
+  // is set down only what is chosen stays lit, or a line the pointer passed
+  // last would look chosen for good.
+  DropUnchosenHilights();
+  return code;
+}
+
+int GDocument::SetDownGesture(int mode, double x, double y) {
   GConst* c = m_GestureConst;
   GPoint* moving = m_NewPoint;
   if (!c || !c->inUse || !m_PlacingPoint) {

@@ -47,10 +47,7 @@ void GDocument::EvaluateConst(GConst* from) {
   for (GConst* c = from; c; c = c->next) {
     c->Evaluate();
     if (moving && c->POutput == moving) {
-      moved_point_a11 = moving->a11;
-      moved_point_a12 = moving->a12;
-      moved_point_a21 = moving->a21;
-      moved_point_a22 = moving->a22;
+      m_Motion = {moving->a11, moving->a12, moving->a21, moving->a22};
     }
   }
 }

@@ -54,6 +54,11 @@ template <class T>
 void ClearFlags(T* head) {
   for (T* e = head; e; e = e->next) e->hilighted = 0;
 }
+template <class T>
+void ClearUnchosen(T* head, const GHilightList<T>& chosen) {
+  for (T* e = head; e; e = e->next)
+    if (e->hilighted && !chosen.Contains(e)) e->hilighted = 0;
+}
 }  // namespace
 
 void GDocument::Deletehilighted(GPoint* p) { Unhilight(p, m_HiPoints); }
@@ -84,6 +89,14 @@ void GDocument::ClearAllHilights() {
   m_HiAngles.Clear();
   m_HiImages.Clear();
   m_HiBrackets.Clear();
+}
+
+void GDocument::DropUnchosenHilights() {
+  GSheet& s = Sheet();
+  ClearUnchosen(s.points.head, m_HiPoints);
+  ClearUnchosen(s.lines.head, m_HiLines);
+  ClearUnchosen(s.circles.head, m_HiCircles);
+  ClearUnchosen(s.curves.head, m_HiCurves);
 }
 
 // ---- selecting ----

@@ -86,7 +86,8 @@ bool CurveIndex(const GParaCurve& c, double tx, double ty, double* index) {
 // Angles on a circle run clockwise (y grows upwards). The point turns from its
 // old angle to the target's in steps of 0.3 radians, and the sheet is
 // evaluated at each one, so an intersection that depends on the point sees a
-// sequence of small moves and keeps its branch instead of jumping across.
+// sequence of small moves and keeps its branch instead of jumping across. The
+// step ends with the target angle set; the caller evaluates the sheet there.
 void TurnOnCircle(GDocument& doc, GConst* k, double x, double y) {
   const GCircle& c = *k->CInput1;
   const double theta = std::atan2(c.cy.re - y, x - c.cx.re);
@@ -113,7 +114,6 @@ void TurnOnCircle(GDocument& doc, GConst* k, double x, double y) {
     }
   }
   k->param1 = CComplex(theta, 0);
-  doc.EvaluateConst(doc.FirstConst());
 }
 
 }  // namespace

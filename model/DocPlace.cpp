@@ -2,7 +2,6 @@
 // becomes at release: the existing point it was dropped on, a point bound to
 // a line, circle or curve, an intersection, or a free point.
 #include <cmath>
-#include <cstdio>
 
 #include "model/Document.h"
 #include "model/HitTest.h"
@@ -147,8 +146,6 @@ void DropNewPoint(GDocument& doc) {
 }
 
 int Undecided(GDocument& doc) {
-  std::puts("Debug: LUp_SPoint: error case.");
-  std::fflush(stdout);
   DropNewPoint(doc);
   return 0;
 }

@@ -70,6 +70,7 @@ bool RoomForASheet(GDocument& doc) {
 // again rather than build on elements that are elsewhere or reused.
 void GDocument::ForgetToolState() {
   m_MovingPoint = nullptr;
+  m_DragPoint = nullptr;
   m_DrawingCircle = nullptr;
   m_PickedAngle = nullptr;
   m_PickedBracket = nullptr;

@@ -22,11 +22,14 @@ template <class T>
 struct GHilightList {
   T* item[kHilightSlots] = {};
   int count = 0;
+  bool Contains(const T* e) const {
+    for (int i = 0; i < count; ++i)
+      if (item[i] == e) return true;
+    return false;
+  }
   // Adds e when not present and fewer than 9 are held.
   void Add(T* e) {
-    for (int i = 0; i < count; ++i)
-      if (item[i] == e) return;
-    if (count <= 8) item[count++] = e;
+    if (!Contains(e) && count <= 8) item[count++] = e;
   }
   // Removes e; the later entries move down.
   void Remove(T* e) {
@@ -87,7 +90,7 @@ class GDocument {
   GConst* FirstConst() { return Sheet().consts.head; }
 
   // ---- creation defaults taken from the canvas ----
-  int m_NameFontSize = 18;  // label size of new points
+  int m_NameFontSize = 18;        // label size of new points
   int m_PointMode = kPointMode0;  // new points take style m_PointMode - kPointMode0
   int m_LineMode = kLineMode0;    // new lines and circles take m_LineMode - kLineMode0
   int m_AngleMode = kAngleMode0;  // new marks take m_AngleMode - kAngleMode0
@@ -103,6 +106,7 @@ class GDocument {
 
   // ---- interaction state the core needs ----
   GPoint* m_MovingPoint = nullptr;   // the point being dragged
+  GMotion m_Motion;                  // of m_MovingPoint, published by EvaluateConst
   GConst* m_CurrentConst = nullptr;  // the last step made
   // Incidence checks move every free point and evaluate the whole list
   // (the slow reference walk) instead of only what the two elements depend on.
@@ -239,6 +243,19 @@ class GDocument {
   // position (x, y) and evaluates the sheet. False when p cannot be moved.
   bool MovePoint(GPoint* p, double x, double y);
 
+  // ==== a point drag of the Move tool, press to release (DocDrag.cpp) ====
+  GPoint* m_DragPoint = nullptr;  // the point the press took hold of
+  // The press on p, or on no point (none): records the modifier, hilights p
+  // alone (with shift, along with what is hilighted) and starts every point's
+  // motion record afresh. False when p cannot be moved; the motion steps then
+  // leave the figure as it is.
+  bool BeginDrag(GPoint* p, bool shift);
+  // One motion step: MovePoint of the point held. False when it did not move.
+  bool DragTo(double x, double y);
+  // The release: nothing is dragged any more; without shift no other point
+  // stays hilighted, and the point held stays hilighted.
+  void EndDrag(bool shift);
+
   // ==== hit testing and hilights (DocSnap.cpp, DocHilight.cpp) ====
   // Positions are world coordinates unless named px, py (canvas pixels).
   // Searches walk an element list from the element given (normally its head).
@@ -289,6 +306,9 @@ class GDocument {
   void Deletehilighted(GImage*);
   void Deletehilighted(GBracket*);
   void ClearAllHilights();
+  // Unlights the points, lines, circles and curves lit without being chosen
+  // (in no hilight list), as passing over them while placing a point does.
+  void DropUnchosenHilights();
   // The Select tool's tests on points, angle marks, brackets, lines, circles
   // and curves at (x, y). False when none hit: the canvas then tries texts and
   // images and, failing those too, clears all hilights.
@@ -387,6 +407,7 @@ class GDocument {
   // The release: LUp_Point decides the second point, then the element is kept
   // or (dropped on the start point) removed. Returns LUp_Point's code.
   int EndTwoPointGesture(int mode, double x, double y);
+  int SetDownGesture(int mode, double x, double y);  // the release's decision and build
   // Renames an element. Refuses (with a message, keeping the old name) a name
   // that is empty, holds bytes the construction language uses, or belongs to
   // another element of the sheet.
@@ -406,6 +427,24 @@ class GDocument {
   bool CollectPointFor3(GPoint* p, bool (GDocument::*build)());
   static double BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,
                              double y2);
+
+  // ==== appearance commands, texts and view (DocStyles.cpp) ====
+  // The Point, Line and Angle menus: the slot becomes the mode of new
+  // elements and the style of the hilighted ones.
+  void SetPointStyleOfHilighted(int slot);
+  void SetLineStyleOfHilighted(int slot);  // lines, circles and curves
+  void SetAngleStyleOfHilighted(int style);
+  // A theme's text colour: for new texts, marks and brackets, for every
+  // point name, and for the sheet's marks and brackets.
+  void SetThemeColours(int r, int g, int b);
+  // Texts of every sheet keep their place and size relative to a window
+  // whose size changed by rx across and ry down.
+  void RescaleTexts(double rx, double ry);
+  // Copies scale and bounds into every step of the current sheet and evaluates it.
+  void PushViewToConsts();
+  // A mark chosen earlier may have been erased or undone since, or belong to
+  // another sheet: it is forgotten, so no step refers to a freed mark.
+  void DropStaleCurrentAngle();
 
   // ==== sheets (DocSheets.cpp) ====
   GDocumentHooks* m_Hooks = nullptr;  // the canvas; none in headless use

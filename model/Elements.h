@@ -13,9 +13,12 @@
 class GCalculation;
 struct GIncident;
 
-// Motion matrix of the point being dragged; read by the circle intersections
-// to predict where an intersection point moves next, and by the loci.
-extern double moved_point_a11, moved_point_a12, moved_point_a21, moved_point_a22;
+// Motion matrix of the point being dragged: how its latest displacement turned
+// and stretched the one before. The circle intersections read it to predict
+// where an intersection point moves next; all zero before any drag.
+struct GMotion {
+  double a11 = 0, a12 = 0, a21 = 0, a22 = 0;
+};
 
 class GObject {
  public:

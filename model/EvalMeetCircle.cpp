@@ -2,7 +2,7 @@
 // circles (CONST_MEET_CC) meet in two points; the step follows one of them
 // through dragging, tangency and excursions into the complex plane.
 #include "geometry/Meet.h"
-#include "model/GConst.h"
+#include "model/Document.h"
 
 namespace {
 
@@ -100,12 +100,14 @@ bool ChooseFirst(const MeetPair& m, const GConst& k, bool predict) {
     return g * (u1.re - u2.re) > 0;
   }
 
-  if (predict && (moved_point_a11 != 0.0 || moved_point_a12 != 0.0)) {
+  // A step outside any document (a bare record) sees no drag.
+  const GMotion mo = k.owner ? k.owner->m_Motion : GMotion();
+  if (predict && (mo.a11 != 0.0 || mo.a12 != 0.0)) {
     // Where would this point be if it moved as the dragged point turned and
     // stretched its last step? A clear winner settles the choice.
     const GPoint* p = k.POutput;
-    const CComplex px(p->dX * moved_point_a11 + p->dY * moved_point_a12 + p->prevX, 0);
-    const CComplex py(p->dX * moved_point_a21 + p->dY * moved_point_a22 + p->prevY, 0);
+    const CComplex px(p->dX * mo.a11 + p->dY * mo.a12 + p->prevX, 0);
+    const CComplex py(p->dX * mo.a21 + p->dY * mo.a22 + p->prevY, 0);
     const double r = Dist(m.x1, m.y1, px, py);
     const double s = Dist(m.x2, m.y2, px, py);
     if (r < s / 2) return true;

@@ -1,6 +1,6 @@
-// Construction steps: the step record GConst, the table of step kinds and the
-// output kinds. A figure is the list of its steps; evaluating the list in
-// creation order recomputes every element.
+// Construction steps: the step record GConst, the values of the step kinds
+// (their table is model/StepKinds.h) and the output kinds. A figure is the list
+// of its steps; evaluating the list in creation order recomputes every element.
 #pragma once
 
 #include "model/Elements.h"

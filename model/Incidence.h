@@ -60,7 +60,7 @@ class QuietCheckScope {
  private:
   GDocument& doc_;
   GPoint* movingPoint_;
-  double a11_, a12_, a21_, a22_;
+  GMotion dragMotion_;
   bool saveMotion_;
   std::vector<double> motion_;  // eight doubles per point-pool slot
 };

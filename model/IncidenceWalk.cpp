@@ -314,13 +314,10 @@ bool RelationHoldsEverywhere(GDocument& doc, GConst* from, const Relation& r) {
 QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
     : doc_(doc),
       movingPoint_(doc.m_MovingPoint),
-      a11_(moved_point_a11),
-      a12_(moved_point_a12),
-      a21_(moved_point_a21),
-      a22_(moved_point_a22),
+      dragMotion_(doc.m_Motion),
       saveMotion_(saveMotion) {
   doc.m_MovingPoint = nullptr;
-  moved_point_a11 = moved_point_a12 = moved_point_a21 = moved_point_a22 = 0.0;
+  doc.m_Motion = GMotion();
   if (saveMotion_) {
     motion_.resize(kPoolSize * 8);
     for (int i = 0; i < kPoolSize; ++i) {
@@ -348,8 +345,5 @@ QuietCheckScope::~QuietCheckScope() {
     }
   }
   doc_.m_MovingPoint = movingPoint_;
-  moved_point_a11 = a11_;
-  moved_point_a12 = a12_;
-  moved_point_a21 = a21_;
-  moved_point_a22 = a22_;
+  doc_.m_Motion = dragMotion_;
 }

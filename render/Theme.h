@@ -84,7 +84,7 @@ struct GAppearance {
   const GLnRgn& LineSlot(int i) const { return line[(unsigned)i < kSlots ? i : 0]; }
 };
 
-// The theme's fixed choices; false for numbers that are no theme (6003).
+// The theme's fixed choices; false for numbers that are no theme (THM_RAILROAD).
 struct GThemeData {
   int styles[kSlots];
   int background;

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "model/Document.h"
+#include "model/StepKinds.h"
 #include "script/ScriptText.h"
 
 namespace {
@@ -63,51 +65,82 @@ std::string EscapeCaption(const std::string& s) {
   return out;
 }
 
-// The element an effect acts on: the output of its target step.
-const GObject* TargetOutput(const GConst* target) {
-  if (!target) return nullptr;
-  switch (target->Output_Type()) {
+// The element a step made, by its output kind; none for a step without one.
+const GObject* OutputOf(const GConst* c) {
+  if (!c) return nullptr;
+  switch (c->Output_Type()) {
     case OUTPUT_POINT:
-      return target->POutput;
+      return c->POutput;
     case OUTPUT_LINE:
-      return target->LOutput;
+      return c->LOutput;
     case OUTPUT_CIRCLE:
-      return target->COutput;
+      return c->COutput;
     case OUTPUT_TEXT:
-      return target->TextOutput;
+      return c->TextOutput;
     case OUTPUT_CURVE:
-      return target->CurveOutput;
+      return c->CurveOutput;
     case OUTPUT_ANGLE:
-      return target->AngleOutput;
+      return c->AngleOutput;
     case OUTPUT_IMAGE:
-      return target->ImageOutput;
+      return c->ImageOutput;
     case OUTPUT_BRACKET:
-      return target->BracketOutput;
+      return c->BracketOutput;
     default:
       return nullptr;
   }
 }
 
-const char* EffectKeyword(int type) {
-  switch (type) {
-    case CONST_EFFECT_POINT:
-      return "EffectPoint";
-    case CONST_EFFECT_LINE:
-      return "EffectLine";
-    case CONST_EFFECT_CIRCLE:
-      return "EffectCircle";
-    case CONST_EFFECT_CURVE:
-      return "EffectCurve";
-    case CONST_EFFECT_TEXT:
-      return "EffectText";
-    case CONST_EFFECT_ANGLE:
-      return "EffectAngle";
-    case CONST_EFFECT_BRACKET:
-      return "EffectBracket";
-    case CONST_EFFECT_IMAGE:
-      return "EffectImage";
+// The type word that opens the statement of a step making this kind of element.
+const char* TypeWord(int output) {
+  switch (output) {
+    case OUTPUT_POINT:
+      return "point";
+    case OUTPUT_LINE:
+      return "line";
+    case OUTPUT_CIRCLE:
+      return "circle";
+    case OUTPUT_TEXT:
+      return "text";
+    case OUTPUT_CURVE:
+      return "curve";
+    case OUTPUT_ANGLE:
+      return "angle";
+    case OUTPUT_IMAGE:
+      return "image";
+    case OUTPUT_BRACKET:
+      return "bracket";
     default:
-      return nullptr;
+      return "void";
+  }
+}
+
+// The input a field of a statement names (see StepKind::fields).
+const GObject* Input(const GConst& c, std::string_view field) {
+  if (field == "P1") return c.PInput1;
+  if (field == "P2") return c.PInput2;
+  if (field == "P3") return c.PInput3;
+  if (field == "L1") return c.LInput1;
+  if (field == "L2") return c.LInput2;
+  if (field == "C1") return c.CInput1;
+  if (field == "C2") return c.CInput2;
+  if (field == "K1") return c.CurveInput1;
+  if (field == "A1") return c.AngleInput1;
+  return nullptr;
+}
+
+// The positional fields the kind lists, separated by commas.
+void Fields(const GConst& c, std::string_view spec, std::string& out) {
+  for (bool first = true; !spec.empty(); first = false) {
+    const size_t comma = spec.find(',');
+    const std::string_view field = spec.substr(0, comma);
+    spec.remove_prefix(comma == std::string_view::npos ? spec.size() : comma + 1);
+    if (!first) out += ',';
+    if (field == "t")
+      Appendf(out, "%.3f", Single(c.param1.re));
+    else if (field == "u")
+      Appendf(out, "%.3f", Single(c.param2.re));
+    else
+      out += Name(Input(c, field));
   }
 }
 
@@ -195,12 +228,15 @@ void Attributes(const GConst& c, std::string& out) {
 // The statement head: type word, name, keyword and positional fields.
 // Returns false for kinds that have no statement.
 bool Head(const GConst& c, std::string& out) {
-  const std::string p1 = Name(c.PInput1), p2 = Name(c.PInput2), p3 = Name(c.PInput3);
-  const std::string l1 = Name(c.LInput1), l2 = Name(c.LInput2);
-  const std::string c1 = Name(c.CInput1), c2 = Name(c.CInput2);
-  const std::string cu1 = Name(c.CurveInput1), ang1 = Name(c.AngleInput1);
-  const std::string po = Name(c.POutput), lo = Name(c.LOutput), co = Name(c.COutput);
-  const double t = Single(c.param1.re), u = Single(c.param2.re);
+  const StepKind* kind = StepKindOf(c.type);
+  if (!kind || !kind->word) return false;  // clipping, zooming, hiding: replayed by other means
+  if (kind->output == OUTPUT_EFFECT) {
+    Appendf(out, "void %s(%s", kind->word, Name(OutputOf(c.effectTarget)).c_str());
+    EffectOptions(c, out);
+    return true;
+  }
+  Appendf(out, "%s %s=%s(", TypeWord(kind->output), Name(OutputOf(&c)).c_str(), kind->word);
+  if (kind->fields) Fields(c, kind->fields, out);
   switch (c.type) {
     case CONST_FREE: {
       double x = 0, y = 0;
@@ -208,151 +244,48 @@ bool Head(const GConst& c, std::string& out) {
         x = c.POutput->xz().re;
         y = c.POutput->yz().re;
       }
-      Appendf(out, "point %s=Pt(%.3f,%.3f", po.c_str(), Single(x), Single(y));
+      Appendf(out, "%.3f,%.3f", Single(x), Single(y));
       return true;
     }
-    case CONST_ON_LINE:
-      Appendf(out, "point %s=PtOnLine(%s,%s,%.3f,%.3f", po.c_str(), p1.c_str(), p2.c_str(), t, u);
-      return true;
-    case CONST_JOIN:
-      Appendf(out, "line %s=Join(%s,%s", lo.c_str(), p1.c_str(), p2.c_str());
-      return true;
-    case CONST_MEET:
-      Appendf(out, "point %s=Meet(%s,%s", po.c_str(), l1.c_str(), l2.c_str());
-      return true;
-    case CONST_PARALLEL:
-      Appendf(out, "line %s=Parallel(%s,%s", lo.c_str(), l1.c_str(), p1.c_str());
-      return true;
-    case CONST_PERP:
-      Appendf(out, "line %s=Perp(%s,%s", lo.c_str(), l1.c_str(), p1.c_str());
-      return true;
-    case CONST_MID:
-      Appendf(out, "point %s=Mid(%s,%s", po.c_str(), p1.c_str(), p2.c_str());
-      return true;
-    case CONST_PT_ON_PARA:
-      Appendf(out, "point %s=PtOnParallel(%s,%s,%.3f", po.c_str(), l1.c_str(), p1.c_str(), t);
-      return true;
-    case CONST_PT_ON_PER:
-      Appendf(out, "point %s=PtOnPerp(%s,%s,%.3f", po.c_str(), l1.c_str(), p1.c_str(), t);
-      return true;
-    case CONST_MULTI_CIRCLE:
-      Appendf(out, "circle %s=Circle(%s,%s", co.c_str(), p1.c_str(), p2.c_str());
-      return true;
-    case CONST_PT_ON_CIRCLE:
-      Appendf(out, "point %s=PtOnCircle(%s,%.3f", po.c_str(), c1.c_str(), t);
-      return true;
     case CONST_MEET_CL:
     case CONST_MEET_CC:
       // Both branch parameters in full (real and imaginary parts), then the
       // other intersection the point must differ from, when there is one.
-      if (c.type == CONST_MEET_CL)
-        Appendf(out, "point %s=MeetCircleAndLine(%s,%s,%.3f,%.3f", po.c_str(), c1.c_str(),
-                l1.c_str(), t, Single(c.param1.im));
-      else
-        Appendf(out, "point %s=Meet2Circles(%s,%s,%.3f,%.3f", po.c_str(), c1.c_str(), c2.c_str(), t,
-                Single(c.param1.im));
-      Appendf(out, ",%.3f,%.3f", u, Single(c.param2.im));
-      if (c.PInput1) Appendf(out, ",not%s", p1.c_str());
-      return true;
-    case CONST_BISECTOR:
-      Appendf(out, "line %s=Bisector(%s,%s,%.3f", lo.c_str(), l1.c_str(), l2.c_str(), t);
-      return true;
-    case CONST_3P_BISECTOR:
-      Appendf(out, "line %s=3PBisector(%s,%s,%s", lo.c_str(), p1.c_str(), p2.c_str(), p3.c_str());
+      Appendf(out, ",%.3f,%.3f,%.3f,%.3f", Single(c.param1.re), Single(c.param1.im),
+              Single(c.param2.re), Single(c.param2.im));
+      if (c.PInput1) Appendf(out, ",not%s", Name(c.PInput1).c_str());
       return true;
     case CONST_GRAPH:
-      if (!c.CurveOutput) return false;
-      Appendf(out, "curve %s=Graph(%s,%.3f,%.3f", Name(c.CurveOutput).c_str(),
-              c.CurveOutput->expr1.c_str(), Fix3(c.CurveOutput->xmin), Fix3(c.CurveOutput->xmax));
+    case CONST_PARA_CURVE: {
+      const GParaCurve* cu = c.CurveOutput;
+      if (!cu) return false;
+      Appendf(out, "%s", cu->expr1.c_str());
+      if (c.type == CONST_PARA_CURVE) Appendf(out, ",%s", cu->expr2.c_str());
+      Appendf(out, ",%.3f,%.3f", Fix3(cu->xmin), Fix3(cu->xmax));
       return true;
-    case CONST_PT_ON_CURVE:
-      Appendf(out, "point %s=PtOnCurve(%s,%.3f", po.c_str(), cu1.c_str(), t);
-      return true;
-    case CONST_CURVE_TANGENT:
-      Appendf(out, "line %s=CurveTangent(%s,%s", lo.c_str(), cu1.c_str(), p1.c_str());
-      return true;
-    case CONST_TANGENT:
-      Appendf(out, "line %s=Tangent(%s,%s", lo.c_str(), c1.c_str(), p1.c_str());
-      return true;
+    }
     case CONST_TEXT: {
       const GText* tx = c.TextOutput;
       if (!tx) return false;
-      Appendf(out, "text %s=Text(%s,%.3f,%.3f,%.3f,%d,%d,%d", Name(tx).c_str(),
-              ConvertText4Script(tx->text).c_str(), Fix3(tx->x), Fix3(tx->y), Fix3(tx->fontSize),
-              tx->red, tx->green, tx->blue);
+      Appendf(out, "%s,%.3f,%.3f,%.3f,%d,%d,%d", ConvertText4Script(tx->text).c_str(), Fix3(tx->x),
+              Fix3(tx->y), Fix3(tx->fontSize), tx->red, tx->green, tx->blue);
       return true;
     }
-    case CONST_COMPASS:
-      Appendf(out, "circle %s=Compass(%s,%s,%s", co.c_str(), p1.c_str(), p2.c_str(), p3.c_str());
-      return true;
-    case CONST_ORBIT1:
-    case CONST_ORBIT2:
-      Appendf(out, "curve %s=%s(%s,%s", Name(c.CurveOutput).c_str(),
-              c.type == CONST_ORBIT1 ? "OrbitOnCircle" : "OrbitOnLine", p1.c_str(), p2.c_str());
-      return true;
-    case CONST_ORTHOCENTER:
-      Appendf(out, "point %s=Orthocenter(%s,%s,%s", po.c_str(), p1.c_str(), p2.c_str(), p3.c_str());
-      return true;
-    case CONST_PT_ON_3P_BISECTOR:
-      Appendf(out, "point %s=PtOn3PBisector(%s,%s,%s,%.3f", po.c_str(), p1.c_str(), p2.c_str(),
-              p3.c_str(), t);
-      return true;
-    case CONST_PT_ON_BISECTOR:
-      Appendf(out, "point %s=PtOnBisector(%s,%s,%.3f,%.3f", po.c_str(), l1.c_str(), l2.c_str(), t,
-              u);
-      return true;
-    case CONST_PT_ON_TANGENT:
-      Appendf(out, "point %s=PtOnTangent(%s,%s,%.3f", po.c_str(), c1.c_str(), p1.c_str(), t);
-      return true;
-    case CONST_PT_ON_CURVE_TANGENT:
-      Appendf(out, "point %s=PtOnCurveTangent(%s,%s,%.3f", po.c_str(), cu1.c_str(), p1.c_str(), t);
-      return true;
-    case CONST_PARA_CURVE:
-      if (!c.CurveOutput) return false;
-      Appendf(out, "curve %s=ParaCurve(%s,%s,%.3f,%.3f", Name(c.CurveOutput).c_str(),
-              c.CurveOutput->expr1.c_str(), c.CurveOutput->expr2.c_str(), Fix3(c.CurveOutput->xmin),
-              Fix3(c.CurveOutput->xmax));
-      return true;
-    case CONST_3P_ANGLE:
-      Appendf(out, "angle %s=AngleBy3P(%s,%s,%s", Name(c.AngleOutput).c_str(), p1.c_str(),
-              p2.c_str(), p3.c_str());
-      return true;
-    case CONST_LINE_WITH_ANGLE:
-      Appendf(out, "line %s=LineWithAngle(%s,%s,%s", lo.c_str(), l1.c_str(), p1.c_str(),
-              ang1.c_str());
-      return true;
-    case CONST_LINE_WITH_ANGLE_DEGREE:
-      Appendf(out, "line %s=LineWithAngleDegree(%s,%s,%.3f", lo.c_str(), l1.c_str(), p1.c_str(), t);
-      return true;
-    case CONST_PT_ON_LINE_WITH_ANGLE:
-      Appendf(out, "point %s=PtOnLineWithAngle(%s,%s,%s,%.3f", po.c_str(), l1.c_str(), p1.c_str(),
-              ang1.c_str(), t);
-      return true;
-    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
-      Appendf(out, "point %s=PtOnLineWithAngleDegree(%s,%s,%.3f,%.3f", po.c_str(), l1.c_str(),
-              p1.c_str(), t, u);
-      return true;
     case CONST_IMAGE: {
       const GImage* im = c.ImageOutput;
       if (!im) return false;
-      Appendf(out, "image %s=Image(%s,%d,%d,%d,%d", Name(im).c_str(),
-              im->fileName.utf8_string().c_str(), im->x, im->y, im->width, im->height);
+      Appendf(out, "%s,%d,%d,%d,%d", im->fileName.utf8_string().c_str(), im->x, im->y, im->width,
+              im->height);
       return true;
     }
     case CONST_BRACKET: {
       const GBracket* b = c.BracketOutput;
       if (!b) return false;
-      Appendf(out, "bracket %s=Bracket(%s,%s,%.3f,%d,%d,%d", Name(b).c_str(), p1.c_str(),
-              p2.c_str(), Single(b->bulge), b->red, b->green, b->blue);
+      Appendf(out, ",%.3f,%d,%d,%d", Single(b->bulge), b->red, b->green, b->blue);
       return true;
     }
     default:
-      if (const char* keyword = EffectKeyword(c.type)) {
-        Appendf(out, "void %s(%s", keyword, Name(TargetOutput(c.effectTarget)).c_str());
-        EffectOptions(c, out);
-        return true;
-      }
-      return false;  // clipping, zooming, hiding: replayed by other means
+      return true;
   }
 }
 

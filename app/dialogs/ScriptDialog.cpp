@@ -3,7 +3,7 @@
 // dialog shows the sheet and passes the text on.
 #include "app/dialogs/ScriptDialog.h"
 
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 std::function<int(ScriptDialog&)> ScriptDialog::s_Run;
 

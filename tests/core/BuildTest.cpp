@@ -280,6 +280,22 @@ TEST_F(BuildGesture, LineReleasedOnItsStartOrOntoAnExistingJoinLeavesNoNewLine) 
   EXPECT_EQ(doc->m_HiLines.item[0], ab);
 }
 
+// The line under the second point lit up while the pointer rested there; after
+// the release only the new line, which is chosen, stays lit.
+TEST_F(BuildGesture, ReleaseUnlightsWhatTheSecondPointPassed) {
+  Select(Pt(0, 0), Pt(4, 0));
+  doc->ConstDefLine();
+  GLine* ab = Last()->LOutput;
+  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 2, 2, nullptr, nullptr, false));
+  doc->LDrag_Point(2, 0.02);
+  ASSERT_TRUE(ab->hilighted);
+  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 2, 0.02), 3);
+  GLine* made = Last()->LOutput;
+  ASSERT_NE(made, ab);
+  EXPECT_FALSE(ab->hilighted);
+  EXPECT_TRUE(made->hilighted && doc->m_HiLines.Contains(made));
+}
+
 TEST_F(BuildGesture, CircleAndParallelFollowTheirSecondPoint) {
   ASSERT_TRUE(doc->BeginTwoPointGesture(1006, 0, 0, nullptr, nullptr, false));
   EXPECT_NE(doc->m_DrawingCircle, nullptr);

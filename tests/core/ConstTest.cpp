@@ -69,18 +69,18 @@ TEST_F(Steps, EvaluationGoesOnPastAFailingStepAndPublishesTheDraggedPoint) {
   GPoint* m = Mid(a, b);
   doc->FirstConst()->next->next->PInput2 = nullptr;  // its input was deleted
   broken->x = CComplex(7, 0);
-  moved_point_a11 = -5;
+  doc->m_Motion.a11 = -5;
   doc->EvaluateConst(doc->FirstConst());
   EXPECT_EQ(broken->x.re, 7.0);
   EXPECT_NEAR(m->xz().re, 2.0, 1e-12);
   EXPECT_NEAR(m->yz().re, 1.0, 1e-12);
-  EXPECT_EQ(moved_point_a11, -5);  // nothing is dragged
+  EXPECT_EQ(doc->m_Motion.a11, -5);  // nothing is dragged
 
   doc->m_MovingPoint = b;
   b->x = CComplex(6, 0);
   doc->EvaluateConst(doc->FirstConst());
-  EXPECT_EQ(moved_point_a11, b->a11);
-  EXPECT_EQ(moved_point_a21, b->a21);
+  EXPECT_EQ(doc->m_Motion.a11, b->a11);
+  EXPECT_EQ(doc->m_Motion.a21, b->a21);
 }
 
 TEST_F(Steps, UnlinkingTheLastStepKeepsTheListAppendable) {

@@ -176,8 +176,8 @@ TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
   MeetNear(CONST_MEET_CC, nullptr, c1, c2, 3.5, 2.5, "P");
   GPoint* q = MeetNear(CONST_MEET_CL, l, c2, nullptr, 4, 0.5, "Q");
   Drag(B, 4.1, 0.6);  // motion records and the drag's motion matrix are live
-  moved_point_a11 = 0.9;
-  moved_point_a12 = 0.2;
+  doc->m_Motion.a11 = 0.9;
+  doc->m_Motion.a12 = 0.2;
   doc->m_MovingPoint = B;
   const std::vector<unsigned char> before = State();
   for (bool literal : {false, true}) {
@@ -187,8 +187,8 @@ TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
     doc->CheckIncidency(c1, false);
     EXPECT_EQ(doc->CheckCoincidency(q), 0);
     EXPECT_TRUE(State() == before);
-    EXPECT_EQ(moved_point_a11, 0.9);
-    EXPECT_EQ(moved_point_a12, 0.2);
+    EXPECT_EQ(doc->m_Motion.a11, 0.9);
+    EXPECT_EQ(doc->m_Motion.a12, 0.2);
     EXPECT_EQ(doc->m_MovingPoint, B);
   }
 }

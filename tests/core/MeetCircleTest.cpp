@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
-#include "model/GConst.h"
+#include "Recorder.h"
+#include "model/Document.h"
 
 namespace {
 
@@ -41,13 +43,7 @@ struct Meet {
   double Along(double dx, double dy) const { return out.xz().re * dx + out.yz().re * dy; }
 };
 
-class MeetCircle : public ::testing::Test {
- protected:
-  void SetUp() override {
-    moved_point_a11 = moved_point_a12 = moved_point_a21 = moved_point_a22 = 0;
-  }
-  void TearDown() override { SetUp(); }
-};
+class MeetCircle : public ::testing::Test {};
 
 }  // namespace
 
@@ -158,7 +154,10 @@ TEST_F(MeetCircle, ClearPredictionFromDragOverridesNearestChoiceForTwoCircles) {
     m->out.dX = 0.0;
     m->out.dY = -1.7;
   }
-  moved_point_a11 = moved_point_a22 = 1.0;
+  RecordingUser user;
+  auto doc = std::make_unique<GDocument>(&user);
+  doc->m_Motion = {1.0, 0.0, 0.0, 1.0};
+  c.step.owner = l.step.owner = doc.get();
   ASSERT_EQ(c.Eval(), 0);
   ASSERT_EQ(l.Eval(), 0);
   EXPECT_LT(c.out.yz().re, 0);

@@ -16,11 +16,6 @@ class MeetDocument : public ::testing::Test {
   RecordingUser user;
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
 
-  void SetUp() override {
-    moved_point_a11 = moved_point_a12 = moved_point_a21 = moved_point_a22 = 0;
-  }
-  void TearDown() override { SetUp(); }
-
   GPoint* Point(double x, double y) {
     GPoint* p = doc->NewPoint(CComplex(x, 0), CComplex(y, 0));
     doc->AssignPoint(p);

@@ -271,7 +271,7 @@ TEST_F(Place, CrossingAfterADragIsStillTheOneUnderTheRelease) {
   ASSERT_TRUE(doc->MovePoint(far, 5.5, 4.5));
   ASSERT_TRUE(doc->MovePoint(far, 6, 5.5));
   doc->m_MovingPoint = nullptr;  // the release of that drag
-  ASSERT_TRUE(moved_point_a11 != 0.0 || moved_point_a12 != 0.0);
+  ASSERT_TRUE(doc->m_Motion.a11 != 0.0 || doc->m_Motion.a12 != 0.0);
   ASSERT_EQ(Drop(1.98, 2.01), 7);
   ExpectAt(doc->PlacedPoint(), 2, 2, 1e-5);
 }

@@ -153,16 +153,12 @@ TEST(ScriptRoundTrip, GeneratedSheetReadAfterADragKeepsItsIntersections) {
   RecordingUser user;
   auto source = GenerateSheet(&user, kPoolSize, 2);
   const std::string text = source->DocumentText();
-  struct StaleDrag {
-    StaleDrag() {
-      moved_point_a11 = moved_point_a22 = 1.0;
-      moved_point_a12 = 0.3;
-      moved_point_a21 = -0.3;
-    }
-    ~StaleDrag() { moved_point_a11 = moved_point_a12 = moved_point_a21 = moved_point_a22 = 0.0; }
-  } stale;
   RecordingUser reader;
-  EXPECT_EQ(FirstDifference(text, Rewrite(&reader, text)), "");
+  auto doc = std::make_unique<GDocument>(&reader);
+  doc->m_Motion = {1.0, 0.3, -0.3, 1.0};  // stale: the drag was on this document
+  doc->scriptText = text;
+  EXPECT_TRUE(doc->const_src2cns(true, true));
+  EXPECT_EQ(FirstDifference(text, doc->DocumentText()), "");
   ExpectNoMessages(reader);
 }
 

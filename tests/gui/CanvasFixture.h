@@ -8,7 +8,7 @@
 #include <wx/image.h>
 
 #include "core/Recorder.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 class CanvasTest : public ::testing::Test {
  protected:
@@ -23,32 +23,32 @@ class CanvasTest : public ::testing::Test {
     canvas = new MyCanvas(frame, &user);
     doc = canvas->m_Doc.get();
     // The texts of these tests are made for 800x600: no rescaling on the way there.
-    canvas->m_OldWidth = 800;
-    canvas->m_OldHeight = 600;
+    canvas->m_Painter.m_OldWidth = 800;
+    canvas->m_Painter.m_OldHeight = 600;
     Resize(800, 600);
   }
   void TearDown() override { delete frame; }
 
   void Resize(int w, int h) {
-    canvas->m_Width = w;
-    canvas->m_Height = h;
+    canvas->m_Painter.m_Width = w;
+    canvas->m_Painter.m_Height = h;
     canvas->OnSize();
   }
   // Applies a theme and replaces its tile by its plain colour, so that every
   // pixel nothing covers is exactly the background colour.
   void Theme(int theme) {
-    canvas->SetTheme(theme, 0);
-    canvas->m_Look.bg.tile = wxBitmap();
+    canvas->m_Painter.SetTheme(theme, 0);
+    canvas->m_Painter.m_Look.bg.tile = wxBitmap();
   }
   void Render() {
-    canvas->m_BgDrawn = false;
+    canvas->m_Painter.m_BgDrawn = false;
     canvas->RenderToScreenPicture();
     picture = canvas->ScreenPicture().ConvertToImage();
   }
   wxColour At(int x, int y) const {
     return wxColour(picture.GetRed(x, y), picture.GetGreen(x, y), picture.GetBlue(x, y));
   }
-  wxColour Background() const { return canvas->m_Look.bg.colour.Colour(); }
+  wxColour Background() const { return canvas->m_Painter.m_Look.bg.colour.Colour(); }
   bool IsBackground(int x, int y) const { return At(x, y) == Background(); }
   // Pixels of world points.
   int Px(double x) const { return canvas->View().PixelX(x); }

@@ -5,7 +5,7 @@
 
 #include "app/CommandIds.h"
 #include "gui/MouseFixture.h"
-#include "interaction/ToolDialogs.h"
+#include "app/dialogs/ToolDialogs.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ class RenameTest : public MouseTest {
   // The Text tool clicked on p, with `name` typed.
   void Rename(GPoint* p, const char* name) {
     answer.text = wxString::FromUTF8(name);
-    canvas->m_Mode = kModeText;
+    canvas->m_Tool.SetMode(kModeText);
     wxPoint at = At(X(p), Y(p));
     canvas->LButtonDown(at);
     canvas->LButtonUp(at);

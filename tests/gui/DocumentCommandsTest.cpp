@@ -15,7 +15,7 @@
 #include "app/MyFrame.h"
 #include "gui/GuiHarness.h"
 #include "model/Lookup.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 namespace {
 
@@ -104,13 +104,13 @@ class DocumentCommandsTest : public ::testing::Test {
   // The drawing state shows these styles, loaded into its records.
   void ExpectLooks(const int (&styles)[5], int background) {
     for (int i = 0; i < kSlots; ++i) {
-      EXPECT_EQ(canvas->m_Look.pointStyle[i], styles[i]) << "point slot " << i;
-      EXPECT_EQ(canvas->m_Look.point[i].style, styles[i]) << "point record " << i;
-      EXPECT_EQ(canvas->m_Look.lineStyle[i], styles[i]) << "line slot " << i;
-      EXPECT_EQ(canvas->m_Look.line[i].style, styles[i]) << "line record " << i;
+      EXPECT_EQ(canvas->m_Painter.m_Look.pointStyle[i], styles[i]) << "point slot " << i;
+      EXPECT_EQ(canvas->m_Painter.m_Look.point[i].style, styles[i]) << "point record " << i;
+      EXPECT_EQ(canvas->m_Painter.m_Look.lineStyle[i], styles[i]) << "line slot " << i;
+      EXPECT_EQ(canvas->m_Painter.m_Look.line[i].style, styles[i]) << "line record " << i;
     }
-    EXPECT_EQ(canvas->m_Look.background, background);
-    EXPECT_EQ(canvas->m_Look.bg.number, background);
+    EXPECT_EQ(canvas->m_Painter.m_Look.background, background);
+    EXPECT_EQ(canvas->m_Painter.m_Look.bg.number, background);
   }
   void ExpectRecorded(int sheet, const int (&styles)[5], int background) {
     const GSheet& s = doc->m_Sheets[sheet];
@@ -139,7 +139,7 @@ TEST_F(DocumentCommandsTest, OpenShowsTheFirstSheetAndNextBringsTheSecondSheetsL
   EXPECT_EQ(Title(), "Figuretta - two.fgf");
   EXPECT_EQ(Status(), "Sheet 1");
   ExpectLooks(kCat, 3);
-  EXPECT_FALSE(canvas->m_BgDrawn);
+  EXPECT_FALSE(canvas->m_Painter.m_BgDrawn);
 
   Command(kCmdNextSheet);
   EXPECT_EQ(Status(), "Sheet 2");
@@ -181,7 +181,8 @@ TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText
   EXPECT_NE(text.find("void SetBgMode(3);"), std::string::npos);
   EXPECT_NE(text.find("void SetBgMode(4);"), std::string::npos);
   // The window's own size is recorded, so reading it back here scales nothing.
-  EXPECT_NE(text.find(wxString::Format("void WindowSize(%d,%d);", canvas->m_Width, canvas->m_Height)
+  EXPECT_NE(text.find(wxString::Format("void WindowSize(%d,%d);", canvas->m_Painter.m_Width,
+                                       canvas->m_Painter.m_Height)
                           .utf8_string()),
             std::string::npos);
 
@@ -268,8 +269,8 @@ TEST_F(DocumentCommandsTest, CopiesAreIndependentAndTheTextlessOneHasNoTexts) {
   EXPECT_NE(PointOn(2, "C"), nullptr);
 
   // Drag A on the copy with the Move tool.
-  canvas->m_GMode = 1500;
-  canvas->m_Mode = kModeMove;
+  canvas->m_Tool.SetStyle(kGModeTovik);
+  canvas->m_Tool.SetMode(kModeMove);
   const GView v = canvas->View();
   wxPoint from(v.PixelX(-1), v.PixelY(0)), to(v.PixelX(0.5), v.PixelY(-1));
   canvas->LButtonDown(from);
@@ -401,9 +402,9 @@ TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
   EXPECT_EQ(doc->m_NameRed, star.text.r);
   EXPECT_EQ(doc->m_NameGreen, star.text.g);
   EXPECT_EQ(doc->m_NameBlue, star.text.b);
-  const std::string expected =
-      "void SetPointTextColor(" + std::to_string(star.text.r) + "," + std::to_string(star.text.g) + "," +
-      std::to_string(star.text.b) + ");";
+  const std::string expected = "void SetPointTextColor(" + std::to_string(star.text.r) + "," +
+                               std::to_string(star.text.g) + "," + std::to_string(star.text.b) +
+                               ");";
   doc->ConstFree(0.0, 0.0, false);
   EXPECT_NE(doc->DocumentText().find(expected), std::string::npos) << doc->DocumentText();
 }
@@ -413,13 +414,13 @@ TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
 TEST_F(DocumentCommandsTest, SheetCommandsWaitWhileAButtonIsHeld) {
   Open(Write("two.fgf", kTwoSheets));
   ASSERT_EQ(doc->m_SheetCount, 2);
-  canvas->m_LeftDown = true;
+  canvas->m_Tool.HoldButton(true, true);
   Command(kCmdNextSheet);
   Command(kCmdInsertNew);
   Command(kCmdDeleteSheet);
   EXPECT_EQ(doc->m_CurrentSheet, 0);
   EXPECT_EQ(doc->m_SheetCount, 2);
-  canvas->m_LeftDown = false;
+  canvas->m_Tool.HoldButton(true, false);
   Command(kCmdNextSheet);
   EXPECT_EQ(doc->m_CurrentSheet, 1);
 }

@@ -13,8 +13,8 @@ TEST_F(DragTest, FreePointKeepsItsDistanceToThePointer) {
   Drag(grab, wxPoint(grab.x + 50, grab.y - 20));
   EXPECT_NEAR(X(a), 1.5, 1e-9);
   EXPECT_NEAR(Y(a), 1.2, 1e-9);
-  EXPECT_FALSE(canvas->m_MovingPoint);
-  EXPECT_EQ(canvas->m_PickedPoint, nullptr);
+  EXPECT_FALSE(canvas->m_Tool.m_MovingPoint);
+  EXPECT_EQ(canvas->m_Tool.m_PickedPoint, nullptr);
   EXPECT_TRUE(a->hilighted);  // the dragged point stays selected
 }
 
@@ -46,11 +46,11 @@ TEST_F(DragTest, IntersectionPointDoesNotMove) {
   GPoint* x = Place(kTovik, At(1, 2), At(0.02, 0.01));
   ASSERT_EQ(StepOf(x)->type, CONST_MEET);
   const double before[] = {X(x), Y(x), X(a), Y(a), X(d), Y(d)};
-  canvas->m_GMode = kTovik;
-  canvas->m_Mode = 1000;
+  canvas->m_Tool.SetStyle(kTovik);
+  canvas->m_Tool.SetMode(kModeMove);
   wxPoint on = At(0, 0), away = At(1, -1.5);
   canvas->LButtonDown(on);
-  EXPECT_TRUE(canvas->m_MovingPoint);
+  EXPECT_TRUE(canvas->m_Tool.m_MovingPoint);
   canvas->LButtonDrag(away);
   canvas->LButtonUp(away);
   const double after[] = {X(x), Y(x), X(a), Y(a), X(d), Y(d)};
@@ -85,7 +85,7 @@ TEST_F(DragTest, TextMovesWithThePointerWhereItWasHeld) {
   EXPECT_DOUBLE_EQ(t->x, 200);
   EXPECT_DOUBLE_EQ(t->y, 300);
   EXPECT_TRUE(t->hilighted);
-  EXPECT_FALSE(canvas->m_MovingText);
+  EXPECT_FALSE(canvas->m_Tool.m_MovingText);
   // Beside the letters nothing is held.
   Drag(wxPoint(190, 290), wxPoint(100, 100));
   EXPECT_DOUBLE_EQ(t->x, 200);
@@ -146,10 +146,10 @@ TEST_F(DragTest, BracketBulgeFollowsThePointerWithinHalfTheChord) {
   b->y2 = CComplex(0, 0);
   b->z2 = CComplex(1, 0);
   b->bulge = 0.3;  // apex at (0, -0.6)
-  canvas->m_Mode = 1000;
+  canvas->m_Tool.SetMode(kModeMove);
   wxPoint apex = At(0, -0.6), deeper = At(0, -0.8), tooFar = At(0, -1.2), across = At(0, 0.4);
   canvas->LButtonDown(apex);
-  ASSERT_TRUE(canvas->m_MovingBracket);
+  ASSERT_TRUE(canvas->m_Tool.m_MovingBracket);
   canvas->LButtonDrag(deeper);
   EXPECT_NEAR(b->bulge, 0.4, 1e-9);
   canvas->LButtonDrag(tooFar);
@@ -157,7 +157,7 @@ TEST_F(DragTest, BracketBulgeFollowsThePointerWithinHalfTheChord) {
   canvas->LButtonDrag(across);
   EXPECT_NEAR(b->bulge, -0.2, 1e-9);
   canvas->LButtonUp(across);
-  EXPECT_FALSE(canvas->m_MovingBracket);
+  EXPECT_FALSE(canvas->m_Tool.m_MovingBracket);
   EXPECT_NEAR(X(p), -1, 1e-12);
 }
 
@@ -169,15 +169,15 @@ TEST_F(DragTest, NameLabelTurnsAroundItsPointOnlyWithShift) {
   const wxPoint label(X0 + 22, Y0 - 8), above(X0, Y0 - 50);
   Drag(label, above);
   EXPECT_DOUBLE_EQ(a->nameAngle, 0);
-  EXPECT_FALSE(canvas->m_MovingName);
+  EXPECT_FALSE(canvas->m_Tool.m_MovingName);
 
-  canvas->m_ShiftDown = true;
+  canvas->m_Tool.SetShift(true);
   wxPoint from = label, to = above;
   canvas->LButtonDown(from);
-  EXPECT_TRUE(canvas->m_MovingName);
+  EXPECT_TRUE(canvas->m_Tool.m_MovingName);
   canvas->LButtonDrag(to);
   canvas->LButtonUp(to);
-  canvas->m_ShiftDown = false;
+  canvas->m_Tool.SetShift(false);
   EXPECT_NEAR(a->nameAngle, M_PI / 2, 1e-9);
   EXPECT_NEAR(X(a), 0, 1e-12);  // the point itself stays
 }
@@ -193,25 +193,25 @@ TEST_F(DragTest, AfterimagesFollowTheDragAndAreFreedAtTheEnd) {
   GPoint* b = Place(1, 0);
   ASSERT_NE(Join(a, b), nullptr);
   const int before = used();
-  canvas->m_CloneOn = true;
-  canvas->m_Mode = 1000;
+  canvas->m_Tool.SetCloneOn(true);
+  canvas->m_Tool.SetMode(kModeMove);
   wxPoint on = At(-1, 0), to = At(-1, 1), further = At(-1, 2);
   canvas->LButtonDown(on);
   for (int g = 0; g < 3; ++g) {
-    ASSERT_NE(canvas->m_AfterPoints[g].head, nullptr);
-    ASSERT_NE(canvas->m_AfterLines[g].head, nullptr);
-    EXPECT_EQ(canvas->m_AfterPoints[g].head->fadeLevel, g + 1);
+    ASSERT_NE(canvas->m_Tool.m_AfterPoints[g].head, nullptr);
+    ASSERT_NE(canvas->m_Tool.m_AfterLines[g].head, nullptr);
+    EXPECT_EQ(canvas->m_Tool.m_AfterPoints[g].head->fadeLevel, g + 1);
   }
   EXPECT_EQ(used(), before + 3 * 3);
   canvas->LButtonDrag(to);
-  canvas->m_DragStarted -= 1000;  // the trail period has passed
+  canvas->m_Tool.m_DragStarted -= 1000;  // the trail period has passed
   canvas->LButtonDrag(further);
   // The first generation took the figure as it was before this step.
-  EXPECT_NEAR(canvas->m_AfterPoints[0].head->yz().re, 1, 1e-9);
+  EXPECT_NEAR(canvas->m_Tool.m_AfterPoints[0].head->yz().re, 1, 1e-9);
   EXPECT_NEAR(Y(a), 2, 1e-9);
   canvas->LButtonUp(further);
   EXPECT_EQ(used(), before);
-  for (int g = 0; g < 3; ++g) EXPECT_EQ(canvas->m_AfterPoints[g].head, nullptr);
+  for (int g = 0; g < 3; ++g) EXPECT_EQ(canvas->m_Tool.m_AfterPoints[g].head, nullptr);
   // A press without its release (a touch-panel pick) leaves no copies behind.
   canvas->LButtonDown(further);
   canvas->LButtonDown(further);

@@ -67,7 +67,7 @@ TEST_F(DrawRunTest, FadingTextTakesItsNewColourOnTheSameLetters) {
   t->fadeLevel = 2;
   Render();
   Render();
-  const GRgb faded = GRgb{200, 0, 0}.Faded(2, canvas->m_Look.bg.colour);
+  const GRgb faded = GRgb{200, 0, 0}.Faded(2, canvas->m_Painter.m_Look.bg.colour);
   EXPECT_EQ(Count(200, 300, 400, 340, full), 0);
   for (const wxPoint& q : letters) ASSERT_EQ(At(q.x, q.y), faded.Colour()) << q.x << "," << q.y;
 }
@@ -77,7 +77,7 @@ TEST_F(DrawRunTest, HilightFrameOfAnEmphasisedTextEnclosesAllItsLetters) {
   GText* t = Text("Wide WWW\nand tall Ág", 150, 150, 16, {0, 0, 0});
   t->widthFactor = 1.6;  // emphasis: larger letters, grown about the middle
   t->hilighted = 1;
-  const wxColour frameColour = canvas->m_Look.hilightFrame.Colour();
+  const wxColour frameColour = canvas->m_Painter.m_Look.hilightFrame.Colour();
   ASSERT_NE(frameColour, wxColour(0, 0, 0));
   for (int round = 0; round < 2; ++round) {
     Render();
@@ -104,7 +104,7 @@ TEST_F(DrawRunTest, HilightFrameOfAnEmphasisedTextEnclosesAllItsLetters) {
 TEST_F(DrawRunTest, CircleStrokeGoesRoundWithoutGaps) {
   Theme(THM_TOVIK);  // a plain stroke layer over a wide band
   GCircle* c = Circle(0.3, -0.2, 1.7);
-  const GLnRgn& st = canvas->m_Look.line[c->lineStyle];
+  const GLnRgn& st = canvas->m_Painter.m_Look.line[c->lineStyle];
   int strokeLayer = -1;
   for (int i = 1; i < st.layers; ++i)
     if (st.layer[i].n == 2) strokeLayer = i;

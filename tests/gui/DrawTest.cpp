@@ -10,7 +10,7 @@ using DrawTest = CanvasTest;
 TEST_F(DrawTest, PointDiscSitsOnItsPixelAndFadesTowardTheBackground) {
   Theme(THM_TOVIK);  // disc points
   GPoint* p = Point(1.0, 0.5);
-  const PtBmp& st = canvas->m_Look.point[p->pointStyle];
+  const PtBmp& st = canvas->m_Painter.m_Look.point[p->pointStyle];
   ASSERT_FALSE(st.bitmapMode);
   const int x = Px(1.0), y = Py(0.5);
   EXPECT_EQ(x, 400 + 100);
@@ -52,7 +52,7 @@ TEST_F(DrawTest, HiddenAndUnrealElementsAreNotDrawn) {
 TEST_F(DrawTest, HilightedBitmapPointShowsTheNextFrameEveryRepaint) {
   Theme(THM_STANDARD);
   GPoint* p = Point(0, 0);
-  const int frames = (int)canvas->m_Look.point[p->pointStyle].hilightFrames.size();
+  const int frames = (int)canvas->m_Painter.m_Look.point[p->pointStyle].hilightFrames.size();
   ASSERT_GT(frames, 1);
   p->hilighted = 1;
   for (int i = 0; i < frames; ++i) {
@@ -66,7 +66,7 @@ TEST_F(DrawTest, HilightedBitmapPointShowsTheNextFrameEveryRepaint) {
 TEST_F(DrawTest, LinePatternRepeatsAlongTheLine) {
   Theme(THM_STANDARD);
   Line(-1, 0, 1, 0);  // the x axis, across the whole view
-  const GLnRgn& st = canvas->m_Look.line[0];
+  const GLnRgn& st = canvas->m_Painter.m_Look.line[0];
   Render();
   const int y = Py(0);
   const int period = (int)st.period;
@@ -99,8 +99,8 @@ TEST_F(DrawTest, SegmentStopsAtItsOutermostIncidentPoints) {
   EXPECT_FALSE(drawn(2.3));
 
   // A view showing only what lies beyond the segment shows nothing of it.
-  canvas->m_OriginX = 10;
-  canvas->UpdateView();
+  canvas->m_Painter.m_OriginX = 10;
+  canvas->m_Painter.UpdateView();
   Render();
   for (int x = 0; x < 800; x += 2) ASSERT_TRUE(IsBackground(x, y) && IsBackground(x, y - 1));
 }
@@ -200,7 +200,7 @@ TEST_F(DrawTest, HilightedImageGetsAFrameAndCornerHandles) {
 
   im->hilighted = 1;
   Render();
-  const wxColour frameColour = canvas->m_Look.hilightFrame.Colour();
+  const wxColour frameColour = canvas->m_Painter.m_Look.hilightFrame.Colour();
   EXPECT_EQ(At(95, 115), frameColour);   // the frame, 5 pixels out
   EXPECT_EQ(At(97, 97), frameColour);    // handle at the top left corner
   EXPECT_EQ(At(142, 132), frameColour);  // handle at the bottom right corner

@@ -12,7 +12,7 @@
 #include "app/CommandIds.h"
 #include "app/MyFrame.h"
 #include "gui/GuiHarness.h"
-#include "render/MyCanvas.h"
+#include "interaction/MyCanvas.h"
 
 namespace {
 
@@ -114,8 +114,8 @@ TEST(AppStart, MainWindowHasItsTitlePlaceAndSize) {
   EXPECT_EQ(main->GetTitle(), wxT("Figuretta - untitled.fgf"));
   EXPECT_TRUE(main->IsShown());
   EXPECT_EQ(main->GetSize(), wxSize(950, 700));
-  EXPECT_EQ(main->m_Canvas->m_Mode, kModeMove);
-  EXPECT_EQ(main->m_Canvas->m_GMode, kGModeTovik);
+  EXPECT_EQ(main->m_Canvas->m_Tool.m_Mode, kModeMove);
+  EXPECT_EQ(main->m_Canvas->m_Tool.m_GMode, kGModeTovik);
 }
 
 TEST_F(FrameTest, MenuBarHasFiveMenusInOrder) {
@@ -310,35 +310,35 @@ TEST_F(FrameTest, ModeToolbarFollowsEveryStyleSwitch) {
   ExpectTools(ModeBar(), kTovikBar, "back to Tovik");
   // The bar sits on top of the canvas, as wide as the canvas.
   EXPECT_EQ(ModeBar()->GetPosition(), wxPoint(0, 0));
-  EXPECT_EQ(ModeBar()->GetSize().x, canvas->m_Width);
+  EXPECT_EQ(ModeBar()->GetSize().x, canvas->m_Painter.m_Width);
   EXPECT_GE(canvas->GetPosition().y, ModeBar()->GetSize().y);
 }
 
 TEST_F(FrameTest, SwitchingStyleReturnsToMoveAndDropsToggles) {
   Command(kModeMLine);
   Command(kModeClipping);
-  EXPECT_EQ(canvas->m_Mode, kModeMLine);
-  EXPECT_TRUE(canvas->m_Clipping);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMLine);
+  EXPECT_TRUE(canvas->m_Tool.m_Clipping);
   EXPECT_TRUE(ModeBar()->GetToolState(kModeClipping));
   Command(kGModeQuil);
-  EXPECT_EQ(canvas->m_Mode, kModeMove);
-  EXPECT_FALSE(canvas->m_Clipping);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
+  EXPECT_FALSE(canvas->m_Tool.m_Clipping);
   Command(kModeText);
-  EXPECT_TRUE(canvas->m_TextArmed);
+  EXPECT_TRUE(canvas->m_Tool.m_TextArmed);
   Command(kGModePanel);
-  EXPECT_FALSE(canvas->m_TextArmed);
-  canvas->m_PanelMove = canvas->m_PanelPickedPoint = true;
+  EXPECT_FALSE(canvas->m_Tool.m_TextArmed);
+  canvas->m_Tool.m_PanelMove = canvas->m_Tool.m_PanelPickedPoint = true;
   Command(kGModePanel);
-  EXPECT_FALSE(canvas->m_PanelMove);
-  EXPECT_FALSE(canvas->m_PanelPickedPoint);
+  EXPECT_FALSE(canvas->m_Tool.m_PanelMove);
+  EXPECT_FALSE(canvas->m_Tool.m_PanelPickedPoint);
   Command(kGModeTovik);
-  EXPECT_EQ(canvas->m_Mode, kModeMove);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
   EXPECT_TRUE(ModeBar()->GetToolState(kModeMove));
 }
 
 TEST_F(FrameTest, TovikBarShowsTheChosenToolPressed) {
   Command(kModeMCircle);
-  EXPECT_EQ(canvas->m_Mode, kModeMCircle);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMCircle);
   EXPECT_TRUE(ModeBar()->GetToolState(kModeMCircle));
   EXPECT_FALSE(ModeBar()->GetToolState(kModeMove));
   // A later refresh of the toolbar keeps showing the current tool.
@@ -346,7 +346,7 @@ TEST_F(FrameTest, TovikBarShowsTheChosenToolPressed) {
   EXPECT_TRUE(ModeBar()->GetToolState(kModeMCircle));
   // The Meet button does nothing in this style.
   Command(kModeMeet);
-  EXPECT_EQ(canvas->m_Mode, kModeMCircle);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMCircle);
 }
 
 TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
@@ -388,29 +388,29 @@ TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
 TEST_F(FrameTest, TextAndImageArmOneAtATimeInQuilStyle) {
   Command(kGModeQuil);
   Command(kModeText);
-  EXPECT_TRUE(canvas->m_TextArmed);
+  EXPECT_TRUE(canvas->m_Tool.m_TextArmed);
   EXPECT_TRUE(ModeBar()->GetToolState(kModeText));
   Command(kModeImage);
-  EXPECT_FALSE(canvas->m_TextArmed);
-  EXPECT_TRUE(canvas->m_ImageArmed);
+  EXPECT_FALSE(canvas->m_Tool.m_TextArmed);
+  EXPECT_TRUE(canvas->m_Tool.m_ImageArmed);
   EXPECT_FALSE(ModeBar()->GetToolState(kModeText));
   EXPECT_TRUE(ModeBar()->GetToolState(kModeImage));
   Command(kModeImage);
-  EXPECT_FALSE(canvas->m_ImageArmed);
+  EXPECT_FALSE(canvas->m_Tool.m_ImageArmed);
   EXPECT_FALSE(ModeBar()->GetToolState(kModeImage));
 }
 
 TEST_F(FrameTest, ZoomButtonsStopAtTheScaleLimits) {
   wxToolBar* bar = frame->GetToolBar();
-  canvas->m_Scale = 0.001;
+  canvas->m_Painter.m_Scale = 0.001;
   frame->enableToolbar();
   EXPECT_FALSE(bar->GetToolEnabled(kModeZoomIn));
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomOut));
-  canvas->m_Scale = 0.1;
+  canvas->m_Painter.m_Scale = 0.1;
   frame->enableToolbar();
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomIn));
   EXPECT_FALSE(bar->GetToolEnabled(kModeZoomOut));
-  canvas->m_Scale = 0.01;
+  canvas->m_Painter.m_Scale = 0.01;
   frame->enableToolbar();
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomIn));
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomOut));
@@ -418,10 +418,10 @@ TEST_F(FrameTest, ZoomButtonsStopAtTheScaleLimits) {
 
 TEST_F(FrameTest, AxisButtonTogglesTheAxes) {
   Command(kModeAxis);
-  EXPECT_TRUE(canvas->m_AxisOn);
+  EXPECT_TRUE(canvas->m_Painter.m_AxisOn);
   EXPECT_TRUE(frame->GetToolBar()->GetToolState(kModeAxis));
   Command(kModeAxis);
-  EXPECT_FALSE(canvas->m_AxisOn);
+  EXPECT_FALSE(canvas->m_Painter.m_AxisOn);
   EXPECT_FALSE(frame->GetToolBar()->GetToolState(kModeAxis));
 }
 
@@ -447,11 +447,11 @@ TEST_F(FrameTest, ResizeToTheSameClientSizeKeepsTheToolbars) {
   frame->OnSize(same);
   EXPECT_EQ(ModeBar()->GetName(), wxT("before"));
   // A different client size rebuilds the toolbars for the new width.
-  canvas->m_Width -= 100;
+  canvas->m_Painter.m_Width -= 100;
   frame->OnSize(same);
   EXPECT_NE(ModeBar()->GetName(), wxT("before"));
-  EXPECT_EQ(canvas->m_Width, frame->GetClientSize().x);
-  EXPECT_EQ(ModeBar()->GetSize().x, canvas->m_Width);
+  EXPECT_EQ(canvas->m_Painter.m_Width, frame->GetClientSize().x);
+  EXPECT_EQ(ModeBar()->GetSize().x, canvas->m_Painter.m_Width);
 }
 
 TEST_F(FrameTest, ExitAsksOnceAndLogsTheQuitOnce) {

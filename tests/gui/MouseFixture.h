@@ -19,18 +19,18 @@ class MouseTest : public CanvasTest {
   wxPoint At(double x, double y) const { return wxPoint(Px(x), Py(y)); }
 
   void UseStyle(Style s) {
-    canvas->m_GMode = s;
-    canvas->m_Mode = 1000;
+    canvas->m_Tool.SetStyle(s);
+    canvas->m_Tool.SetMode(kModeMove);
   }
 
   // A placing gesture in style s: press at `from`, drag to and release at
   // `to` (Tovik: the Point tool, Quil: the right button, touch panel: a tap
   // at `to` with the point button on). Returns the point the release gave.
   GPoint* Place(Style s, wxPoint from, wxPoint to) {
-    canvas->m_GMode = s;
+    canvas->m_Tool.SetStyle(s);
     switch (s) {
       case kTovik:
-        canvas->m_Mode = 1001;
+        canvas->m_Tool.SetMode(kModeSPoint);
         canvas->LButtonDown(from);
         canvas->LButtonDrag(to);
         canvas->LButtonUp(to);
@@ -41,8 +41,7 @@ class MouseTest : public CanvasTest {
         canvas->RButtonUp(to);
         break;
       case kPanel:
-        canvas->m_PanelMove = false;
-        canvas->m_PanelPoint = true;
+        canvas->m_Tool.SetPanel(canvas->m_Tool.m_PanelKeep, true, false);
         canvas->LButtonUp(to);
         break;
     }
@@ -53,8 +52,8 @@ class MouseTest : public CanvasTest {
 
   // A Move-tool drag from `from` to `to` in Tovik style.
   void Drag(wxPoint from, wxPoint to) {
-    canvas->m_GMode = kTovik;
-    canvas->m_Mode = 1000;
+    canvas->m_Tool.SetStyle(kTovik);
+    canvas->m_Tool.SetMode(kModeMove);
     canvas->LButtonDown(from);
     canvas->LButtonDrag(to);
     canvas->LButtonUp(to);

@@ -15,7 +15,7 @@ TEST_F(MouseTest, TovikRightClickSelectsWhateverTheMode) {
   GPoint* a = Place(1, 1);
   doc->ClearAllHilights();
   for (int mode : {1001, 1002, 1000}) {
-    canvas->m_Mode = mode;
+    canvas->m_Tool.SetMode(mode);
     wxPoint at = At(1, 1);
     canvas->RButtonDown(at);
     canvas->RButtonUp(at);
@@ -32,19 +32,19 @@ TEST_F(MouseTest, QuilLeftSelectsAndDragsRightPlaces) {
   GPoint* a = Place(kQuil, 1, 1);
   GPoint* b = Place(kQuil, -1, 0.5);
   ASSERT_TRUE(a && b && a != b);
-  EXPECT_EQ(canvas->m_Mode, 1001);  // the right button chose the Point mode
+  EXPECT_EQ(canvas->m_Tool.m_Mode, 1001);  // the right button chose the Point mode
   wxPoint onA = At(1, 1), onB = At(-1, 0.5), empty = At(-2, -2);
 
   canvas->LButtonDown(onA);
-  EXPECT_EQ(canvas->m_Mode, 1000);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, 1000);
   canvas->LButtonUp(onA);
   EXPECT_TRUE(Hilighted(doc, a));
   EXPECT_EQ(doc->m_HiPoints.count, 1);
 
-  canvas->m_ShiftDown = true;  // Shift adds to the selection
+  canvas->m_Tool.SetShift(true);  // Shift adds to the selection
   canvas->LButtonDown(onB);
   canvas->LButtonUp(onB);
-  canvas->m_ShiftDown = false;
+  canvas->m_Tool.SetShift(false);
   EXPECT_TRUE(Hilighted(doc, a));
   EXPECT_TRUE(Hilighted(doc, b));
 
@@ -65,7 +65,7 @@ TEST_F(MouseTest, QuilLeftSelectsAndDragsRightPlaces) {
 
 TEST_F(MouseTest, QuilArmedTextTakesTheRightClickInsteadOfAPoint) {
   UseStyle(kQuil);
-  canvas->m_TextArmed = true;
+  canvas->m_Tool.ArmText(true);
   int asked = 0;
   canvas->m_AskText = [&](GTextEdit&) {
     ++asked;
@@ -83,23 +83,25 @@ TEST_F(MouseTest, QuilArmedTextTakesTheRightClickInsteadOfAPoint) {
 
 TEST_F(MouseTest, PanelButtonsToggleAndTheMoveButtonForgetsAPick) {
   UseStyle(kPanel);
-  const int y = canvas->m_Height - canvas->m_ToolbarHeight - 16;  // middle of the button row
+  const int y = canvas->m_Painter.m_Height - canvas->m_Painter.m_ToolbarHeight -
+                16;  // middle of the button row
   wxPoint keep(10, y), point(70, y), move(150, y);
   canvas->LButtonUp(keep);
   canvas->LButtonUp(point);
-  EXPECT_TRUE(canvas->m_PanelKeep);
-  EXPECT_TRUE(canvas->m_PanelPoint);
-  EXPECT_FALSE(canvas->m_PanelMove);
-  EXPECT_TRUE(canvas->m_PanelPressed[0] && canvas->m_PanelPressed[1] && !canvas->m_PanelPressed[2]);
+  EXPECT_TRUE(canvas->m_Tool.m_PanelKeep);
+  EXPECT_TRUE(canvas->m_Tool.m_PanelPoint);
+  EXPECT_FALSE(canvas->m_Tool.m_PanelMove);
+  EXPECT_TRUE(canvas->m_Tool.m_PanelPressed[0] && canvas->m_Tool.m_PanelPressed[1] &&
+              !canvas->m_Tool.m_PanelPressed[2]);
   canvas->LButtonUp(keep);
-  EXPECT_FALSE(canvas->m_PanelKeep);
+  EXPECT_FALSE(canvas->m_Tool.m_PanelKeep);
   EXPECT_EQ(Points(), 0);  // a tap on a button places nothing
 
-  canvas->m_PanelPickedPoint = canvas->m_PanelPickedText = true;
+  canvas->m_Tool.m_PanelPickedPoint = canvas->m_Tool.m_PanelPickedText = true;
   canvas->LButtonUp(move);
-  EXPECT_TRUE(canvas->m_PanelMove);
-  EXPECT_TRUE(canvas->m_PanelPressed[2]);
-  EXPECT_FALSE(canvas->m_PanelPickedPoint || canvas->m_PanelPickedText);
+  EXPECT_TRUE(canvas->m_Tool.m_PanelMove);
+  EXPECT_TRUE(canvas->m_Tool.m_PanelPressed[2]);
+  EXPECT_FALSE(canvas->m_Tool.m_PanelPickedPoint || canvas->m_Tool.m_PanelPickedText);
   // Beside the row, a tap is no button press.
   EXPECT_EQ(canvas->PanelButtonAt(wxPoint(200, y)), -1);
   EXPECT_EQ(canvas->PanelButtonAt(wxPoint(10, y - 20)), -1);
@@ -112,28 +114,28 @@ TEST_F(MouseTest, PanelFirstTapPicksSecondTapMoves) {
   t->x = 100;
   t->y = 100;
   UseStyle(kPanel);
-  canvas->m_PanelMove = true;
+  canvas->m_Tool.SetPanel(false, false, true);
 
   wxPoint onA(Px(1) + 2, Py(1) + 2);
   canvas->LButtonUp(onA);
-  EXPECT_TRUE(canvas->m_PanelPickedPoint);
+  EXPECT_TRUE(canvas->m_Tool.m_PanelPickedPoint);
   EXPECT_NEAR(X(a), 1, 1e-12);  // picking does not move it
   wxPoint target = At(-1.5, 0.5);
   canvas->LButtonUp(target);
   EXPECT_NEAR(X(a), -1.5, 1e-9);
   EXPECT_NEAR(Y(a), 0.5, 1e-9);
-  EXPECT_FALSE(canvas->m_PanelPickedPoint);
-  EXPECT_FALSE(canvas->m_MovingPoint);
+  EXPECT_FALSE(canvas->m_Tool.m_PanelPickedPoint);
+  EXPECT_FALSE(canvas->m_Tool.m_MovingPoint);
 
   // A text goes the same way, keeping where it was held.
   wxPoint onText(105, 108);
   canvas->LButtonUp(onText);
-  EXPECT_TRUE(canvas->m_PanelPickedText);
+  EXPECT_TRUE(canvas->m_Tool.m_PanelPickedText);
   wxPoint there(305, 208);
   canvas->LButtonUp(there);
   EXPECT_DOUBLE_EQ(t->x, 300);
   EXPECT_DOUBLE_EQ(t->y, 200);
-  EXPECT_FALSE(canvas->m_PanelPickedText);
+  EXPECT_FALSE(canvas->m_Tool.m_PanelPickedText);
 
   // A tap on nothing picks nothing, and the next tap moves nothing.
   wxPoint nothing = At(2, -2);
@@ -152,7 +154,7 @@ TEST_F(MouseTest, PanelTapWithoutButtonsSelectsAndKeepAdds) {
   canvas->LButtonUp(onB);
   EXPECT_FALSE(Hilighted(doc, a));
   EXPECT_TRUE(Hilighted(doc, b));
-  canvas->m_PanelKeep = true;
+  canvas->m_Tool.SetPanel(true, false, false);
   canvas->LButtonUp(onA);
   EXPECT_TRUE(Hilighted(doc, a));
   EXPECT_TRUE(Hilighted(doc, b));
@@ -168,10 +170,10 @@ TEST_F(MouseTest, LeavingTheWindowEndsADragAtTheLastPositionInside) {
   wxMouseEvent outside = Event(wxEVT_MOTION, At(2, 2), true);
   canvas->OnMouseEvent(down);
   canvas->OnMouseEvent(move);
-  EXPECT_TRUE(canvas->m_MovingPoint);
+  EXPECT_TRUE(canvas->m_Tool.m_MovingPoint);
   canvas->LeaveWindow(leave);
-  EXPECT_FALSE(canvas->m_LeftDown);
-  EXPECT_FALSE(canvas->m_MovingPoint);
+  EXPECT_FALSE(canvas->m_Tool.m_LeftDown);
+  EXPECT_FALSE(canvas->m_Tool.m_MovingPoint);
   EXPECT_NEAR(X(a), 1, 1e-9);
   EXPECT_NEAR(Y(a), 0.5, 1e-9);
   canvas->OnMouseEvent(outside);  // still held, but the drag is over
@@ -179,7 +181,7 @@ TEST_F(MouseTest, LeavingTheWindowEndsADragAtTheLastPositionInside) {
   EXPECT_TRUE(Hilighted(doc, a));
 
   // A point being placed is placed where the pointer left.
-  canvas->m_Mode = 1001;
+  canvas->m_Tool.SetMode(kModeSPoint);
   wxMouseEvent press = Event(wxEVT_LEFT_DOWN, At(-1, -1), true);
   wxMouseEvent drag = Event(wxEVT_MOTION, At(-2, -1), true);
   canvas->OnMouseEvent(press);
@@ -194,7 +196,7 @@ TEST_F(MouseTest, ShiftOfTheEventReachesTheDocument) {
   GPoint* a = Place(1, 1);
   GPoint* b = Place(-1, 1);
   doc->ClearAllHilights();
-  canvas->m_Mode = 1100;
+  canvas->m_Tool.SetMode(kModeSelect);
   for (auto [p, shift] : {std::pair{a, false}, std::pair{b, true}}) {
     wxMouseEvent down = Event(wxEVT_LEFT_DOWN, At(X(p), Y(p)), true, shift);
     wxMouseEvent up = Event(wxEVT_LEFT_UP, At(X(p), Y(p)), false, shift);
@@ -208,9 +210,8 @@ TEST_F(MouseTest, ShiftOfTheEventReachesTheDocument) {
 TEST_F(MouseTest, SlideShowSwallowsEveryButtonButItsClick) {
   GPoint* a = Place(1, 1);
   doc->ClearAllHilights();
-  canvas->m_SlideShow = true;
   int clicks = 0;
-  canvas->m_SlideClick = [&] { ++clicks; };
+  canvas->m_Tool.StartSlideShow([&] { ++clicks; });
   wxPoint at = At(1, 1);
   for (Style s : {kTovik, kQuil, kPanel}) {
     UseStyle(s);
@@ -225,7 +226,7 @@ TEST_F(MouseTest, SlideShowSwallowsEveryButtonButItsClick) {
   EXPECT_EQ(doc->m_HiPoints.count, 0);
   EXPECT_EQ(Points(), 1);
   EXPECT_NEAR(X(a), 1, 1e-12);
-  EXPECT_FALSE(canvas->m_LeftDown || canvas->m_RightDown);
+  EXPECT_FALSE(canvas->m_Tool.m_LeftDown || canvas->m_Tool.m_RightDown);
 }
 
 // Two points placed on a line, selected with the mouse: their midpoint lies
@@ -242,10 +243,10 @@ TEST_F(MouseTest, MidpointOfTwoPointsOfALineIsAnnouncedOnIt) {
   wxPoint onC = At(X(c), Y(c)), onD = At(X(d), Y(d));
   canvas->LButtonDown(onC);
   canvas->LButtonUp(onC);
-  canvas->m_ShiftDown = true;
+  canvas->m_Tool.SetShift(true);
   canvas->LButtonDown(onD);
   canvas->LButtonUp(onD);
-  canvas->m_ShiftDown = false;
+  canvas->m_Tool.SetShift(false);
   ASSERT_EQ(doc->m_HiPoints.count, 2);
   user.messages.clear();
   ASSERT_TRUE(doc->ConstDefMid());

@@ -22,7 +22,7 @@ TEST_P(PlaceInStyle, FreePointLandsUnderTheReleaseWithAName) {
   EXPECT_EQ(StepOf(p)->type, CONST_FREE);
   EXPECT_EQ(p->name, "A");
   EXPECT_EQ(Points(), 1);
-  EXPECT_FALSE(canvas->m_Preview);  // the preview ended with the gesture
+  EXPECT_FALSE(canvas->m_Tool.m_Preview);  // the preview ended with the gesture
   EXPECT_FALSE(doc->m_PlacingPoint);
 }
 
@@ -114,11 +114,11 @@ TEST_F(MouseTest, DragStepsShowTheNewPointAndHilightWhatIsNear) {
   GPoint* a = Place(-2, 0);
   GPoint* b = Place(2, 0);
   GLine* l = Join(a, b);
-  canvas->m_Mode = 1001;
+  canvas->m_Tool.SetMode(kModeSPoint);
   wxPoint from = At(0, 1), near = At(0.5, 0.04), far = At(0.5, 1);
   canvas->LButtonDown(from);
-  ASSERT_TRUE(canvas->m_Preview);
-  GPoint* moving = canvas->m_PreviewPoint[0];
+  ASSERT_TRUE(canvas->m_Tool.m_Preview);
+  GPoint* moving = canvas->m_Tool.m_PreviewPoint[0];
   ASSERT_NE(moving, nullptr);
   canvas->LButtonDrag(near);
   EXPECT_NEAR(Y(moving), 0, 1e-9);  // pulled onto the line while dragging
@@ -128,13 +128,13 @@ TEST_F(MouseTest, DragStepsShowTheNewPointAndHilightWhatIsNear) {
   EXPECT_NEAR(Y(moving), 1, 1e-9);
   EXPECT_FALSE(l->hilighted);
   canvas->LButtonUp(far);
-  EXPECT_FALSE(canvas->m_Preview);
+  EXPECT_FALSE(canvas->m_Tool.m_Preview);
 }
 
 TEST_F(MouseTest, ReleaseWithoutPressPlacesNothing) {
   Place(1, 1);
   const int steps = Steps();
-  canvas->m_Mode = 1001;
+  canvas->m_Tool.SetMode(kModeSPoint);
   wxPoint at = At(-1, -1);
   canvas->LButtonDrag(at);
   canvas->LButtonUp(at);

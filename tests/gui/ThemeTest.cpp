@@ -2,7 +2,7 @@
 // in the slots, the colours they give marks, and the menus and Customize
 // choices that change single slots or the hilighted elements.
 #include "gui/CanvasFixture.h"
-#include "render/AppearanceDialog.h"
+#include "app/dialogs/AppearanceDialog.h"
 
 using ThemeTest = CanvasTest;
 
@@ -15,11 +15,11 @@ TEST_F(ThemeTest, EveryThemePaintsItsBackgroundColour) {
                  {THM_TOVIK, {177, 178, 198}},    {THM_PASTEL, {184, 189, 255}},
                  {THM_SKELETON, {0, 0, 0}}};
   for (const auto& t : kThemes) {
-    canvas->SetTheme(t.theme, 0);
-    EXPECT_EQ(canvas->m_Look.bg.colour.Colour(), t.colour) << t.theme;
-    ASSERT_TRUE(canvas->m_Look.bg.tile.IsOk());
-    EXPECT_EQ(canvas->m_Look.bg.width, 256);
-    EXPECT_EQ(canvas->m_Look.bg.height, 192);
+    canvas->m_Painter.SetTheme(t.theme, 0);
+    EXPECT_EQ(canvas->m_Painter.m_Look.bg.colour.Colour(), t.colour) << t.theme;
+    ASSERT_TRUE(canvas->m_Painter.m_Look.bg.tile.IsOk());
+    EXPECT_EQ(canvas->m_Painter.m_Look.bg.width, 256);
+    EXPECT_EQ(canvas->m_Painter.m_Look.bg.height, 192);
     Render();
     // The drawn paper averages to the theme's colour (faint pattern only).
     long r = 0, g = 0, b = 0, n = 0;
@@ -41,10 +41,10 @@ TEST_F(ThemeTest, ThemeFillsSlotsRecordsThemInTheSheetAndColoursMarks) {
   GAngle* a = doc->NewAngle(1.0);
   doc->AssignAngle(a);
 
-  canvas->SetTheme(THM_SKELETON, 0);
+  canvas->m_Painter.SetTheme(THM_SKELETON, 0);
   for (int i = 0; i < kSlots; ++i) {
-    EXPECT_EQ(canvas->m_Look.pointStyle[i], 15);
-    EXPECT_EQ(canvas->m_Look.lineStyle[i], 15);
+    EXPECT_EQ(canvas->m_Painter.m_Look.pointStyle[i], 15);
+    EXPECT_EQ(canvas->m_Painter.m_Look.lineStyle[i], 15);
     EXPECT_EQ(doc->Sheet().pointStyles[i], 15);
     EXPECT_EQ(doc->Sheet().lineStyles[i], 15);
   }
@@ -53,16 +53,16 @@ TEST_F(ThemeTest, ThemeFillsSlotsRecordsThemInTheSheetAndColoursMarks) {
   EXPECT_EQ(a->green, 255);
   EXPECT_EQ(doc->m_TextRed, 255);
 
-  canvas->SetTheme(THM_CAT, 0);
-  for (int i = 0; i < kSlots; ++i) EXPECT_EQ(canvas->m_Look.lineStyle[i], 5 + i);
-  EXPECT_EQ(canvas->m_Look.hilightFrame.Colour(), wxColour(150, 50, 50));
-  EXPECT_EQ(canvas->m_Look.axis.Colour(), wxColour(200, 128, 128));
-  EXPECT_TRUE(canvas->m_Look.point[0].bitmapMode);
+  canvas->m_Painter.SetTheme(THM_CAT, 0);
+  for (int i = 0; i < kSlots; ++i) EXPECT_EQ(canvas->m_Painter.m_Look.lineStyle[i], 5 + i);
+  EXPECT_EQ(canvas->m_Painter.m_Look.hilightFrame.Colour(), wxColour(150, 50, 50));
+  EXPECT_EQ(canvas->m_Painter.m_Look.axis.Colour(), wxColour(200, 128, 128));
+  EXPECT_TRUE(canvas->m_Painter.m_Look.point[0].bitmapMode);
   EXPECT_EQ(b->red, 0);
 
-  canvas->SetTheme(THM_RAILROAD, 0);  // no such theme: nothing changes
-  EXPECT_EQ(canvas->m_Look.theme, THM_CAT);
-  EXPECT_EQ(canvas->m_Look.lineStyle[0], 5);
+  canvas->m_Painter.SetTheme(THM_RAILROAD, 0);  // no such theme: nothing changes
+  EXPECT_EQ(canvas->m_Painter.m_Look.theme, THM_CAT);
+  EXPECT_EQ(canvas->m_Painter.m_Look.lineStyle[0], 5);
 }
 
 TEST_F(ThemeTest, CatLinesTakeTheirFirstDrawnColourFromTheVariant) {
@@ -94,14 +94,14 @@ TEST_F(ThemeTest, CustomizingLineSlotTwoChangesOnlyElementsOfSlotTwo) {
 
   int pt[kSlots], ln[kSlots];
   for (int i = 0; i < kSlots; ++i) {
-    pt[i] = canvas->m_Look.pointStyle[i];
-    ln[i] = canvas->m_Look.lineStyle[i];
+    pt[i] = canvas->m_Painter.m_Look.pointStyle[i];
+    ln[i] = canvas->m_Painter.m_Look.lineStyle[i];
   }
   ln[2] = 0;  // Standard1
-  canvas->ApplyAppearance(pt, ln, canvas->m_Look.background);
+  canvas->m_Painter.ApplyAppearance(pt, ln, canvas->m_Painter.m_Look.background);
   EXPECT_EQ(doc->Sheet().lineStyles[2], 0);
-  EXPECT_EQ(canvas->m_Look.line[2].style, 0);
-  canvas->m_Look.bg.tile = wxBitmap();
+  EXPECT_EQ(canvas->m_Painter.m_Look.line[2].style, 0);
+  canvas->m_Painter.m_Look.bg.tile = wxBitmap();
   Render();
   EXPECT_EQ(At(Px(0), Py(1)), oneBefore);
   EXPECT_NE(At(Px(0), Py(-1)), twoBefore);
@@ -112,7 +112,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GPoint* other = Point(1, 0);
   chosen->hilighted = 1;
   chosen->frameCount = 5;
-  canvas->OnPt(3);
+  doc->SetPointStyleOfHilighted(3);
   EXPECT_EQ(doc->m_PointMode, 3103);
   EXPECT_EQ(chosen->pointStyle, 3);
   EXPECT_EQ(chosen->frameCount, 0);
@@ -122,7 +122,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GCircle* c = Circle(0, 0, 1);
   l->hilighted = c->hilighted = 1;
   GLine* plain = Line(0, 1, 1, 0);
-  canvas->OnLn(4);
+  doc->SetLineStyleOfHilighted(4);
   EXPECT_EQ(doc->m_LineMode, 4104);
   EXPECT_EQ(l->lineStyle, 4);
   EXPECT_EQ(c->lineStyle, 4);
@@ -131,15 +131,15 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GAngle* a = doc->NewAngle(1.0);
   doc->AssignAngle(a);
   a->hilighted = 1;
-  canvas->OnAg(2);
+  doc->SetAngleStyleOfHilighted(2);
   EXPECT_EQ(doc->m_AngleMode, 5502);
   EXPECT_EQ(a->style, 2);
 }
 
 TEST_F(ThemeTest, CustomizeDialogOffersEveryStyleAndShowsTheCurrentChoice) {
-  canvas->SetTheme(THM_PASTEL, 0);
-  AppearanceDialog dlg(canvas, canvas->m_Look.pointStyle, canvas->m_Look.lineStyle,
-                       canvas->m_Look.background);
+  canvas->m_Painter.SetTheme(THM_PASTEL, 0);
+  AppearanceDialog dlg(canvas, canvas->m_Painter.m_Look.pointStyle,
+                       canvas->m_Painter.m_Look.lineStyle, canvas->m_Painter.m_Look.background);
   EXPECT_EQ(dlg.m_Point[0]->GetCount(), (unsigned)kStyleCount);
   EXPECT_EQ(dlg.m_Background->GetCount(), (unsigned)kBackgroundCount);
   EXPECT_EQ(dlg.m_Point[4]->GetStringSelection(), "Pastel5");

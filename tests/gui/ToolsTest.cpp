@@ -9,7 +9,7 @@
 #include "app/MyFrame.h"
 #include "gui/GuiHarness.h"
 #include "gui/MouseFixture.h"
-#include "interaction/ToolDialogs.h"
+#include "app/dialogs/ToolDialogs.h"
 
 namespace {
 
@@ -18,14 +18,14 @@ class ToolsTest : public MouseTest {
   // A press at `from`, a drag and a release at `to` with a Tovik tool.
   void Gesture(int mode, wxPoint from, wxPoint to) {
     UseStyle(kTovik);
-    canvas->m_Mode = mode;
+    canvas->m_Tool.SetMode(mode);
     canvas->LButtonDown(from);
     canvas->LButtonDrag(to);
     canvas->LButtonUp(to);
   }
   void Click(int mode, wxPoint at) {
-    canvas->m_GMode = kTovik;
-    canvas->m_Mode = mode;
+    canvas->m_Tool.SetStyle(kTovik);
+    canvas->m_Tool.SetMode(mode);
     canvas->LButtonDown(at);
     canvas->LButtonUp(at);
   }
@@ -114,10 +114,10 @@ TEST_F(ToolsTest, LinesAtALineStartOnlyWhenThePressFindsOne) {
 }
 
 TEST_F(ToolsTest, SegmentToggleMakesClippedLinesAndAnErasedMarkIsNotUsed) {
-  canvas->m_Clipping = true;
+  canvas->m_Tool.SetClipping(true);
   Gesture(kModeMLine, At(-1, -1), At(1, 0));
   EXPECT_EQ(Last()->LOutput->toolMark, 1);
-  canvas->m_Clipping = false;
+  canvas->m_Tool.SetClipping(false);
 
   // A mark chosen for the line-with-angle tool and then deleted must not be
   // referred to by the next line: the typed angle is taken.
@@ -166,9 +166,9 @@ TEST_F(ToolsTest, CompassTakesItsMeasureAndIsSetDownOnTheThirdPoint) {
   GPoint* m = Place(1, 1);
   doc->ClearAllHilights();
   Click(kModeCompass, a);
-  EXPECT_EQ(canvas->m_CompassCenter, At(-2, 0));
+  EXPECT_EQ(canvas->m_Tool.m_CompassCenter, At(-2, 0));
   Click(kModeCompass, b);
-  EXPECT_NEAR(canvas->m_CompassRadius, 1 / canvas->m_Scale, 1.5);
+  EXPECT_NEAR(canvas->m_Tool.m_CompassRadius, 1 / canvas->m_Painter.m_Scale, 1.5);
   Click(kModeCompass, m);
   GConst* c = Last();
   ASSERT_EQ(c->type, CONST_COMPASS);
@@ -367,7 +367,7 @@ TEST_F(ButtonsTest, ButtonsBuildFromTheSelectionInQuilAndPanelButChooseToolsInTo
     Select({a, b});
     Command(kModeMid);
     ASSERT_EQ(Last()->type, CONST_MID) << style;
-    EXPECT_EQ(canvas->m_Mode, kModeMove);
+    EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
     doc->DeleteConst(Last());
   }
   Style(kGModeTovik);
@@ -375,7 +375,7 @@ TEST_F(ButtonsTest, ButtonsBuildFromTheSelectionInQuilAndPanelButChooseToolsInTo
   GConst* before = Last();
   Command(kModeMid);
   EXPECT_EQ(Last(), before);
-  EXPECT_EQ(canvas->m_Mode, kModeMid);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMid);
   EXPECT_TRUE(frame->m_ModeToolbar->GetToolState(ToolkitId(kModeMid)));
   Command(kModeMeet);  // intersections come from the Point tool here
   EXPECT_EQ(Last(), before);

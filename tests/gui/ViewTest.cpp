@@ -13,17 +13,17 @@ TEST_F(ViewTest, WorldAndPixelsMapBothWaysAroundTheCentre) {
   const GView v = canvas->View();
   EXPECT_EQ(v.centerX, 400);
   EXPECT_EQ(v.centerY, 300);
-  EXPECT_DOUBLE_EQ(canvas->m_XMin, -4.0);
-  EXPECT_DOUBLE_EQ(canvas->m_XMax, 4.0);
-  EXPECT_DOUBLE_EQ(canvas->m_YMax, 3.0);
-  EXPECT_DOUBLE_EQ(canvas->m_YMin, -3.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_XMin, -4.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_XMax, 4.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_YMax, 3.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_YMin, -3.0);
   EXPECT_EQ(v.PixelX(1.234), 523);
   EXPECT_EQ(v.PixelY(1.234), 300 - 123);
   EXPECT_EQ(v.PixelY(-0.005), 301);  // floored, y upwards
   EXPECT_NEAR(v.WorldX(523), 1.23, 1e-12);
   EXPECT_NEAR(v.WorldY(177), 1.23, 1e-12);
   // The document sees the same scale and bounds the canvas draws with.
-  EXPECT_EQ(&canvas->m_Scale, &doc->m_Scale);
+  EXPECT_EQ(&canvas->m_Painter.m_Scale, &doc->m_Scale);
   EXPECT_DOUBLE_EQ(doc->m_XMax, 4.0);
 }
 
@@ -37,11 +37,11 @@ TEST_F(ViewTest, ResizeToTheSameSizeChangesNothing) {
   EXPECT_DOUBLE_EQ(t->x, 100);
   EXPECT_DOUBLE_EQ(t->y, 200);
   EXPECT_DOUBLE_EQ(t->fontSize, 18);
-  EXPECT_DOUBLE_EQ(canvas->m_Scale, 0.01);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.01);
 }
 
 TEST_F(ViewTest, TallerWindowScalesTextsOfEverySheetAndZoomsIn) {
-  canvas->m_OldHeight = 550;  // the texts were made for 800x550
+  canvas->m_Painter.m_OldHeight = 550;  // the texts were made for 800x550
   Resize(800, 550);
   GText* t0 = doc->NewText("first");
   doc->AssignText(t0);
@@ -63,10 +63,10 @@ TEST_F(ViewTest, TallerWindowScalesTextsOfEverySheetAndZoomsIn) {
   EXPECT_DOUBLE_EQ(t1->x, 50);
   EXPECT_DOUBLE_EQ(t1->y, 60);
   EXPECT_DOUBLE_EQ(t1->fontSize, 24);
-  EXPECT_DOUBLE_EQ(canvas->m_Scale, 0.005);
-  EXPECT_DOUBLE_EQ(canvas->m_PickDistance, 0.05);
-  EXPECT_DOUBLE_EQ(canvas->m_PickDistance2, 0.0025);
-  EXPECT_DOUBLE_EQ(canvas->m_YMax, 525 * 0.005);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.005);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_PickDistance, 0.05);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_PickDistance2, 0.0025);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_YMax, 525 * 0.005);
 }
 
 TEST_F(ViewTest, FoldingTheWindowAwayKeepsTextsAndScaleIntact) {
@@ -77,23 +77,23 @@ TEST_F(ViewTest, FoldingTheWindowAwayKeepsTextsAndScaleIntact) {
   Resize(800, 40);  // smaller than the 50 pixels the text ratio leaves out
   EXPECT_DOUBLE_EQ(t->y, 200);
   EXPECT_DOUBLE_EQ(t->fontSize, 18);
-  EXPECT_GT(canvas->m_Scale, 0);
+  EXPECT_GT(canvas->m_Painter.m_Scale, 0);
   Resize(800, 600);  // back to the size the texts were made for
   EXPECT_DOUBLE_EQ(t->y, 200);
   EXPECT_DOUBLE_EQ(t->fontSize, 18);
-  EXPECT_DOUBLE_EQ(canvas->m_Scale, 0.01);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.01);
 }
 
 TEST_F(ViewTest, ZoomStopsAtItsLimitsButKeepsTheViewConsistent) {
-  canvas->m_Scale = 0.001;
+  canvas->m_Painter.m_Scale = 0.001;
   canvas->OnModeZoomIn(1.2);
-  EXPECT_DOUBLE_EQ(canvas->m_Scale, 0.001);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.001);
   canvas->OnModeZoomOut(1.2);
-  EXPECT_DOUBLE_EQ(canvas->m_Scale, 0.0012);
-  EXPECT_DOUBLE_EQ(canvas->m_XMax, 400 * 0.0012);
-  canvas->m_Scale = 0.1;
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.0012);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_XMax, 400 * 0.0012);
+  canvas->m_Painter.m_Scale = 0.1;
   canvas->OnModeZoomOut(1.2);
-  EXPECT_DOUBLE_EQ(canvas->m_Scale, 0.1);
+  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.1);
 }
 
 TEST_F(ViewTest, WindowLargerThanTheOldFixedPictureIsDrawnEverywhere) {
@@ -107,7 +107,7 @@ TEST_F(ViewTest, WindowLargerThanTheOldFixedPictureIsDrawnEverywhere) {
 }
 
 TEST_F(ViewTest, BackgroundTilesCoverTheWindowIncludingTheLastColumnAndRow) {
-  canvas->SetTheme(THM_STANDARD, 0);
+  canvas->m_Painter.SetTheme(THM_STANDARD, 0);
   Resize(512, 384);  // exactly two tiles each way
   Render();
   // The tile's pixels repeat at the tile period in both directions.
@@ -156,13 +156,14 @@ TEST_F(ViewTest, TouchPanelButtonsSitOnTheBottomEdgeOfTheCanvasWindow) {
     dc.SetBrush(wxBrush(wxColour(0, 0, 200)));
     dc.DrawRectangle(192, 0, 192, 32);
   }
-  canvas->CutPanelButtons(strip);
-  canvas->m_PanelPressed[1] = true;
+  canvas->m_Painter.CutPanelButtons(strip);
+  canvas->m_Tool.SetPanel(false, true, false);
   Render();
   EXPECT_TRUE(IsBackground(10, 550));  // not shown outside the touch-panel style
-  canvas->m_GMode = 1503;
+  canvas->m_Tool.SetStyle(kGModePanel);
   Render();
-  const int top = 600 - canvas->m_ToolbarHeight - 32;  // the window is the toolbar shorter
+  const int top =
+      600 - canvas->m_Painter.m_ToolbarHeight - 32;  // the window is the toolbar shorter
   EXPECT_EQ(At(10, top + 5), wxColour(0, 200, 0));
   EXPECT_EQ(At(64 + 10, top + 30), wxColour(0, 0, 200));
   EXPECT_EQ(At(128 + 60, top + 5), wxColour(0, 200, 0));

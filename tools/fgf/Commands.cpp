@@ -56,7 +56,8 @@ GPoint* FindPoint(GDocument& doc, const std::string& name) {
 }
 
 // Drags the point from where it is to (m.x, m.y) in `steps` equal motion
-// steps, then lets go. A point without a finite position starts at the target.
+// steps, then lets go: press, motion and release as the Move tool has them,
+// without Shift. A point without a finite position starts at the target.
 bool Drag(Session& s, const FgfMove& m, int steps) {
   GDocument& doc = *s.doc;
   GPoint* p = FindPoint(doc, m.name);
@@ -64,22 +65,23 @@ bool Drag(Session& s, const FgfMove& m, int steps) {
     s.error = "no point named " + m.name + " on the current sheet";
     return false;
   }
-  if (!doc.CanMovePoint(p)) {
-    s.error = "point " + m.name + " cannot be moved";
-    return false;
-  }
   double x0 = p->xz().re, y0 = p->yz().re;
   if (!std::isfinite(x0) || !std::isfinite(y0)) {
     x0 = m.x;
     y0 = m.y;
   }
+  if (!doc.BeginDrag(p, false)) {
+    doc.EndDrag(false);
+    s.error = "point " + m.name + " cannot be moved";
+    return false;
+  }
   for (int i = 1; i <= steps; ++i) {
     const double f = static_cast<double>(i) / steps;
     const double x = i == steps ? m.x : x0 + (m.x - x0) * f;
     const double y = i == steps ? m.y : y0 + (m.y - y0) * f;
-    doc.MovePoint(p, x, y);
+    doc.DragTo(x, y);
   }
-  doc.m_MovingPoint = nullptr;  // the button is released
+  doc.EndDrag(false);
   return true;
 }
 

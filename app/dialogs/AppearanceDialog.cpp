@@ -1,6 +1,6 @@
 // The Customize dialog: a grid of choice boxes (one row per slot: its point
 // style and its line style) and the background below, with Ok and Cancel.
-#include "render/AppearanceDialog.h"
+#include "app/dialogs/AppearanceDialog.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

@@ -4,7 +4,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "interaction/ToolDialogs.h"
+#include "app/dialogs/ToolDialogs.h"
 
 AngleDialog::AngleDialog(wxWindow* parent, const GAngleChoice& start)
     : wxDialog(parent, wxID_ANY, "Draw a line with an angle") {

@@ -7,7 +7,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "interaction/ToolDialogs.h"
+#include "app/dialogs/ToolDialogs.h"
 
 namespace {
 // The colour chooser remembers its custom colours from one use to the next.

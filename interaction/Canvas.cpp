@@ -1,0 +1,140 @@
+// The canvas window: construction, the paint cycle through the painter's two
+// off-screen pictures, the repaint timer, resizing, zooming and the benchmark
+// command.
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/statusbr.h>
+#include <wx/stopwatch.h>
+
+#include "interaction/MyCanvas.h"
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(MyCanvas, wxWindow)
+  EVT_PAINT(MyCanvas::OnPaint)
+  EVT_ERASE_BACKGROUND(MyCanvas::OnEraseBG)
+  EVT_TIMER(kRepaintTimerId, MyCanvas::OnTimer)
+  EVT_MOUSE_EVENTS(MyCanvas::OnMouseEvent)
+  EVT_LEAVE_WINDOW(MyCanvas::LeaveWindow)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    namespace {
+  wxSize ClientBelowToolbar(wxFrame * frame, int toolbar) {
+    const wxSize s = frame->GetClientSize();
+    return wxSize(std::max(1, s.x), std::max(1, s.y - toolbar));
+  }
+}  // namespace
+
+MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
+    : wxWindow(frame, wxID_ANY, wxPoint(0, 32), ClientBelowToolbar(frame, 32)),
+      m_Doc(std::make_unique<GDocument>(user)),
+      m_Frame(frame),
+      m_Tool(*m_Doc),
+      m_Painter(*m_Doc),
+      m_Timer(this, kRepaintTimerId) {
+  // Every pixel is painted from the off-screen picture: no erasing, no flicker.
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+  m_Painter.m_Width = m_Painter.m_OldWidth = frame->GetClientSize().x;
+  m_Painter.m_Height = m_Painter.m_OldHeight = frame->GetClientSize().y;
+  m_Painter.m_Scale = 0.01;
+  m_Painter.m_PickDistance = 0.1;
+  m_Painter.m_PickDistance2 = 0.01;
+  m_Timer.Start(100);
+  m_Painter.SetTheme(THM_STANDARD, 0);
+  m_Doc->m_PointMode = kPointMode0;
+  m_Doc->m_LineMode = kLineMode0;
+  m_Doc->m_AngleMode = kAngleMode0;
+  m_Painter.UpdateView();
+  if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
+  // From here on sheet switches and scripts reach the drawing state.
+  m_Doc->m_Hooks = this;
+}
+
+MyCanvas::~MyCanvas() {
+  m_Doc->m_Hooks = nullptr;
+  m_Timer.Stop();
+}
+
+void MyCanvas::OnModeZoomIn(double factor) {
+  m_Painter.ZoomIn(factor);
+  Refresh(false);
+}
+
+void MyCanvas::OnModeZoomOut(double factor) {
+  m_Painter.ZoomOut(factor);
+  Refresh(false);
+}
+
+// A slide-show step changes what is shown before it is drawn; the status
+// bar names the sheet.
+GOverlay MyCanvas::PrepareDrawing() {
+  if (m_Tool.m_SlideShow && !m_Tool.m_SlideWaitClick && m_Tool.m_AnimStep) m_Tool.m_AnimStep();
+  if (wxStatusBar* bar = m_Frame ? m_Frame->GetStatusBar() : nullptr) {
+    const wxString text =
+        wxString::Format("Sheet: %d/%d", m_Doc->m_CurrentSheet + 1, m_Doc->m_SheetCount);
+    if (bar->GetStatusText(0) != text) bar->SetStatusText(text, 0);
+  }
+  return m_Tool.Overlay();
+}
+
+void MyCanvas::OnDraw(wxDC& dc) { m_Painter.Draw(dc, PrepareDrawing()); }
+
+void MyCanvas::RenderToScreenPicture() { m_Painter.RenderToScreenPicture(PrepareDrawing()); }
+
+void MyCanvas::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  RenderToScreenPicture();
+  wxMemoryDC screen(ScreenPicture());
+  dc.Blit(0, 0, m_Painter.m_Width, m_Painter.m_Height, &screen, 0, 0);
+  m_RefreshPending = false;
+}
+
+void MyCanvas::OnEraseBG(wxEraseEvent&) {}
+
+void MyCanvas::OnTimer(wxTimerEvent&) { Refresh(false); }
+
+void MyCanvas::OnSize() {
+  CanvasPainter& p = m_Painter;
+  SetSize(0, p.m_ToolbarHeight, p.m_Width, std::max(1, p.m_Height - p.m_ToolbarHeight));
+  p.convert_textsize();
+  p.UpdateView();
+  m_Doc->PushViewToConsts();
+  p.m_BgDrawn = false;
+  p.EnsurePictures();
+  Refresh(false);
+}
+
+void MyCanvas::OnBenchMark() {
+  wxStopWatch sw;
+  long times[4] = {0, 0, 0, 0};
+  m_Painter.EnsurePictures();
+  sw.Start();
+  for (int i = 0; i < 1000; ++i)
+    if (m_Doc->FirstConst()) m_Doc->EvaluateConst(m_Doc->FirstConst());
+  times[0] = sw.Time();
+  sw.Start();
+  for (int i = 0; i < 1000; ++i) {
+    wxMemoryDC bg(m_Painter.BackgroundPicture());
+    m_Painter.DrawBackGround(bg);
+  }
+  times[1] = sw.Time();
+  sw.Start();
+  for (int i = 0; i < 1000; ++i) {
+    wxMemoryDC screen(ScreenPicture());
+    OnDraw(screen);
+  }
+  times[2] = sw.Time();
+  sw.Start();
+  for (int i = 0; i < 1000; ++i) {
+    wxClientDC dc(this);
+    wxMemoryDC screen(ScreenPicture());
+    dc.Blit(0, 0, m_Painter.m_Width, m_Painter.m_Height, &screen, 0, 0);
+  }
+  times[3] = sw.Time();
+  m_Doc->m_User->ShowMessage(
+      wxString::Format("evaluate const. = %ld(us)\ndraw background = %ld(us)\ndraw elements= "
+                       "%ld(us)\nblit all = %ld(us)\n",
+                       times[0], times[1], times[2], times[3]),
+      "Benchmark Test", GUser::kInformation);
+}

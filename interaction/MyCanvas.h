@@ -1,0 +1,140 @@
+// MyCanvas: the one drawing window. It owns the document, the tool object that
+// the mouse drives and the painter that holds the view and the appearance; it
+// repaints the whole figure every 100 ms and whenever asked.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <wx/frame.h>
+#include <wx/timer.h>
+#include <wx/window.h>
+
+#include "interaction/ToolState.h"
+#include "model/Document.h"
+#include "render/CanvasPainter.h"
+
+constexpr int kRepaintTimerId = 600;
+
+struct GTextEdit;     // the values of the text dialog (interaction/ToolAsk.h)
+struct GAngleChoice;  // the values of the angle dialog
+
+class MyCanvas : public wxWindow, public GDocumentHooks {
+ public:
+  // Creates the canvas below the mode toolbar of frame; user answers every
+  // message (a recorder in tests). The canvas owns its document.
+  MyCanvas(wxFrame* frame, GUser* user);
+  ~MyCanvas() override;
+
+  // Never replaced: the tool object and the painter refer to it.
+  const std::unique_ptr<GDocument> m_Doc;
+  wxFrame* m_Frame;
+  ToolState m_Tool;
+  CanvasPainter m_Painter;
+  bool m_RefreshPending = false;
+  wxTimer m_Timer;
+
+  // ---- view ----
+  GView View() const { return m_Painter.View(); }
+  double WorldX(int px) const { return m_Painter.WorldX(px); }
+  double WorldY(int py) const { return m_Painter.WorldY(py); }
+  void OnModeZoomIn(double factor);
+  void OnModeZoomOut(double factor);
+
+  // ---- paint cycle ----
+  void OnPaint(wxPaintEvent& event);
+  void OnEraseBG(wxEraseEvent& event);
+  void OnTimer(wxTimerEvent& event);
+  void OnMouseEvent(wxMouseEvent& event);
+  void LeaveWindow(wxMouseEvent& event);
+  // The figure with what the tools lay over it; a slide-show step first.
+  void OnDraw(wxDC& dc);
+  // Paints the figure into the screen picture, as a repaint does before its
+  // copy into the window.
+  void RenderToScreenPicture();
+  wxBitmap& ScreenPicture() { return m_Painter.ScreenPicture(); }
+  void OnSize();
+  void OnBenchMark();
+
+  // ---- what the document asks of its window (interaction/CanvasDocument.cpp) ----
+  // A sheet became current: a fresh one takes the theme, an existing one
+  // brings its recorded styles; the canvas is repainted.
+  void SheetSwitched(bool fresh) override;
+  // A script set modes, the name colour or the window size: the drawing
+  // state follows.
+  void AppearanceRead() override;
+  void TitleChanged(const wxString& title) override;
+
+  // ---- mouse: dispatch, Point tool, dragging, selection ----
+  // Button handlers by interaction style and tool mode; pixel positions.
+  void LButtonDown(wxPoint& pos);
+  void LButtonUp(wxPoint& pos);
+  void LButtonDrag(wxPoint& pos);
+  void RButtonDown(wxPoint& pos);
+  void RButtonUp(wxPoint& pos);
+  void RButtonDrag(wxPoint& pos);
+  // The Point tool: press, each drag step (snapping onto points, lines,
+  // circles, curves), release (the document decides what the point becomes).
+  void LDown_SPoint(wxPoint& pos);
+  void LDrag_Point(wxPoint& pos);
+  void LUp_SPoint(wxPoint& pos);
+  // The Move tool: picks a point, text, image (body or corner), bracket or,
+  // with Shift, a point's name; each drag step moves it; the release ends it.
+  void LDown_Move(wxPoint& pos);
+  void LDrag_Move(wxPoint& pos);
+  void LUp_Move(wxPoint& pos);
+  void LUp_Select(wxPoint& pos);
+  // Touch panel: the on-canvas button under pos (0..2, -1 for none); a tap.
+  int PanelButtonAt(const wxPoint& pos) const;
+  void PanelTap(wxPoint& pos);
+  void PanelAction(wxPoint& pos);
+  // Pixel hit tests that need fonts: a text's box, a point's name label.
+  bool Snap2Text(GText* list, int px, int py);
+  bool Snap2PtName(GPoint* list, int px, int py);
+  int Snap2Image(GImage* list, int px, int py);
+  // Afterimages of a point drag: three generations of copies of the point,
+  // line and circle lists; made at the press, freed at the release.
+  void OnCloneOn();
+  void OnCloneOff();
+
+  // ---- construction tools (interaction/Tool*.cpp) ----
+  // Tovik-style gestures at canvas pixel positions: the two-point tools start
+  // their element on the press (the drag is the Point tool's LDrag_Point) and
+  // finish it on the release; the collecting tools act on each release.
+  void LDown_MLine(wxPoint& pos);
+  void LDown_Para(wxPoint& pos);
+  void LDown_Perp(wxPoint& pos);
+  void LDown_Mid(wxPoint& pos);
+  void LDown_MCircle(wxPoint& pos);
+  void LDown_Bracket(wxPoint& pos);
+  void LDown_LineWithAngle(wxPoint& pos);
+  void LDown_Bisector(wxPoint& pos);
+  void LUp_MLine(wxPoint& pos);
+  void LUp_Para(wxPoint& pos);
+  void LUp_Perp(wxPoint& pos);
+  void LUp_Mid(wxPoint& pos);
+  void LUp_MCircle(wxPoint& pos);
+  void LUp_Bracket(wxPoint& pos);
+  void LUp_LineWithAngle(wxPoint& pos);
+  void LUp_Bisector(wxPoint& pos);
+  void LUp_Tangent(wxPoint& pos);
+  void LUp_Angle(wxPoint& pos);
+  void LUp_CircleBy3(wxPoint& pos);
+  void LUp_Orbit(wxPoint& pos);
+  void LUp_Compass(wxPoint& pos);
+  void LUp_Text(wxPoint& pos);
+  void LUp_Image(wxPoint& pos);
+  // The frame's enabled and pressed buttons follow the selection; the frame
+  // installs this (a canvas in a bare frame has no toolbar to refresh).
+  std::function<void()> m_OnSelectionChanged;
+  void RefreshToolbar() {
+    if (m_OnSelectionChanged) m_OnSelectionChanged();
+  }
+  // Who answers the text and angle dialogs: the frame installs the modal
+  // dialogs, tests answer here. False (and no hook) means Cancel.
+  std::function<bool(GTextEdit&)> m_AskText;
+  std::function<bool(GAngleChoice&)> m_AskAngle;
+
+ private:
+  GOverlay PrepareDrawing();
+  wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,76 @@
+// The painter's side of themes: applying a theme, the Customize choices, the
+// appearance a sheet brings along when it becomes current, and the decoded
+// pictures kept for reuse.
+#include "render/CanvasPainter.h"
+
+void CanvasPainter::SetTheme(int theme, int /*flag*/) {
+  GThemeData t;
+  if (!ThemeData(theme, &t)) return;  // no such theme (THM_RAILROAD): nothing changes
+  m_Look.theme = theme;
+  GSheet& s = m_Doc.Sheet();
+  for (int i = 0; i < kSlots; ++i) {
+    m_Look.pointStyle[i] = m_Look.lineStyle[i] = t.styles[i];
+    s.pointStyles[i] = s.lineStyles[i] = t.styles[i];
+    LoadPointStyle(m_Look.point[i], t.styles[i]);
+    m_Look.line[i].SetLnRgn(t.styles[i]);
+  }
+  m_Look.background = s.background = t.background;
+  LoadBackground(m_Look.bg, t.background);
+  m_Look.text = m_Look.pointName = t.text;
+  m_Look.hilightFrame = t.hilightFrame;
+  m_Look.axis = m_Look.tick = t.axis;
+  m_Doc.SetThemeColours(t.text.r, t.text.g, t.text.b);
+  m_BgDrawn = false;
+}
+
+void CanvasPainter::ApplyAppearance(const int pointStyles[kSlots], const int lineStyles[kSlots],
+                                    int bg) {
+  GSheet& s = m_Doc.Sheet();
+  for (int i = 0; i < kSlots; ++i) {
+    if (pointStyles[i] >= 0 && pointStyles[i] < kStyleCount) {
+      m_Look.pointStyle[i] = s.pointStyles[i] = pointStyles[i];
+      LoadPointStyle(m_Look.point[i], pointStyles[i]);
+    }
+    if (lineStyles[i] >= 0 && lineStyles[i] < kStyleCount) {
+      m_Look.lineStyle[i] = s.lineStyles[i] = lineStyles[i];
+      m_Look.line[i].SetLnRgn(lineStyles[i]);
+    }
+  }
+  if (bg >= 0 && bg < kBackgroundCount) {
+    m_Look.background = s.background = bg;
+    LoadBackground(m_Look.bg, bg);
+    m_BgDrawn = false;
+  }
+}
+
+void CanvasPainter::LoadSheetAppearance() {
+  const GSheet& s = m_Doc.Sheet();
+  ApplyAppearance(s.pointStyles, s.lineStyles, s.background);
+}
+
+// Decoding a point strip or a background tile takes milliseconds, and a file
+// of many sheets brings the theme and then its own header for every sheet.
+// The decoded records are kept and handed out as copies, which share the
+// pictures (drawing into a shared picture gives it its own copy first).
+void CanvasPainter::LoadPointStyle(PtBmp& into, int style) {
+  if (style < 0 || style >= kStyleCount) {
+    into.LoadData(style);
+    return;
+  }
+  auto found = m_PointStyleCache.find(style);
+  if (found == m_PointStyleCache.end()) {
+    found = m_PointStyleCache.emplace(style, PtBmp()).first;
+    found->second.LoadData(style);
+  }
+  into = found->second;
+}
+
+void CanvasPainter::LoadBackground(BGBmp& into, int n) {
+  if (n < 0 || n > 8) return;  // the User backgrounds have no picture of their own
+  auto found = m_BackgroundCache.find(n);
+  if (found == m_BackgroundCache.end()) {
+    found = m_BackgroundCache.emplace(n, BGBmp()).first;
+    found->second.LoadData(n);
+  }
+  into = found->second;
+}
