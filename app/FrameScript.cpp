@@ -2,7 +2,7 @@
 // then shows the figure and the buttons for whatever sheet is current now.
 #include "app/MyFrame.h"
 #include "interaction/MyCanvas.h"
-#include "script/ScriptDialog.h"
+#include "app/dialogs/ScriptDialog.h"
 
 void MyFrame::OnEditText(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;

@@ -1,58 +1,11 @@
 // Coordinates of points, lines and circles: reading them as reals, the line
-// through two points, projective equality of points, the motion record a
-// point keeps while the figure is dragged, and walking element lists.
-#include "model/Elements.h"
-
-// The matrix that turns the previous displacement (dX, dY) into the current
-// one (u, v): multiplication by the complex ratio (u + iv) / (dX + i dY),
-// written as a rotation-and-scaling matrix.
-void GPoint::GetAij() {
-  const double u = xz().re - prevX;
-  const double v = yz().re - prevY;
-  if (dX == 0.0) dX = 0.01;  // a point that did not move last time still gets a matrix
-  const double d = dX * dX + dY * dY;
-  a11 = (u * dX + v * dY) / d;
-  a21 = (v * dX - u * dY) / d;
-  a12 = -a21;
-  a22 = a11;
-}
-
-void GPoint::PushPointData() {
-  saved[0] = a11;
-  saved[1] = a12;
-  saved[2] = a21;
-  saved[3] = a22;
-  saved[4] = prevX;
-  saved[5] = prevY;
-  saved[6] = dX;
-  saved[7] = dY;
-}
-
-void GPoint::PopPointData() {
-  a11 = saved[0];
-  a12 = saved[1];
-  a21 = saved[2];
-  a22 = saved[3];
-  prevX = saved[4];
-  prevY = saved[5];
-  dX = saved[6];
-  dY = saved[7];
-}
-
-int GPoint::NumbOfPt() const {
-  int n = 0;
-  for (const GPoint* p = this; p; p = p->next) ++n;
-  return n;
-}
-
-void GPoint::ClearHilight() {
-  for (GPoint* p = this; p; p = p->next) p->hilighted = 0;
-}
+// through two points and projective equality of points.
+#include "geometry/Coordinates.h"
 
 // Two points are the same projective point when their coordinates are
 // proportional. Points at infinity (z = 0) are compared by their direction
 // x : y; finite points by their affine coordinates.
-bool operator==(const GPoint& p, const GPoint& q) {
+bool operator==(const PointCoords& p, const PointCoords& q) {
   if (zerop(p.z)) {
     if (!zerop(q.z)) return false;
     if (zerop(p.y)) return zerop(q.y);
@@ -65,7 +18,7 @@ bool operator==(const GPoint& p, const GPoint& q) {
 // The line scaled so that its last non-negligible coefficient is 1. A line
 // with c = 0 passes through the origin; with b = 0 as well it is read as the
 // vertical axis [1 : 0 : 0] whatever a is.
-bool GLine::realp(double* p, double* q, double* r) const {
+bool LineCoords::realp(double* p, double* q, double* r) const {
   if (zerop(c)) {
     if (zerop(b)) {
       *p = 1;
@@ -89,7 +42,7 @@ bool GLine::realp(double* p, double* q, double* r) const {
 
 // The cross product of (x1, y1, 1) and (x2, y2, 1); two equal points give
 // the line at infinity.
-void GLine::SetLine(double x1, double y1, double x2, double y2) {
+void LineCoords::SetLine(double x1, double y1, double x2, double y2) {
   if (x2 != x1 || y2 != y1) {
     a = CComplex(y1 - y2, 0);
     b = CComplex(x2 - x1, 0);
@@ -101,21 +54,11 @@ void GLine::SetLine(double x1, double y1, double x2, double y2) {
   }
 }
 
-int GLine::NumOfLn() const {
-  int n = 0;
-  for (const GLine* l = this; l; l = l->next) ++n;
-  return n;
-}
-
-void GLine::ClearHilight() {
-  for (GLine* l = this; l; l = l->next) l->hilighted = 0;
-}
-
 // Centre and squared radius as reals; the circle is real when they are. A
 // real circle may still have a negative squared radius (imaginary radius).
 // With a nonzero squared radius the test is made on cx/r2 and cy/r2, so a
 // circle whose three values share one complex factor also counts as real.
-bool GCircle::realp(double* p, double* q, double* r) const {
+bool CircleCoords::realp(double* p, double* q, double* r) const {
   *p = cx.re;
   *q = cy.re;
   if (zerop(r2)) {
@@ -126,14 +69,4 @@ bool GCircle::realp(double* p, double* q, double* r) const {
   }
   *r = r2.re;
   return (cx / r2).realp() && (cy / r2).realp();
-}
-
-int GCircle::NumOfCc() const {
-  int n = 0;
-  for (const GCircle* c = this; c; c = c->next) ++n;
-  return n;
-}
-
-void GCircle::ClearHilight() {
-  for (GCircle* c = this; c; c = c->next) c->hilighted = 0;
 }

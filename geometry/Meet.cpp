@@ -8,8 +8,9 @@
 // The meeting point of two lines is the cross product of their coefficient
 // vectors. Parallel lines meet at infinity (z = 0); identical lines give the
 // null vector (0 : 0 : 0), which no caller draws.
-GPoint Meet(const GLine* l, const GLine* m) {
-  return GPoint(l->b * m->c - l->c * m->b, l->c * m->a - l->a * m->c, l->a * m->b - l->b * m->a);
+PointCoords Meet(const LineCoords* l, const LineCoords* m) {
+  return PointCoords(l->b * m->c - l->c * m->b, l->c * m->a - l->a * m->c,
+                     l->a * m->b - l->b * m->a);
 }
 
 // Principal square root, the same branch as sqrtC (cut on the negative real
@@ -46,7 +47,7 @@ static double RealRadius(double r2) { return r2 > 0.0 ? std::sqrt(r2) : 0.0; }
 // Moves (x, y) radially onto the circle. The centre itself has no radial
 // direction and goes to the rightmost point. A circle that is not real has no
 // nearest point; its centre's real parts shifted by the radius stand in.
-void Proj2Circle(const GCircle* c, double* x, double* y) {
+void Proj2Circle(const CircleCoords* c, double* x, double* y) {
   double p = 0, q = 0, r = 0;
   if (c->realp(&p, &q, &r)) {
     // Read the centre from the record itself: for a circle of radius zero the
@@ -72,7 +73,7 @@ void Proj2Circle(const GCircle* c, double* x, double* y) {
 // Alternating projections converge towards the meeting point nearest the
 // start; three rounds are enough for snapping, so no convergence test is made.
 // The result lies on the second circle.
-void Meet(const GCircle* c1, const GCircle* c2, double* x, double* y) {
+void Meet(const CircleCoords* c1, const CircleCoords* c2, double* x, double* y) {
   for (int round = 0; round < 3; ++round) {
     Proj2Circle(c1, x, y);
     Proj2Circle(c2, x, y);

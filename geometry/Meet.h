@@ -3,10 +3,10 @@
 // approximate meeting point of two circles.
 #pragma once
 
-#include "model/Elements.h"
+#include "geometry/Coordinates.h"
 
-GPoint Meet(const GLine* l, const GLine* m);
+PointCoords Meet(const LineCoords* l, const LineCoords* m);
 void Meet_CL(CComplex a, CComplex b, CComplex c, CComplex cx, CComplex cy, CComplex r2,
              CComplex* x1, CComplex* x2);
-void Proj2Circle(const GCircle* c, double* x, double* y);
-void Meet(const GCircle* c1, const GCircle* c2, double* x, double* y);
+void Proj2Circle(const CircleCoords* c, double* x, double* y);
+void Meet(const CircleCoords* c1, const CircleCoords* c2, double* x, double* y);

@@ -164,7 +164,7 @@ int GDocument::Snap2LineEx(GLine* l, double* x, double* y, GLine** first, GLine*
   // A line parallel to (or lying on) the first has no meeting point to offer:
   // a point made there would sit at infinity and vanish, so the position
   // stays on the first line alone.
-  const GPoint m = Meet(*first, l);
+  const PointCoords m = Meet(*first, l);
   if (zerop(m.z)) return 1;
   *second = l;
   *x = m.xz().re;

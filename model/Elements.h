@@ -7,6 +7,7 @@
 #include <wx/string.h>
 
 #include "geometry/CComplex.h"
+#include "geometry/Coordinates.h"
 #include "model/GList.h"
 
 class GCalculation;
@@ -54,9 +55,10 @@ class GObject {
   }
 };
 
-class GPoint : public GObject {
+// A point of a sheet: its homogeneous coordinates (x : y : z) and what the
+// element adds to them.
+class GPoint : public GObject, public PointCoords {
  public:
-  CComplex x, y, z;
   unsigned char inUse = 0;
   GPoint* next = nullptr;
   int pointStyle = 0;
@@ -67,25 +69,23 @@ class GPoint : public GObject {
   double a11 = 0, a12 = 0, a21 = 0, a22 = 0, prevX = 0, prevY = 0, dX = 0, dY = 0;
   double saved[8] = {0, 0, 0, 0, 0, 0, 0, 0};
 
-  GPoint() : x(0, 0), y(0, 0), z(1, 0) {}
-  GPoint(CComplex xx, CComplex yy) : x(xx), y(yy), z(1, 0) {}
-  GPoint(CComplex xx, CComplex yy, CComplex zz) : x(xx), y(yy), z(zz) {}
-  GPoint(double xx, double yy, int, int, int, int) : x(xx, 0), y(yy, 0), z(1, 0) {}
+  GPoint() = default;
+  GPoint(CComplex xx, CComplex yy) : PointCoords(xx, yy) {}
+  GPoint(CComplex xx, CComplex yy, CComplex zz) : PointCoords(xx, yy, zz) {}
+  GPoint(double xx, double yy, int, int, int, int)
+      : PointCoords(CComplex(xx, 0), CComplex(yy, 0)) {}
 
-  CComplex xz() const { return x / z; }
-  CComplex yz() const { return y / z; }
   void GetAij();
   void PushPointData();
   void PopPointData();
   int NumbOfPt() const;
   void ClearHilight();
 };
-// Projective equality of two points (tolerance CCPXepsilon).
-bool operator==(const GPoint& p, const GPoint& q);
 
-class GLine : public GObject {
+// A line of a sheet: its coefficients [a : b : c] and the points known to
+// lie on it.
+class GLine : public GObject, public LineCoords {
  public:
-  CComplex a, b, c;
   unsigned char inUse = 0;
   unsigned char toolMark = 0;
   GLine* next = nullptr;
@@ -94,22 +94,18 @@ class GLine : public GObject {
   double ex1 = 0, ey1 = 0, ex2 = 0, ey2 = 0;  // drawn end coordinates
   int lineStyle = 0;
 
-  GLine() : a(0, 0), b(0, 0), c(1, 0) {}
-  GLine(CComplex aa, CComplex bb, CComplex cc) : a(aa), b(bb), c(cc) {}
+  GLine() = default;
+  GLine(CComplex aa, CComplex bb, CComplex cc) : LineCoords(aa, bb, cc) {}
   GLine(double x1, double y1, double x2, double y2, int, int, int, int) { SetLine(x1, y1, x2, y2); }
 
-  CComplex xy() const { return a / b; }
-  CComplex xz() const { return a / c; }
-  CComplex yz() const { return b / c; }
-  bool realp(double* p, double* q, double* r) const;
-  void SetLine(double x1, double y1, double x2, double y2);
   int NumOfLn() const;
   void ClearHilight();
 };
 
-class GCircle : public GObject {
+// A circle of a sheet: centre and squared radius, and the points known to
+// lie on it.
+class GCircle : public GObject, public CircleCoords {
  public:
-  CComplex cx, cy, r2;  // centre and squared radius
   unsigned char inUse = 0;
   GCircle* next = nullptr;
   unsigned char toolMark = 0;  // clipped: drawn as the arc its incident points span
@@ -117,16 +113,10 @@ class GCircle : public GObject {
   int icCount = 0;
   int lineStyle = 0;
 
-  GCircle() : cx(0, 0), cy(0, 0), r2(1, 0) {}
-  GCircle(CComplex x, CComplex y, CComplex r) : cx(x), cy(y), r2(r) {}
-  GCircle(double x, double y, double r) : cx(x, 0), cy(y, 0), r2(r, 0) {}
+  GCircle() = default;
+  GCircle(CComplex x, CComplex y, CComplex r) : CircleCoords(x, y, r) {}
+  GCircle(double x, double y, double r) : CircleCoords(x, y, r) {}
 
-  bool realp(double* p, double* q, double* r) const;
-  void SetCircle(double x, double y, double r) {
-    cx = CComplex(x, 0);
-    cy = CComplex(y, 0);
-    r2 = CComplex(r, 0);
-  }
   int NumOfCc() const;
   void ClearHilight();
 };

@@ -8,7 +8,7 @@
 #include "gui/CanvasFixture.h"
 #include "gui/GuiHarness.h"
 #include "model/Lookup.h"
-#include "script/ScriptDialog.h"
+#include "app/dialogs/ScriptDialog.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 #include "geometry/Meet.h"
 
 TEST(MeetLines, CrossingParallelAndIdenticalLines) {
-  const GLine diag(CComplex(1, 0), CComplex(-1, 0), CComplex(0, 0));  // y = x
-  const GLine anti(CComplex(1, 0), CComplex(1, 0), CComplex(-2, 0));  // x + y = 2
-  const GLine para(CComplex(2, 0), CComplex(-2, 0), CComplex(3, 0));
-  const GPoint p = Meet(&diag, &anti);
+  const LineCoords diag(CComplex(1, 0), CComplex(-1, 0), CComplex(0, 0));  // y = x
+  const LineCoords anti(CComplex(1, 0), CComplex(1, 0), CComplex(-2, 0));  // x + y = 2
+  const LineCoords para(CComplex(2, 0), CComplex(-2, 0), CComplex(3, 0));
+  const PointCoords p = Meet(&diag, &anti);
   EXPECT_TRUE(p.xz() == CComplex(1, 0) && p.yz() == CComplex(1, 0));
-  const GPoint inf = Meet(&diag, &para);
+  const PointCoords inf = Meet(&diag, &para);
   EXPECT_TRUE(zerop(inf.z) && !zerop(inf.x));
   EXPECT_EQ(inf.xz().re, 0.0);  // read affinely it is 0, never NaN
-  const GPoint same = Meet(&diag, &diag);
+  const PointCoords same = Meet(&diag, &diag);
   EXPECT_TRUE(zerop(same.x) && zerop(same.y) && zerop(same.z));
 }
 
@@ -47,7 +47,7 @@ TEST(MeetLineCircle, LineMissingCircleGivesConjugatePair) {
 }
 
 TEST(Proj2Circle, MovesRadiallyCentreGoesRightDegenerateNeverNaN) {
-  const GCircle c(1.0, 2.0, 4.0);
+  const CircleCoords c(1.0, 2.0, 4.0);
   double x = 4.0, y = 6.0;  // a 3-4-5 triangle from the centre
   Proj2Circle(&c, &x, &y);
   EXPECT_NEAR(x, 2.2, 1e-12);
@@ -58,8 +58,8 @@ TEST(Proj2Circle, MovesRadiallyCentreGoesRightDegenerateNeverNaN) {
   EXPECT_TRUE(x == 3.0 && y == 2.0);
   // A circle of radius zero is its centre, also off the origin; an imaginary
   // radius leaves only the centre.
-  for (const GCircle& d : {GCircle(5.0, 0.0, 0.0), GCircle(5.0, 0.0, -4.0),
-                           GCircle(CComplex(5, 0.5), CComplex(0, 0), CComplex(-1, 0))}) {
+  for (const CircleCoords& d : {CircleCoords(5.0, 0.0, 0.0), CircleCoords(5.0, 0.0, -4.0),
+                                CircleCoords(CComplex(5, 0.5), CComplex(0, 0), CComplex(-1, 0))}) {
     x = 7.0;
     y = 1.0;
     Proj2Circle(&d, &x, &y);
@@ -69,7 +69,7 @@ TEST(Proj2Circle, MovesRadiallyCentreGoesRightDegenerateNeverNaN) {
 
 TEST(MeetCircles, EndsOnSecondCircleNearTheMeetClosestToStart) {
   // Unit circles at (0, 0) and (1, 0) meet at (0.5, +-sqrt(3)/2).
-  const GCircle c1(0.0, 0.0, 1.0), c2(1.0, 0.0, 1.0);
+  const CircleCoords c1(0.0, 0.0, 1.0), c2(1.0, 0.0, 1.0);
   for (double sign : {1.0, -1.0}) {
     double x = 0.7, y = sign * 0.6;
     Meet(&c1, &c2, &x, &y);

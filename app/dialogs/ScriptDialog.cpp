@@ -1,7 +1,7 @@
 // ScriptDialog: edits the current sheet as script text. The rebuilding of the
 // sheet from the text, the stepping and the inserting are the document's; the
 // dialog shows the sheet and passes the text on.
-#include "script/ScriptDialog.h"
+#include "app/dialogs/ScriptDialog.h"
 
 #include "interaction/MyCanvas.h"
 
