@@ -7,6 +7,7 @@
 #include "model/HitTest.h"
 #include "model/Incidence.h"
 #include "model/Lookup.h"
+#include "model/StepKinds.h"
 
 namespace {
 
@@ -250,38 +251,8 @@ int GDocument::ConstOnLine(GLine* line) {
   if (!k || !line || !FindLnFromCn(FirstConst(), line, &ls)) return 0;
   GPoint* p = m_NewPoint;
   const GPoint at = *p;
-  int type = 0;
-  switch (ls->type) {
-    case CONST_JOIN:
-      type = CONST_ON_LINE;
-      break;
-    case CONST_PARALLEL:
-      type = CONST_PT_ON_PARA;
-      break;
-    case CONST_PERP:
-      type = CONST_PT_ON_PER;
-      break;
-    case CONST_3P_BISECTOR:
-      type = CONST_PT_ON_3P_BISECTOR;
-      break;
-    case CONST_BISECTOR:
-      type = CONST_PT_ON_BISECTOR;
-      break;
-    case CONST_TANGENT:
-      type = CONST_PT_ON_TANGENT;
-      break;
-    case CONST_CURVE_TANGENT:
-      type = CONST_PT_ON_CURVE_TANGENT;
-      break;
-    case CONST_LINE_WITH_ANGLE:
-      type = CONST_PT_ON_LINE_WITH_ANGLE;
-      break;
-    case CONST_LINE_WITH_ANGLE_DEGREE:
-      type = CONST_PT_ON_LINE_WITH_ANGLE_DEGREE;
-      break;
-    default:
-      return 0;
-  }
+  const int type = BoundKindOn(ls->type);
+  if (!type) return 0;
   ClearInputs(k);
   k->type = static_cast<short>(type);
   k->POutput = p;
