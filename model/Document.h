@@ -418,6 +418,17 @@ class GDocument {
   GLine* NewToolLine(GPoint* through);
   GConst* NewLineStep(int type, GPoint* through);
   bool FinishLine(GConst* c, bool announce);
+  // The common end of a builder: the element step c made, alone hilighted, goes
+  // into its list, and the step to the log.
+  void ShowNewOutput(GConst* c);
+  // A new point, line or circle that only repeats an existing one is removed
+  // again (false); otherwise its relations to the others are checked.
+  template <class T>
+  bool CheckNewElement(T* e, bool announce) {
+    if (CheckCoincidency(e)) return false;
+    CheckIncidency(e, announce);
+    return true;
+  }
   void ShowExisting(GLine* l);
   bool MakeJoin(GPoint* p, GPoint* q, bool clipped);
   bool MakeParaOrPerp(int type);
