@@ -206,8 +206,8 @@ void GDocument::ResetIcs(GConst* first, GLine* lines) {
         add(c->LInput1, c->POutput, 0.0, true);
         break;
       default:
-        // A point bound to a line of another kind: at the parameter that
-        // places it along that line.
+        // A point bound to any other kind of line: recorded on that line at
+        // the parameter that places it there.
         if (const StepKind* kind = StepKindOf(c->type);
             kind && kind->position && FindCarrierFromCns(first, c, &found) && found)
           add(found->LOutput, c->POutput, (c->*kind->position).re, false);
