@@ -10,6 +10,8 @@
 #include <set>
 #include <vector>
 
+#include "model/StepKinds.h"
+
 namespace {
 
 // splitmix64: the same numbers on every platform and library.
@@ -111,26 +113,7 @@ double Grid(double v) { return std::round(v * 1000.0) / 1000.0; }
 
 // The kind of line a point-on-a-line kind runs along, as the point tool binds
 // a point to the line under it; 0 for the other kinds.
-int CarrierKind(int pointKind) {
-  switch (pointKind) {
-    case CONST_ON_LINE:
-      return CONST_JOIN;
-    case CONST_PT_ON_PARA:
-      return CONST_PARALLEL;
-    case CONST_PT_ON_PER:
-      return CONST_PERP;
-    case CONST_PT_ON_TANGENT:
-      return CONST_TANGENT;
-    case CONST_PT_ON_BISECTOR:
-      return CONST_BISECTOR;
-    case CONST_PT_ON_3P_BISECTOR:
-      return CONST_3P_BISECTOR;
-    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
-      return CONST_LINE_WITH_ANGLE_DEGREE;
-    default:
-      return 0;
-  }
-}
+int CarrierKind(int pointKind) { return StepKindOf(pointKind)->carrier; }
 
 class Builder {
  public:
@@ -142,9 +125,7 @@ class Builder {
 
   // A failed pick of inputs becomes a simpler step of the same element kind.
   void Fallback(int kind) {
-    GConst probe;
-    probe.type = static_cast<short>(kind);
-    switch (probe.Output_Type()) {
+    switch (StepKindOf(kind)->output) {
       case OUTPUT_LINE:
         if (TryMake(CONST_JOIN)) return;
         break;

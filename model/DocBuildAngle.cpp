@@ -48,10 +48,7 @@ bool GDocument::ConstDefAngle() {
   mark->name = m_AngleName;
   next_name(m_AngleName);
   c->Evaluate();
-  ClearAllHilights();
-  AssignAngle(mark);
-  Sethilighted(mark);
-  WriteConst(c);
+  ShowNewOutput(c);
   return true;
 }
 
@@ -71,10 +68,7 @@ bool GDocument::ConstDefBracket() {
   c->BracketOutput = br;
   SetBracketName(br);
   c->Evaluate();
-  ClearAllHilights();
-  AssignBracket(br);
-  Sethilighted(br);
-  WriteConst(c);
+  ShowNewOutput(c);
   return true;
 }
 
@@ -106,10 +100,7 @@ bool GDocument::ConstDefOrbit() {
   curve->name = m_CurveName;
   next_name(m_CurveName);
   EvaluateConst(FirstConst());
-  ClearAllHilights();
-  AssignCurve(curve);
-  Sethilighted(curve);
-  WriteConst(c);
+  ShowNewOutput(c);
   return true;
 }
 

@@ -191,14 +191,14 @@ int GDocument::SetDownGesture(int mode, double x, double y) {
   WriteConst(c);
   if (GLine* l = c->LOutput) {
     ResetLineIcPara(l);
-    if (!CheckCoincidency(l)) CheckIncidency(l, true);
+    CheckNewElement(l, true);
   } else if (GPoint* m = c->POutput) {
     SetPointName(m);
-    if (!CheckCoincidency(m)) CheckIncidency(m, true);
+    CheckNewElement(m, true);
   } else if (GCircle* circle = c->COutput) {
     ResetCircleIcPara(circle);
     SetCircleName(circle);
-    if (!CheckCoincidency(circle)) CheckIncidency(circle, true);
+    CheckNewElement(circle, true);
   } else if (c->BracketOutput) {
     SetBracketName(c->BracketOutput);
   }

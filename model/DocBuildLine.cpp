@@ -43,19 +43,43 @@ GConst* GDocument::NewLineStep(int type, GPoint* through) {
   return c;
 }
 
-// The common end of every line builder: the new line alone is hilighted, the
-// step goes to the log, the line into its list; a line that only repeats an
-// existing one is removed again, otherwise the points it passes are recorded.
-bool GDocument::FinishLine(GConst* c, bool announce) {
-  GLine* l = c->LOutput;
-  EvaluateConst(FirstConst());
+void GDocument::ShowNewOutput(GConst* c) {
   ClearAllHilights();
-  Sethilighted(l);
+  switch (c->Output_Type()) {
+    case OUTPUT_POINT:
+      AssignPoint(c->POutput);
+      Sethilighted(c->POutput);
+      break;
+    case OUTPUT_LINE:
+      AssignLine(c->LOutput);
+      Sethilighted(c->LOutput);
+      break;
+    case OUTPUT_CIRCLE:
+      AssignCircle(c->COutput);
+      Sethilighted(c->COutput);
+      break;
+    case OUTPUT_CURVE:
+      AssignCurve(c->CurveOutput);
+      Sethilighted(c->CurveOutput);
+      break;
+    case OUTPUT_ANGLE:
+      AssignAngle(c->AngleOutput);
+      Sethilighted(c->AngleOutput);
+      break;
+    case OUTPUT_BRACKET:
+      AssignBracket(c->BracketOutput);
+      Sethilighted(c->BracketOutput);
+      break;
+  }
   WriteConst(c);
-  AssignLine(l);
-  if (CheckCoincidency(l)) return false;
-  CheckIncidency(l, announce);
-  return true;
+}
+
+// The common end of every line builder: a line that only repeats an existing
+// one is removed again, otherwise the points it passes are recorded.
+bool GDocument::FinishLine(GConst* c, bool announce) {
+  EvaluateConst(FirstConst());
+  ShowNewOutput(c);
+  return CheckNewElement(c->LOutput, announce);
 }
 
 // An existing line stands in for the one asked for: it alone is hilighted.

@@ -40,14 +40,9 @@ bool GDocument::ConstDefMid() {
   c->PInput2 = q;
   c->POutput = m;
   c->Evaluate();
-  ClearAllHilights();
-  AssignPoint(m);
   SetPointName(m);
-  Sethilighted(m);
-  WriteConst(c);
-  if (CheckCoincidency(m)) return false;
-  CheckIncidency(m, true);
-  return true;
+  ShowNewOutput(c);
+  return CheckNewElement(m, true);
 }
 
 // A circle step of the given kind on up to three points, named, hilighted,
@@ -70,13 +65,8 @@ bool GDocument::MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3) {
     AssignIncident(circle, p2, 0);
     ResetCircleIcPara(circle);
   }
-  ClearAllHilights();
-  Sethilighted(circle);
-  WriteConst(c);
-  AssignCircle(circle);
-  if (CheckCoincidency(circle)) return false;
-  CheckIncidency(circle, true);
-  return true;
+  ShowNewOutput(c);
+  return CheckNewElement(circle, true);
 }
 
 // Two points: the circle about P1 through P2. Three points: the compass circle
@@ -105,7 +95,7 @@ bool GDocument::ConstDefCircle() {
   AssignLine(c->LOutput);
   // The segment only shows the radius: its relations are recorded quietly,
   // and the circle stays the one hilighted element.
-  if (!CheckCoincidency(c->LOutput)) CheckIncidency(c->LOutput, false);
+  CheckNewElement(c->LOutput, false);
   ClearAllHilights();
   if (circle) Sethilighted(circle);
   return built;
@@ -162,12 +152,11 @@ bool GDocument::ConstDefCircleBy3() {
   AssignIncident(circle, p2, 0);
   AssignIncident(circle, p3, 0);
   ResetCircleIcPara(circle);
-  if (CheckCoincidency(circle)) {
+  if (!CheckNewElement(circle, true)) {
     // The circle was there already; its new centre was made only for it.
     DeleteConst(cc);
     return false;
   }
-  CheckIncidency(circle, true);
   return true;
 }
 
@@ -253,11 +242,8 @@ bool GDocument::ConstDefMeet() {
     c->LInput2 = m;
     c->POutput = p;
     c->Evaluate();
-    ClearAllHilights();
-    AssignPoint(p);
     SetPointName(p);
-    Sethilighted(p);
-    WriteConst(c);
+    ShowNewOutput(c);
     // Two lines through one point already meet there: no second point.
     if (CheckCoincidency(p)) return false;
     AssignIncident(l, p, 0);

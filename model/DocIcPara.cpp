@@ -6,6 +6,7 @@
 
 #include "model/Document.h"
 #include "model/Lookup.h"
+#include "model/StepKinds.h"
 
 namespace {
 
@@ -204,42 +205,12 @@ void GDocument::ResetIcs(GConst* first, GLine* lines) {
       case CONST_MEET_CL:
         add(c->LInput1, c->POutput, 0.0, true);
         break;
-      case CONST_PT_ON_PARA:
-        if (FindParaFromCns(first, c->LInput1, c->PInput1, &found) && found)
-          add(found->LOutput, c->POutput, c->param1.re, false);
-        break;
-      case CONST_PT_ON_PER:
-        if (FindPerpFromCns(first, c->LInput1, c->PInput1, &found) && found)
-          add(found->LOutput, c->POutput, c->param1.re, false);
-        break;
-      case CONST_PT_ON_3P_BISECTOR:
-        if (Find3PBisectorFromCns(first, c->PInput1, c->PInput2, c->PInput3, &found) && found)
-          add(found->LOutput, c->POutput, c->param1.re, false);
-        break;
-      case CONST_PT_ON_BISECTOR:
-        if (FindBisectorFromCns(first, c->LInput1, c->LInput2, c->param1.re, &found) && found)
-          add(found->LOutput, c->POutput, c->param2.re, false);
-        break;
-      case CONST_PT_ON_TANGENT:
-        if (FindTangentFromCns(first, c->CInput1, c->PInput1, &found) && found)
-          add(found->LOutput, c->POutput, c->param1.re, false);
-        break;
-      case CONST_PT_ON_CURVE_TANGENT:
-        if (FindCurveTangentFromCns(first, c->CurveInput1, c->PInput1, &found) && found)
-          add(found->LOutput, c->POutput, c->param1.re, false);
-        break;
-      case CONST_PT_ON_LINE_WITH_ANGLE:
-        if (FindLineWithAngleFromCns(first, c->LInput1, c->PInput1, c->AngleInput1, &found) &&
-            found)
-          add(found->LOutput, c->POutput, c->param1.re, false);
-        break;
-      case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:
-        // The angle in degrees is param1; the point's position along the line is param2.
-        if (FindLineWithAngleDegreeFromCns(first, c->LInput1, c->PInput1, c->param1.re, &found) &&
-            found)
-          add(found->LOutput, c->POutput, c->param2.re, false);
-        break;
       default:
+        // A point bound to any other kind of line: recorded on that line at
+        // the parameter that places it there.
+        if (const StepKind* kind = StepKindOf(c->type);
+            kind && kind->position && FindCarrierFromCns(first, c, &found) && found)
+          add(found->LOutput, c->POutput, (c->*kind->position).re, false);
         break;
     }
   }

@@ -6,6 +6,7 @@
 
 #include "model/Document.h"
 #include "model/Lookup.h"
+#include "model/StepKinds.h"
 
 namespace {
 
@@ -164,24 +165,6 @@ bool GDocument::MovePoint(GPoint* p, double x, double y) {
           FootParameter(k->PInput1->xz(), k->PInput1->yz(), k->LInput1->a, k->LInput1->b, x, y, &t))
         k->param1 = t;
       break;
-    case CONST_PT_ON_TANGENT:
-      SlideAlong(k, &GConst::param1, &GConst::Evaluate_PtOnTangent, x, y);
-      break;
-    case CONST_PT_ON_3P_BISECTOR:
-      SlideAlong(k, &GConst::param1, &GConst::Evaluate_PtOn3PBisector, x, y);
-      break;
-    case CONST_PT_ON_BISECTOR:  // param1 chooses the bisector, param2 is the position
-      SlideAlong(k, &GConst::param2, &GConst::Evaluate_PtOnBisector, x, y);
-      break;
-    case CONST_PT_ON_CURVE_TANGENT:
-      SlideAlong(k, &GConst::param1, &GConst::Evaluate_PtOnCurveTangent, x, y);
-      break;
-    case CONST_PT_ON_LINE_WITH_ANGLE:
-      SlideAlong(k, &GConst::param1, &GConst::Evaluate_PtOnLineWithAngle, x, y);
-      break;
-    case CONST_PT_ON_LINE_WITH_ANGLE_DEGREE:  // param1 is the angle in degrees
-      SlideAlong(k, &GConst::param2, &GConst::Evaluate_PtOnLineWithAngleDegree, x, y);
-      break;
     case CONST_PT_ON_CURVE: {
       double index = 0;
       if (k->CurveInput1 && CurveIndex(*k->CurveInput1, x, y, &index))
@@ -191,6 +174,13 @@ bool GDocument::MovePoint(GPoint* p, double x, double y) {
     case CONST_PT_ON_CIRCLE:
       if (k->CInput1) TurnOnCircle(*this, k, x, y);
       break;
+    default: {
+      // The other lines (tangents, bisectors, turned lines) slide the point
+      // by the parameter that places it, however they build their direction.
+      const StepKind* kind = StepKindOf(k->type);
+      SlideAlong(k, kind->position, kind->evaluate, x, y);
+      break;
+    }
   }
   EvaluateConst(FirstConst());
   return true;

@@ -7,6 +7,7 @@
 #include "model/HitTest.h"
 #include "model/Incidence.h"
 #include "model/Lookup.h"
+#include "model/StepKinds.h"
 
 namespace {
 
@@ -250,38 +251,8 @@ int GDocument::ConstOnLine(GLine* line) {
   if (!k || !line || !FindLnFromCn(FirstConst(), line, &ls)) return 0;
   GPoint* p = m_NewPoint;
   const GPoint at = *p;
-  int type = 0;
-  switch (ls->type) {
-    case CONST_JOIN:
-      type = CONST_ON_LINE;
-      break;
-    case CONST_PARALLEL:
-      type = CONST_PT_ON_PARA;
-      break;
-    case CONST_PERP:
-      type = CONST_PT_ON_PER;
-      break;
-    case CONST_3P_BISECTOR:
-      type = CONST_PT_ON_3P_BISECTOR;
-      break;
-    case CONST_BISECTOR:
-      type = CONST_PT_ON_BISECTOR;
-      break;
-    case CONST_TANGENT:
-      type = CONST_PT_ON_TANGENT;
-      break;
-    case CONST_CURVE_TANGENT:
-      type = CONST_PT_ON_CURVE_TANGENT;
-      break;
-    case CONST_LINE_WITH_ANGLE:
-      type = CONST_PT_ON_LINE_WITH_ANGLE;
-      break;
-    case CONST_LINE_WITH_ANGLE_DEGREE:
-      type = CONST_PT_ON_LINE_WITH_ANGLE_DEGREE;
-      break;
-    default:
-      return 0;
-  }
+  const int type = BoundKindOn(ls->type);
+  if (!type) return 0;
   ClearInputs(k);
   k->type = static_cast<short>(type);
   k->POutput = p;
@@ -370,6 +341,19 @@ GPoint* CoincidingPoint(GDocument& doc, const GPoint& copy) {
   return nullptr;
 }
 
+// Evaluates the new intersection step k and the steps after it. False when
+// its point turned out to be an existing one: the copy is gone, and the
+// release counts as dropped on that point.
+bool EvaluateNewMeet(GDocument& doc, GConst* k) {
+  GPoint* p = doc.m_NewPoint;
+  k->Evaluate();
+  doc.EvaluateConst(k->next);
+  const GPoint copy = *p;
+  if (!doc.CheckCoincidency(p)) return true;
+  doc.m_DropPoint = CoincidingPoint(doc, copy);
+  return false;
+}
+
 }  // namespace
 
 void GDocument::ConstMeet(GLine* l1, GLine* l2) {
@@ -380,13 +364,7 @@ void GDocument::ConstMeet(GLine* l1, GLine* l2) {
   k->type = CONST_MEET;
   k->LInput1 = l1;
   k->LInput2 = l2;
-  k->Evaluate();
-  EvaluateConst(k->next);
-  const GPoint copy = *p;
-  if (CheckCoincidency(p)) {
-    m_DropPoint = CoincidingPoint(*this, copy);
-    return;
-  }
+  if (!EvaluateNewMeet(*this, k)) return;
   AssignIncident(l1, p, 0);
   AssignIncident(l2, p, 0);
   ResetLineIcPara(l1);
@@ -422,13 +400,7 @@ void GDocument::ConstMeet(GCircle* c, GLine* l, double x, double y) {
   k->LInput1 = l;
   k->CInput1 = c;
   GPoint* p = m_NewPoint;
-  k->Evaluate();
-  EvaluateConst(k->next);
-  const GPoint copy = *p;
-  if (CheckCoincidency(p)) {
-    m_DropPoint = CoincidingPoint(*this, copy);
-    return;
-  }
+  if (!EvaluateNewMeet(*this, k)) return;
   AssignIncident(l, p, 0);
   ResetLineIcPara(l);
   AssignIncident(c, p, AngleOn(c, p));
@@ -444,13 +416,7 @@ void GDocument::ConstMeet(GCircle* c1, GCircle* c2, double x, double y) {
   k->CInput1 = c1;
   k->CInput2 = c2;
   GPoint* p = m_NewPoint;
-  k->Evaluate();
-  EvaluateConst(k->next);
-  const GPoint copy = *p;
-  if (CheckCoincidency(p)) {
-    m_DropPoint = CoincidingPoint(*this, copy);
-    return;
-  }
+  if (!EvaluateNewMeet(*this, k)) return;
   AssignIncident(c1, p, AngleOn(c1, p));
   AssignIncident(c2, p, AngleOn(c2, p));
   CheckIncidency(p, true);

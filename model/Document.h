@@ -246,9 +246,8 @@ class GDocument {
   // ==== a point drag of the Move tool, press to release (DocDrag.cpp) ====
   GPoint* m_DragPoint = nullptr;  // the point the press took hold of
   // The press on p, or on no point (none): records the modifier, hilights p
-  // alone (with shift, along with what is hilighted) and starts every point's
-  // motion record afresh. False when p cannot be moved; the motion steps then
-  // leave the figure as it is.
+  // (alone unless shift) and restarts every point's motion record. False when
+  // p cannot be moved; DragTo then moves nothing.
   bool BeginDrag(GPoint* p, bool shift);
   // One motion step: MovePoint of the point held. False when it did not move.
   bool DragTo(double x, double y);
@@ -405,7 +404,8 @@ class GDocument {
   bool BeginTwoPointGesture(int mode, double x, double y, GPoint* snapped, GLine* base,
                             bool clipped);
   // The release: LUp_Point decides the second point, then the element is kept
-  // or (dropped on the start point) removed. Returns LUp_Point's code.
+  // or (dropped on the start point) removed, and what the second point lit up
+  // on its way stays lit only when chosen. Returns LUp_Point's code.
   int EndTwoPointGesture(int mode, double x, double y);
   int SetDownGesture(int mode, double x, double y);  // the release's decision and build
   // Renames an element. Refuses (with a message, keeping the old name) a name
@@ -418,6 +418,17 @@ class GDocument {
   GLine* NewToolLine(GPoint* through);
   GConst* NewLineStep(int type, GPoint* through);
   bool FinishLine(GConst* c, bool announce);
+  // The common end of a builder: the element step c made, alone hilighted, goes
+  // into its list, and the step to the log.
+  void ShowNewOutput(GConst* c);
+  // A new point, line or circle that only repeats an existing one is removed
+  // again (false); otherwise its relations to the others are checked.
+  template <class T>
+  bool CheckNewElement(T* e, bool announce) {
+    if (CheckCoincidency(e)) return false;
+    CheckIncidency(e, announce);
+    return true;
+  }
   void ShowExisting(GLine* l);
   bool MakeJoin(GPoint* p, GPoint* q, bool clipped);
   bool MakeParaOrPerp(int type);

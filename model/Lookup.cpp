@@ -3,6 +3,8 @@
 // and by the name of an output (names must stay unique).
 #include "model/Lookup.h"
 
+#include "model/StepKinds.h"
+
 namespace {
 
 // Walks the list from `list` and returns the first step accepted by `match`.
@@ -105,6 +107,31 @@ int FindBisectorFromCns(GConst* list, GLine* L, GLine* M, double side, GConst** 
   return FindClearing(list, out, [&](GConst* c) {
     return c->type == CONST_BISECTOR && c->LInput1 == L && c->LInput2 == M && c->param1 == s;
   });
+}
+
+int FindCarrierFromCns(GConst* list, const GConst* c, GConst** out) {
+  const StepKind* kind = StepKindOf(c->type);
+  switch (kind ? kind->carrier : 0) {
+    case CONST_PARALLEL:
+      return FindParaFromCns(list, c->LInput1, c->PInput1, out);
+    case CONST_PERP:
+      return FindPerpFromCns(list, c->LInput1, c->PInput1, out);
+    case CONST_3P_BISECTOR:
+      return Find3PBisectorFromCns(list, c->PInput1, c->PInput2, c->PInput3, out);
+    case CONST_BISECTOR:  // param1 is the side of the bisector
+      return FindBisectorFromCns(list, c->LInput1, c->LInput2, c->param1.re, out);
+    case CONST_TANGENT:
+      return FindTangentFromCns(list, c->CInput1, c->PInput1, out);
+    case CONST_CURVE_TANGENT:
+      return FindCurveTangentFromCns(list, c->CurveInput1, c->PInput1, out);
+    case CONST_LINE_WITH_ANGLE:
+      return FindLineWithAngleFromCns(list, c->LInput1, c->PInput1, c->AngleInput1, out);
+    case CONST_LINE_WITH_ANGLE_DEGREE:  // param1 is the angle in degrees
+      return FindLineWithAngleDegreeFromCns(list, c->LInput1, c->PInput1, c->param1.re, out);
+    default:
+      *out = nullptr;
+      return 0;
+  }
 }
 
 int FindPtFromCn(GConst* list, GPoint* P, GConst** out) {

@@ -16,6 +16,9 @@ int FindCurveTangentFromCns(GConst* list, GParaCurve* C, GPoint* P, GConst** out
 int FindLineWithAngleFromCns(GConst* list, GLine* L, GPoint* P, GAngle* A, GConst** out);
 int FindLineWithAngleDegreeFromCns(GConst* list, GLine* L, GPoint* P, double deg, GConst** out);
 int FindBisectorFromCns(GConst* list, GLine* L, GLine* M, double side, GConst** out);
+// The step making the line a bound point lies on (not for CONST_ON_LINE):
+// the point's step holds the inputs of that line's step.
+int FindCarrierFromCns(GConst* list, const GConst* point, GConst** out);
 int FindPtFromCn(GConst* list, GPoint* P, GConst** out);
 int FindLnFromCn(GConst* list, GLine* L, GConst** out);
 int FindCiFromCn(GConst* list, GCircle* C, GConst** out);

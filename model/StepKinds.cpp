@@ -1,6 +1,6 @@
-// The rows of the table of step kinds, in the order of their values, and the
-// lookups on it. A step's kind indexes the table directly, so evaluating a
-// step costs no search.
+// The rows of the table of step kinds, in the order of their values, the
+// index of the rows by kind value (a step's kind finds its row without a
+// search), and the bound point kind of each line kind.
 #include "model/StepKinds.h"
 
 #include <array>
@@ -84,18 +84,7 @@ constexpr StepKind kKinds[] = {
     {CONST_EFFECT_IMAGE, "CONST_EFFECT_IMAGE", OUTPUT_EFFECT, "EffectImage"},
 };
 
-// Kinds run from CONST_FREE to CONST_EFFECT_IMAGE with gaps; each value
-// holds the index of its row, or -1. Rows in ascending order cannot name a
-// kind twice.
-constexpr int kFirst = CONST_FREE;
-constexpr int kSpan = CONST_EFFECT_IMAGE - CONST_FREE + 1;
-constexpr auto kRowOf = [] {
-  std::array<signed char, kSpan> row{};
-  row.fill(-1);
-  for (int i = 0; i < static_cast<int>(std::size(kKinds)); ++i)
-    row[kKinds[i].type - kFirst] = static_cast<signed char>(i);
-  return row;
-}();
+// Rows in ascending order cannot name a kind twice.
 static_assert([] {
   for (size_t i = 1; i < std::size(kKinds); ++i)
     if (kKinds[i].type <= kKinds[i - 1].type) return false;
@@ -104,11 +93,11 @@ static_assert([] {
 
 }  // namespace
 
-const StepKind* StepKindOf(int type) {
-  if (type < kFirst || type >= kFirst + kSpan) return nullptr;
-  const int row = kRowOf[type - kFirst];
-  return row < 0 ? nullptr : &kKinds[row];
-}
+constinit const std::array<const StepKind*, kStepKindSpan> kStepKindRows = [] {
+  std::array<const StepKind*, kStepKindSpan> rows{};
+  for (const StepKind& k : kKinds) rows[k.type - CONST_FREE] = &k;
+  return rows;
+}();
 
 int BoundKindOn(int lineKind) {
   if (lineKind == 0) return 0;

@@ -3,6 +3,8 @@
 // evaluated and, for a point bound to a line, the line it lies on.
 #pragma once
 
+#include <array>
+
 #include "model/GConst.h"
 
 struct StepKind {
@@ -26,8 +28,16 @@ struct StepKind {
   CComplex GConst::*position = nullptr;
 };
 
-// The row of a step kind; none for a value that is no kind.
-const StepKind* StepKindOf(int type);
+// The rows by kind value from CONST_FREE on, none where no kind has the value.
+constexpr int kStepKindSpan = CONST_EFFECT_IMAGE - CONST_FREE + 1;
+extern const std::array<const StepKind*, kStepKindSpan> kStepKindRows;
+
+// The row of a step kind; none for a value that is no kind. Every evaluation
+// of a step asks, so this is a plain index.
+inline const StepKind* StepKindOf(int type) {
+  const unsigned i = static_cast<unsigned>(type - CONST_FREE);
+  return i < kStepKindRows.size() ? kStepKindRows[i] : nullptr;
+}
 // The kind of point bound to a line made by a step of `lineKind`; 0 when such
 // a line cannot carry a point.
 int BoundKindOn(int lineKind);

@@ -308,15 +308,15 @@ void GReader::Register(GCircle* c, GPoint* p) {
 }
 
 void GReader::CheckPoint(GPoint* p) {
-  if (p && doc.CheckCoincidency(p) == 0) doc.CheckIncidency(p, false);
+  if (p) doc.CheckNewElement(p, false);
 }
 
 void GReader::CheckLine(GLine* l) {
-  if (l && doc.CheckCoincidency(l) == 0) doc.CheckIncidency(l, false);
+  if (l) doc.CheckNewElement(l, false);
 }
 
 void GReader::CheckCircle(GCircle* c) {
-  if (c && doc.CheckCoincidency(c) == 0) doc.CheckIncidency(c, false);
+  if (c) doc.CheckNewElement(c, false);
 }
 
 namespace {

@@ -129,11 +129,11 @@ const GObject* Input(const GConst& c, std::string_view field) {
 }
 
 // The positional fields the kind lists, separated by commas.
-void Fields(const GConst& c, std::string_view spec, std::string& out) {
-  for (bool first = true; !spec.empty(); first = false) {
-    const size_t comma = spec.find(',');
-    const std::string_view field = spec.substr(0, comma);
-    spec.remove_prefix(comma == std::string_view::npos ? spec.size() : comma + 1);
+void Fields(const GConst& c, std::string_view list, std::string& out) {
+  for (bool first = true; !list.empty(); first = false) {
+    const size_t comma = list.find(',');
+    const std::string_view field = list.substr(0, comma);
+    list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
     if (!first) out += ',';
     if (field == "t")
       Appendf(out, "%.3f", Single(c.param1.re));
