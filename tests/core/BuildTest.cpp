@@ -246,12 +246,12 @@ TEST_F(BuildMeet, TwoCirclesWithACommonPointCreateOnlyTheOther) {
 
 TEST_F(BuildGesture, LineDroppedOnAPointJoinsItWithoutANewPoint) {
   GPoint* a = Pt(2, 0);
-  ASSERT_TRUE(doc->BeginTwoPointGesture(1002, 0, 0, nullptr, nullptr, false));
+  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 0, 0, nullptr, nullptr, false));
   GPoint* start = doc->m_StartPoint;
   EXPECT_EQ(start->name, "B");
   doc->LDrag_Point(1, 0.5);
   doc->LDrag_Point(2.03, 0.02);
-  EXPECT_EQ(doc->EndTwoPointGesture(1002, 2.03, 0.02), 1);
+  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 2.03, 0.02), 1);
   GConst* k = Last();
   ASSERT_EQ(k->type, CONST_JOIN);
   EXPECT_EQ(k->PInput1, start);
@@ -264,18 +264,18 @@ TEST_F(BuildGesture, LineDroppedOnAPointJoinsItWithoutANewPoint) {
 TEST_F(BuildGesture, LineReleasedOnItsStartOrOntoAnExistingJoinLeavesNoNewLine) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(2, 0);
-  ASSERT_TRUE(doc->BeginTwoPointGesture(1002, 0, 0, a, nullptr, true));
+  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 0, 0, a, nullptr, true));
   doc->LDrag_Point(0.01, 0);
-  EXPECT_EQ(doc->EndTwoPointGesture(1002, 0.01, 0), 2);
+  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 0.01, 0), 2);
   EXPECT_EQ(Count(doc->Sheet().lines.head), 0);
   EXPECT_EQ(Steps(), 2);
 
   Select(a, b);
   doc->ConstDefLine();
   GLine* ab = Last()->LOutput;
-  ASSERT_TRUE(doc->BeginTwoPointGesture(1002, 2, 0, b, nullptr, false));
+  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 2, 0, b, nullptr, false));
   doc->LDrag_Point(0.02, 0.01);
-  EXPECT_EQ(doc->EndTwoPointGesture(1002, 0.02, 0.01), 1);
+  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 0.02, 0.01), 1);
   EXPECT_EQ(Count(doc->Sheet().lines.head), 1);
   EXPECT_EQ(doc->m_HiLines.item[0], ab);
 }
@@ -297,22 +297,22 @@ TEST_F(BuildGesture, ReleaseUnlightsWhatTheSecondPointPassed) {
 }
 
 TEST_F(BuildGesture, CircleAndParallelFollowTheirSecondPoint) {
-  ASSERT_TRUE(doc->BeginTwoPointGesture(1006, 0, 0, nullptr, nullptr, false));
+  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMCircle, 0, 0, nullptr, nullptr, false));
   EXPECT_NE(doc->m_DrawingCircle, nullptr);
   doc->LDrag_Point(3, 4);
-  EXPECT_EQ(doc->EndTwoPointGesture(1006, 3, 4), 9);
+  EXPECT_EQ(doc->EndTwoPointGesture(kModeMCircle, 3, 4), 9);
   GCircle* c = Last()->COutput;
   EXPECT_EQ(c->name, "C1");
   EXPECT_NEAR(c->r2.re, 25, 1e-9);
   EXPECT_EQ(doc->m_DrawingCircle, nullptr);
 
-  EXPECT_FALSE(doc->BeginTwoPointGesture(1003, 9, 9, nullptr, nullptr, false));  // no line
+  EXPECT_FALSE(doc->BeginTwoPointGesture(kModePara, 9, 9, nullptr, nullptr, false));  // no line
   Select(doc->Sheet().points.head, doc->Sheet().points.head->next);
   doc->ConstDefLine();
   GLine* base = Last()->LOutput;
-  ASSERT_TRUE(doc->BeginTwoPointGesture(1003, 0, 5, nullptr, base, false));
+  ASSERT_TRUE(doc->BeginTwoPointGesture(kModePara, 0, 5, nullptr, base, false));
   doc->LDrag_Point(1, 6);
-  EXPECT_EQ(doc->EndTwoPointGesture(1003, 1, 6), 9);
+  EXPECT_EQ(doc->EndTwoPointGesture(kModePara, 1, 6), 9);
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_PARALLEL);
   EXPECT_TRUE(Through(k->LOutput, 1, 6) && Through(k->LOutput, 4, 10));
@@ -327,8 +327,9 @@ TEST_F(BuildEnable, ButtonsFollowTheSelection) {
     for (int id : ids) out += doc->CanBuild(id) ? '1' : '0';
     return out;
   };
-  const auto all = {1002, 1003, 1004, 1005, 1006, 1007, 1008,
-                    1009, 1012, 1015, 1016, 1020, 1021, 1025};
+  const auto all = {kModeMLine,     kModePara,  kModePerp,          kModeMid,     kModeMCircle,
+                    kModeBisector,  kModeMeet,  kModeClipping,      kModeTangent, kModeOrbit,
+                    kModeCircleBy3, kModeAngle, kModeLineWithAngle, kModeBracket};
   EXPECT_EQ(enabled(all), "00000000000000");
   Select(a, b);
   EXPECT_EQ(enabled(all), "10011001010001");
@@ -342,9 +343,9 @@ TEST_F(BuildEnable, ButtonsFollowTheSelection) {
   doc->ConstDefCircle();
   GCircle* circle = Last()->COutput;
   Select(b, circle);
-  EXPECT_TRUE(doc->CanBuild(1012));
+  EXPECT_TRUE(doc->CanBuild(kModeTangent));
   Select(l, circle);
-  EXPECT_TRUE(doc->CanBuild(1008));
+  EXPECT_TRUE(doc->CanBuild(kModeMeet));
   Select(l);
-  EXPECT_EQ(enabled({1008, 1009}), "01");
+  EXPECT_EQ(enabled({kModeMeet, kModeClipping}), "01");
 }
