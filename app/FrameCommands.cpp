@@ -94,9 +94,6 @@ void MyFrame::OnModeAxis(wxCommandEvent&) {
   m_Canvas->Refresh(false);
 }
 
-// The graph dialog comes with function graphs.
-void MyFrame::OnModeGraph(wxCommandEvent&) {}
-
 // Invisibility and the eraser come with deletion and undo.
 void MyFrame::OnModeInvisible(wxCommandEvent&) {}
 void MyFrame::OnModeEraser(wxCommandEvent&) {}

@@ -109,6 +109,7 @@ wxEND_EVENT_TABLE()
   // selection changes reach the toolbar.
   m_Canvas->m_AskText = [this](GTextEdit& e) { return AskTextByDialog(m_Canvas, e); };
   m_Canvas->m_AskAngle = [this](GAngleChoice& c) { return AskAngleByDialog(m_Canvas, c); };
+  m_Canvas->m_AskGraph = [this](GGraphInput& g) { return AskGraphByDialog(m_Canvas, g); };
   m_Canvas->m_OnSelectionChanged = [this] { enableToolbar(); };
   // Logging starts switched on.
   m_FileMenu->Check(ToolkitId(kCmdLogfile), true);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <vector>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -98,30 +99,32 @@ void BM_DrawFigure(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawFigure)->Unit(benchmark::kMillisecond);
 
+// A 950x700 canvas showing `sheet`'s current sheet. The canvas's document
+// borrows the sheet's lists (the elements stay in the generator's pools,
+// which must live as long as the canvas).
+MyCanvas* SheetCanvas(GDocument& sheet, GUser* user) {
+  auto* canvas = new MyCanvas(dynamic_cast<wxFrame*>(g_canvas->GetParent()), user);
+  canvas->m_Painter.m_Width = 950;
+  canvas->m_Painter.m_Height = 700;
+  canvas->m_Painter.m_OldWidth = 950;
+  canvas->m_Painter.m_OldHeight = 700;
+  canvas->OnSize();
+  canvas->m_Doc->Sheet() = sheet.Sheet();
+  canvas->m_Doc->PushViewToConsts();
+  return canvas;
+}
+
 // One motion event of a Move-tool drag on the pool-scale sheet (every kind of
 // point, line and circle step): the drag handler moves a free point and
 // evaluates the whole list, then one OnDraw shows it. Goal: 16 ms or less.
 MyCanvas* DragCanvas() {
   static GSilentUser quiet;
   static std::unique_ptr<GDocument> sheet = GenerateSheet(&quiet);
-  static MyCanvas* c = [] {
-    auto* canvas = new MyCanvas(dynamic_cast<wxFrame*>(g_canvas->GetParent()), &quiet);
-    canvas->m_Painter.m_Width = 950;
-    canvas->m_Painter.m_Height = 700;
-    canvas->m_Painter.m_OldWidth = 950;
-    canvas->m_Painter.m_OldHeight = 700;
-    canvas->OnSize();
-    // The canvas's document borrows the generated sheet's lists (the
-    // elements stay in the generator's pools, which live as long as it).
-    canvas->m_Doc->Sheet() = sheet->Sheet();
-    canvas->m_Doc->PushViewToConsts();
-    return canvas;
-  }();
+  static MyCanvas* c = SheetCanvas(*sheet, &quiet);
   return c;
 }
 
-void BM_DragStep(benchmark::State& state) {
-  MyCanvas* c = DragCanvas();
+void DragOn(benchmark::State& state, MyCanvas* c) {
   GDocument& doc = *c->m_Doc;
   c->RenderToScreenPicture();
   c->m_Tool.SetStyle(kGModeTovik);
@@ -158,7 +161,76 @@ void BM_DragStep(benchmark::State& state) {
   for (GConst* k = doc.FirstConst(); k; k = k->next) ++steps;
   state.counters["steps"] = steps;
 }
+void BM_DragStep(benchmark::State& state) { DragOn(state, DragCanvas()); }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
+
+// A step of `type` with the given inputs and a new point or line as output.
+GConst* AddStep(GDocument& doc, int type, GPoint* p1, GPoint* p2, GLine* l1, GLine* l2) {
+  GConst* k = doc.NewConst(type);
+  k->PInput1 = p1;
+  k->PInput2 = p2;
+  k->LInput1 = l1;
+  k->LInput2 = l2;
+  if (k->Output_Type() == OUTPUT_LINE) {
+    k->LOutput = doc.NewLine(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));
+    doc.AssignLine(k->LOutput);
+  } else {
+    k->POutput = doc.NewPoint(CComplex(0, 0), CComplex(0, 0));
+    doc.AssignPoint(k->POutput);
+  }
+  k->Evaluate();
+  return k;
+}
+
+// The drag of BM_DragStep on a sheet that also holds three loci, each tracing
+// a point 20 steps away from a point driven round a circle: five times the
+// foot of the perpendicular from the last point onto the line through the
+// midpoint with a free point and another free point. Goal: 16 ms or less.
+MyCanvas* LociCanvas() {
+  static GSilentUser quiet;
+  static std::unique_ptr<GDocument> sheet = GenerateSheet(&quiet, kPoolSize - 80);
+  static MyCanvas* c = [] {
+    GDocument& d = *sheet;
+    std::vector<GPoint*> drivers, frees;
+    for (GConst* k = d.FirstConst(); k; k = k->next) {
+      GPoint* p = k->POutput;
+      if (!p || !p->xz().realp() || !p->yz().realp()) continue;
+      if (k->type == CONST_PT_ON_CIRCLE && drivers.size() < 3) drivers.push_back(p);
+      if (k->type == CONST_FREE) frees.push_back(p);
+    }
+    for (size_t i = 0; i < drivers.size() && frees.size() > 20; ++i) {
+      GPoint* q = drivers[i];
+      for (int b = 0; b < 5; ++b) {
+        GPoint* f = frees[(i * 5 + b) % frees.size()];
+        GPoint* g = frees[(i * 5 + b + 7) % frees.size()];
+        GPoint* mid = AddStep(d, CONST_MID, q, f, nullptr, nullptr)->POutput;
+        GLine* l = AddStep(d, CONST_JOIN, mid, g, nullptr, nullptr)->LOutput;
+        GLine* m = AddStep(d, CONST_PERP, q, nullptr, l, nullptr)->LOutput;
+        q = AddStep(d, CONST_MEET, nullptr, nullptr, l, m)->POutput;
+      }
+      d.ClearAllHilights();
+      d.Sethilighted(drivers[i]);
+      d.Sethilighted(q);
+      d.ConstDefOrbit();
+    }
+    return SheetCanvas(d, &quiet);
+  }();
+  return c;
+}
+
+void BM_DragWithLoci(benchmark::State& state) {
+  MyCanvas* c = LociCanvas();
+  int loci = 0, samples = 0;
+  for (GParaCurve* k = c->m_Doc->Sheet().curves.head; k; k = k->next, ++loci) samples += k->count;
+  if (loci < 3) {
+    state.SkipWithError("the sheet has fewer than three loci");
+    return;
+  }
+  DragOn(state, c);
+  state.counters["loci"] = loci;
+  state.counters["samples"] = samples;
+}
+BENCHMARK(BM_DragWithLoci)->Unit(benchmark::kMillisecond);
 
 // Opening a document of 1000 sheets in the window: every sheet takes the
 // theme and then its own looks (point pictures and background tile), so the

@@ -5,7 +5,7 @@
 #include <wx/font.h>
 
 #include "interaction/MyCanvas.h"
-#include "script/EvalText.h"
+#include "model/EvalText.h"
 
 namespace {
 

@@ -17,6 +17,7 @@ constexpr int kRepaintTimerId = 600;
 
 struct GTextEdit;     // the values of the text dialog (interaction/ToolAsk.h)
 struct GAngleChoice;  // the values of the angle dialog
+struct GGraphInput;   // the values of the graph dialog
 
 class MyCanvas : public wxWindow, public GDocumentHooks {
  public:
@@ -129,10 +130,11 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
   void RefreshToolbar() {
     if (m_OnSelectionChanged) m_OnSelectionChanged();
   }
-  // Who answers the text and angle dialogs: the frame installs the modal
+  // Who answers the text, angle and graph dialogs: the frame installs the modal
   // dialogs, tests answer here. False (and no hook) means Cancel.
   std::function<bool(GTextEdit&)> m_AskText;
   std::function<bool(GAngleChoice&)> m_AskAngle;
+  std::function<bool(GGraphInput&)> m_AskGraph;
 
  private:
   GOverlay PrepareDrawing();

@@ -16,6 +16,12 @@ struct GTextEdit {
   bool forName = false;  // the text is a point's name (one line)
 };
 
+// The graph dialog's answer: the formula as typed and the range of x.
+struct GGraphInput {
+  wxString formula;
+  wxString xmin = "-5", xmax = "5";
+};
+
 // The angle dialog's answer: three point names, or a typed number of degrees.
 struct GAngleChoice {
   bool byPoints = false;

@@ -9,7 +9,7 @@
 #include "interaction/ToolWorld.h"
 #include "render/Draw.h"
 #include "interaction/MyCanvas.h"
-#include "script/EvalText.h"
+#include "model/EvalText.h"
 
 namespace {
 

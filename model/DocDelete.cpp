@@ -2,6 +2,7 @@
 // element leaves its list, its hilight list and (for points) every incidence
 // list, and its kind's name counter goes back to the first free name.
 #include "model/Document.h"
+#include "model/Formula.h"
 #include "model/Lookup.h"
 
 namespace {
@@ -91,6 +92,7 @@ void GDocument::DeleteCircle(GCircle* c) {
 
 void GDocument::DeleteCurve(GParaCurve* c) {
   if (!c || !Sheet().curves.Unlink(c)) return;
+  ReleaseCurveTrees(c);
   c->inUse = 0;
   c->name = wxString();
   c->hilighted = 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Document.h"
+#include "model/Formula.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ GParaCurve* GDocument::NewCurve() {
   c->ResetObject(m_NameFontSize);
   c->expr1.clear();
   c->expr2.clear();
-  c->calc1 = c->calc2 = nullptr;
+  ReleaseCurveTrees(c);  // a slot given up without its trees
   c->count = 0;
   c->next = nullptr;
   c->lineStyle = m_LineMode - kLineMode0;
@@ -235,7 +236,10 @@ void GDocument::DeleteAllCircles(GCircle* from) {
   }
 }
 void GDocument::DeleteAllTexts(GText* from) { FreeList(from); }
-void GDocument::DeleteAllCurves(GParaCurve* from) { FreeList(from); }
+void GDocument::DeleteAllCurves(GParaCurve* from) {
+  for (GParaCurve* c = from; c; c = c->next) ReleaseCurveTrees(c);
+  FreeList(from);
+}
 void GDocument::DeleteAllAngles(GAngle* from) { FreeList(from); }
 void GDocument::DeleteAllBrackets(GBracket* from) { FreeList(from); }
 void GDocument::DeleteAllImages(GImage* from) {

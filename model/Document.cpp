@@ -1,6 +1,7 @@
 // Construction and destruction of the document: an empty document with one
 // empty sheet and fresh name counters.
 #include "model/Document.h"
+#include "model/Formula.h"
 
 GDocument::GDocument(GUser* user) : m_User(user) {
   for (int i = 0; i < kPoolSize; ++i) m_ConstPool[i].owner = this;
@@ -9,4 +10,6 @@ GDocument::GDocument(GUser* user) : m_User(user) {
 
 GDocument::~GDocument() {
   for (int i = 0; i < m_SheetCount; ++i) DeleteAllImages(m_Sheets[i].images.head);
+  // The expression nodes are shared by the whole program.
+  for (GParaCurve& c : m_CurvePool) ReleaseCurveTrees(&c);
 }

@@ -371,6 +371,14 @@ class GDocument {
   bool ConstDefAngle();
   bool ConstDefBracket();
   bool ConstDefOrbit();
+  // Curves from formulas (DocBuildCurve.cpp): a curve record holding the text
+  // (a graph keeps it as both components); none when the pool is full.
+  GParaCurve* NewGraphCurve(const std::string& text);
+  GParaCurve* NewParaCurve(const std::string& first, const std::string& second);
+  // The Graph command: "f(x)" makes a graph over [xmin, xmax], "f(x),g(x)" a
+  // parametric curve. Returns 0 when the curve was built; otherwise the
+  // formula's error code, which the person was shown ("error %d").
+  int AddGraph(const std::string& formula, double xmin, double xmax);
   // The angle dialog's two choices for the line-with-angle tool. By names:
   // false (nothing changes) unless all three name points of the sheet.
   bool SetCurrentAngleByNames(const wxString& a, const wxString& vertex, const wxString& b);

@@ -1,6 +1,6 @@
 // Evaluation of the steps that use a sampled curve: a point on the curve,
-// the curve's tangent at such a point and a point on that tangent. The steps
-// that sample curves (graphs, parametric curves, loci) are not computed yet.
+// the curve's tangent at such a point and a point on that tangent. Sampling
+// is in EvalGraph.cpp (graphs, parametric curves) and EvalLocus.cpp (loci).
 #include <cmath>
 
 #include "model/Lookup.h"
@@ -53,19 +53,6 @@ void CurveDirection(const GParaCurve& c, double s, double* dx, double* dy) {
 }
 
 }  // namespace
-
-// Curve sampling comes later: until then a graph evaluates to nothing and
-// keeps whatever samples its curve holds.
-int GConst::Evaluate_Graph() { return 0; }
-
-// Curve sampling comes later: a parametric curve evaluates to nothing.
-int GConst::Evaluate_ParaCurve() { return 0; }
-
-// Curve sampling comes later: a locus evaluates to nothing.
-int GConst::Evaluate_Orbit1() { return 0; }
-
-// Curve sampling comes later: a locus evaluates to nothing.
-int GConst::Evaluate_Orbit2() { return 0; }
 
 // The point at the fractional sample index param1, interpolated linearly
 // between two samples. An index outside the polyline falls back to the first

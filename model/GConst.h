@@ -142,7 +142,7 @@ class GConst {
   int Evaluate_Bisector();
   int Evaluate_PtOnBisector();
   int Evaluate_Orthcenter();
-  // Curves (sampled once curves exist; until then they do nothing).
+  // Curves: sampling, and the points and tangents that use the samples.
   int Evaluate_Graph();
   int Evaluate_ParaCurve();
   int Evaluate_PtOnCurve();
@@ -157,6 +157,10 @@ bool BoundToLine(int type);
 // A point bound to a line takes the inputs of the step that made the line, so
 // that it is evaluated on the line however the line's own inputs move.
 void TakeCarrierInputs(GConst* step, const GConst* line);
+
+// Loci sweep only the steps their traced point depends on; with `whole` set
+// they evaluate every step up to it instead (the reference the tests compare).
+void SetLocusWholeListSweep(bool whole);
 
 // Name of a step kind ("CONST_JOIN"); "" for kinds without a name.
 const char* ConstName(int type);

@@ -1,11 +1,5 @@
-// Texts whose references to elements ({Ax}, {Ay}, {ag1_}, {br1_}) are
-// replaced by current values, and the comma escaping of texts.
+// Evaluated texts live in the model now (curves substitute element values
+// into their formulas); this name stays for the code that includes it here.
 #pragma once
 
-#include <string>
-
-class GConst;
-
-int EvaluateText(GConst* first, const std::string& in, std::string& out, bool parenthesise);
-void AddYenCommaOnText(std::string& text);
-void RemoveYenCommaOnText(std::string& text);
+#include "model/EvalText.h"

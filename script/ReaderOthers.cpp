@@ -6,6 +6,7 @@
 
 #include <cctype>
 
+#include "model/Formula.h"
 #include "script/ReaderHelpers.h"
 #include "script/ScriptText.h"
 
@@ -97,9 +98,22 @@ void FinishCurve(GReader& r, GConst* c, int attributesFrom) {
   r.CurveAttributes(c->CurveOutput, attributesFrom);
 }
 
+// A formula the curve could not be drawn from stops the reading with the
+// parser's code. The tree built for the test goes straight back to the pool.
+bool FormulaRejected(GReader& r, const std::string& text) {
+  GCalculation* tree = nullptr;
+  const int code = ParseCurveFormula(r.doc.FirstConst(), text, tree);
+  DeleteGCalc(tree);
+  if (code == CALC_OK) return false;
+  r.doc.m_User->ShowMessage(wxString::Format("line %d : Graph syntax error %d", r.line, code),
+                            "syntax error");
+  return true;
+}
+
 // y = f(x) over [a, b].
 bool ReadGraph(GReader& r) {
   if (r.count < 3) return r.Fail("line %d : Graph syntax error");
+  if (FormulaRejected(r, Trimmed(r.var[0]))) return false;
   GConst* c = MakeCurve(r, CONST_GRAPH);
   if (!c) return false;
   c->CurveOutput->expr1 = Trimmed(r.var[0]);
@@ -113,6 +127,7 @@ bool ReadGraph(GReader& r) {
 // expression, over [a, b].
 bool ReadParaCurve(GReader& r) {
   if (r.count < 4) return r.Fail("line %d : Graph syntax error");
+  if (FormulaRejected(r, Trimmed(r.var[0])) || FormulaRejected(r, Trimmed(r.var[1]))) return false;
   GConst* c = MakeCurve(r, CONST_PARA_CURVE);
   if (!c) return false;
   c->CurveOutput->expr1 = Trimmed(r.var[0]);

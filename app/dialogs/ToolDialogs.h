@@ -28,6 +28,16 @@ class MyEditTextDialog : public wxDialog {
   void OnRGB(wxCommandEvent& event);
 };
 
+// "Input graph": a formula f(x) or f(x),g(x) and the range of x.
+class GraphDialog : public wxDialog {
+ public:
+  GraphDialog(wxWindow* parent, const GGraphInput& start);
+  void Read(GGraphInput& g) const;
+  wxTextCtrl* m_Formula;
+  wxTextCtrl* m_XMin;
+  wxTextCtrl* m_XMax;
+};
+
 class AngleDialog : public wxDialog {
  public:
   explicit AngleDialog(wxWindow* parent, const GAngleChoice& start);
@@ -46,3 +56,4 @@ double ReadNumber(const wxString& text);
 // Shows the dialog modally and fills e on Ok; false on Cancel.
 bool AskTextByDialog(wxWindow* parent, GTextEdit& e);
 bool AskAngleByDialog(wxWindow* parent, GAngleChoice& c);
+bool AskGraphByDialog(wxWindow* parent, GGraphInput& g);

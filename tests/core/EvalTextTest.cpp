@@ -8,7 +8,7 @@
 
 #include "Recorder.h"
 #include "model/Document.h"
-#include "script/EvalText.h"
+#include "model/EvalText.h"
 
 namespace {
 

@@ -274,11 +274,9 @@ TEST_F(MovePoint, PointOnCurveGoesToTheNearestPointOfThePolyline) {
   ASSERT_NE(curve, nullptr);
   doc->AssignCurve(curve);
   g->CurveOutput = curve;
-  curve->count = 41;  // the x axis from 0 to 4
-  for (int i = 0; i < curve->count; ++i) {
-    curve->X[i] = 0.1 * i;
-    curve->Y[i] = 0;
-  }
+  curve->expr1 = "0";  // the x axis from 0 to 4
+  curve->xmin = 0;
+  curve->xmax = 4;
   GConst* k = Step(CONST_PT_ON_CURVE);
   k->CurveInput1 = curve;
   k->param1 = CComplex(3.5, 0);

@@ -7,8 +7,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/statusbr.h>
 
 #include "app/CommandIds.h"
@@ -383,14 +381,7 @@ TEST_F(DocumentCommandsTest, ScreenshotAfterOpening) {
   PumpEvents([] { return false; }, 300);
   frame->SetStatusText(wxString::Format("%s  (%s)", Status(), Title()), 1);
   PumpEvents([] { return false; }, 100);
-  const wxRect r = frame->GetScreenRect();
-  wxBitmap shot(r.width, r.height, 24);
-  {
-    wxScreenDC screen;
-    wxMemoryDC mem(shot);
-    mem.Blit(0, 0, r.width, r.height, &screen, r.x, r.y);
-  }
-  EXPECT_TRUE(shot.SaveFile(out, wxBITMAP_TYPE_PNG));
+  EXPECT_TRUE(SaveWindowPicture(frame, out));
 }
 
 // Point names have one colour for the document: the theme chosen sets it,

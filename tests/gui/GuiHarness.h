@@ -8,6 +8,8 @@
 #include "app/MyApp.h"
 #include "core/Recorder.h"
 
+class wxWindow;
+
 // The application created by the test main; its frame answers to AppUser().
 MyApp& TheApp();
 RecordingUser& AppUser();
@@ -17,3 +19,5 @@ RecordingUser* LastingUser();
 // Dispatches pending toolkit events until done() holds or timeoutMs passed;
 // returns done() at the end.
 bool PumpEvents(const std::function<bool()>& done, int timeoutMs = 2000);
+// Saves what the screen shows of `window` (frame and all) as a PNG at `path`.
+bool SaveWindowPicture(wxWindow* window, const char* path);

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/evtloop.h>
 #include <wx/image.h>
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/utils.h>
+#include <wx/window.h>
 
 #include "gui/GuiHarness.h"
 
@@ -51,6 +54,17 @@ bool PumpEvents(const std::function<bool()>& done, int timeoutMs) {
     wxMilliSleep(10);
   }
   return done();
+}
+
+bool SaveWindowPicture(wxWindow* window, const char* path) {
+  const wxRect r = window->GetScreenRect();
+  wxBitmap shot(r.width, r.height, 24);
+  {
+    wxScreenDC screen;
+    wxMemoryDC mem(shot);
+    mem.Blit(0, 0, r.width, r.height, &screen, r.x, r.y);
+  }
+  return shot.SaveFile(path, wxBITMAP_TYPE_PNG);
 }
 
 int main(int argc, char** argv) {

@@ -198,6 +198,40 @@ TEST_F(ToolsTest, OrbitNeedsAMovablePointFirstThenTracesTheSecond) {
   EXPECT_EQ(c->PInput2, traced);
 }
 
+// The locus of the midpoint of a fixed point and a point running round a
+// circle of radius 1 is drawn as the circle of radius 1/2 about their middle.
+TEST_F(ToolsTest, OrbitToolDrawsTheLocusOfAMidpoint) {
+  Theme(THM_STANDARD);
+  GPoint* centre = Place(0, 0);
+  GPoint* on = Place(1, 0);
+  CircleOf(centre, on);
+  GPoint* runner = Place(kTovik, At(0, -1), At(0, -1));
+  ASSERT_EQ(StepOf(runner)->type, CONST_PT_ON_CIRCLE);
+  GPoint* fixed = Place(2, 0);
+  doc->ClearAllHilights();
+  doc->Sethilighted(runner);
+  doc->Sethilighted(fixed);
+  ASSERT_TRUE(doc->ConstDefMid());
+  GPoint* mid = Last()->POutput;
+  doc->ClearAllHilights();
+  Click(kModeOrbit, runner);
+  Click(kModeOrbit, mid);
+  ASSERT_EQ(Last()->type, CONST_ORBIT1);
+  const GParaCurve* locus = Last()->CurveOutput;
+  ASSERT_GT(locus->count, 30);
+  EXPECT_NEAR(X(runner), 0, 1e-9);  // the runner is back where it was
+  EXPECT_NEAR(Y(runner), -1, 1e-9);
+  doc->ClearAllHilights();
+  Render();
+  // Ink at the top and the bottom of the locus, where nothing else is drawn.
+  for (double y : {0.5, -0.5}) {
+    int inked = 0;
+    for (int dx = -2; dx <= 2; ++dx)
+      for (int dy = -3; dy <= 3; ++dy) inked += !IsBackground(Px(1.0) + dx, Py(y) + dy);
+    EXPECT_GT(inked, 0) << y;
+  }
+}
+
 TEST_F(ToolsTest, TangentAndBisectorCollectTheirTwoClicks) {
   GPoint* centre = Place(0, 0);
   GPoint* on = Place(1, 0);

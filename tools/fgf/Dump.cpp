@@ -2,7 +2,9 @@
 // dumping switches no sheet and changes nothing in the document.
 #include "tools/fgf/Dump.h"
 
-#include "script/EvalText.h"
+#include <algorithm>
+
+#include "model/EvalText.h"
 #include "tools/fgf/Json.h"
 
 namespace {
@@ -133,6 +135,22 @@ void Sheet(std::string& out, int index, GSheet& s) {
     out += ", ";
     Key(out, "samples");
     out += std::to_string(c.count);
+    // The polyline itself, and which samples were real (a locus through
+    // complex positions keeps the sample where its point left the plane).
+    const int n = std::min(std::max(c.count, 0), kCurveSamples);
+    auto list = [&](const char* key, auto value) {
+      out += ", ";
+      Key(out, key);
+      out += '[';
+      for (int i = 0; i < n; ++i) {
+        if (i) out += ", ";
+        value(i);
+      }
+      out += ']';
+    };
+    list("x", [&](int i) { JsonNumber(out, c.X[i]); });
+    list("y", [&](int i) { JsonNumber(out, c.Y[i]); });
+    list("real", [&](int i) { out += c.flag[i] ? "true" : "false"; });
   });
   Array(out, "texts", s.texts.head, [&](GText& t) {
     Name(out, t);

@@ -1,7 +1,7 @@
 // Texts whose references to elements ({Ax}, {Ay}, {ag1_}, {br1_}) are
 // replaced by the elements' current values, and the backslash escaping of
 // commas in stored texts.
-#include "script/EvalText.h"
+#include "model/EvalText.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,0 +1,30 @@
+// Fuzz target of the formula language: any bytes are parsed as a formula and,
+// when they make a tree, evaluated at a few places and printed into nowhere.
+// Parsing must stay inside the text, and a failed parse must give back every
+// node it took.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "model/Formula.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // The bytes in a buffer of their own size, so reading past the end is seen.
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  GCalculation* tree = nullptr;
+  const int code = MakeCalcPolynomial(text, tree);
+  if (code != 0) {
+    if (tree || UsedGcals() != 0) std::abort();  // a failed parse keeps nothing
+    return 0;
+  }
+  if (!tree) std::abort();
+  for (double x : {-3.0, -1.0, 0.0, 0.5, 2.0, 1e300}) {
+    double y;
+    if (tree->Evaluate(x, &y) && !(y - y == 0)) std::abort();  // defined means finite
+  }
+  DeleteGCalc(tree);
+  if (UsedGcals() != 0) std::abort();  // the tree went back whole
+  return 0;
+}
