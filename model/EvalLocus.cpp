@@ -14,13 +14,17 @@ namespace {
 constexpr int kMaxTrials = 60000;  // bounds a sweep whose step keeps shrinking
 
 bool IsMeet(const GConst* c) { return c->type == CONST_MEET_CL || c->type == CONST_MEET_CC; }
-bool IsLocus(const GConst* c) { return c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2; }
+
+// Loci being swept right now. While one is, evaluating another locus leaves
+// that locus as it is: it would run the figure through its own sweep inside
+// every trial of this one (and reset the branch memory of the intersections
+// each time), and the figure returns to its place before anything is drawn.
+int g_Sweeping = 0;
 
 // The steps from the head up to and including `last` that the traced point
 // depends on, in list order; with `whole` set every one of them. A step that
 // names elements in its formula (or finds its tangent by search) may read
-// anything before it. When another locus lies in that stretch, the whole
-// stretch is evaluated: a locus resets every intersection's branch memory.
+// anything before it.
 std::vector<GConst*> SweepSteps(GConst* head, GConst* last, bool whole) {
   std::vector<GConst*> steps;
   for (GConst* c = head; c; c = c->next) {
@@ -32,7 +36,6 @@ std::vector<GConst*> SweepSteps(GConst* head, GConst* last, bool whole) {
   std::unordered_map<const void*, int> producer;
   for (int i = 0; i < n; ++i) {
     GConst* c = steps[i];
-    if (i + 1 < n && IsLocus(c)) return steps;
     for (const void* out :
          {static_cast<const void*>(c->POutput), static_cast<const void*>(c->LOutput),
           static_cast<const void*>(c->COutput), static_cast<const void*>(c->AngleOutput),
@@ -55,7 +58,7 @@ std::vector<GConst*> SweepSteps(GConst* head, GConst* last, bool whole) {
       if (it != producer.end() && it->second < i) need[it->second] = 1;
     }
     if (c->type == CONST_GRAPH || c->type == CONST_PARA_CURVE ||
-        c->type == CONST_PT_ON_CURVE_TANGENT || c->type == CONST_CURVE_TANGENT)
+        c->type == CONST_PT_ON_CURVE_TANGENT)
       all = true;
   }
   std::vector<GConst*> out;
@@ -83,6 +86,7 @@ class SweepScope {
     for (size_t i = 0; i < steps.size(); ++i) SaveStep(steps[i], saved_[i + 1]);
     doc.m_MovingPoint = nullptr;
     doc.m_Motion = {driver->a11, driver->a12, driver->a21, driver->a22};
+    ++g_Sweeping;
   }
   ~SweepScope() {
     RestoreSteps(saved_);
@@ -107,6 +111,7 @@ class SweepScope {
       c->param2 = c->POutput->y;
       c->param3 = c->param4 = kNoRejectedMeet;
     }
+    --g_Sweeping;
   }
   SweepScope(const SweepScope&) = delete;
   SweepScope& operator=(const SweepScope&) = delete;
@@ -282,6 +287,7 @@ namespace {
 // Everything is put back when it returns.
 template <class Run>
 int SweepLocus(GConst* locus, bool (*driverFits)(const GConst*), Run run) {
+  if (g_Sweeping > 0) return 0;  // inside another locus's sweep: kept as it is
   GConst *drv = nullptr, *traced = nullptr;
   if (!Prepare(locus, &drv, &traced) || !driverFits(drv)) return 1;
   const std::vector<GConst*> steps =
