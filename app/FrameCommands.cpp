@@ -97,17 +97,4 @@ void MyFrame::OnModeAxis(wxCommandEvent&) {
 // The graph dialog comes with function graphs.
 void MyFrame::OnModeGraph(wxCommandEvent&) {}
 
-// Invisibility and the eraser come with deletion and undo.
-void MyFrame::OnModeInvisible(wxCommandEvent&) {}
-void MyFrame::OnModeEraser(wxCommandEvent&) {}
-
-void MyFrame::OnModeZoomIn(wxCommandEvent&) {
-  m_Canvas->OnModeZoomIn(1.2);
-  enableToolbar();
-  m_Canvas->Refresh(false);
-}
-void MyFrame::OnModeZoomOut(wxCommandEvent&) {
-  m_Canvas->OnModeZoomOut(1.2);
-  enableToolbar();
-  m_Canvas->Refresh(false);
-}
+// Invisible, the eraser and zooming are history commands (FrameUndo.cpp).
