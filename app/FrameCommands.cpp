@@ -94,17 +94,4 @@ void MyFrame::OnModeAxis(wxCommandEvent&) {
   m_Canvas->Refresh(false);
 }
 
-// Invisibility and the eraser come with deletion and undo.
-void MyFrame::OnModeInvisible(wxCommandEvent&) {}
-void MyFrame::OnModeEraser(wxCommandEvent&) {}
-
-void MyFrame::OnModeZoomIn(wxCommandEvent&) {
-  m_Canvas->OnModeZoomIn(1.2);
-  enableToolbar();
-  m_Canvas->Refresh(false);
-}
-void MyFrame::OnModeZoomOut(wxCommandEvent&) {
-  m_Canvas->OnModeZoomOut(1.2);
-  enableToolbar();
-  m_Canvas->Refresh(false);
-}
+// Invisible, the eraser and zooming are history commands (FrameUndo.cpp).

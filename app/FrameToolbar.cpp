@@ -220,6 +220,8 @@ void MyFrame::enableToolbar() {
     bar->EnableTool(kModeZoomIn, m_Canvas->m_Painter.m_Scale > 0.001);
     bar->EnableTool(kModeZoomOut, m_Canvas->m_Painter.m_Scale < 0.1);
     bar->ToggleTool(kModeAxis, m_Canvas->m_Painter.m_AxisOn);
+    bar->EnableTool(ToolkitId(kCmdUndo), CanUndo());
+    bar->EnableTool(ToolkitId(kCmdRedo), CanRedo());
   }
   wxToolBar* mb = m_ModeToolbar;
   if (!mb) return;

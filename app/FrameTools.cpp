@@ -131,13 +131,16 @@ void MyFrame::OnModeMeet(wxCommandEvent&) {
   if (IsQuilOrPanel(m_Canvas)) Build(&GDocument::ConstDefMeet);
 }
 
-// Tovik: the Segment toggle, which new lines take. Elsewhere: a segment
-// between two chosen points, or the chosen lines cut to their points.
+// Tovik: the Segment toggle, which the chosen lines and circles take at once
+// and new lines and later choices take too. Elsewhere: a segment between two
+// chosen points, or the chosen lines cut to their points.
 void MyFrame::OnModeClipping(wxCommandEvent&) {
   MyCanvas& c = *m_Canvas;
   if (IsTovik(&c)) {
     c.m_Tool.SetClipping(!c.m_Tool.m_Clipping);
+    c.m_Doc->SetClipping(c.m_Tool.m_Clipping);
     enableToolbar();
+    c.Refresh(false);
   } else if (IsQuilOrPanel(&c)) {
     GDocument& d = *c.m_Doc;
     if (d.m_HiPoints.count == 2)

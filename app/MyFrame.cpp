@@ -26,6 +26,8 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
   EVT_MENU(ToolkitId(kCmdExit), MyFrame::OnQuit)
   EVT_MENU(ToolkitId(kCmdUndo), MyFrame::OnModeUndo)
   EVT_MENU(ToolkitId(kCmdRedo), MyFrame::OnModeRedo)
+  EVT_UPDATE_UI(ToolkitId(kCmdUndo), MyFrame::OnUpdateUndo)
+  EVT_UPDATE_UI(ToolkitId(kCmdRedo), MyFrame::OnUpdateRedo)
   EVT_MENU(ToolkitId(kCmdNextSheet), MyFrame::OnNextSheet)
   EVT_MENU(ToolkitId(kCmdPrevSheet), MyFrame::OnPrevSheet)
   EVT_MENU(ToolkitId(kCmdInsertNew), MyFrame::OnInsertNew)
@@ -238,10 +240,8 @@ void MyFrame::OnAbout(wxCommandEvent&) {
 // Exit closes the window; the close event asks the question, once.
 void MyFrame::OnQuit(wxCommandEvent&) { Close(true); }
 
-// ---- edit: undo and redo come later; the sheet commands are in
+// ---- edit: undo and redo are in FrameUndo.cpp, the sheet commands in
 // FrameDocument.cpp, the script editor in FrameScript.cpp. ----
-void MyFrame::OnModeUndo(wxCommandEvent&) { enableToolbar(); }
-void MyFrame::OnModeRedo(wxCommandEvent&) { enableToolbar(); }
 void MyFrame::OnBenchMark(wxCommandEvent&) { m_Canvas->OnBenchMark(); }
 
 // ---- slide show: comes with the sheets. ----

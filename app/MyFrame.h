@@ -49,6 +49,9 @@ class MyFrame : public wxFrame {
   void enableToolbar();
   // Places the mode toolbar on top of the client area at the canvas width.
   void PlaceModeToolbar();
+  // Whether the current sheet has a step to undo, an undone step to redo.
+  bool CanUndo() const;
+  bool CanRedo() const;
 
   // ---- file ----
   void OnNew(wxCommandEvent& event);
@@ -65,6 +68,11 @@ class MyFrame : public wxFrame {
   // ---- edit and sheets ----
   void OnModeUndo(wxCommandEvent& event);
   void OnModeRedo(wxCommandEvent& event);
+  // The Undo and Redo buttons are usable only while there is a step to take
+  // back or to bring back (the menu items stay, so their keys always reach
+  // the frame).
+  void OnUpdateUndo(wxUpdateUIEvent& event);
+  void OnUpdateRedo(wxUpdateUIEvent& event);
   void OnNextSheet(wxCommandEvent& event);
   void OnPrevSheet(wxCommandEvent& event);
   void OnInsertNew(wxCommandEvent& event);

@@ -41,6 +41,15 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
   void OnModeZoomIn(double factor);
   void OnModeZoomOut(double factor);
 
+  // ---- history: undo, redo, eraser, Invisible, zoom steps (interaction/CanvasUndo.cpp) ----
+  // Each waits while a mouse button is held (the tool is half-way through a
+  // step), then acts on the document and shows the result.
+  void OnUndo();
+  void OnRedo();
+  void OnModeEraser();
+  void OnModeInvisible();
+  void ZoomStep(bool in);  // a zoom command: zooms and records its step
+
   // ---- paint cycle ----
   void OnPaint(wxPaintEvent& event);
   void OnEraseBG(wxEraseEvent& event);
@@ -138,6 +147,7 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
 
  private:
   GOverlay PrepareDrawing();
+  void HistoryChanged();
   void DragTrail();
   wxDECLARE_EVENT_TABLE();
 };

@@ -5,11 +5,7 @@
 GConst* GDocument::NewConst(int type) {
   // A new step ends every chance to redo: the undone steps are gone for good,
   // and so are the (hidden) elements they produced.
-  while (m_RedoCount > 0) {
-    GConst* c = m_RedoStack[--m_RedoCount];
-    m_RedoStack[m_RedoCount] = nullptr;
-    if (c) DeleteOutputOf(c);
-  }
+  DiscardRedo();
 
   GConst* c = nullptr;
   for (GConst& slot : m_ConstPool) {
@@ -173,10 +169,19 @@ void GDocument::ClearConst() {
 }
 
 // The redo stack holds undone steps, their in-use byte cleared while they
-// wait. A step pushed onto a full stack is dropped.
+// wait. When it is full, the step undone longest ago (at the bottom) is given
+// up for good and the new one still goes on top: dropping the new one instead
+// would leave a gap, and redo would bring back steps whose inputs were never
+// redone.
 void GDocument::PushConst(GConst* c) {
   if (!c || Sheet().consts.empty()) return;
-  if (m_RedoCount < kRedoStackSize) m_RedoStack[m_RedoCount++] = c;
+  if (m_RedoCount == kRedoStackSize) {
+    GConst* oldest = m_RedoStack[0];
+    for (int i = 1; i < kRedoStackSize; ++i) m_RedoStack[i - 1] = m_RedoStack[i];
+    --m_RedoCount;
+    if (oldest) DeleteOutputOf(oldest);
+  }
+  m_RedoStack[m_RedoCount++] = c;
   c->inUse = 0;
 }
 

@@ -6,15 +6,8 @@ namespace {
 
 // Undone steps wait on the redo stack with their (hidden) outputs in the
 // current sheet's lists. Once the sheet changes they could only be redone
-// into the wrong sheet, so they are given up while their own sheet is still
-// current, exactly as a new step gives them up.
-void DiscardRedo(GDocument& doc) {
-  while (doc.m_RedoCount > 0) {
-    GConst* c = doc.m_RedoStack[--doc.m_RedoCount];
-    doc.m_RedoStack[doc.m_RedoCount] = nullptr;
-    if (c) doc.DeleteOutputOf(c);
-  }
-}
+// into the wrong sheet, so they are given up (DiscardRedo) while their own
+// sheet is still current, exactly as a new step gives them up.
 
 // Hilights belong to the elements of the sheet on screen; a tool must never
 // pick up an element of a sheet that is no longer shown.
@@ -94,14 +87,14 @@ void GDocument::MoveSheet(bool fresh) {
 
 void GDocument::PrevSheet() {
   if (m_CurrentSheet <= 0 || m_CurrentSheet > m_SheetCount - 1) return;
-  DiscardRedo(*this);
+  DiscardRedo();
   --m_CurrentSheet;
   MoveSheet(false);
 }
 
 int GDocument::NextSheet() {
   if (m_CurrentSheet < 0 || m_CurrentSheet >= m_SheetCount - 1) return 0;
-  DiscardRedo(*this);
+  DiscardRedo();
   ++m_CurrentSheet;
   MoveSheet(false);
   return 1;
@@ -109,7 +102,7 @@ int GDocument::NextSheet() {
 
 bool GDocument::InsertNewSheet() {
   if (!RoomForASheet(*this)) return false;
-  DiscardRedo(*this);
+  DiscardRedo();
   OpenGapAfterCurrent(*this);
   ++m_SheetCount;
   ++m_CurrentSheet;
@@ -121,7 +114,7 @@ bool GDocument::InsertNewSheet() {
 // empty. The steps go back to the pool too, so emptying sheets again and
 // again never uses the pool up.
 void GDocument::ClearSheet() {
-  DiscardRedo(*this);
+  DiscardRedo();
   DropAllHilights(*this);
   GSheet& s = Sheet();
   DeleteAllPoints(s.points.head);

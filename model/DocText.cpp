@@ -30,6 +30,8 @@ void GDocument::WriteConst(GConst* c) {
   AppendSlot(line, "CurveInput2", c->CurveInput2);
   AppendSlot(line, "TextInput1", c->TextInput1);
   AppendSlot(line, "AngleInput1", c->AngleInput1);
+  AppendSlot(line, "ImageInput1", c->ImageInput1);
+  AppendSlot(line, "BracketInput1", c->BracketInput1);
   AppendSlot(line, "POutput", c->POutput);
   AppendSlot(line, "LOutput", c->LOutput);
   AppendSlot(line, "COutput", c->COutput);

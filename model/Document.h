@@ -16,7 +16,8 @@ constexpr int kPoolSize = 1000;
 constexpr int kCurvePoolSize = 50;
 constexpr int kSheetPoolSize = 1000;
 constexpr int kRedoStackSize = 255;
-constexpr int kHilightSlots = 10;  // at most 9 are used
+constexpr int kHilightSlots = 10;    // at most 9 are used
+constexpr double kZoomFactor = 1.2;  // one press of ZoomIn or ZoomOut
 
 template <class T>
 struct GHilightList {
@@ -194,6 +195,34 @@ class GDocument {
   void DeleteBracket(GBracket*);
   // Deletes the element a step produced, by the step's output kind.
   void DeleteOutputOf(GConst*);
+
+  // ==== undo, redo, hiding and zoom steps (DocUndo.cpp), the eraser (DocErase.cpp) ====
+  // Undo takes the last step off the list onto the redo stack and hides what
+  // it made (a zoom step zooms back, an Invisible step shows its element);
+  // redo puts it back as it was. Both evaluate and re-seed the names; false
+  // when there was nothing to undo or redo.
+  bool OnUndo();
+  bool OnRedo();
+  // Gives up every undone step for good, freeing the elements they made.
+  void DiscardRedo();
+  // One zoom step within the scale limits 0.001..0.1 world units per pixel;
+  // true when the view changed. The centre of the view stays in place.
+  bool ZoomIn(double factor);
+  bool ZoomOut(double factor);
+  // Multiplies the world size of a pixel by k, whatever the limits.
+  void ScaleView(double k);
+  // The zoom commands: zoom by kZoomFactor and record the step, also when
+  // the limit kept the view as it was. None when the step pool is full.
+  GConst* ZoomStep(bool in);
+  // Takes back the zooms the current sheet's steps made, last first; with
+  // `forget` the steps then count as not having changed the view.
+  void RevertSheetZooms(bool forget);
+  // The Invisible command: every hilighted element is hidden by a step of
+  // its own. Returns the number hidden.
+  int OnModeInvisible();
+  // The Erase command: the hilighted elements go, with every step built on
+  // them, in one command. Returns the number of steps deleted.
+  int OnModeEraser();
 
   // ==== intersections with circles (DocMeet.cpp) ====
   int FindAnotherMeet(GCircle*, GLine*, GPoint** out);

@@ -29,6 +29,38 @@ int GConst::Output_Type() const {
   return kind ? kind->output : 0;
 }
 
+GObject* GConst::Output() const {
+  switch (Output_Type()) {
+    case OUTPUT_POINT:
+      return POutput;
+    case OUTPUT_LINE:
+      return LOutput;
+    case OUTPUT_CIRCLE:
+      return COutput;
+    case OUTPUT_TEXT:
+      return TextOutput;
+    case OUTPUT_CURVE:
+      return CurveOutput;
+    case OUTPUT_ANGLE:
+      return AngleOutput;
+    case OUTPUT_IMAGE:
+      return ImageOutput;
+    case OUTPUT_BRACKET:
+      return BracketOutput;
+    default:
+      return nullptr;
+  }
+}
+
+GObject* GConst::HiddenElement() const {
+  if (type != CONST_INVISIBLE) return nullptr;
+  GObject* const slots[] = {LInput1,     PInput1,     CInput1,     TextInput1,
+                            AngleInput1, CurveInput1, ImageInput1, BracketInput1};
+  for (GObject* e : slots)
+    if (e) return e;
+  return nullptr;
+}
+
 const char* ConstName(int type) {
   const StepKind* kind = StepKindOf(type);
   return kind ? kind->name : "";

@@ -82,6 +82,10 @@ class GConst {
   GParaCurve *CurveInput1 = nullptr, *CurveInput2 = nullptr;
   GText* TextInput1 = nullptr;
   GAngle* AngleInput1 = nullptr;
+  // What an Invisible step hid when it is an image or a bracket (the other
+  // kinds use the input slot of their kind).
+  GImage* ImageInput1 = nullptr;
+  GBracket* BracketInput1 = nullptr;
   GLine* LOutput = nullptr;
   GPoint* POutput = nullptr;
   GCircle* COutput = nullptr;
@@ -106,9 +110,19 @@ class GConst {
   GConst* effectTarget = nullptr;
   int click = 0, direction = 0, effect = 0, inout = 0;
   GDocument* owner = nullptr;  // the document whose pool holds this step
+  // Undo state. A zoom step: whether it changed the view (a zoom at its
+  // limit did not, and undoing it must leave the view alone). Any step while
+  // undone: whether its output was hidden already, so redo brings that back.
+  unsigned char viewChanged = 0;
+  unsigned char hiddenBefore = 0;
 
   int Evaluate();
   int Output_Type() const;
+  // The element the step made, by its output kind; none for steps that make
+  // nothing (zooming, hiding, effects).
+  GObject* Output() const;
+  // The element an Invisible step hides; none for other steps.
+  GObject* HiddenElement() const;
   // Appends the statement of this step (with its attributes, ");" and "\n").
   void ConstSrc(std::string& out) const;
 

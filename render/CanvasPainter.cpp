@@ -53,24 +53,16 @@ void CanvasPainter::UpdateView() {
   m_Doc.m_WindowHeight = m_Height;
 }
 
+// The document zooms (scale, pick distance, bounds, every step's view); the
+// painter then takes the bounds from the window again.
 void CanvasPainter::ZoomIn(double factor) {
-  if (factor > 0 && m_Scale > 0.001) {
-    m_Scale /= factor;
-    m_PickDistance /= factor;
-  }
-  m_PickDistance2 = m_PickDistance * m_PickDistance;
+  m_Doc.ZoomIn(factor);
   UpdateView();
-  m_Doc.PushViewToConsts();
 }
 
 void CanvasPainter::ZoomOut(double factor) {
-  if (factor > 0 && m_Scale < 0.1) {
-    m_Scale *= factor;
-    m_PickDistance *= factor;
-  }
-  m_PickDistance2 = m_PickDistance * m_PickDistance;
+  m_Doc.ZoomOut(factor);
   UpdateView();
-  m_Doc.PushViewToConsts();
 }
 
 void CanvasPainter::convert_textsize() {

@@ -68,8 +68,11 @@ wxString GDocument::SheetScriptText() {
 // The sheet is emptied completely (steps, elements, an undone step waiting to
 // be redone) and started afresh before the text is read into it, so the
 // sheet is what the text says and nothing of the old figure lingers. The
-// header statements in the text give the sheet its looks again.
+// header statements in the text give the sheet its looks again. The zooms of
+// the old steps are taken back first, since the text replays its own: applying
+// the text unchanged leaves the view as it was.
 bool GDocument::ApplySheetScript(const wxString& text) {
+  RevertSheetZooms(false);
   ClearSheet();
   MoveSheet(true);
   scriptText = text.utf8_string();

@@ -39,6 +39,7 @@ const char* SyntaxMessage(const std::string& k) {
       {"SetPointTextColor", "line %d : SetPointTextColor : syntax error"},
       {"WindowSize", "line %d : WindowSize : syntax error"},
       {"Bracket", "line %d : Bracket : syntax error"},
+      {"Invisible", "line %d : Invisible : syntax error"},
       // Statements that fail silently.
       {"Orthocenter", nullptr},
       {"Angle", nullptr},
@@ -187,6 +188,7 @@ bool ReadStatement(GReader& r) {
   if (!known) ok = ReadLineStatement(r, &known);
   if (!known) ok = ReadOtherStatement(r, &known);
   if (!known) ok = ReadHeader(r, &known);
+  if (!known) ok = ReadViewStatement(r, &known);
   if (!known) {
     for (const EffectKind& e : kEffects)
       if (r.keyword == e.keyword) return ReadEffect(r, e.type);

@@ -143,6 +143,7 @@ bool GDocument::Get_FunctionName(std::string& name, std::string& text) {
                                           "EffectText",
                                           "Graph",
                                           "Image",
+                                          "Invisible",
                                           "Join",
                                           "LineWithAngle",
                                           "LineWithAngleDegree",
@@ -175,6 +176,8 @@ bool GDocument::Get_FunctionName(std::string& name, std::string& text) {
                                           "Tangent",
                                           "Text",
                                           "WindowSize",
+                                          "ZoomIn",
+                                          "ZoomOut",
                                           "3PBisector"};
   const size_t open = text.find('(');
   if (open == std::string::npos) {

@@ -85,5 +85,6 @@ struct GReader {
 bool ReadPointStatement(GReader& r, bool* known);
 bool ReadLineStatement(GReader& r, bool* known);
 bool ReadOtherStatement(GReader& r, bool* known);
+bool ReadViewStatement(GReader& r, bool* known);  // zoom and Invisible steps
 // The error message of a keyword's statement ("line %d : ... syntax error").
 const char* SyntaxMessage(const std::string& keyword);

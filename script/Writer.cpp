@@ -66,29 +66,7 @@ std::string EscapeCaption(const std::string& s) {
 }
 
 // The element a step made, by its output kind; none for a step without one.
-const GObject* OutputOf(const GConst* c) {
-  if (!c) return nullptr;
-  switch (c->Output_Type()) {
-    case OUTPUT_POINT:
-      return c->POutput;
-    case OUTPUT_LINE:
-      return c->LOutput;
-    case OUTPUT_CIRCLE:
-      return c->COutput;
-    case OUTPUT_TEXT:
-      return c->TextOutput;
-    case OUTPUT_CURVE:
-      return c->CurveOutput;
-    case OUTPUT_ANGLE:
-      return c->AngleOutput;
-    case OUTPUT_IMAGE:
-      return c->ImageOutput;
-    case OUTPUT_BRACKET:
-      return c->BracketOutput;
-    default:
-      return nullptr;
-  }
-}
+const GObject* OutputOf(const GConst* c) { return c ? c->Output() : nullptr; }
 
 // The type word that opens the statement of a step making this kind of element.
 const char* TypeWord(int output) {
@@ -229,7 +207,17 @@ void Attributes(const GConst& c, std::string& out) {
 // Returns false for kinds that have no statement.
 bool Head(const GConst& c, std::string& out) {
   const StepKind* kind = StepKindOf(c.type);
-  if (!kind || !kind->word) return false;  // clipping, zooming, hiding: replayed by other means
+  if (!kind || !kind->word) return false;  // clipping: kept by the lines' "clipping" word
+  // Zoom and Invisible steps name no element of their own: "void ZoomIn();",
+  // "void Invisible(A);".
+  if (c.type == CONST_ZOOMIN || c.type == CONST_ZOOMOUT) {
+    Appendf(out, "void %s(", kind->word);
+    return true;
+  }
+  if (c.type == CONST_INVISIBLE) {
+    Appendf(out, "void %s(%s", kind->word, Name(c.HiddenElement()).c_str());
+    return true;
+  }
   if (kind->output == OUTPUT_EFFECT) {
     Appendf(out, "void %s(%s", kind->word, Name(OutputOf(c.effectTarget)).c_str());
     EffectOptions(c, out);

@@ -152,12 +152,15 @@ TEST_F(Steps, NewStepDiscardsTheRedoStackAndDeletesItsOutputs) {
   EXPECT_TRUE(doc->Sheet().lines.empty());
 }
 
+// A full stack gives up its oldest entry, so what redo brings back is always
+// the steps undone last, without a gap.
 TEST_F(Steps, RedoStackHoldsAtMost255Steps) {
   GConst* keep = doc->NewConst(CONST_ZOOMIN);  // pushing needs a non-empty list
   for (int i = 1; i <= kRedoStackSize + 1; ++i) doc->PushConst(&doc->m_ConstPool[i]);
   EXPECT_EQ(doc->m_RedoCount, 255);
+  EXPECT_EQ(doc->m_RedoStack[0], &doc->m_ConstPool[2]);
   GConst* top = doc->PopConst();
-  EXPECT_EQ(top, &doc->m_ConstPool[255]);
+  EXPECT_EQ(top, &doc->m_ConstPool[kRedoStackSize + 1]);
   EXPECT_EQ(top->inUse, 1);
 
   doc->DeleteConst(keep);

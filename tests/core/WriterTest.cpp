@@ -107,11 +107,17 @@ TEST_F(Writer, ImagesEffectsAndStepsWithoutStatement) {
   k->click = 1, k->direction = 7, k->inout = 1;
   EXPECT_EQ(Src(k), "void EffectPoint(A,withClick,out,noEffect);\n");
 
-  for (int type : {int{CONST_CLIPPING}, int{CONST_ZOOMIN}, int{CONST_INVISIBLE}, 2033}) {
+  for (int type : {int{CONST_CLIPPING}, 2033}) {
     k = doc->NewConst(type);
     k->POutput = A;
     EXPECT_EQ(Src(k), "") << type;
   }
+  // Zooms and hiding are replayed from statements of their own.
+  EXPECT_EQ(Src(doc->NewConst(CONST_ZOOMIN)), "void ZoomIn();\n");
+  EXPECT_EQ(Src(doc->NewConst(CONST_ZOOMOUT)), "void ZoomOut();\n");
+  k = doc->NewConst(CONST_INVISIBLE);
+  k->PInput1 = A;
+  EXPECT_EQ(Src(k), "void Invisible(A);\n");
 }
 
 }  // namespace

@@ -1,0 +1,60 @@
+// Reading the steps that change how the sheet is seen rather than what it
+// holds: "void ZoomIn();", "void ZoomOut();" and "void Invisible(A);". They are
+// replayed as the commands made them, so they can be undone after opening.
+#include "script/ReaderHelpers.h"
+
+namespace {
+
+// The element named in field 0 goes into the slot of its kind of the
+// Invisible step, and is hidden.
+template <class T>
+bool Hide(GReader& r, T* e, T* GConst::*slot) {
+  GConst* c = r.Step(CONST_INVISIBLE);
+  if (!c) return false;
+  c->*slot = e;
+  e->hidden = 1;
+  r.doc.WriteConst(c);
+  return true;
+}
+
+bool ReadInvisible(GReader& r) {
+  const GConst* made = r.StepNamed(0);
+  // A copy without texts hides nothing of the texts it left out.
+  if (!made && !r.withTexts) return true;
+  if (!made) return r.Fail(SyntaxMessage(r.keyword));
+  switch (made->Output_Type()) {
+    case OUTPUT_POINT:
+      return Hide(r, made->POutput, &GConst::PInput1);
+    case OUTPUT_LINE:
+      return Hide(r, made->LOutput, &GConst::LInput1);
+    case OUTPUT_CIRCLE:
+      return Hide(r, made->COutput, &GConst::CInput1);
+    case OUTPUT_TEXT:
+      return Hide(r, made->TextOutput, &GConst::TextInput1);
+    case OUTPUT_CURVE:
+      return Hide(r, made->CurveOutput, &GConst::CurveInput1);
+    case OUTPUT_ANGLE:
+      made->AngleOutput->userHidden = 1;  // stays hidden through evaluations
+      return Hide(r, made->AngleOutput, &GConst::AngleInput1);
+    case OUTPUT_IMAGE:
+      return Hide(r, made->ImageOutput, &GConst::ImageInput1);
+    case OUTPUT_BRACKET:
+      return Hide(r, made->BracketOutput, &GConst::BracketInput1);
+    default:
+      return r.Fail(SyntaxMessage(r.keyword));
+  }
+}
+
+}  // namespace
+
+bool ReadViewStatement(GReader& r, bool* known) {
+  *known = true;
+  if (r.keyword == "ZoomIn" || r.keyword == "ZoomOut") {
+    // Zooming at a limit leaves the view, and the step records that.
+    if (!r.doc.ZoomStep(r.keyword == "ZoomIn")) return r.Fail("line %d : too many constructions");
+    return true;
+  }
+  if (r.keyword == "Invisible") return ReadInvisible(r);
+  *known = false;
+  return true;
+}
