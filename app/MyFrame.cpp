@@ -110,6 +110,7 @@ wxEND_EVENT_TABLE()
   m_Canvas->m_AskText = [this](GTextEdit& e) { return AskTextByDialog(m_Canvas, e); };
   m_Canvas->m_AskAngle = [this](GAngleChoice& c) { return AskAngleByDialog(m_Canvas, c); };
   m_Canvas->m_OnSelectionChanged = [this] { enableToolbar(); };
+  InstallSlideShow();
   // Logging starts switched on.
   m_FileMenu->Check(ToolkitId(kCmdLogfile), true);
   RecreateToolbar();
@@ -243,9 +244,7 @@ void MyFrame::OnModeUndo(wxCommandEvent&) { enableToolbar(); }
 void MyFrame::OnModeRedo(wxCommandEvent&) { enableToolbar(); }
 void MyFrame::OnBenchMark(wxCommandEvent&) { m_Canvas->OnBenchMark(); }
 
-// ---- slide show: comes with the sheets. ----
-void MyFrame::OnSlideShowStart(wxCommandEvent&) {}
-void MyFrame::OnSlideShowProperty(wxCommandEvent&) {}
+// ---- slide show: app/FrameSlides.cpp. ----
 
 // ---- window ----
 void MyFrame::OnSize(wxSizeEvent&) {
