@@ -25,6 +25,8 @@ void GSlideShow::OnSlideShowStart() {
     return;
   }
   m_SlideShow = true;
+  // The audience sees the figure, not what was chosen for editing it.
+  m_Doc.ClearAllHilights();
   m_CurrentEffect = nullptr;
   m_EffectWaiting = false;
   SlideShowStart(m_Doc.FirstConst());

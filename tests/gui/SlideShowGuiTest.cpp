@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 
 #include "app/CommandIds.h"
 #include "app/MyFrame.h"
@@ -193,6 +194,48 @@ TEST_F(SlideFrameTest, F5FillsTheScreenToolbarsGoDeafAndEscapeEndsTheShow) {
   Command(kCmdSlideShowStart);
   Command(kCmdSlideShowStart);  // F5 again stops it
   EXPECT_FALSE(canvas->m_Slides.m_SlideShow);
+}
+
+}  // namespace
+
+namespace {
+
+// The screen's pixels of a window, for a person to look at.
+void KeepWindow(wxWindow* w, const char* name) {
+  const char* dir = std::getenv("FIGURETTA_SLIDE_SHOTS");
+  if (!dir) return;
+  const wxRect r = w->GetScreenRect();
+  wxBitmap shot(r.width, r.height, 24);
+  {
+    wxScreenDC screen;
+    wxMemoryDC mem(shot);
+    mem.Blit(0, 0, r.width, r.height, &screen, r.x, r.y);
+  }
+  shot.SaveFile(wxString(dir) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+}
+
+// The dialog with rows and the window in the middle of a slide, written only
+// when FIGURETTA_SLIDE_SHOTS names a folder.
+TEST_F(SlideFrameTest, ScreenshotsOfTheDialogAndOfASlide) {
+  if (!std::getenv("FIGURETTA_SLIDE_SHOTS"))
+    GTEST_SKIP() << "set FIGURETTA_SLIDE_SHOTS to a folder";
+  GDocument& doc = *frame->m_Canvas->m_Doc;
+  doc.scriptText =
+      "point A=Pt(-2.000,-1.000);\npoint B=Pt(2.000,-1.000);\npoint C=Pt(0.000,2.000);\n"
+      "line a=Join(A,B);\nvoid EffectPoint(C,withClick,right,in,withEffect);\n";
+  ASSERT_TRUE(doc.const_src2cns(true, true));
+  doc.Sethilighted(doc.m_Sheets[0].lines.head);
+  auto* dialog = new AnimationDialog(frame, doc);
+  dialog->Show();
+  PumpEvents([] { return false; }, 300);
+  KeepWindow(dialog, "dialog");
+  dialog->Destroy();
+  Command(kCmdSlideShowStart);
+  MyCanvas* canvas = frame->m_Canvas;
+  canvas->SlideClick();
+  for (int i = 0; i < 6; ++i) canvas->RenderToScreenPicture();  // the swell, then on its way in
+  canvas->ScreenPicture().SaveFile(wxString(std::getenv("FIGURETTA_SLIDE_SHOTS")) + "/sliding.png",
+                                   wxBITMAP_TYPE_PNG);
 }
 
 }  // namespace
