@@ -14,8 +14,9 @@ class FixedWindow : public GSlideWindow {
  public:
   int width = 800;
   GSlideBox Window() override { return {0, 0, width, 600}; }
+  GSlideBox element{100, 100, 140, 140};
   bool Extent(const GConst*, GSlideBox* box) override {
-    *box = {100, 100, 140, 140};
+    *box = element;
     return true;
   }
 };
@@ -125,6 +126,21 @@ TEST_F(SlideShowTest, AWiderWindowSendsWaitingElementsFurtherOut) {
   EXPECT_EQ(b->offsetDx, 1210);
   EXPECT_EQ(a->fadeLevel, 0);  // what has appeared stays
   EXPECT_TRUE(show.m_EffectWaiting);
+}
+
+// Just past the right edge the way out is 5 pixels: less than one whole pixel
+// per step, and the slide still ends.
+TEST_F(SlideShowTest, ASlideTooShortForTenStepsEndsAtOnce) {
+  window.element = {825, 100, 840, 140};
+  GPoint* a = Free(0, 0, "A");
+  for (int inout : {0, 1}) {
+    ClearConstEffect(*doc);
+    Effect(a, 0, kRight, 0, inout);
+    show.OnSlideShowStart();
+    EXPECT_EQ(RunCurrent(), 1) << inout;
+    EXPECT_EQ(a->offsetDx, inout ? 5 : 0);
+    show.OnSlideShowStart();
+  }
 }
 
 TEST_F(SlideShowTest, ClicksStartWaitingEffectsAndAreIgnoredWhileOneRuns) {
