@@ -194,6 +194,11 @@ TEST_F(SlideFrameTest, F5FillsTheScreenToolbarsGoDeafAndEscapeEndsTheShow) {
   Command(kCmdSlideShowStart);
   Command(kCmdSlideShowStart);  // F5 again stops it
   EXPECT_FALSE(canvas->m_Slides.m_SlideShow);
+  Command(kCmdSlideShowStart);
+  Key(WXK_SPACE);  // as a click: past the only sheet the show ends, and the window comes back
+  EXPECT_FALSE(canvas->m_Slides.m_SlideShow);
+  EXPECT_FALSE(frame->IsFullScreen());
+  EXPECT_TRUE(frame->m_ModeToolbar->IsEnabled());
 }
 
 }  // namespace
