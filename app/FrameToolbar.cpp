@@ -215,6 +215,10 @@ void MyFrame::PlaceModeToolbar() {
 }
 
 void MyFrame::enableToolbar() {
+  // A running slide show keeps every click for itself, also after the
+  // toolbars are made anew for a new window size.
+  for (wxToolBar* bar : {GetToolBar(), m_ModeToolbar})
+    if (bar) bar->Enable(!m_Canvas->m_Slides.m_SlideShow);
   if (wxToolBar* bar = GetToolBar()) {
     // Zooming keeps the scale within 0.001 .. 0.1 world units per pixel.
     bar->EnableTool(kModeZoomIn, m_Canvas->m_Painter.m_Scale > 0.001);

@@ -113,6 +113,7 @@ wxEND_EVENT_TABLE()
   m_Canvas->m_AskAngle = [this](GAngleChoice& c) { return AskAngleByDialog(m_Canvas, c); };
   m_Canvas->m_AskGraph = [this](GGraphInput& g) { return AskGraphByDialog(m_Canvas, g); };
   m_Canvas->m_OnSelectionChanged = [this] { enableToolbar(); };
+  InstallSlideShow();
   // Logging starts switched on.
   m_FileMenu->Check(ToolkitId(kCmdLogfile), true);
   RecreateToolbar();
@@ -244,9 +245,7 @@ void MyFrame::OnQuit(wxCommandEvent&) { Close(true); }
 // FrameDocument.cpp, the script editor in FrameScript.cpp. ----
 void MyFrame::OnBenchMark(wxCommandEvent&) { m_Canvas->OnBenchMark(); }
 
-// ---- slide show: comes with the sheets. ----
-void MyFrame::OnSlideShowStart(wxCommandEvent&) {}
-void MyFrame::OnSlideShowProperty(wxCommandEvent&) {}
+// ---- slide show: app/FrameSlides.cpp. ----
 
 // ---- window ----
 void MyFrame::OnSize(wxSizeEvent&) {

@@ -84,6 +84,9 @@ class MyFrame : public wxFrame {
   // ---- slide show ----
   void OnSlideShowStart(wxCommandEvent& event);
   void OnSlideShowProperty(wxCommandEvent& event);
+  // While the show runs the window fills the screen, Escape ends the show and
+  // no command but the start command reaches the figure (app/FrameSlides.cpp).
+  void PresentSlideShow(bool running);
   // ---- appearance ----
   void OnThemeStandard(wxCommandEvent& event);
   void OnThemeCat(wxCommandEvent& event);
@@ -162,5 +165,8 @@ class MyFrame : public wxFrame {
   void ChooseLineStyle(int slot);
   void ChooseAngleStyle(int style);
   bool m_Closing = false;  // the close question was asked already
+  void InstallSlideShow();
+  void OnSlideShowKey(wxKeyEvent& event);
+  void OnCommandDuringShow(wxCommandEvent& event);
   wxDECLARE_EVENT_TABLE();
 };

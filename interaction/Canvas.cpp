@@ -102,6 +102,7 @@ void MyCanvas::OnSize() {
   m_Doc->PushViewToConsts();
   p.m_BgDrawn = false;
   p.EnsurePictures();
+  m_Slides.WindowChanged();
   Refresh(false);
 }
 

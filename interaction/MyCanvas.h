@@ -12,6 +12,7 @@
 #include "interaction/ToolState.h"
 #include "model/Document.h"
 #include "render/CanvasPainter.h"
+#include "slides/SlideShow.h"
 
 constexpr int kRepaintTimerId = 600;
 
@@ -19,7 +20,7 @@ struct GTextEdit;     // the values of the text dialog (interaction/ToolAsk.h)
 struct GAngleChoice;  // the values of the angle dialog
 struct GGraphInput;   // the values of the graph dialog
 
-class MyCanvas : public wxWindow, public GDocumentHooks {
+class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
  public:
   // Creates the canvas below the mode toolbar of frame; user answers every
   // message (a recorder in tests). The canvas owns its document.
@@ -144,6 +145,17 @@ class MyCanvas : public wxWindow, public GDocumentHooks {
   std::function<bool(GTextEdit&)> m_AskText;
   std::function<bool(GAngleChoice&)> m_AskAngle;
   std::function<bool(GGraphInput&)> m_AskGraph;
+
+  // ---- the slide show (interaction/CanvasSlides.cpp) ----
+  GSlideShow m_Slides{*m_Doc, this};
+  // The start command: starts the show on the current sheet or stops it.
+  void OnSlideShowStart();
+  // A click (or a key meant as one) during the show.
+  void SlideClick();
+  // Told whenever the show starts or ends; the frame goes full screen.
+  std::function<void(bool running)> m_OnSlideShowChanged;
+  GSlideBox Window() override;
+  bool Extent(const GConst* effect, GSlideBox* box) override;
 
  private:
   GOverlay PrepareDrawing();

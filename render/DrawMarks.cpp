@@ -45,7 +45,9 @@ void DrawOneAngle(GAngle* a, const GPaint& g, wxDC& dc) {
     return;
   const double o = a->value.re;
   if (o >= -0.05 && o <= 0.05) return;
-  const double cx = g.view.PixelX(a->vx.re), cy = g.view.PixelY(a->vy.re);
+  // The slide show moves a mark by its pixel offsets.
+  const double cx = g.view.PixelX(a->vx.re) + a->offsetDx;
+  const double cy = g.view.PixelY(a->vy.re) + a->offsetDy;
   const double r = a->radius * a->widthFactor;
   // Arms on the screen (y downwards); the mark sweeps from the first arm to
   // the second in the sense of the angle's sign.
