@@ -76,3 +76,23 @@ void MyFrame::OnDeleteSheet(wxCommandEvent&) {
   m_Canvas->Refresh(false);
   enableToolbar();
 }
+
+void MyFrame::OpenAtStart(const wxString& path) {
+  GDocument& doc = *m_Canvas->m_Doc;
+  doc.WriteLogFile("OnOpen : g_Path=" + path.utf8_string() + "\n");
+  if (doc.OpenDocument(path)) {
+    doc.ResetAllName();
+    SetTitle("Figuretta - " + path.AfterLast('/'));
+  } else {
+    // Whatever part of the file was read goes: a half-built figure is not
+    // the document that was asked for.
+    m_User->ShowMessage(wxString::Format("The file %s could not be opened.\n"
+                                         "An empty document is shown instead.",
+                                         path),
+                        "Open", GUser::kError);
+    doc.ClearConst();
+    doc.MoveSheet(true);
+    SetTitle("Figuretta - untitled.fgf");
+  }
+  ShowDocument(*this);
+}

@@ -1,5 +1,6 @@
 // MyApp: creates the main window "Figuretta - untitled.fgf" at (50, 50) with
-// 950 x 700 pixels, shows it and makes it the top window.
+// 950 x 700 pixels, shows it, makes it the top window and opens the document
+// named on the command line.
 #include "app/MyApp.h"
 
 #include <wx/image.h>
@@ -24,6 +25,14 @@ bool MyApp::OnInit() {
   m_Frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), m_User);
   m_Frame->Show(true);
   SetTopWindow(m_Frame);
+  // "figuretta FILE.fgf" (as the desktop starts it for a document) opens the
+  // first name that is not an option.
+  for (int i = 1; i < argc; ++i) {
+    const wxString arg = argv[i];
+    if (arg.empty() || arg.StartsWith("-")) continue;
+    m_Frame->OpenAtStart(arg);
+    break;
+  }
   return true;
 }
 

@@ -220,15 +220,10 @@ void MyFrame::BuildMenus() {
 }
 
 // ---- file: New, Open and Save are in FrameDocument.cpp; exporting and
-// printing come later and change nothing yet. ----
-void MyFrame::OnSaveCsv(wxCommandEvent&) {}
-void MyFrame::OnSaveBmp(wxCommandEvent&) {}
+// printing in FrameExport.cpp. ----
 // The log switch follows the check mark; the log file itself comes with the
 // preferences.
 void MyFrame::OnLogfile(wxCommandEvent&) {}
-void MyFrame::OnPrint(wxCommandEvent&) {}
-void MyFrame::OnPageSetup(wxCommandEvent&) {}
-void MyFrame::OnPrintPreview(wxCommandEvent&) {}
 
 void MyFrame::OnAbout(wxCommandEvent&) {
   m_User->ShowMessage(wxT("wxFiguretta \nFiguretta on wxWidgets\n\n") +

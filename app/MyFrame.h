@@ -11,6 +11,8 @@
 #include "model/User.h"
 
 class GDocument;
+class wxPrintData;
+class wxPageSetupDialogData;
 
 class MyCanvas;
 
@@ -63,6 +65,14 @@ class MyFrame : public wxFrame {
   void OnPrint(wxCommandEvent& event);
   void OnPageSetup(wxCommandEvent& event);
   void OnPrintPreview(wxCommandEvent& event);
+  // The print settings of one print command (app/FrameExport.cpp).
+  wxPrintData* m_PrintData = nullptr;
+  wxPageSetupDialogData* m_PageSetupData = nullptr;
+  void InitPrintData();
+  void DeletePrintData();
+  // Opens the document named on the command line; a file that cannot be
+  // read is said so and leaves an empty document.
+  void OpenAtStart(const wxString& path);
   void OnAbout(wxCommandEvent& event);
   void OnQuit(wxCommandEvent& event);
   // ---- edit and sheets ----

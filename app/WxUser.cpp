@@ -4,6 +4,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
+#include <wx/arrstr.h>
 
 namespace {
 
@@ -20,6 +21,18 @@ long IconStyle(GUser::Icon icon) {
 }
 
 }  // namespace
+
+wxString WithChosenFilter(const wxString& path, const wxString& wildcard, int index) {
+  // Only a chooser that offers several kinds decides by its filter; a name
+  // with an extension of its own keeps it.
+  const wxArrayString parts = wxSplit(wildcard, '|');
+  if (parts.size() < 4 || index < 0 || (size_t)(2 * index + 1) >= parts.size()) return path;
+  const wxString name = path.AfterLast('/');
+  if (name.empty() || name.Contains(".")) return path;
+  const wxString pattern = parts[2 * index + 1].BeforeFirst(';');
+  if (!pattern.StartsWith("*.") || pattern.size() < 3) return path;
+  return path + pattern.Mid(1);
+}
 
 void WxUser::ShowMessage(const wxString& text, const wxString& caption, Icon icon) {
   wxMessageBox(text, caption, wxOK | IconStyle(icon));
@@ -40,7 +53,7 @@ wxString WxUser::ChooseFile(const wxString& message, const wxString& defaultFile
   long style = forSaving ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   wxFileDialog dialog(nullptr, message, wxEmptyString, defaultFile, wildcard, style);
   if (dialog.ShowModal() != wxID_OK) return wxString();
-  return dialog.GetPath();
+  return WithChosenFilter(dialog.GetPath(), wildcard, dialog.GetFilterIndex());
 }
 
 void WxUser::WriteLog(const std::string& text) { m_Log.push_back(text); }

@@ -21,3 +21,8 @@ class WxUser : public GUser {
  private:
   std::vector<std::string> m_Log;
 };
+
+// A name typed without an extension into a chooser of several kinds
+// ("BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png") takes the extension of
+// the kind chosen (filter `index`); any other name comes back as it is.
+wxString WithChosenFilter(const wxString& path, const wxString& wildcard, int index);

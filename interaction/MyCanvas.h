@@ -65,6 +65,14 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   wxBitmap& ScreenPicture() { return m_Painter.ScreenPicture(); }
   void OnSize();
   void OnBenchMark();
+  // ---- exports (interaction/CanvasExport.cpp) ----
+  // "Save image": the chooser, then SaveImage. SaveImage picks BMP, PNG or
+  // SVG by the name's last three letters (".bmp" is appended to any other
+  // name) and reports a file it cannot write; false then.
+  void OnSaveBmp();
+  bool SaveImage(const wxString& path);
+  // "Save data": the document's CSV export, then a repaint.
+  void OnSaveCsv();
 
   // ---- what the document asks of its window (interaction/CanvasDocument.cpp) ----
   // A sheet became current: a fresh one takes the theme, an existing one

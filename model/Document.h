@@ -544,6 +544,14 @@ class GDocument {
   // Rebuilds the current sheet from text, then inserts an empty sheet after it.
   bool InsertAfterEditedSheet(const wxString& text);
 
+  // "Save data" (script/DocCsv.cpp): the CSV blocks of the hilighted
+  // elements of the current sheet; writing them to `path` (".csv" appended
+  // by the extension rule; false, with a message, when it cannot be written);
+  // the command with its question and file choice.
+  std::string CsvText();
+  bool SaveCsv(const wxString& path);
+  void OnSaveCsv();
+
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);
   void WriteLogFile(const std::string& text) { m_User->WriteLog(text); }

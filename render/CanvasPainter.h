@@ -100,6 +100,7 @@ class CanvasPainter {
   void RenderToScreenPicture(const GOverlay& o);
   wxBitmap& ScreenPicture() { return m_ScreenBmp; }
   wxBitmap& BackgroundPicture() { return m_BgBmp; }
+  GDocument& Document() { return m_Doc; }
 
  private:
   GDocument& m_Doc;

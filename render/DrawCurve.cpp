@@ -73,6 +73,17 @@ void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
     const GLnLayer& layer = st.layer[li];
     if (layer.n < 2) continue;
     const wxColour col = Faded(layer.colour, f, g);
+    if (layer.n == 2 && !pen.Raster()) {
+      // A vector context gets the stroke as one circle or arc. Screen angles
+      // turn clockwise (y points down); the context's turn counter-clockwise.
+      dc.SetPen(wxPen(col, StrokeWidth(w)));
+      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+      if (end - start >= kTurn)
+        dc.DrawCircle(dx, dy, r);
+      else
+        dc.DrawEllipticArc(dx - r, dy - r, 2 * r, 2 * r, -end * 180 / M_PI, -start * 180 / M_PI);
+      continue;
+    }
     pts.clear();
     counts.clear();
     for (double phi = start; phi < end; phi += delta) {

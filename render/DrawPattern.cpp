@@ -52,10 +52,13 @@ void GPatternPen::StrokeChain(const wxColour& c, int width,
                               const std::vector<wxPoint2DDouble>& pts) {
   if (pts.size() < 2) return;
   if (!m_Cr) {
+    // One polyline: a vector context keeps it as one shape.
+    std::vector<wxPoint> line;
+    line.reserve(pts.size());
+    for (const wxPoint2DDouble& p : pts)
+      line.emplace_back((int)std::floor(p.m_x), (int)std::floor(p.m_y));
     m_Dc.SetPen(wxPen(c, width));
-    for (size_t i = 1; i < pts.size(); ++i)
-      m_Dc.DrawLine(wxPoint((int)std::floor(pts[i - 1].m_x), (int)std::floor(pts[i - 1].m_y)),
-                    wxPoint((int)std::floor(pts[i].m_x), (int)std::floor(pts[i].m_y)));
+    m_Dc.DrawLines((int)line.size(), line.data());
     return;
   }
   Source(m_Cr, c);
@@ -70,7 +73,10 @@ void GPatternPen::Fill(const wxColour& c, const wxPoint* pts, const int* counts,
   if (!m_Cr) {
     m_Dc.SetPen(*wxTRANSPARENT_PEN);
     m_Dc.SetBrush(wxBrush(c));
-    m_Dc.DrawPolyPolygon(n, counts, pts, 0, 0, wxWINDING_RULE);
+    // Each shape alone: a vector context joins the shapes of one
+    // polypolygon into a single outline, which fills the gaps between them.
+    for (int i = 0; i < n; pts += counts[i], ++i)
+      if (counts[i] > 2) m_Dc.DrawPolygon(counts[i], pts, 0, 0, wxWINDING_RULE);
     return;
   }
   // Vertices on the pixel grid itself, as the wx context places a shape

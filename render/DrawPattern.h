@@ -20,6 +20,10 @@ class GPatternPen {
   void Stroke(const wxColour& c, int width, wxPoint a, wxPoint b);
   // A connected stroke through the points (sub-pixel positions), round joins.
   void StrokeChain(const wxColour& c, int width, const std::vector<wxPoint2DDouble>& pts);
+  // Whether the shapes go into a picture's pixels (a memory picture) rather
+  // than to a vector context (SVG, a printer), which can take a whole circle
+  // or arc as one shape.
+  bool Raster() const { return m_Cr != nullptr; }
   // n polygons, counts[i] vertices each, filled by the winding rule, no outline.
   void Fill(const wxColour& c, const wxPoint* pts, const int* counts, int n);
 

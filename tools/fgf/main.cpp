@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "tools/fgf/Commands.h"
@@ -16,11 +17,14 @@ const char kUsage[] =
     "usage: fgf check FILE...\n"
     "       fgf format FILE\n"
     "       fgf dump FILE [--move NAME=X,Y]... [--steps K]\n"
+    "       fgf render FILE OUT.{png,svg,bmp} [--sheet N] [--size WxH] [--theme NAME]\n"
     "\n"
     "  check   read each file as Open does; print \"FILE: ok\" or the reader's message\n"
     "  format  print the document as Save writes it\n"
     "  dump    read the file, drag each named point of the first sheet to world\n"
-    "          position (X, Y) in K motion steps (default 10), print the figure as JSON\n";
+    "          position (X, Y) in K motion steps (default 10), print the figure as JSON\n"
+    "  render  draw a sheet (default 1) as the window shows it, at WxH pixels\n"
+    "          (default 950x550), optionally in another theme, into a picture\n";
 
 int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "fgf: %s\n", problem);
@@ -46,6 +50,24 @@ bool ParseMove(const std::string& s, FgfMove* m) {
   m->name = s.substr(0, eq);
   return ParseNumber(s.substr(eq + 1, comma - eq - 1), &m->x) &&
          ParseNumber(s.substr(comma + 1), &m->y);
+}
+
+// Hands the command line to fgf-render beside this program (the drawing
+// needs the toolkit, which the other commands do without).
+int Render(char** argv) {
+  char self[4096];
+  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  std::string dir = ".";
+  if (n > 0) {
+    self[n] = '\0';
+    dir = self;
+    dir = dir.substr(0, dir.rfind('/'));
+  }
+  const std::string helper = dir + "/fgf-render";
+  argv[0] = const_cast<char*>(helper.c_str());
+  execv(helper.c_str(), argv);
+  std::fprintf(stderr, "fgf: render is not available (%s cannot be run)\n", helper.c_str());
+  return 1;
 }
 
 }  // namespace
@@ -82,6 +104,7 @@ int main(int argc, char** argv) {
     }
     return RunDump(args[1], moves, steps);
   }
+  if (command == "render") return Render(argv);
   if (command == "-h" || command == "--help" || command == "help") {
     std::fputs(kUsage, stdout);
     return 0;

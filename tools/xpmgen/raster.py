@@ -197,3 +197,25 @@ def flatten(img, mode, key=None, matte=(240, 240, 240), threshold=0.45):
                 row.append(c)
         rows.append(row)
     return rows
+
+
+def write_png(path, img):
+    """Writes an Img as an 8-bit RGBA PNG, keeping its coverage alpha (the
+    desktop lays the icon on any panel colour)."""
+    import struct
+    import zlib
+
+    def chunk(kind, data):
+        c = struct.pack(">I", len(data)) + kind + data
+        return c + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    raw = bytearray()
+    for y in range(img.h):
+        raw.append(0)  # no filter
+        for x in range(img.w):
+            r, g, b, a = img.px[y][x]
+            raw += bytes(max(0, min(255, int(round(v)))) for v in (r, g, b, a * 255))
+    head = struct.pack(">IIBBBBB", img.w, img.h, 8, 6, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", head) +
+                chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))

@@ -6,7 +6,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from raster import write_xpm, flatten  # noqa: E402
+from raster import write_xpm, write_png, flatten  # noqa: E402
 import icons  # noqa: E402
 import sprites as sp  # noqa: E402
 from raster import Img  # noqa: E402
@@ -31,6 +31,8 @@ def main():
     if want("appicon"):
         out(folder, "appicon", flatten(icons.app_icon(), "none"),
             "application icon, 48 x 48: triangle, circumcircle and three points")
+        # The same icon for the desktop, which wants a PNG.
+        write_png(os.path.join(folder, "figuretta.png"), icons.app_icon())
     if want("panel_button"):
         out(folder, "panel_button", flatten(sp.panel_strip(), "key", (0, 0, 0)),
             "touch-panel buttons KEEP, POINT, MOVE: normal, then pressed; 64 x 32 each")

@@ -1,0 +1,50 @@
+// The printout of the current sheet: one page, scaled and centred, printed
+// in the like-Tovik look when the screen's theme is meant for the screen.
+#include "app/MyPrintout.h"
+
+#include <algorithm>
+
+#include "interaction/MyCanvas.h"
+#include "render/PrintLook.h"
+
+MyPrintout::MyPrintout(MyCanvas* canvas, const wxString& title)
+    : wxPrintout(title),
+      m_Canvas(canvas),
+      m_Scale(canvas->m_Painter.m_Scale),
+      m_XMax(canvas->m_Painter.m_XMax),
+      m_XMin(canvas->m_Painter.m_XMin),
+      m_YMax(canvas->m_Painter.m_YMax),
+      m_YMin(canvas->m_Painter.m_YMin) {}
+
+bool MyPrintout::OnPrintPage(int page) {
+  wxDC* dc = GetDC();
+  if (!dc) return false;
+  if (page == 1) DrawPage(dc);
+  dc->SetDeviceOrigin(0, 0);
+  dc->SetUserScale(1.0, 1.0);
+  dc->DrawText(wxString::Format(wxT("PAGE %d"), page), 10, 10);
+  return true;
+}
+
+bool MyPrintout::HasPage(int page) { return page == 1; }
+
+bool MyPrintout::OnBeginDocument(int startPage, int endPage) {
+  return wxPrintout::OnBeginDocument(startPage, endPage);
+}
+
+void MyPrintout::GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) {
+  *minPage = *maxPage = *selPageFrom = *selPageTo = 1;
+}
+
+void MyPrintout::DrawPage(wxDC* dc) {
+  const double w = (m_XMax - m_XMin) / m_Scale + 100;
+  const double h = (m_YMax - m_YMin) / m_Scale + 100;
+  int pw = 0, ph = 0;
+  dc->GetSize(&pw, &ph);
+  if (w <= 0 || h <= 0 || pw <= 0 || ph <= 0) return;
+  const double s = std::min(pw / w, ph / h);
+  dc->SetUserScale(s, s);
+  dc->SetDeviceOrigin((wxCoord)(50 * s), (wxCoord)(50 * s));
+  GPrintLook look(m_Canvas->m_Painter);
+  m_Canvas->OnDraw(*dc);
+}

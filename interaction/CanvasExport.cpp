@@ -1,0 +1,34 @@
+// The canvas's exports: "Save image" (BMP, PNG or SVG, drawn with the same
+// OnDraw as the window) and "Save data" (the CSV of the hilighted elements).
+#include "interaction/MyCanvas.h"
+#include "render/ImageExport.h"
+
+// The filters in the order the chooser shows them; the first is the default.
+static const wxChar kImageWildcard[] =
+    wxT("BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png|SVG files (*.svg)|*.svg");
+
+void MyCanvas::OnSaveBmp() {
+  const wxString path =
+      m_Doc->m_User->ChooseFile("Save an image file", "untitled", kImageWildcard, true);
+  if (path.empty()) return;
+  SaveImage(path);
+  Refresh(false);
+}
+
+bool MyCanvas::SaveImage(const wxString& chosen) {
+  wxString path = chosen;
+  const GImageFormat format = ImageFormatFor(path);
+  std::string why;
+  if (SaveFigureImage(
+          m_Painter, [this](wxDC& dc) { OnDraw(dc); }, path, format, why))
+    return true;
+  m_Doc->m_User->ShowMessage(
+      wxString::Format("The image %s could not be saved (%s).", path, wxString::FromUTF8(why)),
+      "Save image", GUser::kError);
+  return false;
+}
+
+void MyCanvas::OnSaveCsv() {
+  m_Doc->OnSaveCsv();
+  Refresh(false);
+}

@@ -1,0 +1,23 @@
+// The figure as a picture file: BMP and PNG drawn into an off-screen picture
+// over the background, SVG drawn as vector shapes (lines, circles, polygons,
+// texts), each written through a temporary file so that nothing half-written
+// is ever left at the chosen name.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <wx/dc.h>
+#include <wx/string.h>
+
+class CanvasPainter;
+
+enum GImageFormat { kImageBmp, kImagePng, kImageSvg };
+
+// The format a chosen name asks for by its last three characters ("png",
+// "svg", "bmp"); any other name gets ".bmp" appended and is a BMP.
+GImageFormat ImageFormatFor(wxString& path);
+// Draws the painter's window area: the background, then `draw` (the canvas's
+// OnDraw), and writes it to `path`. False, with the reason in `why`, when
+// the file cannot be written; whatever was at `path` then stays as it was.
+bool SaveFigureImage(CanvasPainter& painter, const std::function<void(wxDC&)>& draw,
+                     const wxString& path, GImageFormat format, std::string& why);

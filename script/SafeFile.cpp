@@ -1,0 +1,93 @@
+// Replacing files through a temporary file and a rename, keeping the
+// permissions of the file replaced (a new file gets the usual ones).
+#include "script/SafeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// Writes all of `text` to `fd`; false on any error.
+bool WriteAll(int fd, const std::string& text) {
+  const char* p = text.data();
+  size_t left = text.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// The mode the new file takes: the old file's, or 0666 less the umask
+// (mkstemp alone would make it private).
+mode_t ModeFor(const std::string& target) {
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// A fresh temporary file in the target's directory (so the rename is atomic).
+int MakeTemp(const std::string& target, std::string& temp, std::string& why) {
+  if (target.empty()) {
+    why = "no file name";
+    return -1;
+  }
+  temp = target + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) why = std::strerror(errno);
+  return fd;
+}
+
+bool Finish(const std::string& temp, const std::string& target, bool ok, std::string& why) {
+  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+    ok = false;
+    why = std::strerror(errno);
+  }
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+}  // namespace
+
+bool ReplaceFile(const std::string& target, const std::string& bytes, std::string& why) {
+  std::string temp;
+  const int fd = MakeTemp(target, temp, why);
+  if (fd < 0) return false;
+  bool ok = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (!ok) why = std::strerror(errno);
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    why = std::strerror(errno);
+  }
+  return Finish(temp, target, ok, why);
+}
+
+bool ReplaceFileWith(const std::string& target,
+                     const std::function<bool(const std::string& temp)>& write, std::string& why) {
+  std::string temp;
+  const int fd = MakeTemp(target, temp, why);
+  if (fd < 0) return false;
+  bool ok = ::fchmod(fd, ModeFor(target)) == 0;
+  if (!ok) why = std::strerror(errno);
+  ::close(fd);
+  if (ok && !write(temp)) {
+    ok = false;
+    why = "the file could not be written";
+  }
+  return Finish(temp, target, ok, why);
+}
+
+wxString WithExtension(const wxString& path, const wxString& ext) {
+  return path.EndsWith(ext) ? path : path + "." + ext;
+}

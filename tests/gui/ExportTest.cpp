@@ -1,0 +1,221 @@
+// Pictures, printouts and documents named at start: "Save image" in its
+// three formats, the printout on a PostScript context with the screen's
+// theme put back, "figuretta FILE" at start, and "fgf render"'s drawing.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <wx/cmndata.h>
+#include <wx/dcps.h>
+#include <wx/image.h>
+
+#include "app/CommandIds.h"
+#include "app/MyFrame.h"
+#include "app/MyPrintout.h"
+#include "app/WxUser.h"
+#include "gui/GuiHarness.h"
+#include "interaction/MyCanvas.h"
+#include "render/PrintLook.h"
+#include "render/RenderDocument.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kTriangle[] =
+    "//Sheet 0;\n"
+    "void WindowSize(950,550);\n"
+    "point A=Pt(-2.000,-1.000);\n"
+    "point B=Pt(2.000,-1.000);\n"
+    "point C=Pt(0.500,2.000);\n"
+    "line a=Join(B,C,clipping);\n"
+    "circle k=Circle(A,B);\n"
+    "text T=Text(hello,100.000,50.000,18.000,0,0,0);\n";
+
+std::string Slurp(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class ExportTest : public ::testing::Test {
+ protected:
+  RecordingUser* user = nullptr;
+  MyFrame* frame = nullptr;
+  MyCanvas* canvas = nullptr;
+  fs::path dir;
+
+  void SetUp() override {
+    user = LastingUser();
+    frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), user);
+    canvas = frame->m_Canvas;
+    char name[] = "/tmp/figuretta-export-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    dir = name;
+  }
+  void TearDown() override {
+    frame->Destroy();
+    PumpEvents([] { return false; }, 0);
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+  }
+  fs::path Write(const std::string& name, const std::string& text) {
+    std::ofstream(dir / name, std::ios::binary) << text;
+    return dir / name;
+  }
+  size_t FilesInDir() {
+    return (size_t)std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+  }
+};
+
+// The name decides the format; any other name becomes a BMP with ".bmp".
+TEST_F(ExportTest, SaveImageWritesTheFormatTheNameAsksFor) {
+  frame->OpenAtStart(wxString::FromUTF8(Write("t.fgf", kTriangle).string()));
+  const struct {
+    const char* chosen;
+    const char* written;
+    const char* magic;
+  } cases[] = {{"a.bmp", "a.bmp", "BM"},
+               {"b", "b.bmp", "BM"},
+               {"c.png", "c.png", "\x89PNG"},
+               {"d.svg", "d.svg", "<?xml"},
+               {"e.jpg", "e.jpg.bmp", "BM"}};
+  for (const auto& c : cases) {
+    user->files.push_back(wxString::FromUTF8((dir / c.chosen).string()));
+    canvas->OnSaveBmp();
+    EXPECT_EQ(Slurp(dir / c.written).rfind(c.magic, 0), 0u) << c.chosen;
+  }
+  EXPECT_TRUE(user->messages.empty());
+  wxImage png((dir / "c.png").string(), wxBITMAP_TYPE_PNG);
+  ASSERT_TRUE(png.IsOk());
+  EXPECT_EQ(png.GetWidth(), canvas->m_Painter.m_Width);
+  EXPECT_EQ(png.GetHeight(), canvas->m_Painter.m_Height);
+  // The picture is the window's: the text's letters are there in black.
+  const std::string svg = Slurp(dir / "d.svg");
+  EXPECT_NE(svg.find(">hello<"), std::string::npos);
+  EXPECT_NE(svg.find("<circle"), std::string::npos);
+}
+
+TEST_F(ExportTest, UnwritableImageIsReportedAndLeavesNothing) {
+  fs::create_directory(dir / "taken.png");
+  EXPECT_FALSE(canvas->SaveImage(wxString::FromUTF8((dir / "taken.png").string())));
+  ASSERT_EQ(user->messages.size(), 1u);
+  EXPECT_EQ(user->messages[0].caption, "Save image");
+  EXPECT_EQ(FilesInDir(), 1u) << "a temporary file is left";
+}
+
+TEST(ChooserFilter, NameWithoutExtensionTakesTheChosenKind) {
+  const wxString images = "BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png|SVG files (*.svg)|*.svg";
+  EXPECT_EQ(WithChosenFilter("/tmp/x", images, 1), "/tmp/x.png");
+  EXPECT_EQ(WithChosenFilter("/tmp/x", images, 2), "/tmp/x.svg");
+  EXPECT_EQ(WithChosenFilter("/tmp/x.bmp", images, 1), "/tmp/x.bmp");
+  // One kind only: the command's own rule decides ("datacsv" stays).
+  EXPECT_EQ(WithChosenFilter("/tmp/datacsv", "CSV files(*.csv)|*.csv", 0), "/tmp/datacsv");
+}
+
+// The printout draws on a PostScript page in the like-Tovik look and puts
+// the Cat theme back, with the sheet's styles and the colours it changed.
+TEST_F(ExportTest, PrintoutDrawsThePageAndPutsTheThemeBack) {
+  frame->OpenAtStart(wxString::FromUTF8(Write("t.fgf", kTriangle).string()));
+  canvas->m_Painter.SetTheme(THM_CAT, 0);
+  GDocument& doc = *canvas->m_Doc;
+  doc.m_NameRed = 12;  // a colour of the person's own
+  const GSheet before = doc.Sheet();
+
+  wxPrintData data;
+  data.SetPrintMode(wxPRINT_MODE_FILE);
+  data.SetFilename(wxString::FromUTF8((dir / "page.ps").string()));
+  wxPostScriptDC dc(data);
+  ASSERT_TRUE(dc.IsOk());
+  dc.SetFont(*wxNORMAL_FONT);
+  dc.StartDoc("test");
+  dc.StartPage();
+  MyPrintout printout(canvas);
+  printout.SetDC(&dc);
+  EXPECT_TRUE(printout.OnPrintPage(1));
+  dc.EndPage();
+  dc.EndDoc();
+
+  EXPECT_EQ(canvas->m_Painter.m_Look.theme, THM_CAT);
+  EXPECT_EQ(doc.m_NameRed, 12);
+  for (int i = 0; i < kSlots; ++i) EXPECT_EQ(doc.Sheet().pointStyles[i], before.pointStyles[i]);
+  EXPECT_EQ(doc.Sheet().background, before.background);
+  EXPECT_NE(Slurp(dir / "page.ps").find("PAGE 1"), std::string::npos);
+  EXPECT_TRUE(printout.HasPage(1));
+  EXPECT_FALSE(printout.HasPage(2));
+}
+
+// The look of a printout: like Tovik for the screen themes, as it is for
+// the others.
+TEST_F(ExportTest, PrintLookIsLikeTovikOnlyForTheScreenThemes) {
+  const struct {
+    int screen, printed;
+  } cases[] = {{THM_STANDARD, THM_TOVIK}, {THM_CAT, THM_TOVIK},     {THM_STAR, THM_TOVIK},
+               {THM_SKELETON, THM_TOVIK}, {THM_PASTEL, THM_PASTEL}, {THM_QUIL, THM_QUIL}};
+  for (const auto& c : cases) {
+    canvas->m_Painter.SetTheme(c.screen, 0);
+    {
+      GPrintLook look(canvas->m_Painter);
+      EXPECT_EQ(canvas->m_Painter.m_Look.theme, c.printed) << c.screen;
+    }
+    EXPECT_EQ(canvas->m_Painter.m_Look.theme, c.screen);
+  }
+}
+
+TEST_F(ExportTest, DocumentNamedAtStartIsOpenedOrLeavesAnEmptyOne) {
+  frame->OpenAtStart(wxString::FromUTF8(Write("t.fgf", kTriangle).string()));
+  EXPECT_EQ(frame->GetTitle(), "Figuretta - t.fgf");
+  EXPECT_NE(canvas->m_Doc->Sheet().points.head, nullptr);
+  EXPECT_TRUE(user->messages.empty());
+
+  frame->OpenAtStart(wxString::FromUTF8((dir / "missing.fgf").string()));
+  ASSERT_FALSE(user->messages.empty());
+  EXPECT_EQ(user->messages.back().caption, "Open");
+  EXPECT_EQ(canvas->m_Doc->Sheet().points.head, nullptr);
+  EXPECT_EQ(canvas->m_Doc->m_SheetCount, 1);
+  EXPECT_EQ(frame->GetTitle(), "Figuretta - untitled.fgf");
+}
+
+// fgf render's drawing: the picture's size and a few of its pixels. The
+// circle about O = (0, 0) through P = (1, 0) is 100 pixels round the centre
+// pixel (200, 150) at 0.01 units a pixel.
+TEST_F(ExportTest, RenderedPngHasTheSizeAndTheFigure) {
+  GRenderRequest r;
+  r.file = Write("o.fgf", "point O=Pt(0,0);\npoint P=Pt(1,0);\ncircle k=Circle(O,P);\n").string();
+  r.out = (dir / "o.png").string();
+  r.width = 400;
+  r.height = 300;
+  r.theme = "tovik";
+  std::string error;
+  ASSERT_TRUE(RenderDocument(r, error)) << error;
+  wxImage img(wxString::FromUTF8(r.out), wxBITMAP_TYPE_PNG);
+  ASSERT_TRUE(img.IsOk());
+  EXPECT_EQ(img.GetWidth(), 400);
+  EXPECT_EQ(img.GetHeight(), 300);
+  const wxColour bg(img.GetRed(2, 2), img.GetGreen(2, 2), img.GetBlue(2, 2));
+  auto inkNear = [&](int x, int y) {
+    for (int dx = -3; dx <= 3; ++dx)
+      for (int dy = -3; dy <= 3; ++dy)
+        if (wxColour(img.GetRed(x + dx, y + dy), img.GetGreen(x + dx, y + dy),
+                     img.GetBlue(x + dx, y + dy)) != bg)
+          return true;
+    return false;
+  };
+  EXPECT_TRUE(inkNear(200, 50)) << "top of the circle";
+  EXPECT_TRUE(inkNear(100, 150)) << "left of the circle";
+  EXPECT_TRUE(inkNear(200, 150)) << "the point O";
+  EXPECT_FALSE(inkNear(150, 100)) << "inside the circle, away from it";
+  EXPECT_FALSE(inkNear(380, 280)) << "outside the circle";
+  r.sheet = 2;
+  r.out = (dir / "none.png").string();
+  EXPECT_FALSE(RenderDocument(r, error));
+  EXPECT_NE(error.find("no sheet 2"), std::string::npos);
+  EXPECT_FALSE(fs::exists(r.out));
+}
+
+}  // namespace
