@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -13,6 +15,7 @@
 
 #include "bench/SheetGenerator.h"
 #include "interaction/MyCanvas.h"
+#include "model/AppFolders.h"
 
 namespace {
 
@@ -183,6 +186,10 @@ BENCHMARK(BM_OpenThousandSheets)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
+  // The canvas reads preferences and starts a log at its creation: a folder of
+  // the bench's own keeps the person's settings out of the figures measured.
+  char files[] = "/tmp/figuretta-bench-XXXXXX";
+  if (mkdtemp(files)) setenv(kFilesDirVariable, files, 1);
   wxApp::SetInstance(new BenchApp);
   wxEntryStart(argc, argv);
   wxTheApp->CallOnInit();
@@ -207,5 +214,6 @@ int main(int argc, char** argv) {
   if (std::getenv("FIGURETTA_BENCH_MENU")) g_canvas->OnBenchMark();
   delete frame;
   wxEntryCleanup();
+  std::filesystem::remove_all(files);
   return 0;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "app/MyApp.h"
 #include "core/Recorder.h"
@@ -17,3 +18,6 @@ RecordingUser* LastingUser();
 // Dispatches pending toolkit events until done() holds or timeoutMs passed;
 // returns done() at the end.
 bool PumpEvents(const std::function<bool()>& done, int timeoutMs = 2000);
+// The folder of the program's preference file and logs in this run; each
+// test starts without a preference file.
+const std::string& TestFilesDir();
