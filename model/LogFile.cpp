@@ -21,7 +21,7 @@ std::string LogFileName(const std::tm& day) {
 }
 
 std::string StartLogLine(const std::tm& now) {
-  char line[64];
+  char line[96];
   std::snprintf(line, sizeof line, "**** Start ****%04d%02d%02d,%02d:%02d\n", now.tm_year + 1900,
                 now.tm_mon + 1, now.tm_mday, now.tm_hour, now.tm_min);
   return line;

@@ -3,9 +3,12 @@
 // its modal dialogs answered from inside their event loops.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <string>
+#include <wx/dcmemory.h>
+#include <wx/dcclient.h>
 #include <wx/timer.h>
 
 #include "app/CommandIds.h"
@@ -220,6 +223,80 @@ TEST_F(PropertyCommandTest, CancelChangesNothingAndNothingHilightedAsksNothing) 
   EXPECT_EQ(shown, std::vector<std::string>{"angle"});
   EXPECT_EQ(angle->radius, 40);
   EXPECT_EQ(answers.unexpected, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// What a person sees, to look at: both dialogs, then the figure after their
+// Ok; written only when FIGURETTA_SCREENSHOT names a .png file.
+bool Shoot(wxWindow* w, const wxString& path) {
+  w->Raise();
+  w->Refresh();
+  PumpEvents([] { return false; }, 300);
+  w->Update();
+  const wxSize size = w->GetSize();
+  wxBitmap shot(size.x, size.y, 24);
+  {
+    wxWindowDC window(w);
+    wxMemoryDC mem(shot);
+    mem.Blit(0, 0, size.x, size.y, &window, 0, 0);
+  }
+  return shot.SaveFile(path, wxBITMAP_TYPE_PNG);
+}
+
+TEST_F(PropertyCommandTest, ScreenshotOfTheDialogsAndTheirResult) {
+  const char* out = std::getenv("FIGURETTA_SCREENSHOT");
+  if (!out) GTEST_SKIP() << "set FIGURETTA_SCREENSHOT to a .png path";
+  const wxString base = wxString(out).BeforeLast('.');
+  GPoint* p[3];
+  const double xy[3][2] = {{-2, -1}, {2, -1}, {0, 2}};
+  for (int i = 0; i < 3; ++i) {
+    p[i] = doc->NewPoint(CComplex(xy[i][0], 0), CComplex(xy[i][1], 0));
+    doc->AssignPoint(p[i]);
+    doc->SetPointName(p[i]);
+    GConst* k = doc->NewConst(CONST_FREE);
+    k->PInput1 = k->POutput = p[i];
+  }
+  doc->ClearAllHilights();
+  doc->Sethilighted(p[0]);
+  doc->Sethilighted(p[1]);
+  ASSERT_TRUE(doc->ConstDefBracket());
+  auto last = [this] {
+    GConst* k = doc->FirstConst();
+    while (k->next) k = k->next;
+    return k;
+  };
+  GBracket* br = last()->BracketOutput;
+  doc->ClearAllHilights();
+  doc->Sethilighted(p[0]);
+  doc->Sethilighted(p[2]);
+  doc->Sethilighted(p[1]);
+  ASSERT_TRUE(doc->ConstDefAngle());
+  GAngle* ag = last()->AngleOutput;
+
+  auto* b = new BracketPropertyDialog(frame, *br);
+  b->Show();
+  b->m_Caption->SetValue("4 cm");
+  b->m_Height->SetValue("0.25");
+  b->m_Colour.red->SetValue("220");
+  EXPECT_TRUE(Shoot(b, base + "-bracket.png"));
+  b->Apply(*br);
+  b->Hide();  // gone from the screen now, not at the next idle time
+  b->Destroy();
+  auto* a = new AnglePropertyDialog(frame, *ag);
+  a->Show();
+  a->m_Style->SetSelection(4);
+  a->m_Size->SetValue("70");
+  a->m_Colour.blue->SetValue("230");
+  EXPECT_TRUE(Shoot(a, base + "-angle.png"));
+  a->Apply(*ag);
+  a->Hide();
+  a->Destroy();
+  doc->ClearAllHilights();
+  frame->m_Canvas->Refresh(false);
+  EXPECT_TRUE(Shoot(frame, out));
 }
 
 }  // namespace
