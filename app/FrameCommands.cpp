@@ -60,8 +60,7 @@ void MyFrame::OnAppearSelect(wxCommandEvent&) {
   m_Canvas->Refresh(false);
 }
 
-// The property dialogs come with the element dialogs.
-void MyFrame::OnProperty(wxCommandEvent&) {}
+void MyFrame::OnProperty(wxCommandEvent&) { m_Canvas->OnProperty(); }
 
 void MyFrame::OnCloneOn(wxCommandEvent&) {
   m_Canvas->m_Tool.SetCloneOn(!m_Canvas->m_Tool.m_CloneOn);

@@ -8,6 +8,7 @@
 #include "app/MyFrame.h"
 #include "app/WxUser.h"
 #include "interaction/MyCanvas.h"
+#include "model/AppFolders.h"
 
 MyApp::MyApp() = default;
 
@@ -17,7 +18,7 @@ MyApp::~MyApp() { ReleaseToolbarBitmaps(); }
 
 bool MyApp::OnInit() {
   if (!m_User) {
-    m_OwnUser = std::make_unique<WxUser>();
+    m_OwnUser = std::make_unique<WxUser>(ResolveAppFolders().state);
     m_User = m_OwnUser.get();
   }
   // Pictures placed in documents may be PNG, JPEG or GIF.

@@ -7,6 +7,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MenuTexts.h"
+#include "app/dialogs/PropertyDialogs.h"
 #include "app/dialogs/ToolDialogs.h"
 #include "interaction/MyCanvas.h"
 #include "resources/appicon.xpm"
@@ -114,8 +115,10 @@ wxEND_EVENT_TABLE()
   m_Canvas->m_AskGraph = [this](GGraphInput& g) { return AskGraphByDialog(m_Canvas, g); };
   m_Canvas->m_OnSelectionChanged = [this] { enableToolbar(); };
   InstallSlideShow();
-  // Logging starts switched on.
-  m_FileMenu->Check(ToolkitId(kCmdLogfile), true);
+  m_Canvas->m_EditBracket = [this](GBracket& b) { return EditBracketByDialog(m_Canvas, b); };
+  m_Canvas->m_EditAngle = [this](GAngle& a) { return EditAngleByDialog(m_Canvas, a); };
+  // The canvas read the preference file: the menus show what it brought.
+  CheckSettingsMenus();
   RecreateToolbar();
   SetToolMode(kModeMove);
   // The toolbars took room from the client area: give the canvas what is left.
@@ -221,15 +224,13 @@ void MyFrame::BuildMenus() {
 
 // ---- file: New, Open and Save are in FrameDocument.cpp; exporting and
 // printing in FrameExport.cpp. ----
-// The log switch follows the check mark; the log file itself comes with the
-// preferences.
-void MyFrame::OnLogfile(wxCommandEvent&) {}
 
 void MyFrame::OnAbout(wxCommandEvent&) {
   m_User->ShowMessage(wxT("wxFiguretta \nFiguretta on wxWidgets\n\n") +
                           wxString(wxT("Made for children who like to draw with "
                                        "compass and ruler.\n")) +
-                          wxString(wxT("https://example.org/figuretta\n")),
+                          wxString::Format(wxT("Version %s\nLicence: %s\n"), FIGURETTA_VERSION,
+                                           FIGURETTA_LICENCE),
                       AboutCaption, GUser::kInformation);
 }
 
@@ -262,7 +263,8 @@ void MyFrame::OnClose(wxCloseEvent&) {
   if (m_Closing) return;
   m_Closing = true;
   if (m_User->Ask(QuitQuestion, QuitCaption) == GUser::kYes) m_Canvas->m_Doc->OnSave();
-  // The preference file is written here once preferences exist.
-  m_Canvas->m_Doc->WriteLogFile("**** Quit ****\n");
+  // Whatever happened to the document, the settings are kept for the next run.
+  m_Canvas->WritePrefFile();
+  m_Canvas->WriteLogFile("**** Quit ****\n");
   Destroy();
 }

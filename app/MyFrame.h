@@ -163,6 +163,9 @@ class MyFrame : public wxFrame {
 
  private:
   void BuildMenus();
+  // Checks the theme, point, line and angle items and "Save logfile" as the
+  // canvas has them (after it read the preference file).
+  void CheckSettingsMenus();
   void SwitchStyle(int gmode);
   // Sets the canvas tool mode and shows its button pressed.
   void SetToolMode(int mode);

@@ -1,5 +1,5 @@
 // The toolkit side of GUser: modal message boxes with an OK button, Yes/No
-// (and Cancel) questions, the file chooser, and the log kept in memory.
+// (and Cancel) questions, the file chooser, and the day's log file.
 #include "app/WxUser.h"
 
 #include <wx/filedlg.h>
@@ -56,4 +56,6 @@ wxString WxUser::ChooseFile(const wxString& message, const wxString& defaultFile
   return WithChosenFilter(dialog.GetPath(), wildcard, dialog.GetFilterIndex());
 }
 
-void WxUser::WriteLog(const std::string& text) { m_Log.push_back(text); }
+// A log line that cannot be written is lost without a word: the log serves a
+// teacher later and must never stop the child's work.
+void WxUser::WriteLog(const std::string& text) { m_Log.Write(text); }

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <vector>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -16,6 +18,7 @@
 #include "interaction/MyCanvas.h"
 #include "slides/SlideShow.h"
 #include "render/RenderDocument.h"
+#include "model/AppFolders.h"
 
 namespace {
 
@@ -336,6 +339,10 @@ BENCHMARK(BM_RenderPng)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
+  // The canvas reads preferences and starts a log at its creation: a folder of
+  // the bench's own keeps the person's settings out of the figures measured.
+  char files[] = "/tmp/figuretta-bench-XXXXXX";
+  if (mkdtemp(files)) setenv(kFilesDirVariable, files, 1);
   wxApp::SetInstance(new BenchApp);
   wxEntryStart(argc, argv);
   wxTheApp->CallOnInit();
@@ -360,5 +367,6 @@ int main(int argc, char** argv) {
   if (std::getenv("FIGURETTA_BENCH_MENU")) g_canvas->OnBenchMark();
   delete frame;
   wxEntryCleanup();
+  std::filesystem::remove_all(files);
   return 0;
 }

@@ -8,6 +8,9 @@
 #include <wx/stopwatch.h>
 
 #include "interaction/MyCanvas.h"
+#include "model/AppFolders.h"
+#include "model/LogFile.h"
+#include "model/Prefs.h"
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(MyCanvas, wxWindow)
@@ -47,6 +50,12 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   m_Doc->m_AngleMode = kAngleMode0;
   m_Painter.UpdateView();
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
+  // The settings of the last run; whatever they say about the log, every run
+  // starts with logging on and says so in the day's log.
+  m_PrefPath = InFolder(ResolveAppFolders().config, kPrefFileName);
+  ReadPrefFile();
+  m_Doc->m_WriteLog = true;
+  WriteLogFile(StartLogLine(LocalNow()));
   // From here on sheet switches and scripts reach the drawing state.
   m_Doc->m_Hooks = this;
 }

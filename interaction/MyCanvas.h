@@ -74,6 +74,26 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   // "Save data": the document's CSV export, then a repaint.
   void OnSaveCsv();
 
+  // ---- remembered settings (interaction/CanvasPrefs.cpp) ----
+  // The preference file, in the user's configuration folder.
+  std::string m_PrefPath;
+  // Takes style, theme, point, line and angle modes and the logging switch
+  // from the preference file; a missing file leaves them as they are.
+  void ReadPrefFile();
+  // Writes them back; false when the file could not be written.
+  bool WritePrefFile();
+  // Appends a line to the day's log while logging is on.
+  void WriteLogFile(const std::string& text) { m_Doc->WriteLogFile(text); }
+
+  // ---- element properties ----
+  // "Property": the first hilighted bracket gets its dialog, then the first
+  // hilighted angle mark gets its own; repaints when either was changed.
+  void OnProperty();
+  // The dialogs, installed by the frame: each edits its element and returns
+  // true on Ok. No hook means nothing is asked.
+  std::function<bool(GBracket&)> m_EditBracket;
+  std::function<bool(GAngle&)> m_EditAngle;
+
   // ---- what the document asks of its window (interaction/CanvasDocument.cpp) ----
   // A sheet became current: a fresh one takes the theme, an existing one
   // brings its recorded styles; the canvas is repainted.

@@ -1,6 +1,7 @@
 // The Select tool: a release hilights what lies under the pointer (a point,
 // an angle mark, a bracket, a line, a circle, a curve, then a text or an
-// image); Shift adds to the selection, a release on nothing clears it.
+// image); Shift adds to the selection, a release on nothing clears it. And
+// "Property", which edits the selected bracket and angle mark.
 #include "interaction/MyCanvas.h"
 
 void MyCanvas::LUp_Select(wxPoint& pos) {
@@ -16,4 +17,13 @@ void MyCanvas::LUp_Select(wxPoint& pos) {
       m_Doc->ClearAllHilights();
   }
   m_RefreshPending = true;
+}
+
+void MyCanvas::OnProperty() {
+  bool changed = false;
+  if (m_Doc->m_HiBrackets.count > 0 && m_EditBracket)
+    changed = m_EditBracket(*m_Doc->m_HiBrackets.item[0]);
+  if (m_Doc->m_HiAngles.count > 0 && m_EditAngle)
+    changed = m_EditAngle(*m_Doc->m_HiAngles.item[0]) || changed;
+  if (changed) Refresh(false);
 }

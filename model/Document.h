@@ -554,7 +554,11 @@ class GDocument {
 
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);
-  void WriteLogFile(const std::string& text) { m_User->WriteLog(text); }
+  // The day's log takes lines only while logging is on ("Save logfile").
+  bool m_WriteLog = true;
+  void WriteLogFile(const std::string& text) {
+    if (m_WriteLog) m_User->WriteLog(text);
+  }
 };
 
 // Finds the records with the smallest and largest real parameter.

@@ -3,20 +3,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <wx/button.h>
-#include <wx/colordlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/dialogs/ColourRow.h"
 #include "app/dialogs/ToolDialogs.h"
-
-namespace {
-// The colour chooser remembers its custom colours from one use to the next.
-wxColourData& ChooserData() {
-  static wxColourData data;
-  return data;
-}
-constexpr int kRgbButtonId = 7101;
-}  // namespace
 
 int ReadColour(const wxString& text, int old) {
   long v = 0;
@@ -58,25 +49,16 @@ MyEditTextDialog::MyEditTextDialog(wxWindow* parent, const wxString& text, int f
   row->Add(m_Centre, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
   top->Add(row, 0, wxLEFT | wxRIGHT, 8);
 
-  auto* colours = new wxBoxSizer(wxHORIZONTAL);
-  m_Red = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", red), wxDefaultPosition,
-                         wxSize(60, -1));
-  m_Green = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", green), wxDefaultPosition,
-                           wxSize(60, -1));
-  m_Blue = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", blue), wxDefaultPosition,
-                          wxSize(60, -1));
-  colours->Add(m_Red, 0, wxRIGHT, 4);
-  colours->Add(m_Green, 0, wxRIGHT, 4);
-  colours->Add(m_Blue, 0, wxRIGHT, 4);
-  colours->Add(new wxButton(this, kRgbButtonId, "RGB"), 0);
-  top->Add(colours, 0, wxALL, 8);
+  top->Add(m_Colour.Make(this, red, green, blue), 0, wxALL, 8);
+  m_Red = m_Colour.red;
+  m_Green = m_Colour.green;
+  m_Blue = m_Colour.blue;
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->Add(new wxButton(this, wxID_OK, "Ok"), 0, wxRIGHT, 8);
   buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
   top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
   SetSizerAndFit(top);
-  Bind(wxEVT_BUTTON, &MyEditTextDialog::OnRGB, this, kRgbButtonId);
   m_Text->SetFocus();
 }
 
@@ -84,22 +66,7 @@ void MyEditTextDialog::Read(GTextEdit& e) const {
   e.text = m_Text->GetValue();
   e.size = ReadNumber(m_Size->GetValue());
   e.centred = m_Centre->GetValue();
-  e.red = ReadColour(m_Red->GetValue(), e.red);
-  e.green = ReadColour(m_Green->GetValue(), e.green);
-  e.blue = ReadColour(m_Blue->GetValue(), e.blue);
-}
-
-void MyEditTextDialog::OnRGB(wxCommandEvent&) {
-  wxColourData& data = ChooserData();
-  data.SetColour(wxColour(ReadColour(m_Red->GetValue(), 0), ReadColour(m_Green->GetValue(), 0),
-                          ReadColour(m_Blue->GetValue(), 0)));
-  wxColourDialog chooser(this, &data);
-  if (chooser.ShowModal() != wxID_OK) return;
-  data = chooser.GetColourData();
-  const wxColour c = data.GetColour();
-  m_Red->SetValue(wxString::Format("%d", c.Red()));
-  m_Green->SetValue(wxString::Format("%d", c.Green()));
-  m_Blue->SetValue(wxString::Format("%d", c.Blue()));
+  m_Colour.Read(e.red, e.green, e.blue);
 }
 
 bool AskTextByDialog(wxWindow* parent, GTextEdit& e) {

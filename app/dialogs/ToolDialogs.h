@@ -7,6 +7,7 @@
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
+#include "app/dialogs/ColourRow.h"
 #include "interaction/ToolAsk.h"
 
 class MyEditTextDialog : public wxDialog {
@@ -25,7 +26,7 @@ class MyEditTextDialog : public wxDialog {
   wxTextCtrl* m_Blue;
 
  private:
-  void OnRGB(wxCommandEvent& event);
+  ColourRow m_Colour;
 };
 
 // "Input graph": a formula f(x) or f(x),g(x) and the range of x.

@@ -474,6 +474,10 @@ TEST_F(FrameTest, AboutBoxNamesTheProgram) {
   ASSERT_EQ(user->messages.size(), 1u);
   EXPECT_EQ(user->messages[0].caption, "About ....");
   EXPECT_EQ(user->messages[0].text.rfind("wxFiguretta \nFiguretta on wxWidgets\n\n", 0), 0u);
+  // The version of the build and the licence, no made-up web address.
+  EXPECT_NE(user->messages[0].text.find("\nVersion "), std::string::npos);
+  EXPECT_NE(user->messages[0].text.find("\nLicence: "), std::string::npos);
+  EXPECT_EQ(user->messages[0].text.find("http"), std::string::npos);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "app/MyApp.h"
 #include "core/Recorder.h"
@@ -21,3 +22,6 @@ RecordingUser* LastingUser();
 bool PumpEvents(const std::function<bool()>& done, int timeoutMs = 2000);
 // Saves what the screen shows of `window` (frame and all) as a PNG at `path`.
 bool SaveWindowPicture(wxWindow* window, const char* path);
+// The folder of the program's preference file and logs in this run; each
+// test starts without a preference file.
+const std::string& TestFilesDir();

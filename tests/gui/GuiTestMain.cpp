@@ -1,7 +1,11 @@
 // The GUI test main: starts MyApp without entering its event loop, turns
 // toolkit asserts into test failures and logs into stderr, runs every test,
-// then shuts the toolkit down.
+// then shuts the toolkit down. The program's own files (preferences, logs) go
+// to a folder of the run's own, which every test starts without preferences.
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
 #include <memory>
 #include <vector>
 #include <wx/dcmemory.h>
@@ -14,6 +18,8 @@
 #include <wx/window.h>
 
 #include "gui/GuiHarness.h"
+#include "model/AppFolders.h"
+#include "model/Prefs.h"
 
 namespace {
 
@@ -28,7 +34,18 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
                                                << cond.utf8_string() << " " << msg.utf8_string();
 }
 
+std::string g_FilesDir;
+
+// Whatever a test left in the preference file must not reach the next one.
+class FreshPreferences : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo&) override {
+    std::filesystem::remove(InFolder(g_FilesDir, kPrefFileName));
+  }
+};
+
 }  // namespace
+
+const std::string& TestFilesDir() { return g_FilesDir; }
 
 MyApp& TheApp() { return *g_App; }
 RecordingUser& AppUser() { return g_AppUser; }
@@ -69,6 +86,14 @@ bool SaveWindowPicture(wxWindow* window, const char* path) {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  char files[] = "/tmp/figuretta-gui-files-XXXXXX";
+  if (!mkdtemp(files)) {
+    fprintf(stderr, "cannot make a folder for the program's files\n");
+    return 2;
+  }
+  g_FilesDir = files;
+  setenv(kFilesDirVariable, files, 1);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshPreferences);
   wxSetAssertHandler(FailOnAssert);
   g_App = new MyApp;
   g_App->m_User = &g_AppUser;
@@ -88,5 +113,6 @@ int main(int argc, char** argv) {
   int result = RUN_ALL_TESTS();
   wxEntryCleanup();
   g_LastingUsers.clear();
+  std::filesystem::remove_all(g_FilesDir);
   return result;
 }

@@ -1,0 +1,33 @@
+// The canvas's remembered settings: the interaction style, the theme, the
+// point, line and angle modes and the logging switch, read from the
+// preference file at start and written back when the program ends.
+#include "interaction/MyCanvas.h"
+#include "model/Prefs.h"
+
+namespace {
+
+GPrefs PrefsOf(const MyCanvas& c) {
+  GPrefs p;
+  p.gmode = c.m_Tool.m_GMode;
+  p.theme = c.m_Painter.m_Look.theme;
+  p.pointMode = c.m_Doc->m_PointMode;
+  p.lineMode = c.m_Doc->m_LineMode;
+  p.angleMode = c.m_Doc->m_AngleMode;
+  p.writeLog = c.m_Doc->m_WriteLog;
+  return p;
+}
+
+}  // namespace
+
+void MyCanvas::ReadPrefFile() {
+  GPrefs p = PrefsOf(*this);
+  if (!LoadPrefs(m_PrefPath, p)) return;
+  m_Tool.SetStyle(p.gmode);
+  m_Painter.SetTheme(p.theme, 1);
+  m_Doc->m_PointMode = p.pointMode;
+  m_Doc->m_LineMode = p.lineMode;
+  m_Doc->m_AngleMode = p.angleMode;
+  m_Doc->m_WriteLog = p.writeLog;
+}
+
+bool MyCanvas::WritePrefFile() { return SavePrefs(m_PrefPath, PrefsOf(*this)); }
