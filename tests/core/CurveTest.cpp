@@ -127,6 +127,20 @@ TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
   EXPECT_EQ(LastMessage(), "error 2");
 }
 
+// A formula that stops parsing once its named values are put in (the point
+// it names is gone) fails the step without a word on standard output.
+TEST_F(CurveTest, FormulaFailingAtEvaluationFailsQuietly) {
+  GParaCurve* c = doc->NewGraphCurve("x*{Zx}");
+  c->xmin = -1;
+  c->xmax = 1;
+  GConst* k = doc->NewConst(CONST_GRAPH);
+  k->CurveOutput = c;
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(k->Evaluate(), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(c->count, 0);
+}
+
 TEST_F(CurveTest, ReaderRejectsABadFormulaWithItsCode) {
   EXPECT_FALSE(Read("point A=Pt(0.000,0.000);\ncurve x1=Graph(sqr(x),-1.000,1.000);\n"));
   EXPECT_EQ(LastMessage(), "line 2 : Graph syntax error 4");
