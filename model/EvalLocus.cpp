@@ -290,6 +290,7 @@ int SweepLocus(GConst* locus, bool (*driverFits)(const GConst*), Run run) {
   if (g_Sweeping > 0) return 0;  // inside another locus's sweep: kept as it is
   GConst *drv = nullptr, *traced = nullptr;
   if (!Prepare(locus, &drv, &traced) || !driverFits(drv)) return 1;
+  if (!(locus->viewScale > 0) || !std::isfinite(locus->viewScale)) return 1;
   const std::vector<GConst*> steps =
       SweepSteps(locus->owner->FirstConst(), traced, g_LocusWholeList);
   if (steps.empty() || steps.back() != traced) return 1;

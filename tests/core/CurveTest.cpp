@@ -102,6 +102,16 @@ TEST_F(CurveTest, CosSinMakesTheUnitCircle) {
   EXPECT_GT(hi, 0.999);
 }
 
+// A parametric curve over an enormous range, or a step without a usable
+// view, ends its sampling instead of stepping along for hours.
+TEST_F(CurveTest, SamplingEndsOnEnormousRangesAndBrokenViews) {
+  ASSERT_EQ(doc->AddGraph("x,x", -1e12, 1e12), 0);
+  EXPECT_EQ(LastCurve()->count, 0);  // nowhere near the view within the bound
+  GConst* graph = doc->FirstConst();
+  graph->viewScale = 0;
+  EXPECT_EQ(graph->Evaluate(), 1);
+}
+
 // A formula that names an element follows it.
 TEST_F(CurveTest, GraphFollowsTheElementItNames) {
   ASSERT_TRUE(Read("point A=Pt(2.000,0.000);\ncurve x1=Graph({Ax}x,-1.000,1.000);\n"));
