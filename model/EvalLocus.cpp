@@ -133,10 +133,11 @@ class Sweep {
  public:
   Sweep(GConst* locus, GConst* driverStep, const std::vector<GConst*>& steps)
       : locus_(locus), driver_(driverStep), steps_(steps) {
-    // The first intersection (not kept apart from another point) on the way
-    // to the traced point chooses its branch afresh from where it was.
-    for (GConst* c : steps_) {
-      if (c == steps_.back()) break;
+    // The first intersection of the list (not kept apart from another point)
+    // before the traced point chooses its branch afresh from where it was in
+    // every trial. It is looked for in the whole list, so that sweeping only
+    // the steps the traced point depends on changes nothing.
+    for (GConst* c = locus->owner->FirstConst(); c && c != steps_.back(); c = c->next) {
       if (IsMeet(c) && !c->PInput1) {
         meet_ = c;
         break;
