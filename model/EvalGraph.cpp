@@ -30,6 +30,15 @@ namespace {
 enum Refine { kSettled, kShrunk, kGrown };
 
 constexpr int kMaxGraphSamples = 499;
+// Bounds the work of one sampling: a parametric curve over an enormous range
+// would otherwise take 0.1 steps across all of it, far outside the view.
+constexpr int kMaxTrials = 100000;
+
+// A step view with a pixel size and bounds to sample in.
+bool ViewUsable(const GConst& k) {
+  return k.viewScale > 0 && std::isfinite(k.viewScale) && std::isfinite(k.viewLeft) &&
+         std::isfinite(k.viewRight) && std::isfinite(k.viewTop) && std::isfinite(k.viewBottom);
+}
 
 // One sample of the curve: where, and whether it counts (defined and near
 // enough to the view to be drawn).
@@ -87,6 +96,7 @@ int GConst::Evaluate_Graph() {
   if (ParseCurveFormula(firstConst, c->expr1, c->calc1) != 0) return 1;
   const GCalculation& f = *c->calc1;
   const double px = viewScale;
+  if (!ViewUsable(*this)) return 1;
   const double band = 0.1 * (viewTop - viewBottom);
   const double low = viewBottom - band, high = viewTop + band;
   auto at = [&](double x) {
@@ -101,7 +111,7 @@ int GConst::Evaluate_Graph() {
   Sample prev = at(std::max(viewLeft - 3 * h, c->xmin));
   if (prev.good) StoreSample(c, Sample(), prev);
   Refine state = kSettled;
-  while (prev.x < end && c->count < kMaxGraphSamples) {
+  for (int n = 0; prev.x < end && c->count < kMaxGraphSamples && n < kMaxTrials; ++n) {
     const Sample cur = at(std::min(std::max(prev.x + h, c->xmin), end));
     if (!cur.good)
       h = 10 * px;
@@ -124,6 +134,7 @@ int GConst::Evaluate_ParaCurve() {
       ParseCurveFormula(firstConst, c->expr2, c->calc2) != 0)
     return 1;
   const double px = viewScale;
+  if (!ViewUsable(*this)) return 1;
   const double w = 0.1 * (viewRight - viewLeft), hgt = 0.1 * (viewTop - viewBottom);
   auto at = [&](double t) {
     Sample s;
@@ -136,7 +147,7 @@ int GConst::Evaluate_ParaCurve() {
   Sample prev = at(t);
   if (prev.good) StoreSample(c, Sample(), prev);
   Refine state = kSettled;
-  while (t < c->xmax && c->count < kMaxGraphSamples) {
+  for (int n = 0; t < c->xmax && c->count < kMaxGraphSamples && n < kMaxTrials; ++n) {
     const double t2 = std::min(t + dt, c->xmax);
     const Sample cur = at(t2);
     if (!cur.good)

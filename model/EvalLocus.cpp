@@ -133,10 +133,11 @@ class Sweep {
  public:
   Sweep(GConst* locus, GConst* driverStep, const std::vector<GConst*>& steps)
       : locus_(locus), driver_(driverStep), steps_(steps) {
-    // The first intersection (not kept apart from another point) on the way
-    // to the traced point chooses its branch afresh from where it was.
-    for (GConst* c : steps_) {
-      if (c == steps_.back()) break;
+    // The first intersection of the list (not kept apart from another point)
+    // before the traced point chooses its branch afresh from where it was in
+    // every trial. It is looked for in the whole list, so that sweeping only
+    // the steps the traced point depends on changes nothing.
+    for (GConst* c = locus->owner->FirstConst(); c && c != steps_.back(); c = c->next) {
       if (IsMeet(c) && !c->PInput1) {
         meet_ = c;
         break;
@@ -290,6 +291,7 @@ int SweepLocus(GConst* locus, bool (*driverFits)(const GConst*), Run run) {
   if (g_Sweeping > 0) return 0;  // inside another locus's sweep: kept as it is
   GConst *drv = nullptr, *traced = nullptr;
   if (!Prepare(locus, &drv, &traced) || !driverFits(drv)) return 1;
+  if (!(locus->viewScale > 0) || !std::isfinite(locus->viewScale)) return 1;
   const std::vector<GConst*> steps =
       SweepSteps(locus->owner->FirstConst(), traced, g_LocusWholeList);
   if (steps.empty() || steps.back() != traced) return 1;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <wx/app.h>
+#include <wx/toplevel.h>
 
 #include "app/CommandIds.h"
 #include "app/MyFrame.h"
@@ -92,6 +94,32 @@ TEST_F(GraphCommandTest, WrongFormulaIsToldAndEmptyOneIgnored) {
   EXPECT_EQ(user->messages[0].caption, "Invalid function input");
   EXPECT_EQ(Graph(""), nullptr);
   EXPECT_EQ(user->messages.size(), 1u);
+}
+
+// The real dialog, answered while it is shown: OK with a formula typed in
+// builds the graph over the preset range.
+TEST_F(GraphCommandTest, DialogOkBuildsTheGraph) {
+  canvas->m_AskGraph = [this](GGraphInput& g) { return AskGraphByDialog(canvas, g); };
+  bool answered = false;
+  wxTheApp->CallAfter([&answered] {
+    for (wxWindow* w : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<GraphDialog*>(w);
+      if (!dialog || !dialog->IsModal()) continue;
+      dialog->m_Formula->SetValue("x^3");
+      dialog->EndModal(wxID_OK);
+      answered = true;
+    }
+  });
+  wxCommandEvent event(wxEVT_MENU, ToolkitId(kModeGraph));
+  event.SetEventObject(frame);
+  frame->ProcessWindowEvent(event);
+  ASSERT_TRUE(answered);
+  GConst* g = doc->FirstConst();
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->CurveOutput->expr1, "x^3");
+  EXPECT_EQ(g->CurveOutput->xmin, -5);
+  EXPECT_EQ(g->CurveOutput->xmax, 5);
+  EXPECT_GT(g->CurveOutput->count, 10);
 }
 
 TEST_F(GraphCommandTest, CurvesScreenshotAfterOpening) {
