@@ -283,6 +283,25 @@ void BM_SlideTick(benchmark::State& state) {
 }
 BENCHMARK(BM_SlideTick)->Unit(benchmark::kMillisecond);
 
+// Undo then redo of the last step of the pool-scale sheet (the names
+// re-seeded, the redone point evaluated and its incidences found again), then
+// the repaint: both commands only mark the window for repainting, so one
+// OnDraw shows the pair. Goal: 16 ms or less per pair.
+void BM_UndoRedo(benchmark::State& state) {
+  MyCanvas* c = DragCanvas();
+  c->RenderToScreenPicture();
+  for (auto _ : state) {
+    c->OnUndo();
+    c->OnRedo();
+    wxMemoryDC screen(c->ScreenPicture());
+    c->OnDraw(screen);
+  }
+  int steps = 0;
+  for (GConst* k = c->m_Doc->FirstConst(); k; k = k->next) ++steps;
+  state.counters["steps"] = steps;
+}
+BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond);
+
 // Opening a document of 1000 sheets in the window: every sheet takes the
 // theme and then its own looks (point pictures and background tile), so the
 // cost of loading a style shows here once per sheet.

@@ -122,10 +122,12 @@ void GDocument::DeleteAngle(GAngle* a) {
 void GDocument::DeleteImage(GImage* img) {
   if (!img || !Sheet().images.Unlink(img)) return;
   m_HiImages.Remove(img);
-  for (GConst* c = FirstConst(); c; c = c->next)
-    if (c->ImageOutput == img) c->ImageOutput = nullptr;
-  for (int i = 0; i < m_RedoCount; ++i)
-    if (m_RedoStack[i] && m_RedoStack[i]->ImageOutput == img) m_RedoStack[i]->ImageOutput = nullptr;
+  auto forget = [img](GConst* c) {
+    if (c && c->ImageOutput == img) c->ImageOutput = nullptr;
+    if (c && c->ImageInput1 == img) c->ImageInput1 = nullptr;  // an Invisible step
+  };
+  for (GConst* c = FirstConst(); c; c = c->next) forget(c);
+  for (int i = 0; i < m_RedoCount; ++i) forget(m_RedoStack[i]);
   delete img;
   RestartCounter(*this, m_ImageName, "im1");
 }

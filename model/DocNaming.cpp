@@ -1,6 +1,9 @@
 // Automatic names of new elements: one counter per element kind holds the
 // name the next element will get, and never a name already used by an output
 // of the current sheet's construction list.
+#include <string>
+#include <unordered_set>
+
 #include "model/Document.h"
 #include "model/Lookup.h"
 
@@ -96,21 +99,30 @@ void GDocument::SetBracketName(GBracket* b) {
 
 // Each seed is the name just before the first one of its sequence, so one
 // step gives A, a, C1, x1, TA, ag1, im1 and br1 (or the first free name).
+// Undo and redo re-seed after every step: the names of the sheet are gathered
+// once, rather than the list being searched for every name tried (a sheet of
+// hundreds of points would try hundreds of names, each a walk of the list).
 void GDocument::ResetAllName() {
-  m_PointName = "ZZZ";
-  m_LineName = "zzz";
-  m_CircleName = "C0";
-  m_CurveName = "x0";
-  m_TextName = "SZZ";
-  m_AngleName = "ag0";
-  m_ImageName = "im0";
-  m_BracketName = "br0";
-  next_name(m_PointName);
-  next_name(m_LineName);
-  next_name(m_CircleName);
-  next_name(m_CurveName);
-  next_name(m_TextName);
-  next_name(m_AngleName);
-  next_name(m_ImageName);
-  next_name(m_BracketName);
+  std::unordered_set<std::wstring> taken;
+  for (GConst* c = FirstConst(); c; c = c->next) {
+    const GObject* outs[] = {c->COutput,    c->LOutput,     c->POutput,       c->CurveOutput,
+                             c->TextOutput, c->AngleOutput, c->BracketOutput, c->ImageOutput};
+    for (const GObject* e : outs)
+      if (e) taken.insert(e->name.ToStdWstring());
+  }
+  auto seed = [&](wxString& counter, const char* before) {
+    counter = before;
+    for (;;) {
+      const wxString was = counter;
+      if (next_name_sub(counter) || !taken.count(counter.ToStdWstring()) || counter == was) return;
+    }
+  };
+  seed(m_PointName, "ZZZ");
+  seed(m_LineName, "zzz");
+  seed(m_CircleName, "C0");
+  seed(m_CurveName, "x0");
+  seed(m_TextName, "SZZ");
+  seed(m_AngleName, "ag0");
+  seed(m_ImageName, "im0");
+  seed(m_BracketName, "br0");
 }

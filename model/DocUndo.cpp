@@ -149,7 +149,10 @@ bool GDocument::OnUndo() {
   // A tool may hold the element that just went away (the angle of the
   // line-with-angle tool, a half-made gesture).
   ForgetToolState();
-  if (FirstConst()) EvaluateConst(FirstConst());
+  // Nothing earlier in the list depends on the last step: only showing an
+  // element again needs an evaluation (an angle mark decides its own
+  // visibility), and zooming has evaluated the list already.
+  if (c->type == CONST_INVISIBLE && FirstConst()) EvaluateConst(FirstConst());
   ResetAllName();
   return true;
 }
@@ -176,7 +179,9 @@ bool GDocument::OnRedo() {
       break;
   }
   ForgetToolState();
-  EvaluateConst(FirstConst());
+  // The steps before it are evaluated (a drag meanwhile evaluated them); the
+  // step itself is brought up to date with them.
+  EvaluateConst(c->type == CONST_INVISIBLE ? FirstConst() : c);
   if (c->Output_Type() == OUTPUT_POINT && c->POutput && !c->POutput->hidden)
     CheckIncidency(c->POutput, false);
   ResetAllName();

@@ -9,6 +9,7 @@ namespace {
 // Invisible step, and is hidden.
 template <class T>
 bool Hide(GReader& r, T* e, T* GConst::*slot) {
+  if (!e) return r.Fail(SyntaxMessage(r.keyword));
   GConst* c = r.Step(CONST_INVISIBLE);
   if (!c) return false;
   c->*slot = e;
@@ -34,7 +35,7 @@ bool ReadInvisible(GReader& r) {
     case OUTPUT_CURVE:
       return Hide(r, made->CurveOutput, &GConst::CurveInput1);
     case OUTPUT_ANGLE:
-      made->AngleOutput->userHidden = 1;  // stays hidden through evaluations
+      if (made->AngleOutput) made->AngleOutput->userHidden = 1;  // kept through evaluations
       return Hide(r, made->AngleOutput, &GConst::AngleInput1);
     case OUTPUT_IMAGE:
       return Hide(r, made->ImageOutput, &GConst::ImageInput1);

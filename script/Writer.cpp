@@ -135,9 +135,19 @@ void ColorAttribute(int index, std::string& out) {
   if (index >= 1 && index <= 4) Appendf(out, ",color%d", index + 1);
 }
 
-void PointAttributes(const GPoint* p, std::string& out) {
+// An element that a later step of the list hides is written visible: reading
+// replays that step, and until then the element takes part in the incidence
+// checks of the statements between, as it did when it was built.
+bool HiddenByALaterStep(const GConst& c) {
+  const GObject* out = c.Output();
+  for (const GConst* k = c.next; k && out; k = k->next)
+    if (k->type == CONST_INVISIBLE && k->HiddenElement() == out) return true;
+  return false;
+}
+
+void PointAttributes(const GPoint* p, bool invisible, std::string& out) {
   if (!p) return;
-  if (p->hidden) out += ",invisible";
+  if (invisible) out += ",invisible";
   ColorAttribute(p->pointStyle, out);
   // Every size the reader accepts is written, 14 included, so a label keeps
   // its size through saving and opening.
@@ -146,33 +156,34 @@ void PointAttributes(const GPoint* p, std::string& out) {
 }
 
 void Attributes(const GConst& c, std::string& out) {
+  const bool byStep = HiddenByALaterStep(c);
   switch (c.Output_Type()) {
     case OUTPUT_POINT:
-      PointAttributes(c.POutput, out);
+      PointAttributes(c.POutput, c.POutput && c.POutput->hidden && !byStep, out);
       break;
     case OUTPUT_LINE:
       if (GLine* l = c.LOutput) {
         if (l->toolMark) out += ",clipping";
-        if (l->hidden) out += ",invisible";
+        if (l->hidden && !byStep) out += ",invisible";
         ColorAttribute(l->lineStyle, out);
       }
       break;
     case OUTPUT_CIRCLE:
       if (GCircle* ci = c.COutput) {
         if (ci->toolMark) out += ",clipping";
-        if (ci->hidden) out += ",invisible";
+        if (ci->hidden && !byStep) out += ",invisible";
         ColorAttribute(ci->lineStyle, out);
       }
       break;
     case OUTPUT_TEXT:
       if (GText* t = c.TextOutput) {
-        if (t->hidden) out += ",invisible";
+        if (t->hidden && !byStep) out += ",invisible";
         if (t->centered) out += ",center";
       }
       break;
     case OUTPUT_CURVE:
       if (GParaCurve* cu = c.CurveOutput) {
-        if (cu->hidden) out += ",invisible";
+        if (cu->hidden && !byStep) out += ",invisible";
         ColorAttribute(cu->lineStyle, out);
       }
       break;
@@ -180,13 +191,13 @@ void Attributes(const GConst& c, std::string& out) {
       // A new mark takes its design, size and colour from the settings of the
       // moment it is read, so all five are always written.
       if (GAngle* a = c.AngleOutput) {
-        if (a->userHidden) out += ",invisible";
+        if (a->userHidden && !byStep) out += ",invisible";
         Appendf(out, ",design:%d,size:%d,R:%d,G:%d,B:%d", a->style, a->radius, a->red, a->green,
                 a->blue);
       }
       break;
     case OUTPUT_IMAGE:
-      if (c.ImageOutput && c.ImageOutput->hidden) out += ",invisible";
+      if (c.ImageOutput && c.ImageOutput->hidden && !byStep) out += ",invisible";
       break;
     case OUTPUT_BRACKET:
       if (GBracket* b = c.BracketOutput) {
@@ -195,7 +206,7 @@ void Attributes(const GConst& c, std::string& out) {
           out += ",caption:" + EscapeCaption(b->label);
         else
           Appendf(out, ",design:%d", b->intField);
-        if (b->hidden) out += ",invisible";
+        if (b->hidden && !byStep) out += ",invisible";
       }
       break;
     default:
@@ -215,6 +226,7 @@ bool Head(const GConst& c, std::string& out) {
     return true;
   }
   if (c.type == CONST_INVISIBLE) {
+    if (!c.HiddenElement()) return false;  // its element is gone: nothing to hide
     Appendf(out, "void %s(%s", kind->word, Name(c.HiddenElement()).c_str());
     return true;
   }
