@@ -45,6 +45,10 @@ void MyPrintout::DrawPage(wxDC* dc) {
   const double s = std::min(pw / w, ph / h);
   dc->SetUserScale(s, s);
   dc->SetDeviceOrigin((wxCoord)(50 * s), (wxCoord)(50 * s));
+  // What the window does not show (a circle reaching past its edge) stays
+  // out of the margin, as it stays out of the window.
+  dc->SetClippingRegion(0, 0, (wxCoord)(w - 100), (wxCoord)(h - 100));
   GPrintLook look(m_Canvas->m_Painter);
   m_Canvas->OnDraw(*dc);
+  dc->DestroyClippingRegion();
 }

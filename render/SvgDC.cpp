@@ -253,7 +253,8 @@ class SvgImpl : public wxDCImpl {
       const size_t n = png.GetSize();
       std::string bytes(n, '\0');
       png.CopyTo(bytes.data(), n);
-      const std::string id = "p" + std::to_string(m_Pictures.size());
+      std::string id = "p";
+      id += std::to_string(m_Pictures.size());
       Put({"<defs><image id=\"", id, "\" width=\"", Num(img.GetWidth()), "\" height=\"",
            Num(img.GetHeight()), "\" xlink:href=\"data:image/png;base64,",
            wxBase64Encode(bytes.data(), n).utf8_string(), "\"/></defs>\n"});
