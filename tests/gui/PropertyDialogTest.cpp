@@ -250,32 +250,12 @@ TEST_F(PropertyCommandTest, ScreenshotOfTheDialogsAndTheirResult) {
   const char* out = std::getenv("FIGURETTA_SCREENSHOT");
   if (!out) GTEST_SKIP() << "set FIGURETTA_SCREENSHOT to a .png path";
   const wxString base = wxString(out).BeforeLast('.');
-  GPoint* p[3];
-  const double xy[3][2] = {{-2, -1}, {2, -1}, {0, 2}};
-  for (int i = 0; i < 3; ++i) {
-    p[i] = doc->NewPoint(CComplex(xy[i][0], 0), CComplex(xy[i][1], 0));
-    doc->AssignPoint(p[i]);
-    doc->SetPointName(p[i]);
-    GConst* k = doc->NewConst(CONST_FREE);
-    k->PInput1 = k->POutput = p[i];
-  }
-  doc->ClearAllHilights();
-  doc->Sethilighted(p[0]);
-  doc->Sethilighted(p[1]);
-  ASSERT_TRUE(doc->ConstDefBracket());
-  auto last = [this] {
-    GConst* k = doc->FirstConst();
-    while (k->next) k = k->next;
-    return k;
-  };
-  GBracket* br = last()->BracketOutput;
-  doc->ClearAllHilights();
-  doc->Sethilighted(p[0]);
-  doc->Sethilighted(p[2]);
-  doc->Sethilighted(p[1]);
-  ASSERT_TRUE(doc->ConstDefAngle());
-  GAngle* ag = last()->AngleOutput;
-
+  ASSERT_TRUE(doc->ApplySheetScript(
+      "point A=Pt(-2,-1);\npoint B=Pt(2,-1);\npoint C=Pt(0,2);\n"
+      "angle ag1=AngleBy3P(A,C,B);\nbracket br1=Bracket(A,B,0.300,0,0,0);\n"));
+  GBracket* br = doc->Sheet().brackets.head;
+  GAngle* ag = doc->Sheet().angles.head;
+  ASSERT_TRUE(br && ag);
   auto* b = new BracketPropertyDialog(frame, *br);
   b->Show();
   b->m_Caption->SetValue("4 cm");

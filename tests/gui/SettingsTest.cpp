@@ -55,11 +55,6 @@ class SettingsTest : public ::testing::Test {
   }
 };
 
-TEST_F(SettingsTest, TheFileIsKeptInTheConfigurationFolder) {
-  Start();
-  EXPECT_EQ(Canvas().m_PrefPath, TestFilesDir() + "/wxFG.pref");
-}
-
 TEST_F(SettingsTest, AStartTakesStyleThemeAndModesAndChecksTheirMenus) {
   std::ofstream(prefPath) << "GMode=QUIL;ThemeMode=THM_CAT;PointMode=PT_3;LineMode=LN_2;"
                              "AngleMode=AG_5;";
