@@ -233,13 +233,8 @@ MyCanvas* SlideCanvas() {
   static GSilentUser quiet;
   static std::unique_ptr<GDocument> sheet = GenerateSheet(&quiet, kPoolSize - 50);
   static MyCanvas* c = [] {
-    auto* canvas = new MyCanvas(dynamic_cast<wxFrame*>(g_canvas->GetParent()), &quiet);
-    canvas->m_Painter.m_Width = canvas->m_Painter.m_OldWidth = 950;
-    canvas->m_Painter.m_Height = canvas->m_Painter.m_OldHeight = 700;
-    canvas->OnSize();
+    MyCanvas* canvas = SheetCanvas(*sheet, &quiet);
     GDocument& doc = *canvas->m_Doc;
-    doc.Sheet() = sheet->Sheet();
-    doc.PushViewToConsts();
     std::vector<GConst*> targets;
     for (GConst* k = doc.FirstConst(); k; k = k->next)
       if (k->POutput || k->LOutput || k->COutput) targets.push_back(k);

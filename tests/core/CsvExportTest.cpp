@@ -12,6 +12,7 @@
 #include "Recorder.h"
 #include "model/Document.h"
 #include "script/SafeFile.h"
+#include "FileText.h"
 
 namespace {
 
@@ -49,12 +50,6 @@ class CsvExport : public ::testing::Test {
     if (c->LOutput) c->LOutput->hilighted = 1;
     if (c->COutput) c->COutput->hilighted = 1;
     if (c->TextOutput) c->TextOutput->hilighted = 1;
-  }
-  static std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
   }
 };
 
@@ -94,7 +89,7 @@ TEST_F(CsvExport, ExtensionRuleLooksAtTheLastThreeCharacters) {
   Hilight("A");
   for (const auto& c : cases) {
     ASSERT_TRUE(doc->SaveCsv(wxString::FromUTF8(dir + "/" + c.chosen))) << c.chosen;
-    EXPECT_EQ(Slurp(dir + "/" + c.written), " ,point A \n ,x,y\n ,1.000000,2.000000\n") << c.chosen;
+    EXPECT_EQ(FileText(dir + "/" + c.written), " ,point A \n ,x,y\n ,1.000000,2.000000\n") << c.chosen;
   }
   EXPECT_TRUE(user.messages.empty());
 }

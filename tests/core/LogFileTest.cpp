@@ -15,17 +15,11 @@
 #include "model/AppFolders.h"
 #include "model/Document.h"
 #include "model/LogFile.h"
+#include "FileText.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
 
 std::tm Local(int year, int month, int day, int hour, int minute) {
   std::tm t{};
@@ -59,16 +53,16 @@ TEST_F(LogFile, EachLineIsOnDiskAtOnceAndARunAcrossMidnightGoesOnInTheNextDay) {
   std::tm now = Local(2026, 12, 7, 23, 59);
   GLogFile log(dir.string(), [&now] { return now; });
   ASSERT_TRUE(log.Write("**** Start ****20261207,23:59\n"));
-  EXPECT_EQ(Slurp(dir / "FGlog20261207.txt"), "**** Start ****20261207,23:59\n");
+  EXPECT_EQ(FileText(dir / "FGlog20261207.txt"), "**** Start ****20261207,23:59\n");
   ASSERT_TRUE(log.Write("NewConst: CONST_FREE\n"));
   now = Local(2026, 12, 8, 0, 1);
   ASSERT_TRUE(log.Write("**** Quit ****\n"));
-  EXPECT_EQ(Slurp(dir / "FGlog20261207.txt"),
+  EXPECT_EQ(FileText(dir / "FGlog20261207.txt"),
             "**** Start ****20261207,23:59\nNewConst: CONST_FREE\n");
-  EXPECT_EQ(Slurp(dir / "FGlog20261208.txt"), "**** Quit ****\n");
+  EXPECT_EQ(FileText(dir / "FGlog20261208.txt"), "**** Quit ****\n");
   // A second run of the same day appends.
   GLogFile(dir.string(), [&now] { return now; }).Write("again\n");
-  EXPECT_EQ(Slurp(dir / "FGlog20261208.txt"), "**** Quit ****\nagain\n");
+  EXPECT_EQ(FileText(dir / "FGlog20261208.txt"), "**** Quit ****\nagain\n");
   // A folder that is gone loses the line and says so.
   EXPECT_FALSE(GLogFile((dir / "gone").string()).Write("lost\n"));
 }

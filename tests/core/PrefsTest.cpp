@@ -10,17 +10,11 @@
 #include <unistd.h>
 
 #include "model/Prefs.h"
+#include "FileText.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
 
 void Spill(const fs::path& p, const std::string& bytes) {
   std::ofstream(p, std::ios::binary) << bytes;
@@ -124,7 +118,7 @@ TEST_F(PrefFile, SavingReplacesTheWholeFileAndLeavesNoTemporary) {
   const GPrefs p =
       With(kGModePanel, THM_SKELETON, kPointMode0 + 4, kLineMode0 + 2, kAngleMode0 + 1, false);
   ASSERT_TRUE(SavePrefs(file.string(), p));
-  EXPECT_EQ(Slurp(file),
+  EXPECT_EQ(FileText(file),
             "GMode=PANEL;ThemeMode=THM_SKELETON;PointMode=PT_5;LineMode=LN_3;AngleMode=AG_2;");
   EXPECT_EQ(Entries(), 1);
   GPrefs back;

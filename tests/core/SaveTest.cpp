@@ -13,17 +13,11 @@
 #include <filesystem>
 
 #include "ScriptFixture.h"
+#include "FileText.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
 
 class TitleRecorder : public GDocumentHooks {
  public:
@@ -95,7 +89,7 @@ TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   user.files.push_back(wxString::FromUTF8(bare.string()));
   doc->OnSave();
   EXPECT_FALSE(fs::exists(bare));
-  EXPECT_EQ(ReadFile(dir / "fig.fgf"), doc->DocumentText());
+  EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
   ASSERT_EQ(hooks.titles.size(), 1u);
   EXPECT_EQ(hooks.titles[0], "Figuretta - " + (dir / "fig.fgf").string());
   ASSERT_EQ(user.log.size(), 3u);
@@ -107,7 +101,7 @@ TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   // and no temporary file stays behind.
   Free(3, 4, "B");
   ASSERT_TRUE(doc->SaveDocument(wxString::FromUTF8((dir / "fig.fgf").string())));
-  EXPECT_EQ(ReadFile(dir / "fig.fgf"), doc->DocumentText());
+  EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
   EXPECT_EQ(FilesIn(dir), 1);
   EXPECT_TRUE(user.messages.empty());
 }
@@ -131,7 +125,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
         _exit(!saved && told && hooks.titles.empty() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(ReadFile(target), "//Sheet 0;\r\nthe old figure");
+  EXPECT_EQ(FileText(target), "//Sheet 0;\r\nthe old figure");
   EXPECT_EQ(FilesIn(dir), 1);
 
   // The disk fills up halfway through the new text (here: a limit on file
@@ -147,7 +141,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
         _exit(!saved && user.messages.size() == 1 ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(ReadFile(target), "//Sheet 0;\r\nthe old figure");
+  EXPECT_EQ(FileText(target), "//Sheet 0;\r\nthe old figure");
   EXPECT_EQ(FilesIn(dir), 1);
 
   // The target is a directory: the rename fails, the temporary file goes.

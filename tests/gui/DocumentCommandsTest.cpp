@@ -14,6 +14,7 @@
 #include "gui/GuiHarness.h"
 #include "model/Lookup.h"
 #include "interaction/MyCanvas.h"
+#include "FileText.h"
 
 namespace {
 
@@ -33,13 +34,6 @@ const std::string kSheet2 =
     "void SetBgMode(5);\npoint D=Pt(0.500,0.500);\n";
 const std::string kTwoSheets = kSheet0 + kSheet1;
 const std::string kThreeSheets = kSheet0 + kSheet1 + kSheet2;
-
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class DocumentCommandsTest : public ::testing::Test {
  protected:
@@ -174,7 +168,7 @@ TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText
   EXPECT_FALSE(fs::exists(chosen));
   EXPECT_EQ(Title(), "Figuretta - " + written.string());
   EXPECT_EQ(Status(), "Sheet 2");
-  const std::string text = ReadFile(written);
+  const std::string text = FileText(written);
   EXPECT_EQ(text, doc->DocumentText());
   EXPECT_NE(text.find("void SetBgMode(3);"), std::string::npos);
   EXPECT_NE(text.find("void SetBgMode(4);"), std::string::npos);
@@ -426,7 +420,7 @@ TEST_F(DocumentCommandsTest, YesOnQuittingSavesTheDocument) {
   Command(kCmdExit);
   EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(frame));
   frame = nullptr;  // destroyed by its close
-  EXPECT_EQ(ReadFile(target), expected);
+  EXPECT_EQ(FileText(target), expected);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "interaction/MyCanvas.h"
 #include "render/PrintLook.h"
 #include "render/RenderDocument.h"
+#include "FileText.h"
 
 namespace fs = std::filesystem;
 
@@ -35,13 +36,6 @@ const char kTriangle[] =
     "line a=Join(B,C,clipping);\n"
     "circle k=Circle(A,B);\n"
     "text T=Text(hello,100.000,50.000,18.000,0,0,0);\n";
-
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 class ExportTest : public ::testing::Test {
  protected:
@@ -88,7 +82,7 @@ TEST_F(ExportTest, SaveImageWritesTheFormatTheNameAsksFor) {
   for (const auto& c : cases) {
     user->files.push_back(wxString::FromUTF8((dir / c.chosen).string()));
     canvas->OnSaveBmp();
-    EXPECT_EQ(Slurp(dir / c.written).rfind(c.magic, 0), 0u) << c.chosen;
+    EXPECT_EQ(FileText(dir / c.written).rfind(c.magic, 0), 0u) << c.chosen;
   }
   EXPECT_TRUE(user->messages.empty());
   wxImage png((dir / "c.png").string(), wxBITMAP_TYPE_PNG);
@@ -96,7 +90,7 @@ TEST_F(ExportTest, SaveImageWritesTheFormatTheNameAsksFor) {
   EXPECT_EQ(png.GetWidth(), canvas->m_Painter.m_Width);
   EXPECT_EQ(png.GetHeight(), canvas->m_Painter.m_Height);
   // The picture is the window's: the text's letters are there in black.
-  const std::string svg = Slurp(dir / "d.svg");
+  const std::string svg = FileText(dir / "d.svg");
   EXPECT_NE(svg.find(">hello<"), std::string::npos);
   EXPECT_NE(svg.find("<circle"), std::string::npos);
 }
@@ -145,7 +139,7 @@ TEST_F(ExportTest, PrintoutDrawsThePageAndPutsTheThemeBack) {
   EXPECT_EQ(doc.m_NameRed, 12);
   for (int i = 0; i < kSlots; ++i) EXPECT_EQ(doc.Sheet().pointStyles[i], before.pointStyles[i]);
   EXPECT_EQ(doc.Sheet().background, before.background);
-  EXPECT_NE(Slurp(dir / "page.ps").find("PAGE 1"), std::string::npos);
+  EXPECT_NE(FileText(dir / "page.ps").find("PAGE 1"), std::string::npos);
   EXPECT_TRUE(printout.HasPage(1));
   EXPECT_FALSE(printout.HasPage(2));
 }

@@ -15,6 +15,7 @@
 #include "interaction/MyCanvas.h"
 #include "model/AppFolders.h"
 #include "model/Prefs.h"
+#include "FileText.h"
 
 namespace {
 
@@ -47,12 +48,7 @@ class SettingsTest : public ::testing::Test {
   }
   MyCanvas& Canvas() { return *frame->m_Canvas; }
   bool Checked(wxMenu* menu, int id) { return menu->IsChecked(ToolkitId(id)); }
-  std::string PrefFile() const {
-    std::ifstream in(prefPath, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
+  std::string PrefFile() const { return FileText(prefPath); }
 };
 
 TEST_F(SettingsTest, AStartTakesStyleThemeAndModesAndChecksTheirMenus) {
