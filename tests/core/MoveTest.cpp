@@ -274,7 +274,7 @@ TEST_F(MovePoint, PointOnCurveGoesToTheNearestPointOfThePolyline) {
   ASSERT_NE(curve, nullptr);
   doc->AssignCurve(curve);
   g->CurveOutput = curve;
-  curve->expr1 = "0";  // the x axis from 0 to 4
+  curve->expr1.assign(1, '0');  // the x axis from 0 to 4
   curve->xmin = 0;
   curve->xmax = 4;
   GConst* k = Step(CONST_PT_ON_CURVE);
