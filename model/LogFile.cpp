@@ -1,5 +1,5 @@
 // The log file's name from the date, the start line, and the append of each
-// line to the day's file.
+// line to the day's file, kept open while the day lasts.
 #include "model/LogFile.h"
 
 #include <cstdio>
@@ -32,9 +32,18 @@ GLogFile::GLogFile(std::string folder, GClock clock)
 
 std::string GLogFile::Path() const { return InFolder(m_Folder, LogFileName(m_Clock())); }
 
-bool GLogFile::Write(const std::string& text) const {
-  std::FILE* f = std::fopen(Path().c_str(), "ab");
-  if (!f) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  return std::fclose(f) == 0 && written;
+GLogFile::~GLogFile() {
+  if (m_File) std::fclose(m_File);
+}
+
+bool GLogFile::Write(const std::string& text) {
+  const std::string path = Path();
+  if (!m_File || path != m_OpenPath) {
+    if (m_File) std::fclose(m_File);
+    m_File = std::fopen(path.c_str(), "ab");
+    m_OpenPath = m_File ? path : std::string();
+    if (!m_File) return false;
+  }
+  const bool written = std::fwrite(text.data(), 1, text.size(), m_File) == text.size();
+  return std::fflush(m_File) == 0 && written;
 }

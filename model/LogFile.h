@@ -2,6 +2,7 @@
 // and ".txt", to which every line is appended the moment it happens.
 #pragma once
 
+#include <cstdio>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -18,15 +19,22 @@ std::string StartLogLine(const std::tm& now);
 class GLogFile {
  public:
   explicit GLogFile(std::string folder, GClock clock = LocalNow);
+  ~GLogFile();
+  GLogFile(const GLogFile&) = delete;
+  GLogFile& operator=(const GLogFile&) = delete;
   // Appends text unchanged (the caller gives the line end) to the file of the
-  // day the clock says now, opening and closing it around the write, so a
-  // run across midnight goes on in the next day's file and nothing waits in
-  // memory. False when the file cannot be opened; the line is lost.
-  bool Write(const std::string& text) const;
+  // day the clock says now and flushes it, so nothing waits in memory. The
+  // file stays open between lines (opening a document logs every step it
+  // reads) and is changed when the day's name changes, so a run across
+  // midnight goes on in the next day's file. False when the file cannot be
+  // opened or written; the line is lost.
+  bool Write(const std::string& text);
   // The file the next line goes to.
   std::string Path() const;
 
  private:
   std::string m_Folder;
   GClock m_Clock;
+  std::FILE* m_File = nullptr;
+  std::string m_OpenPath;  // the file m_File appends to
 };
