@@ -93,7 +93,7 @@ void CanvasPainter::EnsurePictures() {
 void CanvasPainter::DrawBackGround(wxDC& dc) {
   const BGBmp& bg = m_Look.bg;
   if (!bg.tile.IsOk() || bg.width <= 0 || bg.height <= 0) {
-    dc.SetBackground(wxBrush(bg.colour.Colour()));
+    dc.SetBackground(wxBrush(ToWx(bg.colour)));
     dc.Clear();
     return;
   }

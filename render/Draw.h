@@ -47,7 +47,7 @@ void DrawTextRun(wxDC& dc, const wxString& s, int size, const wxColour& c, int x
 int StrokeWidth(double widthFactor);
 // c moved f quarters of the way toward the background colour.
 inline wxColour Faded(const GRgb& c, int f, const GPaint& g) {
-  return c.Faded(f, g.look->bg.colour).Colour();
+  return ToWx(c.Faded(f, g.look->bg.colour));
 }
 
 // Picture behind an image element.

@@ -63,7 +63,7 @@ void DrawOneAngle(GAngle* a, const GPaint& g, wxDC& dc) {
   const int pen = std::max(1, (int)std::floor(2 * a->widthFactor));
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   if (a->hilighted) {
-    dc.SetPen(wxPen(g.look->hilightFrame.Colour(), pen + 4));
+    dc.SetPen(wxPen(ToWx(g.look->hilightFrame), pen + 4));
     Arc(dc, cx, cy, r, a1, s);
   }
   dc.SetPen(wxPen(col, pen));
@@ -191,7 +191,7 @@ void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
 
 void DrawAxis(const GPaint& g, wxDC& dc) {
   const GView& v = g.view;
-  const wxPen axis(g.look->axis.Colour(), 1), tick(g.look->tick.Colour(), 1);
+  const wxPen axis(ToWx(g.look->axis), 1), tick(ToWx(g.look->tick), 1);
   if (v.xMin < 0 && 0 < v.xMax) {
     dc.SetPen(axis);
     dc.DrawLine(v.PixelX(0), v.PixelY(v.yMax), v.PixelX(0), v.PixelY(v.yMin));
@@ -210,7 +210,7 @@ void DrawAxis(const GPaint& g, wxDC& dc) {
 
 void DrawCompass(const GPaint& g, wxDC& dc, wxPoint centre, int radius) {
   if (radius <= 0) return;
-  dc.SetPen(wxPen(g.look->axis.Colour(), 1));
+  dc.SetPen(wxPen(ToWx(g.look->axis), 1));
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   dc.DrawCircle(centre, radius);
 }

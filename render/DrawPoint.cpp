@@ -47,9 +47,9 @@ void DrawOnePoint(GPoint* p, const GPaint& g, wxDC& dc) {
       DrawFrame(st.normalFrames, f, px, py, dc);
     }
   } else if (p->hilighted) {
-    Disc(dc, st.c1.Colour(), px, py, st.r1);
-    Disc(dc, st.c2.Colour(), px, py, st.r2);
-    Disc(dc, st.c3.Colour(), px, py, st.r3);
+    Disc(dc, ToWx(st.c1), px, py, st.r1);
+    Disc(dc, ToWx(st.c2), px, py, st.r2);
+    Disc(dc, ToWx(st.c3), px, py, st.r3);
   } else if (f <= 3) {
     Disc(dc, Faded(st.c2, f, g), px, py, (int)std::floor(st.r2 * w));
     Disc(dc, Faded(st.c3, f, g), px, py, (int)std::floor(st.r3 * w));
@@ -62,7 +62,7 @@ void DrawOnePoint(GPoint* p, const GPaint& g, wxDC& dc) {
   // dialog sets it); a bare paint without a document uses the look's.
   const GRgb nameColour =
       g.doc ? GRgb{g.doc->m_NameRed, g.doc->m_NameGreen, g.doc->m_NameBlue} : g.look->pointName;
-  DrawTextRun(dc, p->name, std::max(1, size), nameColour.Colour(),
+  DrawTextRun(dc, p->name, std::max(1, size), ToWx(nameColour),
               px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2,
               py - (int)std::floor(std::sin(a) * (size + 10)) - size);
 }

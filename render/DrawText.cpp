@@ -92,7 +92,7 @@ void DrawOneText(GText* t, const GPaint& g, wxDC& dc) {
   if (t->hilighted && t->fadeLevel < 4) {
     int tw = 0, th = 0;
     RunsSize(SplitLines(shown), dc, FontPoints(t->fontSize * t->widthFactor), &tw, &th);
-    dc.SetPen(wxPen(g.look->hilightFrame.Colour(), 1));
+    dc.SetPen(wxPen(ToWx(g.look->hilightFrame), 1));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(x - 1, y, tw + 2, th);
   }
@@ -106,7 +106,7 @@ void DrawOneImage(GImage* im, const GPaint& g, wxDC& dc) {
   dc.DrawBitmap(pic->bitmap, x, y, false);
   const double w = im->widthFactor;
   if (!im->hilighted && w <= 1.0) return;
-  const wxColour c = g.look->hilightFrame.Colour();
+  const wxColour c = ToWx(g.look->hilightFrame);
   dc.SetPen(wxPen(c, im->hilighted ? 1 : std::max(1, (int)std::floor(5 * w - 4))));
   dc.SetBrush(*wxTRANSPARENT_BRUSH);
   dc.DrawRectangle(x - 5, y - 5, im->width + 10, im->height + 10);

@@ -39,7 +39,7 @@ bool WriteRaster(CanvasPainter& painter, const std::function<void(wxDC&)>& draw,
 // turn every tile into an embedded bitmap), the figure the shapes of OnDraw.
 std::string SvgText(CanvasPainter& painter, const std::function<void(wxDC&)>& draw) {
   GSvgDC dc(std::max(1, painter.m_Width), std::max(1, painter.m_Height));
-  dc.SetBackground(wxBrush(painter.m_Look.bg.colour.Colour()));
+  dc.SetBackground(wxBrush(ToWx(painter.m_Look.bg.colour)));
   dc.Clear();
   draw(dc);
   return dc.Text();

@@ -9,6 +9,7 @@
 #include <wx/gdicmn.h>
 
 #include "model/Modes.h"
+#include "render/Surface.h"
 
 constexpr int kStyleCount = 36;       // built-in point and line styles
 constexpr int kBackgroundCount = 12;  // names offered for the background
@@ -20,14 +21,7 @@ constexpr int kMaxLayers = 6;
 extern const char* const kStyleNames[kStyleCount];
 extern const char* const kBackgroundNames[kBackgroundCount];
 
-struct GRgb {
-  int r = 0, g = 0, b = 0;
-  // This colour moved f quarters of the way toward the background colour bg.
-  GRgb Faded(int f, const GRgb& bg) const {
-    return {r + f * (bg.r - r) / 4, g + f * (bg.g - g) / 4, b + f * (bg.b - b) / 4};
-  }
-  wxColour Colour() const { return wxColour(r, g, b); }
-};
+inline wxColour ToWx(const GRgb& c) { return wxColour(c.r, c.g, c.b); }
 
 // One point style: either a pair of bitmap strips (frames side by side, the
 // frame size being the strip height) or three concentric discs.

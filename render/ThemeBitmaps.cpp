@@ -68,8 +68,8 @@ wxBitmap DrawnStrip(int size, int frames, const GRgb& c) {
     dc.Clear();
     for (int i = 0; i < frames; ++i) {
       const GRgb col = c.Faded(std::min(i, 3), GRgb{255, 255, 255});
-      dc.SetPen(wxPen(col.Colour()));
-      dc.SetBrush(wxBrush(col.Colour()));
+      dc.SetPen(wxPen(ToWx(col)));
+      dc.SetBrush(wxBrush(ToWx(col)));
       dc.DrawCircle(i * size + size / 2, size / 2, size / 3);
     }
   }
@@ -153,7 +153,7 @@ void BGBmp::LoadData(int n) {
 #else
   tile = wxBitmap(256, 192, 24);
   wxMemoryDC dc(tile);
-  dc.SetBackground(wxBrush(colour.Colour()));
+  dc.SetBackground(wxBrush(ToWx(colour)));
   dc.Clear();
 #endif
   width = tile.GetWidth();

@@ -48,7 +48,7 @@ class CanvasTest : public ::testing::Test {
   wxColour At(int x, int y) const {
     return wxColour(picture.GetRed(x, y), picture.GetGreen(x, y), picture.GetBlue(x, y));
   }
-  wxColour Background() const { return canvas->m_Painter.m_Look.bg.colour.Colour(); }
+  wxColour Background() const { return ToWx(canvas->m_Painter.m_Look.bg.colour); }
   bool IsBackground(int x, int y) const { return At(x, y) == Background(); }
   // Pixels of world points.
   int Px(double x) const { return canvas->View().PixelX(x); }

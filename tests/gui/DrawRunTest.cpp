@@ -69,7 +69,7 @@ TEST_F(DrawRunTest, FadingTextTakesItsNewColourOnTheSameLetters) {
   Render();
   const GRgb faded = GRgb{200, 0, 0}.Faded(2, canvas->m_Painter.m_Look.bg.colour);
   EXPECT_EQ(Count(200, 300, 400, 340, full), 0);
-  for (const wxPoint& q : letters) ASSERT_EQ(At(q.x, q.y), faded.Colour()) << q.x << "," << q.y;
+  for (const wxPoint& q : letters) ASSERT_EQ(At(q.x, q.y), ToWx(faded)) << q.x << "," << q.y;
 }
 
 TEST_F(DrawRunTest, HilightFrameOfAnEmphasisedTextEnclosesAllItsLetters) {
@@ -77,7 +77,7 @@ TEST_F(DrawRunTest, HilightFrameOfAnEmphasisedTextEnclosesAllItsLetters) {
   GText* t = Text("Wide WWW\nand tall Ág", 150, 150, 16, {0, 0, 0});
   t->widthFactor = 1.6;  // emphasis: larger letters, grown about the middle
   t->hilighted = 1;
-  const wxColour frameColour = canvas->m_Painter.m_Look.hilightFrame.Colour();
+  const wxColour frameColour = ToWx(canvas->m_Painter.m_Look.hilightFrame);
   ASSERT_NE(frameColour, wxColour(0, 0, 0));
   for (int round = 0; round < 2; ++round) {
     Render();
@@ -109,7 +109,7 @@ TEST_F(DrawRunTest, CircleStrokeGoesRoundWithoutGaps) {
   for (int i = 1; i < st.layers; ++i)
     if (st.layer[i].n == 2) strokeLayer = i;
   ASSERT_GE(strokeLayer, 0);
-  const wxColour stroke = st.layer[strokeLayer].colour.Colour();
+  const wxColour stroke = ToWx(st.layer[strokeLayer].colour);
   Render();
   const double cx = Px(0.3), cy = Py(-0.2), r = 170;
   for (int k = 0; k < 720; ++k) {

@@ -17,14 +17,14 @@ TEST_F(DrawTest, PointDiscSitsOnItsPixelAndFadesTowardTheBackground) {
   EXPECT_EQ(y, 300 - 50);
 
   Render();
-  EXPECT_EQ(At(x, y), st.c3.Colour());      // the shine in the middle
-  EXPECT_EQ(At(x + 3, y), st.c2.Colour());  // the body around it
+  EXPECT_EQ(At(x, y), ToWx(st.c3));      // the shine in the middle
+  EXPECT_EQ(At(x + 3, y), ToWx(st.c2));  // the body around it
   EXPECT_TRUE(IsBackground(x + st.r2 + 3, y));
 
   p->fadeLevel = 2;
   Render();
   const wxColour faded = At(x + 3, y);
-  EXPECT_LT(ColourDistance(faded, Background()), ColourDistance(st.c2.Colour(), Background()));
+  EXPECT_LT(ColourDistance(faded, Background()), ColourDistance(ToWx(st.c2), Background()));
   EXPECT_NE(faded, Background());
 
   p->fadeLevel = 4;
@@ -71,7 +71,7 @@ TEST_F(DrawTest, LinePatternRepeatsAlongTheLine) {
   const int y = Py(0);
   const int period = (int)st.period;
   // The stroke runs the whole width; a bead sits in the middle of every period.
-  const wxColour stroke = st.layer[1].colour.Colour(), bead = st.layer[2].colour.Colour();
+  const wxColour stroke = ToWx(st.layer[1].colour), bead = ToWx(st.layer[2].colour);
   int beads = 0;
   for (int x = period / 2; x < 800; x += period) beads += At(x, y) == bead || At(x, y - 1) == bead;
   EXPECT_GE(beads, 800 / period - 1);
@@ -200,7 +200,7 @@ TEST_F(DrawTest, HilightedImageGetsAFrameAndCornerHandles) {
 
   im->hilighted = 1;
   Render();
-  const wxColour frameColour = canvas->m_Painter.m_Look.hilightFrame.Colour();
+  const wxColour frameColour = ToWx(canvas->m_Painter.m_Look.hilightFrame);
   EXPECT_EQ(At(95, 115), frameColour);   // the frame, 5 pixels out
   EXPECT_EQ(At(97, 97), frameColour);    // handle at the top left corner
   EXPECT_EQ(At(142, 132), frameColour);  // handle at the bottom right corner

@@ -16,7 +16,7 @@ TEST_F(ThemeTest, EveryThemePaintsItsBackgroundColour) {
                  {THM_SKELETON, {0, 0, 0}}};
   for (const auto& t : kThemes) {
     canvas->m_Painter.SetTheme(t.theme, 0);
-    EXPECT_EQ(canvas->m_Painter.m_Look.bg.colour.Colour(), t.colour) << t.theme;
+    EXPECT_EQ(ToWx(canvas->m_Painter.m_Look.bg.colour), t.colour) << t.theme;
     ASSERT_TRUE(canvas->m_Painter.m_Look.bg.tile.IsOk());
     EXPECT_EQ(canvas->m_Painter.m_Look.bg.width, 256);
     EXPECT_EQ(canvas->m_Painter.m_Look.bg.height, 192);
@@ -55,8 +55,8 @@ TEST_F(ThemeTest, ThemeFillsSlotsRecordsThemInTheSheetAndColoursMarks) {
 
   canvas->m_Painter.SetTheme(THM_CAT, 0);
   for (int i = 0; i < kSlots; ++i) EXPECT_EQ(canvas->m_Painter.m_Look.lineStyle[i], 5 + i);
-  EXPECT_EQ(canvas->m_Painter.m_Look.hilightFrame.Colour(), wxColour(150, 50, 50));
-  EXPECT_EQ(canvas->m_Painter.m_Look.axis.Colour(), wxColour(200, 128, 128));
+  EXPECT_EQ(ToWx(canvas->m_Painter.m_Look.hilightFrame), wxColour(150, 50, 50));
+  EXPECT_EQ(ToWx(canvas->m_Painter.m_Look.axis), wxColour(200, 128, 128));
   EXPECT_TRUE(canvas->m_Painter.m_Look.point[0].bitmapMode);
   EXPECT_EQ(b->red, 0);
 
@@ -72,7 +72,7 @@ TEST_F(ThemeTest, CatLinesTakeTheirFirstDrawnColourFromTheVariant) {
     GLnRgn r;
     r.SetLnRgn(5 + v);
     ASSERT_GE(r.layers, 2);
-    EXPECT_EQ(r.layer[1].colour.Colour(), kColours[v].Colour()) << v;
+    EXPECT_EQ(ToWx(r.layer[1].colour), ToWx(kColours[v])) << v;
   }
   // Every style stays within the vertex buffer and has a usable period.
   for (int s = 0; s < kStyleCount; ++s) {
