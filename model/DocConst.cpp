@@ -7,13 +7,7 @@ GConst* GDocument::NewConst(int type) {
   // and so are the (hidden) elements they produced.
   DiscardRedo();
 
-  GConst* c = nullptr;
-  for (GConst& slot : m_ConstPool) {
-    if (!slot.inUse) {
-      c = &slot;
-      break;
-    }
-  }
+  GConst* c = m_ConstPool.FirstFree();
   if (!c) return nullptr;
 
   // Every field goes back to its fresh value, so a reused slot carries no

@@ -170,10 +170,10 @@ void GDocument::ResetIcs(GConst* first, GLine* lines) {
   std::vector<char> rebuilt(kPoolSize, 0);
   for (GLine* L = lines; L; L = L->next) {
     DeleteIcs(L);
-    if (L >= m_LinePool && L < m_LinePool + kPoolSize) rebuilt[L - m_LinePool] = 1;
+    if (m_LinePool.Holds(L)) rebuilt[m_LinePool.IndexOf(L)] = 1;
   }
   auto ours = [&](const GLine* L) {
-    return L && L >= m_LinePool && L < m_LinePool + kPoolSize && rebuilt[L - m_LinePool];
+    return m_LinePool.Holds(L) && rebuilt[m_LinePool.IndexOf(L)];
   };
   auto add = [&](GLine* L, GPoint* P, double t, bool recompute) {
     if (!ours(L) || !P) return;
@@ -220,11 +220,11 @@ void GDocument::ResetIcs(GConst* first, GCircle* circles) {
   std::vector<char> rebuilt(kPoolSize, 0);
   for (GCircle* C = circles; C; C = C->next) {
     DeleteIcs(C);
-    if (C >= m_CirclePool && C < m_CirclePool + kPoolSize) rebuilt[C - m_CirclePool] = 1;
+    if (m_CirclePool.Holds(C)) rebuilt[m_CirclePool.IndexOf(C)] = 1;
   }
   auto add = [&](GCircle* C, GPoint* P, bool angle, double t) {
-    if (!C || !P || C < m_CirclePool || C >= m_CirclePool + kPoolSize) return;
-    if (!rebuilt[C - m_CirclePool]) return;
+    if (!P || !m_CirclePool.Holds(C)) return;
+    if (!rebuilt[m_CirclePool.IndexOf(C)]) return;
     AssignIncident(C, P, angle ? AngleOn(C, P) : t);
   };
   for (GConst* c = first; c; c = c->next) {

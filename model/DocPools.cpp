@@ -8,14 +8,6 @@
 
 namespace {
 
-// Lowest free slot of a pool, or none when every slot is taken.
-template <class T>
-T* FirstFree(T* pool, int size) {
-  for (int i = 0; i < size; ++i)
-    if (!pool[i].inUse) return &pool[i];
-  return nullptr;
-}
-
 // Clears the in-use byte of every element from `from` to the end of its list.
 // Freeing order is not observable for pool slots, so a forward walk suffices.
 template <class T>
@@ -44,7 +36,7 @@ bool RemoveIncident(GList<GIncident>& ics, int& count, GPoint* p) {
 // ---- creation ----
 
 GPoint* GDocument::NewPoint(CComplex x, CComplex y, CComplex z) {
-  GPoint* p = FirstFree(m_PointPool, kPoolSize);
+  GPoint* p = m_PointPool.FirstFree();
   if (!p) return nullptr;
   p->ResetObject(m_NameFontSize);
   p->x = x;
@@ -77,7 +69,7 @@ static void ResetLineSlot(GLine* l, int fontSize, int lineMode) {
 }
 
 GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
-  GLine* l = FirstFree(m_LinePool, kPoolSize);
+  GLine* l = m_LinePool.FirstFree();
   if (!l) return nullptr;
   ResetLineSlot(l, m_NameFontSize, m_LineMode);
   l->a = a;
@@ -87,7 +79,7 @@ GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
 }
 
 GLine* GDocument::NewLine(double x1, double y1, double x2, double y2) {
-  GLine* l = FirstFree(m_LinePool, kPoolSize);
+  GLine* l = m_LinePool.FirstFree();
   if (!l) return nullptr;
   ResetLineSlot(l, m_NameFontSize, m_LineMode);
   l->SetLine(x1, y1, x2, y2);
@@ -95,7 +87,7 @@ GLine* GDocument::NewLine(double x1, double y1, double x2, double y2) {
 }
 
 GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
-  GCircle* c = FirstFree(m_CirclePool, kPoolSize);
+  GCircle* c = m_CirclePool.FirstFree();
   if (!c) return nullptr;
   c->ResetObject(m_NameFontSize);
   c->SetCircle(cx, cy, r2);
@@ -109,7 +101,7 @@ GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
 }
 
 GText* GDocument::NewText(const std::string& content) {
-  GText* t = FirstFree(m_TextPool, kPoolSize);
+  GText* t = m_TextPool.FirstFree();
   if (!t) return nullptr;
   t->ResetObject(m_NameFontSize);
   t->text = content;
@@ -125,7 +117,7 @@ GText* GDocument::NewText(const std::string& content) {
 }
 
 GParaCurve* GDocument::NewCurve() {
-  GParaCurve* c = FirstFree(m_CurvePool, kCurvePoolSize);
+  GParaCurve* c = m_CurvePool.FirstFree();
   if (!c) return nullptr;
   c->ResetObject(m_NameFontSize);
   c->expr1.clear();
@@ -142,7 +134,7 @@ GParaCurve* GDocument::NewCurve() {
 // A new mark stands at the origin, from the x axis to the direction of the
 // angle's (real) value; it stays hidden until its step has defined it.
 GAngle* GDocument::NewAngle(CComplex value) {
-  GAngle* a = FirstFree(m_AnglePool, kPoolSize);
+  GAngle* a = m_AnglePool.FirstFree();
   if (!a) return nullptr;
   a->ResetObject(m_NameFontSize);
   a->hidden = 1;
@@ -166,7 +158,7 @@ GAngle* GDocument::NewAngle(CComplex value) {
 GAngle* GDocument::NewAngle(double value) { return NewAngle(CComplex(value, 0)); }
 
 GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
-  GBracket* b = FirstFree(m_BracketPool, kPoolSize);
+  GBracket* b = m_BracketPool.FirstFree();
   if (!b) return nullptr;
   b->ResetObject(m_NameFontSize);
   b->spare = CComplex();
@@ -353,8 +345,8 @@ void GDocument::deleteCClone(GCircle* c) { DeleteAllCircles(c); }
 
 namespace {
 
-GIncident* TakeIncident(GIncident* pool, GPoint* p, double t) {
-  GIncident* r = FirstFree(pool, kPoolSize);
+GIncident* TakeIncident(GPool<GIncident, kPoolSize>& pool, GPoint* p, double t) {
+  GIncident* r = pool.FirstFree();
   if (!r) return nullptr;
   r->point = p;
   r->next = nullptr;

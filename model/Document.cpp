@@ -4,7 +4,6 @@
 #include "model/Formula.h"
 
 GDocument::GDocument(GUser* user) : m_User(user) {
-  for (int i = 0; i < kPoolSize; ++i) m_ConstPool[i].owner = this;
   ClearConst();
 }
 

@@ -9,6 +9,7 @@
 
 #include "model/GConst.h"
 #include "model/Modes.h"
+#include "model/Pool.h"
 #include "model/Sheet.h"
 #include "model/User.h"
 
@@ -73,16 +74,16 @@ class GDocument {
   GUser* m_User;
 
   // ---- pools (fixed; a slot is free while its in-use byte is 0) ----
-  GPoint m_PointPool[kPoolSize];
-  GLine m_LinePool[kPoolSize];
-  GCircle m_CirclePool[kPoolSize];
-  GConst m_ConstPool[kPoolSize];
-  GText m_TextPool[kPoolSize];
-  GParaCurve m_CurvePool[kCurvePoolSize];
-  GAngle m_AnglePool[kPoolSize];
-  GBracket m_BracketPool[kPoolSize];
-  GIncident m_IncidentPool[kPoolSize];
-  GSheet m_Sheets[kSheetPoolSize];
+  GPool<GPoint, kPoolSize> m_PointPool;
+  GPool<GLine, kPoolSize> m_LinePool;
+  GPool<GCircle, kPoolSize> m_CirclePool;
+  GPool<GConst, kPoolSize> m_ConstPool;
+  GPool<GText, kPoolSize> m_TextPool;
+  GPool<GParaCurve, kCurvePoolSize> m_CurvePool;
+  GPool<GAngle, kPoolSize> m_AnglePool;
+  GPool<GBracket, kPoolSize> m_BracketPool;
+  GPool<GIncident, kPoolSize> m_IncidentPool;
+  GPool<GSheet, kSheetPoolSize> m_Sheets;
   int m_SheetCount = 1;
   int m_CurrentSheet = 0;
 

@@ -76,8 +76,8 @@ class SweepScope {
   SweepScope(GDocument& doc, const std::vector<GConst*>& steps, GConst* driverStep,
              const GPoint* driver)
       : doc_(doc), motion_(doc.m_Motion), moving_(doc.m_MovingPoint) {
-    records_.resize(kPoolSize);
-    for (int i = 0; i < kPoolSize; ++i) {
+    records_.resize(doc.m_PointPool.Built());
+    for (int i = 0; i < (int)records_.size(); ++i) {
       const GPoint& p = doc.m_PointPool[i];
       records_[i] = {p.a11, p.a12, p.a21, p.a22, p.prevX, p.prevY, p.dX, p.dY};
     }
@@ -90,7 +90,7 @@ class SweepScope {
   }
   ~SweepScope() {
     RestoreSteps(saved_);
-    for (int i = 0; i < kPoolSize; ++i) {
+    for (int i = 0; i < (int)records_.size(); ++i) {
       GPoint& p = doc_.m_PointPool[i];
       const Record& r = records_[i];
       p.a11 = r.a11;

@@ -64,12 +64,6 @@ bool LiteralWalk(GDocument& doc, GConst* from, const Relation& r) {
 
 // ---- dependencies between the steps of the sheet ----
 
-template <class T>
-int PoolSlot(const T* e, const T* pool, int size) {
-  if (!e || e < pool || e >= pool + size) return -1;
-  return static_cast<int>(e - pool);
-}
-
 // Which earlier steps each step reads. A step's value is a pure function of
 // what it reads (and its own parameters) once the figure is evaluated, so a
 // step that reads nothing a nudged point drives keeps its value: evaluating it
@@ -103,11 +97,11 @@ StepGraph BuildGraph(GDocument& doc) {
     // A locus drives the whole figure through its range and resets every
     // intersection's branch memory: its evaluation reaches beyond what it reads.
     if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) g.usable = false;
-    produce(pointBy, PoolSlot(c->POutput, doc.m_PointPool, kPoolSize), i);
-    produce(lineBy, PoolSlot(c->LOutput, doc.m_LinePool, kPoolSize), i);
-    produce(circleBy, PoolSlot(c->COutput, doc.m_CirclePool, kPoolSize), i);
-    produce(angleBy, PoolSlot(c->AngleOutput, doc.m_AnglePool, kPoolSize), i);
-    produce(curveBy, PoolSlot(c->CurveOutput, doc.m_CurvePool, kCurvePoolSize), i);
+    produce(pointBy, doc.m_PointPool.IndexOf(c->POutput), i);
+    produce(lineBy, doc.m_LinePool.IndexOf(c->LOutput), i);
+    produce(circleBy, doc.m_CirclePool.IndexOf(c->COutput), i);
+    produce(angleBy, doc.m_AnglePool.IndexOf(c->AngleOutput), i);
+    produce(curveBy, doc.m_CurvePool.IndexOf(c->CurveOutput), i);
   }
   g.reads.resize(n);
   g.readsAllEarlier.assign(n, 0);
@@ -119,14 +113,14 @@ StepGraph BuildGraph(GDocument& doc) {
       g.reads[i].push_back(by[slot]);
     };
     for (GPoint* p : {c->PInput1, c->PInput2, c->PInput3})
-      read(pointBy, PoolSlot(p, doc.m_PointPool, kPoolSize));
+      read(pointBy, doc.m_PointPool.IndexOf(p));
     for (GLine* l : {c->LInput1, c->LInput2, c->LInput3})
-      read(lineBy, PoolSlot(l, doc.m_LinePool, kPoolSize));
+      read(lineBy, doc.m_LinePool.IndexOf(l));
     for (GCircle* k : {c->CInput1, c->CInput2, c->CInput3})
-      read(circleBy, PoolSlot(k, doc.m_CirclePool, kPoolSize));
+      read(circleBy, doc.m_CirclePool.IndexOf(k));
     for (GParaCurve* k : {c->CurveInput1, c->CurveInput2})
-      read(curveBy, PoolSlot(k, doc.m_CurvePool, kCurvePoolSize));
-    read(angleBy, PoolSlot(c->AngleInput1, doc.m_AnglePool, kPoolSize));
+      read(curveBy, doc.m_CurvePool.IndexOf(k));
+    read(angleBy, doc.m_AnglePool.IndexOf(c->AngleInput1));
     // Formulas name elements; a point on a curve tangent finds its tangent
     // step by search. Both may read anything made before them.
     if (c->type == CONST_GRAPH || c->type == CONST_PARA_CURVE ||
@@ -211,8 +205,8 @@ QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
   doc.m_MovingPoint = nullptr;
   doc.m_Motion = GMotion();
   if (saveMotion_) {
-    motion_.resize(kPoolSize * 8);
-    for (int i = 0; i < kPoolSize; ++i) {
+    motion_.resize(doc.m_PointPool.Built() * 8);
+    for (int i = 0; i < doc.m_PointPool.Built(); ++i) {
       const GPoint& p = doc.m_PointPool[i];
       const double m[8] = {p.a11, p.a12, p.a21, p.a22, p.prevX, p.prevY, p.dX, p.dY};
       std::memcpy(&motion_[i * 8], m, sizeof m);
@@ -223,7 +217,7 @@ QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
 
 QuietCheckScope::~QuietCheckScope() {
   if (saveMotion_) {
-    for (int i = 0; i < kPoolSize; ++i) {
+    for (int i = 0; i < (int)motion_.size() / 8; ++i) {
       GPoint& p = doc_.m_PointPool[i];
       const double* m = &motion_[i * 8];
       p.a11 = m[0];

@@ -5,9 +5,9 @@
 
 namespace {
 
-int InUse(const GPoint* pool) {
+int InUse(const GPool<GPoint, kPoolSize>& pool) {
   int n = 0;
-  for (int i = 0; i < kPoolSize; ++i) n += pool[i].inUse ? 1 : 0;
+  for (const GPoint& p : pool) n += p.inUse ? 1 : 0;
   return n;
 }
 

@@ -67,8 +67,8 @@ std::set<GConst*> Dependents(GDocument& d, GConst* root) {
 
 // No slot in use outside the lists, no element without a step (in the list
 // or waiting for redo), no incidence record of an element that is gone.
-template <class T, size_t N>
-int InUse(const T (&pool)[N]) {
+template <class T, int N>
+int InUse(const GPool<T, N>& pool) {
   int n = 0;
   for (const T& e : pool) n += e.inUse ? 1 : 0;
   return n;
