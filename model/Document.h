@@ -113,6 +113,8 @@ class GDocument {
   // Incidence checks move every free point and evaluate the whole list
   // (the slow reference walk) instead of only what the two elements depend on.
   bool m_LiteralIncidenceWalk = false;
+  // A script is being read: each step is evaluated as it is made (see GReader).
+  bool m_ReadingScript = false;
   GHilightList<GPoint> m_HiPoints;
   GHilightList<GLine> m_HiLines;
   GHilightList<GCircle> m_HiCircles;

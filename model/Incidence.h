@@ -49,7 +49,8 @@ bool RelationHoldsEverywhere(GDocument& doc, GConst* from, const Relation& r);
 // While alive: the drag prediction of circle intersections is off (no point is
 // being dragged and the motion matrix is zero), so a check never depends on how
 // the last drag moved; every point's motion record is put back at the end.
-// With evaluate set, the sheet is first evaluated at its present positions.
+// With evaluate set, the sheet is first evaluated at its present positions
+// (unless a script is being read, which keeps it evaluated step by step).
 class QuietCheckScope {
  public:
   QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate);

@@ -201,7 +201,9 @@ QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
     : doc_(doc),
       movingPoint_(doc.m_MovingPoint),
       dragMotion_(doc.m_Motion),
-      saveMotion_(saveMotion) {
+      // The walks put back every motion record they touch; only the
+      // evaluation of the whole list leaves records to restore.
+      saveMotion_(saveMotion && !(evaluate && doc.m_ReadingScript)) {
   doc.m_MovingPoint = nullptr;
   doc.m_Motion = GMotion();
   if (saveMotion_) {
@@ -212,7 +214,7 @@ QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
       std::memcpy(&motion_[i * 8], m, sizeof m);
     }
   }
-  if (evaluate) doc.EvaluateConst(doc.FirstConst());
+  if (evaluate && !doc.m_ReadingScript) doc.EvaluateConst(doc.FirstConst());
 }
 
 QuietCheckScope::~QuietCheckScope() {

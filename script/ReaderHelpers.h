@@ -44,7 +44,16 @@ struct GReader {
   double textRx = 1.0, textRy = 1.0;
   bool viewZoomed = false;
 
-  explicit GReader(GDocument& d) : doc(d) {}
+  // While a script is read, every statement's step is evaluated as it is
+  // made and no point moves, so the sheet always stands evaluated: the
+  // incidence checks need not evaluate the whole list again for each step.
+  explicit GReader(GDocument& d) : doc(d), wasReading(d.m_ReadingScript) {
+    d.m_ReadingScript = true;
+  }
+  ~GReader() { doc.m_ReadingScript = wasReading; }
+  GReader(const GReader&) = delete;
+  GReader& operator=(const GReader&) = delete;
+  bool wasReading;
 
   // Shows "line N : ..." (format with one %d) and returns false.
   bool Fail(const char* format, const char* caption = "Syntax error");
