@@ -41,7 +41,7 @@ class OpenCommandTest : public ReaderTest {
   // Opens `path` as if chosen in the dialog; a Yes waits in case the
   // command wrongly goes on to its question.
   void OpenChosen(const std::string& path) {
-    user.files.push_back(wxString::FromUTF8(path));
+    user.files.push_back(path);
     user.answers.push_back(GUser::kYes);
     doc->OnOpen();
   }

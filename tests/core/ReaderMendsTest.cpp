@@ -214,15 +214,15 @@ TEST_F(ReaderTest, ImageIsTakenOnlyFromARegularFile) {
     EXPECT_TRUE(user.messages.empty());
   }
   // The chosen replacement must be a regular file too.
-  user.files.push_back(wxString::FromUTF8(fifo.path));
+  user.files.push_back(fifo.path);
   EXPECT_TRUE(Read("image im=Image(/nonexistent/p.png,1,2,3,4);"));
   EXPECT_EQ(doc->Sheet().images.head, nullptr);
 
-  user.files.push_back(wxString::FromUTF8(picture.path));
+  user.files.push_back(picture.path);
   EXPECT_TRUE(Read("image im=Image(/nonexistent/p.png,1.9,2,30,40,invisible);"));
   const GImage* im = doc->Sheet().images.head;
   ASSERT_NE(im, nullptr);
-  EXPECT_EQ(im->fileName.utf8_string(), picture.path);  // the whole chosen path
+  EXPECT_EQ(im->fileName, picture.path);  // the whole chosen path
   EXPECT_EQ(im->name, "im1");
   EXPECT_EQ(im->x, 1);
   EXPECT_TRUE(im->hidden);
@@ -233,12 +233,12 @@ TEST_F(ReaderTest, OpenReplacesTheDocumentAfterConfirmation) {
   CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(Read("point Z=Pt(0,0);"));
-  user.files.push_back(wxString::FromUTF8(file.path));
+  user.files.push_back(file.path);
   user.answers.push_back(GUser::kNo);
   doc->OnOpen();
   EXPECT_NE(P("Z"), nullptr);
 
-  user.files.push_back(wxString::FromUTF8(file.path));
+  user.files.push_back(file.path);
   user.answers.push_back(GUser::kYes);
   doc->OnOpen();
   EXPECT_EQ(doc->m_SheetCount, 2);
@@ -249,7 +249,7 @@ TEST_F(ReaderTest, OpenReplacesTheDocumentAfterConfirmation) {
 
 TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
   TempFifo fifo;
-  user.files.push_back(wxString::FromUTF8(fifo.path));
+  user.files.push_back(fifo.path);
   doc->OnOpen();
   // Only the refusal is shown; no question, nothing read.
   ASSERT_EQ(user.messages.size(), 1u);

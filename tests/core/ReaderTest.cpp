@@ -132,7 +132,7 @@ TEST_F(ReaderTest, ConstructionsLandWhereTheirGeometrySays) {
   EXPECT_TRUE(t->centered);
   const GImage* im = doc->Sheet().images.head;
   ASSERT_NE(im, nullptr);
-  EXPECT_EQ(im->fileName.utf8_string(), pic.path);
+  EXPECT_EQ(im->fileName, pic.path);
   EXPECT_EQ(im->width, 30);
   // Effects point at the steps of their elements, options as written.
   GConst* effect = StepOf("br1")->next->next;  // after EffectPoint: EffectLine

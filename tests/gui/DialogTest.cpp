@@ -80,7 +80,7 @@ class RenameTest : public MouseTest {
 TEST_F(RenameTest, ANameTheFileCannotHoldIsRefusedAndTheOldOneKept) {
   GPoint* a = Place(-1, 0);
   GPoint* b = Place(1, 0);
-  const wxString old = a->name;
+  const std::string old = a->name;
   for (const char* bad : {"P,Q", "P;Q", "P=Q", "f(P)", "P Q", ""}) {
     user.messages.clear();
     Rename(a, bad);
@@ -88,7 +88,7 @@ TEST_F(RenameTest, ANameTheFileCannotHoldIsRefusedAndTheOldOneKept) {
     EXPECT_EQ(user.messages.size(), 1u) << bad;
   }
   user.messages.clear();
-  Rename(a, b->name.utf8_string().c_str());  // another point's name
+  Rename(a, b->name.c_str());  // another point's name
   EXPECT_EQ(a->name, old);
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_NE(user.messages[0].text.find("already used"), std::string::npos);
