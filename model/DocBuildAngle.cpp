@@ -141,9 +141,8 @@ bool GDocument::SetCurrentAngleByNames(const std::string& an, const std::string&
 
 // A typed angle. Text that does not start with a number, or a number that is
 // not finite, gives 60 degrees.
-void GDocument::SetAngleDegrees(const std::string& text) {
+void GDocument::SetAngleDegrees(const std::string& s) {
   m_CurrentAngle = nullptr;
-  const std::string& s = text;
   char* end = nullptr;
   const double v = std::strtod(s.c_str(), &end);
   m_AngleDegrees = (end == s.c_str() || !std::isfinite(v)) ? 60.0 : v;

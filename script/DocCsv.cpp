@@ -5,9 +5,9 @@
 #include <string>
 
 #include "model/Document.h"
+#include "model/Utf8Text.h"
 #include "script/EvalText.h"
 #include "script/SafeFile.h"
-#include "model/Utf8Text.h"
 
 namespace {
 

@@ -15,8 +15,7 @@ namespace {
 // Reads a regular file whole; on failure `why` says what went wrong. Devices,
 // pipes and directories are refused before they are opened (reading them
 // could block or never end).
-bool ReadWholeFile(const std::string& path, std::string& out, std::string& why) {
-  const std::string& p = path;
+bool ReadWholeFile(const std::string& p, std::string& out, std::string& why) {
   struct stat st;
   if (p.empty()) {
     why = "no file name";

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "model/Document.h"
-#include "script/SafeFile.h"
 #include "model/Utf8Text.h"
+#include "script/SafeFile.h"
 
 namespace {
 
@@ -40,8 +40,7 @@ bool GDocument::SaveDocument(const std::string& chosen) {
   const std::string text = BuildText(*this, true);
 
   std::string why;
-  const std::string& target = path;
-  if (target.empty() || !ReplaceFile(target, text, why)) {
+  if (path.empty() || !ReplaceFile(path, text, why)) {
     if (why.empty()) why = "no file name";
     m_User->ShowMessage(StrFormat("The file %s could not be saved (%s).\n"
                                   "The file on disk was not changed.",

@@ -3,8 +3,8 @@
 // slide-show effect statements.
 #include <cstring>
 
-#include "script/ReaderHelpers.h"
 #include "model/Utf8Text.h"
+#include "script/ReaderHelpers.h"
 
 const char* SyntaxMessage(const std::string& k) {
   struct Entry {

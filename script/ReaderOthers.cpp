@@ -7,9 +7,9 @@
 #include <cctype>
 
 #include "model/Formula.h"
+#include "model/Utf8Text.h"
 #include "script/ReaderHelpers.h"
 #include "script/ScriptText.h"
-#include "model/Utf8Text.h"
 
 namespace {
 

@@ -102,7 +102,6 @@ TEST_F(EditScript, ApplyingToTheMiddleSheetLeavesTheOthersAsTheyWere) {
 }
 
 TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(Read(kThreeSheets));
   GoTo(1);

@@ -28,7 +28,6 @@ struct Scratch {
 
 class OpenCommandTest : public ReaderTest {
  protected:
-  CountingHooks hooks;
   const std::string kBefore = "//Sheet 0;\r\npoint Z=Pt(1,2);//Sheet 1;\r\npoint Y=Pt(3,4);";
 
   void SetUp() override {

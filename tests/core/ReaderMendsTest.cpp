@@ -230,7 +230,6 @@ TEST_F(ReaderTest, ImageIsTakenOnlyFromARegularFile) {
 
 TEST_F(ReaderTest, OpenReplacesTheDocumentAfterConfirmation) {
   TempPath file("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);");
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(Read("point Z=Pt(0,0);"));
   user.files.push_back(file.path);
@@ -259,7 +258,6 @@ TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
 }
 
 TEST_F(ReaderTest, NewLeavesOneEmptySheetAfterConfirmation) {
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(Read("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);"));
   doc->OnNew();  // answered No
