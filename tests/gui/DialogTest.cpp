@@ -101,4 +101,22 @@ TEST_F(RenameTest, ANameTheFileCannotHoldIsRefusedAndTheOldOneKept) {
   EXPECT_EQ(Steps(), 2);  // renaming makes no step
 }
 
+// The document holds names as UTF-8; the dialog gets and gives back the
+// letters themselves, whatever the program's locale.
+TEST_F(RenameTest, ANameOfWideLettersCrossesTheDialogWhole) {
+  GPoint* a = Place(-1, 0);
+  const char* wide = "\xCE\x94\xE7\x82\xB9";  // Δ点
+  Rename(a, wide);
+  EXPECT_EQ(a->name, wide);
+  wxString shown;
+  canvas->m_AskText = [&shown](GTextEdit& e) {
+    shown = e.text;
+    return false;
+  };
+  Rename(a, "ignored");
+  EXPECT_EQ(shown, wxString::FromUTF8(wide));
+  EXPECT_EQ(shown.length(), 2u);
+  EXPECT_EQ(a->name, wide);
+}
+
 }  // namespace
