@@ -80,7 +80,7 @@ void MyFrame::OnDeleteSheet(wxCommandEvent&) {
 void MyFrame::OpenAtStart(const wxString& path) {
   GDocument& doc = *m_Canvas->m_Doc;
   doc.WriteLogFile("OnOpen : g_Path=" + path.utf8_string() + "\n");
-  if (doc.OpenDocument(path)) {
+  if (doc.OpenDocument(path.utf8_string())) {
     doc.ResetAllName();
     SetTitle("Figuretta - " + path.AfterLast('/'));
   } else {
@@ -88,7 +88,8 @@ void MyFrame::OpenAtStart(const wxString& path) {
     // the document that was asked for.
     m_User->ShowMessage(wxString::Format("The file %s could not be opened.\n"
                                          "An empty document is shown instead.",
-                                         path),
+                                         path)
+                            .utf8_string(),
                         "Open", GUser::kError);
     doc.ClearConst();
     doc.MoveSheet(true);

@@ -33,10 +33,10 @@ void MyFrame::OnPrint(wxCommandEvent&) {
     *m_PrintData = printer.GetPrintDialogData().GetPrintData();
   } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
     m_User->ShowMessage(
-        wxT("There was a problem printing.\nPerhaps your current printer is not set correctly?"),
-        wxT("Printing"), GUser::kInformation);
+        "There was a problem printing.\nPerhaps your current printer is not set correctly?",
+        "Printing", GUser::kInformation);
   } else {
-    m_User->ShowMessage(wxT("You canceled printing"), wxT("Printing"), GUser::kInformation);
+    m_User->ShowMessage("You canceled printing", "Printing", GUser::kInformation);
   }
   DeletePrintData();
 }
@@ -51,8 +51,8 @@ void MyFrame::OnPrintPreview(wxCommandEvent&) {
   if (!preview->IsOk()) {
     delete preview;
     m_User->ShowMessage(
-        wxT("There was a problem previewing.\nPerhaps your current printer is not set correctly?"),
-        wxT("Previewing"), GUser::kInformation);
+        "There was a problem previewing.\nPerhaps your current printer is not set correctly?",
+        "Previewing", GUser::kInformation);
   } else {
     auto* frame = new wxPreviewFrame(preview, this, wxT("Demo Print Preview"), wxPoint(100, 100),
                                      wxSize(600, 650));

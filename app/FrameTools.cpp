@@ -29,13 +29,16 @@ bool ChooseAngle(MyCanvas& canvas) {
   const bool ok = canvas.m_AskAngle && canvas.m_AskAngle(choice);
   if (!ok) return false;
   if (!choice.byPoints) {
-    d.SetAngleDegrees(choice.degrees);
+    d.SetAngleDegrees(choice.degrees.utf8_string());
     return true;
   }
-  if (d.SetCurrentAngleByNames(choice.first, choice.vertex, choice.second)) return true;
+  if (d.SetCurrentAngleByNames(choice.first.utf8_string(), choice.vertex.utf8_string(),
+                               choice.second.utf8_string()))
+    return true;
   d.m_User->ShowMessage(wxString::Format("The points %s, %s, %s are not all in this sheet. "
                                          "No angle was chosen.",
-                                         choice.first, choice.vertex, choice.second),
+                                         choice.first, choice.vertex, choice.second)
+                            .utf8_string(),
                         "Draw a line with an angle");
   return false;
 }

@@ -226,12 +226,10 @@ void MyFrame::BuildMenus() {
 // printing in FrameExport.cpp. ----
 
 void MyFrame::OnAbout(wxCommandEvent&) {
-  m_User->ShowMessage(wxT("wxFiguretta \nFiguretta on wxWidgets\n\n") +
-                          wxString(wxT("Made for children who like to draw with "
-                                       "compass and ruler.\n")) +
-                          wxString::Format(wxT("Version %s\nLicence: %s\n"), FIGURETTA_VERSION,
-                                           FIGURETTA_LICENCE),
-                      AboutCaption, GUser::kInformation);
+  m_User->ShowMessage(std::string("wxFiguretta \nFiguretta on wxWidgets\n\n") +
+                          "Made for children who like to draw with compass and ruler.\n" +
+                          "Version " FIGURETTA_VERSION "\nLicence: " FIGURETTA_LICENCE "\n",
+                      wxString(AboutCaption).utf8_string(), GUser::kInformation);
 }
 
 // Exit closes the window; the close event asks the question, once.
@@ -262,7 +260,7 @@ void MyFrame::OnClose(wxCloseEvent&) {
   // while the window is going away must not ask again.
   if (m_Closing) return;
   m_Closing = true;
-  if (m_User->Ask(QuitQuestion, QuitCaption) == GUser::kYes) m_Canvas->m_Doc->OnSave();
+  if (m_User->Ask(wxString(QuitQuestion).utf8_string(), wxString(QuitCaption).utf8_string()) == GUser::kYes) m_Canvas->m_Doc->OnSave();
   // Whatever happened to the document, the settings are kept for the next run.
   m_Canvas->WritePrefFile();
   m_Canvas->WriteLogFile("**** Quit ****\n");

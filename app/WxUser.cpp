@@ -34,13 +34,13 @@ wxString WithChosenFilter(const wxString& path, const wxString& wildcard, int in
   return path + pattern.Mid(1);
 }
 
-void WxUser::ShowMessage(const wxString& text, const wxString& caption, Icon icon) {
-  wxMessageBox(text, caption, wxOK | IconStyle(icon));
+void WxUser::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
+  wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK | IconStyle(icon));
 }
 
-GUser::Answer WxUser::Ask(const wxString& text, const wxString& caption, bool withCancel) {
+GUser::Answer WxUser::Ask(const std::string& text, const std::string& caption, bool withCancel) {
   long style = wxYES_NO | wxICON_INFORMATION | (withCancel ? wxCANCEL : 0);
-  int answer = wxMessageBox(text, caption, style);
+  int answer = wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
   if (answer == wxYES) return kYes;
   // Closing a Yes/No box without a choice counts as No; with a Cancel button
   // it counts as Cancel, the answer that changes nothing.
@@ -48,12 +48,14 @@ GUser::Answer WxUser::Ask(const wxString& text, const wxString& caption, bool wi
   return kNo;
 }
 
-wxString WxUser::ChooseFile(const wxString& message, const wxString& defaultFile,
-                            const wxString& wildcard, bool forSaving) {
+std::string WxUser::ChooseFile(const std::string& message, const std::string& defaultFile,
+                               const std::string& wildcard, bool forSaving) {
   long style = forSaving ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-  wxFileDialog dialog(nullptr, message, wxEmptyString, defaultFile, wildcard, style);
-  if (dialog.ShowModal() != wxID_OK) return wxString();
-  return WithChosenFilter(dialog.GetPath(), wildcard, dialog.GetFilterIndex());
+  const wxString filters = wxString::FromUTF8(wildcard);
+  wxFileDialog dialog(nullptr, wxString::FromUTF8(message), wxEmptyString,
+                      wxString::FromUTF8(defaultFile), filters, style);
+  if (dialog.ShowModal() != wxID_OK) return std::string();
+  return WithChosenFilter(dialog.GetPath(), filters, dialog.GetFilterIndex()).utf8_string();
 }
 
 // A log line that cannot be written is lost without a word: the log serves a

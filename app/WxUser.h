@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <wx/string.h>
 
 #include "model/LogFile.h"
 #include "model/User.h"
@@ -11,10 +12,11 @@ class WxUser : public GUser {
  public:
   // logFolder holds the day's log files ("" for the working directory).
   explicit WxUser(const std::string& logFolder) : m_Log(logFolder) {}
-  void ShowMessage(const wxString& text, const wxString& caption, Icon icon) override;
-  Answer Ask(const wxString& text, const wxString& caption, bool withCancel) override;
-  wxString ChooseFile(const wxString& message, const wxString& defaultFile,
-                      const wxString& wildcard, bool forSaving) override;
+  // Texts and paths are UTF-8 on the core's side, converted here.
+  void ShowMessage(const std::string& text, const std::string& caption, Icon icon) override;
+  Answer Ask(const std::string& text, const std::string& caption, bool withCancel) override;
+  std::string ChooseFile(const std::string& message, const std::string& defaultFile,
+                         const std::string& wildcard, bool forSaving) override;
   void WriteLog(const std::string& text) override;
 
  private:

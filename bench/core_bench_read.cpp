@@ -12,7 +12,7 @@ namespace {
 class MessageCounter : public GSilentUser {
  public:
   int messages = 0;
-  void ShowMessage(const wxString&, const wxString&, Icon) override { ++messages; }
+  void ShowMessage(const std::string&, const std::string&, Icon) override { ++messages; }
 };
 
 GSilentUser gQuietSource;

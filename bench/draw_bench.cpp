@@ -33,8 +33,8 @@ MyCanvas* g_canvas = nullptr;
 // Prints the Benchmark command's report instead of showing it in a box.
 class PrintingUser : public GSilentUser {
  public:
-  void ShowMessage(const wxString& text, const wxString&, Icon) override {
-    std::fputs(text.utf8_str(), stdout);
+  void ShowMessage(const std::string& text, const std::string&, Icon) override {
+    std::fputs(text.c_str(), stdout);
   }
 };
 

@@ -145,6 +145,7 @@ void MyCanvas::OnBenchMark() {
   m_Doc->m_User->ShowMessage(
       wxString::Format("evaluate const. = %ld(us)\ndraw background = %ld(us)\ndraw elements= "
                        "%ld(us)\nblit all = %ld(us)\n",
-                       times[0], times[1], times[2], times[3]),
+                       times[0], times[1], times[2], times[3])
+          .utf8_string(),
       "Benchmark Test", GUser::kInformation);
 }

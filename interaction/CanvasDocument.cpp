@@ -31,6 +31,6 @@ void MyCanvas::AppearanceRead() {
   m_Painter.m_BgDrawn = false;
 }
 
-void MyCanvas::TitleChanged(const wxString& title) {
-  if (m_Frame) m_Frame->SetTitle(title);
+void MyCanvas::TitleChanged(const std::string& title) {
+  if (m_Frame) m_Frame->SetTitle(wxString::FromUTF8(title));
 }

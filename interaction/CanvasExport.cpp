@@ -4,14 +4,14 @@
 #include "render/ImageExport.h"
 
 // The filters in the order the chooser shows them; the first is the default.
-static const wxChar kImageWildcard[] =
-    wxT("BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png|SVG files (*.svg)|*.svg");
+static const char kImageWildcard[] =
+    "BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png|SVG files (*.svg)|*.svg";
 
 void MyCanvas::OnSaveBmp() {
-  const wxString path =
+  const std::string path =
       m_Doc->m_User->ChooseFile("Save an image file", "untitled", kImageWildcard, true);
   if (path.empty()) return;
-  SaveImage(path);
+  SaveImage(wxString::FromUTF8(path));
   Refresh(false);
 }
 
@@ -23,7 +23,8 @@ bool MyCanvas::SaveImage(const wxString& chosen) {
           m_Painter, [this](wxDC& dc) { OnDraw(dc); }, path, format, why))
     return true;
   m_Doc->m_User->ShowMessage(
-      wxString::Format("The image %s could not be saved (%s).", path, wxString::FromUTF8(why)),
+      wxString::Format("The image %s could not be saved (%s).", path, wxString::FromUTF8(why))
+          .utf8_string(),
       "Save image", GUser::kError);
   return false;
 }

@@ -60,7 +60,7 @@ bool MyCanvas::Snap2PtName(GPoint* list, int px, int py) {
     const int s = p->nameFontSize;
     m.dc().SetFont(wxFont(wxFontInfo(std::max(1, s)).Family(wxFONTFAMILY_DEFAULT)));
     wxCoord w = 0, h = 0, descent = 0;
-    m.dc().GetTextExtent(p->name, &w, &h, &descent);
+    m.dc().GetTextExtent(wxString::FromUTF8(p->name), &w, &h, &descent);
     const int X = v.PixelX(x.re), Y = v.PixelY(y.re);
     const int left = X + (int)std::floor(std::cos(p->nameAngle) * (s + 10)) - s / 2;
     const int top = Y - (int)std::floor(std::sin(p->nameAngle) * (s + 10)) - s;

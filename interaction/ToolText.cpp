@@ -21,7 +21,7 @@ bool Ask(MyCanvas& canvas, GTextEdit& e) { return canvas.m_AskText && canvas.m_A
 void EditName(MyCanvas& canvas, GPoint* p) {
   GDocument& d = *canvas.m_Doc;
   GTextEdit e;
-  e.text = p->name;
+  e.text = wxString::FromUTF8(p->name);
   e.size = p->nameFontSize;
   e.red = d.m_NameRed;
   e.green = d.m_NameGreen;
@@ -30,7 +30,7 @@ void EditName(MyCanvas& canvas, GPoint* p) {
   if (!Ask(canvas, e)) return;
   // The document refuses a name the file could not read back, or one that
   // another element has, and says why; size and colour are taken anyway.
-  d.EditPointName(p, e.text, e.size, e.red, e.green, e.blue);
+  d.EditPointName(p, e.text.utf8_string(), e.size, e.red, e.green, e.blue);
 }
 
 void EditText(MyCanvas& canvas, GText* t) {
@@ -108,9 +108,10 @@ void MyCanvas::LUp_Text(wxPoint& pos) {
 
 void MyCanvas::LUp_Image(wxPoint& pos) {
   GDocument& d = *m_Doc;
-  const wxString path = d.m_User->ChooseFile("Choose a image file", "untitled",
-                                             "image files|*.bmp;*.jpg;*.png;*.gif", false);
-  d.WriteLogFile("LUp_Image : g_ImagePath=" + path.utf8_string() + "\n");
+  const std::string chosen = d.m_User->ChooseFile("Choose a image file", "untitled",
+                                                  "image files|*.bmp;*.jpg;*.png;*.gif", false);
+  const wxString path = wxString::FromUTF8(chosen);
+  d.WriteLogFile("LUp_Image : g_ImagePath=" + chosen + "\n");
   wxImage picture;
   {
     // A file that is not a picture must not raise the toolkit's error box.
@@ -132,7 +133,7 @@ void MyCanvas::LUp_Image(wxPoint& pos) {
   pic->bitmap = wxBitmap(picture);
   im->picture = pic;
   // The whole path, so that the saved document finds the file again.
-  im->fileName = path;
+  im->fileName = chosen;
   im->name = d.m_ImageName;
   d.next_name(d.m_ImageName);
   im->x = pos.x;
@@ -144,6 +145,6 @@ void MyCanvas::LUp_Image(wxPoint& pos) {
   c->ImageOutput = im;
   d.m_CurrentConst = c;
   d.WriteConst(c);
-  d.WriteLogFile("LUp_Image : NewImage=" + im->name.utf8_string() + "\n");
+  d.WriteLogFile("LUp_Image : NewImage=" + im->name + "\n");
   Refresh(false);
 }

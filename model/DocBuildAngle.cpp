@@ -11,7 +11,7 @@
 namespace {
 
 // The point of the sheet called `name`, or none.
-GPoint* PointNamed(GDocument& doc, const wxString& name) {
+GPoint* PointNamed(GDocument& doc, const std::string& name) {
   if (name.empty()) return nullptr;
   for (GPoint* p = doc.Sheet().points.head; p; p = p->next)
     if (p->name == name) return p;
@@ -106,7 +106,8 @@ bool GDocument::ConstDefOrbit() {
 
 // The angle A V B named in the dialog: its mark when one exists (either
 // order of the arms), else a new mark, which is shown hilighted.
-bool GDocument::SetCurrentAngleByNames(const wxString& an, const wxString& vn, const wxString& bn) {
+bool GDocument::SetCurrentAngleByNames(const std::string& an, const std::string& vn,
+                                       const std::string& bn) {
   GPoint* a = PointNamed(*this, an);
   GPoint* v = PointNamed(*this, vn);
   GPoint* b = PointNamed(*this, bn);
@@ -140,9 +141,8 @@ bool GDocument::SetCurrentAngleByNames(const wxString& an, const wxString& vn, c
 
 // A typed angle. Text that does not start with a number, or a number that is
 // not finite, gives 60 degrees.
-void GDocument::SetAngleDegrees(const wxString& text) {
+void GDocument::SetAngleDegrees(const std::string& s) {
   m_CurrentAngle = nullptr;
-  const std::string s = text.utf8_string();
   char* end = nullptr;
   const double v = std::strtod(s.c_str(), &end);
   m_AngleDegrees = (end == s.c_str() || !std::isfinite(v)) ? 60.0 : v;

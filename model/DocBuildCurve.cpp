@@ -3,6 +3,7 @@
 // the message a person sees when the formula cannot be read.
 #include "model/Document.h"
 #include "model/Formula.h"
+#include "model/Utf8Text.h"
 
 GParaCurve* GDocument::NewGraphCurve(const std::string& text) { return NewParaCurve(text, text); }
 
@@ -28,8 +29,7 @@ int GDocument::AddGraph(const std::string& formula, double xmin, double xmax) {
       ReleaseCurveTrees(curve);
       curve->inUse = 0;
     }
-    if (code != CALC_OK)
-      m_User->ShowMessage(wxString::Format("error %d", code), "Invalid function input");
+    if (code != CALC_OK) m_User->ShowMessage(StrFormat("error %d", code), "Invalid function input");
     return code != CALC_OK ? code : CALC_CANNOT_SPLIT;
   }
   curve->xmin = xmin;

@@ -36,7 +36,7 @@ GConst* GDocument::NewLineStep(int type, GPoint* through) {
   GConst* c = NewConst(type);
   if (!c) {
     l->inUse = 0;
-    l->name = wxString();
+    l->name = std::string();
     return nullptr;
   }
   c->LOutput = l;

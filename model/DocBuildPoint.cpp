@@ -14,7 +14,7 @@ void DropUnlistedPoint(GDocument& doc, GPoint* p) {
   doc.m_HiPoints.Remove(p);
   p->inUse = 0;
   p->hilighted = 0;
-  p->name = wxString();
+  p->name = std::string();
 }
 
 // Clockwise angle of P seen from the circle's centre, as points on circles

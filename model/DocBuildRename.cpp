@@ -3,15 +3,18 @@
 // word without the bytes that separate statements and fields, and unique.
 #include "model/Document.h"
 #include "model/Lookup.h"
+#include "model/Utf8Text.h"
 
 namespace {
 
-const wxString kRenameCaption = "Rename";
+const char* const kRenameCaption = "Rename";
 
 // Blanks and control characters end a name in the file; the others split
 // statements and fields; a backslash would hide the comma after a name.
-bool BadNameChar(wxUniChar c) {
-  const wxUniChar::value_type v = c.GetValue();
+// All of them are ASCII, and no byte of a multi-byte UTF-8 character is, so
+// the check goes byte by byte without splitting a letter.
+bool BadNameChar(char ch) {
+  const auto v = static_cast<unsigned char>(ch);
   if (v <= 0x20 || v == 0x7f) return true;
   switch (v) {
     case ',':
@@ -26,7 +29,7 @@ bool BadNameChar(wxUniChar c) {
   }
 }
 
-bool OutputNamed(const GConst* c, const wxString& name, const GObject* except) {
+bool OutputNamed(const GConst* c, const std::string& name, const GObject* except) {
   const GObject* outs[] = {c->POutput,    c->LOutput,     c->COutput,     c->CurveOutput,
                            c->TextOutput, c->AngleOutput, c->ImageOutput, c->BracketOutput};
   for (const GObject* o : outs)
@@ -36,21 +39,20 @@ bool OutputNamed(const GConst* c, const wxString& name, const GObject* except) {
 
 }  // namespace
 
-bool GDocument::RenameElement(GObject* e, const wxString& wanted) {
+bool GDocument::RenameElement(GObject* e, const std::string& wanted) {
   if (!e) return false;
-  wxString name = wanted;
-  name.Trim(true).Trim(false);
+  const std::string name = TrimBlanks(wanted);
   if (name == e->name) return true;
   if (name.empty()) {
     m_User->ShowMessage("A name cannot be empty. The old name is kept.", kRenameCaption);
     return false;
   }
-  for (wxUniChar c : name) {
+  for (char c : name) {
     if (BadNameChar(c)) {
       m_User->ShowMessage(
-          wxString::Format("The name \"%s\" cannot be used: a name may not hold blanks or any of "
-                           ", ; = ( ) \\. The old name is kept.",
-                           name),
+          StrFormat("The name \"%s\" cannot be used: a name may not hold blanks or any of "
+                    ", ; = ( ) \\. The old name is kept.",
+                    name.c_str()),
           kRenameCaption);
       return false;
     }
@@ -62,21 +64,21 @@ bool GDocument::RenameElement(GObject* e, const wxString& wanted) {
     if (m_RedoStack[i]) taken = OutputNamed(m_RedoStack[i], name, e);
   if (taken) {
     m_User->ShowMessage(
-        wxString::Format("The name \"%s\" is already used in this sheet. The old name is kept.",
-                         name),
+        StrFormat("The name \"%s\" is already used in this sheet. The old name is kept.",
+                  name.c_str()),
         kRenameCaption);
     return false;
   }
   e->name = name;
   // A counter that was about to hand out this name moves on to the next free one.
-  wxString* counters[] = {&m_PointName, &m_LineName,  &m_CircleName, &m_CurveName,
-                          &m_TextName,  &m_AngleName, &m_ImageName,  &m_BracketName};
-  for (wxString* counter : counters)
+  std::string* counters[] = {&m_PointName, &m_LineName,  &m_CircleName, &m_CurveName,
+                             &m_TextName,  &m_AngleName, &m_ImageName,  &m_BracketName};
+  for (std::string* counter : counters)
     if (*counter == name) next_name(*counter);
   return true;
 }
 
-bool GDocument::EditPointName(GPoint* p, const wxString& name, double size, int red, int green,
+bool GDocument::EditPointName(GPoint* p, const std::string& name, double size, int red, int green,
                               int blue) {
   if (!p) return false;
   const int s = (size >= 5 && size <= 100) ? static_cast<int>(size) : 14;

@@ -9,7 +9,7 @@ namespace {
 
 // Sets a name counter to the first name of its sequence, skipping it when an
 // element of the current construction list already carries it.
-void RestartCounter(GDocument& doc, wxString& counter, const char* first) {
+void RestartCounter(GDocument& doc, std::string& counter, const char* first) {
   counter = first;
   GConst* found = nullptr;
   if (FindNameFromCns(doc.FirstConst(), counter, &found)) doc.next_name(counter);
@@ -63,7 +63,7 @@ void GDocument::DeletePoint(GPoint* p) {
   if (!p || !Sheet().points.Unlink(p)) return;
   DeletePtFromIcs(p);
   p->inUse = 0;
-  p->name = wxString();  // a freed slot must not keep its name taken
+  p->name = std::string();  // a freed slot must not keep its name taken
   p->hilighted = 0;
   m_HiPoints.Remove(p);
   if (m_MovingPoint == p) m_MovingPoint = nullptr;
@@ -74,7 +74,7 @@ void GDocument::DeleteLine(GLine* l) {
   if (!l || !Sheet().lines.Unlink(l)) return;
   DeleteIcs(l);
   l->inUse = 0;
-  l->name = wxString();
+  l->name = std::string();
   l->hilighted = 0;
   m_HiLines.Remove(l);
   RestartCounter(*this, m_LineName, "a");
@@ -84,7 +84,7 @@ void GDocument::DeleteCircle(GCircle* c) {
   if (!c || !Sheet().circles.Unlink(c)) return;
   DeleteIcs(c);
   c->inUse = 0;
-  c->name = wxString();
+  c->name = std::string();
   c->hilighted = 0;
   m_HiCircles.Remove(c);
   RestartCounter(*this, m_CircleName, "C1");
@@ -94,7 +94,7 @@ void GDocument::DeleteCurve(GParaCurve* c) {
   if (!c || !Sheet().curves.Unlink(c)) return;
   ReleaseCurveTrees(c);
   c->inUse = 0;
-  c->name = wxString();
+  c->name = std::string();
   c->hilighted = 0;
   m_HiCurves.Remove(c);
   RestartCounter(*this, m_CurveName, "x1");
@@ -103,7 +103,7 @@ void GDocument::DeleteCurve(GParaCurve* c) {
 void GDocument::DeleteText(GText* t) {
   if (!t || !Sheet().texts.Unlink(t)) return;
   t->inUse = 0;
-  t->name = wxString();
+  t->name = std::string();
   t->hilighted = 0;
   RestartCounter(*this, m_TextName, "TA");
 }
@@ -111,7 +111,7 @@ void GDocument::DeleteText(GText* t) {
 void GDocument::DeleteAngle(GAngle* a) {
   if (!a || !Sheet().angles.Unlink(a)) return;
   a->inUse = 0;
-  a->name = wxString();
+  a->name = std::string();
   a->hilighted = 0;
   m_HiAngles.Remove(a);
   RestartCounter(*this, m_AngleName, "ag1");
@@ -135,7 +135,7 @@ void GDocument::DeleteImage(GImage* img) {
 void GDocument::DeleteBracket(GBracket* b) {
   if (!b || !Sheet().brackets.Unlink(b)) return;
   b->inUse = 0;
-  b->name = wxString();
+  b->name = std::string();
   b->hilighted = 0;
   m_HiBrackets.Remove(b);
   RestartCounter(*this, m_BracketName, "br1");

@@ -4,18 +4,18 @@
 #include "model/Incidence.h"
 #include "model/Lookup.h"
 
-wxString IncidentMsg = "(*^_^*) This line thru point %s.";
-wxString IncidentMsgC = "(*^_^*) This circle thru point %s.";
-wxString IncidentMsgPL = "(*^_^*) Point %s is on this line.";
-wxString IncidentMsgPLAB = "(*^_^*) Point %s is on line %s%s.";
-wxString IncidentMsgPC = "(*^_^*) Point %s is on this circle.";
-wxString TangentMsgLC = "(*^_^*) This line is tangent to circle %s.";
-wxString TangentMsgLCAB = "(*^_^*) Line %s%s is tangent to circle %s.";
-wxString TangentMsgCL = "(*^_^*) Circle %s is tangent to this line.";
-wxString TangentMsgCLAB = "(*^_^*) Circle %s is tangent to line %s%s.";
-wxString TangentMsgCC = "(*^_^*) Circle %s is tangent to circle %s.";
-wxString IncidencyCaption = "Incidency Test";
-wxString TangencyCaption = "Tangency Test";
+const char* const IncidentMsg = "(*^_^*) This line thru point %s.";
+const char* const IncidentMsgC = "(*^_^*) This circle thru point %s.";
+const char* const IncidentMsgPL = "(*^_^*) Point %s is on this line.";
+const char* const IncidentMsgPLAB = "(*^_^*) Point %s is on line %s%s.";
+const char* const IncidentMsgPC = "(*^_^*) Point %s is on this circle.";
+const char* const TangentMsgLC = "(*^_^*) This line is tangent to circle %s.";
+const char* const TangentMsgLCAB = "(*^_^*) Line %s%s is tangent to circle %s.";
+const char* const TangentMsgCL = "(*^_^*) Circle %s is tangent to this line.";
+const char* const TangentMsgCLAB = "(*^_^*) Circle %s is tangent to line %s%s.";
+const char* const TangentMsgCC = "(*^_^*) Circle %s is tangent to circle %s.";
+const char* const IncidencyCaption = "Incidency Test";
+const char* const TangencyCaption = "Tangency Test";
 
 namespace {
 

@@ -2,6 +2,7 @@
 // announce the points it passes through and the circles it touches, and remove
 // a new element that is only a copy of an existing one.
 #include "model/Incidence.h"
+#include "model/Utf8Text.h"
 
 namespace {
 
@@ -14,16 +15,16 @@ bool Records(const T* carrier, const GPoint* P) {
 
 // Names of the points of the first two records of an incidence list.
 template <class T>
-void FirstTwoNames(const T* carrier, wxString* a, wxString* b) {
+void FirstTwoNames(const T* carrier, std::string* a, std::string* b) {
   const GIncident* first = carrier->ics.head;
   const GIncident* second = first ? first->next : nullptr;
-  *a = first && first->point ? first->point->name : wxString();
-  *b = second && second->point ? second->point->name : wxString();
+  *a = first && first->point ? first->point->name : std::string();
+  *b = second && second->point ? second->point->name : std::string();
 }
 
 // A circle is called by its centre: the centre of a circle through a point,
 // the third point of a compass circle. A circle made otherwise keeps its own name.
-wxString CircleName(GDocument& doc, const GCircle* C) {
+std::string CircleName(GDocument& doc, const GCircle* C) {
   for (GConst* c = doc.FirstConst(); c; c = c->next) {
     if (c->COutput != C) continue;
     const GPoint* centre = nullptr;
@@ -44,17 +45,18 @@ void GDocument::CheckIncidency(GLine* L, bool announce) {
     if (Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
     AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
-    if (announce) m_User->ShowMessage(wxString::Format(IncidentMsg, P->name), IncidencyCaption);
+    if (announce) m_User->ShowMessage(StrFormat(IncidentMsg, P->name.c_str()), IncidencyCaption);
   }
   for (GCircle* C = Sheet().circles.head; C; C = C->next) {
     if (!tangent_CL_global(FirstConst(), C, L) || !announce) continue;
     if (L->icCount < 2) {
-      m_User->ShowMessage(wxString::Format(TangentMsgLC, CircleName(*this, C)), TangencyCaption);
+      m_User->ShowMessage(StrFormat(TangentMsgLC, CircleName(*this, C).c_str()), TangencyCaption);
     } else {
-      wxString a, b;
+      std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_User->ShowMessage(wxString::Format(TangentMsgLCAB, a, b, CircleName(*this, C)),
-                          TangencyCaption);
+      m_User->ShowMessage(
+          StrFormat(TangentMsgLCAB, a.c_str(), b.c_str(), CircleName(*this, C).c_str()),
+          TangencyCaption);
     }
   }
 }
@@ -66,22 +68,23 @@ void GDocument::CheckIncidency(GCircle* C, bool announce) {
     if (Records(C, P) || !incident_CP_global(FirstConst(), C, P)) continue;
     AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
-    if (announce) m_User->ShowMessage(wxString::Format(IncidentMsgC, P->name), IncidencyCaption);
+    if (announce) m_User->ShowMessage(StrFormat(IncidentMsgC, P->name.c_str()), IncidencyCaption);
   }
-  const wxString name = CircleName(*this, C);
+  const std::string name = CircleName(*this, C);
   for (GLine* L = Sheet().lines.head; L; L = L->next) {
     if (!tangent_CL_global(FirstConst(), C, L) || !announce) continue;
     if (L->icCount < 2) {
-      m_User->ShowMessage(wxString::Format(TangentMsgCL, name), TangencyCaption);
+      m_User->ShowMessage(StrFormat(TangentMsgCL, name.c_str()), TangencyCaption);
     } else {
-      wxString a, b;
+      std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_User->ShowMessage(wxString::Format(TangentMsgCLAB, name, a, b), TangencyCaption);
+      m_User->ShowMessage(StrFormat(TangentMsgCLAB, name.c_str(), a.c_str(), b.c_str()),
+                          TangencyCaption);
     }
   }
   for (GCircle* D = Sheet().circles.head; D; D = D->next) {
     if (D == C || !tangent_CC_global(FirstConst(), C, D) || !announce) continue;
-    m_User->ShowMessage(wxString::Format(TangentMsgCC, name, CircleName(*this, D)),
+    m_User->ShowMessage(StrFormat(TangentMsgCC, name.c_str(), CircleName(*this, D).c_str()),
                         TangencyCaption);
   }
 }
@@ -95,11 +98,12 @@ void GDocument::CheckIncidency(GPoint* P, bool announce) {
     ResetLineIcPara(L);
     if (!announce) continue;
     if (L->icCount < 3) {
-      m_User->ShowMessage(wxString::Format(IncidentMsgPL, P->name), IncidencyCaption);
+      m_User->ShowMessage(StrFormat(IncidentMsgPL, P->name.c_str()), IncidencyCaption);
     } else {
-      wxString a, b;
+      std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_User->ShowMessage(wxString::Format(IncidentMsgPLAB, P->name, a, b), IncidencyCaption);
+      m_User->ShowMessage(StrFormat(IncidentMsgPLAB, P->name.c_str(), a.c_str(), b.c_str()),
+                          IncidencyCaption);
     }
   }
   // A point already recorded on a circle (an intersection registered by its
@@ -108,7 +112,7 @@ void GDocument::CheckIncidency(GPoint* P, bool announce) {
     if (Records(C, P) || !incident_CP_global(FirstConst(), C, P)) continue;
     AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
-    if (announce) m_User->ShowMessage(wxString::Format(IncidentMsgPC, P->name), IncidencyCaption);
+    if (announce) m_User->ShowMessage(StrFormat(IncidentMsgPC, P->name.c_str()), IncidencyCaption);
   }
 }
 

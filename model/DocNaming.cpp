@@ -6,50 +6,36 @@
 
 #include "model/Document.h"
 #include "model/Lookup.h"
+#include "model/Utf8Text.h"
 
 namespace {
 
-bool IsUpperBelowZ(wxUniChar c) { return c >= 'A' && c <= 'Y'; }
-bool IsLowerBelowZ(wxUniChar c) { return c >= 'a' && c <= 'y'; }
-bool IsDigitBelow9(wxUniChar c) { return c >= '0' && c <= '8'; }
-wxUniChar Succ(wxUniChar c) { return wxUniChar(c.GetValue() + 1); }
+bool IsUpperBelowZ(char32_t c) { return c >= 'A' && c <= 'Y'; }
+bool IsLowerBelowZ(char32_t c) { return c >= 'a' && c <= 'y'; }
+bool IsDigitBelow9(char32_t c) { return c >= '0' && c <= '8'; }
+// The next code point, passing over the surrogates, which UTF-8 cannot hold.
+char32_t Succ(char32_t c) { return c == 0xD7FF ? 0xE000 : c + 1; }
 
-}  // namespace
-
-// The successor rule: the last character counts up; past 9, Z or z it wraps
-// and the character before it is stepped by one code, with no further carry
-// (AZ -> BA, C9 -> D0). Returns true when the name has no successor.
-bool GDocument::next_name_sub(wxString& name) {
-  // The three seeds sit just before the first name of their sequence.
-  if (name == "ZZZ") {
-    name = "A";
-    return false;
-  }
-  if (name == "zzz") {
-    name = "a";
-    return false;
-  }
-  if (name == "SZZ") {
-    name = "TA";
-    return false;
-  }
+// The rule on characters, not bytes: a name may hold any letters (Greek,
+// Japanese), and stepping one of them gives the next code point.
+bool NextCodes(std::u32string& name) {
   const size_t n = name.length();
   if (n == 0) return true;
-  const wxUniChar c = name[n - 1];
+  const char32_t c = name[n - 1];
   if (n == 1) {
     if (IsUpperBelowZ(c) || IsLowerBelowZ(c))
       name[0] = Succ(c);
     else if (c == 'Z')
-      name = "AA";
+      name = U"AA";
     else if (c == 'z')
-      name = "aa";
+      name = U"aa";
     return false;  // any other single character stays as it is
   }
   if (IsDigitBelow9(c) || IsUpperBelowZ(c) || IsLowerBelowZ(c)) {
     name[n - 1] = Succ(c);
     return false;
   }
-  wxUniChar wrapped;
+  char32_t wrapped;
   if (c == '9')
     wrapped = '0';
   else if (c == 'Z')
@@ -63,13 +49,38 @@ bool GDocument::next_name_sub(wxString& name) {
   return false;
 }
 
+}  // namespace
+
+// The successor rule: the last character counts up; past 9, Z or z it wraps
+// and the character before it is stepped by one code, with no further carry
+// (AZ -> BA, C9 -> D0). Returns true when the name has no successor.
+bool GDocument::next_name_sub(std::string& name) {
+  // The three seeds sit just before the first name of their sequence.
+  if (name == "ZZZ") {
+    name = "A";
+    return false;
+  }
+  if (name == "zzz") {
+    name = "a";
+    return false;
+  }
+  if (name == "SZZ") {
+    name = "TA";
+    return false;
+  }
+  std::u32string codes = Utf8Decode(name);
+  if (NextCodes(codes)) return true;
+  name = Utf8Encode(codes);
+  return false;
+}
+
 // Steps the counter until its name is free on the current sheet. Returns true
 // (failure) when the rule has no further name. A name that the rule leaves
 // unchanged (a single character outside the letters) and that is taken also
 // fails, so the search cannot run forever.
-bool GDocument::next_name(wxString& counter) {
+bool GDocument::next_name(std::string& counter) {
   for (;;) {
-    const wxString before = counter;
+    const std::string before = counter;
     if (next_name_sub(counter)) return true;
     GConst* found = nullptr;
     if (!FindNameFromCns(FirstConst(), counter, &found)) return false;
@@ -103,18 +114,18 @@ void GDocument::SetBracketName(GBracket* b) {
 // once, rather than the list being searched for every name tried (a sheet of
 // hundreds of points would try hundreds of names, each a walk of the list).
 void GDocument::ResetAllName() {
-  std::unordered_set<std::wstring> taken;
+  std::unordered_set<std::string> taken;
   for (GConst* c = FirstConst(); c; c = c->next) {
     const GObject* outs[] = {c->COutput,    c->LOutput,     c->POutput,       c->CurveOutput,
                              c->TextOutput, c->AngleOutput, c->BracketOutput, c->ImageOutput};
     for (const GObject* e : outs)
-      if (e) taken.insert(e->name.ToStdWstring());
+      if (e) taken.insert(e->name);
   }
-  auto seed = [&](wxString& counter, const char* before) {
+  auto seed = [&](std::string& counter, const char* before) {
     counter = before;
     for (;;) {
-      const wxString was = counter;
-      if (next_name_sub(counter) || !taken.count(counter.ToStdWstring()) || counter == was) return;
+      const std::string was = counter;
+      if (next_name_sub(counter) || !taken.count(counter) || counter == was) return;
     }
   };
   seed(m_PointName, "ZZZ");

@@ -1,6 +1,7 @@
 // The sheet table: switching between sheets, inserting an empty sheet or a
 // copy of the current one, emptying and deleting the current sheet.
 #include "model/Document.h"
+#include "model/Utf8Text.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void OpenGapAfterCurrent(GDocument& doc) {
 bool RoomForASheet(GDocument& doc) {
   if (doc.m_SheetCount < kSheetPoolSize) return true;
   doc.m_User->ShowMessage(
-      wxString::Format("A document holds at most %d sheets; no sheet was added.", kSheetPoolSize),
+      StrFormat("A document holds at most %d sheets; no sheet was added.", kSheetPoolSize),
       "Insert sheet");
   return false;
 }

@@ -8,7 +8,7 @@ void AppendSlot(std::string& line, const char* label, const GObject* e) {
   if (!e) return;
   line += label;
   line += '=';
-  line += e->name.utf8_string();
+  line += e->name;
   line += ',';
 }
 

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <string>
-#include <wx/string.h>
 
 #include "model/GConst.h"
 #include "model/Modes.h"
@@ -61,7 +60,7 @@ class GDocumentHooks {
   // window size (the numbers are in the current sheet and the document).
   virtual void AppearanceRead() = 0;
   // The document was saved under a new name: the window shows this title.
-  virtual void TitleChanged(const wxString& /*title*/) {}
+  virtual void TitleChanged(const std::string& /*title*/) {}
 };
 
 class GDocument {
@@ -128,8 +127,8 @@ class GDocument {
   int m_RedoCount = 0;
 
   // ---- naming state: each counter holds the next name of its kind ----
-  wxString m_PointName, m_LineName, m_CircleName, m_CurveName, m_TextName, m_AngleName, m_ImageName,
-      m_BracketName;
+  std::string m_PointName, m_LineName, m_CircleName, m_CurveName, m_TextName, m_AngleName,
+      m_ImageName, m_BracketName;
 
   // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
@@ -261,8 +260,8 @@ class GDocument {
   void ResetIcs(GConst* first, GCircle* circles);
 
   // ==== naming (DocNaming.cpp) ====
-  bool next_name_sub(wxString& name);
-  bool next_name(wxString& counter);
+  bool next_name_sub(std::string& name);
+  bool next_name(std::string& counter);
   void SetPointName(GPoint*);
   void SetCircleName(GCircle*);
   void SetBracketName(GBracket*);
@@ -413,8 +412,9 @@ class GDocument {
   int AddGraph(const std::string& formula, double xmin, double xmax);
   // The angle dialog's two choices for the line-with-angle tool. By names:
   // false (nothing changes) unless all three name points of the sheet.
-  bool SetCurrentAngleByNames(const wxString& a, const wxString& vertex, const wxString& b);
-  void SetAngleDegrees(const wxString& text);  // 60 when the text is not a number
+  bool SetCurrentAngleByNames(const std::string& a, const std::string& vertex,
+                              const std::string& b);
+  void SetAngleDegrees(const std::string& text);  // 60 when the text is not a number
   // Whether a construction button (a tool mode) fits the hilighted
   // selection in the Quil and touch-panel styles.
   bool CanBuild(int toolId) const;
@@ -451,9 +451,9 @@ class GDocument {
   // Renames an element. Refuses (with a message, keeping the old name) a name
   // that is empty, holds bytes the construction language uses, or belongs to
   // another element of the sheet.
-  bool RenameElement(GObject* e, const wxString& name);
+  bool RenameElement(GObject* e, const std::string& name);
   // The Text tool's edit of a point's name: name, colour and size (5..100, else 14).
-  bool EditPointName(GPoint* p, const wxString& name, double size, int red, int green, int blue);
+  bool EditPointName(GPoint* p, const std::string& name, double size, int red, int green, int blue);
   // Building blocks of the builders.
   GLine* NewToolLine(GPoint* through);
   GConst* NewLineStep(int type, GPoint* through);
@@ -519,7 +519,7 @@ class GDocument {
   // Saving (script/DocSave.cpp): the whole file text, every sheet's block
   // after its "//Sheet" line; writing it safely to `path`; the Save command.
   std::string DocumentText();
-  bool SaveDocument(const wxString& path);
+  bool SaveDocument(const std::string& path);
   void OnSave();
   // Reading (script/Reader*.cpp, script/DocOpen.cpp): the statement helpers
   // on byte strings (true means "end of text" or "error", as documented with
@@ -530,7 +530,7 @@ class GDocument {
   bool Get_FunctionName(std::string& name, std::string& text);
   bool Get_Variables(std::string* fields, const std::string& text, int& count);
   static void RemoveSpace(std::string& s);
-  bool OpenDocument(const wxString& path);
+  bool OpenDocument(const std::string& path);
   void OnOpen();
   void OnNew();
   // The script editor (script/DocEditScript.cpp). The current sheet's block as
@@ -538,21 +538,21 @@ class GDocument {
   // is hidden); rebuilding the current sheet from edited text (false when the
   // reader stopped at an error: the statements before it stay); and the
   // editor's stepping, which first rebuilds the sheet from the text.
-  wxString SheetScriptText();
-  bool ApplySheetScript(const wxString& text);
+  std::string SheetScriptText();
+  bool ApplySheetScript(const std::string& text);
   // direction -1 goes back one sheet, +1 forward. Both return true when the
   // text was taken in and the editor must show the (new) current sheet; false
   // when nothing was applied (first or last sheet) or the text has an error.
-  bool StepEditedSheet(int direction, const wxString& text);
+  bool StepEditedSheet(int direction, const std::string& text);
   // Rebuilds the current sheet from text, then inserts an empty sheet after it.
-  bool InsertAfterEditedSheet(const wxString& text);
+  bool InsertAfterEditedSheet(const std::string& text);
 
   // "Save data" (script/DocCsv.cpp): the CSV blocks of the hilighted
   // elements of the current sheet; writing them to `path` (".csv" appended
   // by the extension rule; false, with a message, when it cannot be written);
   // the command with its question and file choice.
   std::string CsvText();
-  bool SaveCsv(const wxString& path);
+  bool SaveCsv(const std::string& path);
   void OnSaveCsv();
 
   // ==== texts and the log (DocText.cpp) ====
@@ -568,4 +568,4 @@ class GDocument {
 void FindLineends(GIncident* list, GIncident** low, GIncident** high);
 // Script bytes as text: UTF-8 decoded, each byte that does not belong to a
 // well-formed UTF-8 sequence replaced by U+FFFD.
-wxString ScriptBytesToText(const std::string& bytes);
+std::string ScriptBytesToText(const std::string& bytes);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <wx/string.h>
 
 #include "geometry/CComplex.h"
 #include "geometry/Coordinates.h"
@@ -22,7 +21,7 @@ struct GMotion {
 
 class GObject {
  public:
-  wxString name;
+  std::string name;
   int nameFontSize = 18;
   short hilightCounter = 0;
   unsigned char hilighted = 0;
@@ -42,7 +41,7 @@ class GObject {
   }
   // Back to the state of a freshly created element (name, flags, effects).
   void ResetObject(int fontSize) {
-    name = wxString();
+    name = std::string();
     nameFontSize = fontSize;
     hilightCounter = 0;
     hilighted = 0;
@@ -189,7 +188,7 @@ class GPicture {
 
 class GImage : public GObject {
  public:
-  wxString fileName;
+  std::string fileName;
   GPicture* picture = nullptr;              // owned
   int x = 0, y = 0, width = 0, height = 0;  // pixels
   unsigned char inUse = 1;

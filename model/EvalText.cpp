@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <wx/string.h>
 
 #include "model/GConst.h"
 #include "model/Lookup.h"
@@ -35,7 +34,7 @@ std::string FormatBracketLength(const GBracket& b) {
 // step has no output of the kind the selector needs.
 bool ReferenceValue(GConst* first, const std::string& name, char selector, std::string& value) {
   GConst* step = nullptr;
-  if (!FindNameFromCns(first, wxString::FromUTF8(name), &step) || !step) return false;
+  if (!FindNameFromCns(first, name, &step) || !step) return false;
   switch (selector) {
     case 'x':
     case 'y': {

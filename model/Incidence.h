@@ -4,15 +4,24 @@
 // texts of the messages that announce found relations.
 #pragma once
 
+#include <string>
 #include <vector>
-#include <wx/string.h>
 
 #include "model/Document.h"
 
 // Message texts ("%s" stands for element names) and their captions.
-extern wxString IncidentMsg, IncidentMsgC, IncidentMsgPL, IncidentMsgPLAB, IncidentMsgPC;
-extern wxString TangentMsgLC, TangentMsgLCAB, TangentMsgCL, TangentMsgCLAB, TangentMsgCC;
-extern wxString IncidencyCaption, TangencyCaption;
+extern const char* const IncidentMsg;
+extern const char* const IncidentMsgC;
+extern const char* const IncidentMsgPL;
+extern const char* const IncidentMsgPLAB;
+extern const char* const IncidentMsgPC;
+extern const char* const TangentMsgLC;
+extern const char* const TangentMsgLCAB;
+extern const char* const TangentMsgCL;
+extern const char* const TangentMsgCLAB;
+extern const char* const TangentMsgCC;
+extern const char* const IncidencyCaption;
+extern const char* const TangencyCaption;
 
 enum class RelationKind {
   kPointOnLine,

@@ -172,7 +172,7 @@ int FindCnFromPt(GConst* list, GPoint* P, GConst** out) {
 // A step carries the name when any of its outputs has it. Image outputs are
 // tried last: images are named too, and their counter must not hand out a
 // name an image of the sheet already has.
-int FindNameFromCns(GConst* list, const wxString& name, GConst** out) {
+int FindNameFromCns(GConst* list, const std::string& name, GConst** out) {
   return FindKeeping(list, out, [&](GConst* c) {
     return (c->COutput && c->COutput->name == name) || (c->LOutput && c->LOutput->name == name) ||
            (c->POutput && c->POutput->name == name) ||

@@ -26,4 +26,4 @@ int FindCurveFromCn(GConst* list, GParaCurve* C, GConst** out);
 int FindAngleFromCn(GConst* list, GAngle* A, GConst** out);
 int FindBrFromCn(GConst* list, GBracket* B, GConst** out);
 int FindCnFromPt(GConst* list, GPoint* P, GConst** out);
-int FindNameFromCns(GConst* list, const wxString& name, GConst** out);
+int FindNameFromCns(GConst* list, const std::string& name, GConst** out);

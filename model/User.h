@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <wx/string.h>
 
 class GUser {
  public:
@@ -13,13 +12,14 @@ class GUser {
 
   virtual ~GUser() = default;
   // A modal message with an OK button.
-  virtual void ShowMessage(const wxString& text, const wxString& caption,
+  virtual void ShowMessage(const std::string& text, const std::string& caption,
                            Icon icon = kInformation) = 0;
   // A question with Yes and No (and Cancel when withCancel).
-  virtual Answer Ask(const wxString& text, const wxString& caption, bool withCancel = false) = 0;
+  virtual Answer Ask(const std::string& text, const std::string& caption,
+                     bool withCancel = false) = 0;
   // A file chooser; returns "" when the person cancels.
-  virtual wxString ChooseFile(const wxString& message, const wxString& defaultFile,
-                              const wxString& wildcard, bool forSaving) = 0;
+  virtual std::string ChooseFile(const std::string& message, const std::string& defaultFile,
+                                 const std::string& wildcard, bool forSaving) = 0;
   // One line (with its own line break) for the day's log file.
   virtual void WriteLog(const std::string& text) = 0;
 };
@@ -27,10 +27,11 @@ class GUser {
 // A person who reads nothing, answers No and cancels every file choice.
 class GSilentUser : public GUser {
  public:
-  void ShowMessage(const wxString&, const wxString&, Icon) override {}
-  Answer Ask(const wxString&, const wxString&, bool) override { return kNo; }
-  wxString ChooseFile(const wxString&, const wxString&, const wxString&, bool) override {
-    return wxString();
+  void ShowMessage(const std::string&, const std::string&, Icon) override {}
+  Answer Ask(const std::string&, const std::string&, bool) override { return kNo; }
+  std::string ChooseFile(const std::string&, const std::string&, const std::string&,
+                         bool) override {
+    return std::string();
   }
   void WriteLog(const std::string&) override {}
 };

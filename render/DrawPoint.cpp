@@ -62,7 +62,7 @@ void DrawOnePoint(GPoint* p, const GPaint& g, wxDC& dc) {
   // dialog sets it); a bare paint without a document uses the look's.
   const GRgb nameColour =
       g.doc ? GRgb{g.doc->m_NameRed, g.doc->m_NameGreen, g.doc->m_NameBlue} : g.look->pointName;
-  DrawTextRun(dc, p->name, std::max(1, size), ToWx(nameColour),
+  DrawTextRun(dc, wxString::FromUTF8(p->name), std::max(1, size), ToWx(nameColour),
               px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2,
               py - (int)std::floor(std::sin(a) * (size + 10)) - size);
 }

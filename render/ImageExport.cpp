@@ -12,7 +12,7 @@
 GImageFormat ImageFormatFor(wxString& path) {
   if (path.EndsWith("png")) return kImagePng;
   if (path.EndsWith("svg")) return kImageSvg;
-  path = WithExtension(path, "bmp");
+  path = wxString::FromUTF8(WithExtension(path.utf8_string(), "bmp"));
   return kImageBmp;
 }
 

@@ -19,8 +19,8 @@ namespace {
 class QuietUser : public GSilentUser {
  public:
   std::string lastMessage;
-  void ShowMessage(const wxString& text, const wxString&, Icon) override {
-    lastMessage = text.utf8_string();
+  void ShowMessage(const std::string& text, const std::string&, Icon) override {
+    lastMessage = text;
   }
 };
 
@@ -118,7 +118,7 @@ bool RenderDocument(const GRenderRequest& r, std::string& error) {
     error = r.file + ": cannot read the file";
     return false;
   }
-  if (!doc->OpenDocument(wxString::FromUTF8(r.file))) {
+  if (!doc->OpenDocument(r.file)) {
     error = r.file + ": " +
             (user.lastMessage.empty() ? "the document could not be read" : user.lastMessage);
     return false;

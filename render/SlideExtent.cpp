@@ -40,7 +40,7 @@ bool PointBox(GPoint* p, const GPaint& g, wxDC& dc, GSlideBox* box) {
   const int lx = px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2;
   const int ly = py - (int)std::floor(std::sin(a) * (size + 10)) - size;
   int w = 0, h = 0, descent = 0;
-  GetTextRunExtent(dc, p->name, size, &w, &h, &descent);
+  GetTextRunExtent(dc, wxString::FromUTF8(p->name), size, &w, &h, &descent);
   Include(box, lx, ly);
   Include(box, lx + w, ly + h + descent);
   return true;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Document.h"
+#include "model/Utf8Text.h"
 #include "script/EvalText.h"
 #include "script/SafeFile.h"
 
@@ -23,9 +24,9 @@ void Append(std::string& out, const char* format, double a, double b, double c) 
 }
 
 // A block's first line: the prefix, the element's name and the rest.
-void Header(std::string& out, const char* prefix, const wxString& name, const char* rest) {
+void Header(std::string& out, const char* prefix, const std::string& name, const char* rest) {
   out += prefix;
-  out += name.utf8_string();
+  out += name;
   out += rest;
 }
 
@@ -94,13 +95,13 @@ std::string GDocument::CsvText() {
   return out;
 }
 
-bool GDocument::SaveCsv(const wxString& chosen) {
-  const wxString path = WithExtension(chosen, "csv");
+bool GDocument::SaveCsv(const std::string& chosen) {
+  const std::string path = WithExtension(chosen, "csv");
   std::string why;
-  if (!ReplaceFile(std::string(path.fn_str()), CsvText(), why)) {
+  if (!ReplaceFile(path, CsvText(), why)) {
     m_User->ShowMessage(
-        wxString::Format("The file %s could not be saved (%s).", path, wxString::FromUTF8(why)),
-        "Save data", GUser::kError);
+        StrFormat("The file %s could not be saved (%s).", path.c_str(), why.c_str()), "Save data",
+        GUser::kError);
     return false;
   }
   return true;
@@ -110,7 +111,7 @@ void GDocument::OnSaveCsv() {
   if (m_User->Ask("Are you sure to save data of hilighted elements\n into a CSV (EXCEL) file.",
                   "Are you sure?") != GUser::kYes)
     return;
-  const wxString path =
+  const std::string path =
       m_User->ChooseFile("Input a file name", "untitled.csv", "CSV files(*.csv)|*.csv", true);
   if (path.empty()) return;
   SaveCsv(path);

@@ -8,14 +8,14 @@
 #include <cstring>
 
 #include "model/Document.h"
+#include "model/Utf8Text.h"
 
 namespace {
 
 // Reads a regular file whole; on failure `why` says what went wrong. Devices,
 // pipes and directories are refused before they are opened (reading them
 // could block or never end).
-bool ReadWholeFile(const wxString& path, std::string& out, std::string& why) {
-  const std::string p = path.utf8_string();
+bool ReadWholeFile(const std::string& p, std::string& out, std::string& why) {
   struct stat st;
   if (p.empty()) {
     why = "no file name";
@@ -57,14 +57,14 @@ bool ReadWholeFile(const wxString& path, std::string& out, std::string& why) {
   return true;
 }
 
-wxString FileNameOf(const wxString& path) {
-  const int slash = path.Find('/', true);
-  return slash == wxNOT_FOUND ? path : path.Mid(slash + 1);
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
 
-bool GDocument::OpenDocument(const wxString& path) {
+bool GDocument::OpenDocument(const std::string& path) {
   std::string text, why;
   if (!ReadWholeFile(path, text, why)) return false;
   scriptText.swap(text);
@@ -72,17 +72,17 @@ bool GDocument::OpenDocument(const wxString& path) {
 }
 
 void GDocument::OnOpen() {
-  const wxString path =
+  const std::string path =
       m_User->ChooseFile("Choose a file", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", false);
   if (path.empty()) return;
-  WriteLogFile("OnOpen : g_Path=" + path.utf8_string() + "\n");
+  WriteLogFile("OnOpen : g_Path=" + path + "\n");
   // The file is read before the question: a file that cannot be read is
   // said so at once, and the document on screen stays as it is.
   std::string text, why;
   if (!ReadWholeFile(path, text, why)) {
-    m_User->ShowMessage(wxString::Format("The file %s could not be opened (%s).\n"
-                                         "The document was not changed.",
-                                         path, wxString::FromUTF8(why)),
+    m_User->ShowMessage(StrFormat("The file %s could not be opened (%s).\n"
+                                  "The document was not changed.",
+                                  path.c_str(), why.c_str()),
                         "Open", GUser::kError);
     WriteLogFile("OnOpen: failed\n");
     return;

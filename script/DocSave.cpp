@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Document.h"
+#include "model/Utf8Text.h"
 #include "script/SafeFile.h"
 
 namespace {
@@ -32,19 +33,18 @@ std::string BuildText(GDocument& doc, bool log) {
 
 std::string GDocument::DocumentText() { return BuildText(*this, false); }
 
-bool GDocument::SaveDocument(const wxString& chosen) {
+bool GDocument::SaveDocument(const std::string& chosen) {
   WriteLogFile("OnSave: start\n");
-  const wxString path = WithExtension(chosen, "fgf");
+  const std::string path = WithExtension(chosen, "fgf");
 
   const std::string text = BuildText(*this, true);
 
   std::string why;
-  const std::string target(path.fn_str());
-  if (target.empty() || !ReplaceFile(target, text, why)) {
+  if (path.empty() || !ReplaceFile(path, text, why)) {
     if (why.empty()) why = "no file name";
-    m_User->ShowMessage(wxString::Format("The file %s could not be saved (%s).\n"
-                                         "The file on disk was not changed.",
-                                         path, wxString::FromUTF8(why)),
+    m_User->ShowMessage(StrFormat("The file %s could not be saved (%s).\n"
+                                  "The file on disk was not changed.",
+                                  path.c_str(), why.c_str()),
                         "Save", GUser::kError);
     WriteLogFile("OnSave: failed\n");
     return false;
@@ -55,7 +55,7 @@ bool GDocument::SaveDocument(const wxString& chosen) {
 }
 
 void GDocument::OnSave() {
-  const wxString path =
+  const std::string path =
       m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
   if (path.empty()) return;
   SaveDocument(path);

@@ -3,6 +3,7 @@
 // slide-show effect statements.
 #include <cstring>
 
+#include "model/Utf8Text.h"
 #include "script/ReaderHelpers.h"
 
 const char* SyntaxMessage(const std::string& k) {
@@ -67,7 +68,7 @@ const EffectKind kEffects[] = {
 
 // The step whose output of the effect's kind bears the name.
 GConst* EffectTarget(GReader& r, int type) {
-  const wxString name = ScriptName(r.Word(0));
+  const std::string name = ScriptName(r.Word(0));
   for (GConst* c = r.doc.FirstConst(); c; c = c->next) {
     const GObject* out = nullptr;
     switch (type) {
@@ -237,12 +238,12 @@ bool GDocument::const_src2cns(bool clear, bool withTexts) {
     if (Check_Prefix(r.type, text)) return r.Fail("line %d : invalid type");
     if (r.type != "void" && Get_ElementName(r.name, text)) {
       m_User->ShowMessage(
-          wxString::Format("line %d : element name error : %s ", r.line, ScriptName(r.name)),
+          StrFormat("line %d : element name error : %s ", r.line, ScriptName(r.name).c_str()),
           "Syntax error");
       return false;
     }
     if (Get_FunctionName(r.keyword, text)) {
-      m_User->ShowMessage(wxString::Format("line %d : illegal function name", r.line),
+      m_User->ShowMessage(StrFormat("line %d : illegal function name", r.line),
                           ScriptName(r.keyword));
       return false;
     }

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "model/Lookup.h"
+#include "model/Utf8Text.h"
 
 // ---- byte strings ----
 
@@ -40,11 +41,7 @@ bool mStrncmp(const std::string& s, const std::string& t, long n) {
   return s.compare(0, k, t, 0, k) == 0;
 }
 
-wxString ScriptName(const std::string& bytes) {
-  wxString name = wxString::FromUTF8(bytes.data(), bytes.size());
-  if (name.empty() && !bytes.empty()) name = wxString::From8BitData(bytes.data(), bytes.size());
-  return name;
-}
+std::string ScriptName(const std::string& bytes) { return Utf8OrLatin1(bytes); }
 
 int FieldInt(const std::string& field) {
   errno = 0;
@@ -226,7 +223,7 @@ bool GDocument::Get_Variables(std::string* fields, const std::string& text, int&
 // ---- the reading pass ----
 
 bool GReader::Fail(const char* format, const char* caption) {
-  doc.m_User->ShowMessage(wxString::Format(format, line), caption);
+  doc.m_User->ShowMessage(StrFormat(format, line), caption);
   return false;
 }
 
@@ -241,7 +238,7 @@ namespace {
 
 // The first step of the list whose output picked by `out` bears `name`.
 template <class T, class Pick>
-T* FindOutput(GConst* first, const wxString& name, Pick out) {
+T* FindOutput(GConst* first, const std::string& name, Pick out) {
   for (GConst* c = first; c; c = c->next) {
     T* e = out(c);
     if (e && e->name == name) return e;

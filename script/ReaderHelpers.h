@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <wx/string.h>
 
 #include "model/Document.h"
 
@@ -21,7 +20,7 @@ bool mStrncmp(const std::string& s, const std::string& t, long n);  // first n b
 
 // A name as written in a script (ASCII by rule, but any bytes are accepted:
 // UTF-8 when valid, otherwise byte for byte, so distinct bytes stay distinct).
-wxString ScriptName(const std::string& bytes);
+std::string ScriptName(const std::string& bytes);
 
 // Integers and reals of fields: like atoi/atof, but an integer out of range is
 // clamped rather than undefined, and a real is turned into an int safely.

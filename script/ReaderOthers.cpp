@@ -7,6 +7,7 @@
 #include <cctype>
 
 #include "model/Formula.h"
+#include "model/Utf8Text.h"
 #include "script/ReaderHelpers.h"
 #include "script/ScriptText.h"
 
@@ -105,7 +106,7 @@ bool FormulaRejected(GReader& r, const std::string& text) {
   const int code = ParseCurveFormula(r.doc.FirstConst(), text, tree);
   DeleteGCalc(tree);
   if (code == CALC_OK) return false;
-  r.doc.m_User->ShowMessage(wxString::Format("line %d : Graph syntax error %d", r.line, code),
+  r.doc.m_User->ShowMessage(StrFormat("line %d : Graph syntax error %d", r.line, code),
                             "syntax error");
   return true;
 }
@@ -214,11 +215,11 @@ bool ReadImage(GReader& r) {
     r.doc.WriteLogFile("const_src2cns : var[0]=" + path + "\n");
     chosen = path;
   } else {
-    const wxString picked =
-        r.doc.m_User->ChooseFile(wxString::Format("Choose %s", ScriptName(path)), ScriptName(path),
+    const std::string picked =
+        r.doc.m_User->ChooseFile(StrFormat("Choose %s", ScriptName(path).c_str()), ScriptName(path),
                                  "image files|*.bmp;*.jpg;*.png;*.gif", false);
     if (picked.empty()) return true;
-    const std::string full = picked.utf8_string();
+    const std::string& full = picked;
     r.doc.WriteLogFile("const_src2cns : fullpath=" + full + "\n");
     if (!RegularReadableFile(full)) {
       r.doc.WriteLogFile("const_src2cns : failed to load imagefile.\n");

@@ -88,6 +88,8 @@ bool ReplaceFileWith(const std::string& target,
   return Finish(temp, target, ok, why);
 }
 
-wxString WithExtension(const wxString& path, const wxString& ext) {
-  return path.EndsWith(ext) ? path : path + "." + ext;
+std::string WithExtension(const std::string& path, const std::string& ext) {
+  const bool ends =
+      path.size() >= ext.size() && path.compare(path.size() - ext.size(), ext.size(), ext) == 0;
+  return ends ? path : path + "." + ext;
 }

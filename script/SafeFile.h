@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <wx/string.h>
 
 // Writes `bytes` to `target`. On failure the reason is in `why`.
 bool ReplaceFile(const std::string& target, const std::string& bytes, std::string& why);
@@ -16,4 +15,4 @@ bool ReplaceFileWith(const std::string& target,
                      const std::function<bool(const std::string& temp)>& write, std::string& why);
 // Appends "." + ext unless the last three characters of the path already
 // are ext ("sheet" becomes "sheet.csv"; "sheet.csv" and "sheetcsv" stay).
-wxString WithExtension(const wxString& path, const wxString& ext);
+std::string WithExtension(const std::string& path, const std::string& ext);

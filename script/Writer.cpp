@@ -40,7 +40,7 @@ void Appendf(std::string& out, const char* fmt, ...) {
 }
 
 // Element names as the bytes the file holds; a missing input writes "".
-std::string Name(const GObject* e) { return e ? e->name.utf8_string() : std::string(); }
+std::string Name(const GObject* e) { return e ? e->name : std::string(); }
 
 // A value that prints as "-0.000" (a coordinate a hair below zero) is written
 // as "0.000": it reads back the same and the file does not flicker in sign.
@@ -274,8 +274,7 @@ bool Head(const GConst& c, std::string& out) {
     case CONST_IMAGE: {
       const GImage* im = c.ImageOutput;
       if (!im) return false;
-      Appendf(out, "%s,%d,%d,%d,%d", im->fileName.utf8_string().c_str(), im->x, im->y, im->width,
-              im->height);
+      Appendf(out, "%s,%d,%d,%d,%d", im->fileName.c_str(), im->x, im->y, im->width, im->height);
       return true;
     }
     case CONST_BRACKET: {

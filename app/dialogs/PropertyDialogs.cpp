@@ -67,7 +67,7 @@ class RowLayout {
 };
 
 wxStaticText* NameLabel(wxWindow* parent, const GObject& e) {
-  return new wxStaticText(parent, wxID_ANY, e.name);
+  return new wxStaticText(parent, wxID_ANY, wxString::FromUTF8(e.name));
 }
 
 }  // namespace

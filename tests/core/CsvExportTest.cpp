@@ -88,8 +88,9 @@ TEST_F(CsvExport, ExtensionRuleLooksAtTheLastThreeCharacters) {
   Read(kFigure);
   Hilight("A");
   for (const auto& c : cases) {
-    ASSERT_TRUE(doc->SaveCsv(wxString::FromUTF8(dir + "/" + c.chosen))) << c.chosen;
-    EXPECT_EQ(FileText(dir + "/" + c.written), " ,point A \n ,x,y\n ,1.000000,2.000000\n") << c.chosen;
+    ASSERT_TRUE(doc->SaveCsv(dir + "/" + c.chosen)) << c.chosen;
+    EXPECT_EQ(FileText(dir + "/" + c.written), " ,point A \n ,x,y\n ,1.000000,2.000000\n")
+        << c.chosen;
   }
   EXPECT_TRUE(user.messages.empty());
 }
@@ -99,7 +100,7 @@ TEST_F(CsvExport, CommandAsksBeforeChoosingTheFile) {
   Read(kFigure);
   Hilight("A");
   user.answers = {GUser::kNo};
-  user.files = {wxString::FromUTF8(dir + "/no")};
+  user.files = {dir + "/no"};
   doc->OnSaveCsv();
   EXPECT_NE(access((dir + "/no.csv").c_str(), F_OK), 0);
   ASSERT_EQ(user.messages.size(), 1u);
@@ -121,7 +122,7 @@ TEST_F(CsvExport, UnwritableFileIsReportedAndLeavesNothingBehind) {
   ASSERT_EQ(mkdir((dir + "/taken.csv").c_str(), 0755), 0);
   for (const std::string& chosen : {dir + "/taken.csv", dir + "/missing/data.csv"}) {
     user.messages.clear();
-    EXPECT_FALSE(doc->SaveCsv(wxString::FromUTF8(chosen))) << chosen;
+    EXPECT_FALSE(doc->SaveCsv(chosen)) << chosen;
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].caption, "Save data");
     EXPECT_NE(user.messages[0].text.find("could not be saved"), std::string::npos);

@@ -59,9 +59,9 @@ TEST_F(EditScript, TheShownTextAppliedUnchangedRebuildsTheSameSheet) {
       Read("point A=Pt(0,0);point B=Pt(2,0);point C=Pt(0,2);line a=Join(A,B);"
            "circle C1=Circle(A,C);point M=Mid(B,C);line p=Perp(a,C);point D=Meet(a,p);"
            "text T=Text(two\\nlines,1,2,20);"));
-  const wxString shown = doc->SheetScriptText();
+  const std::string shown = doc->SheetScriptText();
   const std::string before = Written();
-  EXPECT_EQ(shown.utf8_string(), before);
+  EXPECT_EQ(shown, before);
   EXPECT_TRUE(doc->ApplySheetScript(shown));
   EXPECT_EQ(Written(), before);
   ASSERT_NE(P("D"), nullptr);
@@ -102,7 +102,6 @@ TEST_F(EditScript, ApplyingToTheMiddleSheetLeavesTheOthersAsTheyWere) {
 }
 
 TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(Read(kThreeSheets));
   GoTo(1);
@@ -127,23 +126,23 @@ TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
 }
 
 TEST_F(EditScript, BytesThatAreNotUtf8ShowAsReplacementsNotAsNothing) {
-  const wxString bad(wxUniChar(0xFFFD));
+  const std::string bad = "\xEF\xBF\xBD";  // U+FFFD
   EXPECT_EQ(ScriptBytesToText("plain;\n"), "plain;\n");
-  EXPECT_EQ(ScriptBytesToText("\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E").utf8_string(),
+  EXPECT_EQ(ScriptBytesToText("\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E"),
             "\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E");
-  EXPECT_EQ(ScriptBytesToText("H\xF6he"), "H" + bad + "he");            // a Latin-1 letter
-  EXPECT_EQ(ScriptBytesToText("\xC0\x80x"), bad + bad + "x");           // overlong NUL
-  EXPECT_EQ(ScriptBytesToText("\xED\xA0\x80"), bad + bad + bad);        // a surrogate
-  EXPECT_EQ(ScriptBytesToText("\xF4\x90\x80\x80").length(), 4u);        // beyond U+10FFFF
-  EXPECT_EQ(ScriptBytesToText("ok\xE2\x82"), "ok" + bad + bad);         // cut off at the end
-  EXPECT_EQ(ScriptBytesToText("\xFF\xC3\xA9"), bad + wxUniChar(0xE9));  // resumes at once
+  EXPECT_EQ(ScriptBytesToText("H\xF6he"), "H" + bad + "he");                // a Latin-1 letter
+  EXPECT_EQ(ScriptBytesToText("\xC0\x80x"), bad + bad + "x");               // overlong NUL
+  EXPECT_EQ(ScriptBytesToText("\xED\xA0\x80"), bad + bad + bad);            // a surrogate
+  EXPECT_EQ(ScriptBytesToText("\xF4\x90\x80\x80"), bad + bad + bad + bad);  // beyond U+10FFFF
+  EXPECT_EQ(ScriptBytesToText("ok\xE2\x82"), "ok" + bad + bad);             // cut off at the end
+  EXPECT_EQ(ScriptBytesToText("\xFF\xC3\xA9"), bad + "\xC3\xA9");           // resumes at once
 
   // A sheet whose text holds such bytes is shown whole, and applying what is
   // shown keeps its figure.
   ASSERT_TRUE(Read("point A=Pt(1,2);text T=Text(H\xF6he,1,2,20);point B=Pt(3,4);"));
-  const wxString shown = doc->SheetScriptText();
-  EXPECT_NE(shown.Find("point A=Pt(1.000,2.000"), wxNOT_FOUND) << shown;
-  EXPECT_NE(shown.Find("H" + bad + "he"), wxNOT_FOUND);
+  const std::string shown = doc->SheetScriptText();
+  EXPECT_NE(shown.find("point A=Pt(1.000,2.000"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("H" + bad + "he"), std::string::npos);
   EXPECT_TRUE(doc->ApplySheetScript(shown));
   EXPECT_NE(P("A"), nullptr);
   EXPECT_NE(P("B"), nullptr);

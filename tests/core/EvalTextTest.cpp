@@ -30,7 +30,7 @@ struct Sheet {
     p->x = x;
     p->y = y;
     p->z = z;
-    p->name = wxString::FromUTF8(name);
+    p->name = name;
     Add(CONST_FREE)->POutput = p;
     ++used;
     return p;

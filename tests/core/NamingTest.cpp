@@ -13,10 +13,10 @@
 namespace {
 
 // The first n values a counter hands out, starting from its current value.
-std::vector<std::string> Take(GDocument& doc, wxString& counter, int n) {
+std::vector<std::string> Take(GDocument& doc, std::string& counter, int n) {
   std::vector<std::string> names;
   for (int i = 0; i < n; ++i) {
-    names.push_back(counter.utf8_string());
+    names.push_back(counter);
     doc.next_name(counter);
   }
   return names;
@@ -93,7 +93,7 @@ TEST(Naming, DigitCountersCarryIntoTheLetterBefore) {
 TEST(Naming, CarryReachesOnlyTheCharacterBeforeTheLast) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
-  wxString name = "ZZ";
+  std::string name = "ZZ";
   EXPECT_FALSE(doc->next_name_sub(name));
   EXPECT_EQ(name, "[A");
   name = "AZ9";
@@ -104,7 +104,7 @@ TEST(Naming, CarryReachesOnlyTheCharacterBeforeTheLast) {
 TEST(Naming, NameWithoutSuccessorFailsAndStaysUnchanged) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
-  wxString name = "P'";
+  std::string name = "P'";
   EXPECT_TRUE(doc->next_name_sub(name));
   EXPECT_EQ(name, "P'");
   EXPECT_TRUE(doc->next_name(name));
@@ -129,7 +129,7 @@ TEST(Naming, TakenSingleCharacterWithoutSuccessorDoesNotHang) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
   AddNamedPoint(*doc, 0, "7");
-  wxString name = "7";
+  std::string name = "7";
   EXPECT_TRUE(doc->next_name(name));
   EXPECT_EQ(name, "7");
 }

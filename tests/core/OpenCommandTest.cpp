@@ -28,7 +28,6 @@ struct Scratch {
 
 class OpenCommandTest : public ReaderTest {
  protected:
-  CountingHooks hooks;
   const std::string kBefore = "//Sheet 0;\r\npoint Z=Pt(1,2);//Sheet 1;\r\npoint Y=Pt(3,4);";
 
   void SetUp() override {
@@ -41,7 +40,7 @@ class OpenCommandTest : public ReaderTest {
   // Opens `path` as if chosen in the dialog; a Yes waits in case the
   // command wrongly goes on to its question.
   void OpenChosen(const std::string& path) {
-    user.files.push_back(wxString::FromUTF8(path));
+    user.files.push_back(path);
     user.answers.push_back(GUser::kYes);
     doc->OnOpen();
   }

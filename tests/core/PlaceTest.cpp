@@ -80,7 +80,7 @@ TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
   GPoint* b = Free(2, 0, "B");
   Join(a, b);
   const int steps = Steps(), inUse = PointsInUse();
-  const wxString nextName = doc->m_PointName;
+  const std::string nextName = doc->m_PointName;
   // Near A, which also lies on the line: the point wins.
   ASSERT_EQ(Drop(0.04, 0.05), 1);
   EXPECT_EQ(doc->PlacedPoint(), a);
@@ -179,7 +179,7 @@ TEST_F(Place, PointOnEveryLineKindStaysWhereDroppedAndOnItsLine) {
     EXPECT_EQ(StepOf(p)->type, lc.pointKind);
     ExpectAt(p, x, y, 1e-7);
     EXPECT_TRUE(Records(line, p));
-    EXPECT_EQ(p->name, lc.pointKind == CONST_ON_LINE ? wxString("C") : wxString("D"));
+    EXPECT_EQ(p->name, lc.pointKind == CONST_ON_LINE ? std::string("C") : std::string("D"));
 
     // The free points move; the point rides along on its line.
     Drag(a, 0.3, -0.4);

@@ -3,6 +3,7 @@
 // was read before; what counts as a line; comments, empty texts and the
 // silent statements.
 #include "ReaderFixture.h"
+#include "model/Utf8Text.h"
 
 namespace {
 
@@ -22,9 +23,7 @@ struct BadStatement {
   const char* caption;
 };
 
-std::string Line(const char* format, int line) {
-  return wxString::Format(format, line).utf8_string();
-}
+std::string Line(const char* format, int line) { return StrFormat(format, line); }
 
 // Each statement that must fail, with its message. Many statements fail in
 // several ways (too few fields, a name that is not there, a name of another
@@ -150,11 +149,10 @@ TEST_F(ReaderTest, ErrorInALaterSheetCountsFromTheStartOfTheFileAndKeepsWhatWasR
   const std::string sheet0 = std::string("//Sheet 0;\r\n") + kBase;
   const std::string sheet1 = std::string("//Sheet 1;\r\n// copied from sheet 0;\r\n") + kBase;
   const int line = 1 + kBaseLines + 2 + kBaseLines + 1;
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   for (const BadStatement& c : kBad) {
     SCOPED_TRACE(c.statement);
-    hooks = CountingHooks();
+    hooks.switched = hooks.freshSwitches = 0;
     user.messages.clear();
     EXPECT_FALSE(Read(sheet0 + sheet1 + c.statement + "point Z=Pt(5,5);//Sheet 2;\r\n"));
     ASSERT_EQ(user.messages.size(), 1u);

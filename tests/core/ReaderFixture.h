@@ -15,18 +15,19 @@
 class CountingHooks : public GDocumentHooks {
  public:
   int switched = 0, freshSwitches = 0, appearance = 0;
-  wxString title;
+  std::string title;
   void SheetSwitched(bool fresh) override {
     ++switched;
     if (fresh) ++freshSwitches;
   }
   void AppearanceRead() override { ++appearance; }
-  void TitleChanged(const wxString& t) override { title = t; }
+  void TitleChanged(const std::string& t) override { title = t; }
 };
 
 class ReaderTest : public ::testing::Test {
  protected:
   RecordingUser user;
+  CountingHooks hooks;  // outlives doc, which may still point at it
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
 
   bool Read(const std::string& text, bool clear = true, bool withTexts = true) {
@@ -35,7 +36,7 @@ class ReaderTest : public ::testing::Test {
   }
   GConst* StepOf(const char* name) {
     GConst* c = nullptr;
-    FindNameFromCns(doc->FirstConst(), wxString(name), &c);
+    FindNameFromCns(doc->FirstConst(), name, &c);
     return c;
   }
   GPoint* P(const char* name) {

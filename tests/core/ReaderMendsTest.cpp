@@ -214,15 +214,15 @@ TEST_F(ReaderTest, ImageIsTakenOnlyFromARegularFile) {
     EXPECT_TRUE(user.messages.empty());
   }
   // The chosen replacement must be a regular file too.
-  user.files.push_back(wxString::FromUTF8(fifo.path));
+  user.files.push_back(fifo.path);
   EXPECT_TRUE(Read("image im=Image(/nonexistent/p.png,1,2,3,4);"));
   EXPECT_EQ(doc->Sheet().images.head, nullptr);
 
-  user.files.push_back(wxString::FromUTF8(picture.path));
+  user.files.push_back(picture.path);
   EXPECT_TRUE(Read("image im=Image(/nonexistent/p.png,1.9,2,30,40,invisible);"));
   const GImage* im = doc->Sheet().images.head;
   ASSERT_NE(im, nullptr);
-  EXPECT_EQ(im->fileName.utf8_string(), picture.path);  // the whole chosen path
+  EXPECT_EQ(im->fileName, picture.path);  // the whole chosen path
   EXPECT_EQ(im->name, "im1");
   EXPECT_EQ(im->x, 1);
   EXPECT_TRUE(im->hidden);
@@ -230,15 +230,14 @@ TEST_F(ReaderTest, ImageIsTakenOnlyFromARegularFile) {
 
 TEST_F(ReaderTest, OpenReplacesTheDocumentAfterConfirmation) {
   TempPath file("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);");
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(Read("point Z=Pt(0,0);"));
-  user.files.push_back(wxString::FromUTF8(file.path));
+  user.files.push_back(file.path);
   user.answers.push_back(GUser::kNo);
   doc->OnOpen();
   EXPECT_NE(P("Z"), nullptr);
 
-  user.files.push_back(wxString::FromUTF8(file.path));
+  user.files.push_back(file.path);
   user.answers.push_back(GUser::kYes);
   doc->OnOpen();
   EXPECT_EQ(doc->m_SheetCount, 2);
@@ -249,7 +248,7 @@ TEST_F(ReaderTest, OpenReplacesTheDocumentAfterConfirmation) {
 
 TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
   TempFifo fifo;
-  user.files.push_back(wxString::FromUTF8(fifo.path));
+  user.files.push_back(fifo.path);
   doc->OnOpen();
   // Only the refusal is shown; no question, nothing read.
   ASSERT_EQ(user.messages.size(), 1u);
@@ -259,7 +258,6 @@ TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
 }
 
 TEST_F(ReaderTest, NewLeavesOneEmptySheetAfterConfirmation) {
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(Read("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);"));
   doc->OnNew();  // answered No

@@ -132,7 +132,7 @@ TEST_F(ReaderTest, ConstructionsLandWhereTheirGeometrySays) {
   EXPECT_TRUE(t->centered);
   const GImage* im = doc->Sheet().images.head;
   ASSERT_NE(im, nullptr);
-  EXPECT_EQ(im->fileName.utf8_string(), pic.path);
+  EXPECT_EQ(im->fileName, pic.path);
   EXPECT_EQ(im->width, 30);
   // Effects point at the steps of their elements, options as written.
   GConst* effect = StepOf("br1")->next->next;  // after EffectPoint: EffectLine
@@ -227,7 +227,6 @@ TEST_F(ReaderTest, TextWithoutSheetCommentGoesIntoTheCurrentSheet) {
 }
 
 TEST_F(ReaderTest, SheetCommentsOpenSheetsWhateverTheirNumbers) {
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(
       Read("point Z=Pt(9,9);//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 7;\r\n"
@@ -243,7 +242,6 @@ TEST_F(ReaderTest, SheetCommentsOpenSheetsWhateverTheirNumbers) {
 }
 
 TEST_F(ReaderTest, AppearanceStatementsGoToTheSheetAndTheWindow) {
-  CountingHooks hooks;
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(
       Read("//Sheet 0;\r\nvoid SetPtMode(5,6,7,8,9);\nvoid SetLnMode(1,2,3,4,5);\n"

@@ -18,21 +18,22 @@ class RecordingUser : public GUser {
   std::vector<RecordedMessage> messages;
   std::vector<std::string> log;
   std::deque<Answer> answers;
-  std::deque<wxString> files;
+  std::deque<std::string> files;
 
-  void ShowMessage(const wxString& text, const wxString& caption, Icon) override {
-    messages.push_back({text.utf8_string(), caption.utf8_string()});
+  void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
+    messages.push_back({text, caption});
   }
-  Answer Ask(const wxString& text, const wxString& caption, bool) override {
-    messages.push_back({text.utf8_string(), caption.utf8_string()});
+  Answer Ask(const std::string& text, const std::string& caption, bool) override {
+    messages.push_back({text, caption});
     if (answers.empty()) return kNo;
     Answer a = answers.front();
     answers.pop_front();
     return a;
   }
-  wxString ChooseFile(const wxString&, const wxString&, const wxString&, bool) override {
-    if (files.empty()) return wxString();
-    wxString f = files.front();
+  std::string ChooseFile(const std::string&, const std::string&, const std::string&,
+                         bool) override {
+    if (files.empty()) return std::string();
+    std::string f = files.front();
     files.pop_front();
     return f;
   }

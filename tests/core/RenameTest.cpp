@@ -41,7 +41,7 @@ TEST_F(Rename, AcceptedNameIsTrimmedAndNeverHandedOutAgain) {
   EXPECT_EQ(a->name, "C");
   EXPECT_TRUE(user.messages.empty());
   EXPECT_TRUE(doc->RenameElement(b, "b"));  // the next line's name
-  EXPECT_TRUE(doc->RenameElement(a, wxString::FromUTF8("Ä1")));
+  EXPECT_TRUE(doc->RenameElement(a, std::string("Ä1")));
   EXPECT_TRUE(doc->RenameElement(a, "C"));
   EXPECT_EQ(Pt(2, 0)->name, "D");
   Select(a, b);

@@ -24,7 +24,7 @@ class TitleRecorder : public GDocumentHooks {
   std::vector<std::string> titles;
   void SheetSwitched(bool) override {}
   void AppearanceRead() override {}
-  void TitleChanged(const wxString& title) override { titles.push_back(title.utf8_string()); }
+  void TitleChanged(const std::string& title) override { titles.push_back(title); }
 };
 
 class Save : public ScriptTest {
@@ -86,7 +86,7 @@ TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   Free(1, 2, "A");
   const fs::path bare = dir / "fig";
   user.log.clear();
-  user.files.push_back(wxString::FromUTF8(bare.string()));
+  user.files.push_back(bare.string());
   doc->OnSave();
   EXPECT_FALSE(fs::exists(bare));
   EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
@@ -100,7 +100,7 @@ TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   // A name that already ends in the extension is kept; an old file is replaced
   // and no temporary file stays behind.
   Free(3, 4, "B");
-  ASSERT_TRUE(doc->SaveDocument(wxString::FromUTF8((dir / "fig.fgf").string())));
+  ASSERT_TRUE(doc->SaveDocument((dir / "fig.fgf").string()));
   EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
   EXPECT_EQ(FilesIn(dir), 1);
   EXPECT_TRUE(user.messages.empty());
@@ -120,7 +120,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
         } else {
           chmod(dir.c_str(), 0555);
         }
-        const bool saved = doc->SaveDocument(wxString::FromUTF8(target.string()));
+        const bool saved = doc->SaveDocument(target.string());
         const bool told = user.messages.size() == 1 && user.messages[0].caption == "Save";
         _exit(!saved && told && hooks.titles.empty() ? 0 : 1);
       },
@@ -137,7 +137,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
         rlimit limit{};
         limit.rlim_cur = limit.rlim_max = 1000;
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
-        const bool saved = doc->SaveDocument(wxString::FromUTF8(target.string()));
+        const bool saved = doc->SaveDocument(target.string());
         _exit(!saved && user.messages.size() == 1 ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
@@ -146,7 +146,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
 
   // The target is a directory: the rename fails, the temporary file goes.
   fs::create_directory(dir / "taken.fgf");
-  EXPECT_FALSE(doc->SaveDocument(wxString::FromUTF8((dir / "taken.fgf").string())));
+  EXPECT_FALSE(doc->SaveDocument((dir / "taken.fgf").string()));
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_EQ(user.messages[0].caption, "Save");
   EXPECT_NE(user.messages[0].text.find("taken.fgf"), std::string::npos);
@@ -155,7 +155,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
   EXPECT_TRUE(hooks.titles.empty());
 
   // A folder that does not exist.
-  EXPECT_FALSE(doc->SaveDocument(wxString::FromUTF8((dir / "no" / "such.fgf").string())));
+  EXPECT_FALSE(doc->SaveDocument((dir / "no" / "such.fgf").string()));
   EXPECT_EQ(user.messages.size(), 2u);
 }
 

@@ -39,7 +39,7 @@ class Sheets : public ScriptTest {
   }
   std::string FirstName() {
     GConst* c = doc->FirstConst();
-    return c && c->POutput ? c->POutput->name.utf8_string() : std::string("-");
+    return c && c->POutput ? c->POutput->name : std::string("-");
   }
   int StepsInUse() {
     int n = 0;

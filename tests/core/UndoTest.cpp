@@ -293,7 +293,7 @@ TEST_F(Undo, EditorAndSheetCopyKeepZoomSteps) {
   doc->ZoomStep(true);
   doc->ZoomStep(true);
   const double scale = doc->m_Scale;
-  const wxString text = doc->SheetScriptText();
+  const std::string text = doc->SheetScriptText();
   ASSERT_TRUE(doc->ApplySheetScript(text));
   EXPECT_EQ(Steps(), 3);
   EXPECT_NEAR(doc->m_Scale, scale, 1e-12);

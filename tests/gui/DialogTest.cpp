@@ -80,7 +80,7 @@ class RenameTest : public MouseTest {
 TEST_F(RenameTest, ANameTheFileCannotHoldIsRefusedAndTheOldOneKept) {
   GPoint* a = Place(-1, 0);
   GPoint* b = Place(1, 0);
-  const wxString old = a->name;
+  const std::string old = a->name;
   for (const char* bad : {"P,Q", "P;Q", "P=Q", "f(P)", "P Q", ""}) {
     user.messages.clear();
     Rename(a, bad);
@@ -88,7 +88,7 @@ TEST_F(RenameTest, ANameTheFileCannotHoldIsRefusedAndTheOldOneKept) {
     EXPECT_EQ(user.messages.size(), 1u) << bad;
   }
   user.messages.clear();
-  Rename(a, b->name.utf8_string().c_str());  // another point's name
+  Rename(a, b->name.c_str());  // another point's name
   EXPECT_EQ(a->name, old);
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_NE(user.messages[0].text.find("already used"), std::string::npos);
@@ -99,6 +99,24 @@ TEST_F(RenameTest, ANameTheFileCannotHoldIsRefusedAndTheOldOneKept) {
   EXPECT_EQ(a->nameFontSize, 14);
   EXPECT_EQ(doc->m_NameFontSize, 14);
   EXPECT_EQ(Steps(), 2);  // renaming makes no step
+}
+
+// The document holds names as UTF-8; the dialog gets and gives back the
+// letters themselves, whatever the program's locale.
+TEST_F(RenameTest, ANameOfWideLettersCrossesTheDialogWhole) {
+  GPoint* a = Place(-1, 0);
+  const char* wide = "\xCE\x94\xE7\x82\xB9";  // Δ点
+  Rename(a, wide);
+  EXPECT_EQ(a->name, wide);
+  wxString shown;
+  canvas->m_AskText = [&shown](GTextEdit& e) {
+    shown = e.text;
+    return false;
+  };
+  Rename(a, "ignored");
+  EXPECT_EQ(shown, wxString::FromUTF8(wide));
+  EXPECT_EQ(shown.length(), 2u);
+  EXPECT_EQ(a->name, wide);
 }
 
 }  // namespace

@@ -74,13 +74,13 @@ class DocumentCommandsTest : public ::testing::Test {
   }
   // Open through the menu, the file chosen and the question answered.
   void Open(const fs::path& p, GUser::Answer answer = GUser::kYes) {
-    user->files.push_back(wxString::FromUTF8(p.string()));
+    user->files.push_back(p.string());
     user->answers.push_back(answer);
     Command(kCmdOpen);
   }
   GConst* StepOn(int sheet, const char* name) {
     GConst* c = nullptr;
-    FindNameFromCns(doc->m_Sheets[sheet].consts.head, wxString(name), &c);
+    FindNameFromCns(doc->m_Sheets[sheet].consts.head, name, &c);
     return c;
   }
   GPoint* PointOn(int sheet, const char* name) {
@@ -161,7 +161,7 @@ TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText
   Open(Write("two.fgf", kTwoSheets));
   Command(kCmdNextSheet);  // saving from the second sheet keeps each sheet's own looks
   const fs::path chosen = dir / "fig";
-  user->files.push_back(wxString::FromUTF8(chosen.string()));
+  user->files.push_back(chosen.string());
   Command(kCmdSave);
   const fs::path written = dir / "fig.fgf";
   ASSERT_TRUE(fs::exists(written));
@@ -187,7 +187,7 @@ TEST_F(DocumentCommandsTest, SaveIntoAMissingDirectoryReportsAndChangesNothing) 
   Open(Write("two.fgf", kTwoSheets));
   const std::string before = doc->DocumentText();
   user->messages.clear();
-  user->files.push_back(wxString::FromUTF8((dir / "no-such-dir" / "fig").string()));
+  user->files.push_back((dir / "no-such-dir" / "fig").string());
   Command(kCmdSave);
   ASSERT_EQ(user->messages.size(), 1u);
   EXPECT_EQ(user->messages[0].caption, "Save");
@@ -415,7 +415,7 @@ TEST_F(DocumentCommandsTest, YesOnQuittingSavesTheDocument) {
   Open(Write("two.fgf", kTwoSheets));
   const fs::path target = dir / "kept.fgf";
   user->answers.push_back(GUser::kYes);
-  user->files.push_back(wxString::FromUTF8(target.string()));
+  user->files.push_back(target.string());
   const std::string expected = doc->DocumentText();
   Command(kCmdExit);
   EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(frame));

@@ -80,7 +80,7 @@ TEST_F(ExportTest, SaveImageWritesTheFormatTheNameAsksFor) {
                {"d.svg", "d.svg", "<?xml"},
                {"e.jpg", "e.jpg.bmp", "BM"}};
   for (const auto& c : cases) {
-    user->files.push_back(wxString::FromUTF8((dir / c.chosen).string()));
+    user->files.push_back((dir / c.chosen).string());
     canvas->OnSaveBmp();
     EXPECT_EQ(FileText(dir / c.written).rfind(c.magic, 0), 0u) << c.chosen;
   }

@@ -34,7 +34,7 @@ class ScriptDialogTest : public CanvasTest {
   std::string Label() const { return dialog->m_SheetLabel->GetValue().utf8_string(); }
   GPoint* Pt(const char* name) {
     GConst* c = nullptr;
-    FindNameFromCns(doc->FirstConst(), wxString(name), &c);
+    FindNameFromCns(doc->FirstConst(), name, &c);
     return c ? c->POutput : nullptr;
   }
   // The current sheet as the writer gives it.

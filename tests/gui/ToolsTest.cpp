@@ -301,8 +301,8 @@ TEST_F(ToolsTest, TextToolPlacesEditsAndCancels) {
 TEST_F(ToolsTest, ImageToolPlacesAPictureAtItsOwnSizeOrLogsTheFailure) {
   const wxString path = wxFileName::GetTempDir() + "/figuretta-tools-test.png";
   ASSERT_TRUE(wxImage(7, 5).SaveFile(path, wxBITMAP_TYPE_PNG));
-  user.files.push_back(path);
-  user.files.push_back(path + ".missing");
+  user.files.push_back(path.utf8_string());
+  user.files.push_back(path.utf8_string() + ".missing");
   wxPoint at(30, 40);
   Click(kModeImage, at);
   GConst* c = Last();

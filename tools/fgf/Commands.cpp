@@ -26,12 +26,11 @@ struct Session {
 // last message it showed about a statement ("line %d ..."), or a plain
 // reason when the file could not be read at all.
 void Read(Session& s, const std::string& file) {
-  const wxString path = wxString::FromUTF8(file);
   struct stat st;
-  const bool readable = !path.empty() && stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+  const bool readable = !file.empty() && stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
                         access(file.c_str(), R_OK) == 0;
   const size_t before = s.user.messages.size();
-  s.ok = readable && s.doc->OpenDocument(path);
+  s.ok = readable && s.doc->OpenDocument(file);
   if (s.ok) return;
   if (!readable) {
     s.error = "cannot read the file";
@@ -48,10 +47,9 @@ void Read(Session& s, const std::string& file) {
 }
 
 GPoint* FindPoint(GDocument& doc, const std::string& name) {
-  const wxString n = wxString::FromUTF8(name);
-  if (n.empty()) return nullptr;
+  if (name.empty()) return nullptr;
   for (GPoint* p = doc.Sheet().points.head; p; p = p->next)
-    if (p->name == n) return p;
+    if (p->name == name) return p;
   return nullptr;
 }
 

@@ -17,7 +17,7 @@ void Key(std::string& out, const char* key) {
 
 void Name(std::string& out, const GObject& e) {
   Key(out, "name");
-  JsonString(out, e.name.utf8_string());
+  JsonString(out, e.name);
 }
 
 void Hidden(std::string& out, const GObject& e) {
@@ -39,7 +39,7 @@ void Incident(std::string& out, const GIncident* ic) {
   for (bool first = true; ic; ic = ic->next, first = false) {
     if (!first) out += ", ";
     if (ic->point)
-      JsonString(out, ic->point->name.utf8_string());
+      JsonString(out, ic->point->name);
     else
       out += "null";
   }
@@ -103,7 +103,7 @@ void Sheet(std::string& out, int index, GSheet& s) {
     Key(out, "output");
     const GObject* o = OutputOf(k);
     if (o)
-      JsonString(out, o->name.utf8_string());
+      JsonString(out, o->name);
     else
       out += "null";
   });

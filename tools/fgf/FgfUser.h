@@ -17,15 +17,16 @@ class FgfUser : public GUser {
  public:
   std::vector<FgfMessage> messages;
 
-  void ShowMessage(const wxString& text, const wxString& caption, Icon) override {
-    messages.push_back({caption.utf8_string(), text.utf8_string()});
+  void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
+    messages.push_back({caption, text});
   }
-  Answer Ask(const wxString& text, const wxString& caption, bool withCancel) override {
-    messages.push_back({caption.utf8_string(), text.utf8_string()});
+  Answer Ask(const std::string& text, const std::string& caption, bool withCancel) override {
+    messages.push_back({caption, text});
     return withCancel ? kCancel : kNo;
   }
-  wxString ChooseFile(const wxString&, const wxString&, const wxString&, bool) override {
-    return wxString();
+  std::string ChooseFile(const std::string&, const std::string&, const std::string&,
+                         bool) override {
+    return std::string();
   }
   void WriteLog(const std::string&) override {}
 };

@@ -4,44 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
-namespace {
-
-// Length of the valid UTF-8 sequence starting at s[i], or 0 when the bytes
-// there are not one (stray continuation bytes, overlong forms, surrogates,
-// code points above U+10FFFF, truncated sequences).
-size_t Utf8Length(const std::string& s, size_t i) {
-  const auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char c = b(i);
-  if (c < 0x80) return 1;
-  size_t n;
-  unsigned lo = 0x80, hi = 0xBF;  // allowed range of the second byte
-  if (c >= 0xC2 && c <= 0xDF) {
-    n = 2;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    n = 3;
-    if (c == 0xE0) lo = 0xA0;
-    if (c == 0xED) hi = 0x9F;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    n = 4;
-    if (c == 0xF0) lo = 0x90;
-    if (c == 0xF4) hi = 0x8F;
-  } else {
-    return 0;
-  }
-  if (i + n > s.size()) return 0;
-  if (b(i + 1) < lo || b(i + 1) > hi) return 0;
-  for (size_t k = 2; k < n; ++k)
-    if (b(i + k) < 0x80 || b(i + k) > 0xBF) return 0;
-  return n;
-}
-
-}  // namespace
+#include "model/Utf8Text.h"
 
 void JsonString(std::string& out, const std::string& s) {
   out += '"';
   for (size_t i = 0; i < s.size();) {
     const unsigned char c = static_cast<unsigned char>(s[i]);
-    const size_t n = Utf8Length(s, i);
+    const size_t n = Utf8SequenceLength(s, i);
     if (n == 0) {
       out += "\xEF\xBF\xBD";  // U+FFFD for one byte that is not UTF-8
       ++i;
