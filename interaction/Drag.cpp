@@ -34,7 +34,7 @@ void ResizeImage(GImage* im, int handle, int cx, int cy) {
   im->height = bottom - top;
   auto* pic = dynamic_cast<GWxPicture*>(im->picture);
   if (pic && pic->loaded.IsOk())
-    pic->bitmap = wxBitmap(pic->loaded.Scale(im->width, im->height, wxIMAGE_QUALITY_NORMAL));
+    pic->Show(pic->loaded.Scale(im->width, im->height, wxIMAGE_QUALITY_NORMAL));
 }
 
 // The bulge that puts the bracket's apex (its midpoint plus bulge times the
@@ -90,8 +90,8 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
     im->hilighted = 1;
     // An image placed before its loaded picture was kept resizes from what it shows.
     auto* pic = dynamic_cast<GWxPicture*>(im->picture);
-    if (t.m_MovingImage > 1 && pic && !pic->loaded.IsOk() && pic->bitmap.IsOk())
-      pic->loaded = pic->bitmap.ConvertToImage();
+    if (t.m_MovingImage > 1 && pic && !pic->loaded.IsOk() && !pic->shown.Empty())
+      pic->loaded = ImageFromRaster(pic->shown);
     return;
   }
   t.m_MovingBracket = m_Doc->Snap2Bracket(s.brackets.head, x, y);

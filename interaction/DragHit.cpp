@@ -2,7 +2,6 @@
 // the label of a point's name; and the image test, which the document does.
 #include <cmath>
 #include <wx/dcmemory.h>
-#include <wx/font.h>
 
 #include "interaction/MyCanvas.h"
 #include "model/EvalText.h"
@@ -12,12 +11,13 @@ namespace {
 // A context to measure text in; nothing is drawn into it.
 class Measure {
  public:
-  Measure() : m_Bmp(1, 1), m_Dc(m_Bmp) {}
-  wxDC& dc() { return m_Dc; }
+  Measure() : m_Bmp(1, 1), m_Dc(m_Bmp), m_Surface(m_Dc) {}
+  GSurface& surface() { return m_Surface; }
 
  private:
   wxBitmap m_Bmp;
   wxMemoryDC m_Dc;
+  GWxSurface m_Surface;
 };
 
 }  // namespace
@@ -33,9 +33,8 @@ bool MyCanvas::Snap2Text(GText* list, int px, int py) {
     if (EvaluateText(m_Doc->FirstConst(), t->text, shown, false) != 0) shown = t->text;
     RemoveYenCommaOnText(shown);
     const int size = std::max(1, (int)std::floor(t->fontSize));
-    m.dc().SetFont(wxFont(wxFontInfo(size).Family(wxFONTFAMILY_DEFAULT).Bold()));
     int w = 0, h = 0;
-    GetMultiTextSize(shown, m.dc(), &w, &h);
+    GetMultiTextSize(shown, m.surface(), size, true, &w, &h);
     const int left = (int)std::floor(t->x), top = (int)std::floor(t->y);
     if (left < px && px < left + w && top < py && py < top + h) {
       m_Tool.m_PickedText = t;
@@ -58,9 +57,8 @@ bool MyCanvas::Snap2PtName(GPoint* list, int px, int py) {
     const CComplex x = p->xz(), y = p->yz();
     if (!x.realp() || !y.realp()) continue;
     const int s = p->nameFontSize;
-    m.dc().SetFont(wxFont(wxFontInfo(std::max(1, s)).Family(wxFONTFAMILY_DEFAULT)));
-    wxCoord w = 0, h = 0, descent = 0;
-    m.dc().GetTextExtent(wxString::FromUTF8(p->name), &w, &h, &descent);
+    int w = 0, h = 0, descent = 0;
+    m.surface().TextExtent(p->name, std::max(1, s), false, &w, &h, &descent);
     const int X = v.PixelX(x.re), Y = v.PixelY(y.re);
     const int left = X + (int)std::floor(std::cos(p->nameAngle) * (s + 10)) - s / 2;
     const int top = Y - (int)std::floor(std::sin(p->nameAngle) * (s + 10)) - s;

@@ -75,7 +75,7 @@ GOverlay ToolState::Overlay() {
       m_CompassCenter = m_CompassMouse;
       o.compass = true;
     }
-    o.compassCenter = m_CompassCenter;
+    o.compassCenter = GPix{m_CompassCenter.x, m_CompassCenter.y};
     o.compassRadius = m_CompassRadius;
   }
   if (m_Preview) {

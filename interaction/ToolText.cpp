@@ -130,7 +130,7 @@ void MyCanvas::LUp_Image(wxPoint& pos) {
   }
   auto* pic = new GWxPicture;
   pic->loaded = picture;
-  pic->bitmap = wxBitmap(picture);
+  pic->Show(picture);
   im->picture = pic;
   // The whole path, so that the saved document finds the file again.
   im->fileName = chosen;

@@ -92,14 +92,13 @@ void CanvasPainter::EnsurePictures() {
 
 void CanvasPainter::DrawBackGround(wxDC& dc) {
   const BGBmp& bg = m_Look.bg;
-  if (!bg.tile.IsOk() || bg.width <= 0 || bg.height <= 0) {
-    dc.SetBackground(wxBrush(ToWx(bg.colour)));
-    dc.Clear();
+  GWxSurface s(dc);
+  if (bg.tile.Empty() || bg.width <= 0 || bg.height <= 0) {
+    s.Clear(bg.colour);
     return;
   }
   for (int i = 0; i <= m_Width / bg.width; ++i)
-    for (int j = 0; j <= m_Height / bg.height; ++j)
-      dc.DrawBitmap(bg.tile, i * bg.width, j * bg.height, false);
+    for (int j = 0; j <= m_Height / bg.height; ++j) s.Picture(bg.tile, i * bg.width, j * bg.height);
 }
 
 void CanvasPainter::RenderToScreenPicture(const GOverlay& o) {
@@ -122,67 +121,18 @@ GPaint CanvasPainter::Paint(const GOverlay& o) const {
   g.doc = &m_Doc;
   g.quickCurves = o.quickCurves;
   g.compassMode = o.compassMode;
+  g.axis = m_AxisOn;
   return g;
 }
 
-namespace {
-template <class T, class F>
-void Walk(T* head, const GPaint& g, wxDC& dc, F draw) {
-  for (T* e = head; e; e = e->next) draw(e, g, dc);
-}
-}  // namespace
-
 void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {
-  const GPaint g = Paint(o);
   // Crisp pixels: the figure is drawn on the pixel grid, and smoothing every
   // pattern polygon would cost more than the whole rest of the frame.
   if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
   dc.SetPen(wxPen(*wxWHITE, 1));
   dc.DrawLine(0, 0, 0, 1);
-  if (m_AxisOn) DrawAxis(g, dc);
-  for (int gen = 0; gen < 3; ++gen) {
-    if (o.afterLines) Walk(o.afterLines[gen].head, g, dc, DrawOneLine);
-    if (o.afterCircles) Walk(o.afterCircles[gen].head, g, dc, DrawOneCircle);
-    if (o.afterPoints) Walk(o.afterPoints[gen].head, g, dc, DrawOnePoint);
-  }
-  if (o.compass) DrawCompass(g, dc, o.compassCenter, o.compassRadius);
-
-  GSheet& s = m_Doc.Sheet();
-  Walk(s.images.head, g, dc, DrawOneImage);
-  Walk(s.angles.head, g, dc, DrawOneAngle);
-  Walk(s.lines.head, g, dc, DrawOneLine);
-  Walk(s.circles.head, g, dc, DrawOneCircle);
-  Walk(s.curves.head, g, dc, DrawOneCurve);
-  Walk(s.brackets.head, g, dc, DrawOneBracket);
-  Walk(s.points.head, g, dc, DrawOnePoint);
-  Walk(s.texts.head, g, dc, DrawOneText);
-
-  switch (o.previewMode) {
-    case kModeSPoint:
-      DrawOnePoint(o.previewPoint[0], g, dc);
-      break;
-    case kModeMLine:
-    case kModePara:
-    case kModePerp:
-    case kModeLineWithAngle:
-      DrawOnePoint(o.previewPoint[0], g, dc);
-      DrawOneLine(o.previewLine, g, dc);
-      break;
-    case kModeMid:
-      DrawOnePoint(o.previewPoint[0], g, dc);
-      DrawOnePoint(o.previewPoint[1], g, dc);
-      break;
-    case kModeMCircle:
-      DrawOnePoint(o.previewPoint[0], g, dc);
-      DrawOneCircle(o.previewCircle, g, dc);
-      break;
-    case kModeBracket:
-      DrawOnePoint(o.previewPoint[0], g, dc);
-      DrawOneBracket(o.previewBracket, g, dc);
-      break;
-    default:
-      break;
-  }
+  GWxSurface s(dc);
+  DrawSheet(s, Paint(o), o);
   if (o.panelPressed) DrawPanelButton(dc, o.panelPressed);
 }
 

@@ -9,31 +9,10 @@
 
 #include "model/Document.h"
 #include "render/Draw.h"
+#include "render/Sheet.h"
 #include "render/Theme.h"
 #include "render/View.h"
-
-// What the tools show on top of the figure, handed to the painter for one
-// drawing: the element being placed, the compass circle, the afterimages of
-// a drag and the touch-panel buttons.
-struct GOverlay {
-  bool quickCurves = false;  // a button is held: curves drawn as bare samples
-  bool compassMode = false;  // the Compass tool: circles in its pen
-  bool compass = false;      // the compass circle, at pixel centre and radius
-  wxPoint compassCenter;
-  int compassRadius = 0;
-  // Three generations of afterimages; none when no drag leaves a trail.
-  const GList<GPoint>* afterPoints = nullptr;
-  const GList<GLine>* afterLines = nullptr;
-  const GList<GCircle>* afterCircles = nullptr;
-  // The construction in progress: the tool mode it belongs to (0 for none)
-  // and its elements.
-  int previewMode = 0;
-  GPoint* previewPoint[2] = {nullptr, nullptr};
-  GLine* previewLine = nullptr;
-  GCircle* previewCircle = nullptr;
-  GBracket* previewBracket = nullptr;
-  const bool* panelPressed = nullptr;  // the three panel buttons; none outside the touch panel
-};
+#include "render/WxSurface.h"
 
 class CanvasPainter {
  public:
@@ -88,9 +67,7 @@ class CanvasPainter {
 
   // ---- drawing ----
   GPaint Paint(const GOverlay& o) const;
-  // The layers in their fixed order: axes, afterimages, compass, images,
-  // angles, lines, circles, curves, brackets, points, texts, the preview and
-  // the panel buttons.
+  // The sheet's layers (DrawSheet) and then the panel buttons.
   void Draw(wxDC& dc, const GOverlay& o);
   void DrawBackGround(wxDC& dc);
   void DrawPanelButton(wxDC& dc, const bool pressed[3]);

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "render/Draw.h"
-#include "render/DrawPattern.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ void ArcLimits(double al, double be, double ga, double* start, double* end) {
 
 }  // namespace
 
-void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
+void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
   if (!c || c->hidden) return;
   if (!c->cx.realp() || !c->cy.realp() || !c->r2.realp() || c->r2.re < 0) return;
   const int f = c->fadeLevel;
@@ -65,23 +64,21 @@ void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
   const int dx = c->offsetDx + cx, dy = c->offsetDy + cy;
 
   // Kept between calls: a repaint draws hundreds of circles.
-  static std::vector<wxPoint> pts;
+  static std::vector<GPix> pts;
   static std::vector<int> counts;
-  static std::vector<wxPoint2DDouble> chain;
-  GPatternPen pen(dc);
+  static std::vector<GPixF> chain;
   for (int li = c->hilighted ? 0 : 1; li < st.layers; ++li) {
     const GLnLayer& layer = st.layer[li];
     if (layer.n < 2) continue;
-    const wxColour col = Faded(layer.colour, f, g);
-    if (layer.n == 2 && !pen.Raster()) {
-      // A vector context gets the stroke as one circle or arc. Screen angles
-      // turn clockwise (y points down); the context's turn counter-clockwise.
-      dc.SetPen(wxPen(col, StrokeWidth(w)));
-      dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    const GRgb col = Faded(layer.colour, f, g);
+    if (layer.n == 2 && !s.Raster()) {
+      // A vector surface gets the stroke as one circle or arc. Screen angles
+      // turn clockwise (y points down); the surface's turn counter-clockwise.
+      const GInk ink = GInk::Outline(col, StrokeWidth(w));
       if (end - start >= kTurn)
-        dc.DrawCircle(dx, dy, r);
+        s.Circle(ink, GPix{dx, dy}, r);
       else
-        dc.DrawEllipticArc(dx - r, dy - r, 2 * r, 2 * r, -end * 180 / M_PI, -start * 180 / M_PI);
+        s.EllipticArc(ink, dx - r, dy - r, 2 * r, 2 * r, -end * 180 / M_PI, -start * 180 / M_PI);
       continue;
     }
     pts.clear();
@@ -92,8 +89,8 @@ void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
         double du = (double)layer.v[j].x / r;
         if (last) du = std::min(rest, du);
         const double rr = r + layer.v[j].y * w;
-        pts.emplace_back(dx + (int)std::floor(rr * std::cos(phi + du)),
-                         dy + (int)std::floor(rr * std::sin(phi + du)));
+        pts.push_back(GPix{dx + (int)std::floor(rr * std::cos(phi + du)),
+                           dy + (int)std::floor(rr * std::sin(phi + du))});
       }
       counts.push_back(layer.n);
     }
@@ -104,16 +101,16 @@ void DrawOneCircle(GCircle* c, const GPaint& g, wxDC& dc) {
       // stroke, through the pixel centres.
       chain.clear();
       for (size_t i = 0; i + 1 < pts.size(); i += 2)
-        chain.emplace_back(pts[i].x + 0.5, pts[i].y + 0.5);
-      chain.emplace_back(pts.back().x + 0.5, pts.back().y + 0.5);
-      pen.StrokeChain(col, StrokeWidth(w), chain);
+        chain.push_back(GPixF{pts[i].x + 0.5, pts[i].y + 0.5});
+      chain.push_back(GPixF{pts.back().x + 0.5, pts.back().y + 0.5});
+      s.StrokeChain(col, StrokeWidth(w), chain.data(), (int)chain.size());
     } else {
-      pen.Fill(col, pts.data(), counts.data(), (int)counts.size());
+      s.Fill(col, pts.data(), counts.data(), (int)counts.size());
     }
   }
 }
 
-void DrawOneCurve(GParaCurve* c, const GPaint& g, wxDC& dc) {
+void DrawOneCurve(GParaCurve* c, const GPaint& g, GSurface& s) {
   if (!c || c->hidden || c->count <= 0) return;
   const int f = c->fadeLevel;
   if (f > 3) return;
@@ -128,18 +125,17 @@ void DrawOneCurve(GParaCurve* c, const GPaint& g, wxDC& dc) {
 
   if (g.quickCurves) {
     // While a drag runs only the samples are shown, which keeps it fast.
-    const wxColour col = Faded(st.layer[std::min(1, st.layers - 1)].colour, f, g);
-    dc.SetPen(wxPen(col, 1));
-    dc.SetBrush(wxBrush(col));
+    const GRgb col = Faded(st.layer[std::min(1, st.layers - 1)].colour, f, g);
+    const GInk ink = GInk::Both(col, 1, col);
     for (int i = 0; i < n; ++i) {
       if (!inside(i)) continue;
-      dc.DrawRectangle((int)std::floor(v.ScreenX(c->X[i])) - 2 + dx,
-                       (int)std::floor(v.ScreenY(c->Y[i])) - 2 + dy, 5, 5);
+      s.Rectangle(ink, (int)std::floor(v.ScreenX(c->X[i])) - 2 + dx,
+                  (int)std::floor(v.ScreenY(c->Y[i])) - 2 + dy, 5, 5);
     }
     return;
   }
 
-  wxPoint poly[kMaxLayerVertices];
+  GPix poly[kMaxLayerVertices];
   for (int i = 1; i < n; ++i) {
     if (!inside(i - 1) && !inside(i)) continue;
     const double px = v.ScreenX(c->X[i - 1]), py = v.ScreenY(c->Y[i - 1]);
@@ -151,20 +147,18 @@ void DrawOneCurve(GParaCurve* c, const GPaint& g, wxDC& dc) {
     const double co = std::cos(th), si = std::sin(th);
     for (int li = c->hilighted ? 0 : 1; li < st.layers; ++li) {
       const GLnLayer& layer = st.layer[li];
-      const wxColour col = Faded(layer.colour, f, g);
+      const GRgb col = Faded(layer.colour, f, g);
       if (layer.n == 2) {
-        dc.SetPen(wxPen(col, StrokeWidth(c->widthFactor)));
-        dc.DrawLine((int)std::floor(px) + dx, (int)std::floor(py) + dy, (int)std::floor(qx) + dx,
-                    (int)std::floor(qy) + dy);
+        s.Stroke(col, StrokeWidth(c->widthFactor),
+                 GPix{(int)std::floor(px) + dx, (int)std::floor(py) + dy},
+                 GPix{(int)std::floor(qx) + dx, (int)std::floor(qy) + dy});
       } else if (layer.n > 2) {
         for (int j = 0; j < layer.n; ++j) {
           const double u = layer.v[j].x * k, vv = layer.v[j].y;
-          poly[j] = wxPoint((int)std::floor(px + co * u - si * vv) + dx,
-                            (int)std::floor(py + si * u + co * vv) + dy);
+          poly[j] = GPix{(int)std::floor(px + co * u - si * vv) + dx,
+                         (int)std::floor(py + si * u + co * vv) + dy};
         }
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxBrush(col));
-        dc.DrawPolygon(layer.n, poly, 0, 0, wxWINDING_RULE);
+        s.Polygon(GInk::Filled(col), poly, layer.n);
       }
     }
   }

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "render/Draw.h"
-#include "render/DrawPattern.h"
 
 namespace {
 
@@ -134,7 +133,7 @@ bool GetGeomXY(GLine* l, const GPaint& g, double* x1, double* y1, double* x2, do
   return true;
 }
 
-void DrawOneLine(GLine* l, const GPaint& g, wxDC& dc) {
+void DrawOneLine(GLine* l, const GPaint& g, GSurface& s) {
   double x1, y1, x2, y2;
   if (!l || !GetGeomXY(l, g, &x1, &y1, &x2, &y2)) return;
   const int f = l->fadeLevel;
@@ -150,15 +149,14 @@ void DrawOneLine(GLine* l, const GPaint& g, wxDC& dc) {
   const int dx = l->offsetDx, dy = l->offsetDy;
 
   // Kept between calls: a repaint draws hundreds of lines.
-  static std::vector<wxPoint> pts;
+  static std::vector<GPix> pts;
   static std::vector<int> counts;
-  GPatternPen pen(dc);
   for (int li = l->hilighted ? 0 : 1; li < st.layers; ++li) {
     const GLnLayer& layer = st.layer[li];
-    const wxColour col = Faded(layer.colour, f, g);
+    const GRgb col = Faded(layer.colour, f, g);
     if (layer.n == 2) {
-      pen.Stroke(col, StrokeWidth(w), wxPoint((int)std::floor(x1) + dx, (int)std::floor(y1) + dy),
-                 wxPoint((int)std::floor(x2) + dx, (int)std::floor(y2) + dy));
+      s.Stroke(col, StrokeWidth(w), GPix{(int)std::floor(x1) + dx, (int)std::floor(y1) + dy},
+               GPix{(int)std::floor(x2) + dx, (int)std::floor(y2) + dy});
       continue;
     }
     if (layer.n < 3) continue;
@@ -171,13 +169,13 @@ void DrawOneLine(GLine* l, const GPaint& g, wxDC& dc) {
         double u = layer.v[j].x;
         if (i == periods - 1) u = std::min(rest, u);
         const double vv = layer.v[j].y * w;
-        pts.emplace_back((int)std::floor(bx + co * u - si * vv) + dx,
-                         (int)std::floor(by + si * u + co * vv) + dy);
+        pts.push_back(GPix{(int)std::floor(bx + co * u - si * vv) + dx,
+                           (int)std::floor(by + si * u + co * vv) + dy});
       }
       counts.push_back(layer.n);
     }
     // Filled without an outline: stroking thousands of small shapes would
     // cost more than the rest of the frame, and the fill alone is the shape.
-    pen.Fill(col, pts.data(), counts.data(), (int)counts.size());
+    s.Fill(col, pts.data(), counts.data(), (int)counts.size());
   }
 }

@@ -2,7 +2,6 @@
 // coordinate axes with their ticks and the compass circle.
 #include <cmath>
 #include <vector>
-#include <wx/font.h>
 
 #include "render/Draw.h"
 #include "model/EvalText.h"
@@ -13,18 +12,24 @@ struct Vec {
   double x, y;
 };
 
-wxPoint Px(double x, double y) { return wxPoint((int)std::floor(x), (int)std::floor(y)); }
+GPix Px(double x, double y) { return GPix{(int)std::floor(x), (int)std::floor(y)}; }
+
+// The pen of one mark: colour and width.
+struct Pen {
+  GRgb c;
+  int width;
+};
 
 // Polyline of the arc of radius r about (cx, cy) from screen angle a0 over
 // sweep s (screen angles: y downwards).
-void Arc(wxDC& dc, double cx, double cy, double r, double a0, double s) {
+void Arc(GSurface& out, const Pen& pen, double cx, double cy, double r, double a0, double s) {
   const int n = std::max(4, (int)(std::fabs(s) * r / 3.0));
-  std::vector<wxPoint> pts(n + 1);
+  std::vector<GPix> pts(n + 1);
   for (int i = 0; i <= n; ++i) {
     const double a = a0 + s * i / n;
     pts[i] = Px(cx + r * std::cos(a), cy + r * std::sin(a));
   }
-  dc.DrawLines((int)pts.size(), pts.data());
+  out.Polyline(pen.c, pen.width, pts.data(), (int)pts.size());
 }
 
 // Screen end point of homogeneous (x : y : z); false at infinity or complex.
@@ -38,7 +43,7 @@ bool BracketEnd(const CComplex& x, const CComplex& y, const CComplex& z, const G
 
 }  // namespace
 
-void DrawOneAngle(GAngle* a, const GPaint& g, wxDC& dc) {
+void DrawOneAngle(GAngle* a, const GPaint& g, GSurface& out) {
   if (!a || a->hidden || a->fadeLevel > 3) return;
   if (!a->vx.realp() || !a->vy.realp() || !a->d1x.realp() || !a->d1y.realp() || !a->d2x.realp() ||
       !a->d2y.realp())
@@ -59,44 +64,40 @@ void DrawOneAngle(GAngle* a, const GPaint& g, wxDC& dc) {
   const double mid = a1 + s / 2;
   const Vec t{std::cos(mid), std::sin(mid)};  // unit bisector
   const Vec n{-t.y, t.x};                     // across the bisector
-  const wxColour col = Faded(GRgb{a->red, a->green, a->blue}, a->fadeLevel, g);
-  const int pen = std::max(1, (int)std::floor(2 * a->widthFactor));
-  dc.SetBrush(*wxTRANSPARENT_BRUSH);
-  if (a->hilighted) {
-    dc.SetPen(wxPen(ToWx(g.look->hilightFrame), pen + 4));
-    Arc(dc, cx, cy, r, a1, s);
-  }
-  dc.SetPen(wxPen(col, pen));
+  const GRgb col = Faded(GRgb{a->red, a->green, a->blue}, a->fadeLevel, g);
+  const Pen pen{col, std::max(1, (int)std::floor(2 * a->widthFactor))};
+  if (a->hilighted) Arc(out, Pen{g.look->hilightFrame, pen.width + 4}, cx, cy, r, a1, s);
   auto tick = [&](double shift) {
-    dc.DrawLine(Px(cx + t.x * 0.8 * r + n.x * shift, cy + t.y * 0.8 * r + n.y * shift),
-                Px(cx + t.x * 1.2 * r + n.x * shift, cy + t.y * 1.2 * r + n.y * shift));
+    out.Stroke(col, pen.width,
+               Px(cx + t.x * 0.8 * r + n.x * shift, cy + t.y * 0.8 * r + n.y * shift),
+               Px(cx + t.x * 1.2 * r + n.x * shift, cy + t.y * 1.2 * r + n.y * shift));
   };
   switch (a->style) {
     case 1:
-      Arc(dc, cx, cy, 1.08 * r, a1, s);
-      Arc(dc, cx, cy, 0.92 * r, a1, s);
+      Arc(out, pen, cx, cy, 1.08 * r, a1, s);
+      Arc(out, pen, cx, cy, 0.92 * r, a1, s);
       break;
     case 2:
-      Arc(dc, cx, cy, r, a1, s);
+      Arc(out, pen, cx, cy, r, a1, s);
       tick(0);
       break;
     case 3:
-      Arc(dc, cx, cy, r, a1, s);
+      Arc(out, pen, cx, cy, r, a1, s);
       tick(0.15 * r);
       tick(-0.15 * r);
       break;
     case 4:  // "Circle": the arc with a small ring where the bisector meets it
-      Arc(dc, cx, cy, r, a1, s);
-      dc.DrawCircle(Px(cx + t.x * r, cy + t.y * r), std::max(2, (int)std::floor(0.2 * r)));
+      Arc(out, pen, cx, cy, r, a1, s);
+      out.Circle(GInk::Outline(col, pen.width), Px(cx + t.x * r, cy + t.y * r),
+                 std::max(2, (int)std::floor(0.2 * r)));
       break;
     case 5:  // the arc with a filled dot inside the angle
-      Arc(dc, cx, cy, r, a1, s);
-      dc.SetBrush(wxBrush(col));
-      dc.DrawCircle(Px(cx + t.x * 0.6 * r, cy + t.y * 0.6 * r),
-                    std::max(2, (int)std::floor(0.1 * r)));
+      Arc(out, pen, cx, cy, r, a1, s);
+      out.Circle(GInk::Both(col, pen.width, col), Px(cx + t.x * 0.6 * r, cy + t.y * 0.6 * r),
+                 std::max(2, (int)std::floor(0.1 * r)));
       break;
     case 6: {  // a filled sector, paler than its rim
-      std::vector<wxPoint> pts;
+      std::vector<GPix> pts;
       pts.push_back(Px(cx, cy));
       const int k = std::max(4, (int)(std::fabs(s) * r / 3.0));
       for (int i = 0; i <= k; ++i) {
@@ -104,19 +105,18 @@ void DrawOneAngle(GAngle* a, const GPaint& g, wxDC& dc) {
         pts.push_back(Px(cx + r * std::cos(ang), cy + r * std::sin(ang)));
       }
       const int paler = std::min(3, a->fadeLevel + 2);
-      dc.SetBrush(wxBrush(Faded(GRgb{a->red, a->green, a->blue}, paler, g)));
-      dc.DrawPolygon((int)pts.size(), pts.data());
-      dc.SetBrush(wxBrush(col));
-      dc.DrawCircle(Px(cx + t.x * 0.2 * r, cy + t.y * 0.2 * r), 2);
+      out.Polygon(GInk::Both(col, pen.width, Faded(GRgb{a->red, a->green, a->blue}, paler, g)),
+                  pts.data(), (int)pts.size());
+      out.Circle(GInk::Both(col, pen.width, col), Px(cx + t.x * 0.2 * r, cy + t.y * 0.2 * r), 2);
       break;
     }
     default:
-      Arc(dc, cx, cy, r, a1, s);
+      Arc(out, pen, cx, cy, r, a1, s);
       break;
   }
 }
 
-void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
+void DrawOneBracket(GBracket* b, const GPaint& g, GSurface& out) {
   if (!b || b->hidden || b->fadeLevel > 3) return;
   Vec p, q;
   if (!BracketEnd(b->x1, b->y1, b->z1, g.view, &p) || !BracketEnd(b->x2, b->y2, b->z2, g.view, &q))
@@ -125,9 +125,8 @@ void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
   p.y += b->offsetDy;
   q.x += b->offsetDx;
   q.y += b->offsetDy;
-  const wxColour col = Faded(GRgb{b->red, b->green, b->blue}, b->fadeLevel, g);
-  dc.SetPen(wxPen(col, b->hilighted ? 6 : std::max(1, (int)std::floor(5 * b->widthFactor - 2))));
-  dc.SetBrush(*wxTRANSPARENT_BRUSH);
+  const GRgb col = Faded(GRgb{b->red, b->green, b->blue}, b->fadeLevel, g);
+  const Pen pen{col, b->hilighted ? 6 : std::max(1, (int)std::floor(5 * b->widthFactor - 2))};
 
   const double N = std::hypot(q.x - p.x, q.y - p.y);
   const Vec t = N > 0 ? Vec{(q.x - p.x) / N, (q.y - p.y) / N} : Vec{1, 0};
@@ -146,15 +145,16 @@ void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
     const double am = std::atan2(apex.y - C.y, apex.x - C.x);
     // The arc is symmetric about the apex: twice the turn from p to the apex.
     const double half = std::remainder(am - a0, 2 * M_PI);
-    Arc(dc, C.x, C.y, rho, a0, 2 * half);
+    Arc(out, pen, C.x, C.y, rho, a0, 2 * half);
     mark = apex;
   } else {
     h = 0;
-    dc.DrawLine(Px(p.x, p.y), Px(q.x, q.y));
+    out.Stroke(col, pen.width, Px(p.x, p.y), Px(q.x, q.y));
   }
 
   auto line = [&](Vec from, Vec to) {
-    dc.DrawLine(Px(mark.x + from.x, mark.y + from.y), Px(mark.x + to.x, mark.y + to.y));
+    out.Stroke(col, pen.width, Px(mark.x + from.x, mark.y + from.y),
+               Px(mark.x + to.x, mark.y + to.y));
   };
   switch (b->intField) {
     case 1:
@@ -165,7 +165,7 @@ void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
         line({10 * n.x + s * t.x, 10 * n.y + s * t.y}, {-10 * n.x + s * t.x, -10 * n.y + s * t.y});
       break;
     case 3:
-      dc.DrawCircle(Px(mark.x, mark.y), 10);
+      out.Circle(GInk::Outline(col, pen.width), Px(mark.x, mark.y), 10);
       break;
     case 4:
       line({10 * n.x + 5 * t.x, 10 * n.y + 5 * t.y}, {-10 * n.x - 5 * t.x, -10 * n.y - 5 * t.y});
@@ -176,12 +176,11 @@ void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
       if (!g.doc || EvaluateText(g.doc->FirstConst(), b->label, shown, false) != 0)
         shown = b->label;
       RemoveYenCommaOnText(shown);
-      const wxString s = wxString::FromUTF8(shown);
-      dc.SetFont(wxFont(wxFontInfo(std::max(1, b->nameFontSize)).Family(wxFONTFAMILY_DEFAULT)));
-      dc.SetTextForeground(col);
-      wxCoord w = 0, hh = 0;
-      dc.GetTextExtent(s, &w, &hh);
-      dc.DrawText(s, (int)std::floor(mark.x) - w / 2, (int)std::floor(mark.y) - hh / 2);
+      const int size = std::max(1, b->nameFontSize);
+      int w = 0, hh = 0, descent = 0;
+      out.TextExtent(shown, size, false, &w, &hh, &descent);
+      out.Text(shown, size, false, col, (int)std::floor(mark.x) - w / 2,
+               (int)std::floor(mark.y) - hh / 2);
       break;
     }
     default:
@@ -189,28 +188,25 @@ void DrawOneBracket(GBracket* b, const GPaint& g, wxDC& dc) {
   }
 }
 
-void DrawAxis(const GPaint& g, wxDC& dc) {
+void DrawAxis(const GPaint& g, GSurface& out) {
   const GView& v = g.view;
-  const wxPen axis(ToWx(g.look->axis), 1), tick(ToWx(g.look->tick), 1);
+  const GRgb axis = g.look->axis, tick = g.look->tick;
+  auto line = [&](const GRgb& c, int x1, int y1, int x2, int y2) {
+    out.Stroke(c, 1, GPix{x1, y1}, GPix{x2, y2});
+  };
   if (v.xMin < 0 && 0 < v.xMax) {
-    dc.SetPen(axis);
-    dc.DrawLine(v.PixelX(0), v.PixelY(v.yMax), v.PixelX(0), v.PixelY(v.yMin));
-    dc.SetPen(tick);
+    line(axis, v.PixelX(0), v.PixelY(v.yMax), v.PixelX(0), v.PixelY(v.yMin));
     for (double y = std::floor(v.yMin) + 1; y < std::floor(v.yMax) + 1; y += 1)
-      dc.DrawLine(v.PixelX(-0.05), v.PixelY(y), v.PixelX(0.05), v.PixelY(y));
+      line(tick, v.PixelX(-0.05), v.PixelY(y), v.PixelX(0.05), v.PixelY(y));
   }
   if (v.yMin < 0 && 0 < v.yMax) {
-    dc.SetPen(axis);
-    dc.DrawLine(v.PixelX(v.xMin), v.PixelY(0), v.PixelX(v.xMax), v.PixelY(0));
-    dc.SetPen(tick);
+    line(axis, v.PixelX(v.xMin), v.PixelY(0), v.PixelX(v.xMax), v.PixelY(0));
     for (double x = std::floor(v.xMin) + 1; x < std::floor(v.xMax) + 1; x += 1)
-      dc.DrawLine(v.PixelX(x), v.PixelY(0.05), v.PixelX(x), v.PixelY(-0.05));
+      line(tick, v.PixelX(x), v.PixelY(0.05), v.PixelX(x), v.PixelY(-0.05));
   }
 }
 
-void DrawCompass(const GPaint& g, wxDC& dc, wxPoint centre, int radius) {
+void DrawCompass(const GPaint& g, GSurface& out, GPix centre, int radius) {
   if (radius <= 0) return;
-  dc.SetPen(wxPen(ToWx(g.look->axis), 1));
-  dc.SetBrush(*wxTRANSPARENT_BRUSH);
-  dc.DrawCircle(centre, radius);
+  out.Circle(GInk::Outline(g.look->axis, 1), centre, radius);
 }

@@ -50,8 +50,8 @@ void CanvasPainter::LoadSheetAppearance() {
 
 // Decoding a point strip or a background tile takes milliseconds, and a file
 // of many sheets brings the theme and then its own header for every sheet.
-// The decoded records are kept and handed out as copies, which share the
-// pictures (drawing into a shared picture gives it its own copy first).
+// The decoded records are kept and handed out as copies; a copy keeps its
+// pictures' numbers, so what a surface made of them serves every copy.
 void CanvasPainter::LoadPointStyle(PtBmp& into, int style) {
   if (style < 0 || style >= kStyleCount) {
     into.LoadData(style);

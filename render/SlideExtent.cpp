@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/WxSurface.h"
 #include "script/EvalText.h"
 
 namespace {
@@ -29,7 +30,7 @@ bool Affine(const CComplex& x, const CComplex& y, const CComplex& z, const GView
   return true;
 }
 
-bool PointBox(GPoint* p, const GPaint& g, wxDC& dc, GSlideBox* box) {
+bool PointBox(GPoint* p, const GPaint& g, GSurface& s, GSlideBox* box) {
   int px = 0, py = 0;
   if (!Affine(p->x, p->y, p->z, g.view, &px, &py)) return false;
   *box = Square(px, py, 5);
@@ -40,19 +41,18 @@ bool PointBox(GPoint* p, const GPaint& g, wxDC& dc, GSlideBox* box) {
   const int lx = px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2;
   const int ly = py - (int)std::floor(std::sin(a) * (size + 10)) - size;
   int w = 0, h = 0, descent = 0;
-  GetTextRunExtent(dc, wxString::FromUTF8(p->name), size, &w, &h, &descent);
+  s.TextExtent(p->name, size, false, &w, &h, &descent);
   Include(box, lx, ly);
   Include(box, lx + w, ly + h + descent);
   return true;
 }
 
-bool TextBox(GText* t, const GPaint& g, wxDC& dc, GSlideBox* box) {
+bool TextBox(GText* t, const GPaint& g, GSurface& s, GSlideBox* box) {
   std::string shown;
   if (!g.doc || EvaluateText(g.doc->FirstConst(), t->text, shown, false) != 0) shown = t->text;
   RemoveYenCommaOnText(shown);
-  dc.SetFont(wxFont(wxFontInfo(std::max(1, (int)std::floor(t->fontSize)))));
   int w = 0, h = 0;
-  GetMultiTextSize(shown, dc, &w, &h);
+  GetMultiTextSize(shown, s, std::max(1, (int)std::floor(t->fontSize)), false, &w, &h);
   const int x = (int)std::floor(t->x), y = (int)std::floor(t->y);
   *box = {x, y, x + w, y + h};
   return true;
@@ -63,10 +63,11 @@ bool TextBox(GText* t, const GPaint& g, wxDC& dc, GSlideBox* box) {
 bool SlideExtent(const GConst* effect, const GPaint& g, wxDC& dc, GSlideBox* box) {
   GObject* e = EffectElement(effect);
   if (!e) return false;
+  GWxSurface s(dc);
   const GView& v = g.view;
   switch (effect->type) {
     case CONST_EFFECT_POINT:
-      return PointBox(static_cast<GPoint*>(e), g, dc, box);
+      return PointBox(static_cast<GPoint*>(e), g, s, box);
     case CONST_EFFECT_LINE: {
       double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
       if (!GetGeomXY(static_cast<GLine*>(e), g, &x1, &y1, &x2, &y2)) return false;
@@ -88,7 +89,7 @@ bool SlideExtent(const GConst* effect, const GPaint& g, wxDC& dc, GSlideBox* box
       return true;
     }
     case CONST_EFFECT_TEXT:
-      return TextBox(static_cast<GText*>(e), g, dc, box);
+      return TextBox(static_cast<GText*>(e), g, s, box);
     case CONST_EFFECT_BRACKET: {
       const auto* b = static_cast<GBracket*>(e);
       int px = 0, py = 0, qx = 0, qy = 0;

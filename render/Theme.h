@@ -4,9 +4,6 @@
 #pragma once
 
 #include <vector>
-#include <wx/bitmap.h>
-#include <wx/colour.h>
-#include <wx/gdicmn.h>
 
 #include "model/Modes.h"
 #include "render/Surface.h"
@@ -21,17 +18,15 @@ constexpr int kMaxLayers = 6;
 extern const char* const kStyleNames[kStyleCount];
 extern const char* const kBackgroundNames[kBackgroundCount];
 
-inline wxColour ToWx(const GRgb& c) { return wxColour(c.r, c.g, c.b); }
-
-// One point style: either a pair of bitmap strips (frames side by side, the
-// frame size being the strip height) or three concentric discs.
+// One point style: either frames cut from a pair of picture strips (frames
+// side by side, the frame size being the strip height; see-through where the
+// strip's background was) or three concentric discs.
 class PtBmp {
  public:
   int style = -1;
   bool bitmapMode = false;
-  wxBitmap normal, hilight;                           // strips, with masks
-  std::vector<wxBitmap> normalFrames, hilightFrames;  // the strips cut into frames
-  GRgb c1, c2, c3;                                    // disc colours: hilight ring, body, highlight
+  std::vector<GRaster> normalFrames, hilightFrames;
+  GRgb c1, c2, c3;  // disc colours: hilight ring, body, highlight
   int r1 = 0, r2 = 0, r3 = 0;
   void LoadData(int style);
 };
@@ -40,7 +35,7 @@ class PtBmp {
 // course, more make a polygon repeated every period (u along, v across).
 struct GLnLayer {
   int n = 0;
-  wxPoint v[kMaxLayerVertices];
+  GPix v[kMaxLayerVertices];
   GRgb colour;
 };
 
@@ -57,7 +52,7 @@ class GLnRgn {
 class BGBmp {
  public:
   int number = -1;
-  wxBitmap tile;
+  GRaster tile;
   int width = 256, height = 192;
   GRgb colour;
   void LoadData(int n);

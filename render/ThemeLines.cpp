@@ -9,8 +9,8 @@ namespace {
 void Stroke(GLnRgn* r, GRgb c) {
   GLnLayer& l = r->layer[r->layers++];
   l.n = 2;
-  l.v[0] = wxPoint(0, 0);
-  l.v[1] = wxPoint((int)r->period, 0);
+  l.v[0] = GPix{0, 0};
+  l.v[1] = GPix{(int)r->period, 0};
   l.colour = c;
 }
 
@@ -18,10 +18,10 @@ void Stroke(GLnRgn* r, GRgb c) {
 void Band(GLnRgn* r, GRgb c, int u0, int u1, int v0, int v1) {
   GLnLayer& l = r->layer[r->layers++];
   l.n = 4;
-  l.v[0] = wxPoint(u0, v0);
-  l.v[1] = wxPoint(u1, v0);
-  l.v[2] = wxPoint(u1, v1);
-  l.v[3] = wxPoint(u0, v1);
+  l.v[0] = GPix{u0, v0};
+  l.v[1] = GPix{u1, v0};
+  l.v[2] = GPix{u1, v1};
+  l.v[3] = GPix{u0, v1};
   l.colour = c;
 }
 
@@ -32,7 +32,7 @@ void Star(GLnRgn* r, GRgb c, int u, int points, double ro, double ri) {
   for (int i = 0; i < l.n; ++i) {
     const double a = M_PI * i / points - M_PI / 2;
     const double rr = (i % 2) ? ri : ro;
-    l.v[i] = wxPoint(u + (int)std::lround(rr * std::cos(a)), (int)std::lround(rr * std::sin(a)));
+    l.v[i] = GPix{u + (int)std::lround(rr * std::cos(a)), (int)std::lround(rr * std::sin(a))};
   }
   l.colour = c;
 }

@@ -38,7 +38,7 @@ class CanvasTest : public ::testing::Test {
   // pixel nothing covers is exactly the background colour.
   void Theme(int theme) {
     canvas->m_Painter.SetTheme(theme, 0);
-    canvas->m_Painter.m_Look.bg.tile = wxBitmap();
+    canvas->m_Painter.m_Look.bg.tile = GRaster();
   }
   void Render() {
     canvas->m_Painter.m_BgDrawn = false;

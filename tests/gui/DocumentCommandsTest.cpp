@@ -322,7 +322,7 @@ TEST_F(DocumentCommandsTest, EachSheetIsPaintedOnItsOwnBackground) {
     shown[sheet] = canvas->ScreenPicture().ConvertToImage();
     BGBmp own;
     own.LoadData(backgrounds[sheet]);
-    tile[sheet] = own.tile.ConvertToImage();
+    tile[sheet] = ImageFromRaster(own.tile);
     EXPECT_EQ(Status(), wxString::Format("Sheet: %d/2", sheet + 1).utf8_string());
     Command(kCmdNextSheet);
   }

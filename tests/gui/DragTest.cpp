@@ -97,7 +97,7 @@ TEST_F(DragTest, ImageBodyMovesAndCornersResizeAgainstTheOppositeCorner) {
   doc->AssignImage(im);
   auto* pic = new GWxPicture;
   pic->loaded = wxImage(40, 30);
-  pic->bitmap = wxBitmap(pic->loaded);
+  pic->Show(pic->loaded);
   im->picture = pic;
   im->x = 100;
   im->y = 100;
@@ -108,29 +108,29 @@ TEST_F(DragTest, ImageBodyMovesAndCornersResizeAgainstTheOppositeCorner) {
   EXPECT_EQ(im->x, 140);
   EXPECT_EQ(im->y, 120);
   EXPECT_EQ(im->width, 40);
-  EXPECT_EQ(pic->bitmap.GetWidth(), 40);
+  EXPECT_EQ(pic->shown.width, 40);
 
   Drag(wxPoint(182, 152), wxPoint(202, 162));  // bottom-right handle, 2 px outside
   EXPECT_EQ(im->x, 140);
   EXPECT_EQ(im->y, 120);
   EXPECT_EQ(im->width, 60);
   EXPECT_EQ(im->height, 40);
-  EXPECT_EQ(pic->bitmap.GetWidth(), 60);
-  EXPECT_EQ(pic->bitmap.GetHeight(), 40);
+  EXPECT_EQ(pic->shown.width, 60);
+  EXPECT_EQ(pic->shown.height, 40);
 
   Drag(wxPoint(138, 118), wxPoint(168, 138));  // top-left handle
   EXPECT_EQ(im->x, 170);
   EXPECT_EQ(im->y, 140);
   EXPECT_EQ(im->x + im->width, 200);  // the bottom-right corner stayed
   EXPECT_EQ(im->y + im->height, 160);
-  EXPECT_EQ(pic->bitmap.GetWidth(), 30);
+  EXPECT_EQ(pic->shown.width, 30);
 
   Drag(wxPoint(168, 138), wxPoint(400, 400));  // across the opposite corner
   EXPECT_GT(im->width, 0);
   EXPECT_GT(im->height, 0);
   EXPECT_EQ(im->x + im->width, 200);
   EXPECT_EQ(im->y + im->height, 160);
-  EXPECT_EQ(pic->bitmap.GetWidth(), im->width);
+  EXPECT_EQ(pic->shown.width, im->width);
 }
 
 TEST_F(DragTest, BracketBulgeFollowsThePointerWithinHalfTheChord) {

@@ -183,12 +183,9 @@ TEST_F(DrawTest, HilightedImageGetsAFrameAndCornerHandles) {
   GImage* im = doc->NewImage();
   doc->AssignImage(im);
   auto* pic = new GWxPicture;
-  pic->bitmap = wxBitmap(40, 30, 24);
-  {
-    wxMemoryDC dc(pic->bitmap);
-    dc.SetBackground(wxBrush(wxColour(250, 0, 0)));
-    dc.Clear();
-  }
+  wxImage red(40, 30);
+  red.SetRGB(wxRect(0, 0, 40, 30), 250, 0, 0);
+  pic->Show(red);
   im->picture = pic;
   im->x = 100;
   im->y = 100;

@@ -17,7 +17,7 @@ TEST_F(ThemeTest, EveryThemePaintsItsBackgroundColour) {
   for (const auto& t : kThemes) {
     canvas->m_Painter.SetTheme(t.theme, 0);
     EXPECT_EQ(ToWx(canvas->m_Painter.m_Look.bg.colour), t.colour) << t.theme;
-    ASSERT_TRUE(canvas->m_Painter.m_Look.bg.tile.IsOk());
+    ASSERT_FALSE(canvas->m_Painter.m_Look.bg.tile.Empty());
     EXPECT_EQ(canvas->m_Painter.m_Look.bg.width, 256);
     EXPECT_EQ(canvas->m_Painter.m_Look.bg.height, 192);
     Render();
@@ -101,7 +101,7 @@ TEST_F(ThemeTest, CustomizingLineSlotTwoChangesOnlyElementsOfSlotTwo) {
   canvas->m_Painter.ApplyAppearance(pt, ln, canvas->m_Painter.m_Look.background);
   EXPECT_EQ(doc->Sheet().lineStyles[2], 0);
   EXPECT_EQ(canvas->m_Painter.m_Look.line[2].style, 0);
-  canvas->m_Painter.m_Look.bg.tile = wxBitmap();
+  canvas->m_Painter.m_Look.bg.tile = GRaster();
   Render();
   EXPECT_EQ(At(Px(0), Py(1)), oneBefore);
   EXPECT_NE(At(Px(0), Py(-1)), twoBefore);

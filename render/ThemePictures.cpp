@@ -1,8 +1,10 @@
 // Loading of point-style strips and background tiles from the built-in XPM
-// images. While an image is missing from resources/ a plain drawn stand-in is
-// used, so the program always has something to show.
-#include <wx/dcmemory.h>
+// images into plain pictures. While an image is missing from resources/ a
+// plain drawn stand-in is used, so the program always has something to show.
+#include <algorithm>
+#include <cstdint>
 
+#include "render/Raster.h"
 #include "render/Theme.h"
 
 #if __has_include("resources/ball_r0.xpm")
@@ -59,45 +61,47 @@
 namespace {
 
 #ifndef FG_HAVE_STRIPS
-// A stand-in strip: frames of a plain ball, paler frame by frame, on black.
-wxBitmap DrawnStrip(int size, int frames, const GRgb& c) {
-  wxBitmap bmp(size * frames, size, 24);
-  {
-    wxMemoryDC dc(bmp);
-    dc.SetBackground(*wxBLACK_BRUSH);
-    dc.Clear();
-    for (int i = 0; i < frames; ++i) {
-      const GRgb col = c.Faded(std::min(i, 3), GRgb{255, 255, 255});
-      dc.SetPen(wxPen(ToWx(col)));
-      dc.SetBrush(wxBrush(ToWx(col)));
-      dc.DrawCircle(i * size + size / 2, size / 2, size / 3);
-    }
+// A stand-in strip: frames of a plain ball, paler frame by frame, on a
+// see-through ground.
+GRaster DrawnStrip(int size, int frames, const GRgb& c) {
+  GRaster r;
+  r.width = size * frames;
+  r.height = size;
+  r.rgba.assign((size_t)r.width * r.height * 4, 0);
+  const int rad = size / 3;
+  for (int i = 0; i < frames; ++i) {
+    const GRgb col = c.Faded(std::min(i, 3), GRgb{255, 255, 255});
+    const int cx = i * size + size / 2, cy = size / 2;
+    for (int y = 0; y < size; ++y)
+      for (int x = i * size; x < (i + 1) * size; ++x) {
+        if ((x - cx) * (x - cx) + (y - cy) * (y - cy) > rad * rad) continue;
+        uint8_t* p = &r.rgba[((size_t)y * r.width + x) * 4];
+        p[0] = (uint8_t)col.r, p[1] = (uint8_t)col.g, p[2] = (uint8_t)col.b, p[3] = 255;
+      }
   }
-  bmp.SetMask(new wxMask(bmp, *wxBLACK));
-  return bmp;
+  return r;
 }
 #endif
 
 // Cuts a strip of square frames (frame size = height) into single frames.
-std::vector<wxBitmap> CutStrip(const wxBitmap& strip) {
-  std::vector<wxBitmap> frames;
-  if (!strip.IsOk() || strip.GetHeight() <= 0) return frames;
-  const int s = strip.GetHeight();
-  for (int i = 0; i + 1 <= strip.GetWidth() / s; ++i)
-    frames.push_back(strip.GetSubBitmap(wxRect(i * s, 0, s, s)));
+std::vector<GRaster> CutStrip(const GRaster& strip) {
+  std::vector<GRaster> frames;
+  if (strip.Empty()) return frames;
+  const int s = strip.height;
+  for (int i = 0; i + 1 <= strip.width / s; ++i) frames.push_back(CutRaster(strip, i * s, 0, s, s));
   return frames;
 }
 
 #ifdef FG_HAVE_STRIPS
-wxBitmap Masked(const char* const* xpm, const wxColour& transparent) {
-  wxBitmap bmp(xpm);
-  bmp.SetMask(new wxMask(bmp, transparent));
-  return bmp;
+GRaster Keyed(const char* const* xpm, const GRgb& transparent) {
+  GRaster r;
+  if (DecodeXpm(xpm, &r)) KeyOut(&r, transparent);
+  return r;
 }
-wxBitmap MaskedBy(const char* const* xpm, const char* const* maskXpm) {
-  wxBitmap bmp(xpm);
-  bmp.SetMask(new wxMask(wxBitmap(maskXpm), *wxBLACK));
-  return bmp;
+GRaster MaskedBy(const char* const* xpm, const char* const* maskXpm) {
+  GRaster r, mask;
+  if (DecodeXpm(xpm, &r) && DecodeXpm(maskXpm, &mask)) MaskOut(&r, mask);
+  return r;
 }
 #endif
 
@@ -105,7 +109,6 @@ wxBitmap MaskedBy(const char* const* xpm, const char* const* maskXpm) {
 
 void PtBmp::LoadData(int s) {
   style = s;
-  normal = hilight = wxBitmap();
   normalFrames.clear();
   hilightFrames.clear();
   bitmapMode = s >= 0 && s <= 15;
@@ -113,6 +116,7 @@ void PtBmp::LoadData(int s) {
     if (!DiscStyle(s, this)) DiscStyle(16, this);
     return;
   }
+  GRaster normal, hilight;
 #ifdef FG_HAVE_STRIPS
   static const char* const* kNormal[16] = {ball_r0_xpm, ball_r1_xpm, ball_r2_xpm, ball_r3_xpm,
                                            ball_r4_xpm, cat_r0_xpm,  cat_r1_xpm,  cat_r2_xpm,
@@ -127,9 +131,9 @@ void PtBmp::LoadData(int s) {
     hilight = MaskedBy(skeleton_r_xpm, skeleton_rmask_xpm);
   } else {
     // Cats sit on white, balls and stars on black.
-    const wxColour transparent = (s >= 5 && s <= 9) ? *wxWHITE : *wxBLACK;
-    normal = Masked(kNormal[s], transparent);
-    hilight = Masked(kHilight[s], transparent);
+    const GRgb transparent = (s >= 5 && s <= 9) ? GRgb{255, 255, 255} : GRgb{0, 0, 0};
+    normal = Keyed(kNormal[s], transparent);
+    hilight = Keyed(kHilight[s], transparent);
   }
 #else
   static const GRgb kColours[5] = {
@@ -145,17 +149,25 @@ void BGBmp::LoadData(int n) {
   if (n < 0 || n > 8) return;  // the User backgrounds have no picture: keep the current one
   number = n;
   colour = BackgroundColour(n);
+  tile = GRaster();
 #ifdef FG_HAVE_TILES
   static const char* const* kTiles[9] = {bkstandard0_xpm, bkstandard1_xpm, bkstandard2_xpm,
                                          bkcat_xpm,       bkstar_xpm,      bkskeleton_xpm,
                                          bktovik_xpm,     bkquil_xpm,      bkpastel_xpm};
-  tile = wxBitmap(kTiles[n]);
-#else
-  tile = wxBitmap(256, 192, 24);
-  wxMemoryDC dc(tile);
-  dc.SetBackground(wxBrush(ToWx(colour)));
-  dc.Clear();
+  DecodeXpm(kTiles[n], &tile);
 #endif
-  width = tile.GetWidth();
-  height = tile.GetHeight();
+  if (tile.Empty()) {
+    // No picture: a tile of the plain colour.
+    tile.width = 256;
+    tile.height = 192;
+    tile.rgba.resize((size_t)tile.width * tile.height * 4);
+    for (size_t i = 0; i < tile.rgba.size(); i += 4) {
+      tile.rgba[i] = (uint8_t)colour.r;
+      tile.rgba[i + 1] = (uint8_t)colour.g;
+      tile.rgba[i + 2] = (uint8_t)colour.b;
+      tile.rgba[i + 3] = 255;
+    }
+  }
+  width = tile.width;
+  height = tile.height;
 }

@@ -11,7 +11,7 @@
 #include <wx/graphics.h>
 #include <wx/image.h>
 
-#include "render/Draw.h"
+#include "render/WxSurface.h"
 
 namespace {
 
@@ -41,20 +41,24 @@ std::unordered_map<std::string, Run>& Runs() {
   return runs;
 }
 
-std::string Key(const wxString& s, int size) {
-  std::string key(sizeof size, '\0');
+std::string Key(const std::string& s, int size, bool bold) {
+  std::string key(sizeof size + 1, '\0');
   std::memcpy(&key[0], &size, sizeof size);
-  key += s.utf8_string();
+  key[sizeof size] = bold ? 'b' : 'r';
+  key += s;
   return key;
 }
 
-wxFont FontOfSize(int size) {
-  return wxFont(wxFontInfo(std::max(1, size)).Family(wxFONTFAMILY_DEFAULT));
+wxFont FontOfSize(int size, bool bold) {
+  wxFontInfo info(std::max(1, size));
+  info.Family(wxFONTFAMILY_DEFAULT);
+  if (bold) info.Bold();
+  return wxFont(info);
 }
 
 // Draws the letters once into a transparent picture and keeps the covered
 // pixels, cut to their ink, as an 8-bit mask.
-void MakeMask(const wxString& s, int size, wxGraphicsRenderer* renderer, Run* run) {
+void MakeMask(const wxString& s, int size, bool bold, wxGraphicsRenderer* renderer, Run* run) {
   run->made = true;
   const int W = run->w + 2 * kPad, H = run->h + 2 * kPad;
   wxImage img(W, H);
@@ -68,7 +72,7 @@ void MakeMask(const wxString& s, int size, wxGraphicsRenderer* renderer, Run* ru
     }
     // The letters as the canvas draws everything: on the pixel grid, unsmoothed.
     gc->SetAntialiasMode(wxANTIALIAS_NONE);
-    gc->SetFont(FontOfSize(size), *wxBLACK);
+    gc->SetFont(FontOfSize(size, bold), *wxBLACK);
     gc->DrawText(s, kPad, kPad);
   }
   const unsigned char* alpha = img.GetAlpha();
@@ -99,48 +103,52 @@ void MakeMask(const wxString& s, int size, wxGraphicsRenderer* renderer, Run* ru
   run->top = y0 - kPad;
 }
 
-Run& Find(wxDC& dc, const wxString& s, int size) {
+Run& Find(wxDC& dc, const std::string& s, int size, bool bold) {
   auto& runs = Runs();
-  const std::string key = Key(s, size);
+  const std::string key = Key(s, size, bold);
   auto it = runs.find(key);
   if (it != runs.end()) return it->second;
   if (runs.size() >= kMaxRuns) runs.clear();
   Run& run = runs[key];
   const wxFont old = dc.GetFont();
-  dc.SetFont(FontOfSize(size));
-  dc.GetTextExtent(s, &run.w, &run.h, &run.descent);
+  dc.SetFont(FontOfSize(size, bold));
+  dc.GetTextExtent(wxString::FromUTF8(s), &run.w, &run.h, &run.descent);
   if (old.IsOk()) dc.SetFont(old);
   return run;
 }
 
-void DrawStraight(wxDC& dc, const wxString& s, int size, const wxColour& c, int x, int y) {
-  dc.SetFont(FontOfSize(size));
+void DrawStraight(wxDC& dc, const std::string& s, int size, bool bold, const wxColour& c, int x,
+                  int y) {
+  dc.SetFont(FontOfSize(size, bold));
   dc.SetTextForeground(c);
-  dc.DrawText(s, x, y);
+  dc.DrawText(wxString::FromUTF8(s), x, y);
 }
 
 }  // namespace
 
-void GetTextRunExtent(wxDC& dc, const wxString& s, int size, int* w, int* h, int* descent) {
-  const Run& run = Find(dc, s, size);
+void GetTextRunExtent(wxDC& dc, const std::string& s, int size, bool bold, int* w, int* h,
+                      int* descent) {
+  const Run& run = Find(dc, s, size, bold);
   *w = run.w;
   *h = run.h;
   *descent = run.descent;
 }
 
-void DrawTextRun(wxDC& dc, const wxString& s, int size, const wxColour& c, int x, int y) {
+void DrawTextRun(wxDC& dc, const std::string& s, int size, bool bold, const wxColour& c, int x,
+                 int y) {
   if (s.empty()) return;
   wxGraphicsContext* gc = dc.GetGraphicsContext();
   // Contexts other than cairo pictures (a printer) get the letters straight.
   if (!gc || gc->GetRenderer() != wxGraphicsRenderer::GetCairoRenderer()) {
-    DrawStraight(dc, s, size, c, x, y);
+    DrawStraight(dc, s, size, bold, c, x, y);
     return;
   }
-  Run& run = Find(dc, s, size);
+  Run& run = Find(dc, s, size, bold);
   if (run.uses < 2) ++run.uses;
-  if (!run.made && run.uses >= 2) MakeMask(s, size, gc->GetRenderer(), &run);
+  if (!run.made && run.uses >= 2)
+    MakeMask(wxString::FromUTF8(s), size, bold, gc->GetRenderer(), &run);
   if (!run.made || run.straight) {
-    DrawStraight(dc, s, size, c, x, y);
+    DrawStraight(dc, s, size, bold, c, x, y);
     return;
   }
   cairo_t* cr = static_cast<cairo_t*>(gc->GetNativeContext());
