@@ -18,17 +18,27 @@ std::string GSvgOut::Take() {
   return out;
 }
 
-char* PutInt(char* p, int64_t v) {
-  uint64_t u = (uint64_t)v;
-  if (v < 0) *p++ = '-', u = 0 - u;
+const char kDigitPairs[201] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+char* PutUnsigned(char* p, uint64_t u) {
   char digits[20];
-  int n = 0;
-  do {
-    digits[n++] = (char)('0' + u % 10);
-    u /= 10;
-  } while (u);
-  while (n) *p++ = digits[--n];
-  return p;
+  int n = 20;
+  while (u >= 100) {
+    n -= 2;
+    std::memcpy(digits + n, kDigitPairs + 2 * (u % 100), 2);
+    u /= 100;
+  }
+  if (u >= 10) {
+    n -= 2;
+    std::memcpy(digits + n, kDigitPairs + 2 * u, 2);
+  } else {
+    digits[--n] = (char)('0' + u);
+  }
+  std::memcpy(p, digits + n, 20 - n);
+  return p + 20 - n;
 }
 
 char* PutNum(char* p, double v) {

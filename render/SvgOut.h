@@ -43,7 +43,23 @@ inline char* Put(char* p, std::string_view s) {
   std::memcpy(p, s.data(), s.size());
   return p + s.size();
 }
-char* PutInt(char* p, int64_t v);
+// Numbers of three digits and more; PutInt writes the short ones itself,
+// which are most of a figure's (the steps of a path).
+char* PutUnsigned(char* p, uint64_t v);
+extern const char kDigitPairs[201];
+inline char* PutInt(char* p, int64_t v) {
+  uint64_t u = (uint64_t)v;
+  if (v < 0) *p++ = '-', u = 0 - u;
+  if (u < 10) {
+    *p = (char)('0' + u);
+    return p + 1;
+  }
+  if (u < 100) {
+    std::memcpy(p, kDigitPairs + 2 * u, 2);
+    return p + 2;
+  }
+  return PutUnsigned(p, u);
+}
 // A whole number bare, any other rounded to at most two decimals ("2.5",
 // "-0.33"); what is not finite as 0.
 char* PutNum(char* p, double v);

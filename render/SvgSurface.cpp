@@ -58,13 +58,34 @@ char* PutPoints(char* p, const Point* pts, int n) {
   return p;
 }
 
-// A pair of path numbers after another number: a minus sign separates by
-// itself, anything else takes a space.
-char* PutPathPair(char* p, int64_t x, int64_t y) {
-  if (x >= 0) *p++ = ' ';
-  p = PutInt(p, x);
-  if (y >= 0) *p++ = ' ';
-  return PutInt(p, y);
+// A path number after another: a minus sign separates by itself, anything
+// else takes a space. The small steps that make most of a fill come from a
+// table of their texts (" 7", "-12"), whose length comes from the number
+// itself rather than from memory: the writing position then never waits for
+// a load.
+struct StepTexts {
+  char text[199][4] = {};
+  constexpr StepTexts() {
+    for (int v = -99; v <= 99; ++v) {
+      char* t = text[v + 99];
+      const int a = v < 0 ? -v : v;
+      int n = 0;
+      t[n++] = v < 0 ? '-' : ' ';
+      if (a >= 10) t[n++] = (char)('0' + a / 10);
+      t[n++] = (char)('0' + a % 10);
+    }
+  }
+};
+constexpr StepTexts kSteps;
+
+char* PutStep(char* p, int64_t v) {
+  if (v > -100 && v < 100) {
+    const char* t = kSteps.text[v + 99];
+    std::memcpy(p, t, 4);
+    return p + 2 + (v <= -10 || v >= 10);
+  }
+  if (v >= 0) *p++ = ' ';
+  return PutInt(p, v);
 }
 
 }  // namespace
@@ -164,11 +185,12 @@ void GSvgSurface::Fill(const GRgb& c, const GPix* pts, const int* counts, int n)
     if (k < 3) continue;
     *p++ = 'm';
     p = PutInt(p, poly[0].x - startX);
-    if (poly[0].y - startY >= 0) *p++ = ' ';
-    p = PutInt(p, poly[0].y - startY);
+    p = PutStep(p, poly[0].y - startY);
     startX = poly[0].x, startY = poly[0].y;
-    for (int j = 1; j < k; ++j)
-      p = PutPathPair(p, (int64_t)poly[j].x - poly[j - 1].x, (int64_t)poly[j].y - poly[j - 1].y);
+    for (int j = 1; j < k; ++j) {
+      p = PutStep(p, (int64_t)poly[j].x - poly[j - 1].x);
+      p = PutStep(p, (int64_t)poly[j].y - poly[j - 1].y);
+    }
     *p++ = 'z';
   }
   m_Out.Done(Put(p, "\"/>\n"));
