@@ -88,6 +88,16 @@ char* PutStep(char* p, int64_t v) {
   return PutInt(p, v);
 }
 
+template <class Point>
+void PutPolyline(GSvgOut& out, const GRgb& c, int width, const Point* pts, int n) {
+  if (n < 2) return;
+  char* p = Put(out.Room(kElementBytes + (size_t)n * kPointBytes), "<polyline points=\"");
+  p = PutPoints(p, pts, n);
+  p = Put(p, "\" fill=\"none\"");
+  p = PutStroke(p, c, width, true);
+  out.Done(Put(p, "/>\n"));
+}
+
 }  // namespace
 
 GSvgSurface::GSvgSurface(int width, int height)
@@ -147,21 +157,11 @@ void GSvgSurface::Stroke(const GRgb& c, int width, GPix a, GPix b) {
 }
 
 void GSvgSurface::StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) {
-  if (n < 2) return;
-  char* p = Put(m_Out.Room(kElementBytes + (size_t)n * kPointBytes), "<polyline points=\"");
-  p = PutPoints(p, pts, n);
-  p = Put(p, "\" fill=\"none\"");
-  p = PutStroke(p, c, width, true);
-  m_Out.Done(Put(p, "/>\n"));
+  PutPolyline(m_Out, c, width, pts, n);
 }
 
 void GSvgSurface::Polyline(const GRgb& c, int width, const GPix* pts, int n) {
-  if (n < 2) return;
-  char* p = Put(m_Out.Room(kElementBytes + (size_t)n * kPointBytes), "<polyline points=\"");
-  p = PutPoints(p, pts, n);
-  p = Put(p, "\" fill=\"none\"");
-  p = PutStroke(p, c, width, true);
-  m_Out.Done(Put(p, "/>\n"));
+  PutPolyline(m_Out, c, width, pts, n);
 }
 
 // One path for all the polygons: each starts with a move relative to where
