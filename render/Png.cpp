@@ -1,0 +1,66 @@
+// The PNG encoder: signature, header chunk, one data chunk of the rows (each
+// unfiltered) deflated by zlib, end chunk; every chunk closed by its CRC.
+#include "render/Png.h"
+
+#include <zlib.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void PutBE32(std::string& out, uint32_t v) {
+  const char b[4] = {(char)(v >> 24), (char)(v >> 16), (char)(v >> 8), (char)v};
+  out.append(b, 4);
+}
+
+// Length, type, data, then the CRC of type and data.
+void Chunk(std::string& out, const char type[4], const uint8_t* data, size_t n) {
+  PutBE32(out, (uint32_t)n);
+  const size_t at = out.size();
+  out.append(type, 4);
+  if (n) out.append(reinterpret_cast<const char*>(data), n);
+  const auto* typed = reinterpret_cast<const Bytef*>(out.data() + at);
+  PutBE32(out, (uint32_t)crc32(crc32(0, nullptr, 0), typed, (uInt)(n + 4)));
+}
+
+}  // namespace
+
+std::string EncodePng(const GRaster& picture) {
+  if (picture.Empty() || picture.width > (1 << 24) || picture.height > (1 << 24)) return {};
+  const size_t row = (size_t)picture.width * 4;
+  if (picture.rgba.size() != row * (size_t)picture.height) return {};
+  // Each row behind its filter byte 0 (none): the pictures are small and of
+  // few colours, which deflate packs well without filtering.
+  std::vector<uint8_t> raw((row + 1) * (size_t)picture.height);
+  for (int y = 0; y < picture.height; ++y) {
+    raw[y * (row + 1)] = 0;
+    std::memcpy(&raw[y * (row + 1) + 1], &picture.rgba[y * row], row);
+  }
+  uLongf packed = compressBound((uLong)raw.size());
+  std::vector<uint8_t> idat(packed);
+  if (compress2(idat.data(), &packed, raw.data(), (uLong)raw.size(), Z_BEST_SPEED) != Z_OK)
+    return {};
+
+  std::string out;
+  out.reserve(packed + 64);
+  out.append("\x89PNG\r\n\x1a\n", 8);
+  const uint8_t header[13] = {(uint8_t)(picture.width >> 24),
+                              (uint8_t)(picture.width >> 16),
+                              (uint8_t)(picture.width >> 8),
+                              (uint8_t)picture.width,
+                              (uint8_t)(picture.height >> 24),
+                              (uint8_t)(picture.height >> 16),
+                              (uint8_t)(picture.height >> 8),
+                              (uint8_t)picture.height,
+                              8,  // bits per sample
+                              6,  // colour type: RGBA
+                              0,
+                              0,
+                              0};  // deflate, adaptive filters, no interlace
+  Chunk(out, "IHDR", header, sizeof header);
+  Chunk(out, "IDAT", idat.data(), packed);
+  Chunk(out, "IEND", nullptr, 0);
+  return out;
+}

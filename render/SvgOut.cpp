@@ -1,0 +1,113 @@
+// Writing the pieces of SVG elements: whole and decimal numbers by hand
+// (formatting functions cost more than the shapes), colours, escaped
+// letters and base64.
+#include "render/SvgOut.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/FontMetrics.h"
+
+void GSvgOut::Grow(size_t n) { m_Buf.resize(std::max(m_Buf.size() * 2, m_Len + n + 4096)); }
+
+std::string GSvgOut::Take() {
+  m_Buf.resize(m_Len);
+  m_Len = 0;
+  std::string out = std::move(m_Buf);
+  m_Buf.clear();
+  return out;
+}
+
+const char kDigitPairs[201] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+char* PutUnsigned(char* p, uint64_t u) {
+  char digits[20];
+  int n = 20;
+  while (u >= 100) {
+    n -= 2;
+    std::memcpy(digits + n, kDigitPairs + 2 * (u % 100), 2);
+    u /= 100;
+  }
+  if (u >= 10) {
+    n -= 2;
+    std::memcpy(digits + n, kDigitPairs + 2 * u, 2);
+  } else {
+    digits[--n] = (char)('0' + u);
+  }
+  std::memcpy(p, digits + n, 20 - n);
+  return p + 20 - n;
+}
+
+char* PutNum(char* p, double v) {
+  if (!std::isfinite(v)) v = 0;
+  // Beyond any picture; held so that the hundredths fit in 64 bits.
+  v = std::fmax(-1e12, std::fmin(1e12, v));
+  int64_t h = std::llround(v * 100);
+  if (h % 100 == 0) return PutInt(p, h / 100);
+  if (h < 0) *p++ = '-', h = -h;
+  p = PutInt(p, h / 100);
+  *p++ = '.';
+  *p++ = (char)('0' + h / 10 % 10);
+  if (h % 10) *p++ = (char)('0' + h % 10);
+  return p;
+}
+
+char* PutColour(char* p, const GRgb& c) {
+  static const char kHex[] = "0123456789abcdef";
+  *p++ = '#';
+  for (int part : {c.r, c.g, c.b}) {
+    part = part < 0 ? 0 : part > 255 ? 255 : part;
+    *p++ = kHex[part >> 4];
+    *p++ = kHex[part & 15];
+  }
+  return p;
+}
+
+char* PutEscaped(char* p, std::string_view utf8) {
+  const char* s = utf8.data();
+  const char* end = s + utf8.size();
+  while (s < end) {
+    const char c = *s;
+    if (c == '&')
+      p = Put(p, "&amp;"), ++s;
+    else if (c == '<')
+      p = Put(p, "&lt;"), ++s;
+    else if (c == '>')
+      p = Put(p, "&gt;"), ++s;
+    else if (c == '"')
+      p = Put(p, "&quot;"), ++s;
+    else {
+      const char* from = s;
+      // A well-formed sequence is copied as it is; anything else becomes U+FFFD
+      // (and U+FFFD itself stays what it is).
+      if (NextCodePoint(s, end) == 0xfffd)
+        p = Put(p, "\xef\xbf\xbd");
+      else
+        p = Put(p, std::string_view(from, (size_t)(s - from)));
+    }
+  }
+  return p;
+}
+
+char* PutBase64(char* p, const uint8_t* b, size_t n) {
+  static const char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  size_t i = 0;
+  for (; i + 3 <= n; i += 3) {
+    const uint32_t v = (uint32_t)b[i] << 16 | (uint32_t)b[i + 1] << 8 | b[i + 2];
+    *p++ = kDigits[v >> 18];
+    *p++ = kDigits[(v >> 12) & 63];
+    *p++ = kDigits[(v >> 6) & 63];
+    *p++ = kDigits[v & 63];
+  }
+  if (i < n) {
+    const uint32_t v = (uint32_t)b[i] << 16 | (i + 1 < n ? (uint32_t)b[i + 1] << 8 : 0);
+    *p++ = kDigits[v >> 18];
+    *p++ = kDigits[(v >> 12) & 63];
+    *p++ = i + 1 < n ? kDigits[(v >> 6) & 63] : '=';
+    *p++ = '=';
+  }
+  return p;
+}

@@ -1,0 +1,46 @@
+// The SVG surface: every shape drawn on it becomes an SVG element of a
+// document kept in memory. It needs neither the toolkit nor a font library
+// (letters are measured with the widths of render/FontMetrics.cpp), so a
+// program writing SVG loads nothing but zlib for its pictures.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "render/SvgOut.h"
+#include "render/Surface.h"
+
+class GSvgSurface : public GSurface {
+ public:
+  // A document of width x height pixels (each at least 1).
+  GSvgSurface(int width, int height);
+  // The whole document: the header, every element drawn so far, the end.
+  std::string Document() const;
+  // The same, handing over the text: the surface is left empty.
+  std::string TakeDocument();
+
+  bool Raster() const override { return false; }
+  void Clear(const GRgb& bg) override;
+  void Stroke(const GRgb& c, int width, GPix a, GPix b) override;
+  void StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) override;
+  void Polyline(const GRgb& c, int width, const GPix* pts, int n) override;
+  void Fill(const GRgb& c, const GPix* pts, const int* counts, int n) override;
+  void Polygon(const GInk& ink, const GPix* pts, int n) override;
+  void Circle(const GInk& ink, GPix centre, int radius) override;
+  void Rectangle(const GInk& ink, int x, int y, int w, int h) override;
+  void EllipticArc(const GInk& ink, int x, int y, int w, int h, double start, double end) override;
+  void Picture(const GRaster& picture, int x, int y) override;
+  void TextExtent(const std::string& text, int size, bool bold, int* w, int* h,
+                  int* descent) override;
+  void Text(const std::string& text, int size, bool bold, const GRgb& c, int x, int y) override;
+
+ private:
+  int m_W, m_H;
+  GSvgOut m_Out;
+  // The pictures met so far: GRaster::id and the number of its <image> (-1
+  // for one that could not be encoded).
+  std::vector<std::pair<uint64_t, int>> m_Pictures;
+  int m_Embedded = 0;
+};
