@@ -55,21 +55,16 @@ bool NextCodes(std::u32string& name) {
 // and the character before it is stepped by one code, with no further carry
 // (AZ -> BA, C9 -> D0). Returns true when the name has no successor.
 bool GDocument::next_name_sub(std::string& name) {
-  // The three seeds sit just before the first name of their sequence.
-  if (name == "ZZZ") {
-    name = "A";
-    return false;
-  }
-  if (name == "zzz") {
-    name = "a";
-    return false;
-  }
-  if (name == "SZZ") {
-    name = "TA";
-    return false;
-  }
   std::u32string codes = Utf8Decode(name);
-  if (NextCodes(codes)) return true;
+  // The three seeds sit just before the first name of their sequence.
+  if (codes == U"ZZZ")
+    codes = U"A";
+  else if (codes == U"zzz")
+    codes = U"a";
+  else if (codes == U"SZZ")
+    codes = U"TA";
+  else if (NextCodes(codes))
+    return true;
   name = Utf8Encode(codes);
   return false;
 }

@@ -30,7 +30,8 @@ struct Sheet {
     p->x = x;
     p->y = y;
     p->z = z;
-    p->name = name;
+    // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
+    p->name = std::string(name);
     Add(CONST_FREE)->POutput = p;
     ++used;
     return p;
@@ -109,7 +110,8 @@ TEST(EvaluateText, UnknownNamesAndWrongSelectorsVanish) {
   Sheet s;
   s.Point("A", CComplex(1, 0), CComplex(2, 0));
   GLine& a = s.doc->m_LinePool[0];
-  a.name = "a";
+  // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
+  a.name = std::string("a");
   s.Add(CONST_JOIN)->LOutput = &a;
   int r = -1;
   EXPECT_EQ(s.Eval("[{Qx}]", true, &r), "[]");

@@ -20,7 +20,8 @@ class FigureTest : public ::testing::Test {
   GPoint* NewListedPoint(double x, double y, const char* name) {
     GPoint* p = doc->NewPoint(CComplex(x, 0), CComplex(y, 0));
     doc->AssignPoint(p);
-    p->name = name;
+    // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
+    p->name = std::string(name);
     return p;
   }
   GPoint* Free(double x, double y, const char* name) {
@@ -83,7 +84,7 @@ class FigureTest : public ::testing::Test {
     k->PInput1 = centre;
     k->PInput2 = on;
     k->COutput = doc->NewCircle(0, 0, 1);
-    k->COutput->name = name;
+    k->COutput->name = std::string(name);  // a copy, as above
     doc->AssignCircle(k->COutput);
     k->Evaluate();
     doc->AssignIncident(k->COutput, on, 0);

@@ -183,7 +183,8 @@ TEST(FindName, FindsAStepByTheNameOfAnyOfItsOutputs) {
   StepList s;
   GConst* join = s.Add(CONST_JOIN);
   join->LOutput = s.L(0);
-  s.L(0)->name = "a";
+  // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
+  s.L(0)->name = std::string("a");
   GConst* angle = s.Add(CONST_3P_ANGLE);
   angle->AngleOutput = &s.doc->m_AnglePool[0];
   s.doc->m_AnglePool[0].name = "ag1";

@@ -28,7 +28,8 @@ void AddNamedPoint(GDocument& doc, int slot, const char* name) {
   c->type = CONST_FREE;
   c->inUse = 1;
   c->POutput = &doc.m_PointPool[slot];
-  c->POutput->name = name;
+  // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
+  c->POutput->name = std::string(name);
   doc.Sheet().consts.Append(c);
 }
 
@@ -110,9 +111,9 @@ TEST(Naming, NameWithoutSuccessorFailsAndStaysUnchanged) {
   EXPECT_TRUE(doc->next_name(name));
   EXPECT_EQ(name, "P'");
   // A single character outside the letters is its own successor.
-  name = "7";
-  EXPECT_FALSE(doc->next_name_sub(name));
-  EXPECT_EQ(name, "7");
+  std::string single = "7";
+  EXPECT_FALSE(doc->next_name_sub(single));
+  EXPECT_EQ(single, "7");
 }
 
 TEST(Naming, CounterSkipsNamesAlreadyUsedOnTheSheet) {

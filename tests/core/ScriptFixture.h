@@ -19,7 +19,8 @@ class ScriptTest : public ::testing::Test {
   GPoint* ListedPoint(double x, double y, const char* name) {
     GPoint* p = doc->NewPoint(CComplex(x, 0), CComplex(y, 0));
     doc->AssignPoint(p);
-    p->name = name;
+    // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
+    p->name = std::string(name);
     return p;
   }
   GPoint* Free(double x, double y, const char* name) {
@@ -30,7 +31,7 @@ class ScriptTest : public ::testing::Test {
   GLine* ListedLine(const char* name) {
     GLine* l = doc->NewLine(CComplex(0, 0), CComplex(1, 0), CComplex(0, 0));
     doc->AssignLine(l);
-    l->name = name;
+    l->name = std::string(name);  // a copy, as above
     return l;
   }
   GLine* Join(GPoint* p, GPoint* q, const char* name) {
@@ -44,7 +45,7 @@ class ScriptTest : public ::testing::Test {
     GConst* k = doc->NewConst(CONST_TEXT);
     k->TextOutput = doc->NewText(content);
     doc->AssignText(k->TextOutput);
-    k->TextOutput->name = name;
+    k->TextOutput->name = std::string(name);  // a copy, as above
     return k->TextOutput;
   }
   // The statement of one step, as the writer makes it.

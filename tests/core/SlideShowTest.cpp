@@ -217,7 +217,7 @@ TEST_F(SlideShowTest, EffectStepsAreMadeByKindLoggedClearedAndKeptInTheScript) {
   GPoint* a = Free(0, 0, "A");
   GPoint* b = Free(2, 1, "B");
   GLine* l = Join(a, b);
-  l->name = "a";
+  l->name = std::string("a");  // a copy: GCC 12 at -O3 misreads the literal as an overlap
   GConst* join = doc->FirstConst()->next->next;
   user.log.clear();
   GConst* e = AddConstEffect(*doc, join, 0, kLeft, 1, 0);

@@ -12,9 +12,10 @@ TEST(WriteConst, LogsSetSlotsInFixedOrderWithNames) {
   GPoint& A = doc->m_PointPool[0];
   GPoint& B = doc->m_PointPool[1];
   GLine& a = doc->m_LinePool[0];
-  A.name = "A";
-  B.name = "B";
-  a.name = "a";
+  // Copies, not the literals themselves: GCC 12 at -O3 misreads those as overlaps.
+  A.name = std::string("A");
+  B.name = std::string("B");
+  a.name = std::string("a");
   GConst join;
   join.type = CONST_JOIN;
   join.PInput1 = &A;
