@@ -19,8 +19,7 @@ bool MyCanvas::SaveImage(const wxString& chosen) {
   wxString path = chosen;
   const GImageFormat format = ImageFormatFor(path);
   std::string why;
-  if (SaveFigureImage(
-          m_Painter, [this](wxDC& dc) { OnDraw(dc); }, path, format, why))
+  if (SaveFigureImage(m_Painter, PrepareDrawing(), path, format, why))
     return true;
   m_Doc->m_User->ShowMessage(
       wxString::Format("The image %s could not be saved (%s).", path, wxString::FromUTF8(why))

@@ -37,7 +37,7 @@ void MyCanvas::SlideClick() {
 }
 
 GSlideBox MyCanvas::Window() {
-  const wxRect& r = m_Painter.m_ViewRect;
+  const GPixRect& r = m_Painter.m_ViewRect;
   return {r.x, r.y, r.x + r.width, r.y + r.height};
 }
 

@@ -1,83 +1,11 @@
-// The painter's view and drawing: the transform kept in step with the window
-// and the document, zooming, the rescaling of texts after a resize, the two
-// off-screen pictures and the layers of one drawing.
+// The canvas painter's toolkit side: the two off-screen pictures, the
+// background tiles and the layers of one drawing into a wxDC.
 #include "render/CanvasPainter.h"
 
 #include <algorithm>
 #include <cmath>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
-
-CanvasPainter::CanvasPainter(GDocument& doc)
-    : m_Scale(doc.m_Scale),
-      m_XMin(doc.m_XMin),
-      m_XMax(doc.m_XMax),
-      m_YMin(doc.m_YMin),
-      m_YMax(doc.m_YMax),
-      m_PickDistance(doc.m_PickDistance),
-      m_PickDistance2(doc.m_PickDistance2),
-      m_Doc(doc) {}
-
-GView CanvasPainter::View() const {
-  GView v;
-  v.originX = m_OriginX;
-  v.originY = m_OriginY;
-  v.scale = m_Scale;
-  v.centerX = m_CenterX;
-  v.centerY = m_CenterY;
-  v.width = m_Width;
-  v.height = m_Height;
-  v.xMin = m_XMin;
-  v.xMax = m_XMax;
-  v.yMin = m_YMin;
-  v.yMax = m_YMax;
-  return v;
-}
-
-void CanvasPainter::UpdateView() {
-  GView v;
-  v.originX = m_OriginX;
-  v.originY = m_OriginY;
-  v.scale = m_Scale;
-  v.Update(m_Width, m_Height);
-  m_CenterX = v.centerX;
-  m_CenterY = v.centerY;
-  m_ViewRect = wxRect(0, 0, m_Width, m_Height);
-  m_XMin = v.xMin;
-  m_XMax = v.xMax;
-  m_YMin = v.yMin;
-  m_YMax = v.yMax;
-  // Files record the window they were made in, and a file read into a window
-  // of another size has its texts and view scaled to this one.
-  m_Doc.m_WindowWidth = m_Width;
-  m_Doc.m_WindowHeight = m_Height;
-}
-
-// The document zooms (scale, pick distance, bounds, every step's view); the
-// painter then takes the bounds from the window again.
-void CanvasPainter::ZoomIn(double factor) {
-  m_Doc.ZoomIn(factor);
-  UpdateView();
-}
-
-void CanvasPainter::ZoomOut(double factor) {
-  m_Doc.ZoomOut(factor);
-  UpdateView();
-}
-
-void CanvasPainter::convert_textsize() {
-  if (m_Width == m_OldWidth && m_Height == m_OldHeight) return;
-  // Texts keep their place and size relative to the window. A window folded
-  // to (almost) nothing is not a size to scale by: the ratio would be zero or
-  // negative and would wreck every text and the scale.
-  if (m_Width <= 0 || m_Height <= 50 || m_OldWidth <= 0 || m_OldHeight <= 50) return;
-  const double rx = (double)m_Width / m_OldWidth;
-  const double ry = (double)(m_Height - 50) / (m_OldHeight - 50);
-  m_Doc.RescaleTexts(rx, ry);
-  ZoomIn(ry);
-  m_OldWidth = m_Width;
-  m_OldHeight = m_Height;
-}
 
 void CanvasPainter::EnsurePictures() {
   const int w = std::max(1, m_Width), h = std::max(1, m_Height);
@@ -112,17 +40,6 @@ void CanvasPainter::RenderToScreenPicture(const GOverlay& o) {
   wxMemoryDC screen(m_ScreenBmp);
   screen.Blit(0, 0, m_Width, m_Height, &bg, 0, 0);
   Draw(screen, o);
-}
-
-GPaint CanvasPainter::Paint(const GOverlay& o) const {
-  GPaint g;
-  g.view = View();
-  g.look = &m_Look;
-  g.doc = &m_Doc;
-  g.quickCurves = o.quickCurves;
-  g.compassMode = o.compassMode;
-  g.axis = m_AxisOn;
-  return g;
 }
 
 void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {

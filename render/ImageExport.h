@@ -4,20 +4,18 @@
 // is ever left at the chosen name.
 #pragma once
 
-#include <functional>
 #include <string>
-#include <wx/dc.h>
 #include <wx/string.h>
 
-class CanvasPainter;
+#include "render/DrawRender.h"
 
-enum GImageFormat { kImageBmp, kImagePng, kImageSvg };
+class CanvasPainter;
 
 // The format a chosen name asks for by its last three characters ("png",
 // "svg", "bmp"); any other name gets ".bmp" appended and is a BMP.
 GImageFormat ImageFormatFor(wxString& path);
-// Draws the painter's window area: the background, then `draw` (the canvas's
-// OnDraw), and writes it to `path`. False, with the reason in `why`, when
+// Draws the painter's window area: the background, then the sheet with the
+// overlay as the canvas's OnDraw does, and writes it to `path`. False, with the reason in `why`, when
 // the file cannot be written; whatever was at `path` then stays as it was.
-bool SaveFigureImage(CanvasPainter& painter, const std::function<void(wxDC&)>& draw,
-                     const wxString& path, GImageFormat format, std::string& why);
+bool SaveFigureImage(CanvasPainter& painter, const GOverlay& overlay, const wxString& path,
+                     GImageFormat format, std::string& why);

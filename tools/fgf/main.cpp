@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "render/DrawRender.h"
 #include "tools/fgf/Commands.h"
 
 namespace {
@@ -52,9 +53,21 @@ bool ParseMove(const std::string& s, FgfMove* m) {
          ParseNumber(s.substr(comma + 1), &m->y);
 }
 
-// Hands the command line to fgf-render beside this program (the drawing
-// needs the toolkit, which the other commands do without).
-int Render(char** argv) {
+// An SVG is drawn here, without the toolkit. Pictures of pixels need it: the
+// command line goes to fgf-render beside this program, so that fgf itself
+// never loads the toolkit.
+int Render(int argc, char** argv) {
+  std::vector<std::string> args(argv + 2, argv + argc);
+  GRenderRequest r;
+  std::string error;
+  int status = 0;
+  GImageFormat format;
+  if (ParseRenderArgs(args, &r, error, &status) && RenderFormatOf(r.out, &format) &&
+      format == kImageSvg) {
+    if (RenderSvg(r, error)) return 0;
+    std::fprintf(stderr, "fgf: %s\n", error.c_str());
+    return 1;
+  }
   char self[4096];
   const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
   std::string dir = ".";
@@ -104,7 +117,7 @@ int main(int argc, char** argv) {
     }
     return RunDump(args[1], moves, steps);
   }
-  if (command == "render") return Render(argv);
+  if (command == "render") return Render(argc, argv);
   if (command == "-h" || command == "--help" || command == "help") {
     std::fputs(kUsage, stdout);
     return 0;

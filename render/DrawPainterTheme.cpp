@@ -1,9 +1,9 @@
 // The painter's side of themes: applying a theme, the Customize choices, the
 // appearance a sheet brings along when it becomes current, and the decoded
 // pictures kept for reuse.
-#include "render/CanvasPainter.h"
+#include "render/DrawPainter.h"
 
-void CanvasPainter::SetTheme(int theme, int /*flag*/) {
+void FigurePainter::SetTheme(int theme, int /*flag*/) {
   GThemeData t;
   if (!ThemeData(theme, &t)) return;  // no such theme (THM_RAILROAD): nothing changes
   m_Look.theme = theme;
@@ -23,7 +23,7 @@ void CanvasPainter::SetTheme(int theme, int /*flag*/) {
   m_BgDrawn = false;
 }
 
-void CanvasPainter::ApplyAppearance(const int pointStyles[kSlots], const int lineStyles[kSlots],
+void FigurePainter::ApplyAppearance(const int pointStyles[kSlots], const int lineStyles[kSlots],
                                     int bg) {
   GSheet& s = m_Doc.Sheet();
   for (int i = 0; i < kSlots; ++i) {
@@ -43,7 +43,7 @@ void CanvasPainter::ApplyAppearance(const int pointStyles[kSlots], const int lin
   }
 }
 
-void CanvasPainter::LoadSheetAppearance() {
+void FigurePainter::LoadSheetAppearance() {
   const GSheet& s = m_Doc.Sheet();
   ApplyAppearance(s.pointStyles, s.lineStyles, s.background);
 }
@@ -52,7 +52,7 @@ void CanvasPainter::LoadSheetAppearance() {
 // of many sheets brings the theme and then its own header for every sheet.
 // The decoded records are kept and handed out as copies; a copy keeps its
 // pictures' numbers, so what a surface made of them serves every copy.
-void CanvasPainter::LoadPointStyle(PtBmp& into, int style) {
+void FigurePainter::LoadPointStyle(PtBmp& into, int style) {
   if (style < 0 || style >= kStyleCount) {
     into.LoadData(style);
     return;
@@ -65,8 +65,14 @@ void CanvasPainter::LoadPointStyle(PtBmp& into, int style) {
   into = found->second;
 }
 
-void CanvasPainter::LoadBackground(BGBmp& into, int n) {
+void FigurePainter::LoadBackground(BGBmp& into, int n) {
   if (n < 0 || n > 8) return;  // the User backgrounds have no picture of their own
+  if (!m_WantTiles) {
+    into = BGBmp();
+    into.number = n;
+    into.colour = BackgroundColour(n);
+    return;
+  }
   auto found = m_BackgroundCache.find(n);
   if (found == m_BackgroundCache.end()) {
     found = m_BackgroundCache.emplace(n, BGBmp()).first;

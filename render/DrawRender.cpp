@@ -1,0 +1,188 @@
+// Drawing a document file without a window: a painter stands in for the
+// canvas, taking the looks a sheet or a script brings as the canvas does; SVG
+// goes from there to the file with nothing of the toolkit.
+#include "render/DrawRender.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <memory>
+
+#include "render/SvgSurface.h"
+#include "script/SafeFile.h"
+
+const char kRenderUsage[] =
+    "usage: fgf render FILE OUT.{png,svg,bmp} [--sheet N] [--size WxH] [--theme NAME]\n";
+
+namespace {
+
+// The canvas's answers to the document, for a painter without a window.
+class Host : public GDocumentHooks {
+ public:
+  Host(GDocument& doc, FigurePainter& p) : m_Doc(doc), m_Painter(p) {}
+  void SheetSwitched(bool fresh) override {
+    if (fresh)
+      m_Painter.SetTheme(m_Painter.m_Look.theme, 1);
+    else
+      m_Painter.LoadSheetAppearance();
+  }
+  void AppearanceRead() override {
+    m_Painter.LoadSheetAppearance();
+    m_Painter.m_Look.pointName = GRgb{m_Doc.m_NameRed, m_Doc.m_NameGreen, m_Doc.m_NameBlue};
+    m_Painter.UpdateView();
+  }
+
+ private:
+  GDocument& m_Doc;
+  FigurePainter& m_Painter;
+};
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = (char)std::tolower((unsigned char)c);
+  return s;
+}
+
+bool EndsWith(const std::string& s, const char* tail) {
+  const std::string t(tail);
+  return s.size() >= t.size() && Lower(s.substr(s.size() - t.size())) == t;
+}
+
+}  // namespace
+
+bool ParseRenderArgs(const std::vector<std::string>& args, GRenderRequest* r, std::string& error,
+                     int* status) {
+  *status = 2;
+  if (args.size() < 2) {
+    error = kRenderUsage;
+    return false;
+  }
+  r->file = args[0];
+  r->out = args[1];
+  for (size_t i = 2; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
+    if (args[i] == "--sheet" && hasValue) {
+      const std::string& v = args[++i];
+      if (v.empty() || v.size() > 6 || v.find_first_not_of("0123456789") != std::string::npos) {
+        error = "unknown sheet " + v + " (sheets are counted from 1)";
+        *status = 1;
+        return false;
+      }
+      r->sheet = std::atoi(v.c_str());
+    } else if (args[i] == "--size" && hasValue) {
+      if (!ParseRenderSize(args[++i], &r->width, &r->height)) {
+        error = "unknown size " + args[i] + " (WxH, each 16 to 10000 pixels)";
+        *status = 1;
+        return false;
+      }
+    } else if (args[i] == "--theme" && hasValue) {
+      r->theme = args[++i];
+    } else {
+      error = "unexpected argument: " + args[i] + "\n" + kRenderUsage;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ParseRenderSize(const std::string& text, int* width, int* height) {
+  const size_t x = text.find_first_of("xX");
+  if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+  const std::string a = text.substr(0, x), b = text.substr(x + 1);
+  if (a.find_first_not_of("0123456789") != std::string::npos ||
+      b.find_first_not_of("0123456789") != std::string::npos || a.size() > 5 || b.size() > 5)
+    return false;
+  *width = std::atoi(a.c_str());
+  *height = std::atoi(b.c_str());
+  return *width >= 16 && *height >= 16 && *width <= 10000 && *height <= 10000;
+}
+
+int RenderThemeByName(const std::string& name) {
+  std::string n = Lower(name);
+  if (n.rfind("like ", 0) == 0) n = n.substr(5);
+  static const struct {
+    const char* name;
+    int theme;
+  } kThemes[] = {{"standard", THM_STANDARD}, {"cat", THM_CAT},   {"star", THM_STAR},
+                 {"skeleton", THM_SKELETON}, {"quil", THM_QUIL}, {"tovik", THM_TOVIK},
+                 {"pastel", THM_PASTEL}};
+  for (const auto& t : kThemes)
+    if (n == t.name) return t.theme;
+  return 0;
+}
+
+bool RenderFormatOf(const std::string& out, GImageFormat* format) {
+  if (EndsWith(out, ".png")) {
+    *format = kImagePng;
+  } else if (EndsWith(out, ".svg")) {
+    *format = kImageSvg;
+  } else if (EndsWith(out, ".bmp")) {
+    *format = kImageBmp;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, FigurePainter& p,
+                   std::string& error) {
+  const int theme = r.theme.empty() ? 0 : RenderThemeByName(r.theme);
+  if (!r.theme.empty() && !theme) {
+    error = "unknown theme " + r.theme + " (standard, cat, star, skeleton, quil, tovik or pastel)";
+    return false;
+  }
+  // The canvas's start: its size, scale and the Standard theme, then the file.
+  p.m_Width = p.m_OldWidth = r.width;
+  p.m_Height = p.m_OldHeight = r.height;
+  p.SetTheme(THM_STANDARD, 0);
+  p.UpdateView();
+
+  struct stat st;
+  if (stat(r.file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || access(r.file.c_str(), R_OK) != 0) {
+    error = r.file + ": cannot read the file";
+    return false;
+  }
+  Host host(doc, p);
+  doc.m_Hooks = &host;
+  const bool read = doc.OpenDocument(r.file);
+  if (read && r.sheet >= 1 && r.sheet <= doc.m_SheetCount) {
+    while (doc.m_CurrentSheet + 1 < r.sheet && doc.NextSheet()) {
+    }
+  }
+  doc.m_Hooks = nullptr;
+  if (!read) {
+    error = r.file + ": " +
+            (user.lastMessage.empty() ? "the document could not be read" : user.lastMessage);
+    return false;
+  }
+  if (r.sheet < 1 || r.sheet > doc.m_SheetCount) {
+    error = "no sheet " + std::to_string(r.sheet) + " in " + r.file + " (it has " +
+            std::to_string(doc.m_SheetCount) + ")";
+    return false;
+  }
+  if (theme) p.SetTheme(theme, 0);
+  return true;
+}
+
+std::string SvgOfFigure(FigurePainter& p, const GOverlay& o) {
+  GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height));
+  svg.Clear(p.m_Look.bg.colour);
+  DrawSheet(svg, p.Paint(o), o);
+  return svg.TakeDocument();
+}
+
+bool RenderSvg(const GRenderRequest& r, std::string& error) {
+  GRenderUser user;
+  // The document is large (fixed pools): it lives on the heap.
+  auto doc = std::make_unique<GDocument>(&user);
+  FigurePainter p(*doc);
+  p.m_WantTiles = false;
+  if (!LoadForRender(r, *doc, user, p, error)) return false;
+  std::string why;
+  if (!ReplaceFile(r.out, SvgOfFigure(p, GOverlay()), why)) {
+    error = r.out + ": cannot write the picture (" + why + ")";
+    return false;
+  }
+  return true;
+}
