@@ -34,7 +34,7 @@ struct Figure {
       }
     }
     counts.assign(60, 4);
-    for (int i = 0; i < 300; ++i) names.push_back("P" + std::to_string(i));
+    for (int i = 0; i < 300; ++i) names.push_back(std::string(1, 'P').append(std::to_string(i)));
     dot.width = dot.height = 9;
     dot.rgba.resize(9 * 9 * 4);
     for (int y = 0; y < 9; ++y)
