@@ -69,8 +69,9 @@ bool LiteralWalk(GDocument& doc, GConst* from, const Relation& r) {
 // step that reads nothing a nudged point drives keeps its value: evaluating it
 // again changes nothing.
 struct StepGraph {
-  std::vector<GConst*> steps;           // list order
-  std::vector<std::vector<int>> reads;  // producers, by list position
+  std::vector<GConst*> steps;  // list order
+  // The producers step i reads: readList[readStart[i] .. readStart[i + 1]).
+  std::vector<int> readStart, readList;
   std::vector<char> readsAllEarlier;    // reads elements by name (texts in formulas)
   bool usable = true;                   // false: use the literal walk
 
@@ -85,10 +86,12 @@ StepGraph BuildGraph(GDocument& doc) {
   StepGraph g;
   g.steps = ListSteps(doc.FirstConst());
   const int n = static_cast<int>(g.steps.size());
-  std::vector<int> pointBy(kPoolSize, -1), lineBy(kPoolSize, -1), circleBy(kPoolSize, -1),
-      angleBy(kPoolSize, -1), curveBy(kCurvePoolSize, -1);
+  // Which step makes each pool slot; only slots ever made can be outputs.
+  std::vector<int> pointBy(doc.m_PointPool.Built(), -1), lineBy(doc.m_LinePool.Built(), -1),
+      circleBy(doc.m_CirclePool.Built(), -1), angleBy(doc.m_AnglePool.Built(), -1),
+      curveBy(doc.m_CurvePool.Built(), -1);
   auto produce = [&](std::vector<int>& by, int slot, int i) {
-    if (slot < 0) return;
+    if (slot < 0 || slot >= static_cast<int>(by.size())) return;
     if (by[slot] >= 0) g.usable = false;  // two steps make one element
     by[slot] = i;
   };
@@ -103,14 +106,15 @@ StepGraph BuildGraph(GDocument& doc) {
     produce(angleBy, doc.m_AnglePool.IndexOf(c->AngleOutput), i);
     produce(curveBy, doc.m_CurvePool.IndexOf(c->CurveOutput), i);
   }
-  g.reads.resize(n);
+  g.readStart.assign(n + 1, 0);
+  g.readList.reserve(2 * n);
   g.readsAllEarlier.assign(n, 0);
   for (int i = 0; i < n; ++i) {
     GConst* c = g.steps[i];
     auto read = [&](const std::vector<int>& by, int slot) {
-      if (slot < 0 || by[slot] < 0 || by[slot] == i) return;
+      if (slot < 0 || slot >= static_cast<int>(by.size()) || by[slot] < 0 || by[slot] == i) return;
       if (by[slot] > i) g.usable = false;  // reads a value made later
-      g.reads[i].push_back(by[slot]);
+      g.readList.push_back(by[slot]);
     };
     for (GPoint* p : {c->PInput1, c->PInput2, c->PInput3})
       read(pointBy, doc.m_PointPool.IndexOf(p));
@@ -126,6 +130,7 @@ StepGraph BuildGraph(GDocument& doc) {
     if (c->type == CONST_GRAPH || c->type == CONST_PARA_CURVE ||
         c->type == CONST_PT_ON_CURVE_TANGENT)
       g.readsAllEarlier[i] = 1;
+    g.readStart[i + 1] = static_cast<int>(g.readList.size());
   }
   return g;
 }
@@ -146,7 +151,7 @@ std::vector<char> Ancestors(GDocument& doc, const StepGraph& g, const Relation& 
   for (int i = n - 1; i >= 0; --i) {
     if (all) mark[i] = 1;
     if (!mark[i]) continue;
-    for (int j : g.reads[i]) mark[j] = 1;
+    for (int k = g.readStart[i]; k < g.readStart[i + 1]; ++k) mark[g.readList[k]] = 1;
     if (g.readsAllEarlier[i]) all = true;
   }
   return mark;
@@ -170,7 +175,7 @@ bool DependencyWalk(GDocument& doc, const StepGraph& g, int fromPos, const Relat
     for (int i = f + 1; i < n; ++i) {
       if (!needed[i]) continue;
       bool d = g.readsAllEarlier[i] != 0;
-      for (int j = 0; !d && j < static_cast<int>(g.reads[i].size()); ++j) d = driven[g.reads[i][j]];
+      for (int k = g.readStart[i]; !d && k < g.readStart[i + 1]; ++k) d = driven[g.readList[k]];
       if (!d) continue;
       driven[i] = 1;
       touched.push_back(g.steps[i]);
