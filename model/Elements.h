@@ -179,8 +179,8 @@ class GBracket : public GObject {
   GBracket* next = nullptr;
 };
 
-// The GUI layer's picture (bitmap and image) behind an image element; the core
-// only owns and frees it.
+// The picture behind an image element (its pixels as loaded and as shown),
+// made by the GUI, which decodes the file; the core only owns and frees it.
 class GPicture {
  public:
   virtual ~GPicture() = default;
