@@ -7,19 +7,24 @@
 
 #include "model/Formula.h"
 
-GCalculation gcalbuffer[kCalcPoolSize];
+GPool<GCalculation, kCalcPoolSize> gcalbuffer;
 
 GCalculation* NewGCalculation(int kind) {
-  for (GCalculation& n : gcalbuffer) {
-    if (n.used) continue;
-    n.value = 0;
-    n.name.clear();
-    n.left = n.right = nullptr;
-    n.kind = kind;
-    n.used = true;
-    return &n;
+  GCalculation* n = nullptr;
+  for (GCalculation& c : gcalbuffer) {
+    if (!c.used) {
+      n = &c;
+      break;
+    }
   }
-  return nullptr;
+  if (!n && gcalbuffer.Built() < kCalcPoolSize) n = &gcalbuffer[gcalbuffer.Built()];
+  if (!n) return nullptr;
+  n->value = 0;
+  n->name.clear();
+  n->left = n->right = nullptr;
+  n->kind = kind;
+  n->used = true;
+  return n;
 }
 
 void DeleteGCalc(GCalculation* node) {

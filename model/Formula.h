@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "model/Pool.h"
+
 enum GCalcKind {
   CALC_SUM = 8000,
   CALC_CONST = 8001,
@@ -46,7 +48,9 @@ class GCalculation {
 };
 
 // The pool of all trees of the program.
-extern GCalculation gcalbuffer[kCalcPoolSize];
+// The nodes of every formula of the program; slots are made as formulas
+// need them, so a program that reads no formula touches none.
+extern GPool<GCalculation, kCalcPoolSize> gcalbuffer;
 
 // The first free node, cleared and of `kind`; none when all are used.
 GCalculation* NewGCalculation(int kind);

@@ -48,6 +48,21 @@ void FigurePainter::LoadSheetAppearance() {
   ApplyAppearance(s.pointStyles, s.lineStyles, s.background);
 }
 
+namespace {
+
+// The record of `key` from a cache, decoded on its first use.
+template <class Record>
+const Record& Cached(std::map<int, Record>& cache, int key) {
+  auto found = cache.find(key);
+  if (found == cache.end()) {
+    found = cache.emplace(key, Record()).first;
+    found->second.LoadData(key);
+  }
+  return found->second;
+}
+
+}  // namespace
+
 // Decoding a point strip or a background tile takes milliseconds, and a file
 // of many sheets brings the theme and then its own header for every sheet.
 // The decoded records are kept and handed out as copies; a copy keeps its
@@ -57,12 +72,7 @@ void FigurePainter::LoadPointStyle(PtBmp& into, int style) {
     into.LoadData(style);
     return;
   }
-  auto found = m_PointStyleCache.find(style);
-  if (found == m_PointStyleCache.end()) {
-    found = m_PointStyleCache.emplace(style, PtBmp()).first;
-    found->second.LoadData(style);
-  }
-  into = found->second;
+  into = Cached(m_PointStyleCache, style);
 }
 
 void FigurePainter::LoadBackground(BGBmp& into, int n) {
@@ -73,10 +83,5 @@ void FigurePainter::LoadBackground(BGBmp& into, int n) {
     into.colour = BackgroundColour(n);
     return;
   }
-  auto found = m_BackgroundCache.find(n);
-  if (found == m_BackgroundCache.end()) {
-    found = m_BackgroundCache.emplace(n, BGBmp()).first;
-    found->second.LoadData(n);
-  }
-  into = found->second;
+  into = Cached(m_BackgroundCache, n);
 }
