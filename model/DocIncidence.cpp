@@ -17,46 +17,13 @@ const char* const TangentMsgCC = "(*^_^*) Circle %s is tangent to circle %s.";
 const char* const IncidencyCaption = "Incidency Test";
 const char* const TangencyCaption = "Tangency Test";
 
-namespace {
+using namespace incidence_now;
 
-bool Within(double v, double target, double slack) {
-  return (1.0 - slack) * target <= v && v <= (1.0 + slack) * target;
-}
+bool GDocument::incident_LP_local(GLine* L, GPoint* P) { return PointOnLine(L, P); }
 
-// |<u, v>|² / (|u|²·|v|²): 1 exactly when the complex vectors are parallel.
-double Alignment(const CComplex u[3], const CComplex v[3]) {
-  CComplex dot;
-  double uu = 0, vv = 0;
-  for (int i = 0; i < 3; ++i) {
-    dot += u[i] * conjugate(v[i]);
-    uu += norm2(u[i]);
-    vv += norm2(v[i]);
-  }
-  return norm2(dot) / (uu * vv);
-}
+bool GDocument::incident_CP_local(GCircle* C, GPoint* P) { return PointOnCircle(C, P); }
 
-}  // namespace
-
-bool GDocument::incident_LP_local(GLine* L, GPoint* P) {
-  if (!L || !P) return false;
-  const CComplex v = L->a * P->x + L->b * P->y + L->c * P->z;
-  return norm2(v) / (L->a.re * L->a.re + L->b.re * L->b.re) < 0.00001;
-}
-
-bool GDocument::incident_CP_local(GCircle* C, GPoint* P) {
-  // A point at infinity has no affine position; dividing it out would put it
-  // at the origin and make it "lie" on every circle through the origin.
-  if (!C || !P || P->z.zerop()) return false;
-  const double s = norm2(C->cx - P->xz()) + norm2(C->cy - P->yz());
-  return Within(s, C->r2.re, 0.00001);
-}
-
-bool GDocument::tangent_CL_local(GCircle* C, GLine* L) {
-  if (!C || !L) return false;
-  const double e = (L->a * C->cx + L->b * C->cy + L->c).re;
-  const double d = e * e / (L->a * L->a + L->b * L->b).re;
-  return Within(d, C->r2.re, 0.00001);
-}
+bool GDocument::tangent_CL_local(GCircle* C, GLine* L) { return LineTouchesCircle(C, L); }
 
 bool GDocument::tangent_CC_local(GCircle* C1, GCircle* C2) {
   if (!C1 || !C2) return false;
@@ -70,36 +37,29 @@ bool GDocument::tangent_CC_local(GCircle* C1, GCircle* C2) {
 bool GDocument::point_coincide_local(GPoint* P, GPoint* Q) {
   if (!P || !Q || P == Q) return false;
   const CComplex u[3] = {P->x, P->y, P->z}, v[3] = {Q->x, Q->y, Q->z};
-  return Alignment(u, v) > 0.99999;
+  return Aligned(u, v);
 }
 
-bool GDocument::line_coincide_local(GLine* L, GLine* M) {
-  if (!L || !M || L == M) return false;
-  const CComplex u[3] = {L->a, L->b, L->c}, v[3] = {M->a, M->b, M->c};
-  return Alignment(u, v) > 0.99999;
-}
+bool GDocument::line_coincide_local(GLine* L, GLine* M) { return SameLine(L, M); }
 
-bool GDocument::circle_coincide_local(GCircle* C, GCircle* D) {
-  if (!C || !D || C == D) return false;
-  return norm2(C->cx - D->cx) + norm2(C->cy - D->cy) + norm2(C->r2 - D->r2) < 0.00001;
-}
+bool GDocument::circle_coincide_local(GCircle* C, GCircle* D) { return SameCircle(C, D); }
 
 bool RelationHoldsNow(GDocument& doc, const Relation& r) {
   switch (r.kind) {
     case RelationKind::kPointOnLine:
-      return doc.incident_LP_local(r.line1, r.point1);
+      return PointOnLine(r.line1, r.point1);
     case RelationKind::kPointOnCircle:
-      return doc.incident_CP_local(r.circle1, r.point1);
+      return PointOnCircle(r.circle1, r.point1);
     case RelationKind::kLineTouchesCircle:
-      return doc.tangent_CL_local(r.circle1, r.line1);
+      return LineTouchesCircle(r.circle1, r.line1);
     case RelationKind::kCirclesTouch:
       return doc.tangent_CC_local(r.circle1, r.circle2);
     case RelationKind::kSamePoint:
       return doc.point_coincide_local(r.point1, r.point2);
     case RelationKind::kSameLine:
-      return doc.line_coincide_local(r.line1, r.line2);
+      return SameLine(r.line1, r.line2);
     case RelationKind::kSameCircle:
-      return doc.circle_coincide_local(r.circle1, r.circle2);
+      return SameCircle(r.circle1, r.circle2);
   }
   return false;
 }

@@ -4,6 +4,8 @@
 #include "model/Incidence.h"
 #include "model/Utf8Text.h"
 
+using namespace incidence_now;
+
 namespace {
 
 template <class T>
@@ -42,13 +44,15 @@ void GDocument::CheckIncidency(GLine* L, bool announce) {
   if (!L) return;
   QuietCheckScope quiet(*this, true, true);
   for (GPoint* P = Sheet().points.head; P; P = P->next) {
-    if (Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
+    if (!PointOnLine(L, P) || Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
     AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
     if (announce) m_User->ShowMessage(StrFormat(IncidentMsg, P->name.c_str()), IncidencyCaption);
   }
+  // Tangencies are only told, never recorded.
+  if (!announce) return;
   for (GCircle* C = Sheet().circles.head; C; C = C->next) {
-    if (!tangent_CL_global(FirstConst(), C, L) || !announce) continue;
+    if (!LineTouchesCircle(C, L) || !tangent_CL_global(FirstConst(), C, L)) continue;
     if (L->icCount < 2) {
       m_User->ShowMessage(StrFormat(TangentMsgLC, CircleName(*this, C).c_str()), TangencyCaption);
     } else {
@@ -65,14 +69,16 @@ void GDocument::CheckIncidency(GCircle* C, bool announce) {
   if (!C) return;
   QuietCheckScope quiet(*this, true, true);
   for (GPoint* P = Sheet().points.head; P; P = P->next) {
-    if (Records(C, P) || !incident_CP_global(FirstConst(), C, P)) continue;
+    if (!PointOnCircle(C, P) || Records(C, P) || !incident_CP_global(FirstConst(), C, P))
+      continue;
     AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
     if (announce) m_User->ShowMessage(StrFormat(IncidentMsgC, P->name.c_str()), IncidencyCaption);
   }
+  if (!announce) return;
   const std::string name = CircleName(*this, C);
   for (GLine* L = Sheet().lines.head; L; L = L->next) {
-    if (!tangent_CL_global(FirstConst(), C, L) || !announce) continue;
+    if (!LineTouchesCircle(C, L) || !tangent_CL_global(FirstConst(), C, L)) continue;
     if (L->icCount < 2) {
       m_User->ShowMessage(StrFormat(TangentMsgCL, name.c_str()), TangencyCaption);
     } else {
@@ -83,7 +89,7 @@ void GDocument::CheckIncidency(GCircle* C, bool announce) {
     }
   }
   for (GCircle* D = Sheet().circles.head; D; D = D->next) {
-    if (D == C || !tangent_CC_global(FirstConst(), C, D) || !announce) continue;
+    if (D == C || !tangent_CC_global(FirstConst(), C, D)) continue;
     m_User->ShowMessage(StrFormat(TangentMsgCC, name.c_str(), CircleName(*this, D).c_str()),
                         TangencyCaption);
   }
@@ -93,7 +99,7 @@ void GDocument::CheckIncidency(GPoint* P, bool announce) {
   if (!P) return;
   QuietCheckScope quiet(*this, true, true);
   for (GLine* L = Sheet().lines.head; L; L = L->next) {
-    if (Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
+    if (!PointOnLine(L, P) || Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
     AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
     if (!announce) continue;
@@ -109,7 +115,8 @@ void GDocument::CheckIncidency(GPoint* P, bool announce) {
   // A point already recorded on a circle (an intersection registered by its
   // tool) is neither recorded twice nor announced again.
   for (GCircle* C = Sheet().circles.head; C; C = C->next) {
-    if (Records(C, P) || !incident_CP_global(FirstConst(), C, P)) continue;
+    if (!PointOnCircle(C, P) || Records(C, P) || !incident_CP_global(FirstConst(), C, P))
+      continue;
     AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
     if (announce) m_User->ShowMessage(StrFormat(IncidentMsgPC, P->name.c_str()), IncidencyCaption);
@@ -137,7 +144,7 @@ int GDocument::CheckCoincidency(GLine* L) {
   {
     QuietCheckScope quiet(*this, true, true);
     for (GLine* M = Sheet().lines.head; M && !copy; M = M->next)
-      copy = line_coincide_global(FirstConst(), M, L);
+      copy = SameLine(M, L) && line_coincide_global(FirstConst(), M, L);
   }
   if (!copy) return 0;
   DeleteLnFromCn(&Sheet().consts.head, L);
@@ -152,7 +159,7 @@ int GDocument::CheckCoincidency(GCircle* C) {
   {
     QuietCheckScope quiet(*this, true, true);
     for (GCircle* D = Sheet().circles.head; D && !copy; D = D->next)
-      copy = circle_coincide_global(FirstConst(), D, C);
+      copy = SameCircle(D, C) && circle_coincide_global(FirstConst(), D, C);
   }
   if (!copy) return 0;
   DeleteCiFromCn(&Sheet().consts.head, C);

@@ -41,7 +41,61 @@ struct Relation {
   GCircle *circle1 = nullptr, *circle2 = nullptr;
 };
 
-// The relation in the present position of the figure.
+// The relations in the present position of the figure. Inline: the checks
+// after a new element test it against every element of the sheet, and almost
+// every pair fails here, before any walk.
+namespace incidence_now {
+
+inline bool Within(double v, double target, double slack) {
+  return (1.0 - slack) * target <= v && v <= (1.0 + slack) * target;
+}
+
+inline bool PointOnLine(const GLine* L, const GPoint* P) {
+  if (!L || !P) return false;
+  const CComplex v = L->a * P->x + L->b * P->y + L->c * P->z;
+  return norm2(v) / (L->a.re * L->a.re + L->b.re * L->b.re) < 0.00001;
+}
+
+inline bool PointOnCircle(const GCircle* C, const GPoint* P) {
+  // A point at infinity has no affine position; dividing it out would put it
+  // at the origin and make it "lie" on every circle through the origin.
+  if (!C || !P || P->z.zerop()) return false;
+  const double s = norm2(C->cx - P->xz()) + norm2(C->cy - P->yz());
+  return Within(s, C->r2.re, 0.00001);
+}
+
+inline bool LineTouchesCircle(const GCircle* C, const GLine* L) {
+  if (!C || !L) return false;
+  const double e = (L->a * C->cx + L->b * C->cy + L->c).re;
+  const double d = e * e / (L->a * L->a + L->b * L->b).re;
+  return Within(d, C->r2.re, 0.00001);
+}
+
+// |<u, v>|² / (|u|²·|v|²) > 0.99999: the complex vectors are parallel.
+inline bool Aligned(const CComplex u[3], const CComplex v[3]) {
+  CComplex dot;
+  double uu = 0, vv = 0;
+  for (int i = 0; i < 3; ++i) {
+    dot += u[i] * conjugate(v[i]);
+    uu += norm2(u[i]);
+    vv += norm2(v[i]);
+  }
+  return norm2(dot) / (uu * vv) > 0.99999;
+}
+
+inline bool SameLine(const GLine* L, const GLine* M) {
+  if (!L || !M || L == M) return false;
+  const CComplex u[3] = {L->a, L->b, L->c}, v[3] = {M->a, M->b, M->c};
+  return Aligned(u, v);
+}
+
+inline bool SameCircle(const GCircle* C, const GCircle* D) {
+  if (!C || !D || C == D) return false;
+  return norm2(C->cx - D->cx) + norm2(C->cy - D->cy) + norm2(C->r2 - D->r2) < 0.00001;
+}
+
+}  // namespace incidence_now
+
 bool RelationHoldsNow(GDocument& doc, const Relation& r);
 
 // True when the relation holds now and still holds after each free point whose

@@ -37,13 +37,13 @@ void DrawOnePoint(GPoint* p, const GPaint& g, GSurface& s) {
   if (st.bitmapMode) {
     if (p->hilighted) {
       // One frame per repaint: the 100 ms timer turns the strip into an animation.
-      const int n = (int)st.hilightFrames.size();
-      if (p->frameCount < n) DrawFrame(st.hilightFrames, p->frameCount, px, py, s);
+      const int n = (int)st.HilightFrames().size();
+      if (p->frameCount < n) DrawFrame(st.HilightFrames(), p->frameCount, px, py, s);
       if (++p->frameCount >= n) p->frameCount = 0;
     } else if (w > 1.0) {
-      DrawFrame(st.hilightFrames, (int)std::floor((w - 1.0) / 0.2), px, py, s);
+      DrawFrame(st.HilightFrames(), (int)std::floor((w - 1.0) / 0.2), px, py, s);
     } else if (f <= 3) {
-      DrawFrame(st.normalFrames, f, px, py, s);
+      DrawFrame(st.NormalFrames(), f, px, py, s);
     }
   } else if (p->hilighted) {
     Disc(s, st.c1, px, py, st.r1);

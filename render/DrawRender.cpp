@@ -165,11 +165,12 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, F
   return true;
 }
 
-std::string SvgOfFigure(FigurePainter& p, const GOverlay& o) {
+bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
+                      std::string& why) {
   GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height));
   svg.Clear(p.m_Look.bg.colour);
   DrawSheet(svg, p.Paint(o), o);
-  return svg.TakeDocument();
+  return ReplaceFile(path, svg.Finish(), why);
 }
 
 bool RenderSvg(const GRenderRequest& r, std::string& error) {
@@ -180,7 +181,7 @@ bool RenderSvg(const GRenderRequest& r, std::string& error) {
   p.m_WantTiles = false;
   if (!LoadForRender(r, *doc, user, p, error)) return false;
   std::string why;
-  if (!ReplaceFile(r.out, SvgOfFigure(p, GOverlay()), why)) {
+  if (!WriteSvgOfFigure(p, GOverlay(), r.out, why)) {
     error = r.out + ": cannot write the picture (" + why + ")";
     return false;
   }

@@ -47,10 +47,12 @@ class GRenderUser : public GSilentUser {
 // unknown theme, an unreadable file, an unknown sheet.
 bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, FigurePainter& p,
                    std::string& error);
-// The painter's window area as an SVG document: the background's plain
-// colour (a tiled picture would turn every tile into an embedded picture),
-// then the sheet with the overlay.
-std::string SvgOfFigure(FigurePainter& p, const GOverlay& o);
+// Writes the painter's window area as an SVG document to `path`, replacing
+// the file safely: the background's plain colour (a tiled picture would turn
+// every tile into an embedded picture), then the sheet with the overlay. On
+// failure the reason is in `why`.
+bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
+                      std::string& why);
 // The whole SVG route of a request: read, draw, write through a temporary
 // file (nothing half-written is left at r.out).
 bool RenderSvg(const GRenderRequest& r, std::string& error);

@@ -42,7 +42,7 @@ bool SaveFigureImage(CanvasPainter& painter, const GOverlay& overlay, const wxSt
   // own error boxes would come on top of that.
   wxLogNull quiet;
   const std::string target(path.fn_str());
-  if (format == kImageSvg) return ReplaceFile(target, SvgOfFigure(painter, overlay), why);
+  if (format == kImageSvg) return WriteSvgOfFigure(painter, overlay, target, why);
   return ReplaceFileWith(
       target,
       [&](const std::string& temp) {

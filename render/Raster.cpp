@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -68,16 +69,38 @@ bool DecodeXpm(const char* const* xpm, GRaster* out) {
   if (std::sscanf(xpm[0], "%d %d %d %d", &w, &h, &colours, &cpp) != 4) return false;
   if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || colours <= 0 || cpp < 1 || cpp > 2)
     return false;
-  // Index of each code's colour; -1 for codes the image does not define.
-  std::vector<int> index((size_t)1 << (8 * cpp), -1);
+  // Each code with its colour's index, sorted by code; a code defined twice
+  // keeps its last colour. A table indexed by every possible two-byte code
+  // would be 256 KB of fresh memory per picture, for a few dozen colours.
+  std::vector<std::pair<int, int>> codes;
+  codes.reserve(colours);
   std::vector<uint8_t> palette((size_t)colours * 4);
   for (int i = 0; i < colours; ++i) {
     const char* line = xpm[1 + i];
     if (!line || std::strlen(line) < (size_t)cpp) return false;
     const char* value = ColourValue(line + cpp);
     if (!value || !ParseColour(value, &palette[(size_t)i * 4])) return false;
-    index[Code(line, cpp)] = i;
+    codes.emplace_back(Code(line, cpp), i);
   }
+  std::stable_sort(codes.begin(), codes.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  auto last = codes.begin();
+  for (auto it = codes.begin(); it != codes.end(); ++it) {
+    if (it != codes.begin() && it->first == last->first)
+      *last = *it;
+    else if (it != codes.begin())
+      *++last = *it;
+  }
+  if (!codes.empty()) codes.erase(last + 1, codes.end());
+  // Neighbouring pixels mostly share a code: the last one found is tried first.
+  int lastCode = -1, lastIndex = -1;
+  auto find = [&](int code) {
+    if (code == lastCode) return lastIndex;
+    auto at = std::lower_bound(codes.begin(), codes.end(), std::make_pair(code, -1));
+    lastCode = code;
+    lastIndex = at != codes.end() && at->first == code ? at->second : -1;
+    return lastIndex;
+  };
   GRaster r;
   r.width = w;
   r.height = h;
@@ -87,7 +110,7 @@ bool DecodeXpm(const char* const* xpm, GRaster* out) {
     const char* row = xpm[1 + colours + y];
     if (!row || std::strlen(row) != (size_t)w * cpp) return false;
     for (int x = 0; x < w; ++x, px += 4) {
-      const int i = index[Code(row + x * cpp, cpp)];
+      const int i = find(Code(row + x * cpp, cpp));
       if (i < 0) return false;
       std::memcpy(px, &palette[(size_t)i * 4], 4);
     }

@@ -5,17 +5,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "render/FontMetrics.h"
 
-void GSvgOut::Grow(size_t n) { m_Buf.resize(std::max(m_Buf.size() * 2, m_Len + n + 4096)); }
+GSvgOut::GSvgOut(size_t reserve) : m_Buf(static_cast<char*>(std::malloc(reserve))) {
+  if (!m_Buf) std::abort();  // out of memory: nothing sensible is left to do
+  m_Cap = reserve;
+}
 
-std::string GSvgOut::Take() {
-  m_Buf.resize(m_Len);
-  m_Len = 0;
-  std::string out = std::move(m_Buf);
-  m_Buf.clear();
-  return out;
+GSvgOut::~GSvgOut() { std::free(m_Buf); }
+
+void GSvgOut::Grow(size_t n) {
+  // A large block grows in place or is moved by the system without copying.
+  const size_t cap = std::max(m_Cap * 2, m_Len + n + 4096);
+  char* grown = static_cast<char*>(std::realloc(m_Buf, cap));
+  if (!grown) std::abort();
+  m_Buf = grown;
+  m_Cap = cap;
 }
 
 const char kDigitPairs[201] =

@@ -16,21 +16,26 @@ constexpr size_t kNumBytes = 24;
 
 class GSvgOut {
  public:
-  explicit GSvgOut(size_t reserve) { m_Buf.resize(reserve); }
+  // The buffer is not filled ahead: pages of it the writing never reaches
+  // are never touched.
+  explicit GSvgOut(size_t reserve);
+  ~GSvgOut();
+  GSvgOut(const GSvgOut&) = delete;
+  GSvgOut& operator=(const GSvgOut&) = delete;
   // Where to write at least n more bytes; Done(end) then keeps what was written.
   char* Room(size_t n) {
-    if (m_Buf.size() - m_Len < n) Grow(n);
-    return m_Buf.data() + m_Len;
+    if (m_Cap - m_Len < n) Grow(n);
+    return m_Buf + m_Len;
   }
-  void Done(const char* end) { m_Len = (size_t)(end - m_Buf.data()); }
-  std::string_view View() const { return {m_Buf.data(), m_Len}; }
-  // The text, leaving the buffer empty.
-  std::string Take();
+  void Done(const char* end) { m_Len = (size_t)(end - m_Buf); }
+  std::string_view View() const { return {m_Buf, m_Len}; }
+  // Empties the buffer, keeping its room.
+  void Clear() { m_Len = 0; }
 
  private:
   void Grow(size_t n);
-  std::string m_Buf;  // written up to m_Len; the rest is room
-  size_t m_Len = 0;
+  char* m_Buf = nullptr;  // written up to m_Len, m_Cap bytes in all
+  size_t m_Len = 0, m_Cap = 0;
 };
 
 // Each Put writes at p and returns the end of what it wrote.

@@ -125,11 +125,19 @@ std::string GSvgSurface::Document() const {
   return text;
 }
 
+std::string_view GSvgSurface::Finish() {
+  if (!m_Finished) m_Out.Done(Put(m_Out.Room(8), "</svg>\n"));
+  m_Finished = true;
+  return m_Out.View();
+}
+
 std::string GSvgSurface::TakeDocument() {
-  m_Out.Done(Put(m_Out.Room(8), "</svg>\n"));
+  std::string text(Finish());
+  m_Out.Clear();
+  m_Finished = false;
   m_Pictures.clear();
   m_Embedded = 0;
-  return m_Out.Take();
+  return text;
 }
 
 void GSvgSurface::Clear(const GRgb& bg) {

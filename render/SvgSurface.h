@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,11 @@ class GSvgSurface : public GSurface {
   GSvgSurface(int width, int height);
   // The whole document: the header, every element drawn so far, the end.
   std::string Document() const;
-  // The same, handing over the text: the surface is left empty.
+  // The whole document in the surface's own buffer, its end written: valid
+  // while the surface lives; nothing may be drawn after it. Writing a file
+  // from it copies nothing.
+  std::string_view Finish();
+  // The same as a string; the surface is left empty.
   std::string TakeDocument();
 
   bool Raster() const override { return false; }
@@ -43,4 +48,5 @@ class GSvgSurface : public GSurface {
   // for one that could not be encoded).
   std::vector<std::pair<uint64_t, int>> m_Pictures;
   int m_Embedded = 0;
+  bool m_Finished = false;
 };

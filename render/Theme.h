@@ -3,6 +3,7 @@
 // background tile with its colour, and the whole appearance state of a canvas.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "model/Modes.h"
@@ -20,15 +21,27 @@ extern const char* const kBackgroundNames[kBackgroundCount];
 
 // One point style: either frames cut from a pair of picture strips (frames
 // side by side, the frame size being the strip height; see-through where the
-// strip's background was) or three concentric discs.
+// strip's background was) or three concentric discs. The strips are decoded
+// when a point first needs them, not when a theme names the style: a theme
+// names five styles and most figures show one or two. Copies share the decoded
+// frames, so the pictures keep their numbers in every copy.
 class PtBmp {
  public:
   int style = -1;
   bool bitmapMode = false;
-  std::vector<GRaster> normalFrames, hilightFrames;
   GRgb c1, c2, c3;  // disc colours: hilight ring, body, highlight
   int r1 = 0, r2 = 0, r3 = 0;
   void LoadData(int style);
+  const std::vector<GRaster>& NormalFrames() const { return Frames().normal; }
+  const std::vector<GRaster>& HilightFrames() const { return Frames().hilight; }
+
+ private:
+  struct Strips {
+    bool decoded = false;
+    std::vector<GRaster> normal, hilight;
+  };
+  const Strips& Frames() const;
+  std::shared_ptr<Strips> m_Strips;
 };
 
 // One layer of a line pattern: two vertices make a plain stroke along the

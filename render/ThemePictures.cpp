@@ -109,13 +109,18 @@ GRaster MaskedBy(const char* const* xpm, const char* const* maskXpm) {
 
 void PtBmp::LoadData(int s) {
   style = s;
-  normalFrames.clear();
-  hilightFrames.clear();
+  m_Strips = std::make_shared<Strips>();
   bitmapMode = s >= 0 && s <= 15;
-  if (!bitmapMode) {
-    if (!DiscStyle(s, this)) DiscStyle(16, this);
-    return;
-  }
+  if (!bitmapMode && !DiscStyle(s, this)) DiscStyle(16, this);
+}
+
+const PtBmp::Strips& PtBmp::Frames() const {
+  static const Strips kNone;
+  if (!bitmapMode || !m_Strips) return kNone;
+  Strips& st = *m_Strips;
+  if (st.decoded) return st;
+  st.decoded = true;
+  const int s = style;
   GRaster normal, hilight;
 #ifdef FG_HAVE_STRIPS
   static const char* const* kNormal[16] = {ball_r0_xpm, ball_r1_xpm, ball_r2_xpm, ball_r3_xpm,
@@ -141,8 +146,9 @@ void PtBmp::LoadData(int s) {
   normal = DrawnStrip(16, 4, kColours[s % 5]);
   hilight = DrawnStrip(24, 8, GRgb{255, 220, 0});
 #endif
-  normalFrames = CutStrip(normal);
-  hilightFrames = CutStrip(hilight);
+  st.normal = CutStrip(normal);
+  st.hilight = CutStrip(hilight);
+  return st;
 }
 
 void BGBmp::LoadData(int n) {

@@ -206,6 +206,7 @@ void ReleaseCurrentSheet(GDocument& d) { d.ClearSheet(); }
 bool StartSheet(GReader& r, int& separators) {
   GDocument& d = r.doc;
   r.textRx = r.textRy = 1.0;
+  r.names.Reset();
   if (separators++ == 0) {
     ReleaseCurrentSheet(d);
     d.MoveSheet(true);
@@ -235,8 +236,11 @@ bool GDocument::const_src2cns(bool clear, bool withTexts) {
     }
     std::string text = line;
     r.name.clear();
+    r.names.TakeIn(*this);
     if (Check_Prefix(r.type, text)) return r.Fail("line %d : invalid type");
-    if (r.type != "void" && Get_ElementName(r.name, text)) {
+    // Every element but a "void" one is named, by a name not yet taken.
+    if (r.type != "void" &&
+        (!SplitElementName(r.name, text) || r.NameTaken(ScriptName(r.name)))) {
       m_User->ShowMessage(
           StrFormat("line %d : element name error : %s ", r.line, ScriptName(r.name).c_str()),
           "Syntax error");

@@ -107,15 +107,20 @@ bool GDocument::Check_Prefix(std::string& prefix, std::string& text) {
   return true;
 }
 
-bool GDocument::Get_ElementName(std::string& name, std::string& text) {
+bool SplitElementName(std::string& name, std::string& text) {
   const size_t eq = text.find('=');
   if (eq == std::string::npos) {
     name.clear();
-    return true;
+    return false;
   }
   name = text.substr(0, eq);
-  RemoveSpace(name);
+  GDocument::RemoveSpace(name);
   text.erase(0, eq + 1);
+  return true;
+}
+
+bool GDocument::Get_ElementName(std::string& name, std::string& text) {
+  if (!SplitElementName(name, text)) return true;
   GConst* found = nullptr;
   return FindNameFromCns(FirstConst(), ScriptName(name), &found) != 0;
 }
@@ -232,57 +237,6 @@ std::string GReader::Word(int i) const {
   std::string w = var[i];
   GDocument::RemoveSpace(w);
   return w;
-}
-
-namespace {
-
-// The first step of the list whose output picked by `out` bears `name`.
-template <class T, class Pick>
-T* FindOutput(GConst* first, const std::string& name, Pick out) {
-  for (GConst* c = first; c; c = c->next) {
-    T* e = out(c);
-    if (e && e->name == name) return e;
-  }
-  return nullptr;
-}
-
-}  // namespace
-
-GPoint* GReader::Point(int i) {
-  if (i >= count) return nullptr;
-  return FindOutput<GPoint>(doc.FirstConst(), ScriptName(Word(i)),
-                            [](GConst* c) { return c->POutput; });
-}
-
-GLine* GReader::Line(int i) {
-  if (i >= count) return nullptr;
-  return FindOutput<GLine>(doc.FirstConst(), ScriptName(Word(i)),
-                           [](GConst* c) { return c->LOutput; });
-}
-
-GCircle* GReader::Circle(int i) {
-  if (i >= count) return nullptr;
-  return FindOutput<GCircle>(doc.FirstConst(), ScriptName(Word(i)),
-                             [](GConst* c) { return c->COutput; });
-}
-
-GParaCurve* GReader::Curve(int i) {
-  if (i >= count) return nullptr;
-  return FindOutput<GParaCurve>(doc.FirstConst(), ScriptName(Word(i)),
-                                [](GConst* c) { return c->CurveOutput; });
-}
-
-GAngle* GReader::Angle(int i) {
-  if (i >= count) return nullptr;
-  return FindOutput<GAngle>(doc.FirstConst(), ScriptName(Word(i)),
-                            [](GConst* c) { return c->AngleOutput; });
-}
-
-GConst* GReader::StepNamed(int i) {
-  if (i >= count) return nullptr;
-  GConst* found = nullptr;
-  if (!FindNameFromCns(doc.FirstConst(), ScriptName(Word(i)), &found)) return nullptr;
-  return found;
 }
 
 GConst* GReader::Step(int type) {

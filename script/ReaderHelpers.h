@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 #include "model/Document.h"
 
@@ -22,11 +23,37 @@ bool mStrncmp(const std::string& s, const std::string& t, long n);  // first n b
 // UTF-8 when valid, otherwise byte for byte, so distinct bytes stay distinct).
 std::string ScriptName(const std::string& bytes);
 
+// Cuts "name=" off the front of a statement's text into `name` (blanks
+// removed); false, with `name` empty, when the text has no "=".
+bool SplitElementName(std::string& name, std::string& text);
+
 // Integers and reals of fields: like atoi/atof, but an integer out of range is
 // clamped rather than undefined, and a real is turned into an int safely.
 int FieldInt(const std::string& field);
 double FieldReal(const std::string& field);
 int FloorToInt(double v);
+
+// The names of the current sheet's elements and the first step (in list
+// order) whose output bears each, for the reader: a script names every
+// element it refers to, and a search of the whole list per name made reading
+// quadratic. Before each statement the index takes in the steps appended
+// since (steps are only appended while a sheet is read; a step removed right
+// after it was made, as a copy of an older element, is never taken in), so a
+// statement finds every element of the statements before it.
+class GStepNames {
+ public:
+  // Takes in the steps added to the current sheet since the last call; starts
+  // afresh when the sheet's list is another one.
+  void TakeIn(GDocument& doc);
+  // The first step with an output of that name, or none.
+  GConst* Find(const std::string& name) const;
+  void Reset();
+
+ private:
+  std::unordered_map<std::string, GConst*> m_First;
+  GConst* m_Head = nullptr;  // the sheet's first step when the index began
+  GConst* m_Last = nullptr;  // the last step taken in
+};
 
 // One pass of const_src2cns: the statement being read and what later
 // statements of the same pass depend on.
@@ -65,6 +92,9 @@ struct GReader {
   GParaCurve* Curve(int i);
   GAngle* Angle(int i);
   GConst* StepNamed(int i);  // the first step with any output of that name
+  // Whether an element of the current sheet already bears this script name.
+  bool NameTaken(const std::string& name);
+  GStepNames names;
   double Real(int i) const { return i < count ? FieldReal(var[i]) : 0.0; }
   int Int(int i) const { return i < count ? FieldInt(var[i]) : 0; }
   // The field with blanks, CR and LF removed (attribute words, names).

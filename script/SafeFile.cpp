@@ -12,7 +12,7 @@
 namespace {
 
 // Writes all of `text` to `fd`; false on any error.
-bool WriteAll(int fd, const std::string& text) {
+bool WriteAll(int fd, std::string_view text) {
   const char* p = text.data();
   size_t left = text.size();
   while (left > 0) {
@@ -60,7 +60,7 @@ bool Finish(const std::string& temp, const std::string& target, bool ok, std::st
 
 }  // namespace
 
-bool ReplaceFile(const std::string& target, const std::string& bytes, std::string& why) {
+bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why) {
   std::string temp;
   const int fd = MakeTemp(target, temp, why);
   if (fd < 0) return false;

@@ -5,9 +5,10 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // Writes `bytes` to `target`. On failure the reason is in `why`.
-bool ReplaceFile(const std::string& target, const std::string& bytes, std::string& why);
+bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why);
 // Lets `write` fill a fresh temporary file beside `target` (it gets the
 // temporary file's path and returns false on failure), then renames it over
 // `target`. On failure the temporary file is removed.

@@ -16,9 +16,9 @@ TEST(ThemePictures, PointFramesAreSeeThroughAroundTheirFigure) {
     PtBmp p;
     p.LoadData(style);
     ASSERT_TRUE(p.bitmapMode);
-    ASSERT_FALSE(p.normalFrames.empty());
-    ASSERT_GT(p.hilightFrames.size(), p.normalFrames.size() / 2);
-    for (const auto* frames : {&p.normalFrames, &p.hilightFrames}) {
+    ASSERT_FALSE(p.NormalFrames().empty());
+    ASSERT_GT(p.HilightFrames().size(), p.NormalFrames().size() / 2);
+    for (const auto* frames : {&p.NormalFrames(), &p.HilightFrames()}) {
       for (const GRaster& f : *frames) {
         ASSERT_EQ(f.width, f.height);
         ASSERT_EQ(f.rgba.size(), (size_t)f.width * f.height * 4);
@@ -29,15 +29,26 @@ TEST(ThemePictures, PointFramesAreSeeThroughAroundTheirFigure) {
         EXPECT_LT(shown, f.width * f.height);
       }
     }
-    EXPECT_NE(p.normalFrames[0].id, p.hilightFrames[0].id);
+    EXPECT_NE(p.NormalFrames()[0].id, p.HilightFrames()[0].id);
   }
+}
+
+TEST(ThemePictures, CopiesMadeBeforeDecodingShareTheFrames) {
+  // A surface keeps what it made of a picture by the picture's number: every
+  // copy of a style must hand out the same pictures, whichever decodes first.
+  PtBmp original;
+  original.LoadData(5);
+  const PtBmp copy = original;
+  ASSERT_FALSE(copy.HilightFrames().empty());
+  EXPECT_EQ(copy.HilightFrames()[0].id, original.HilightFrames()[0].id);
+  EXPECT_EQ(copy.NormalFrames().back().id, original.NormalFrames().back().id);
 }
 
 TEST(ThemePictures, DiscStylesHaveNoFramesAndUnknownStylesFallBack) {
   PtBmp p;
   p.LoadData(20);
   EXPECT_FALSE(p.bitmapMode);
-  EXPECT_TRUE(p.normalFrames.empty());
+  EXPECT_TRUE(p.NormalFrames().empty());
   EXPECT_GT(p.r1, p.r2);
   p.LoadData(99);
   EXPECT_FALSE(p.bitmapMode);

@@ -52,7 +52,7 @@ TEST_F(DrawTest, HiddenAndUnrealElementsAreNotDrawn) {
 TEST_F(DrawTest, HilightedBitmapPointShowsTheNextFrameEveryRepaint) {
   Theme(THM_STANDARD);
   GPoint* p = Point(0, 0);
-  const int frames = (int)canvas->m_Painter.m_Look.point[p->pointStyle].hilightFrames.size();
+  const int frames = (int)canvas->m_Painter.m_Look.point[p->pointStyle].HilightFrames().size();
   ASSERT_GT(frames, 1);
   p->hilighted = 1;
   for (int i = 0; i < frames; ++i) {
