@@ -100,11 +100,11 @@ StepGraph BuildGraph(GDocument& doc) {
     // A locus drives the whole figure through its range and resets every
     // intersection's branch memory: its evaluation reaches beyond what it reads.
     if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) g.usable = false;
-    produce(pointBy, doc.m_PointPool.IndexOf(c->POutput), i);
-    produce(lineBy, doc.m_LinePool.IndexOf(c->LOutput), i);
-    produce(circleBy, doc.m_CirclePool.IndexOf(c->COutput), i);
-    produce(angleBy, doc.m_AnglePool.IndexOf(c->AngleOutput), i);
-    produce(curveBy, doc.m_CurvePool.IndexOf(c->CurveOutput), i);
+    if (c->POutput) produce(pointBy, doc.m_PointPool.IndexOf(c->POutput), i);
+    if (c->LOutput) produce(lineBy, doc.m_LinePool.IndexOf(c->LOutput), i);
+    if (c->COutput) produce(circleBy, doc.m_CirclePool.IndexOf(c->COutput), i);
+    if (c->AngleOutput) produce(angleBy, doc.m_AnglePool.IndexOf(c->AngleOutput), i);
+    if (c->CurveOutput) produce(curveBy, doc.m_CurvePool.IndexOf(c->CurveOutput), i);
   }
   g.readStart.assign(n + 1, 0);
   g.readList.reserve(2 * n);
@@ -116,15 +116,16 @@ StepGraph BuildGraph(GDocument& doc) {
       if (by[slot] > i) g.usable = false;  // reads a value made later
       g.readList.push_back(by[slot]);
     };
+    // Most input slots are empty: they are passed over before any lookup.
     for (GPoint* p : {c->PInput1, c->PInput2, c->PInput3})
-      read(pointBy, doc.m_PointPool.IndexOf(p));
+      if (p) read(pointBy, doc.m_PointPool.IndexOf(p));
     for (GLine* l : {c->LInput1, c->LInput2, c->LInput3})
-      read(lineBy, doc.m_LinePool.IndexOf(l));
+      if (l) read(lineBy, doc.m_LinePool.IndexOf(l));
     for (GCircle* k : {c->CInput1, c->CInput2, c->CInput3})
-      read(circleBy, doc.m_CirclePool.IndexOf(k));
+      if (k) read(circleBy, doc.m_CirclePool.IndexOf(k));
     for (GParaCurve* k : {c->CurveInput1, c->CurveInput2})
-      read(curveBy, doc.m_CurvePool.IndexOf(k));
-    read(angleBy, doc.m_AnglePool.IndexOf(c->AngleInput1));
+      if (k) read(curveBy, doc.m_CurvePool.IndexOf(k));
+    if (c->AngleInput1) read(angleBy, doc.m_AnglePool.IndexOf(c->AngleInput1));
     // Formulas name elements; a point on a curve tangent finds its tangent
     // step by search. Both may read anything made before them.
     if (c->type == CONST_GRAPH || c->type == CONST_PARA_CURVE ||

@@ -166,11 +166,11 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, F
 }
 
 bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
-                      std::string& why) {
+                      std::string& why, bool durable) {
   GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height));
   svg.Clear(p.m_Look.bg.colour);
   DrawSheet(svg, p.Paint(o), o);
-  return ReplaceFile(path, svg.Finish(), why);
+  return ReplaceFile(path, svg.Finish(), why, durable);
 }
 
 bool RenderSvg(const GRenderRequest& r, std::string& error) {
@@ -181,7 +181,10 @@ bool RenderSvg(const GRenderRequest& r, std::string& error) {
   p.m_WantTiles = false;
   if (!LoadForRender(r, *doc, user, p, error)) return false;
   std::string why;
-  if (!WriteSvgOfFigure(p, GOverlay(), r.out, why)) {
+  // A rendered picture can always be made again from its document: it is
+  // written safely (never half-written under its name) but not waited for,
+  // which would cost more than all the drawing in a batch of renders.
+  if (!WriteSvgOfFigure(p, GOverlay(), r.out, why, false)) {
     error = r.out + ": cannot write the picture (" + why + ")";
     return false;
   }

@@ -48,11 +48,12 @@ class GRenderUser : public GSilentUser {
 bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, FigurePainter& p,
                    std::string& error);
 // Writes the painter's window area as an SVG document to `path`, replacing
-// the file safely: the background's plain colour (a tiled picture would turn
-// every tile into an embedded picture), then the sheet with the overlay. On
-// failure the reason is in `why`.
+// the file safely (durably unless `durable` is false, see ReplaceFile): the
+// background's plain colour (a tiled picture would turn every tile into an
+// embedded picture), then the sheet with the overlay. On failure the reason
+// is in `why`.
 bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
-                      std::string& why);
+                      std::string& why, bool durable = true);
 // The whole SVG route of a request: read, draw, write through a temporary
 // file (nothing half-written is left at r.out).
 bool RenderSvg(const GRenderRequest& r, std::string& error);

@@ -60,11 +60,13 @@ bool Finish(const std::string& temp, const std::string& target, bool ok, std::st
 
 }  // namespace
 
-bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why) {
+bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why,
+                 bool durable) {
   std::string temp;
   const int fd = MakeTemp(target, temp, why);
   if (fd < 0) return false;
-  bool ok = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  bool ok = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) &&
+            (!durable || ::fsync(fd) == 0);
   if (!ok) why = std::strerror(errno);
   if (::close(fd) != 0 && ok) {
     ok = false;

@@ -7,8 +7,12 @@
 #include <string>
 #include <string_view>
 
-// Writes `bytes` to `target`. On failure the reason is in `why`.
-bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why);
+// Writes `bytes` to `target`. On failure the reason is in `why`. A durable
+// write also waits until the bytes are on the disk before the rename, so that
+// not even a power cut can leave an empty file under the name; a file that
+// can be made again (a picture rendered from a document) need not wait.
+bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why,
+                 bool durable = true);
 // Lets `write` fill a fresh temporary file beside `target` (it gets the
 // temporary file's path and returns false on failure), then renames it over
 // `target`. On failure the temporary file is removed.
