@@ -83,14 +83,28 @@ void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
     }
     pts.clear();
     counts.clear();
+    // Each vertex of a bead lies at a fixed turn du from the bead's angle:
+    // its direction is the bead's turned by du, so one sine and cosine per
+    // bead serve all its vertices (a circle has hundreds of beads).
+    double cosDu[kMaxLayerVertices], sinDu[kMaxLayerVertices], rr[kMaxLayerVertices];
+    for (int j = 0; j < layer.n; ++j) {
+      const double du = (double)layer.v[j].x / r;
+      cosDu[j] = std::cos(du);
+      sinDu[j] = std::sin(du);
+      rr[j] = r + layer.v[j].y * w;
+    }
     for (double phi = start; phi < end; phi += delta) {
       const bool last = phi + delta >= end;
+      const double co = std::cos(phi), si = std::sin(phi);
       for (int j = 0; j < layer.n; ++j) {
-        double du = (double)layer.v[j].x / r;
-        if (last) du = std::min(rest, du);
-        const double rr = r + layer.v[j].y * w;
-        pts.push_back(GPix{dx + (int)std::floor(rr * std::cos(phi + du)),
-                           dy + (int)std::floor(rr * std::sin(phi + du))});
+        double c = co * cosDu[j] - si * sinDu[j], sn = si * cosDu[j] + co * sinDu[j];
+        if (last) {
+          // The last bead is cut short where the circle or arc ends.
+          const double du = std::min(rest, (double)layer.v[j].x / r);
+          c = std::cos(phi + du);
+          sn = std::sin(phi + du);
+        }
+        pts.push_back(GPix{dx + (int)std::floor(rr[j] * c), dy + (int)std::floor(rr[j] * sn)});
       }
       counts.push_back(layer.n);
     }

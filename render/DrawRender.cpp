@@ -167,10 +167,14 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, F
 
 bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
                       std::string& why, bool durable) {
-  GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height));
-  svg.Clear(p.m_Look.bg.colour);
-  DrawSheet(svg, p.Paint(o), o);
-  return ReplaceFile(path, svg.Finish(), why, durable);
+  // The document goes to the file as it is drawn, a piece at a time.
+  auto produce = [&](const GFilePut& put) {
+    GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height), put);
+    svg.Clear(p.m_Look.bg.colour);
+    DrawSheet(svg, p.Paint(o), o);
+    return svg.End();
+  };
+  return ReplaceFileBy(path, produce, why, durable);
 }
 
 bool RenderSvg(const GRenderRequest& r, std::string& error) {

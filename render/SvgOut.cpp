@@ -11,18 +11,34 @@
 
 GSvgOut::GSvgOut(size_t reserve) : m_Buf(static_cast<char*>(std::malloc(reserve))) {
   if (!m_Buf) std::abort();  // out of memory: nothing sensible is left to do
-  m_Cap = reserve;
+  m_Cap = m_Limit = reserve;
 }
 
 GSvgOut::~GSvgOut() { std::free(m_Buf); }
 
-void GSvgOut::Grow(size_t n) {
-  // A large block grows in place or is moved by the system without copying.
-  const size_t cap = std::max(m_Cap * 2, m_Len + n + 4096);
-  char* grown = static_cast<char*>(std::realloc(m_Buf, cap));
-  if (!grown) std::abort();
-  m_Buf = grown;
-  m_Cap = cap;
+void GSvgOut::SetSink(GSvgSink sink, size_t chunk) {
+  m_Sink = std::move(sink);
+  m_Chunk = std::max<size_t>(chunk, 1);
+  m_Limit = std::min(m_Cap, std::max(m_Chunk, m_Len));
+}
+
+bool GSvgOut::Flush() {
+  if (m_Sink && m_Len > 0 && !m_Failed) m_Failed = !m_Sink(View());
+  if (m_Sink) m_Len = 0;
+  return !m_Failed;
+}
+
+void GSvgOut::MakeRoom(size_t n) {
+  if (m_Sink) Flush();
+  if (m_Cap - m_Len < n) {
+    // A large block grows in place or is moved by the system without copying.
+    const size_t cap = std::max(m_Cap * 2, m_Len + n + 4096);
+    char* grown = static_cast<char*>(std::realloc(m_Buf, cap));
+    if (!grown) std::abort();
+    m_Buf = grown;
+    m_Cap = cap;
+  }
+  m_Limit = m_Sink ? std::min(m_Cap, std::max(m_Chunk, m_Len + n)) : m_Cap;
 }
 
 const char kDigitPairs[201] =

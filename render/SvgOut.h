@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@
 
 // The most bytes PutInt or PutNum writes.
 constexpr size_t kNumBytes = 24;
+
+// Where a document's text goes as it is written, piece by piece; false when
+// a piece could not be written.
+using GSvgSink = std::function<bool(std::string_view)>;
 
 class GSvgOut {
  public:
@@ -22,20 +27,30 @@ class GSvgOut {
   ~GSvgOut();
   GSvgOut(const GSvgOut&) = delete;
   GSvgOut& operator=(const GSvgOut&) = delete;
+  // From now on the text goes out to `sink` whenever about `chunk` bytes are
+  // held, so that a large document never has to be held whole.
+  void SetSink(GSvgSink sink, size_t chunk);
   // Where to write at least n more bytes; Done(end) then keeps what was written.
   char* Room(size_t n) {
-    if (m_Cap - m_Len < n) Grow(n);
+    if (m_Limit - m_Len < n) MakeRoom(n);
     return m_Buf + m_Len;
   }
   void Done(const char* end) { m_Len = (size_t)(end - m_Buf); }
+  // The text held (with a sink: what was written since it last went out).
   std::string_view View() const { return {m_Buf, m_Len}; }
+  // Sends the text held to the sink; false once any piece failed to go out.
+  bool Flush();
   // Empties the buffer, keeping its room.
   void Clear() { m_Len = 0; }
 
  private:
-  void Grow(size_t n);
+  void MakeRoom(size_t n);
   char* m_Buf = nullptr;  // written up to m_Len, m_Cap bytes in all
   size_t m_Len = 0, m_Cap = 0;
+  size_t m_Limit = 0;  // the room used: m_Cap, or about a chunk with a sink
+  size_t m_Chunk = 0;
+  GSvgSink m_Sink;
+  bool m_Failed = false;
 };
 
 // Each Put writes at p and returns the end of what it wrote.

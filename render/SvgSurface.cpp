@@ -100,8 +100,13 @@ void PutPolyline(GSvgOut& out, const GRgb& c, int width, const Point* pts, int n
 
 }  // namespace
 
-GSvgSurface::GSvgSurface(int width, int height)
-    : m_W(std::max(1, width)), m_H(std::max(1, height)), m_Out(1 << 18) {
+// Without a sink the whole document is held; with one, a chunk at a time:
+// a few pages, written again and again, instead of fresh ones all along.
+constexpr size_t kWholeReserve = 1 << 18, kChunk = 1 << 16;
+
+GSvgSurface::GSvgSurface(int width, int height, GSvgSink sink)
+    : m_W(std::max(1, width)), m_H(std::max(1, height)), m_Out(kWholeReserve) {
+  if (sink) m_Out.SetSink(std::move(sink), kChunk);
   char* p = m_Out.Room(kElementBytes);
   p = Put(p,
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
@@ -125,14 +130,15 @@ std::string GSvgSurface::Document() const {
   return text;
 }
 
-std::string_view GSvgSurface::Finish() {
+bool GSvgSurface::End() {
   if (!m_Finished) m_Out.Done(Put(m_Out.Room(8), "</svg>\n"));
   m_Finished = true;
-  return m_Out.View();
+  return m_Out.Flush();
 }
 
 std::string GSvgSurface::TakeDocument() {
-  std::string text(Finish());
+  End();
+  std::string text(m_Out.View());
   m_Out.Clear();
   m_Finished = false;
   m_Pictures.clear();

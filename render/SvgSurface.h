@@ -15,15 +15,17 @@
 
 class GSvgSurface : public GSurface {
  public:
-  // A document of width x height pixels (each at least 1).
-  GSvgSurface(int width, int height);
-  // The whole document: the header, every element drawn so far, the end.
+  // A document of width x height pixels (each at least 1), held whole in
+  // memory; or, with a sink, sent to it piece by piece as it is drawn.
+  GSvgSurface(int width, int height, GSvgSink sink = nullptr);
+  // Without a sink: the whole document, the header, every element drawn so
+  // far and the end.
   std::string Document() const;
-  // The whole document in the surface's own buffer, its end written: valid
-  // while the surface lives; nothing may be drawn after it. Writing a file
-  // from it copies nothing.
-  std::string_view Finish();
-  // The same as a string; the surface is left empty.
+  // Writes the document's end (nothing may be drawn after it) and sends what
+  // is held to the sink; false when the sink failed to take any piece.
+  bool End();
+  // Without a sink: ends the document and hands over its text, leaving the
+  // surface empty.
   std::string TakeDocument();
 
   bool Raster() const override { return false; }

@@ -62,12 +62,29 @@ bool Finish(const std::string& temp, const std::string& target, bool ok, std::st
 
 bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why,
                  bool durable) {
+  return ReplaceFileBy(target, [&](const GFilePut& put) { return put(bytes); }, why, durable);
+}
+
+bool ReplaceFileBy(const std::string& target, const std::function<bool(const GFilePut& put)>& produce,
+                   std::string& why, bool durable) {
   std::string temp;
   const int fd = MakeTemp(target, temp, why);
   if (fd < 0) return false;
-  bool ok = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) &&
-            (!durable || ::fsync(fd) == 0);
-  if (!ok) why = std::strerror(errno);
+  int error = 0;
+  const GFilePut put = [&](std::string_view piece) {
+    if (!error && !WriteAll(fd, piece)) error = errno ? errno : EIO;
+    return !error;
+  };
+  bool ok = ::fchmod(fd, ModeFor(target)) == 0;
+  if (!ok) error = errno;
+  // A piece that failed fails the whole, whatever `produce` made of it.
+  if (ok) ok = produce(put) && !error;
+  if (!ok && !error) why = "the file could not be written";
+  if (ok && durable && ::fsync(fd) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (error) why = std::strerror(error);
   if (::close(fd) != 0 && ok) {
     ok = false;
     why = std::strerror(errno);

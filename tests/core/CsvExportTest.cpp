@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -137,21 +138,33 @@ TEST(SafeFile, FailedWriterLeavesTheOldFileAndNoTemporary) {
   ASSERT_NE(mkdtemp(tmpl), nullptr);
   const std::string dir = tmpl, target = dir + "/pic.png";
   { std::ofstream(target) << "old"; }
-  std::string why;
-  EXPECT_FALSE(ReplaceFileWith(
-      target,
-      [](const std::string& temp) {
-        std::ofstream(temp) << "half";
-        return false;
+  // A writer given the temporary's path, and one handing over pieces: each
+  // writes half of the file and then fails.
+  const std::function<bool(std::string&)> writers[] = {
+      [&](std::string& why) {
+        return ReplaceFileWith(
+            target,
+            [](const std::string& temp) {
+              std::ofstream(temp) << "half";
+              return false;
+            },
+            why);
       },
-      why));
-  EXPECT_FALSE(why.empty());
-  std::ifstream in(target);
-  std::string text;
-  in >> text;
-  EXPECT_EQ(text, "old");
-  EXPECT_EQ(std::system(("test $(ls " + dir + " | wc -l) = 1").c_str()), 0)
-      << "a temporary is left";
+      [&](std::string& why) {
+        return ReplaceFileBy(
+            target, [](const GFilePut& put) { return put("half") && false; }, why, false);
+      }};
+  for (const auto& write : writers) {
+    std::string why;
+    EXPECT_FALSE(write(why));
+    EXPECT_FALSE(why.empty());
+    std::ifstream in(target);
+    std::string text;
+    in >> text;
+    EXPECT_EQ(text, "old");
+    EXPECT_EQ(std::system(("test $(ls " + dir + " | wc -l) = 1").c_str()), 0)
+        << "a temporary is left";
+  }
   std::system(("rm -rf " + dir).c_str());
 }
 

@@ -92,6 +92,36 @@ TEST(SvgSurface, HeaderGivesTheSizeAndTheEndClosesIt) {
   }
 }
 
+TEST(SvgSurface, ASinkGetsTheSameDocumentInPieces) {
+  // Enough strokes for several chunks; the pieces make up the very document
+  // held whole, and a sink that fails is reported at the end.
+  auto draw = [](GSvgSurface& s) {
+    for (int i = 0; i < 6000; ++i) s.Stroke(kRed, 1 + i % 3, GPix{i, -i}, GPix{2 * i, 7});
+  };
+  GSvgSurface whole(300, 200);
+  draw(whole);
+  const std::string doc = whole.TakeDocument();
+  std::vector<std::string> pieces;
+  GSvgSurface streamed(300, 200, [&](std::string_view piece) {
+    pieces.emplace_back(piece);
+    return true;
+  });
+  draw(streamed);
+  ASSERT_TRUE(streamed.End());
+  ASSERT_GT(pieces.size(), 3u);
+  std::string joined;
+  for (const std::string& piece : pieces) {
+    EXPECT_LT(piece.size(), (size_t)(1 << 17));
+    joined += piece;
+  }
+  EXPECT_EQ(joined, doc);
+
+  int calls = 0;
+  GSvgSurface failing(300, 200, [&](std::string_view) { return ++calls > 1; });
+  draw(failing);
+  EXPECT_FALSE(failing.End());
+}
+
 TEST(SvgSurface, EachCallWritesItsElement) {
   const GPix tri[] = {{10, 20}, {30, -40}, {50, 60}};
   const GPixF chain[] = {{0.5, 1.25}, {2, 3.333}, {-4.005, 5}};
