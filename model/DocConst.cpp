@@ -66,6 +66,7 @@ GConst* UnlinkStep(GConst** list, GList<GConst>& consts, Match match) {
 int GDocument::DeletePtFromCn(GConst** list, GPoint* p) {
   if (!p) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [p](GConst* s) { return s->POutput == p; });
+  m_ConstPool.Released(c);
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -73,6 +74,7 @@ int GDocument::DeletePtFromCn(GConst** list, GPoint* p) {
 int GDocument::DeleteLnFromCn(GConst** list, GLine* l) {
   if (!l) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [l](GConst* s) { return s->LOutput == l; });
+  m_ConstPool.Released(c);
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -80,6 +82,7 @@ int GDocument::DeleteLnFromCn(GConst** list, GLine* l) {
 int GDocument::DeleteCiFromCn(GConst** list, GCircle* ci) {
   if (!ci) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [ci](GConst* s) { return s->COutput == ci; });
+  m_ConstPool.Released(c);
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -108,6 +111,7 @@ void GDocument::DeleteAllConstFromSheet(GConst* first) {
     DeleteOutputOf(c);
     c->next = nullptr;
     c->inUse = 0;
+    m_ConstPool.Released(c);
     if (c == m_CurrentConst) m_CurrentConst = nullptr;
   }
 }
@@ -127,6 +131,9 @@ void GDocument::ClearConst() {
     DeleteAllBrackets(s.brackets.head);
   }
   for (GParaCurve& c : m_CurvePool) c.inUse = 0;
+  m_CurvePool.ReleasedAll();
+  m_ConstPool.ReleasedAll();
+  m_IncidentPool.ReleasedAll();
   for (GConst& c : m_ConstPool) {
     c.inUse = 0;
     c.next = nullptr;
@@ -177,6 +184,7 @@ void GDocument::PushConst(GConst* c) {
   }
   m_RedoStack[m_RedoCount++] = c;
   c->inUse = 0;
+  m_ConstPool.Released(c);
 }
 
 GConst* GDocument::PopConst() {

@@ -55,6 +55,7 @@ void GDocument::DeleteOutputOf(GConst* c) {
 void GDocument::DeleteConst(GConst* c) {
   if (!c || !Sheet().consts.Unlink(c)) return;
   c->inUse = 0;
+  m_ConstPool.Released(c);
   if (c == m_CurrentConst) m_CurrentConst = nullptr;
   DeleteOutputOf(c);
 }
@@ -63,6 +64,7 @@ void GDocument::DeletePoint(GPoint* p) {
   if (!p || !Sheet().points.Unlink(p)) return;
   DeletePtFromIcs(p);
   p->inUse = 0;
+  m_PointPool.Released(p);
   p->name = std::string();  // a freed slot must not keep its name taken
   p->hilighted = 0;
   m_HiPoints.Remove(p);
@@ -74,6 +76,7 @@ void GDocument::DeleteLine(GLine* l) {
   if (!l || !Sheet().lines.Unlink(l)) return;
   DeleteIcs(l);
   l->inUse = 0;
+  m_LinePool.Released(l);
   l->name = std::string();
   l->hilighted = 0;
   m_HiLines.Remove(l);
@@ -84,6 +87,7 @@ void GDocument::DeleteCircle(GCircle* c) {
   if (!c || !Sheet().circles.Unlink(c)) return;
   DeleteIcs(c);
   c->inUse = 0;
+  m_CirclePool.Released(c);
   c->name = std::string();
   c->hilighted = 0;
   m_HiCircles.Remove(c);
@@ -94,6 +98,7 @@ void GDocument::DeleteCurve(GParaCurve* c) {
   if (!c || !Sheet().curves.Unlink(c)) return;
   ReleaseCurveTrees(c);
   c->inUse = 0;
+  m_CurvePool.Released(c);
   c->name = std::string();
   c->hilighted = 0;
   m_HiCurves.Remove(c);
@@ -103,6 +108,7 @@ void GDocument::DeleteCurve(GParaCurve* c) {
 void GDocument::DeleteText(GText* t) {
   if (!t || !Sheet().texts.Unlink(t)) return;
   t->inUse = 0;
+  m_TextPool.Released(t);
   t->name = std::string();
   t->hilighted = 0;
   RestartCounter(*this, m_TextName, "TA");
@@ -111,6 +117,7 @@ void GDocument::DeleteText(GText* t) {
 void GDocument::DeleteAngle(GAngle* a) {
   if (!a || !Sheet().angles.Unlink(a)) return;
   a->inUse = 0;
+  m_AnglePool.Released(a);
   a->name = std::string();
   a->hilighted = 0;
   m_HiAngles.Remove(a);
@@ -135,6 +142,7 @@ void GDocument::DeleteImage(GImage* img) {
 void GDocument::DeleteBracket(GBracket* b) {
   if (!b || !Sheet().brackets.Unlink(b)) return;
   b->inUse = 0;
+  m_BracketPool.Released(b);
   b->name = std::string();
   b->hilighted = 0;
   m_HiBrackets.Remove(b);

@@ -211,7 +211,10 @@ void GDocument::AssignImage(GImage* e) {
 
 // ---- freeing whole lists (the caller resets the list heads) ----
 
-void GDocument::DeleteAllPoints(GPoint* from) { FreeList(from); }
+void GDocument::DeleteAllPoints(GPoint* from) {
+  FreeList(from);
+  m_PointPool.ReleasedAll();
+}
 
 // A freed line or circle gives its incidence records back as well, so that
 // clearing sheets does not slowly use up the record pool.
@@ -220,20 +223,32 @@ void GDocument::DeleteAllLines(GLine* from) {
     DeleteIcs(l);
     l->inUse = 0;
   }
+  m_LinePool.ReleasedAll();
 }
 void GDocument::DeleteAllCircles(GCircle* from) {
   for (GCircle* c = from; c; c = c->next) {
     DeleteIcs(c);
     c->inUse = 0;
   }
+  m_CirclePool.ReleasedAll();
 }
-void GDocument::DeleteAllTexts(GText* from) { FreeList(from); }
+void GDocument::DeleteAllTexts(GText* from) {
+  FreeList(from);
+  m_TextPool.ReleasedAll();
+}
 void GDocument::DeleteAllCurves(GParaCurve* from) {
   for (GParaCurve* c = from; c; c = c->next) ReleaseCurveTrees(c);
   FreeList(from);
+  m_CurvePool.ReleasedAll();
 }
-void GDocument::DeleteAllAngles(GAngle* from) { FreeList(from); }
-void GDocument::DeleteAllBrackets(GBracket* from) { FreeList(from); }
+void GDocument::DeleteAllAngles(GAngle* from) {
+  FreeList(from);
+  m_AnglePool.ReleasedAll();
+}
+void GDocument::DeleteAllBrackets(GBracket* from) {
+  FreeList(from);
+  m_BracketPool.ReleasedAll();
+}
 void GDocument::DeleteAllImages(GImage* from) {
   while (from) {
     GImage* next = from->next;
@@ -385,11 +400,14 @@ void GDocument::AssignIncident(GCircle* c, GPoint* p, double t) {
   ++c->icCount;
 }
 
+// Records given back anywhere in the pool: its next search starts afresh.
 void GDocument::DeleteIcs(GLine* l) {
   if (l) FreeIncidents(l->ics, l->icCount);
+  m_IncidentPool.ReleasedAll();
 }
 void GDocument::DeleteIcs(GCircle* c) {
   if (c) FreeIncidents(c->ics, c->icCount);
+  m_IncidentPool.ReleasedAll();
 }
 
 // Walks every line and circle in use, not just the current sheet's lists, so a
@@ -400,4 +418,5 @@ void GDocument::DeletePtFromIcs(GPoint* p) {
     if (l.inUse && l.ics.head) RemoveIncident(l.ics, l.icCount, p);
   for (GCircle& c : m_CirclePool)
     if (c.inUse && c.ics.head) RemoveIncident(c.ics, c.icCount, p);
+  m_IncidentPool.ReleasedAll();
 }

@@ -34,14 +34,27 @@ class GPool {
   bool Holds(const T* e) const { return e && e >= Slot(0) && e < Slot(N); }
   int IndexOf(const T* e) const { return Holds(e) ? static_cast<int>(e - Slot(0)) : -1; }
   // The lowest slot not in use, made when every made slot is taken; none
-  // when all N are in use.
+  // when all N are in use. The search starts at the last slot handed out:
+  // every slot below it was in use then, and one given back since lowers the
+  // start (Released). A slot given back without saying so is still found
+  // once no slot above is free and none can be made.
   T* FirstFree() {
-    for (int i = 0; i < m_Built; ++i)
-      if (!Slot(i)->inUse) return Slot(i);
-    if (m_Built == N) return nullptr;
-    Build(m_Built + 1);
-    return Slot(m_Built - 1);
+    for (int i = m_Hint; i < m_Built; ++i)
+      if (!Slot(i)->inUse) return Handed(i);
+    if (m_Built < N) {
+      Build(m_Built + 1);
+      return Handed(m_Built - 1);
+    }
+    for (int i = 0; i < m_Hint && i < m_Built; ++i)
+      if (!Slot(i)->inUse) return Handed(i);
+    return nullptr;
   }
+  // The slot of e is no longer in use (or may not be): searches start there.
+  void Released(const T* e) {
+    const int i = IndexOf(e);
+    if (i >= 0 && i < m_Hint) m_Hint = i;
+  }
+  void ReleasedAll() { m_Hint = 0; }
 
  private:
   void Build(int n) {
@@ -51,6 +64,12 @@ class GPool {
   T* Slot(int i) { return reinterpret_cast<T*>(m_Raw) + i; }
   const T* Slot(int i) const { return reinterpret_cast<const T*>(m_Raw) + i; }
 
+  T* Handed(int i) {
+    m_Hint = i;
+    return Slot(i);
+  }
+
   alignas(T) unsigned char m_Raw[sizeof(T) * N];
   int m_Built = 0;
+  int m_Hint = 0;  // every slot below it is in use, unless given back unsaid
 };

@@ -35,6 +35,28 @@ TEST_F(Pools, PoolsAreSharedByAllSheetsAndRefuseWhenFull) {
   EXPECT_EQ(doc->NewCurve(), nullptr);
 }
 
+TEST(Pool, GivenBackSlotsAreFoundAgainEvenWhenUnsaid) {
+  struct Rec {
+    unsigned char inUse = 0;
+  };
+  GPool<Rec, 4> pool;
+  auto take = [&] {
+    Rec* r = pool.FirstFree();
+    if (r) r->inUse = 1;
+    return r ? pool.IndexOf(r) : -1;
+  };
+  EXPECT_EQ(take(), 0);
+  EXPECT_EQ(take(), 1);
+  EXPECT_EQ(take(), 2);
+  pool[1].inUse = 0;
+  pool.Released(&pool[1]);
+  EXPECT_EQ(take(), 1);  // said: the lowest free slot again
+  pool[0].inUse = 0;     // unsaid: found once nothing above is free or can be made
+  EXPECT_EQ(take(), 3);
+  EXPECT_EQ(take(), 0);
+  EXPECT_EQ(take(), -1);
+}
+
 TEST_F(Pools, FreedSlotsAreReusedLowestFirstAndStartFresh) {
   AddPoint(1, 1);
   GPoint* b = AddPoint(2, 2);
