@@ -67,6 +67,7 @@ int GDocument::DeletePtFromCn(GConst** list, GPoint* p) {
   if (!p) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [p](GConst* s) { return s->POutput == p; });
   m_ConstPool.Released(c);
+  if (c) ++m_StepListEdits;
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -75,6 +76,7 @@ int GDocument::DeleteLnFromCn(GConst** list, GLine* l) {
   if (!l) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [l](GConst* s) { return s->LOutput == l; });
   m_ConstPool.Released(c);
+  if (c) ++m_StepListEdits;
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -83,6 +85,7 @@ int GDocument::DeleteCiFromCn(GConst** list, GCircle* ci) {
   if (!ci) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [ci](GConst* s) { return s->COutput == ci; });
   m_ConstPool.Released(c);
+  if (c) ++m_StepListEdits;
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -98,6 +101,7 @@ void GDocument::DeleteAllConstFromSheet(GConst* first) {
   for (GConst* c = first; c && n < kPoolSize; c = c->next) steps[n++] = c;
 
   GList<GConst>& consts = Sheet().consts;
+  ++m_StepListEdits;
   for (GConst** link = &consts.head; *link; link = &(*link)->next) {
     if (*link == first) {
       *link = nullptr;
@@ -152,6 +156,7 @@ void GDocument::ClearConst() {
     r.next = nullptr;
   }
   for (GSheet& s : m_Sheets) s.ResetLists();
+  ++m_StepListEdits;
   m_SheetCount = 1;
   m_CurrentSheet = 0;
 
@@ -183,6 +188,7 @@ void GDocument::PushConst(GConst* c) {
     if (oldest) DeleteOutputOf(oldest);
   }
   m_RedoStack[m_RedoCount++] = c;
+  ++m_StepListEdits;
   c->inUse = 0;
   m_ConstPool.Released(c);
 }

@@ -54,6 +54,7 @@ void GDocument::DeleteOutputOf(GConst* c) {
 // follows the deletion no longer sees the vanished element's name.
 void GDocument::DeleteConst(GConst* c) {
   if (!c || !Sheet().consts.Unlink(c)) return;
+  ++m_StepListEdits;
   c->inUse = 0;
   m_ConstPool.Released(c);
   if (c == m_CurrentConst) m_CurrentConst = nullptr;

@@ -80,6 +80,7 @@ void GDocument::ForgetToolState() {
 
 void GDocument::MoveSheet(bool fresh) {
   if (fresh) Sheet().ResetLists();
+  ++m_StepListEdits;
   DropAllHilights(*this);
   ForgetToolState();
   if (m_Hooks) m_Hooks->SheetSwitched(fresh);
@@ -135,6 +136,7 @@ void GDocument::ClearSheet() {
     c = next;
   }
   s.ResetLists();
+  ++m_StepListEdits;
   m_MovingPoint = nullptr;
 }
 
@@ -147,6 +149,7 @@ void GDocument::DeleteSheet() {
       m_Sheets[i].number = m_Sheets[i + 1].number - 1;
     }
     m_Sheets[m_SheetCount - 1].ResetLists();
+    ++m_StepListEdits;
     --m_SheetCount;
     if (m_CurrentSheet >= m_SheetCount) --m_CurrentSheet;
   }

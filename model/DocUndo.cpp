@@ -145,6 +145,7 @@ bool GDocument::OnUndo() {
   }
   PushConst(c);
   consts.Unlink(c);
+  ++m_StepListEdits;
   if (m_CurrentConst == c) m_CurrentConst = nullptr;
   // A tool may hold the element that just went away (the angle of the
   // line-with-angle tool, a half-made gesture).

@@ -4,6 +4,7 @@
 // Members are implemented across model/Doc*.cpp by subsystem.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "model/GConst.h"
@@ -114,6 +115,11 @@ class GDocument {
   bool m_LiteralIncidenceWalk = false;
   // A script is being read: each step is evaluated as it is made (see GReader).
   bool m_ReadingScript = false;
+  // Which step reads which, for the incidence walk (model/StepGraph.h), and
+  // a count of the changes to a step list other than appending a step
+  // (removing, undoing, clearing), which it checks its record against.
+  std::shared_ptr<struct GStepGraph> m_StepGraph;
+  unsigned m_StepListEdits = 0;
   GHilightList<GPoint> m_HiPoints;
   GHilightList<GLine> m_HiLines;
   GHilightList<GCircle> m_HiCircles;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Incidence.h"
+#include "model/StepGraph.h"
 #include "model/StepState.h"
 
 namespace {
@@ -62,92 +63,13 @@ bool LiteralWalk(GDocument& doc, GConst* from, const Relation& r) {
   return true;
 }
 
-// ---- dependencies between the steps of the sheet ----
-
-// Which earlier steps each step reads. A step's value is a pure function of
-// what it reads (and its own parameters) once the figure is evaluated, so a
-// step that reads nothing a nudged point drives keeps its value: evaluating it
-// again changes nothing.
-struct StepGraph {
-  std::vector<GConst*> steps;  // list order
-  // The producers step i reads: readList[readStart[i] .. readStart[i + 1]).
-  std::vector<int> readStart, readList;
-  std::vector<char> readsAllEarlier;    // reads elements by name (texts in formulas)
-  bool usable = true;                   // false: use the literal walk
-
-  int Position(const GConst* c) const {
-    for (size_t i = 0; i < steps.size(); ++i)
-      if (steps[i] == c) return static_cast<int>(i);
-    return -1;
-  }
-};
-
-StepGraph BuildGraph(GDocument& doc) {
-  StepGraph g;
-  g.steps = ListSteps(doc.FirstConst());
-  const int n = static_cast<int>(g.steps.size());
-  // Which step makes each pool slot; only slots ever made can be outputs.
-  std::vector<int> pointBy(doc.m_PointPool.Built(), -1), lineBy(doc.m_LinePool.Built(), -1),
-      circleBy(doc.m_CirclePool.Built(), -1), angleBy(doc.m_AnglePool.Built(), -1),
-      curveBy(doc.m_CurvePool.Built(), -1);
-  auto produce = [&](std::vector<int>& by, int slot, int i) {
-    if (slot < 0 || slot >= static_cast<int>(by.size())) return;
-    if (by[slot] >= 0) g.usable = false;  // two steps make one element
-    by[slot] = i;
-  };
-  for (int i = 0; i < n; ++i) {
-    GConst* c = g.steps[i];
-    // A locus drives the whole figure through its range and resets every
-    // intersection's branch memory: its evaluation reaches beyond what it reads.
-    if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) g.usable = false;
-    if (c->POutput) produce(pointBy, doc.m_PointPool.IndexOf(c->POutput), i);
-    if (c->LOutput) produce(lineBy, doc.m_LinePool.IndexOf(c->LOutput), i);
-    if (c->COutput) produce(circleBy, doc.m_CirclePool.IndexOf(c->COutput), i);
-    if (c->AngleOutput) produce(angleBy, doc.m_AnglePool.IndexOf(c->AngleOutput), i);
-    if (c->CurveOutput) produce(curveBy, doc.m_CurvePool.IndexOf(c->CurveOutput), i);
-  }
-  g.readStart.assign(n + 1, 0);
-  g.readList.reserve(2 * n);
-  g.readsAllEarlier.assign(n, 0);
-  for (int i = 0; i < n; ++i) {
-    GConst* c = g.steps[i];
-    auto read = [&](const std::vector<int>& by, int slot) {
-      if (slot < 0 || slot >= static_cast<int>(by.size()) || by[slot] < 0 || by[slot] == i) return;
-      if (by[slot] > i) g.usable = false;  // reads a value made later
-      g.readList.push_back(by[slot]);
-    };
-    // Most input slots are empty: they are passed over before any lookup.
-    for (GPoint* p : {c->PInput1, c->PInput2, c->PInput3})
-      if (p) read(pointBy, doc.m_PointPool.IndexOf(p));
-    for (GLine* l : {c->LInput1, c->LInput2, c->LInput3})
-      if (l) read(lineBy, doc.m_LinePool.IndexOf(l));
-    for (GCircle* k : {c->CInput1, c->CInput2, c->CInput3})
-      if (k) read(circleBy, doc.m_CirclePool.IndexOf(k));
-    for (GParaCurve* k : {c->CurveInput1, c->CurveInput2})
-      if (k) read(curveBy, doc.m_CurvePool.IndexOf(k));
-    if (c->AngleInput1) read(angleBy, doc.m_AnglePool.IndexOf(c->AngleInput1));
-    // Formulas name elements; a point on a curve tangent finds its tangent
-    // step by search. Both may read anything made before them.
-    if (c->type == CONST_GRAPH || c->type == CONST_PARA_CURVE ||
-        c->type == CONST_PT_ON_CURVE_TANGENT)
-      g.readsAllEarlier[i] = 1;
-    g.readStart[i + 1] = static_cast<int>(g.readList.size());
-  }
-  return g;
-}
-
 // Marks the producers of the relation's elements and everything they read.
-std::vector<char> Ancestors(GDocument& doc, const StepGraph& g, const Relation& r) {
+std::vector<char> Ancestors(GDocument& doc, const GStepGraph& g, const Relation& r) {
   const int n = static_cast<int>(g.steps.size());
   std::vector<char> mark(n, 0);
-  for (int i = 0; i < n; ++i) {
-    GConst* c = g.steps[i];
-    const bool makesOne = (c->POutput && (c->POutput == r.point1 || c->POutput == r.point2)) ||
-                          (c->LOutput && (c->LOutput == r.line1 || c->LOutput == r.line2)) ||
-                          (c->COutput && (c->COutput == r.circle1 || c->COutput == r.circle2));
-    if (makesOne) mark[i] = 1;
-  }
-  (void)doc;
+  for (int i : {g.MakerOf(doc, r.point1), g.MakerOf(doc, r.point2), g.MakerOf(doc, r.line1),
+                g.MakerOf(doc, r.line2), g.MakerOf(doc, r.circle1), g.MakerOf(doc, r.circle2)})
+    if (i >= 0 && i < n) mark[i] = 1;
   bool all = false;
   for (int i = n - 1; i >= 0; --i) {
     if (all) mark[i] = 1;
@@ -160,7 +82,7 @@ std::vector<char> Ancestors(GDocument& doc, const StepGraph& g, const Relation& 
 
 // Moves only the free points the two elements depend on, and after each nudge
 // evaluates only the steps between that point and the two elements.
-bool DependencyWalk(GDocument& doc, const StepGraph& g, int fromPos, const Relation& r) {
+bool DependencyWalk(GDocument& doc, const GStepGraph& g, int fromPos, const Relation& r) {
   const int n = static_cast<int>(g.steps.size());
   const std::vector<char> needed = Ancestors(doc, g, r);
   std::vector<char> driven(n, 0);
@@ -196,8 +118,10 @@ bool RelationHoldsEverywhere(GDocument& doc, GConst* from, const Relation& r) {
   if (!from) return true;
   QuietCheckScope quiet(doc, false, false);
   if (!doc.m_LiteralIncidenceWalk) {
-    const StepGraph g = BuildGraph(doc);
-    const int fromPos = g.usable ? g.Position(from) : -1;
+    if (!doc.m_StepGraph) doc.m_StepGraph = std::make_shared<GStepGraph>();
+    GStepGraph& g = *doc.m_StepGraph;
+    g.Update(doc);
+    const int fromPos = g.usable ? g.Position(doc, from) : -1;
     if (fromPos >= 0) return DependencyWalk(doc, g, fromPos, r);
   }
   return LiteralWalk(doc, from, r);

@@ -145,3 +145,46 @@ TEST_F(IncidenceWalk, ChecksRecordAndAnnounceTheSameWithEitherWalk) {
     EXPECT_TRUE(states[0] == states[1]) << "seed " << seed;
   }
 }
+
+TEST_F(IncidenceWalk, QuickWalkKeepsUpWithStepsUndoneAndSlotsReused) {
+  // The quick walk keeps its record of the steps from one check to the next.
+  // Steps are added, undone, and their slots taken by other steps; after
+  // every change it must still decide every relation as the full walk does.
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    doc = std::make_unique<GDocument>(&user);
+    points.clear();
+    lines.clear();
+    circles.clear();
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> coord(-4, 4);
+    for (int i = 0; i < 4; ++i) points.push_back(Free(coord(rng), coord(rng), "F"));
+    std::vector<int> made;  // which list each step added to: 0 points, 1 lines, 2 circles
+    for (int n = 0; n < 30; ++n) {
+      const int op = std::uniform_int_distribution<int>(0, 3)(rng);
+      GPoint* p = points[rng() % points.size()];
+      GPoint* q = points[rng() % points.size()];
+      if (op == 0 && !made.empty()) {
+        ASSERT_TRUE(doc->OnUndo());
+        const int list = made.back();
+        made.pop_back();
+        if (list == 0) points.pop_back();
+        if (list == 1) lines.pop_back();
+        if (list == 2) circles.pop_back();
+      } else if (op == 1 && p != q) {
+        lines.push_back(Join(p, q));
+        made.push_back(1);
+      } else if (op == 2 && p != q) {
+        points.push_back(Mid(p, q, "M"));
+        made.push_back(0);
+      } else if (op == 3 && p != q) {
+        circles.push_back(Circle(p, q, "C"));
+        made.push_back(2);
+      }
+      Evaluate();
+      doc->m_LiteralIncidenceWalk = true;
+      const std::vector<bool> full = Outcomes();
+      doc->m_LiteralIncidenceWalk = false;
+      EXPECT_EQ(Outcomes(), full) << "seed " << seed << " step " << n;
+    }
+  }
+}

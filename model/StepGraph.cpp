@@ -1,0 +1,138 @@
+// The step graph of a sheet, kept up to date step by step: reading a script
+// appends one step at a time and checks it against the figure, so making the
+// graph anew for every check made reading quadratic.
+#include "model/StepGraph.h"
+
+#include <utility>
+
+#include "model/Document.h"
+
+namespace {
+
+// The pools steps read from, in the order of GStepGraph's per-pool tables.
+enum { kPoints, kLines, kCircles, kAngles, kCurves };
+
+uint64_t Print(const GConst* c) {
+  uint64_t h = 0xcbf29ce484222325ull ^ (uint64_t)(uint16_t)c->type;
+  const void* fields[] = {c->POutput,  c->LOutput,     c->COutput,     c->AngleOutput,
+                          c->CurveOutput, c->PInput1,  c->PInput2,     c->PInput3,
+                          c->LInput1,  c->LInput2,     c->LInput3,     c->CInput1,
+                          c->CInput2,  c->CInput3,     c->CurveInput1, c->CurveInput2,
+                          c->AngleInput1};
+  for (const void* f : fields) h = (h ^ (uint64_t)(uintptr_t)f) * 0x100000001b3ull;
+  return h;
+}
+
+template <class T>
+T& At(std::vector<T>& v, int i, T fresh) {
+  if (i >= (int)v.size()) v.resize(i + 1, fresh);
+  return v[i];
+}
+
+}  // namespace
+
+void GStepGraph::Reset() {
+  steps.clear();
+  readStart.assign(1, 0);
+  readList.clear();
+  readsAllEarlier.clear();
+  usable = true;
+  m_Prints.clear();
+  m_StepAt.clear();
+  for (auto& v : m_MadeBy) v.clear();
+  for (auto& v : m_ReadFirst) v.clear();
+}
+
+// The last steps taken in may still have been getting their inputs (a tool
+// checks what it has just made); older ones change only with the list.
+constexpr size_t kRecentSteps = 8;
+
+void GStepGraph::Update(GDocument& doc) {
+  // After a change to the list every step is compared with what was taken
+  // in; otherwise the list only grew, and the recent steps are compared.
+  const bool edited = doc.m_StepListEdits != m_Edits;
+  m_Edits = doc.m_StepListEdits;
+  const size_t compareFrom = edited || steps.size() < kRecentSteps ? 0 : steps.size() - kRecentSteps;
+  GConst* c = doc.FirstConst();
+  size_t i = 0;
+  for (; c && i < steps.size(); c = c->next, ++i)
+    if (steps[i] != c || (i >= compareFrom && m_Prints[i] != Print(c))) break;
+  if (i < steps.size()) {
+    Reset();
+    c = doc.FirstConst();
+  }
+  for (; c; c = c->next) Append(doc, c);
+}
+
+void GStepGraph::Append(GDocument& doc, GConst* c) {
+  const int i = (int)steps.size();
+  steps.push_back(c);
+  m_Prints.push_back(Print(c));
+  const int at = doc.m_ConstPool.IndexOf(c);
+  if (at >= 0) At(m_StepAt, at, -1) = i;
+  // A locus drives the whole figure through its range and resets every
+  // intersection's branch memory: its evaluation reaches beyond what it reads.
+  if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) usable = false;
+
+  // Pool and slot of each element the step makes, then of each it reads.
+  const std::pair<int, int> outputs[] = {
+      {kPoints, doc.m_PointPool.IndexOf(c->POutput)},
+      {kLines, doc.m_LinePool.IndexOf(c->LOutput)},
+      {kCircles, doc.m_CirclePool.IndexOf(c->COutput)},
+      {kAngles, doc.m_AnglePool.IndexOf(c->AngleOutput)},
+      {kCurves, doc.m_CurvePool.IndexOf(c->CurveOutput)}};
+  for (const auto& [pool, slot] : outputs) {
+    if (slot < 0) continue;
+    int& maker = At(m_MadeBy[pool], slot, -1);
+    if (maker >= 0) usable = false;                            // two steps make one element
+    if (At(m_ReadFirst[pool], slot, (char)0)) usable = false;  // read before it was made
+    maker = i;
+  }
+  const std::pair<int, int> inputs[] = {
+      {kPoints, doc.m_PointPool.IndexOf(c->PInput1)},
+      {kPoints, doc.m_PointPool.IndexOf(c->PInput2)},
+      {kPoints, doc.m_PointPool.IndexOf(c->PInput3)},
+      {kLines, doc.m_LinePool.IndexOf(c->LInput1)},
+      {kLines, doc.m_LinePool.IndexOf(c->LInput2)},
+      {kLines, doc.m_LinePool.IndexOf(c->LInput3)},
+      {kCircles, doc.m_CirclePool.IndexOf(c->CInput1)},
+      {kCircles, doc.m_CirclePool.IndexOf(c->CInput2)},
+      {kCircles, doc.m_CirclePool.IndexOf(c->CInput3)},
+      {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput1)},
+      {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput2)},
+      {kAngles, doc.m_AnglePool.IndexOf(c->AngleInput1)}};
+  for (const auto& [pool, slot] : inputs) {
+    if (slot < 0) continue;
+    const int maker = Maker(pool, slot);
+    if (maker < 0)
+      At(m_ReadFirst[pool], slot, (char)0) = 1;
+    else if (maker != i)
+      readList.push_back(maker);
+  }
+  // Formulas name elements; a point on a curve tangent finds its tangent
+  // step by search. Both may read anything made before them.
+  readsAllEarlier.push_back(c->type == CONST_GRAPH || c->type == CONST_PARA_CURVE ||
+                            c->type == CONST_PT_ON_CURVE_TANGENT);
+  readStart.push_back((int)readList.size());
+}
+
+int GStepGraph::Maker(int pool, int slot) const {
+  return slot >= 0 && slot < (int)m_MadeBy[pool].size() ? m_MadeBy[pool][slot] : -1;
+}
+
+int GStepGraph::Position(GDocument& doc, const GConst* c) const {
+  const int at = doc.m_ConstPool.IndexOf(c);
+  if (at < 0 || at >= (int)m_StepAt.size()) return -1;
+  const int i = m_StepAt[at];
+  return i >= 0 && i < (int)steps.size() && steps[i] == c ? i : -1;
+}
+
+int GStepGraph::MakerOf(GDocument& doc, const GPoint* p) const {
+  return Maker(kPoints, doc.m_PointPool.IndexOf(p));
+}
+int GStepGraph::MakerOf(GDocument& doc, const GLine* l) const {
+  return Maker(kLines, doc.m_LinePool.IndexOf(l));
+}
+int GStepGraph::MakerOf(GDocument& doc, const GCircle* c) const {
+  return Maker(kCircles, doc.m_CirclePool.IndexOf(c));
+}

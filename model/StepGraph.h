@@ -1,0 +1,47 @@
+// Which earlier steps each step of a sheet reads: the dependency record the
+// incidence walk uses to move only what a relation depends on. The document
+// keeps one and brings it up to date before each walk; steps appended since
+// are added to it, any other change to the list makes it anew.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class GConst;
+class GDocument;
+class GPoint;
+class GLine;
+class GCircle;
+
+struct GStepGraph {
+  std::vector<GConst*> steps;  // list order
+  // The producers step i reads: readList[readStart[i] .. readStart[i + 1]).
+  std::vector<int> readStart{0}, readList;
+  std::vector<char> readsAllEarlier;  // reads elements by name (texts in formulas)
+  bool usable = true;                 // false: use the literal walk
+
+  // Adds the steps appended to the sheet's list since the last call; starts
+  // again when the list changed otherwise (a step removed, replaced, moved or
+  // given other inputs).
+  void Update(GDocument& doc);
+  // Position of a step of the list, or -1.
+  int Position(GDocument& doc, const GConst* c) const;
+  // Position of the step that makes the element, or -1.
+  int MakerOf(GDocument& doc, const GPoint* p) const;
+  int MakerOf(GDocument& doc, const GLine* l) const;
+  int MakerOf(GDocument& doc, const GCircle* c) const;
+
+ private:
+  void Reset();
+  void Append(GDocument& doc, GConst* c);
+  int Maker(int pool, int slot) const;
+  // Each step's kind, outputs and inputs as they were taken in.
+  std::vector<uint64_t> m_Prints;
+  unsigned m_Edits = 0;  // the document's count of list changes when last brought up to date
+  // Position of the step made at each const slot, and of the maker of each
+  // element slot of the five pools steps read from (-1: none); whether a slot
+  // was read before any step made it.
+  std::vector<int> m_StepAt;
+  std::vector<int> m_MadeBy[5];
+  std::vector<char> m_ReadFirst[5];
+};
