@@ -69,7 +69,8 @@ void GDocument::CheckIncidency(GCircle* C, bool announce) {
   if (!C) return;
   QuietCheckScope quiet(*this, true, true);
   for (GPoint* P = Sheet().points.head; P; P = P->next) {
-    if (!PointOnCircle(C, P) || Records(C, P) || !incident_CP_global(FirstConst(), C, P))
+    if (!MaybePointOnCircle(C, P) || !PointOnCircle(C, P) || Records(C, P) ||
+        !incident_CP_global(FirstConst(), C, P))
       continue;
     AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
@@ -115,7 +116,8 @@ void GDocument::CheckIncidency(GPoint* P, bool announce) {
   // A point already recorded on a circle (an intersection registered by its
   // tool) is neither recorded twice nor announced again.
   for (GCircle* C = Sheet().circles.head; C; C = C->next) {
-    if (!PointOnCircle(C, P) || Records(C, P) || !incident_CP_global(FirstConst(), C, P))
+    if (!MaybePointOnCircle(C, P) || !PointOnCircle(C, P) || Records(C, P) ||
+        !incident_CP_global(FirstConst(), C, P))
       continue;
     AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
@@ -144,7 +146,7 @@ int GDocument::CheckCoincidency(GLine* L) {
   {
     QuietCheckScope quiet(*this, true, true);
     for (GLine* M = Sheet().lines.head; M && !copy; M = M->next)
-      copy = SameLine(M, L) && line_coincide_global(FirstConst(), M, L);
+      copy = MaybeSameLine(M, L) && SameLine(M, L) && line_coincide_global(FirstConst(), M, L);
   }
   if (!copy) return 0;
   DeleteLnFromCn(&Sheet().consts.head, L);

@@ -94,6 +94,28 @@ inline bool SameCircle(const GCircle* C, const GCircle* D) {
   return norm2(C->cx - D->cx) + norm2(C->cy - D->cy) + norm2(C->r2 - D->r2) < 0.00001;
 }
 
+// Cheap tests run before the exact ones over a whole sheet: each is true
+// whenever its exact test is, dividing nothing and with twice the slack, so
+// that it only passes over pairs the exact test would refuse. Coordinates
+// whose squares leave the range of ordinary numbers go to the exact test.
+inline bool MaybePointOnCircle(const GCircle* C, const GPoint* P) {
+  // |c - p/z|² = |c·z - p|² / |z|²: the exact test's sum, times |z|².
+  const double z2 = norm2(P->z);
+  const double t = C->r2.re * z2;
+  if (!(z2 > 1e-100 && z2 < 1e100 && t > 0 && t < 1e200)) return true;
+  const double s = norm2(C->cx * P->z - P->x) + norm2(C->cy * P->z - P->y);
+  return (1.0 - 2e-5) * t <= s && s <= (1.0 + 2e-5) * t;
+}
+
+inline bool MaybeSameLine(const GLine* L, const GLine* M) {
+  // |u|²|v|² - |<u, v>|² is the sum of |u_i v_j - u_j v_i|² over i < j, so
+  // parallel vectors make every such term small, the first one among them.
+  const double p = (norm2(L->a) + norm2(L->b) + norm2(L->c)) *
+                   (norm2(M->a) + norm2(M->b) + norm2(M->c));
+  if (!(p > 1e-250 && p < 1e250)) return true;
+  return norm2(L->a * M->b - L->b * M->a) < 2e-5 * p;
+}
+
 }  // namespace incidence_now
 
 bool RelationHoldsNow(GDocument& doc, const Relation& r);

@@ -2,6 +2,7 @@
 // position are recorded and announced with their texts; accidental ones are
 // not; duplicates are removed; the figure is left exactly as it was.
 #include <cmath>
+#include <random>
 
 #include "FigureFixture.h"
 #include "model/Incidence.h"
@@ -251,4 +252,43 @@ TEST_F(Incidence, WithoutFreePointsOnlyWhatHoldsNowHolds) {
   GCircle c(1.0, 0.0, 1.0);
   GPoint far(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));
   EXPECT_FALSE(doc->incident_CP_local(&c, &far));
+}
+
+TEST(IncidencePrefilter, NeverRefusesWhatTheExactTestsAccept) {
+  // Pairs around the edge of the exact tests' tolerance, in homogeneous
+  // coordinates of every scale and with imaginary parts: the cheap tests may
+  // let through what the exact ones refuse, never the other way round.
+  using namespace incidence_now;
+  std::mt19937 rng(7);
+  std::uniform_real_distribution<double> u(-3, 3), edge(-3e-5, 3e-5);
+  const double scales[] = {1.0, 1e-3, 1e3, 1e-60, 1e60};
+  int acceptedCircle = 0, acceptedLine = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const double s = scales[i % 5];
+    const CComplex tiny(0, i % 3 == 0 ? 1e-4 * u(rng) : 0.0);
+    GCircle c(CComplex(u(rng), 0), CComplex(u(rng), 0), CComplex(1 + std::fabs(u(rng)), 0));
+    // A point at squared distance r²·(1 + edge) from the centre, scaled by s.
+    const double a = u(rng), d = std::sqrt(c.r2.re * (1 + edge(rng)));
+    GPoint p((c.cx + CComplex(d * std::cos(a), 0) + tiny) * CComplex(s, 0),
+             (c.cy + CComplex(d * std::sin(a), 0)) * CComplex(s, 0), CComplex(s, 0));
+    if (PointOnCircle(&c, &p)) {
+      ++acceptedCircle;
+      EXPECT_TRUE(MaybePointOnCircle(&c, &p)) << i;
+    }
+    // A line and the same line turned by an angle around the tolerance.
+    GLine l(CComplex(u(rng), 0) + tiny, CComplex(u(rng), 0), CComplex(u(rng), 0));
+    const double t = 1e-2 * edge(rng) / 3e-5;
+    GLine m((l.a * CComplex(std::cos(t), 0) - l.b * CComplex(std::sin(t), 0)) * CComplex(s, 0),
+            (l.a * CComplex(std::sin(t), 0) + l.b * CComplex(std::cos(t), 0)) * CComplex(s, 0),
+            l.c * CComplex(s, 0));
+    if (SameLine(&l, &m)) {
+      ++acceptedLine;
+      EXPECT_TRUE(MaybeSameLine(&l, &m)) << i;
+    }
+  }
+  // Both sides of the edge are met often.
+  EXPECT_GT(acceptedCircle, 3000);
+  EXPECT_LT(acceptedCircle, 17000);
+  EXPECT_GT(acceptedLine, 3000);
+  EXPECT_LT(acceptedLine, 17000);
 }
