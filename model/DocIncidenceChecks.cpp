@@ -43,8 +43,11 @@ std::string CircleName(GDocument& doc, const GCircle* C) {
 void GDocument::CheckIncidency(GLine* L, bool announce) {
   if (!L) return;
   QuietCheckScope quiet(*this, true, true);
+  const double den = PointOnLineDivisor(L);
   for (GPoint* P = Sheet().points.head; P; P = P->next) {
-    if (!PointOnLine(L, P) || Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
+    if (!MaybePointOnLine(L, P, den) || !PointOnLine(L, P) || Records(L, P) ||
+        !incident_LP_global(FirstConst(), L, P))
+      continue;
     AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
     if (announce) m_User->ShowMessage(StrFormat(IncidentMsg, P->name.c_str()), IncidencyCaption);
@@ -100,7 +103,9 @@ void GDocument::CheckIncidency(GPoint* P, bool announce) {
   if (!P) return;
   QuietCheckScope quiet(*this, true, true);
   for (GLine* L = Sheet().lines.head; L; L = L->next) {
-    if (!PointOnLine(L, P) || Records(L, P) || !incident_LP_global(FirstConst(), L, P)) continue;
+    if (!MaybePointOnLine(L, P, PointOnLineDivisor(L)) || !PointOnLine(L, P) || Records(L, P) ||
+        !incident_LP_global(FirstConst(), L, P))
+      continue;
     AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
     if (!announce) continue;

@@ -107,6 +107,17 @@ inline bool MaybePointOnCircle(const GCircle* C, const GPoint* P) {
   return (1.0 - 2e-5) * t <= s && s <= (1.0 + 2e-5) * t;
 }
 
+// `den` is a.re² + b.re² of the line, the exact test's divisor.
+inline bool MaybePointOnLine(const GLine* L, const GPoint* P, double den) {
+  // The real part of a·x + b·y + c·z is at most its modulus.
+  if (!(den > 1e-250 && den < 1e250)) return true;
+  const double re = (L->a.re * P->x.re - L->a.im * P->x.im) + (L->b.re * P->y.re - L->b.im * P->y.im) +
+                    (L->c.re * P->z.re - L->c.im * P->z.im);
+  return re * re < 2e-5 * den;
+}
+
+inline double PointOnLineDivisor(const GLine* L) { return L->a.re * L->a.re + L->b.re * L->b.re; }
+
 inline bool MaybeSameLine(const GLine* L, const GLine* M) {
   // |u|²|v|² - |<u, v>|² is the sum of |u_i v_j - u_j v_i|² over i < j, so
   // parallel vectors make every such term small, the first one among them.

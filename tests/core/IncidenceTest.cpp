@@ -262,7 +262,7 @@ TEST(IncidencePrefilter, NeverRefusesWhatTheExactTestsAccept) {
   std::mt19937 rng(7);
   std::uniform_real_distribution<double> u(-3, 3), edge(-3e-5, 3e-5);
   const double scales[] = {1.0, 1e-3, 1e3, 1e-60, 1e60};
-  int acceptedCircle = 0, acceptedLine = 0;
+  int acceptedCircle = 0, acceptedLine = 0, acceptedPoint = 0;
   for (int i = 0; i < 20000; ++i) {
     const double s = scales[i % 5];
     const CComplex tiny(0, i % 3 == 0 ? 1e-4 * u(rng) : 0.0);
@@ -285,10 +285,22 @@ TEST(IncidencePrefilter, NeverRefusesWhatTheExactTestsAccept) {
       ++acceptedLine;
       EXPECT_TRUE(MaybeSameLine(&l, &m)) << i;
     }
+    // A point of l moved off it by about the tolerance's distance.
+    const double den = l.a.re * l.a.re + l.b.re * l.b.re, off = 0.1 * edge(rng) / 3e-5;
+    const double along = u(rng), nx = l.a.re / std::sqrt(den), ny = l.b.re / std::sqrt(den);
+    const double x0 = -l.c.re * nx / std::sqrt(den), y0 = -l.c.re * ny / std::sqrt(den);
+    GPoint q(CComplex((x0 - ny * along + nx * off) * s, 0) + tiny,
+             CComplex((y0 + nx * along + ny * off) * s, 0), CComplex(s, 0));
+    if (PointOnLine(&l, &q)) {
+      ++acceptedPoint;
+      EXPECT_TRUE(MaybePointOnLine(&l, &q, PointOnLineDivisor(&l))) << i;
+    }
   }
   // Both sides of the edge are met often.
   EXPECT_GT(acceptedCircle, 3000);
   EXPECT_LT(acceptedCircle, 17000);
   EXPECT_GT(acceptedLine, 3000);
   EXPECT_LT(acceptedLine, 17000);
+  EXPECT_GT(acceptedPoint, 3000);
+  EXPECT_LT(acceptedPoint, 17000);
 }
