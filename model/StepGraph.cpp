@@ -23,11 +23,6 @@ uint64_t Print(const GConst* c) {
   return h;
 }
 
-template <class T>
-T& At(std::vector<T>& v, int i, T fresh) {
-  if (i >= (int)v.size()) v.resize(i + 1, fresh);
-  return v[i];
-}
 
 }  // namespace
 
@@ -61,6 +56,19 @@ void GStepGraph::Update(GDocument& doc) {
     Reset();
     c = doc.FirstConst();
   }
+  if (!c) return;
+  // Every slot a step can make or read has been made in its pool: the
+  // tables are sized once here, and Append indexes them directly.
+  auto fit = [](auto& table, int built, auto fresh) {
+    if ((int)table.size() < built) table.resize(built, fresh);
+  };
+  fit(m_StepAt, doc.m_ConstPool.Built(), -1);
+  const int built[] = {doc.m_PointPool.Built(), doc.m_LinePool.Built(), doc.m_CirclePool.Built(),
+                       doc.m_AnglePool.Built(), doc.m_CurvePool.Built()};
+  for (int pool = 0; pool < 5; ++pool) {
+    fit(m_MadeBy[pool], built[pool], -1);
+    fit(m_ReadFirst[pool], built[pool], (char)0);
+  }
   for (; c; c = c->next) Append(doc, c);
 }
 
@@ -69,7 +77,7 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
   steps.push_back(c);
   m_Prints.push_back(Print(c));
   const int at = doc.m_ConstPool.IndexOf(c);
-  if (at >= 0) At(m_StepAt, at, -1) = i;
+  if (at >= 0) m_StepAt[at] = i;
   // A locus drives the whole figure through its range and resets every
   // intersection's branch memory: its evaluation reaches beyond what it reads.
   if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) usable = false;
@@ -83,9 +91,9 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
       {kCurves, doc.m_CurvePool.IndexOf(c->CurveOutput)}};
   for (const auto& [pool, slot] : outputs) {
     if (slot < 0) continue;
-    int& maker = At(m_MadeBy[pool], slot, -1);
-    if (maker >= 0) usable = false;                            // two steps make one element
-    if (At(m_ReadFirst[pool], slot, (char)0)) usable = false;  // read before it was made
+    int& maker = m_MadeBy[pool][slot];
+    if (maker >= 0) usable = false;               // two steps make one element
+    if (m_ReadFirst[pool][slot]) usable = false;  // read before it was made
     maker = i;
   }
   const std::pair<int, int> inputs[] = {
@@ -103,9 +111,9 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
       {kAngles, doc.m_AnglePool.IndexOf(c->AngleInput1)}};
   for (const auto& [pool, slot] : inputs) {
     if (slot < 0) continue;
-    const int maker = Maker(pool, slot);
+    const int maker = m_MadeBy[pool][slot];
     if (maker < 0)
-      At(m_ReadFirst[pool], slot, (char)0) = 1;
+      m_ReadFirst[pool][slot] = 1;
     else if (maker != i)
       readList.push_back(maker);
   }
