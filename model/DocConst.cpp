@@ -25,7 +25,7 @@ GConst* GDocument::NewConst(int type) {
   Sheet().consts.Append(c);
   c->firstConst = Sheet().consts.head;
   m_CurrentConst = c;
-  WriteLogFile(std::string("NewConst: ") + ConstName(type) + "\n");
+  if (Logging()) WriteLogFile(std::string("NewConst: ") + ConstName(type) + "\n");
   return c;
 }
 

@@ -15,7 +15,7 @@ void AppendSlot(std::string& line, const char* label, const GObject* e) {
 }  // namespace
 
 void GDocument::WriteConst(GConst* c) {
-  if (!c) return;
+  if (!c || !Logging()) return;
   std::string line = "  ";
   AppendSlot(line, "PInput1", c->PInput1);
   AppendSlot(line, "PInput2", c->PInput2);

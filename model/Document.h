@@ -565,8 +565,9 @@ class GDocument {
   void WriteConst(GConst*);
   // The day's log takes lines only while logging is on ("Save logfile").
   bool m_WriteLog = true;
+  bool Logging() const { return m_WriteLog && m_User->KeepsLog(); }
   void WriteLogFile(const std::string& text) {
-    if (m_WriteLog) m_User->WriteLog(text);
+    if (Logging()) m_User->WriteLog(text);
   }
 };
 

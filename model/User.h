@@ -22,6 +22,9 @@ class GUser {
                                  const std::string& wildcard, bool forSaving) = 0;
   // One line (with its own line break) for the day's log file.
   virtual void WriteLog(const std::string& text) = 0;
+  // Whether the lines given to WriteLog are kept anywhere: when not, they
+  // need not be made (a line is written for every step made).
+  virtual bool KeepsLog() const { return true; }
 };
 
 // A person who reads nothing, answers No and cancels every file choice.
@@ -34,4 +37,5 @@ class GSilentUser : public GUser {
     return std::string();
   }
   void WriteLog(const std::string&) override {}
+  bool KeepsLog() const override { return false; }
 };

@@ -29,4 +29,5 @@ class FgfUser : public GUser {
     return std::string();
   }
   void WriteLog(const std::string&) override {}
+  bool KeepsLog() const override { return false; }
 };
