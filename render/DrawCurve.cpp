@@ -93,9 +93,13 @@ void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
       sinDu[j] = std::sin(du);
       rr[j] = r + layer.v[j].y * w;
     }
+    // The beads' directions turn by delta from one to the next: each is the
+    // one before turned once more (the drift over a circle's few hundred
+    // beads stays far below a pixel's width).
+    const double cosDelta = std::cos(delta), sinDelta = std::sin(delta);
+    double co = std::cos(start), si = std::sin(start);
     for (double phi = start; phi < end; phi += delta) {
       const bool last = phi + delta >= end;
-      const double co = std::cos(phi), si = std::sin(phi);
       for (int j = 0; j < layer.n; ++j) {
         double c = co * cosDu[j] - si * sinDu[j], sn = si * cosDu[j] + co * sinDu[j];
         if (last) {
@@ -107,6 +111,9 @@ void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
         pts.push_back(GPix{dx + (int)std::floor(rr[j] * c), dy + (int)std::floor(rr[j] * sn)});
       }
       counts.push_back(layer.n);
+      const double turned = co * cosDelta - si * sinDelta;
+      si = si * cosDelta + co * sinDelta;
+      co = turned;
     }
     if (counts.empty()) continue;
     if (layer.n == 2) {
