@@ -111,7 +111,8 @@ inline bool MaybePointOnCircle(const GCircle* C, const GPoint* P) {
 inline bool MaybePointOnLine(const GLine* L, const GPoint* P, double den) {
   // The real part of a·x + b·y + c·z is at most its modulus.
   if (!(den > 1e-250 && den < 1e250)) return true;
-  const double re = (L->a.re * P->x.re - L->a.im * P->x.im) + (L->b.re * P->y.re - L->b.im * P->y.im) +
+  const double re = (L->a.re * P->x.re - L->a.im * P->x.im) +
+                    (L->b.re * P->y.re - L->b.im * P->y.im) +
                     (L->c.re * P->z.re - L->c.im * P->z.im);
   return re * re < 2e-5 * den;
 }
@@ -121,8 +122,8 @@ inline double PointOnLineDivisor(const GLine* L) { return L->a.re * L->a.re + L-
 inline bool MaybeSameLine(const GLine* L, const GLine* M) {
   // |u|²|v|² - |<u, v>|² is the sum of |u_i v_j - u_j v_i|² over i < j, so
   // parallel vectors make every such term small, the first one among them.
-  const double p = (norm2(L->a) + norm2(L->b) + norm2(L->c)) *
-                   (norm2(M->a) + norm2(M->b) + norm2(M->c));
+  const double p =
+      (norm2(L->a) + norm2(L->b) + norm2(L->c)) * (norm2(M->a) + norm2(M->b) + norm2(M->c));
   if (!(p > 1e-250 && p < 1e250)) return true;
   return norm2(L->a * M->b - L->b * M->a) < 2e-5 * p;
 }

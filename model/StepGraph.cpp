@@ -14,15 +14,13 @@ enum { kPoints, kLines, kCircles, kAngles, kCurves };
 
 uint64_t Print(const GConst* c) {
   uint64_t h = 0xcbf29ce484222325ull ^ (uint64_t)(uint16_t)c->type;
-  const void* fields[] = {c->POutput,  c->LOutput,     c->COutput,     c->AngleOutput,
-                          c->CurveOutput, c->PInput1,  c->PInput2,     c->PInput3,
-                          c->LInput1,  c->LInput2,     c->LInput3,     c->CInput1,
-                          c->CInput2,  c->CInput3,     c->CurveInput1, c->CurveInput2,
-                          c->AngleInput1};
+  const void* fields[] = {c->POutput,     c->LOutput,    c->COutput, c->AngleOutput, c->CurveOutput,
+                          c->PInput1,     c->PInput2,    c->PInput3, c->LInput1,     c->LInput2,
+                          c->LInput3,     c->CInput1,    c->CInput2, c->CInput3,     c->CurveInput1,
+                          c->CurveInput2, c->AngleInput1};
   for (const void* f : fields) h = (h ^ (uint64_t)(uintptr_t)f) * 0x100000001b3ull;
   return h;
 }
-
 
 }  // namespace
 
@@ -47,7 +45,8 @@ void GStepGraph::Update(GDocument& doc) {
   // in; otherwise the list only grew, and the recent steps are compared.
   const bool edited = doc.m_StepListEdits != m_Edits;
   m_Edits = doc.m_StepListEdits;
-  const size_t compareFrom = edited || steps.size() < kRecentSteps ? 0 : steps.size() - kRecentSteps;
+  const size_t compareFrom =
+      edited || steps.size() < kRecentSteps ? 0 : steps.size() - kRecentSteps;
   GConst* c = doc.FirstConst();
   size_t i = 0;
   for (; c && i < steps.size(); c = c->next, ++i)
@@ -83,12 +82,11 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
   if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) usable = false;
 
   // Pool and slot of each element the step makes, then of each it reads.
-  const std::pair<int, int> outputs[] = {
-      {kPoints, doc.m_PointPool.IndexOf(c->POutput)},
-      {kLines, doc.m_LinePool.IndexOf(c->LOutput)},
-      {kCircles, doc.m_CirclePool.IndexOf(c->COutput)},
-      {kAngles, doc.m_AnglePool.IndexOf(c->AngleOutput)},
-      {kCurves, doc.m_CurvePool.IndexOf(c->CurveOutput)}};
+  const std::pair<int, int> outputs[] = {{kPoints, doc.m_PointPool.IndexOf(c->POutput)},
+                                         {kLines, doc.m_LinePool.IndexOf(c->LOutput)},
+                                         {kCircles, doc.m_CirclePool.IndexOf(c->COutput)},
+                                         {kAngles, doc.m_AnglePool.IndexOf(c->AngleOutput)},
+                                         {kCurves, doc.m_CurvePool.IndexOf(c->CurveOutput)}};
   for (const auto& [pool, slot] : outputs) {
     if (slot < 0) continue;
     int& maker = m_MadeBy[pool][slot];
@@ -96,19 +94,18 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
     if (m_ReadFirst[pool][slot]) usable = false;  // read before it was made
     maker = i;
   }
-  const std::pair<int, int> inputs[] = {
-      {kPoints, doc.m_PointPool.IndexOf(c->PInput1)},
-      {kPoints, doc.m_PointPool.IndexOf(c->PInput2)},
-      {kPoints, doc.m_PointPool.IndexOf(c->PInput3)},
-      {kLines, doc.m_LinePool.IndexOf(c->LInput1)},
-      {kLines, doc.m_LinePool.IndexOf(c->LInput2)},
-      {kLines, doc.m_LinePool.IndexOf(c->LInput3)},
-      {kCircles, doc.m_CirclePool.IndexOf(c->CInput1)},
-      {kCircles, doc.m_CirclePool.IndexOf(c->CInput2)},
-      {kCircles, doc.m_CirclePool.IndexOf(c->CInput3)},
-      {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput1)},
-      {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput2)},
-      {kAngles, doc.m_AnglePool.IndexOf(c->AngleInput1)}};
+  const std::pair<int, int> inputs[] = {{kPoints, doc.m_PointPool.IndexOf(c->PInput1)},
+                                        {kPoints, doc.m_PointPool.IndexOf(c->PInput2)},
+                                        {kPoints, doc.m_PointPool.IndexOf(c->PInput3)},
+                                        {kLines, doc.m_LinePool.IndexOf(c->LInput1)},
+                                        {kLines, doc.m_LinePool.IndexOf(c->LInput2)},
+                                        {kLines, doc.m_LinePool.IndexOf(c->LInput3)},
+                                        {kCircles, doc.m_CirclePool.IndexOf(c->CInput1)},
+                                        {kCircles, doc.m_CirclePool.IndexOf(c->CInput2)},
+                                        {kCircles, doc.m_CirclePool.IndexOf(c->CInput3)},
+                                        {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput1)},
+                                        {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput2)},
+                                        {kAngles, doc.m_AnglePool.IndexOf(c->AngleInput1)}};
   for (const auto& [pool, slot] : inputs) {
     if (slot < 0) continue;
     const int maker = m_MadeBy[pool][slot];

@@ -239,8 +239,7 @@ bool GDocument::const_src2cns(bool clear, bool withTexts) {
     r.names.TakeIn(*this);
     if (Check_Prefix(r.type, text)) return r.Fail("line %d : invalid type");
     // Every element but a "void" one is named, by a name not yet taken.
-    if (r.type != "void" &&
-        (!SplitElementName(r.name, text) || r.NameTaken(ScriptName(r.name)))) {
+    if (r.type != "void" && (!SplitElementName(r.name, text) || r.NameTaken(ScriptName(r.name)))) {
       m_User->ShowMessage(
           StrFormat("line %d : element name error : %s ", r.line, ScriptName(r.name).c_str()),
           "Syntax error");

@@ -8,7 +8,7 @@ namespace {
 // Calls f with each named output of a step.
 template <class F>
 void ForEachName(const GConst* c, F f) {
-  const GObject* outputs[] = {c->COutput,    c->LOutput,      c->POutput,       c->CurveOutput,
+  const GObject* outputs[] = {c->COutput,    c->LOutput,     c->POutput,       c->CurveOutput,
                               c->TextOutput, c->AngleOutput, c->BracketOutput, c->ImageOutput};
   for (const GObject* e : outputs)
     if (e && !e->name.empty()) f(e->name);

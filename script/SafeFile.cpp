@@ -62,11 +62,13 @@ bool Finish(const std::string& temp, const std::string& target, bool ok, std::st
 
 bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why,
                  bool durable) {
-  return ReplaceFileBy(target, [&](const GFilePut& put) { return put(bytes); }, why, durable);
+  return ReplaceFileBy(
+      target, [&](const GFilePut& put) { return put(bytes); }, why, durable);
 }
 
-bool ReplaceFileBy(const std::string& target, const std::function<bool(const GFilePut& put)>& produce,
-                   std::string& why, bool durable) {
+bool ReplaceFileBy(const std::string& target,
+                   const std::function<bool(const GFilePut& put)>& produce, std::string& why,
+                   bool durable) {
   std::string temp;
   const int fd = MakeTemp(target, temp, why);
   if (fd < 0) return false;

@@ -17,8 +17,9 @@ bool ReplaceFile(const std::string& target, std::string_view bytes, std::string&
 // `put` (false once a piece could not be written) and returns false when the
 // contents could not be made or written.
 using GFilePut = std::function<bool(std::string_view)>;
-bool ReplaceFileBy(const std::string& target, const std::function<bool(const GFilePut& put)>& produce,
-                   std::string& why, bool durable = true);
+bool ReplaceFileBy(const std::string& target,
+                   const std::function<bool(const GFilePut& put)>& produce, std::string& why,
+                   bool durable = true);
 // Lets `write` fill a fresh temporary file beside `target` (it gets the
 // temporary file's path and returns false on failure), then renames it over
 // `target`. On failure the temporary file is removed.

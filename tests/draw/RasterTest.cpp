@@ -31,7 +31,7 @@ TEST(DecodeXpm, ReadsColoursAndSeeThroughPixels) {
   EXPECT_EQ(At(r, 0, 1), (std::vector<int>{16, 32, 48, 255}));
 
   // Codes listed out of order, one of them twice: the later colour holds.
-  const char* const kUnsorted[] = {"3 1 4 2",     "zz c #010101", "ab c #020202",
+  const char* const kUnsorted[] = {"3 1 4 2",      "zz c #010101", "ab c #020202",
                                    "zz c #030303", "aa c #040404", "aazzab"};
   ASSERT_TRUE(DecodeXpm(kUnsorted, &r));
   EXPECT_EQ(At(r, 0, 0)[0], 4);
