@@ -67,6 +67,11 @@ void BisectorDirection(const GPoint* P1, const GPoint* V, const GPoint* P3, doub
 void GDocument::ResetLineIcPara(GLine* L) {
   GConst* step = nullptr;
   if (!L || !FindLnFromCn(FirstConst(), L, &step) || !step) return;
+  ResetLineIcPara(L, step);
+}
+
+void GDocument::ResetLineIcPara(GLine* L, GConst* step) {
+  if (!L || !step || step->LOutput != L) return;
   GIncident* first = L->ics.head;
   if (!first || !first->point) return;
   const GPoint* A = first->point;
@@ -172,9 +177,7 @@ void GDocument::ResetIcs(GConst* first, GLine* lines) {
     DeleteIcs(L);
     if (m_LinePool.Holds(L)) rebuilt[m_LinePool.IndexOf(L)] = 1;
   }
-  auto ours = [&](const GLine* L) {
-    return m_LinePool.Holds(L) && rebuilt[m_LinePool.IndexOf(L)];
-  };
+  auto ours = [&](const GLine* L) { return m_LinePool.Holds(L) && rebuilt[m_LinePool.IndexOf(L)]; };
   auto add = [&](GLine* L, GPoint* P, double t, bool recompute) {
     if (!ours(L) || !P) return;
     AssignIncident(L, P, t);

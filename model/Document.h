@@ -261,6 +261,9 @@ class GDocument {
 
   // ==== incident-point parameters (DocIcPara.cpp) ====
   void ResetLineIcPara(GLine*);
+  // The same when the caller knows `maker`, the first step of the list that
+  // makes L (the reader does), sparing the search for it.
+  void ResetLineIcPara(GLine* L, GConst* maker);
   void ResetCircleIcPara(GCircle*);
   void ResetIcs(GConst* first, GLine* lines);
   void ResetIcs(GConst* first, GCircle* circles);

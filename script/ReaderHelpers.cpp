@@ -252,7 +252,19 @@ void GReader::Register(GLine* l, GPoint* p, double t) {
   for (GIncident* r = l->ics.head; r; r = r->next)
     if (r->point == p) return;
   doc.AssignIncident(l, p, t);
-  doc.ResetLineIcPara(l);
+  // The first step that makes the line, found by its name: a step making the
+  // line bears its name, so none comes before the first step bearing it. A
+  // name no earlier statement bears belongs to the line this statement made.
+  GConst* maker = nullptr;
+  if (!l->name.empty()) {
+    maker = names.Find(l->name);
+    if (!maker && doc.m_CurrentConst && doc.m_CurrentConst->LOutput == l)
+      maker = doc.m_CurrentConst;
+  }
+  if (maker && maker->LOutput == l)
+    doc.ResetLineIcPara(l, maker);
+  else
+    doc.ResetLineIcPara(l);
 }
 
 void GReader::Register(GCircle* c, GPoint* p) {
