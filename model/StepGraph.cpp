@@ -34,6 +34,34 @@ void GStepGraph::Reset() {
   m_StepAt.clear();
   for (auto& v : m_MadeBy) v.clear();
   for (auto& v : m_ReadFirst) v.clear();
+  m_ConstSlot.clear();
+  m_UndoStart.clear();
+  m_UsableBefore.clear();
+  m_Undo.clear();
+}
+
+void GStepGraph::Truncate(size_t n) {
+  if (n >= steps.size()) return;
+  for (size_t k = steps.size(); k-- > n;) {
+    for (size_t e = m_Undo.size(); e-- > (size_t)m_UndoStart[k];) {
+      const Change& ch = m_Undo[e];
+      if (ch.before == -2)
+        m_ReadFirst[ch.pool][ch.slot] = 0;
+      else
+        m_MadeBy[ch.pool][ch.slot] = ch.before;
+    }
+    m_Undo.resize(m_UndoStart[k]);
+    if (m_ConstSlot[k] >= 0) m_StepAt[m_ConstSlot[k]] = -1;
+  }
+  usable = m_UsableBefore[n];
+  steps.resize(n);
+  m_Prints.resize(n);
+  readsAllEarlier.resize(n);
+  readList.resize(readStart[n]);
+  readStart.resize(n + 1);
+  m_ConstSlot.resize(n);
+  m_UndoStart.resize(n);
+  m_UsableBefore.resize(n);
 }
 
 // The last steps taken in may still have been getting their inputs (a tool
@@ -51,10 +79,7 @@ void GStepGraph::Update(GDocument& doc) {
   size_t i = 0;
   for (; c && i < steps.size(); c = c->next, ++i)
     if (steps[i] != c || (i >= compareFrom && m_Prints[i] != Print(c))) break;
-  if (i < steps.size()) {
-    Reset();
-    c = doc.FirstConst();
-  }
+  Truncate(i);
   if (!c) return;
   // Every slot a step can make or read has been made in its pool: the
   // tables are sized once here, and Append indexes them directly.
@@ -75,7 +100,10 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
   const int i = (int)steps.size();
   steps.push_back(c);
   m_Prints.push_back(Print(c));
+  m_UsableBefore.push_back(usable);
+  m_UndoStart.push_back((int)m_Undo.size());
   const int at = doc.m_ConstPool.IndexOf(c);
+  m_ConstSlot.push_back(at);
   if (at >= 0) m_StepAt[at] = i;
   // A locus drives the whole figure through its range and resets every
   // intersection's branch memory: its evaluation reaches beyond what it reads.
@@ -92,6 +120,7 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
     int& maker = m_MadeBy[pool][slot];
     if (maker >= 0) usable = false;               // two steps make one element
     if (m_ReadFirst[pool][slot]) usable = false;  // read before it was made
+    m_Undo.push_back({pool, slot, maker});
     maker = i;
   }
   const std::pair<int, int> inputs[] = {{kPoints, doc.m_PointPool.IndexOf(c->PInput1)},
@@ -109,10 +138,12 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
   for (const auto& [pool, slot] : inputs) {
     if (slot < 0) continue;
     const int maker = m_MadeBy[pool][slot];
-    if (maker < 0)
+    if (maker >= 0) {
+      if (maker != i) readList.push_back(maker);
+    } else if (!m_ReadFirst[pool][slot]) {
       m_ReadFirst[pool][slot] = 1;
-    else if (maker != i)
-      readList.push_back(maker);
+      m_Undo.push_back({pool, slot, -2});
+    }
   }
   // Formulas name elements; a point on a curve tangent finds its tangent
   // step by search. Both may read anything made before them.

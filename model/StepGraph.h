@@ -4,6 +4,7 @@
 // are added to it, any other change to the list makes it anew.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -20,9 +21,9 @@ struct GStepGraph {
   std::vector<char> readsAllEarlier;  // reads elements by name (texts in formulas)
   bool usable = true;                 // false: use the literal walk
 
-  // Adds the steps appended to the sheet's list since the last call; starts
-  // again when the list changed otherwise (a step removed, replaced, moved or
-  // given other inputs).
+  // Adds the steps appended to the sheet's list since the last call; from
+  // the first step that differs from what was taken in (removed, replaced,
+  // moved or given other inputs) on, it is taken in again.
   void Update(GDocument& doc);
   // Position of a step of the list, or -1.
   int Position(GDocument& doc, const GConst* c) const;
@@ -33,6 +34,8 @@ struct GStepGraph {
 
  private:
   void Reset();
+  // Forgets the steps from position n on, undoing what each wrote.
+  void Truncate(size_t n);
   void Append(GDocument& doc, GConst* c);
   int Maker(int pool, int slot) const;
   // Each step's kind, outputs and inputs as they were taken in.
@@ -44,4 +47,14 @@ struct GStepGraph {
   std::vector<int> m_StepAt;
   std::vector<int> m_MadeBy[5];
   std::vector<char> m_ReadFirst[5];
+  // What taking in each step wrote, to be undone by Truncate: its const slot,
+  // `usable` before it, and the table entries it changed (m_Undo from
+  // m_UndoStart[i] on: pool, slot and the maker it replaced, or -2 for a
+  // slot it marked as read first).
+  struct Change {
+    int pool, slot, before;
+  };
+  std::vector<int> m_ConstSlot, m_UndoStart;
+  std::vector<char> m_UsableBefore;
+  std::vector<Change> m_Undo;
 };
