@@ -241,6 +241,32 @@ TEST_F(ReaderTest, SheetCommentsOpenSheetsWhateverTheirNumbers) {
   EXPECT_EQ(hooks.freshSwitches, 3);
 }
 
+TEST_F(ReaderTest, NamesAreFoundInTheirOwnSheetAndPastARemovedCopy) {
+  // Both sheets name their elements alike; "m" copies "l" and is removed; the
+  // midpoint after it still finds A and B of its own sheet, and lies on l.
+  ASSERT_TRUE(
+      Read("//Sheet 0;\r\npoint A=Pt(0,0);point B=Pt(2,0);line l=Join(A,B);\r\n"
+           "//Sheet 1;\r\npoint A=Pt(5,5);point B=Pt(5,7);line l=Join(A,B);"
+           "line m=Join(B,A);point M=Mid(A,B);line k=Join(M,A);"))
+      << LastMessage();
+  EXPECT_EQ(StepCount(0), 3);
+  doc->m_CurrentSheet = 1;
+  doc->MoveSheet(false);
+  EXPECT_EQ(StepCount(1), 4);  // m and k (below) are gone
+  EXPECT_EQ(L("m"), nullptr);
+  ASSERT_NE(P("M"), nullptr);
+  EXPECT_NEAR(X(P("M")), 5, 1e-12);
+  EXPECT_NEAR(Y(P("M")), 6, 1e-12);
+  EXPECT_TRUE(OnLine(L("l"), P("M")));
+  // k joins M and A of this sheet: it is l again, and removed as well.
+  EXPECT_EQ(L("k"), nullptr);
+  // A name read in this sheet is taken here, whatever the other sheet holds.
+  EXPECT_FALSE(Read("point M=Pt(1,1);", false));
+  EXPECT_EQ(LastMessage(), "line 1 : element name error : M ");
+  EXPECT_TRUE(Read("point Q=Pt(1,1);point R=Mid(Q,M);", false)) << LastMessage();
+  EXPECT_NEAR(X(P("R")), 3, 1e-12);
+}
+
 TEST_F(ReaderTest, AppearanceStatementsGoToTheSheetAndTheWindow) {
   doc->m_Hooks = &hooks;
   ASSERT_TRUE(
