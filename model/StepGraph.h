@@ -1,7 +1,8 @@
 // Which earlier steps each step of a sheet reads: the dependency record the
-// incidence walk uses to move only what a relation depends on. The document
-// keeps one and brings it up to date before each walk; steps appended since
-// are added to it, any other change to the list makes it anew.
+// incidence walk uses to move only what a relation depends on. A step's value
+// is a pure function of what it reads once the figure is evaluated, so a step
+// reading nothing a nudged point drives need not be evaluated again. The
+// document keeps one record and brings it up to date before each walk.
 #pragma once
 
 #include <cstddef>
