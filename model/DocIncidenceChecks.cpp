@@ -2,6 +2,7 @@
 // announce the points it passes through and the circles it touches, and remove
 // a new element that is only a copy of an existing one.
 #include "model/Incidence.h"
+#include "model/IncidenceShadow.h"
 #include "model/Utf8Text.h"
 
 using namespace incidence_now;
@@ -38,20 +39,42 @@ std::string CircleName(GDocument& doc, const GCircle* C) {
   return C->name;
 }
 
+// The copies of positions that choose what a check of a new element looks
+// at; they serve while a script is read (see GIncidenceShadow), unless the
+// literal reference is asked for.
+GIncidenceShadow* Shadow(GDocument& doc) {
+  if (!doc.m_ReadingScript || doc.m_LiteralIncidenceWalk) return nullptr;
+  if (!doc.m_Shadow) doc.m_Shadow = std::make_shared<GIncidenceShadow>();
+  doc.m_Shadow->Sync(doc.Sheet());
+  return doc.m_Shadow.get();
+}
+
+// Calls visit for each element of `all` in list order, or only for those of
+// `chosen` (in the same order) when the copies chose them.
+template <class T, class F>
+void ForEach(T* all, const std::vector<T*>* chosen, F visit) {
+  if (chosen) {
+    for (T* e : *chosen) visit(e);
+  } else {
+    for (T* e = all; e; e = e->next) visit(e);
+  }
+}
+
 }  // namespace
 
 void GDocument::CheckIncidency(GLine* L, bool announce) {
   if (!L) return;
   QuietCheckScope quiet(*this, true, true);
   const double den = PointOnLineDivisor(L);
-  for (GPoint* P = Sheet().points.head; P; P = P->next) {
+  GIncidenceShadow* shadow = Shadow(*this);
+  ForEach(Sheet().points.head, shadow ? shadow->PointsMaybeOn(L) : nullptr, [&](GPoint* P) {
     if (!MaybePointOnLine(L, P, den) || !PointOnLine(L, P) || Records(L, P) ||
         !incident_LP_global(FirstConst(), L, P))
-      continue;
+      return;
     AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
     if (announce) m_User->ShowMessage(StrFormat(IncidentMsg, P->name.c_str()), IncidencyCaption);
-  }
+  });
   // Tangencies are only told, never recorded.
   if (!announce) return;
   for (GCircle* C = Sheet().circles.head; C; C = C->next) {
@@ -71,14 +94,15 @@ void GDocument::CheckIncidency(GLine* L, bool announce) {
 void GDocument::CheckIncidency(GCircle* C, bool announce) {
   if (!C) return;
   QuietCheckScope quiet(*this, true, true);
-  for (GPoint* P = Sheet().points.head; P; P = P->next) {
+  GIncidenceShadow* shadow = Shadow(*this);
+  ForEach(Sheet().points.head, shadow ? shadow->PointsMaybeOn(C) : nullptr, [&](GPoint* P) {
     if (!MaybePointOnCircle(C, P) || !PointOnCircle(C, P) || Records(C, P) ||
         !incident_CP_global(FirstConst(), C, P))
-      continue;
+      return;
     AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
     if (announce) m_User->ShowMessage(StrFormat(IncidentMsgC, P->name.c_str()), IncidencyCaption);
-  }
+  });
   if (!announce) return;
   const std::string name = CircleName(*this, C);
   for (GLine* L = Sheet().lines.head; L; L = L->next) {
@@ -150,8 +174,11 @@ int GDocument::CheckCoincidency(GLine* L) {
   bool copy = false;
   {
     QuietCheckScope quiet(*this, true, true);
-    for (GLine* M = Sheet().lines.head; M && !copy; M = M->next)
-      copy = MaybeSameLine(M, L) && SameLine(M, L) && line_coincide_global(FirstConst(), M, L);
+    GIncidenceShadow* shadow = Shadow(*this);
+    ForEach(Sheet().lines.head, shadow ? shadow->LinesMaybeSame(L) : nullptr, [&](GLine* M) {
+      copy = copy ||
+             (MaybeSameLine(M, L) && SameLine(M, L) && line_coincide_global(FirstConst(), M, L));
+    });
   }
   if (!copy) return 0;
   DeleteLnFromCn(&Sheet().consts.head, L);

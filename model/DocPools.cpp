@@ -50,6 +50,7 @@ GPoint* GDocument::NewPoint(CComplex x, CComplex y, CComplex z) {
   p->prevX = p->prevY = p->dX = p->dY = 0.0;
   for (double& s : p->saved) s = 0.0;
   p->inUse = 1;
+  p->serial = ++m_ElementSerial;
   return p;
 }
 
@@ -57,7 +58,7 @@ GPoint* GDocument::NewPoint(CComplex x, CComplex y) { return NewPoint(x, y, CCom
 
 // A reused line slot may still hold an incidence list; the records were freed
 // with the line, so the list is simply forgotten here.
-static void ResetLineSlot(GLine* l, int fontSize, int lineMode) {
+static void ResetLineSlot(GLine* l, int fontSize, int lineMode, unsigned serial) {
   l->ResetObject(fontSize);
   l->toolMark = 0;
   l->next = nullptr;
@@ -66,12 +67,13 @@ static void ResetLineSlot(GLine* l, int fontSize, int lineMode) {
   l->ex1 = l->ey1 = l->ex2 = l->ey2 = 0.0;
   l->lineStyle = lineMode - kLineMode0;
   l->inUse = 1;
+  l->serial = serial;
 }
 
 GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
   GLine* l = m_LinePool.FirstFree();
   if (!l) return nullptr;
-  ResetLineSlot(l, m_NameFontSize, m_LineMode);
+  ResetLineSlot(l, m_NameFontSize, m_LineMode, ++m_ElementSerial);
   l->a = a;
   l->b = b;
   l->c = c;
@@ -81,7 +83,7 @@ GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
 GLine* GDocument::NewLine(double x1, double y1, double x2, double y2) {
   GLine* l = m_LinePool.FirstFree();
   if (!l) return nullptr;
-  ResetLineSlot(l, m_NameFontSize, m_LineMode);
+  ResetLineSlot(l, m_NameFontSize, m_LineMode, ++m_ElementSerial);
   l->SetLine(x1, y1, x2, y2);
   return l;
 }

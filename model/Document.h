@@ -111,7 +111,9 @@ class GDocument {
   GMotion m_Motion;                  // of m_MovingPoint, published by EvaluateConst
   GConst* m_CurrentConst = nullptr;  // the last step made
   // Incidence checks move every free point and evaluate the whole list
-  // (the slow reference walk) instead of only what the two elements depend on.
+  // (the slow reference walk) instead of only what the two elements depend on,
+  // and look at every element of the sheet, without the copies of positions
+  // that choose candidates while a script is read.
   bool m_LiteralIncidenceWalk = false;
   // A script is being read: each step is evaluated as it is made (see GReader).
   bool m_ReadingScript = false;
@@ -120,6 +122,12 @@ class GDocument {
   // (removing, undoing, clearing), which it checks its record against.
   std::shared_ptr<struct GStepGraph> m_StepGraph;
   unsigned m_StepListEdits = 0;
+  // Copies of the positions of the sheet's points and lines for the checks
+  // while a script is read (model/IncidenceShadow.h), and the stamp of the
+  // last point or line slot handed out, by which the copies know a slot that
+  // was given back or handed out again.
+  std::shared_ptr<struct GIncidenceShadow> m_Shadow;
+  unsigned m_ElementSerial = 0;
   GHilightList<GPoint> m_HiPoints;
   GHilightList<GLine> m_HiLines;
   GHilightList<GCircle> m_HiCircles;

@@ -59,6 +59,7 @@ class GObject {
 class GPoint : public GObject, public PointCoords {
  public:
   unsigned char inUse = 0;
+  unsigned serial = 0;  // stamped anew each time the slot is handed out
   GPoint* next = nullptr;
   int pointStyle = 0;
   int frameCount = 0;
@@ -87,6 +88,7 @@ class GLine : public GObject, public LineCoords {
  public:
   unsigned char inUse = 0;
   unsigned char toolMark = 0;
+  unsigned serial = 0;  // stamped anew each time the slot is handed out
   GLine* next = nullptr;
   GList<GIncident> ics;  // points known to lie on the line
   int icCount = 0;

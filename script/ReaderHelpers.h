@@ -73,10 +73,16 @@ struct GReader {
   // While a script is read, every statement's step is evaluated as it is
   // made and no point moves, so the sheet always stands evaluated: the
   // incidence checks need not evaluate the whole list again for each step.
+  // The checks' copies of positions hold only within one reading: before and
+  // after it, points may have been dragged.
   explicit GReader(GDocument& d) : doc(d), wasReading(d.m_ReadingScript) {
     d.m_ReadingScript = true;
+    if (!wasReading) d.m_Shadow.reset();
   }
-  ~GReader() { doc.m_ReadingScript = wasReading; }
+  ~GReader() {
+    doc.m_ReadingScript = wasReading;
+    if (!wasReading) doc.m_Shadow.reset();
+  }
   GReader(const GReader&) = delete;
   GReader& operator=(const GReader&) = delete;
   bool wasReading;
