@@ -38,10 +38,25 @@ std::string EncodePng(const GRaster& picture) {
     raw[y * (row + 1)] = 0;
     std::memcpy(&raw[y * (row + 1) + 1], &picture.rgba[y * row], row);
   }
-  uLongf packed = compressBound((uLong)raw.size());
-  std::vector<uint8_t> idat(packed);
-  if (compress2(idat.data(), &packed, raw.data(), (uLong)raw.size(), Z_BEST_SPEED) != Z_OK)
+  // A window no longer than the data finds every match the full one would;
+  // a point's picture of a few hundred bytes then needs a few kilobytes of
+  // state instead of the quarter megabyte zlib takes by default.
+  int bits = 9;
+  while (bits < 15 && (size_t{1} << bits) < raw.size()) ++bits;
+  const int memLevel = bits >= 15 ? 8 : (bits - 7 > 1 ? bits - 7 : 1);
+  z_stream zs{};
+  if (raw.size() > 0xffffffffu) return {};
+  if (deflateInit2(&zs, Z_BEST_SPEED, Z_DEFLATED, bits, memLevel, Z_DEFAULT_STRATEGY) != Z_OK)
     return {};
+  std::vector<uint8_t> idat(deflateBound(&zs, (uLong)raw.size()));
+  zs.next_in = raw.data();
+  zs.avail_in = (uInt)raw.size();
+  zs.next_out = idat.data();
+  zs.avail_out = (uInt)idat.size();
+  const int done = deflate(&zs, Z_FINISH);
+  const size_t packed = zs.total_out;
+  deflateEnd(&zs);
+  if (done != Z_STREAM_END) return {};
 
   std::string out;
   out.reserve(packed + 64);
