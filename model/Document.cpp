@@ -1,11 +1,22 @@
 // Construction and destruction of the document: an empty document with one
 // empty sheet and fresh name counters.
 #include "model/Document.h"
+
+#include <new>
+
+#include "model/BigBlock.h"
 #include "model/Formula.h"
 
-GDocument::GDocument(GUser* user) : m_User(user) {
-  ClearConst();
+// Out of memory, as any new says it.
+void* GDocument::operator new(std::size_t bytes) {
+  void* block = NewBigBlock(bytes);
+  if (!block) throw std::bad_alloc();
+  return block;
 }
+
+void GDocument::operator delete(void* block, std::size_t bytes) { FreeBigBlock(block, bytes); }
+
+GDocument::GDocument(GUser* user) : m_User(user) { ClearConst(); }
 
 GDocument::~GDocument() {
   for (int i = 0; i < m_SheetCount; ++i) DeleteAllImages(m_Sheets[i].images.head);

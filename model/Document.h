@@ -70,6 +70,9 @@ class GDocument {
   ~GDocument();
   GDocument(const GDocument&) = delete;
   GDocument& operator=(const GDocument&) = delete;
+  // A document made by new takes a block of its own (model/BigBlock.h).
+  static void* operator new(std::size_t bytes);
+  static void operator delete(void* block, std::size_t bytes);
 
   GUser* m_User;
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Recorder.h"
+#include "model/BigBlock.h"
 #include "model/Document.h"
 
 namespace {
@@ -55,6 +56,22 @@ TEST(Pool, GivenBackSlotsAreFoundAgainEvenWhenUnsaid) {
   EXPECT_EQ(take(), 3);
   EXPECT_EQ(take(), 0);
   EXPECT_EQ(take(), -1);
+}
+
+TEST(BigBlock, EveryByteIsZeroAndWritableUntilGivenBack) {
+  // Sizes around the large page's 2 MB: the block is cut out of a larger
+  // mapping, and a cut one page too far would lose the block's ends.
+  for (size_t bytes : {size_t{1}, size_t{4096}, (size_t{2} << 20) - 1, size_t{2} << 20,
+                       (size_t{5} << 20) + 3}) {
+    auto* b = static_cast<unsigned char*>(NewBigBlock(bytes));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(b) % 64, 0u);
+    for (size_t i : {size_t{0}, bytes / 2, bytes - 1}) {
+      EXPECT_EQ(b[i], 0) << bytes;
+      b[i] = 0xA5;
+    }
+    FreeBigBlock(b, bytes);
+  }
 }
 
 TEST_F(Pools, FreedSlotsAreReusedLowestFirstAndStartFresh) {
