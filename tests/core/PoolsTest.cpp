@@ -66,10 +66,8 @@ TEST(BigBlock, EveryByteIsZeroAndWritableUntilGivenBack) {
     auto* b = static_cast<unsigned char*>(NewBigBlock(bytes));
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(b) % 64, 0u);
-    for (size_t i : {size_t{0}, bytes / 2, bytes - 1}) {
-      EXPECT_EQ(b[i], 0) << bytes;
-      b[i] = 0xA5;
-    }
+    for (size_t i : {size_t{0}, bytes / 2, bytes - 1}) EXPECT_EQ(b[i], 0) << bytes;
+    for (size_t i : {size_t{0}, bytes / 2, bytes - 1}) b[i] = 0xA5;
     FreeBigBlock(b, bytes);
   }
 }
