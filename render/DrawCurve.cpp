@@ -83,6 +83,21 @@ void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
     }
     pts.clear();
     counts.clear();
+    // A surface that draws the whole beads itself leaves the last one, cut
+    // where the circle or arc ends, to the loop below. The beads' angles
+    // are counted as the loop steps them.
+    double phi = start;
+    if (layer.n >= 3) {
+      int whole = 0;
+      double lastPhi = start;
+      for (double t = start; t < end; t += delta) lastPhi = t, ++whole;
+      --whole;
+      GPixF shape[kMaxLayerVertices];
+      for (int j = 0; j < layer.n; ++j) shape[j] = GPixF{(double)layer.v[j].x, layer.v[j].y * w};
+      if (whole > 0 && s.PatternAround(GPatternLayer{col, shape, layer.n, st.period},
+                                       GPixF{(double)dx, (double)dy}, r, start, delta, whole))
+        phi = lastPhi;
+    }
     // Each vertex of a bead lies at a fixed turn du from the bead's angle:
     // its direction is the bead's turned by du, so one sine and cosine per
     // bead serve all its vertices (a circle has hundreds of beads).
@@ -97,8 +112,8 @@ void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
     // one before turned once more (the drift over a circle's few hundred
     // beads stays far below a pixel's width).
     const double cosDelta = std::cos(delta), sinDelta = std::sin(delta);
-    double co = std::cos(start), si = std::sin(start);
-    for (double phi = start; phi < end; phi += delta) {
+    double co = std::cos(phi), si = std::sin(phi);
+    for (; phi < end; phi += delta) {
       const bool last = phi + delta >= end;
       for (int j = 0; j < layer.n; ++j) {
         double c = co * cosDu[j] - si * sinDu[j], sn = si * cosDu[j] + co * sinDu[j];

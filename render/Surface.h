@@ -51,6 +51,16 @@ struct GRaster {
   }
 };
 
+// One layer of a line style's pattern: a shape of n vertices (`x` along
+// the course, `y` across it, in pixels from the start of its period)
+// repeated every `period` pixels, in one colour.
+struct GPatternLayer {
+  GRgb colour;
+  const GPixF* shape = nullptr;
+  int n = 0;
+  double period = 1;
+};
+
 class GSurface {
  public:
   virtual ~GSurface() = default;
@@ -70,6 +80,21 @@ class GSurface {
   // other), filled by the winding rule, no outline. Many small shapes of
   // one colour (a line style's pattern) come in one call.
   virtual void Fill(const GRgb& c, const GPix* pts, const int* counts, int n) = 0;
+  // A vector surface may draw a pattern's copies along a course itself and
+  // say so; otherwise (false) the painter sends each copy to Fill. Along a
+  // straight course: from `from`, `length` pixels in direction (co, si),
+  // copies one period apart from the start, the last cut where it ends.
+  virtual bool PatternAlong(const GPatternLayer& /*layer*/, GPixF /*from*/, double /*co*/,
+                            double /*si*/, double /*length*/) {
+    return false;
+  }
+  // Around a circle of `radius` pixels about `centre`: `count` whole copies,
+  // copy i at angle start + i·step (radians, clockwise on the screen);
+  // across is outwards.
+  virtual bool PatternAround(const GPatternLayer& /*layer*/, GPixF /*centre*/, double /*radius*/,
+                             double /*start*/, double /*step*/, int /*count*/) {
+    return false;
+  }
   // Shapes with an outline and/or a fill.
   virtual void Polygon(const GInk& ink, const GPix* pts, int n) = 0;
   virtual void Circle(const GInk& ink, GPix centre, int radius) = 0;
@@ -84,6 +109,5 @@ class GSurface {
   // box, and the letters drawn with the box's corner at (x, y).
   virtual void TextExtent(const std::string& text, int size, bool bold, int* w, int* h,
                           int* descent) = 0;
-  virtual void Text(const std::string& text, int size, bool bold, const GRgb& c, int x,
-                    int y) = 0;
+  virtual void Text(const std::string& text, int size, bool bold, const GRgb& c, int x, int y) = 0;
 };

@@ -64,11 +64,15 @@ char* PutUnsigned(char* p, uint64_t u) {
   return p + 20 - n;
 }
 
-char* PutNum(char* p, double v) {
-  if (!std::isfinite(v)) v = 0;
+int64_t Hundredths(double v) {
+  if (!std::isfinite(v)) return 0;
   // Beyond any picture; held so that the hundredths fit in 64 bits.
-  v = std::fmax(-1e12, std::fmin(1e12, v));
-  int64_t h = std::llround(v * 100);
+  // Halves away from zero, as llround, without a call per number.
+  const double h = std::fmax(-1e14, std::fmin(1e14, v * 100));
+  return (int64_t)(h < 0 ? h - 0.5 : h + 0.5);
+}
+
+char* PutHundredths(char* p, int64_t h) {
   if (h % 100 == 0) return PutInt(p, h / 100);
   if (h < 0) *p++ = '-', h = -h;
   p = PutInt(p, h / 100);
@@ -77,6 +81,8 @@ char* PutNum(char* p, double v) {
   if (h % 10) *p++ = (char)('0' + h % 10);
   return p;
 }
+
+char* PutNum(char* p, double v) { return PutHundredths(p, Hundredths(v)); }
 
 char* PutColour(char* p, const GRgb& c) {
   static const char kHex[] = "0123456789abcdef";

@@ -83,6 +83,10 @@ inline char* PutInt(char* p, int64_t v) {
 // A whole number bare, any other rounded to at most two decimals ("2.5",
 // "-0.33"); what is not finite as 0.
 char* PutNum(char* p, double v);
+// The same in two steps: v in hundredths (what is not finite as 0), and a
+// number of hundredths written.
+int64_t Hundredths(double v);
+char* PutHundredths(char* p, int64_t h);
 // "#rrggbb", each part held to 0..255.
 char* PutColour(char* p, const GRgb& c);
 // UTF-8 letters as XML text: &, <, > and " escaped, and what is not

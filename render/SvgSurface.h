@@ -34,6 +34,10 @@ class GSvgSurface : public GSurface {
   void StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) override;
   void Polyline(const GRgb& c, int width, const GPix* pts, int n) override;
   void Fill(const GRgb& c, const GPix* pts, const int* counts, int n) override;
+  bool PatternAlong(const GPatternLayer& layer, GPixF from, double co, double si,
+                    double length) override;
+  bool PatternAround(const GPatternLayer& layer, GPixF centre, double radius, double start,
+                     double step, int count) override;
   void Polygon(const GInk& ink, const GPix* pts, int n) override;
   void Circle(const GInk& ink, GPix centre, int radius) override;
   void Rectangle(const GInk& ink, int x, int y, int w, int h) override;
@@ -51,4 +55,17 @@ class GSvgSurface : public GSurface {
   std::vector<std::pair<uint64_t, int>> m_Pictures;
   int m_Embedded = 0;
   bool m_Finished = false;
+  // The patterns defined so far (render/SvgPatterns.cpp): a tile of one
+  // period for straight courses, a marker of one copy for circles.
+  struct PatternDef {
+    bool marker;
+    GRgb colour;
+    double period;
+    std::vector<GPixF> shape;
+    double offset;  // the tile's half height, or the marker's centre along
+  };
+  std::vector<PatternDef> m_PatternDefs;
+  // The number of the definition of the layer's pattern, written first
+  // when it is new.
+  int PatternDefinition(bool marker, const GPatternLayer& layer);
 };

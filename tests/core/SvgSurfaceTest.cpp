@@ -239,6 +239,62 @@ TEST(SvgSurface, FillWritesAllPolygonsAsOnePath) {
   EXPECT_TRUE(Body(none).empty());
 }
 
+TEST(SvgSurface, PatternsAreDefinedOnceAndCoursesPlaceTheirCopies) {
+  const GPixF diamond[] = {{16, -4}, {19, 0}, {16, 4}, {13, 0}};
+  const GPatternLayer red{kRed, diamond, 4, 32}, blue{kBlue, diamond, 4, 32};
+  GSvgSurface s(400, 300);
+  const double co = std::cos(0.5), si = std::sin(0.5);
+  ASSERT_TRUE(s.PatternAlong(red, GPixF{10, 20}, co, si, 200));
+  ASSERT_TRUE(s.PatternAlong(red, GPixF{30, 40}, 1, 0, 100));
+  ASSERT_TRUE(s.PatternAlong(blue, GPixF{30, 40}, 1, 0, 100));
+  const double start = 0.3, step = 0.16, r = 200;
+  ASSERT_TRUE(s.PatternAround(red, GPixF{200, 150}, r, start, step, 5));
+  EXPECT_FALSE(s.PatternAround(red, GPixF{200, 150}, r, start, step, 0));
+
+  std::vector<std::string> defs, rects, paths;
+  for (const std::string& e : Body(s)) {
+    if (e.rfind("<defs>", 0) == 0) defs.push_back(e);
+    if (e.rfind("<rect", 0) == 0) rects.push_back(e);
+    if (e.rfind("<path", 0) == 0) paths.push_back(e);
+  }
+  // A tile per colour, a marker for the circle; the tile holds the course in
+  // its middle (height 10: the shape's 4 across, and a pixel to spare).
+  ASSERT_EQ(defs.size(), 3u);
+  EXPECT_NE(defs[0].find("<pattern id=\"t0\""), std::string::npos);
+  EXPECT_EQ(Attr(defs[0], "width"), "32");
+  EXPECT_EQ(Attr(defs[0], "height"), "10");
+  EXPECT_EQ(Attr(defs[0], "d"), "M16 1 19 5 16 9 13 5z");
+  // The marker is the shape about its own middle, across turned inwards.
+  EXPECT_EQ(Attr(defs[2], "d"), "M0 4 3 0 0 -4 -3 0z");
+  ASSERT_EQ(rects.size(), 3u);
+  EXPECT_EQ(Attr(rects[0], "fill"), "url(#t0)");
+  EXPECT_EQ(Attr(rects[2], "fill"), "url(#t1)");
+  EXPECT_EQ(Attr(rects[0], "width"), "200");
+  // The tile's top edge lies 5 pixels to the course's left.
+  EXPECT_EQ(Attr(rects[0], "transform"), "translate(12.4 15.61) rotate(28.65)");
+  EXPECT_EQ(Attr(rects[1], "transform"), "translate(30 35) rotate(0)");
+
+  // The marker path: a place before the first copy and after the last, the
+  // copies' middles (angle start + 16/r + i·step) between, on the circle.
+  ASSERT_EQ(paths.size(), 1u);
+  EXPECT_EQ(Attr(paths[0], "fill"), "none");
+  EXPECT_EQ(Attr(paths[0], "marker-mid"), "url(#b2)");
+  const std::vector<PathToken> t = PathTokens(Attr(paths[0], "d"));
+  std::vector<GPixF> places;
+  for (size_t i = 0; i + 1 < t.size(); ++i) {
+    if (t[i].command) continue;
+    const GPixF last = places.empty() ? GPixF{} : places.back();
+    places.push_back({last.x + t[i].value, last.y + t[i + 1].value});
+    ++i;
+  }
+  ASSERT_EQ(places.size(), 7u);
+  for (int i = 0; i < 7; ++i) {
+    const double a = start + 16 / r + (i - 1) * step;
+    EXPECT_NEAR(places[i].x, 200 + r * std::cos(a), 0.011) << i;
+    EXPECT_NEAR(places[i].y, 150 + r * std::sin(a), 0.011) << i;
+  }
+}
+
 // Arcs: the ends on the ellipse at the given angles (counter-clockwise on the
 // screen), the large-arc flag, the pie through the centre, whole ellipses.
 TEST(SvgSurface, ArcsRunCounterClockwiseFromStartToEnd) {

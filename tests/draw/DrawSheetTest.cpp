@@ -2,6 +2,7 @@
 // surface gets as whole shapes, the layers' order, and the letters of names.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,7 +22,47 @@ class RecordingSurface : public GSurface {
   void Stroke(const GRgb&, int, GPix, GPix) override { calls.push_back("stroke"); }
   void StrokeChain(const GRgb&, int, const GPixF*, int) override { calls.push_back("chain"); }
   void Polyline(const GRgb&, int, const GPix*, int) override { calls.push_back("polyline"); }
-  void Fill(const GRgb&, const GPix*, const int*, int) override { calls.push_back("fill"); }
+  void Fill(const GRgb&, const GPix* pts, const int* counts, int n) override {
+    calls.push_back("fill");
+    // The middle of each polygon's box, one list per call.
+    fills.emplace_back();
+    for (int i = 0; i < n; pts += counts[i++]) {
+      GPix lo = pts[0], hi = pts[0];
+      for (int j = 1; j < counts[i]; ++j) {
+        lo = {std::min(lo.x, pts[j].x), std::min(lo.y, pts[j].y)};
+        hi = {std::max(hi.x, pts[j].x), std::max(hi.y, pts[j].y)};
+      }
+      fills.back().push_back({(lo.x + hi.x) / 2.0, (lo.y + hi.y) / 2.0});
+    }
+  }
+  // With takesPatterns, the middles of the copies a pattern call asks for.
+  bool takesPatterns = false;
+  std::vector<std::vector<GPixF>> fills, patterns;
+  bool PatternAlong(const GPatternLayer& l, GPixF from, double co, double si,
+                    double length) override {
+    if (!takesPatterns) return false;
+    double u, v;
+    Middle(l, &u, &v);
+    patterns.emplace_back();
+    for (int i = 0; i * l.period + u < length; ++i) {
+      const double along = i * l.period + u;
+      patterns.back().push_back({from.x + co * along - si * v, from.y + si * along + co * v});
+    }
+    return true;
+  }
+  bool PatternAround(const GPatternLayer& l, GPixF centre, double r, double start, double step,
+                     int count) override {
+    if (!takesPatterns) return false;
+    double u, v;
+    Middle(l, &u, &v);
+    patterns.emplace_back();
+    for (int i = 0; i < count; ++i) {
+      const double a = start + i * step + u / r;
+      patterns.back().push_back(
+          {centre.x + (r + v) * std::cos(a), centre.y + (r + v) * std::sin(a)});
+    }
+    return true;
+  }
   void Polygon(const GInk&, const GPix*, int) override { calls.push_back("polygon"); }
   void Circle(const GInk&, GPix, int) override { calls.push_back("circle"); }
   void Rectangle(const GInk&, int, int, int, int) override { calls.push_back("rectangle"); }
@@ -39,6 +80,15 @@ class RecordingSurface : public GSurface {
   }
 
  private:
+  static void Middle(const GPatternLayer& l, double* u, double* v) {
+    double lu = l.shape[0].x, hu = lu, lv = l.shape[0].y, hv = lv;
+    for (int j = 1; j < l.n; ++j) {
+      lu = std::min(lu, l.shape[j].x), hu = std::max(hu, l.shape[j].x);
+      lv = std::min(lv, l.shape[j].y), hv = std::max(hv, l.shape[j].y);
+    }
+    *u = (lu + hu) / 2;
+    *v = (lv + hv) / 2;
+  }
   bool m_Raster;
 };
 
@@ -88,6 +138,39 @@ TEST_F(DrawSheetTest, AVectorSurfaceGetsACircleAsOneShapePerStrokeLayer) {
 
   c->hidden = 1;
   EXPECT_TRUE(Draw(true).empty());
+}
+
+TEST_F(DrawSheetTest, ASurfaceTakingThePatternsPutsTheBeadsWhereThePolygonsLie) {
+  // A slanting line and a circle of every line family: what a vector surface
+  // draws by itself from a pattern call must match the window's beads.
+  for (int style : {0, 5, 10, 15}) {
+    doc = std::make_unique<GDocument>(&user);
+    g.doc = doc.get();
+    GLine* l = doc->NewLine(CComplex(0.6, 0), CComplex(1, 0), CComplex(0.2, 0));
+    GCircle* c = doc->NewCircle(0.2, -0.1, 0.8);
+    l->lineStyle = c->lineStyle = style % kSlots;
+    look.line[style % kSlots].SetLnRgn(style);
+    doc->AssignLine(l);
+    doc->AssignCircle(c);
+    RecordingSurface polygons(false), taker(false);
+    taker.takesPatterns = true;
+    DrawSheet(polygons, g, GOverlay());
+    DrawSheet(taker, g, GOverlay());
+    ASSERT_EQ(polygons.fills.size(), taker.patterns.size()) << style;
+    // The circle's last bead, cut where it ends, is the only polygon left.
+    EXPECT_EQ(taker.fills.size(), taker.patterns.size() / 2) << style;
+    for (size_t k = 0; k < taker.patterns.size(); ++k) {
+      const std::vector<GPixF>& want = polygons.fills[k];
+      const std::vector<GPixF>& got = taker.patterns[k];
+      // Every bead but a line's last, which the window squeezes into the
+      // line's end where the surface cuts it off.
+      ASSERT_GE(got.size() + 1, want.size()) << style;
+      for (size_t i = 0; i + 1 < want.size(); ++i) {
+        EXPECT_NEAR(got[i].x, want[i].x, 1.5) << style << " bead " << i;
+        EXPECT_NEAR(got[i].y, want[i].y, 1.5) << style << " bead " << i;
+      }
+    }
+  }
 }
 
 TEST_F(DrawSheetTest, PointsLieOverLinesAndTextsOverPointsWithTheirNames) {
