@@ -68,7 +68,9 @@ int64_t Hundredths(double v) {
   if (!std::isfinite(v)) return 0;
   // Beyond any picture; held so that the hundredths fit in 64 bits.
   // Halves away from zero, as llround, without a call per number.
-  const double h = std::fmax(-1e14, std::fmin(1e14, v * 100));
+  const double h = v * 100;
+  if (h < -1e14) return (int64_t)-1e14;
+  if (h > 1e14) return (int64_t)1e14;
   return (int64_t)(h < 0 ? h - 0.5 : h + 0.5);
 }
 

@@ -32,15 +32,17 @@ class PtBmp {
   GRgb c1, c2, c3;  // disc colours: hilight ring, body, highlight
   int r1 = 0, r2 = 0, r3 = 0;
   void LoadData(int style);
-  const std::vector<GRaster>& NormalFrames() const { return Frames().normal; }
-  const std::vector<GRaster>& HilightFrames() const { return Frames().hilight; }
+  const std::vector<GRaster>& NormalFrames() const { return Frames(false); }
+  const std::vector<GRaster>& HilightFrames() const { return Frames(true); }
 
  private:
+  // Each strip is decoded when first asked for: most figures show no
+  // hilighted point.
   struct Strips {
-    bool decoded = false;
-    std::vector<GRaster> normal, hilight;
+    bool decoded[2] = {false, false};
+    std::vector<GRaster> frames[2];  // normal, hilight
   };
-  const Strips& Frames() const;
+  const std::vector<GRaster>& Frames(bool hilight) const;
   std::shared_ptr<Strips> m_Strips;
 };
 

@@ -114,14 +114,15 @@ void PtBmp::LoadData(int s) {
   if (!bitmapMode && !DiscStyle(s, this)) DiscStyle(16, this);
 }
 
-const PtBmp::Strips& PtBmp::Frames() const {
-  static const Strips kNone;
+const std::vector<GRaster>& PtBmp::Frames(bool hilight) const {
+  static const std::vector<GRaster> kNone;
   if (!bitmapMode || !m_Strips) return kNone;
   Strips& st = *m_Strips;
-  if (st.decoded) return st;
-  st.decoded = true;
+  std::vector<GRaster>& frames = st.frames[hilight];
+  if (st.decoded[hilight]) return frames;
+  st.decoded[hilight] = true;
   const int s = style;
-  GRaster normal, hilight;
+  GRaster strip;
 #ifdef FG_HAVE_STRIPS
   static const char* const* kNormal[16] = {ball_r0_xpm, ball_r1_xpm, ball_r2_xpm, ball_r3_xpm,
                                            ball_r4_xpm, cat_r0_xpm,  cat_r1_xpm,  cat_r2_xpm,
@@ -132,23 +133,20 @@ const PtBmp::Strips& PtBmp::Frames() const {
                                             cat_h3_xpm,  cat_h4_xpm,  star_h0_xpm, star_h1_xpm,
                                             star_h2_xpm, star_h3_xpm, star_h4_xpm, skeleton_r_xpm};
   if (s == 15) {
-    normal = MaskedBy(skeleton_xpm, skeleton_mask_xpm);
-    hilight = MaskedBy(skeleton_r_xpm, skeleton_rmask_xpm);
+    strip = hilight ? MaskedBy(skeleton_r_xpm, skeleton_rmask_xpm)
+                    : MaskedBy(skeleton_xpm, skeleton_mask_xpm);
   } else {
     // Cats sit on white, balls and stars on black.
     const GRgb transparent = (s >= 5 && s <= 9) ? GRgb{255, 255, 255} : GRgb{0, 0, 0};
-    normal = Keyed(kNormal[s], transparent);
-    hilight = Keyed(kHilight[s], transparent);
+    strip = Keyed(hilight ? kHilight[s] : kNormal[s], transparent);
   }
 #else
   static const GRgb kColours[5] = {
       {220, 40, 40}, {40, 80, 220}, {30, 160, 60}, {240, 140, 20}, {150, 60, 190}};
-  normal = DrawnStrip(16, 4, kColours[s % 5]);
-  hilight = DrawnStrip(24, 8, GRgb{255, 220, 0});
+  strip = hilight ? DrawnStrip(24, 8, GRgb{255, 220, 0}) : DrawnStrip(16, 4, kColours[s % 5]);
 #endif
-  st.normal = CutStrip(normal);
-  st.hilight = CutStrip(hilight);
-  return st;
+  frames = CutStrip(strip);
+  return frames;
 }
 
 void BGBmp::LoadData(int n) {

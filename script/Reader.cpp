@@ -267,10 +267,12 @@ bool GDocument::const_src2cns(bool clear, bool withTexts) {
     ++r.line;
   }
   if (clear) {
+    // Back to the first sheet, whose names MoveSheet takes up again.
     m_CurrentSheet = 0;
     MoveSheet(false);
     if (FirstConst()) EvaluateConst(FirstConst());
+  } else {
+    ResetAllName();
   }
-  ResetAllName();
   return true;
 }
