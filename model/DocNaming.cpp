@@ -2,9 +2,9 @@
 // name the next element will get, and never a name already used by an output
 // of the current sheet's construction list.
 #include <string>
-#include <unordered_set>
 
 #include "model/Document.h"
+#include "model/NameTable.h"
 #include "model/Lookup.h"
 #include "model/Utf8Text.h"
 
@@ -109,18 +109,18 @@ void GDocument::SetBracketName(GBracket* b) {
 // once, rather than the list being searched for every name tried (a sheet of
 // hundreds of points would try hundreds of names, each a walk of the list).
 void GDocument::ResetAllName() {
-  std::unordered_set<std::string> taken;
+  GNameTable<bool> taken;  // points at the names themselves
   for (GConst* c = FirstConst(); c; c = c->next) {
     const GObject* outs[] = {c->COutput,    c->LOutput,     c->POutput,       c->CurveOutput,
                              c->TextOutput, c->AngleOutput, c->BracketOutput, c->ImageOutput};
     for (const GObject* e : outs)
-      if (e) taken.insert(e->name);
+      if (e) taken.Insert(e->name, true);
   }
   auto seed = [&](std::string& counter, const char* before) {
     counter = before;
     for (;;) {
       const std::string was = counter;
-      if (next_name_sub(counter) || !taken.count(counter) || counter == was) return;
+      if (next_name_sub(counter) || !taken.Find(counter) || counter == was) return;
     }
   };
   seed(m_PointName, "ZZZ");

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Document.h"
 #include "model/Sheet.h"
 
 namespace {
@@ -66,6 +67,10 @@ void GIncidenceShadow::Sync(GSheet& sheet) {
       (!lines_.empty() && !Same(lines_.back().line, lines_.back().serial))) {
     Clear();
     sheet_ = &sheet;
+    // Room for a full pool at once: growing by copies would touch twice the
+    // memory, and what is never written is never touched.
+    points_.reserve(kPoolSize);
+    lines_.reserve(kPoolSize);
   }
   for (GPoint* P = points_.empty() ? sheet.points.head : points_.back().point->next; P; P = P->next)
     TakeIn(P);

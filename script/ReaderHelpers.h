@@ -4,9 +4,9 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 
 #include "model/Document.h"
+#include "model/NameTable.h"
 
 // A statement holds at most this many fields; more is a syntax error.
 constexpr int kScriptFields = 20;
@@ -50,7 +50,9 @@ class GStepNames {
   void Reset();
 
  private:
-  std::unordered_map<std::string, GConst*> m_First;
+  // Keys point at the elements' own names, which do not change once a
+  // statement has made them.
+  GNameTable<GConst*> m_First;
   GConst* m_Head = nullptr;  // the sheet's first step when the index began
   GConst* m_Last = nullptr;  // the last step taken in
 };

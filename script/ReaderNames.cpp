@@ -41,7 +41,7 @@ T* Named(GReader& r, int i, Pick out) {
 }  // namespace
 
 void GStepNames::Reset() {
-  m_First.clear();
+  m_First.Clear();
   m_Head = m_Last = nullptr;
 }
 
@@ -53,14 +53,14 @@ void GStepNames::TakeIn(GDocument& doc) {
     m_Head = head;
   }
   for (GConst* c = m_Last ? m_Last->next : head; c; c = c->next) {
-    ForEachName(c, [&](const std::string& name) { m_First.emplace(name, c); });
+    ForEachName(c, [&](const std::string& name) { m_First.Insert(name, c); });
     m_Last = c;
   }
 }
 
 GConst* GStepNames::Find(const std::string& name) const {
-  auto found = m_First.find(name);
-  return found == m_First.end() ? nullptr : found->second;
+  GConst* const* found = m_First.Find(name);
+  return found ? *found : nullptr;
 }
 
 GPoint* GReader::Point(int i) {

@@ -9,6 +9,7 @@
 
 #include "Recorder.h"
 #include "model/Document.h"
+#include "model/NameTable.h"
 
 namespace {
 
@@ -34,6 +35,26 @@ void AddNamedPoint(GDocument& doc, int slot, const char* name) {
 }
 
 }  // namespace
+
+TEST(NameTable, FindsEveryNameThroughGrowthAndKeepsTheFirstValue) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 1000; ++i) names.push_back("P" + std::to_string(i));
+  names.push_back("");  // an empty name is a name like any other
+  GNameTable<int> table;
+  EXPECT_EQ(table.Find("P1"), nullptr);
+  for (size_t i = 0; i < names.size(); ++i) table.Insert(names[i], (int)i);
+  const std::string again = "P7";
+  table.Insert(again, -1);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const int* v = table.Find(names[i]);
+    ASSERT_NE(v, nullptr) << names[i];
+    EXPECT_EQ(*v, (int)i);
+  }
+  EXPECT_EQ(table.Find("P1000"), nullptr);
+  EXPECT_EQ(table.Find("p1"), nullptr);
+  table.Clear();
+  EXPECT_EQ(table.Find("P1"), nullptr);
+}
 
 TEST(Naming, FreshCountersStartEverySequenceAtItsFirstName) {
   RecordingUser user;
