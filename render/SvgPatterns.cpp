@@ -110,19 +110,24 @@ bool GSvgSurface::PatternAround(const GPatternLayer& layer, GPixF centre, double
   if (layer.n < 3 || count < 1 || !(radius > 0) || !std::isfinite(radius) || !(step > 0))
     return false;
   const int id = PatternDefinition(true, layer);
-  // The path runs through the copies' centres, with a place before the first
-  // and after the last, so that every copy is a middle vertex: a marker there
-  // lies along the circle's tangent.
+  // The path runs through the copies' middles in whole pixels (as the
+  // window places its beads), with a place before the first and after the
+  // last, so that every copy is a middle vertex: a marker there lies along
+  // the circle's tangent.
   char* p = Put(m_Out.Room(kRoom), "<path fill=\"none\" marker-mid=\"url(#b");
   p = PutInt(p, id);
   p = Put(p, ")\" d=\"M");
   const double first = start + m_PatternDefs[id].offset / radius - step;
   const double cosStep = std::cos(step), sinStep = std::sin(step);
   double co = std::cos(first), si = std::sin(first);
-  int64_t x = Hundredths(centre.x + radius * co), y = Hundredths(centre.y + radius * si);
-  p = PutHundredths(p, x);
+  auto pixel = [](double v) {
+    const int64_t h = Hundredths(v);
+    return (h >= 0 ? h + 50 : h - 50) / 100;
+  };
+  int64_t x = pixel(centre.x + radius * co), y = pixel(centre.y + radius * si);
+  p = PutInt(p, x);
   *p++ = ' ';
-  p = PutHundredths(p, y);
+  p = PutInt(p, y);
   *p++ = 'l';
   m_Out.Done(p);
   for (int i = 0; i <= count; ++i) {
@@ -130,12 +135,12 @@ bool GSvgSurface::PatternAround(const GPatternLayer& layer, GPixF centre, double
     const double turned = co * cosStep - si * sinStep;
     si = si * cosStep + co * sinStep;
     co = turned;
-    const int64_t nx = Hundredths(centre.x + radius * co), ny = Hundredths(centre.y + radius * si);
+    const int64_t nx = pixel(centre.x + radius * co), ny = pixel(centre.y + radius * si);
     p = m_Out.Room(2 * kNumBytes + 2);
     if (i) *p++ = ' ';
-    p = PutHundredths(p, nx - x);
+    p = PutInt(p, nx - x);
     if (ny - y >= 0) *p++ = ' ';
-    p = PutHundredths(p, ny - y);
+    p = PutInt(p, ny - y);
     m_Out.Done(p);
     x = nx;
     y = ny;
