@@ -81,11 +81,8 @@ class GDocument {
   GPool<GLine, kPoolSize> m_LinePool;
   GPool<GCircle, kPoolSize> m_CirclePool;
   GPool<GConst, kPoolSize> m_ConstPool;
-  GPool<GText, kPoolSize> m_TextPool;
-  GPool<GParaCurve, kCurvePoolSize> m_CurvePool;
-  GPool<GAngle, kPoolSize> m_AnglePool;
-  GPool<GBracket, kPoolSize> m_BracketPool;
   GPool<GIncident, kPoolSize> m_IncidentPool;
+  // (The pools of texts, curves, angles and brackets come last of all.)
   GPool<GSheet, kSheetPoolSize> m_Sheets;
   int m_SheetCount = 1;
   int m_CurrentSheet = 0;
@@ -583,6 +580,14 @@ class GDocument {
   void WriteLogFile(const std::string& text) {
     if (Logging()) m_User->WriteLog(text);
   }
+
+  // The pools most figures use little or not at all lie at the end of the
+  // document's block: the pools of points, lines, circles and steps, and
+  // every other member, then share its first 2 MB page (model/BigBlock.h).
+  GPool<GText, kPoolSize> m_TextPool;
+  GPool<GParaCurve, kCurvePoolSize> m_CurvePool;
+  GPool<GAngle, kPoolSize> m_AnglePool;
+  GPool<GBracket, kPoolSize> m_BracketPool;
 };
 
 // Finds the records with the smallest and largest real parameter.
