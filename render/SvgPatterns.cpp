@@ -120,9 +120,12 @@ bool GSvgSurface::PatternAround(const GPatternLayer& layer, GPixF centre, double
   const double first = start + m_PatternDefs[id].offset / radius - step;
   const double cosStep = std::cos(step), sinStep = std::sin(step);
   double co = std::cos(first), si = std::sin(first);
-  auto pixel = [](double v) {
-    const int64_t h = Hundredths(v);
-    return (h >= 0 ? h + 50 : h - 50) / 100;
+  // The nearest whole pixel, halves away from zero; far beyond any picture
+  // (or not a number) held at its edge of the range.
+  auto pixel = [](double v) -> int64_t {
+    if (!(v > -1e12)) return v < 0 ? (int64_t)-1e12 : 0;
+    if (v > 1e12) return (int64_t)1e12;
+    return (int64_t)(v < 0 ? v - 0.5 : v + 0.5);
   };
   int64_t x = pixel(centre.x + radius * co), y = pixel(centre.y + radius * si);
   p = PutInt(p, x);
