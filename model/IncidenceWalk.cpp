@@ -1,6 +1,7 @@
 // The walk that decides whether a relation holds for every position of the
 // free points: each free point is nudged along x and along y, the figure is
 // re-evaluated and the relation tested, and the figure is then put back.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -63,40 +64,58 @@ bool LiteralWalk(GDocument& doc, GConst* from, const Relation& r) {
   return true;
 }
 
-// Marks the producers of the relation's elements and everything they read.
-std::vector<char> Ancestors(GDocument& doc, const GStepGraph& g, const Relation& r) {
+// The positions, in list order, of the producers of the relation's elements
+// and of every step they read, directly or not. A step that reads every
+// earlier one (a locus) makes all earlier steps needed. Found by following
+// what each needed step reads, so that a relation between two elements
+// made of a few steps costs a few steps, however long the list.
+std::vector<int> Ancestors(GDocument& doc, const GStepGraph& g, const Relation& r) {
   const int n = static_cast<int>(g.steps.size());
   std::vector<char> mark(n, 0);
+  std::vector<int> stack, found;
+  auto take = [&](int i) {
+    if (mark[i]) return;
+    mark[i] = 1;
+    stack.push_back(i);
+    found.push_back(i);
+  };
   for (int i : {g.MakerOf(doc, r.point1), g.MakerOf(doc, r.point2), g.MakerOf(doc, r.line1),
                 g.MakerOf(doc, r.line2), g.MakerOf(doc, r.circle1), g.MakerOf(doc, r.circle2)})
-    if (i >= 0 && i < n) mark[i] = 1;
-  bool all = false;
-  for (int i = n - 1; i >= 0; --i) {
-    if (all) mark[i] = 1;
-    if (!mark[i]) continue;
-    for (int k = g.readStart[i]; k < g.readStart[i + 1]; ++k) mark[g.readList[k]] = 1;
-    if (g.readsAllEarlier[i]) all = true;
+    if (i >= 0 && i < n) take(i);
+  int allBelow = 0;  // every step below this position is needed
+  while (!stack.empty()) {
+    const int i = stack.back();
+    stack.pop_back();
+    if (g.readsAllEarlier[i] && i > allBelow) allBelow = i;
+    for (int k = g.readStart[i]; k < g.readStart[i + 1]; ++k) take(g.readList[k]);
   }
-  return mark;
+  std::sort(found.begin(), found.end());
+  std::vector<int> needed;
+  for (int i = 0; i < allBelow; ++i) needed.push_back(i);
+  for (int i : found)
+    if (i >= allBelow) needed.push_back(i);
+  return needed;
 }
 
 // Moves only the free points the two elements depend on, and after each nudge
-// evaluates only the steps between that point and the two elements.
+// evaluates only the steps between that point and the two elements that it
+// drives.
 bool DependencyWalk(GDocument& doc, const GStepGraph& g, int fromPos, const Relation& r) {
   const int n = static_cast<int>(g.steps.size());
-  const std::vector<char> needed = Ancestors(doc, g, r);
+  const std::vector<int> needed = Ancestors(doc, g, r);
   std::vector<char> driven(n, 0);
   std::vector<GConst*> touched;
   std::vector<SavedStep> saved;
-  for (int f = fromPos; f < n; ++f) {
+  for (size_t a = 0; a < needed.size(); ++a) {
+    const int f = needed[a];
     GConst* free = g.steps[f];
-    if (free->type != CONST_FREE || !needed[f]) continue;
+    if (f < fromPos || free->type != CONST_FREE) continue;
     touched.clear();
-    std::fill(driven.begin() + f, driven.end(), 0);
+    for (size_t b = a; b < needed.size(); ++b) driven[needed[b]] = 0;
     driven[f] = 1;
     touched.push_back(free);
-    for (int i = f + 1; i < n; ++i) {
-      if (!needed[i]) continue;
+    for (size_t b = a + 1; b < needed.size(); ++b) {
+      const int i = needed[b];
       bool d = g.readsAllEarlier[i] != 0;
       for (int k = g.readStart[i]; !d && k < g.readStart[i + 1]; ++k) d = driven[g.readList[k]];
       if (!d) continue;
