@@ -6,6 +6,7 @@
 #include "model/BigBlock.h"
 
 #include <cstdint>
+#include <mutex>
 #include <new>
 
 #if defined(__linux__)
@@ -18,6 +19,29 @@ constexpr std::size_t kLarge = std::size_t{2} << 20;
 
 std::size_t Rounded(std::size_t bytes) { return (bytes + kLarge - 1) / kLarge * kLarge; }
 
+// The block kept for reuse, and its rounded size.
+std::mutex gKeptLock;
+void* gKept = nullptr;
+std::size_t gKeptSize = 0;
+
+void* TakeKept(std::size_t size) {
+  std::lock_guard<std::mutex> lock(gKeptLock);
+  if (!gKept || gKeptSize != size) return nullptr;
+  void* block = gKept;
+  gKept = nullptr;
+  return block;
+}
+
+// Keeps the block unless one is kept already; false when the caller must
+// free it.
+bool Keep(void* block, std::size_t size) {
+  std::lock_guard<std::mutex> lock(gKeptLock);
+  if (gKept) return false;
+  gKept = block;
+  gKeptSize = size;
+  return true;
+}
+
 }  // namespace
 
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
@@ -25,6 +49,7 @@ std::size_t Rounded(std::size_t bytes) { return (bytes + kLarge - 1) / kLarge * 
 void* NewBigBlock(std::size_t bytes) {
   // Mapped with room to spare, then cut to the aligned part.
   const std::size_t size = Rounded(bytes);
+  if (void* kept = TakeKept(size)) return kept;
   void* raw =
       mmap(nullptr, size + kLarge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (raw == MAP_FAILED) return nullptr;
@@ -40,7 +65,7 @@ void* NewBigBlock(std::size_t bytes) {
 }
 
 void FreeBigBlock(void* block, std::size_t bytes) {
-  if (block) munmap(block, Rounded(bytes));
+  if (block && !Keep(block, Rounded(bytes))) munmap(block, Rounded(bytes));
 }
 
 #else

@@ -58,18 +58,28 @@ TEST(Pool, GivenBackSlotsAreFoundAgainEvenWhenUnsaid) {
   EXPECT_EQ(take(), -1);
 }
 
-TEST(BigBlock, EveryByteIsZeroAndWritableUntilGivenBack) {
+TEST(BigBlock, EveryByteIsWritableAndAGivenBackBlockServesTheNextOfItsSize) {
   // Sizes around the large page's 2 MB: the block is cut out of a larger
   // mapping, and a cut one page too far would lose the block's ends.
-  for (size_t bytes : {size_t{1}, size_t{4096}, (size_t{2} << 20) - 1, size_t{2} << 20,
-                       (size_t{5} << 20) + 3}) {
+  for (size_t bytes :
+       {size_t{1}, size_t{4096}, (size_t{2} << 20) - 1, size_t{2} << 20, (size_t{5} << 20) + 3}) {
     auto* b = static_cast<unsigned char*>(NewBigBlock(bytes));
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(b) % 64, 0u);
-    for (size_t i : {size_t{0}, bytes / 2, bytes - 1}) EXPECT_EQ(b[i], 0) << bytes;
     for (size_t i : {size_t{0}, bytes / 2, bytes - 1}) b[i] = 0xA5;
+    // A second block while the first is out is another one.
+    auto* other = static_cast<unsigned char*>(NewBigBlock(bytes));
+    ASSERT_NE(other, nullptr);
+    EXPECT_NE(other, b);
+    other[bytes - 1] = 1;
+    EXPECT_EQ(b[bytes - 1], 0xA5);
+    FreeBigBlock(other, bytes);
     FreeBigBlock(b, bytes);
   }
+  void* a = NewBigBlock(3 << 20);
+  FreeBigBlock(a, 3 << 20);
+  EXPECT_EQ(NewBigBlock(3 << 20), a);
+  FreeBigBlock(a, 3 << 20);
 }
 
 TEST_F(Pools, FreedSlotsAreReusedLowestFirstAndStartFresh) {
