@@ -101,11 +101,15 @@ void PutPolyline(GSvgOut& out, const GRgb& c, int width, const Point* pts, int n
 }  // namespace
 
 // Without a sink the whole document is held; with one, a chunk at a time:
-// a few pages, written again and again, instead of fresh ones all along.
-constexpr size_t kWholeReserve = 1 << 18, kChunk = 1 << 16;
+// a few pages, written again and again, instead of fresh ones all along. The
+// chunk's buffer is small enough to come from the heap rather than a mapping
+// of its own, which would be unmapped again at the end.
+constexpr size_t kWholeReserve = 1 << 18, kChunk = 1 << 16, kChunkReserve = kChunk + kChunk / 2;
 
 GSvgSurface::GSvgSurface(int width, int height, GSvgSink sink)
-    : m_W(std::max(1, width)), m_H(std::max(1, height)), m_Out(kWholeReserve) {
+    : m_W(std::max(1, width)),
+      m_H(std::max(1, height)),
+      m_Out(sink ? kChunkReserve : kWholeReserve) {
   if (sink) m_Out.SetSink(std::move(sink), kChunk);
   char* p = m_Out.Room(kElementBytes);
   p = Put(p,
