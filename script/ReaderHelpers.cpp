@@ -4,6 +4,7 @@
 #include "script/ReaderHelpers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 #include <cerrno>
@@ -53,7 +54,34 @@ int FieldInt(const std::string& field) {
   return static_cast<int>(v);
 }
 
-double FieldReal(const std::string& field) { return std::strtod(field.c_str(), nullptr); }
+double FieldReal(const std::string& field) {
+  // Scripts write their numbers as "-12.345": up to 15 digits make a whole
+  // number that a double holds exactly, and one division by an exact power
+  // of ten then rounds once, to the very double strtod gives. Any other form
+  // goes to strtod.
+  static const double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  const char* p = field.c_str();
+  const bool minus = *p == '-';
+  if (minus || *p == '+') ++p;
+  int64_t whole = 0;
+  int digits = 0, decimals = 0;
+  bool point = false;
+  for (;; ++p) {
+    if (*p >= '0' && *p <= '9') {
+      whole = whole * 10 + (*p - '0');
+      ++digits;
+      decimals += point;
+    } else if (*p == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (*p || digits == 0 || digits > 15) return std::strtod(field.c_str(), nullptr);
+  const double v = (double)whole / kTens[decimals];
+  return minus ? -v : v;
+}
 
 int FloorToInt(double v) {
   if (std::isnan(v)) return 0;

@@ -2,7 +2,13 @@
 // in the first sheet and in a later one; reading stops there and leaves what
 // was read before; what counts as a line; comments, empty texts and the
 // silent statements.
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+
 #include "ReaderFixture.h"
+#include "script/ReaderHelpers.h"
 #include "model/Utf8Text.h"
 
 namespace {
@@ -235,3 +241,47 @@ TEST_F(ReaderTest, CoincidingPointIsRemovedAndLaterUseOfItFails) {
 }
 
 }  // namespace
+
+TEST(FieldReal, GivesTheDoubleStrtodGivesForEveryForm) {
+  // The usual "-12.345" is read without strtod; it must round exactly as
+  // strtod does, and every other form is strtod's own.
+  std::vector<std::string> fields = {"",
+                                     "-",
+                                     ".",
+                                     "1.",
+                                     ".5",
+                                     "-0.000",
+                                     "+3.25",
+                                     "00012.50",
+                                     "1e5",
+                                     " 1.5",
+                                     "1.5x",
+                                     "1..5",
+                                     "--1",
+                                     "0.1",
+                                     "0.3",
+                                     "123456789012345",
+                                     "1234567890123456",
+                                     "9007199254740993",
+                                     "0.000000000000001",
+                                     "-4.000000000000001",
+                                     "inf",
+                                     "nan"};
+  std::mt19937 rng(7);
+  for (int i = 0; i < 20000; ++i) {
+    std::string f = rng() % 2 ? "-" : "";
+    const int before = 1 + rng() % 8, after = rng() % 9;
+    for (int k = 0; k < before; ++k) f += (char)('0' + rng() % 10);
+    if (after) f += '.';
+    for (int k = 0; k < after; ++k) f += (char)('0' + rng() % 10);
+    fields.push_back(f);
+  }
+  for (const std::string& f : fields) {
+    const double want = std::strtod(f.c_str(), nullptr), got = FieldReal(f);
+    if (std::isnan(want)) {
+      EXPECT_TRUE(std::isnan(got)) << f;
+    } else {
+      EXPECT_EQ(std::memcmp(&want, &got, sizeof got), 0) << f << " " << want << " " << got;
+    }
+  }
+}
