@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -49,7 +50,29 @@ int MakeTemp(const std::string& target, std::string& temp, std::string& why) {
   return fd;
 }
 
-bool Finish(const std::string& temp, const std::string& target, bool ok, std::string& why) {
+// A file that is not waited for takes the old file's place by swapping names
+// with it, and the old one is then removed: a rename over it would make ext4
+// write the new file out at once (its guard against a crash leaving an empty
+// file), which costs more than writing it. Only a regular file is swapped,
+// and where the system cannot swap, the rename does.
+bool Swapped(const std::string& temp, const std::string& target) {
+#if defined(RENAME_EXCHANGE)
+  struct stat old {};
+  if (::lstat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return false;
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0)
+    return false;
+  ::unlink(temp.c_str());
+  return true;
+#else
+  (void)temp;
+  (void)target;
+  return false;
+#endif
+}
+
+bool Finish(const std::string& temp, const std::string& target, bool ok, bool durable,
+            std::string& why) {
+  if (ok && !durable && Swapped(temp, target)) return true;
   if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
     ok = false;
     why = std::strerror(errno);
@@ -91,7 +114,7 @@ bool ReplaceFileBy(const std::string& target,
     ok = false;
     why = std::strerror(errno);
   }
-  return Finish(temp, target, ok, why);
+  return Finish(temp, target, ok, durable, why);
 }
 
 bool ReplaceFileWith(const std::string& target,
@@ -106,7 +129,7 @@ bool ReplaceFileWith(const std::string& target,
     ok = false;
     why = "the file could not be written";
   }
-  return Finish(temp, target, ok, why);
+  return Finish(temp, target, ok, true, why);
 }
 
 std::string WithExtension(const std::string& path, const std::string& ext) {

@@ -1,6 +1,6 @@
 // Replacing a file so that a failure at any point leaves the old one as it
 // was and no partial file behind: a temporary file beside the target is
-// filled and closed, then renamed over it.
+// filled and closed, then put in its place.
 #pragma once
 
 #include <functional>
@@ -10,7 +10,8 @@
 // Writes `bytes` to `target`. On failure the reason is in `why`. A durable
 // write also waits until the bytes are on the disk before the rename, so that
 // not even a power cut can leave an empty file under the name; a file that
-// can be made again (a picture rendered from a document) need not wait.
+// can be made again (a picture rendered from a document) need not wait, and
+// takes the old file's place by swapping names with it.
 bool ReplaceFile(const std::string& target, std::string_view bytes, std::string& why,
                  bool durable = true);
 // The same for contents made piece by piece: `produce` hands each piece to

@@ -168,4 +168,47 @@ TEST(SafeFile, FailedWriterLeavesTheOldFileAndNoTemporary) {
   std::system(("rm -rf " + dir).c_str());
 }
 
+TEST(SafeFile, AFileNotWaitedForTakesThePlaceOfWhatWasThereAndNothingElse) {
+  // Whether the old file was replaced by a rename or by swapping names with
+  // it: the new contents under the name, the old file's permissions, no other
+  // file left; a directory in the way stays as it was.
+  char tmpl[] = "/tmp/figuretta-swap-XXXXXX";
+  ASSERT_NE(mkdtemp(tmpl), nullptr);
+  const std::string dir = tmpl, pic = dir + "/pic.svg", link = dir + "/link.svg",
+                    folder = dir + "/folder.svg";
+  { std::ofstream(pic) << "old"; }
+  ASSERT_EQ(chmod(pic.c_str(), 0640), 0);
+  ASSERT_EQ(symlink("pic.svg", link.c_str()), 0);
+  ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+  auto read = [](const std::string& path) {
+    std::ifstream in(path);
+    std::string text;
+    in >> text;
+    return text;
+  };
+  for (bool durable : {false, true}) {
+    std::string why;
+    const std::string text = durable ? "waited" : "new";
+    ASSERT_TRUE(ReplaceFile(pic, text, why, durable)) << why;
+    EXPECT_EQ(read(pic), text);
+    struct stat st {};
+    ASSERT_EQ(stat(pic.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+  }
+  // A link is replaced by the file, as a rename replaces it; what it named stays.
+  std::string why;
+  ASSERT_TRUE(ReplaceFile(link, "linked", why, false)) << why;
+  struct stat st {};
+  ASSERT_EQ(lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISREG(st.st_mode));
+  EXPECT_EQ(read(link), "linked");
+  EXPECT_EQ(read(pic), "waited");
+  EXPECT_FALSE(ReplaceFile(folder, "x", why, false));
+  ASSERT_EQ(stat(folder.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISDIR(st.st_mode));
+  EXPECT_EQ(std::system(("test $(ls -A " + dir + " | wc -l) = 3").c_str()), 0)
+      << "a temporary is left";
+  std::system(("rm -rf " + dir).c_str());
+}
+
 }  // namespace
