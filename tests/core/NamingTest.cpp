@@ -38,7 +38,7 @@ void AddNamedPoint(GDocument& doc, int slot, const char* name) {
 
 TEST(NameTable, FindsEveryNameThroughGrowthAndKeepsTheFirstValue) {
   std::vector<std::string> names;
-  for (int i = 0; i < 1000; ++i) names.push_back("P" + std::to_string(i));
+  for (int i = 0; i < 1000; ++i) names.push_back(std::string(1, 'P').append(std::to_string(i)));
   names.push_back("");  // an empty name is a name like any other
   GNameTable<int> table;
   EXPECT_EQ(table.Find("P1"), nullptr);
