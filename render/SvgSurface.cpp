@@ -147,6 +147,7 @@ std::string GSvgSurface::TakeDocument() {
   m_Finished = false;
   m_Pictures.clear();
   m_Embedded = 0;
+  m_PatternDefs.clear();
   return text;
 }
 

@@ -294,6 +294,11 @@ TEST(SvgSurface, PatternsAreDefinedOnceAndCoursesPlaceTheirCopies) {
     EXPECT_NEAR(places[i].x, 200 + r * std::cos(a), 0.5) << i;
     EXPECT_NEAR(places[i].y, 150 + r * std::sin(a), 0.5) << i;
   }
+  // A document taken away takes its definitions along: the next one defines
+  // its patterns anew.
+  s.TakeDocument();
+  ASSERT_TRUE(s.PatternAlong(red, GPixF{10, 20}, 1, 0, 50));
+  EXPECT_NE(s.TakeDocument().find("<pattern id=\"t0\""), std::string::npos);
 }
 
 // Arcs: the ends on the ellipse at the given angles (counter-clockwise on the
