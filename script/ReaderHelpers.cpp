@@ -69,7 +69,8 @@ double FieldReal(const std::string& field) {
   bool point = false;
   for (;; ++p) {
     if (*p >= '0' && *p <= '9') {
-      whole = whole * 10 + (*p - '0');
+      // Past 15 digits the number goes to strtod: stop before it could overflow.
+      if (digits < 16) whole = whole * 10 + (*p - '0');
       ++digits;
       decimals += point;
     } else if (*p == '.' && !point) {

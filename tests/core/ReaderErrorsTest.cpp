@@ -266,7 +266,8 @@ TEST(FieldReal, GivesTheDoubleStrtodGivesForEveryForm) {
                                      "0.000000000000001",
                                      "-4.000000000000001",
                                      "inf",
-                                     "nan"};
+                                     "nan",
+                                     "1000555555555555555555555.5"};
   std::mt19937 rng(7);
   for (int i = 0; i < 20000; ++i) {
     std::string f = rng() % 2 ? "-" : "";
