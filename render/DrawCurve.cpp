@@ -83,11 +83,12 @@ void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
     }
     pts.clear();
     counts.clear();
-    // A surface that draws the whole beads itself leaves the last one, cut
-    // where the circle or arc ends, to the loop below. The beads' angles
-    // are counted as the loop steps them.
+    // A vector surface that draws the whole beads itself leaves the last
+    // one, cut where the circle or arc ends, to the loop below. The beads'
+    // angles are counted as the loop steps them. (A window's picture takes
+    // its beads as polygons: a repaint does not count them first.)
     double phi = start;
-    if (layer.n >= 3) {
+    if (layer.n >= 3 && !s.Raster()) {
       int whole = 0;
       double lastPhi = start;
       for (double t = start; t < end; t += delta) lastPhi = t, ++whole;

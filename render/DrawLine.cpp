@@ -160,10 +160,14 @@ void DrawOneLine(GLine* l, const GPaint& g, GSurface& s) {
       continue;
     }
     if (layer.n < 3) continue;
-    GPixF shape[kMaxLayerVertices];
-    for (int j = 0; j < layer.n; ++j) shape[j] = GPixF{(double)layer.v[j].x, layer.v[j].y * w};
-    if (s.PatternAlong(GPatternLayer{col, shape, layer.n, a}, GPixF{x1 + dx, y1 + dy}, co, si, len))
-      continue;
+    if (!s.Raster()) {
+      // A vector surface may take the whole pattern at once.
+      GPixF shape[kMaxLayerVertices];
+      for (int j = 0; j < layer.n; ++j) shape[j] = GPixF{(double)layer.v[j].x, layer.v[j].y * w};
+      if (s.PatternAlong(GPatternLayer{col, shape, layer.n, a}, GPixF{x1 + dx, y1 + dy}, co, si,
+                         len))
+        continue;
+    }
     // All periods of a layer go out in one fill: same colour, same fill rule.
     pts.clear();
     counts.clear();

@@ -81,7 +81,8 @@ class GSurface {
   // one colour (a line style's pattern) come in one call.
   virtual void Fill(const GRgb& c, const GPix* pts, const int* counts, int n) = 0;
   // A vector surface may draw a pattern's copies along a course itself and
-  // say so; otherwise (false) the painter sends each copy to Fill. Along a
+  // say so; otherwise (false) the painter sends each copy to Fill. (A raster
+  // surface is not asked.) Along a
   // straight course: from `from`, `length` pixels in direction (co, si),
   // copies one period apart from the start, the last cut where it ends.
   virtual bool PatternAlong(const GPatternLayer& /*layer*/, GPixF /*from*/, double /*co*/,
