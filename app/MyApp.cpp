@@ -6,11 +6,14 @@
 #include <wx/image.h>
 
 #include "app/MyFrame.h"
+#include "app/Session.h"
 #include "app/WxUser.h"
 #include "interaction/MyCanvas.h"
 #include "model/AppFolders.h"
 
-MyApp::MyApp() = default;
+// The toolkit starts after the application object is made: its settings
+// backend is chosen here, while that still counts.
+MyApp::MyApp() { ChooseSettingsBackend(); }
 
 // The toolbar pictures are shared by every frame; let them go with the
 // application, while the toolkit is still there to free them.
@@ -24,6 +27,14 @@ bool MyApp::OnInit() {
   // Pictures placed in documents may be PNG, JPEG or GIF.
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
   m_Frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), m_User);
+  // The file choosers are shown over the frame and count it as their
+  // parent: they go just before it, at the very end of the run.
+  if (m_OwnUser) {
+    m_Frame->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+      if (event.GetEventObject() == m_Frame) m_OwnUser->ReleaseChoosers();
+      event.Skip();
+    });
+  }
   m_Frame->Show(true);
   SetTopWindow(m_Frame);
   // "figuretta FILE.fgf" (as the desktop starts it for a document) opens the

@@ -7,6 +7,8 @@
 
 #include "model/User.h"
 
+class WxUser;
+
 class MyFrame;
 
 class MyApp : public wxApp {
@@ -22,7 +24,7 @@ class MyApp : public wxApp {
   MyFrame* m_Frame = nullptr;
 
  private:
-  std::unique_ptr<GUser> m_OwnUser;
+  std::unique_ptr<WxUser> m_OwnUser;
 };
 
 wxDECLARE_APP(MyApp);

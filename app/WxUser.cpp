@@ -48,14 +48,32 @@ GUser::Answer WxUser::Ask(const std::string& text, const std::string& caption, b
   return kNo;
 }
 
+void WxUser::ReleaseChoosers() {
+  for (wxWeakRef<wxFileDialog>& chooser : m_Choosers) delete chooser.get();
+}
+
+wxFileDialog* WxUser::Chooser(bool forSaving) {
+  wxWeakRef<wxFileDialog>& chooser = m_Choosers[forSaving ? 1 : 0];
+  if (!chooser) {
+    const long style =
+        forSaving ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    // The toolkit shows it over the window that is active when it is made.
+    chooser = new wxFileDialog(nullptr, wxEmptyString, wxEmptyString, wxEmptyString,
+                               wxFileSelectorDefaultWildcardStr, style);
+  }
+  return chooser;
+}
+
 std::string WxUser::ChooseFile(const std::string& message, const std::string& defaultFile,
                                const std::string& wildcard, bool forSaving) {
-  long style = forSaving ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  wxFileDialog* dialog = Chooser(forSaving);
   const wxString filters = wxString::FromUTF8(wildcard);
-  wxFileDialog dialog(nullptr, wxString::FromUTF8(message), wxEmptyString,
-                      wxString::FromUTF8(defaultFile), filters, style);
-  if (dialog.ShowModal() != wxID_OK) return std::string();
-  return WithChosenFilter(dialog.GetPath(), filters, dialog.GetFilterIndex()).utf8_string();
+  dialog->SetMessage(wxString::FromUTF8(message));
+  dialog->SetWildcard(filters);
+  dialog->SetFilterIndex(0);
+  dialog->SetFilename(wxString::FromUTF8(defaultFile));
+  if (dialog->ShowModal() != wxID_OK) return std::string();
+  return WithChosenFilter(dialog->GetPath(), filters, dialog->GetFilterIndex()).utf8_string();
 }
 
 // A log line that cannot be written is lost without a word: the log serves a
