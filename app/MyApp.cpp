@@ -10,6 +10,10 @@
 #include "app/WxUser.h"
 #include "interaction/MyCanvas.h"
 #include "model/AppFolders.h"
+#include "model/Invariants.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 // The toolkit starts after the application object is made: its settings
 // backend is chosen here, while that still counts.
@@ -29,12 +33,13 @@ bool MyApp::OnInit() {
   m_Frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), m_User);
   // The file choosers are shown over the frame and count it as their
   // parent: they go just before it, at the very end of the run.
-  if (m_OwnUser) {
-    m_Frame->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
-      if (event.GetEventObject() == m_Frame) m_OwnUser->ReleaseChoosers();
-      event.Skip();
-    });
-  }
+  m_Frame->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+    if (event.GetEventObject() == m_Frame) {
+      if (m_OwnUser) m_OwnUser->ReleaseChoosers();
+      m_Frame = nullptr;
+    }
+    event.Skip();
+  });
   m_Frame->Show(true);
   SetTopWindow(m_Frame);
   // "figuretta FILE.fgf" (as the desktop starts it for a document) opens the
@@ -49,3 +54,26 @@ bool MyApp::OnInit() {
 }
 
 int MyApp::OnExit() { return 0; }
+
+#ifdef FIGURETTA_CHECK_INVARIANTS
+namespace {
+bool IsCommand(const wxEvent& e) {
+  const wxEventType t = e.GetEventType();
+  return t == wxEVT_MENU || t == wxEVT_LEFT_DOWN || t == wxEVT_LEFT_UP || t == wxEVT_RIGHT_DOWN ||
+         t == wxEVT_RIGHT_UP || t == wxEVT_MOTION || t == wxEVT_LEAVE_WINDOW ||
+         t == wxEVT_KEY_DOWN || t == wxEVT_CHAR;
+}
+}  // namespace
+
+void MyApp::CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const {
+  ++m_HandlerDepth;
+  wxApp::CallEventHandler(handler, functor, event);
+  --m_HandlerDepth;
+  if (m_HandlerDepth > 0 || !m_Frame || !m_Frame->m_Canvas || !IsCommand(event)) return;
+  const std::string report = InvariantReport(*m_Frame->m_Canvas->m_Doc);
+  if (report.empty()) return;
+  fprintf(stderr, "figuretta: the document broke its rules after event %d:\n%s",
+          static_cast<int>(event.GetEventType()), report.c_str());
+  abort();
+}
+#endif

@@ -17,6 +17,13 @@ class MyApp : public wxApp {
   ~MyApp() override;
   bool OnInit() override;
   int OnExit() override;
+#ifdef FIGURETTA_CHECK_INVARIANTS
+  // After every command and mouse or key event (not those handled inside a
+  // dialog a command opened), the document must keep its standing rules; the
+  // first that breaks stops the program with a report.
+  void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor,
+                        wxEvent& event) const override;
+#endif
 
   // Set before OnInit to answer every message without a screen (tests);
   // left empty, the program talks to the person through dialogs.
@@ -25,6 +32,9 @@ class MyApp : public wxApp {
 
  private:
   std::unique_ptr<WxUser> m_OwnUser;
+#ifdef FIGURETTA_CHECK_INVARIANTS
+  mutable int m_HandlerDepth = 0;
+#endif
 };
 
 wxDECLARE_APP(MyApp);

@@ -4,6 +4,7 @@
 
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
+#include <wx/app.h>
 #include <wx/arrstr.h>
 
 namespace {
@@ -57,9 +58,12 @@ wxFileDialog* WxUser::Chooser(bool forSaving) {
   if (!chooser) {
     const long style =
         forSaving ? (wxFD_SAVE | wxFD_OVERWRITE_PROMPT) : (wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    // The toolkit shows it over the window that is active when it is made.
-    chooser = new wxFileDialog(nullptr, wxEmptyString, wxEmptyString, wxEmptyString,
-                               wxFileSelectorDefaultWildcardStr, style);
+    // Its parent is the main window, which lives as long as the chooser is
+    // kept. Without one the toolkit takes whatever window is active at that
+    // moment, maybe a dialog, and takes the chooser's window down with it.
+    chooser =
+        new wxFileDialog(wxTheApp ? wxTheApp->GetTopWindow() : nullptr, wxEmptyString,
+                         wxEmptyString, wxEmptyString, wxFileSelectorDefaultWildcardStr, style);
   }
   return chooser;
 }

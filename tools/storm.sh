@@ -133,7 +133,7 @@ faults() {
 }
 # The toolkit's critical checks are counted and shown; with STORM_STRICT=1
 # they fail the storm as well.
-fault_pattern="AddressSanitizer|LeakSanitizer|runtime error:|wxWidgets Debug Alert|assert[^:]*failed in"
+fault_pattern="AddressSanitizer|LeakSanitizer|runtime error:|wxWidgets Debug Alert|assert[^:]*failed in|the document broke its rules"
 [ "${STORM_STRICT:-0}" = 1 ] && fault_pattern="$fault_pattern|-CRITICAL"
 
 rnd() { echo $((RANDOM % $1)); }

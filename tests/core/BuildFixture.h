@@ -10,10 +10,19 @@
 
 #include "Recorder.h"
 #include "model/Document.h"
+#include "model/Invariants.h"
 #include "model/Incidence.h"
 
 class BuildTest : public ::testing::Test {
  protected:
+  // Whatever the test did, the document still keeps its standing rules;
+  // unless the test took a step apart by hand and says so here.
+  bool tornByHand = false;
+  void TearDown() override {
+    if (!tornByHand) {
+      EXPECT_EQ(InvariantReport(*doc), "");
+    }
+  }
   RecordingUser user;
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
 

@@ -123,6 +123,7 @@ TEST_F(BuildLine, LineAtATypedAngleOrAtAMark) {
   EXPECT_EQ(Last()->AngleInput1, mark);
   // Once the mark is gone the tool falls back to the typed angle.
   doc->DeleteConst(doc->FirstConst()->next->next->next->next->next);  // the mark's step
+  tornByHand = true;  // the line still reads the mark
   doc->m_CurrentAngle = mark;
   Select(b, base);
   ASSERT_TRUE(doc->ConstDefLineWithAngle());

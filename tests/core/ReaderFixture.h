@@ -9,6 +9,7 @@
 
 #include "Recorder.h"
 #include "model/Document.h"
+#include "model/Invariants.h"
 #include "model/Lookup.h"
 
 // Counts what the reader asks of the window.
@@ -26,6 +27,8 @@ class CountingHooks : public GDocumentHooks {
 
 class ReaderTest : public ::testing::Test {
  protected:
+  // Whatever the test did, the document still keeps its standing rules.
+  void TearDown() override { EXPECT_EQ(InvariantReport(*doc), ""); }
   RecordingUser user;
   CountingHooks hooks;  // outlives doc, which may still point at it
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);

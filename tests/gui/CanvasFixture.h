@@ -9,6 +9,7 @@
 
 #include "core/Recorder.h"
 #include "interaction/MyCanvas.h"
+#include "model/Invariants.h"
 
 class CanvasTest : public ::testing::Test {
  protected:
@@ -27,7 +28,11 @@ class CanvasTest : public ::testing::Test {
     canvas->m_Painter.m_OldHeight = 600;
     Resize(800, 600);
   }
-  void TearDown() override { delete frame; }
+  // Whatever the test did, the document still keeps its standing rules.
+  void TearDown() override {
+    EXPECT_EQ(InvariantReport(*doc), "");
+    delete frame;
+  }
 
   void Resize(int w, int h) {
     canvas->m_Painter.m_Width = w;

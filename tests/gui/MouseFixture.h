@@ -45,6 +45,7 @@ class MouseTest : public CanvasTest {
         canvas->LButtonUp(to);
         break;
     }
+    EXPECT_EQ(InvariantReport(*doc), "");
     return doc->PlacedPoint();
   }
   GPoint* Place(Style s, double x, double y) { return Place(s, At(x, y), At(x, y)); }
@@ -57,6 +58,7 @@ class MouseTest : public CanvasTest {
     canvas->LButtonDown(from);
     canvas->LButtonDrag(to);
     canvas->LButtonUp(to);
+    EXPECT_EQ(InvariantReport(*doc), "");
   }
 
   // Builds from exactly the given hilighted points (and line).
@@ -65,7 +67,9 @@ class MouseTest : public CanvasTest {
     doc->ClearAllHilights();
     for (GPoint* p : points) doc->Sethilighted(p);
     if (line) doc->Sethilighted(line);
-    return (doc->*build)();
+    const bool built = (doc->*build)();
+    EXPECT_EQ(InvariantReport(*doc), "");
+    return built;
   }
   GLine* Join(GPoint* a, GPoint* b) {
     return BuildFrom({a, b}, nullptr, &GDocument::ConstDefLine) ? doc->m_CurrentConst->LOutput

@@ -20,6 +20,7 @@ class SlideCanvasTest : public CanvasTest {
   GConst* Free(double x, double y, const char* name) {
     doc->ConstFree(x, y, false);
     GConst* k = doc->m_CurrentConst;
+    doc->AssignPoint(k->POutput);
     k->POutput->name = name;
     return k;
   }

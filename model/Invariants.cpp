@@ -1,0 +1,169 @@
+// The document's standing rules, checked by walking every sheet's lists, the
+// steps in their order, the incidence records, the redo stack, the hilight
+// lists and the name counters.
+#include "model/Invariants.h"
+
+#include <unordered_set>
+
+#include "model/Document.h"
+
+namespace {
+
+using Seen = std::unordered_set<const void*>;
+
+// Images are made one by one, not taken from a pool.
+struct NoPool {
+  static bool Holds(const void*) { return true; }
+};
+
+struct Checker {
+  GDocument& doc;
+  std::vector<std::string> broken;
+
+  void Broken(const std::string& rule) { broken.push_back(rule); }
+
+  static std::string Named(const GObject* e) { return e->name.empty() ? "(unnamed)" : e->name; }
+
+  // Walks one element list of sheet s: each element in use, from the pool
+  // given (when there is one), and no cycle. Returns the elements.
+  template <class T, class Pool>
+  Seen List(const GList<T>& list, const Pool* pool, const char* kind, int s) {
+    Seen seen;
+    for (const T* e = list.head; e; e = e->next) {
+      if (!seen.insert(e).second) {
+        Broken("sheet " + std::to_string(s) + ": the " + kind + " list runs in a circle");
+        break;
+      }
+      if (!e->inUse)
+        Broken("sheet " + std::to_string(s) + ": " + kind + " " + Named(e) +
+               " is listed but not in use");
+      if (pool && !pool->Holds(e))
+        Broken("sheet " + std::to_string(s) + ": " + kind + " " + Named(e) +
+               " lies outside its pool");
+    }
+    return seen;
+  }
+
+  void Incidents(const GList<GIncident>& ics, const Seen& points, const GObject* carrier, int s) {
+    int n = 0;
+    for (const GIncident* ic = ics.head; ic && n <= kPoolSize; ic = ic->next, ++n) {
+      if (!ic->inUse || !doc.m_IncidentPool.Holds(ic))
+        Broken("sheet " + std::to_string(s) + ": an incidence record of " + Named(carrier) +
+               " is not in use");
+      if (!ic->point || !points.count(ic->point))
+        Broken("sheet " + std::to_string(s) + ": " + Named(carrier) +
+               " knows a point that is not on its sheet");
+    }
+  }
+
+  void Steps(const GSheet& sheet, int s) {
+    Seen made;  // what the steps so far made
+    Seen steps;
+    int n = 0;
+    for (const GConst* c = sheet.consts.head; c; c = c->next) {
+      if (!steps.insert(c).second || ++n > kPoolSize) {
+        Broken("sheet " + std::to_string(s) + ": the step list runs in a circle");
+        return;
+      }
+      const std::string which = "sheet " + std::to_string(s) + ": step " + std::to_string(n) +
+                                " (" + ConstName(c->type) + ")";
+      if (!c->inUse || !doc.m_ConstPool.Holds(c)) Broken(which + " is listed but not in use");
+      const GObject* inputs[] = {c->LInput1,     c->LInput2,     c->LInput3,      c->PInput1,
+                                 c->PInput2,     c->PInput3,     c->CInput1,      c->CInput2,
+                                 c->CInput3,     c->CurveInput1, c->CurveInput2,  c->TextInput1,
+                                 c->AngleInput1, c->ImageInput1, c->BracketInput1};
+      // A free point's step reads the point it makes.
+      const GObject* out = c->Output();
+      for (const GObject* in : inputs)
+        if (in && in != out && !made.count(in))
+          Broken(which + " reads " + Named(in) + ", which no earlier step made");
+      if (c->effectTarget && !steps.count(c->effectTarget))
+        Broken(which + " acts on a step that does not come before it");
+      if (out) made.insert(out);
+    }
+  }
+
+  void Sheets() {
+    for (int s = 0; s < doc.m_SheetCount; ++s) {
+      GSheet& sheet = doc.m_Sheets[s];
+      const Seen points = List(sheet.points, &doc.m_PointPool, "point", s);
+      const Seen lines = List(sheet.lines, &doc.m_LinePool, "line", s);
+      const Seen circles = List(sheet.circles, &doc.m_CirclePool, "circle", s);
+      List(sheet.texts, &doc.m_TextPool, "text", s);
+      List(sheet.curves, &doc.m_CurvePool, "curve", s);
+      List(sheet.angles, &doc.m_AnglePool, "angle mark", s);
+      List(sheet.brackets, &doc.m_BracketPool, "bracket", s);
+      List(sheet.images, static_cast<const NoPool*>(nullptr), "image", s);
+      for (const GLine* l = sheet.lines.head; l && lines.count(l); l = l->next)
+        Incidents(l->ics, points, l, s);
+      for (const GCircle* c = sheet.circles.head; c && circles.count(c); c = c->next)
+        Incidents(c->ics, points, c, s);
+      Steps(sheet, s);
+    }
+  }
+
+  void Redo() {
+    for (int i = 0; i < doc.m_RedoCount; ++i) {
+      const GConst* c = doc.m_RedoStack[i];
+      if (!c || !doc.m_ConstPool.Holds(c)) {
+        Broken("undone step " + std::to_string(i + 1) + " is not a step");
+        continue;
+      }
+      const GObject* out = c->Output();
+      if (out && !out->hidden)
+        Broken("undone step " + std::to_string(i + 1) + " (" + ConstName(c->type) +
+               ") still shows " + Named(out));
+    }
+  }
+
+  template <class T>
+  void Lit(const GHilightList<T>& list, const GList<T>& sheetList, const char* kind) {
+    if (list.count < 0 || list.count >= kHilightSlots) {
+      Broken(std::string("the hilight list of ") + kind + "s holds " + std::to_string(list.count));
+      return;
+    }
+    for (int i = 0; i < list.count; ++i) {
+      const T* e = list.item[i];
+      bool listed = false;
+      int n = 0;
+      for (const T* k = sheetList.head; k && !listed && n++ <= kPoolSize; k = k->next)
+        listed = k == e;
+      if (!e || !listed)
+        Broken(std::string("a hilighted ") + kind + " is not on the current sheet");
+      else if (!e->hilighted)
+        Broken(std::string("hilighted ") + kind + " " + Named(e) + " is not lit");
+    }
+  }
+
+  void Hilights() {
+    GSheet& sheet = doc.Sheet();
+    Lit(doc.m_HiPoints, sheet.points, "point");
+    Lit(doc.m_HiLines, sheet.lines, "line");
+    Lit(doc.m_HiCircles, sheet.circles, "circle");
+    Lit(doc.m_HiCurves, sheet.curves, "curve");
+    Lit(doc.m_HiAngles, sheet.angles, "angle mark");
+    Lit(doc.m_HiImages, sheet.images, "image");
+    Lit(doc.m_HiBrackets, sheet.brackets, "bracket");
+  }
+};
+
+}  // namespace
+
+std::vector<std::string> CheckInvariants(GDocument& doc) {
+  Checker check{doc, {}};
+  if (doc.m_SheetCount < 1 || doc.m_CurrentSheet < 0 || doc.m_CurrentSheet >= doc.m_SheetCount) {
+    check.Broken("the current sheet " + std::to_string(doc.m_CurrentSheet) + " is not one of the " +
+                 std::to_string(doc.m_SheetCount) + " sheets");
+    return check.broken;
+  }
+  check.Sheets();
+  check.Redo();
+  check.Hilights();
+  return check.broken;
+}
+
+std::string InvariantReport(GDocument& doc) {
+  std::string out;
+  for (const std::string& line : CheckInvariants(doc)) out += line + "\n";
+  return out;
+}
