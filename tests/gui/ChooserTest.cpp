@@ -5,10 +5,15 @@
 // settings when there is no session bus.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <vector>
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/filedlg.h>
 #include <wx/modalhook.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
 
 #include "app/Session.h"
 #include "app/WxUser.h"
@@ -22,25 +27,43 @@ class CancelEveryDialog : public wxModalDialogHook {
  public:
   std::vector<wxDialog*> shown;
   int destroyed = 0;
+  std::function<void()> whileOtherIsUp;
 
  protected:
   // A chooser's show passes the hook twice (its own and the dialog's).
   int Enter(wxDialog* dialog) override {
-    if (m_Depth++ > 0) return wxID_NONE;
+    const bool again = std::find(m_Open.begin(), m_Open.end(), dialog) != m_Open.end();
+    m_Open.push_back(dialog);
+    if (again) return wxID_NONE;
     if (std::find(shown.begin(), shown.end(), dialog) == shown.end()) {
       dialog->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& e) {
         ++destroyed;
         e.Skip();
       });
     }
+    if (!dynamic_cast<wxFileDialog*>(dialog) && whileOtherIsUp) {
+      // Another dialog: what the test does while it is up, then it closes.
+      wxTheApp->CallAfter([this, dialog] {
+        whileOtherIsUp();
+        dialog->EndModal(wxID_CANCEL);
+      });
+      return wxID_NONE;
+    }
     shown.push_back(dialog);
-    wxTheApp->CallAfter([dialog] { dialog->EndModal(wxID_CANCEL); });
+    // A timer, not CallAfter: a chooser asked from inside another dialog's
+    // pending call runs its loop where pending calls wait.
+    m_Timers.push_back(std::make_unique<wxTimer>());
+    m_Timers.back()->Bind(wxEVT_TIMER, [dialog](wxTimerEvent&) { dialog->EndModal(wxID_CANCEL); });
+    m_Timers.back()->StartOnce(1);
     return wxID_NONE;
   }
-  void Exit(wxDialog*) override { --m_Depth; }
+  void Exit(wxDialog* dialog) override {
+    m_Open.erase(std::find(m_Open.begin(), m_Open.end(), dialog));
+  }
 
  private:
-  int m_Depth = 0;
+  std::vector<wxDialog*> m_Open;  // in their modal loops now
+  std::vector<std::unique_ptr<wxTimer>> m_Timers;
 };
 
 TEST(FileChooser, OneChooserPerDirectionOutlivesEveryChoice) {
@@ -72,6 +95,34 @@ TEST(FileChooser, OneChooserPerDirectionOutlivesEveryChoice) {
     user.ReleaseChoosers();
     EXPECT_EQ(hook.destroyed, 2);
   }
+}
+
+// The storm found a chooser first asked for while another dialog was up:
+// the toolkit made it that dialog's child and took its window down with the
+// dialog, leaving a chooser without a window for the next question.
+TEST(FileChooser, FirstAskedFromADialogItStillBelongsToTheMainWindow) {
+  CancelEveryDialog hook;
+  hook.Register();
+  WxUser user(TestFilesDir());
+  auto* outer = new wxDialog(wxTheApp->GetTopWindow(), wxID_ANY, "outer");
+  auto* field = new wxTextCtrl(outer, wxID_ANY, "typed");
+  hook.whileOtherIsUp = [&user, field] {
+    field->SetFocus();  // the other dialog is the active window
+    PumpEvents([] { return false; }, 100);
+    EXPECT_EQ(
+        user.ChooseFile("Choose a file", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", false),
+        "");
+  };
+  outer->ShowModal();
+  hook.whileOtherIsUp = nullptr;
+  outer->Destroy();
+  PumpEvents([] { return false; }, 50);
+  EXPECT_EQ(user.ChooseFile("Choose a file", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", false),
+            "");
+  ASSERT_EQ(hook.shown.size(), 2u);
+  EXPECT_EQ(hook.shown[0], hook.shown[1]);
+  EXPECT_EQ(hook.shown[1]->GetParent(), wxTheApp->GetTopWindow());
+  user.ReleaseChoosers();
 }
 
 TEST(SessionTest, SettingsKeptInMemoryOnlyWithoutAnyBus) {
