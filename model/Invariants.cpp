@@ -124,12 +124,18 @@ struct Checker {
     }
     for (int i = 0; i < list.count; ++i) {
       const T* e = list.item[i];
+      // What a gesture is making (the point being placed, the line, circle
+      // or midpoint of a two-point tool) is lit from the press on and
+      // listed only at the release.
+      const GObject* self = e;
+      if (self == doc.m_NewPoint || (doc.m_NewElement && self == doc.m_NewElement)) continue;
       bool listed = false;
       int n = 0;
       for (const T* k = sheetList.head; k && !listed && n++ <= kPoolSize; k = k->next)
         listed = k == e;
       if (!e || !listed)
-        Broken(std::string("a hilighted ") + kind + " is not on the current sheet");
+        Broken(std::string("hilighted ") + kind + " " + (e ? Named(e) : "(none)") +
+               " is not on the current sheet");
       else if (!e->hilighted)
         Broken(std::string("hilighted ") + kind + " " + Named(e) + " is not lit");
     }
