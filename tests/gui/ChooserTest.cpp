@@ -35,12 +35,6 @@ class CancelEveryDialog : public wxModalDialogHook {
     const bool again = std::find(m_Open.begin(), m_Open.end(), dialog) != m_Open.end();
     m_Open.push_back(dialog);
     if (again) return wxID_NONE;
-    if (std::find(shown.begin(), shown.end(), dialog) == shown.end()) {
-      dialog->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& e) {
-        ++destroyed;
-        e.Skip();
-      });
-    }
     if (!dynamic_cast<wxFileDialog*>(dialog) && whileOtherIsUp) {
       // Another dialog: what the test does while it is up, then it closes.
       wxTheApp->CallAfter([this, dialog] {
@@ -48,6 +42,12 @@ class CancelEveryDialog : public wxModalDialogHook {
         dialog->EndModal(wxID_CANCEL);
       });
       return wxID_NONE;
+    }
+    if (std::find(shown.begin(), shown.end(), dialog) == shown.end()) {
+      dialog->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& e) {
+        ++destroyed;
+        e.Skip();
+      });
     }
     shown.push_back(dialog);
     // A timer, not CallAfter: a chooser asked from inside another dialog's
