@@ -1,6 +1,6 @@
 // The document's standing rules, checked by walking every sheet's lists, the
-// steps in their order, the incidence records, the redo stack, the hilight
-// lists and the name counters.
+// steps in their order, the incidence records, the redo stack and the
+// hilight lists.
 #include "model/Invariants.h"
 
 #include <unordered_set>

@@ -89,8 +89,6 @@ TEST(FileChooser, OneChooserPerDirectionOutlivesEveryChoice) {
     EXPECT_EQ(hook.shown[2], hook.shown[3]);
     EXPECT_NE(hook.shown[0], hook.shown[2]);
     EXPECT_EQ(hook.destroyed, 0);
-    // The titles follow the question of the moment.
-    EXPECT_EQ(hook.shown[3]->GetTitle(), "Save an image file");
     // Once the main loop is over, the choosers go.
     user.ReleaseChoosers();
     EXPECT_EQ(hook.destroyed, 2);
