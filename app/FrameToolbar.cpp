@@ -221,8 +221,8 @@ void MyFrame::enableToolbar() {
     if (bar) bar->Enable(!m_Canvas->m_Slides.m_SlideShow);
   if (wxToolBar* bar = GetToolBar()) {
     // Zooming keeps the scale within 0.001 .. 0.1 world units per pixel.
-    bar->EnableTool(kModeZoomIn, m_Canvas->m_Painter.m_Scale > 0.001);
-    bar->EnableTool(kModeZoomOut, m_Canvas->m_Painter.m_Scale < 0.1);
+    bar->EnableTool(kModeZoomIn, m_Canvas->m_Doc->Viewport().CanZoomIn());
+    bar->EnableTool(kModeZoomOut, m_Canvas->m_Doc->Viewport().CanZoomOut());
     bar->ToggleTool(kModeAxis, m_Canvas->m_Painter.m_AxisOn);
     bar->EnableTool(ToolkitId(kCmdUndo), CanUndo());
     bar->EnableTool(ToolkitId(kCmdRedo), CanRedo());

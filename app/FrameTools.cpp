@@ -15,7 +15,7 @@ bool IsQuilOrPanel(const MyCanvas* c) {
 }
 
 void ClearPointHilights(GDocument& d) {
-  while (d.m_HiPoints.count > 0) d.Deletehilighted(d.m_HiPoints.item[0]);
+  while (d.Selection().Points().Count() > 0) d.Deletehilighted(d.Selection().Points()[0]);
 }
 
 // The angle for the line-with-angle tool, from the dialog: the angle at the
@@ -123,8 +123,10 @@ void MyFrame::OnModeTangent(wxCommandEvent&) {
   else if (!IsQuilOrPanel(m_Canvas))
     return;
   GDocument& d = *m_Canvas->m_Doc;
-  if (d.m_HiPoints.count > 0 && d.m_HiCircles.count > 0) d.ConstDefTangent();
-  if (d.m_HiPoints.count > 0 && d.m_HiCurves.count > 0) d.ConstDefCurveTangent();
+  if (d.Selection().Points().Count() > 0 && d.Selection().Circles().Count() > 0)
+    d.ConstDefTangent();
+  if (d.Selection().Points().Count() > 0 && d.Selection().Curves().Count() > 0)
+    d.ConstDefCurveTangent();
   enableToolbar();
   m_Canvas->Refresh(false);
 }
@@ -146,9 +148,9 @@ void MyFrame::OnModeClipping(wxCommandEvent&) {
     c.Refresh(false);
   } else if (IsQuilOrPanel(&c)) {
     GDocument& d = *c.m_Doc;
-    if (d.m_HiPoints.count == 2)
+    if (d.Selection().Points().Count() == 2)
       d.ConstDefClippingLine();
-    else if (d.m_HiLines.count > 0)
+    else if (d.Selection().Lines().Count() > 0)
       d.LineClippingon();
     enableToolbar();
     c.Refresh(false);
@@ -162,12 +164,12 @@ void MyFrame::OnModeLineWithAngle(wxCommandEvent&) {
   if (IsTovik(&c)) {
     ClearPointHilights(d);
     SetToolMode(kModeLineWithAngle);
-    if (d.m_HiAngles.count > 0)
-      d.m_CurrentAngle = d.m_HiAngles.item[0];
+    if (d.Selection().Angles().Count() > 0)
+      d.m_CurrentAngle = d.Selection().Angles()[0];
     else
       ChooseAngle(c);
   } else if (IsQuilOrPanel(&c)) {
-    if (d.m_HiAngles.count > 0 || ChooseAngle(c)) d.ConstDefLineWithAngle();
+    if (d.Selection().Angles().Count() > 0 || ChooseAngle(c)) d.ConstDefLineWithAngle();
     enableToolbar();
   }
   c.Refresh(false);

@@ -8,7 +8,7 @@
 #include "interaction/MyCanvas.h"
 
 bool MyFrame::CanUndo() const { return !m_Canvas->m_Doc->Sheet().consts.empty(); }
-bool MyFrame::CanRedo() const { return m_Canvas->m_Doc->m_RedoCount > 0; }
+bool MyFrame::CanRedo() const { return m_Canvas->m_Doc->History().RedoCount() > 0; }
 
 void MyFrame::OnUpdateUndo(wxUpdateUIEvent& event) {
   // The menu item stays enabled: the toolkit refreshes menus only when they

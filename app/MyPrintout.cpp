@@ -8,13 +8,7 @@
 #include "render/PrintLook.h"
 
 MyPrintout::MyPrintout(MyCanvas* canvas, const wxString& title)
-    : wxPrintout(title),
-      m_Canvas(canvas),
-      m_Scale(canvas->m_Painter.m_Scale),
-      m_XMax(canvas->m_Painter.m_XMax),
-      m_XMin(canvas->m_Painter.m_XMin),
-      m_YMax(canvas->m_Painter.m_YMax),
-      m_YMin(canvas->m_Painter.m_YMin) {}
+    : wxPrintout(title), m_Canvas(canvas), m_View(canvas->m_Doc->Viewport()) {}
 
 bool MyPrintout::OnPrintPage(int page) {
   wxDC* dc = GetDC();
@@ -37,8 +31,8 @@ void MyPrintout::GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* 
 }
 
 void MyPrintout::DrawPage(wxDC* dc) {
-  const double w = (m_XMax - m_XMin) / m_Scale + 100;
-  const double h = (m_YMax - m_YMin) / m_Scale + 100;
+  const double w = (m_View.XMax() - m_View.XMin()) / m_View.Scale() + 100;
+  const double h = (m_View.YMax() - m_View.YMin()) / m_View.Scale() + 100;
   int pw = 0, ph = 0;
   dc->GetSize(&pw, &ph);
   if (w <= 0 || h <= 0 || pw <= 0 || ph <= 0) return;

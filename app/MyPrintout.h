@@ -5,6 +5,8 @@
 
 #include <wx/print.h>
 
+#include "model/Viewport.h"
+
 class MyCanvas;
 
 class MyPrintout : public wxPrintout {
@@ -21,5 +23,5 @@ class MyPrintout : public wxPrintout {
 
   MyCanvas* m_Canvas;
   // The view when the printout was made.
-  double m_Scale, m_XMax, m_XMin, m_YMax, m_YMin;
+  GViewport m_View;
 };

@@ -198,8 +198,7 @@ bool Builder::TryMake(int kind) {
       s->AngleOutput = a;
       s->Evaluate();
       doc_.AssignAngle(a);
-      a->name = doc_.m_AngleName;
-      doc_.next_name(doc_.m_AngleName);
+      a->name = doc_.TakeName(GNameKind::kAngle);
       return true;
     }
     case CONST_BRACKET: {

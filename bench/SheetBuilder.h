@@ -217,8 +217,7 @@ class Builder {
     c->LOutput = l;
     c->Evaluate();
     doc_.AssignLine(l);
-    l->name = doc_.m_LineName;
-    doc_.next_name(doc_.m_LineName);
+    l->name = doc_.TakeName(GNameKind::kLine);
     if (doc_.CheckCoincidency(l)) return nullptr;
     if (GoodLine(l)) {
       lines_.push_back(l);

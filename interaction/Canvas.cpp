@@ -40,9 +40,7 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   SetBackgroundStyle(wxBG_STYLE_PAINT);
   m_Painter.m_Width = m_Painter.m_OldWidth = frame->GetClientSize().x;
   m_Painter.m_Height = m_Painter.m_OldHeight = frame->GetClientSize().y;
-  m_Painter.m_Scale = 0.01;
-  m_Painter.m_PickDistance = 0.1;
-  m_Painter.m_PickDistance2 = 0.01;
+  m_Doc->Viewport().Reset();
   m_Timer.Start(100);
   m_Painter.SetTheme(THM_STANDARD, 0);
   m_Doc->m_PointMode = kPointMode0;

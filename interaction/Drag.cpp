@@ -123,7 +123,8 @@ void MyCanvas::DragTrail() {
     m_Doc->copyToLClone(t.m_AfterLines[0].head, s.lines.head);
     m_Doc->copyToCClone(t.m_AfterCircles[0].head, s.circles.head);
     Refresh(false);
-  } else if (AnimatedHilightTheme(m_Painter.m_Look.theme) && m_Doc->m_HiPoints.count > 0) {
+  } else if (AnimatedHilightTheme(m_Painter.m_Look.theme) &&
+             m_Doc->Selection().Points().Count() > 0) {
     Refresh(false);  // keeps the hilight animation of these themes going
   }
   t.m_DragStarted = now;

@@ -21,9 +21,9 @@ void MyCanvas::LUp_Select(wxPoint& pos) {
 
 void MyCanvas::OnProperty() {
   bool changed = false;
-  if (m_Doc->m_HiBrackets.count > 0 && m_EditBracket)
-    changed = m_EditBracket(*m_Doc->m_HiBrackets.item[0]);
-  if (m_Doc->m_HiAngles.count > 0 && m_EditAngle)
-    changed = m_EditAngle(*m_Doc->m_HiAngles.item[0]) || changed;
+  if (m_Doc->Selection().Brackets().Count() > 0 && m_EditBracket)
+    changed = m_EditBracket(*m_Doc->Selection().Brackets()[0]);
+  if (m_Doc->Selection().Angles().Count() > 0 && m_EditAngle)
+    changed = m_EditAngle(*m_Doc->Selection().Angles()[0]) || changed;
   if (changed) Refresh(false);
 }

@@ -24,18 +24,19 @@ GPoint* PointAt(MyCanvas& canvas, const wxPoint& pos) {
 // is let go, and the next click starts again. The second point is the one
 // whose path is traced.
 bool CollectOrbit(GDocument& d, GPoint* p) {
-  if (d.m_HiPoints.count == 0)
-    while (d.m_HiCircles.count > 0) d.Deletehilighted(d.m_HiCircles.item[0]);
-  if (p && !(d.m_HiPoints.count == 1 && d.m_HiPoints.item[0] == p)) d.Sethilighted(p);
-  if (d.m_HiPoints.count >= 2) return d.ConstDefOrbit();
-  if (d.m_HiPoints.count == 1) {
+  if (d.Selection().Points().Count() == 0)
+    while (d.Selection().Circles().Count() > 0) d.Deletehilighted(d.Selection().Circles()[0]);
+  if (p && !(d.Selection().Points().Count() == 1 && d.Selection().Points()[0] == p))
+    d.Sethilighted(p);
+  if (d.Selection().Points().Count() >= 2) return d.ConstDefOrbit();
+  if (d.Selection().Points().Count() == 1) {
     GConst* step = nullptr;
-    FindPtFromCn(d.FirstConst(), d.m_HiPoints.item[0], &step);
+    FindPtFromCn(d.FirstConst(), d.Selection().Points()[0], &step);
     const int type = step ? step->type : 0;
     if (type == CONST_PT_ON_CIRCLE)
       d.Sethilighted(step->CInput1);
     else if (!BoundToLine(type))
-      d.Deletehilighted(d.m_HiPoints.item[0]);
+      d.Deletehilighted(d.Selection().Points()[0]);
   }
   return false;
 }
@@ -66,7 +67,7 @@ void MyCanvas::LUp_Orbit(wxPoint& pos) {
 // centre of the circle drawn while the second point is sought, and the second
 // point fixes the radius that the circle keeps while it is carried to the third.
 void MyCanvas::LUp_Compass(wxPoint& pos) {
-  const int before = m_Doc->m_HiPoints.count;
+  const int before = m_Doc->Selection().Points().Count();
   const int now = m_Doc->CollectCompassPoint(PointAt(*this, pos));
   if (now == 1 && before != 1) {
     m_Tool.m_CompassCenter = pos;

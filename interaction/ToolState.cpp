@@ -66,12 +66,12 @@ GOverlay ToolState::Overlay() {
     o.afterCircles = m_AfterCircles;
   }
   if (m_Mode == kModeCompass) {
-    if (m_Doc.m_HiPoints.count == 1) {
+    if (m_Doc.Selection().Points().Count() == 1) {
       const double d =
           std::hypot(m_CompassMouse.x - m_CompassCenter.x, m_CompassMouse.y - m_CompassCenter.y);
       m_CompassRadius = (int)std::floor(d);
       o.compass = true;
-    } else if (m_Doc.m_HiPoints.count == 2) {
+    } else if (m_Doc.Selection().Points().Count() == 2) {
       m_CompassCenter = m_CompassMouse;
       o.compass = true;
     }

@@ -80,8 +80,7 @@ void NewTextAt(MyCanvas& canvas, const wxPoint& pos) {
   t->centered = e.centred ? 1 : 0;
   t->x = pos.x;
   t->y = pos.y;
-  t->name = d.m_TextName;
-  d.next_name(d.m_TextName);
+  t->name = d.TakeName(GNameKind::kText);
   d.AssignText(t);
   c->TextOutput = t;
   d.m_CurrentConst = c;
@@ -134,8 +133,7 @@ void MyCanvas::LUp_Image(wxPoint& pos) {
   im->picture = pic;
   // The whole path, so that the saved document finds the file again.
   im->fileName = chosen;
-  im->name = d.m_ImageName;
-  d.next_name(d.m_ImageName);
+  im->name = d.TakeName(GNameKind::kImage);
   im->x = pos.x;
   im->y = pos.y;
   im->width = picture.GetWidth();

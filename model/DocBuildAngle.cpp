@@ -23,10 +23,10 @@ GPoint* PointNamed(GDocument& doc, const std::string& name) {
 // The mark of the angle P1 P2 P3 at the vertex P2. The same three points in
 // the same order already marked give that mark again.
 bool GDocument::ConstDefAngle() {
-  if (m_HiPoints.count < 3) return false;
-  GPoint* a = m_HiPoints.item[0];
-  GPoint* v = m_HiPoints.item[1];
-  GPoint* b = m_HiPoints.item[2];
+  if (Selection().Points().Count() < 3) return false;
+  GPoint* a = Selection().Points()[0];
+  GPoint* v = Selection().Points()[1];
+  GPoint* b = Selection().Points()[2];
   if (a == v || v == b || a == b) return false;
   for (GConst* c = FirstConst(); c; c = c->next) {
     if (c->type == CONST_3P_ANGLE && c->PInput1 == a && c->PInput2 == v && c->PInput3 == b) {
@@ -45,17 +45,16 @@ bool GDocument::ConstDefAngle() {
   c->PInput2 = v;
   c->PInput3 = b;
   c->AngleOutput = mark;
-  mark->name = m_AngleName;
-  next_name(m_AngleName);
+  mark->name = TakeName(GNameKind::kAngle);
   c->Evaluate();
   ShowNewOutput(c);
   return true;
 }
 
 bool GDocument::ConstDefBracket() {
-  if (m_HiPoints.count < 2) return false;
-  GPoint* p = m_HiPoints.item[0];
-  GPoint* q = m_HiPoints.item[1];
+  if (Selection().Points().Count() < 2) return false;
+  GPoint* p = Selection().Points()[0];
+  GPoint* q = Selection().Points()[1];
   if (p == q) return false;
   GBracket* br = NewBracket(p, q);
   GConst* c = br ? NewConst(CONST_BRACKET) : nullptr;
@@ -75,9 +74,9 @@ bool GDocument::ConstDefBracket() {
 // The locus of P2 while P1 runs round its circle or along its line. A first
 // point that is free, or fixed by other points, has nowhere to run: nothing.
 bool GDocument::ConstDefOrbit() {
-  if (m_HiPoints.count < 2) return false;
-  GPoint* driver = m_HiPoints.item[0];
-  GPoint* traced = m_HiPoints.item[1];
+  if (Selection().Points().Count() < 2) return false;
+  GPoint* driver = Selection().Points()[0];
+  GPoint* traced = Selection().Points()[1];
   GConst* driverStep = nullptr;
   FindPtFromCn(FirstConst(), driver, &driverStep);
   if (!driverStep) return false;
@@ -97,8 +96,7 @@ bool GDocument::ConstDefOrbit() {
   c->PInput1 = driver;
   c->PInput2 = traced;
   c->CurveOutput = curve;
-  curve->name = m_CurveName;
-  next_name(m_CurveName);
+  curve->name = TakeName(GNameKind::kCurve);
   EvaluateConst(FirstConst());
   ShowNewOutput(c);
   return true;
@@ -129,8 +127,7 @@ bool GDocument::SetCurrentAngleByNames(const std::string& an, const std::string&
   c->PInput2 = v;
   c->PInput3 = b;
   c->AngleOutput = mark;
-  mark->name = m_AngleName;
-  next_name(m_AngleName);
+  mark->name = TakeName(GNameKind::kAngle);
   c->Evaluate();
   AssignAngle(mark);
   Sethilighted(mark);
@@ -151,8 +148,8 @@ void GDocument::SetAngleDegrees(const std::string& s) {
 // The construction buttons of the Quil and touch-panel styles, by the numbers
 // of hilighted points, lines, circles and curves.
 bool GDocument::CanBuild(int toolId) const {
-  const int np = m_HiPoints.count, nl = m_HiLines.count;
-  const int nc = m_HiCircles.count, nk = m_HiCurves.count;
+  const int np = Selection().Points().Count(), nl = Selection().Lines().Count();
+  const int nc = Selection().Circles().Count(), nk = Selection().Curves().Count();
   switch (toolId) {
     case kModeMLine:
     case kModeMid:

@@ -35,8 +35,7 @@ int GDocument::AddGraph(const std::string& formula, double xmin, double xmax) {
   curve->xmin = xmin;
   curve->xmax = xmax;
   c->CurveOutput = curve;
-  curve->name = m_CurveName;
-  next_name(m_CurveName);
+  curve->name = TakeName(GNameKind::kCurve);
   WriteLogFile(formula + "\n");
   EvaluateConst(FirstConst());
   ShowNewOutput(c);

@@ -209,7 +209,7 @@ int GDocument::SetDownGesture(int mode, double x, double y) {
 
 bool GDocument::CollectPointFor3(GPoint* p, bool (GDocument::*build)()) {
   if (p) Sethilighted(p);
-  if (m_HiPoints.count < 3) return false;
+  if (Selection().Points().Count() < 3) return false;
   return (this->*build)();
 }
 
@@ -224,11 +224,11 @@ bool GDocument::CollectCircleBy3Point(GPoint* p) {
 // The compass takes its measure from the first two points and is set down on
 // the third; the canvas draws it open meanwhile.
 int GDocument::CollectCompassPoint(GPoint* p) {
-  while (m_HiLines.count > 0) Deletehilighted(m_HiLines.item[0]);
-  while (m_HiCircles.count > 0) Deletehilighted(m_HiCircles.item[0]);
-  while (m_HiCurves.count > 0) Deletehilighted(m_HiCurves.item[0]);
-  if (p && !(m_HiPoints.count == 1 && m_HiPoints.item[0] == p)) Sethilighted(p);
-  if (m_HiPoints.count <= 2) return m_HiPoints.count;
+  while (Selection().Lines().Count() > 0) Deletehilighted(Selection().Lines()[0]);
+  while (Selection().Circles().Count() > 0) Deletehilighted(Selection().Circles()[0]);
+  while (Selection().Curves().Count() > 0) Deletehilighted(Selection().Curves()[0]);
+  if (p && !(Selection().Points().Count() == 1 && Selection().Points()[0] == p)) Sethilighted(p);
+  if (Selection().Points().Count() <= 2) return Selection().Points().Count();
   ConstDefCompass();
   return 3;
 }
@@ -258,19 +258,24 @@ bool GDocument::BisectorClick(GLine* line, double x, double y) {
 
 GDocument::TangentPick GDocument::RememberTangentPick() const {
   TangentPick t;
-  if (m_HiPoints.count > 0) t.point = m_HiPoints.item[0];
-  if (m_HiCircles.count > 0) t.circle = m_HiCircles.item[0];
-  if (m_HiCurves.count > 0) t.curve = m_HiCurves.item[0];
+  if (Selection().Points().Count() > 0) t.point = Selection().Points()[0];
+  if (Selection().Circles().Count() > 0) t.circle = Selection().Circles()[0];
+  if (Selection().Curves().Count() > 0) t.curve = Selection().Curves()[0];
   return t;
 }
 
 // A click that selected only a circle keeps the point chosen before, and the
 // other way round, so point and carrier can be clicked one after the other.
 bool GDocument::TangentAfterSelect(const TangentPick& before) {
-  if (m_HiPoints.count == 0 && before.point && before.point->inUse) Sethilighted(before.point);
-  if (m_HiCircles.count == 0 && before.circle && before.circle->inUse) Sethilighted(before.circle);
-  if (m_HiCurves.count == 0 && before.curve && before.curve->inUse) Sethilighted(before.curve);
-  if (m_HiPoints.count > 0 && m_HiCircles.count > 0) return ConstDefTangent();
-  if (m_HiPoints.count > 0 && m_HiCurves.count > 0) return ConstDefCurveTangent();
+  if (Selection().Points().Count() == 0 && before.point && before.point->inUse)
+    Sethilighted(before.point);
+  if (Selection().Circles().Count() == 0 && before.circle && before.circle->inUse)
+    Sethilighted(before.circle);
+  if (Selection().Curves().Count() == 0 && before.curve && before.curve->inUse)
+    Sethilighted(before.curve);
+  if (Selection().Points().Count() > 0 && Selection().Circles().Count() > 0)
+    return ConstDefTangent();
+  if (Selection().Points().Count() > 0 && Selection().Curves().Count() > 0)
+    return ConstDefCurveTangent();
   return false;
 }

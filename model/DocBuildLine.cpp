@@ -23,8 +23,7 @@ GLine* GDocument::NewToolLine(GPoint* through) {
   const double y = through ? through->yz().re : 0.0;
   GLine* l = NewLine(x, y, x + 0.01, y + 0.01);
   if (!l) return nullptr;
-  l->name = m_LineName;
-  next_name(m_LineName);
+  l->name = TakeName(GNameKind::kLine);
   return l;
 }
 
@@ -110,32 +109,32 @@ bool GDocument::MakeJoin(GPoint* p, GPoint* q, bool clipped) {
 }
 
 bool GDocument::ConstDefLine() {
-  if (m_HiPoints.count < 2) return false;
-  return MakeJoin(m_HiPoints.item[0], m_HiPoints.item[1], false);
+  if (Selection().Points().Count() < 2) return false;
+  return MakeJoin(Selection().Points()[0], Selection().Points()[1], false);
 }
 
 bool GDocument::ConstDefClippingLine() {
-  if (m_HiPoints.count < 2) return false;
-  return MakeJoin(m_HiPoints.item[0], m_HiPoints.item[1], true);
+  if (Selection().Points().Count() < 2) return false;
+  return MakeJoin(Selection().Points()[0], Selection().Points()[1], true);
 }
 
 void GDocument::LineClippingon() {
-  for (int i = 0; i < m_HiLines.count; ++i)
-    if (m_HiLines.item[i]) m_HiLines.item[i]->toolMark = 1;
+  for (int i = 0; i < Selection().Lines().Count(); ++i)
+    if (Selection().Lines()[i]) Selection().Lines()[i]->toolMark = 1;
 }
 
 void GDocument::SetClipping(bool on) {
-  for (int i = 0; i < m_HiLines.count; ++i)
-    if (m_HiLines.item[i]) m_HiLines.item[i]->toolMark = on ? 1 : 0;
-  for (int i = 0; i < m_HiCircles.count; ++i)
-    if (m_HiCircles.item[i]) m_HiCircles.item[i]->toolMark = on ? 1 : 0;
+  for (int i = 0; i < Selection().Lines().Count(); ++i)
+    if (Selection().Lines()[i]) Selection().Lines()[i]->toolMark = on ? 1 : 0;
+  for (int i = 0; i < Selection().Circles().Count(); ++i)
+    if (Selection().Circles()[i]) Selection().Circles()[i]->toolMark = on ? 1 : 0;
 }
 
 // Parallel and perpendicular share everything but the step kind.
 bool GDocument::MakeParaOrPerp(int type) {
-  if (m_HiPoints.count < 1 || m_HiLines.count < 1) return false;
-  GPoint* p = m_HiPoints.item[0];
-  GLine* base = m_HiLines.item[0];
+  if (Selection().Points().Count() < 1 || Selection().Lines().Count() < 1) return false;
+  GPoint* p = Selection().Points()[0];
+  GLine* base = Selection().Lines()[0];
   GConst* old = nullptr;
   const int found = type == CONST_PARALLEL ? FindParaFromCns(FirstConst(), base, p, &old)
                                            : FindPerpFromCns(FirstConst(), base, p, &old);
@@ -157,10 +156,10 @@ bool GDocument::ConstDefPerp() { return MakeParaOrPerp(CONST_PERP); }
 
 // The bisector of the angle P1 P2 P3 at the vertex P2, which it passes through.
 bool GDocument::ConstDefBisector() {
-  if (m_HiPoints.count < 3) return false;
-  GPoint* a = m_HiPoints.item[0];
-  GPoint* v = m_HiPoints.item[1];
-  GPoint* b = m_HiPoints.item[2];
+  if (Selection().Points().Count() < 3) return false;
+  GPoint* a = Selection().Points()[0];
+  GPoint* v = Selection().Points()[1];
+  GPoint* b = Selection().Points()[2];
   GConst* old = nullptr;
   if (Find3PBisectorFromCns(FirstConst(), a, v, b, &old) && old) {
     ShowExisting(old->LOutput);
@@ -224,9 +223,9 @@ double GDocument::BisectorSide(const GLine& l1, const GLine& l2, double x1, doub
 
 // The tangent at a point recorded on the circle.
 bool GDocument::ConstDefTangent() {
-  if (m_HiPoints.count < 1 || m_HiCircles.count < 1) return false;
-  GPoint* p = m_HiPoints.item[0];
-  GCircle* circle = m_HiCircles.item[0];
+  if (Selection().Points().Count() < 1 || Selection().Circles().Count() < 1) return false;
+  GPoint* p = Selection().Points()[0];
+  GCircle* circle = Selection().Circles()[0];
   if (!IsRecordedOn(circle, p)) return false;
   GConst* old = nullptr;
   if (FindTangentFromCns(FirstConst(), circle, p, &old) && old) {
@@ -244,9 +243,9 @@ bool GDocument::ConstDefTangent() {
 // point's own step, whose parameter tells where on the curve the point sits.
 // A point that is not on the curve has no tangent there, so nothing is made.
 bool GDocument::ConstDefCurveTangent() {
-  if (m_HiPoints.count < 1 || m_HiCurves.count < 1) return false;
-  GPoint* p = m_HiPoints.item[0];
-  GParaCurve* curve = m_HiCurves.item[0];
+  if (Selection().Points().Count() < 1 || Selection().Curves().Count() < 1) return false;
+  GPoint* p = Selection().Points()[0];
+  GParaCurve* curve = Selection().Curves()[0];
   GConst* pointStep = nullptr;
   FindPtFromCn(FirstConst(), p, &pointStep);
   if (!pointStep || pointStep->type != CONST_PT_ON_CURVE || pointStep->CurveInput1 != curve)
@@ -267,9 +266,9 @@ bool GDocument::ConstDefCurveTangent() {
 // The line through P1 at the current angle to L1: the first hilighted angle
 // mark, else the mark chosen by names, else m_AngleDegrees.
 bool GDocument::ConstDefLineWithAngle() {
-  if (m_HiPoints.count < 1 || m_HiLines.count < 1) return false;
-  if (m_HiAngles.count > 0) m_CurrentAngle = m_HiAngles.item[0];
-  return MakeLineWithAngle(m_HiLines.item[0], m_HiPoints.item[0]);
+  if (Selection().Points().Count() < 1 || Selection().Lines().Count() < 1) return false;
+  if (Selection().Angles().Count() > 0) m_CurrentAngle = Selection().Angles()[0];
+  return MakeLineWithAngle(Selection().Lines()[0], Selection().Points()[0]);
 }
 
 bool GDocument::MakeLineWithAngle(GLine* base, GPoint* p) {

@@ -11,7 +11,7 @@ namespace {
 // Gives back a point that never reached the point list, with its step.
 void DropUnlistedPoint(GDocument& doc, GPoint* p) {
   doc.DeletePtFromCn(&doc.Sheet().consts.head, p);
-  doc.m_HiPoints.Remove(p);
+  doc.Selection().Points().Remove(p);
   p->inUse = 0;
   p->hilighted = 0;
   p->name = std::string();
@@ -26,9 +26,9 @@ double AngleOnCircle(const GCircle* c, const GPoint* p) {
 }  // namespace
 
 bool GDocument::ConstDefMid() {
-  if (m_HiPoints.count < 2) return false;
-  GPoint* p = m_HiPoints.item[0];
-  GPoint* q = m_HiPoints.item[1];
+  if (Selection().Points().Count() < 2) return false;
+  GPoint* p = Selection().Points()[0];
+  GPoint* q = Selection().Points()[1];
   GPoint* m = NewPoint(CComplex(0, 0), CComplex(0, 0));
   if (!m) return false;
   GConst* c = NewConst(CONST_MID);
@@ -73,15 +73,16 @@ bool GDocument::MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3) {
 // of radius P1 P2 about P3, with the segment P1 P2 drawn as the compass's
 // measure unless a line already joins them.
 bool GDocument::ConstDefCircle() {
-  if (m_HiPoints.count == 2)
-    return MakeCircleStep(CONST_MULTI_CIRCLE, m_HiPoints.item[0], m_HiPoints.item[1], nullptr);
-  if (m_HiPoints.count != 3) return false;
-  GPoint* p = m_HiPoints.item[0];
-  GPoint* q = m_HiPoints.item[1];
+  if (Selection().Points().Count() == 2)
+    return MakeCircleStep(CONST_MULTI_CIRCLE, Selection().Points()[0], Selection().Points()[1],
+                          nullptr);
+  if (Selection().Points().Count() != 3) return false;
+  GPoint* p = Selection().Points()[0];
+  GPoint* q = Selection().Points()[1];
   const bool built = ConstDefCompass();
   GConst* join = nullptr;
   if (FindJoinFromCns(FirstConst(), p, q, &join)) return built;
-  GCircle* circle = m_HiCircles.count > 0 ? m_HiCircles.item[0] : nullptr;
+  GCircle* circle = Selection().Circles().Count() > 0 ? Selection().Circles()[0] : nullptr;
   GConst* c = NewLineStep(CONST_JOIN, p);
   if (!c) return built;
   c->PInput1 = p;
@@ -102,18 +103,19 @@ bool GDocument::ConstDefCircle() {
 }
 
 bool GDocument::ConstDefCompass() {
-  if (m_HiPoints.count < 3) return false;
-  return MakeCircleStep(CONST_COMPASS, m_HiPoints.item[0], m_HiPoints.item[1], m_HiPoints.item[2]);
+  if (Selection().Points().Count() < 3) return false;
+  return MakeCircleStep(CONST_COMPASS, Selection().Points()[0], Selection().Points()[1],
+                        Selection().Points()[2]);
 }
 
 // The circle through three points: first its centre, as a point of its own
 // (the circumcentre, at infinity for three points on a line), then the circle
 // about it through P3, with all three recorded on it.
 bool GDocument::ConstDefCircleBy3() {
-  if (m_HiPoints.count < 3) return false;
-  GPoint* p1 = m_HiPoints.item[0];
-  GPoint* p2 = m_HiPoints.item[1];
-  GPoint* p3 = m_HiPoints.item[2];
+  if (Selection().Points().Count() < 3) return false;
+  GPoint* p1 = Selection().Points()[0];
+  GPoint* p2 = Selection().Points()[1];
+  GPoint* p3 = Selection().Points()[2];
   const CComplex x1 = p1->xz(), y1 = p1->yz(), x2 = p2->xz(), y2 = p2->yz();
   const CComplex x3 = p3->xz(), y3 = p3->yz();
   const CComplex s12 = x2 * x2 - x1 * x1 + y2 * y2 - y1 * y1;
@@ -222,9 +224,9 @@ int GDocument::MakeMeetPair(GLine* l, GCircle* c1, GCircle* c2) {
 }
 
 bool GDocument::ConstDefMeet() {
-  if (m_HiLines.count >= 2) {
-    GLine* l = m_HiLines.item[0];
-    GLine* m = m_HiLines.item[1];
+  if (Selection().Lines().Count() >= 2) {
+    GLine* l = Selection().Lines()[0];
+    GLine* m = Selection().Lines()[1];
     if (l == m) return false;
     GConst* old = nullptr;
     if (FindMeetFromCn(FirstConst(), l, m, &old) == 0) {
@@ -253,9 +255,9 @@ bool GDocument::ConstDefMeet() {
     CheckIncidency(p, true);
     return true;
   }
-  if (m_HiLines.count == 1 && m_HiCircles.count == 1)
-    return MakeMeetPair(m_HiLines.item[0], m_HiCircles.item[0], nullptr) > 0;
-  if (m_HiLines.count == 0 && m_HiCircles.count >= 2)
-    return MakeMeetPair(nullptr, m_HiCircles.item[0], m_HiCircles.item[1]) > 0;
+  if (Selection().Lines().Count() == 1 && Selection().Circles().Count() == 1)
+    return MakeMeetPair(Selection().Lines()[0], Selection().Circles()[0], nullptr) > 0;
+  if (Selection().Lines().Count() == 0 && Selection().Circles().Count() >= 2)
+    return MakeMeetPair(nullptr, Selection().Circles()[0], Selection().Circles()[1]) > 0;
   return false;
 }

@@ -60,8 +60,8 @@ bool GDocument::RenameElement(GObject* e, const std::string& wanted) {
   // Undone steps can come back, so their elements' names are taken too.
   bool taken = false;
   for (GConst* c = FirstConst(); c && !taken; c = c->next) taken = OutputNamed(c, name, e);
-  for (int i = 0; i < m_RedoCount && !taken; ++i)
-    if (m_RedoStack[i]) taken = OutputNamed(m_RedoStack[i], name, e);
+  for (int i = 0; i < History().RedoCount() && !taken; ++i)
+    if (History().RedoAt(i)) taken = OutputNamed(History().RedoAt(i), name, e);
   if (taken) {
     m_User->ShowMessage(
         StrFormat("The name \"%s\" is already used in this sheet. The old name is kept.",
@@ -71,10 +71,10 @@ bool GDocument::RenameElement(GObject* e, const std::string& wanted) {
   }
   e->name = name;
   // A counter that was about to hand out this name moves on to the next free one.
-  std::string* counters[] = {&m_PointName, &m_LineName,  &m_CircleName, &m_CurveName,
-                             &m_TextName,  &m_AngleName, &m_ImageName,  &m_BracketName};
-  for (std::string* counter : counters)
-    if (*counter == name) next_name(*counter);
+  for (int k = 0; k < kNameKinds; ++k) {
+    std::string& counter = m_Naming.Counter(static_cast<GNameKind>(k));
+    if (counter == name) next_name(counter);
+  }
   return true;
 }
 

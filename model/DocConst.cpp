@@ -16,11 +16,11 @@ GConst* GDocument::NewConst(int type) {
   c->owner = this;
   c->type = static_cast<short>(type);
   c->inUse = 1;
-  c->viewScale = m_Scale;
-  c->viewLeft = m_XMin;
-  c->viewRight = m_XMax;
-  c->viewTop = m_YMax;
-  c->viewBottom = m_YMin;
+  c->viewScale = m_Viewport.Scale();
+  c->viewLeft = m_Viewport.XMin();
+  c->viewRight = m_Viewport.XMax();
+  c->viewTop = m_Viewport.YMax();
+  c->viewBottom = m_Viewport.YMin();
 
   Sheet().consts.Append(c);
   c->firstConst = Sheet().consts.head;
@@ -67,7 +67,7 @@ int GDocument::DeletePtFromCn(GConst** list, GPoint* p) {
   if (!p) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [p](GConst* s) { return s->POutput == p; });
   m_ConstPool.Released(c);
-  if (c) ++m_StepListEdits;
+  if (c) m_History.Edited();
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -76,7 +76,7 @@ int GDocument::DeleteLnFromCn(GConst** list, GLine* l) {
   if (!l) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [l](GConst* s) { return s->LOutput == l; });
   m_ConstPool.Released(c);
-  if (c) ++m_StepListEdits;
+  if (c) m_History.Edited();
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -85,7 +85,7 @@ int GDocument::DeleteCiFromCn(GConst** list, GCircle* ci) {
   if (!ci) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [ci](GConst* s) { return s->COutput == ci; });
   m_ConstPool.Released(c);
-  if (c) ++m_StepListEdits;
+  if (c) m_History.Edited();
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
 }
@@ -101,7 +101,7 @@ void GDocument::DeleteAllConstFromSheet(GConst* first) {
   for (GConst* c = first; c && n < kPoolSize; c = c->next) steps[n++] = c;
 
   GList<GConst>& consts = Sheet().consts;
-  ++m_StepListEdits;
+  m_History.Edited();
   for (GConst** link = &consts.head; *link; link = &(*link)->next) {
     if (*link == first) {
       *link = nullptr;
@@ -156,47 +156,28 @@ void GDocument::ClearConst() {
     r.next = nullptr;
   }
   for (GSheet& s : m_Sheets) s.ResetLists();
-  ++m_StepListEdits;
+  m_History.Edited();
   m_SheetCount = 1;
   m_CurrentSheet = 0;
 
-  m_HiPoints.Clear();
-  m_HiLines.Clear();
-  m_HiCircles.Clear();
-  m_HiCurves.Clear();
-  m_HiAngles.Clear();
-  m_HiImages.Clear();
-  m_HiBrackets.Clear();
-  for (GConst*& c : m_RedoStack) c = nullptr;
-  m_RedoCount = 0;
+  m_Selection.ClearLists();
+  m_History.ClearRedo();
   ForgetToolState();
   m_CurrentConst = nullptr;
   ResetAllName();
 }
 
 // The redo stack holds undone steps, their in-use byte cleared while they
-// wait. When it is full, the step undone longest ago (at the bottom) is given
-// up for good and the new one still goes on top: dropping the new one instead
-// would leave a gap, and redo would bring back steps whose inputs were never
-// redone.
+// wait. When it is full, the step undone longest ago is given up for good.
 void GDocument::PushConst(GConst* c) {
   if (!c || Sheet().consts.empty()) return;
-  if (m_RedoCount == kRedoStackSize) {
-    GConst* oldest = m_RedoStack[0];
-    for (int i = 1; i < kRedoStackSize; ++i) m_RedoStack[i - 1] = m_RedoStack[i];
-    --m_RedoCount;
-    if (oldest) DeleteOutputOf(oldest);
-  }
-  m_RedoStack[m_RedoCount++] = c;
-  ++m_StepListEdits;
+  if (GConst* oldest = m_History.PushRedo(c)) DeleteOutputOf(oldest);
   c->inUse = 0;
   m_ConstPool.Released(c);
 }
 
 GConst* GDocument::PopConst() {
-  if (m_RedoCount == 0) return nullptr;
-  GConst* c = m_RedoStack[--m_RedoCount];
-  m_RedoStack[m_RedoCount] = nullptr;
+  GConst* c = m_History.PopRedo();
   if (c) c->inUse = 1;
   return c;
 }

@@ -54,7 +54,7 @@ void GDocument::DeleteOutputOf(GConst* c) {
 // follows the deletion no longer sees the vanished element's name.
 void GDocument::DeleteConst(GConst* c) {
   if (!c || !Sheet().consts.Unlink(c)) return;
-  ++m_StepListEdits;
+  m_History.Edited();
   c->inUse = 0;
   m_ConstPool.Released(c);
   if (c == m_CurrentConst) m_CurrentConst = nullptr;
@@ -68,9 +68,9 @@ void GDocument::DeletePoint(GPoint* p) {
   m_PointPool.Released(p);
   p->name = std::string();  // a freed slot must not keep its name taken
   p->hilighted = 0;
-  m_HiPoints.Remove(p);
+  Selection().Points().Remove(p);
   if (m_MovingPoint == p) m_MovingPoint = nullptr;
-  RestartCounter(*this, m_PointName, "A");
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kPoint), "A");
 }
 
 void GDocument::DeleteLine(GLine* l) {
@@ -80,8 +80,8 @@ void GDocument::DeleteLine(GLine* l) {
   m_LinePool.Released(l);
   l->name = std::string();
   l->hilighted = 0;
-  m_HiLines.Remove(l);
-  RestartCounter(*this, m_LineName, "a");
+  Selection().Lines().Remove(l);
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kLine), "a");
 }
 
 void GDocument::DeleteCircle(GCircle* c) {
@@ -91,8 +91,8 @@ void GDocument::DeleteCircle(GCircle* c) {
   m_CirclePool.Released(c);
   c->name = std::string();
   c->hilighted = 0;
-  m_HiCircles.Remove(c);
-  RestartCounter(*this, m_CircleName, "C1");
+  Selection().Circles().Remove(c);
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kCircle), "C1");
 }
 
 void GDocument::DeleteCurve(GParaCurve* c) {
@@ -102,8 +102,8 @@ void GDocument::DeleteCurve(GParaCurve* c) {
   m_CurvePool.Released(c);
   c->name = std::string();
   c->hilighted = 0;
-  m_HiCurves.Remove(c);
-  RestartCounter(*this, m_CurveName, "x1");
+  Selection().Curves().Remove(c);
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kCurve), "x1");
 }
 
 void GDocument::DeleteText(GText* t) {
@@ -112,7 +112,7 @@ void GDocument::DeleteText(GText* t) {
   m_TextPool.Released(t);
   t->name = std::string();
   t->hilighted = 0;
-  RestartCounter(*this, m_TextName, "TA");
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kText), "TA");
 }
 
 void GDocument::DeleteAngle(GAngle* a) {
@@ -121,23 +121,23 @@ void GDocument::DeleteAngle(GAngle* a) {
   m_AnglePool.Released(a);
   a->name = std::string();
   a->hilighted = 0;
-  m_HiAngles.Remove(a);
-  RestartCounter(*this, m_AngleName, "ag1");
+  Selection().Angles().Remove(a);
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kAngle), "ag1");
 }
 
 // Images live on the heap: a deleted image is freed, and any step of the list
 // or of the redo stack that still names it forgets it, so nothing reads the freed picture later.
 void GDocument::DeleteImage(GImage* img) {
   if (!img || !Sheet().images.Unlink(img)) return;
-  m_HiImages.Remove(img);
+  Selection().Images().Remove(img);
   auto forget = [img](GConst* c) {
     if (c && c->ImageOutput == img) c->ImageOutput = nullptr;
     if (c && c->ImageInput1 == img) c->ImageInput1 = nullptr;  // an Invisible step
   };
   for (GConst* c = FirstConst(); c; c = c->next) forget(c);
-  for (int i = 0; i < m_RedoCount; ++i) forget(m_RedoStack[i]);
+  for (int i = 0; i < History().RedoCount(); ++i) forget(History().RedoAt(i));
   delete img;
-  RestartCounter(*this, m_ImageName, "im1");
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kImage), "im1");
 }
 
 void GDocument::DeleteBracket(GBracket* b) {
@@ -146,6 +146,6 @@ void GDocument::DeleteBracket(GBracket* b) {
   m_BracketPool.Released(b);
   b->name = std::string();
   b->hilighted = 0;
-  m_HiBrackets.Remove(b);
-  RestartCounter(*this, m_BracketName, "br1");
+  Selection().Brackets().Remove(b);
+  RestartCounter(*this, m_Naming.Counter(GNameKind::kBracket), "br1");
 }

@@ -10,37 +10,37 @@ void GDocument::Sethilighted(GPoint* p) {
   if (!p) return;
   p->hilighted = 1;
   p->hilightCounter = 3;  // the blinking bitmap restarts at frame 3
-  m_HiPoints.Add(p);
+  Selection().Points().Add(p);
 }
 void GDocument::Sethilighted(GLine* l) {
   if (!l) return;
   l->hilighted = 1;
-  m_HiLines.Add(l);
+  Selection().Lines().Add(l);
 }
 void GDocument::Sethilighted(GCircle* c) {
   if (!c) return;
   c->hilighted = 1;
-  m_HiCircles.Add(c);
+  Selection().Circles().Add(c);
 }
 void GDocument::Sethilighted(GParaCurve* c) {
   if (!c) return;
   c->hilighted = 1;
-  m_HiCurves.Add(c);
+  Selection().Curves().Add(c);
 }
 void GDocument::Sethilighted(GAngle* a) {
   if (!a) return;
   a->hilighted = 1;
-  m_HiAngles.Add(a);
+  Selection().Angles().Add(a);
 }
 void GDocument::Sethilighted(GImage* im) {
   if (!im) return;
   im->hilighted = 1;
-  m_HiImages.Add(im);
+  Selection().Images().Add(im);
 }
 void GDocument::Sethilighted(GBracket* b) {
   if (!b) return;
   b->hilighted = 1;
-  m_HiBrackets.Add(b);
+  Selection().Brackets().Add(b);
 }
 
 namespace {
@@ -61,13 +61,13 @@ void ClearUnchosen(T* head, const GHilightList<T>& chosen) {
 }
 }  // namespace
 
-void GDocument::Deletehilighted(GPoint* p) { Unhilight(p, m_HiPoints); }
-void GDocument::Deletehilighted(GLine* l) { Unhilight(l, m_HiLines); }
-void GDocument::Deletehilighted(GCircle* c) { Unhilight(c, m_HiCircles); }
-void GDocument::Deletehilighted(GParaCurve* c) { Unhilight(c, m_HiCurves); }
-void GDocument::Deletehilighted(GAngle* a) { Unhilight(a, m_HiAngles); }
-void GDocument::Deletehilighted(GImage* im) { Unhilight(im, m_HiImages); }
-void GDocument::Deletehilighted(GBracket* b) { Unhilight(b, m_HiBrackets); }
+void GDocument::Deletehilighted(GPoint* p) { Unhilight(p, Selection().Points()); }
+void GDocument::Deletehilighted(GLine* l) { Unhilight(l, Selection().Lines()); }
+void GDocument::Deletehilighted(GCircle* c) { Unhilight(c, Selection().Circles()); }
+void GDocument::Deletehilighted(GParaCurve* c) { Unhilight(c, Selection().Curves()); }
+void GDocument::Deletehilighted(GAngle* a) { Unhilight(a, Selection().Angles()); }
+void GDocument::Deletehilighted(GImage* im) { Unhilight(im, Selection().Images()); }
+void GDocument::Deletehilighted(GBracket* b) { Unhilight(b, Selection().Brackets()); }
 
 // Elements listed but no longer in a sheet list (a point being placed) keep
 // no flag either.
@@ -81,22 +81,22 @@ void GDocument::ClearAllHilights() {
   ClearFlags(s.angles.head);
   ClearFlags(s.images.head);
   ClearFlags(s.brackets.head);
-  for (int i = 0; i < m_HiPoints.count; ++i) m_HiPoints.item[i]->hilighted = 0;
-  m_HiPoints.Clear();
-  m_HiLines.Clear();
-  m_HiCircles.Clear();
-  m_HiCurves.Clear();
-  m_HiAngles.Clear();
-  m_HiImages.Clear();
-  m_HiBrackets.Clear();
+  for (int i = 0; i < Selection().Points().Count(); ++i) Selection().Points()[i]->hilighted = 0;
+  Selection().Points().Clear();
+  Selection().Lines().Clear();
+  Selection().Circles().Clear();
+  Selection().Curves().Clear();
+  Selection().Angles().Clear();
+  Selection().Images().Clear();
+  Selection().Brackets().Clear();
 }
 
 void GDocument::DropUnchosenHilights() {
   GSheet& s = Sheet();
-  ClearUnchosen(s.points.head, m_HiPoints);
-  ClearUnchosen(s.lines.head, m_HiLines);
-  ClearUnchosen(s.circles.head, m_HiCircles);
-  ClearUnchosen(s.curves.head, m_HiCurves);
+  ClearUnchosen(s.points.head, Selection().Points());
+  ClearUnchosen(s.lines.head, Selection().Lines());
+  ClearUnchosen(s.circles.head, Selection().Circles());
+  ClearUnchosen(s.curves.head, Selection().Curves());
 }
 
 // ---- selecting ----
@@ -125,14 +125,14 @@ void SelectWalk(GDocument& doc, T* list, HitTest hit) {
 void GDocument::SelectHilight(GPoint* list, double x, double y) {
   SelectWalk(*this, list, [&](GPoint* p) {
     const double dx = p->xz().re - x, dy = p->yz().re - y;
-    return dx * dx + dy * dy < m_PickDistance2 ? Hit::kHit : Hit::kMiss;
+    return dx * dx + dy * dy < m_Viewport.PickDistance2() ? Hit::kHit : Hit::kMiss;
   });
 }
 
 void GDocument::SelectHilight(GLine* list, double x, double y) {
   SelectWalk(*this, list, [&](GLine* l) {
     double fx = 0, fy = 0;
-    const Hit h = LineHit(l, x, y, m_PickDistance2, &fx, &fy);
+    const Hit h = LineHit(l, x, y, m_Viewport.PickDistance2(), &fx, &fy);
     // In Tovik style a selected line takes the state of the Clipping toggle.
     if (h == Hit::kHit && !l->hidden && m_SelectClipMark >= 0)
       l->toolMark = static_cast<unsigned char>(m_SelectClipMark);
@@ -143,14 +143,14 @@ void GDocument::SelectHilight(GLine* list, double x, double y) {
 void GDocument::SelectHilight(GCircle* list, double x, double y) {
   SelectWalk(*this, list, [&](GCircle* c) {
     if (c == m_DrawingCircle) return Hit::kMiss;
-    return CircleHit(c, x, y, m_PickDistance);
+    return CircleHit(c, x, y, m_Viewport.PickDistance());
   });
 }
 
 void GDocument::SelectHilight(GParaCurve* list, double x, double y) {
   SelectWalk(*this, list, [&](GParaCurve* c) {
     double qx = 0, qy = 0;
-    return CurveHit(c, x, y, m_PickDistance2, &qx, &qy) ? Hit::kHit : Hit::kMiss;
+    return CurveHit(c, x, y, m_Viewport.PickDistance2(), &qx, &qy) ? Hit::kHit : Hit::kMiss;
   });
 }
 
@@ -188,28 +188,28 @@ void DragWalk(GDocument& doc, T* list, HitTest hit) {
 void GDocument::PtDragHilight(GPoint* list, double x, double y) {
   DragWalk(*this, list, [&](GPoint* p) {
     const double dx = p->xz().re - x, dy = p->yz().re - y;
-    return dx * dx + dy * dy < m_PickDistance2 ? Hit::kHit : Hit::kMiss;
+    return dx * dx + dy * dy < m_Viewport.PickDistance2() ? Hit::kHit : Hit::kMiss;
   });
 }
 
 void GDocument::PtDragHilight(GLine* list, double x, double y) {
   DragWalk(*this, list, [&](GLine* l) {
     double fx = 0, fy = 0;
-    return LineHit(l, x, y, m_PickDistance2, &fx, &fy);
+    return LineHit(l, x, y, m_Viewport.PickDistance2(), &fx, &fy);
   });
 }
 
 void GDocument::PtDragHilight(GCircle* list, double x, double y) {
   DragWalk(*this, list, [&](GCircle* c) {
     if (c == m_DrawingCircle) return Hit::kMiss;
-    return CircleHit(c, x, y, m_PickDistance);
+    return CircleHit(c, x, y, m_Viewport.PickDistance());
   });
 }
 
 void GDocument::PtDragHilight(GParaCurve* list, double x, double y) {
   DragWalk(*this, list, [&](GParaCurve* c) {
     double qx = 0, qy = 0;
-    return CurveHit(c, x, y, m_PickDistance2, &qx, &qy) ? Hit::kHit : Hit::kMiss;
+    return CurveHit(c, x, y, m_Viewport.PickDistance2(), &qx, &qy) ? Hit::kHit : Hit::kMiss;
   });
 }
 

@@ -83,24 +83,28 @@ bool GDocument::next_name(std::string& counter) {
   }
 }
 
+std::string GDocument::TakeName(GNameKind kind) {
+  std::string& counter = m_Naming.Counter(kind);
+  std::string name = counter;
+  next_name(counter);
+  return name;
+}
+
 void GDocument::SetPointName(GPoint* p) {
   if (!p) return;
-  p->name = m_PointName;
-  next_name(m_PointName);
+  p->name = TakeName(GNameKind::kPoint);
   p->nameFontSize = m_NameFontSize;
   p->nameAngle = 0.0;
 }
 
 void GDocument::SetCircleName(GCircle* c) {
   if (!c) return;
-  c->name = m_CircleName;
-  next_name(m_CircleName);
+  c->name = TakeName(GNameKind::kCircle);
 }
 
 void GDocument::SetBracketName(GBracket* b) {
   if (!b) return;
-  b->name = m_BracketName;
-  next_name(m_BracketName);
+  b->name = TakeName(GNameKind::kBracket);
 }
 
 // Each seed is the name just before the first one of its sequence, so one
@@ -123,12 +127,12 @@ void GDocument::ResetAllName() {
       if (next_name_sub(counter) || !taken.Find(counter) || counter == was) return;
     }
   };
-  seed(m_PointName, "ZZZ");
-  seed(m_LineName, "zzz");
-  seed(m_CircleName, "C0");
-  seed(m_CurveName, "x0");
-  seed(m_TextName, "SZZ");
-  seed(m_AngleName, "ag0");
-  seed(m_ImageName, "im0");
-  seed(m_BracketName, "br0");
+  seed(m_Naming.Counter(GNameKind::kPoint), "ZZZ");
+  seed(m_Naming.Counter(GNameKind::kLine), "zzz");
+  seed(m_Naming.Counter(GNameKind::kCircle), "C0");
+  seed(m_Naming.Counter(GNameKind::kCurve), "x0");
+  seed(m_Naming.Counter(GNameKind::kText), "SZZ");
+  seed(m_Naming.Counter(GNameKind::kAngle), "ag0");
+  seed(m_Naming.Counter(GNameKind::kImage), "im0");
+  seed(m_Naming.Counter(GNameKind::kBracket), "br0");
 }

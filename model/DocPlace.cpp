@@ -140,7 +140,7 @@ void DropNewPoint(GDocument& doc) {
   GPoint* p = doc.m_NewPoint;
   if (!p) return;
   doc.DeletePtFromCn(&doc.Sheet().consts.head, p);
-  doc.m_HiPoints.Remove(p);
+  doc.Selection().Points().Remove(p);
   p->hilighted = 0;
   p->inUse = 0;
   p->next = nullptr;
@@ -317,7 +317,8 @@ int GDocument::ConstOnCurve(GParaCurve* curve) {
   if (!k || !curve) return 0;
   GPoint* p = m_NewPoint;
   double index = 0, qx = 0, qy = 0;
-  if (curve->hidden || !CurveHit(curve, p->xz().re, p->yz().re, m_PickDistance2, &qx, &qy, &index))
+  if (curve->hidden ||
+      !CurveHit(curve, p->xz().re, p->yz().re, m_Viewport.PickDistance2(), &qx, &qy, &index))
     index = 0;
   ClearInputs(k);
   k->type = CONST_PT_ON_CURVE;

@@ -14,19 +14,19 @@ namespace {
 // pick up an element of a sheet that is no longer shown.
 template <class T>
 void DropHilights(GHilightList<T>& list) {
-  for (int i = 0; i < list.count; ++i)
-    if (list.item[i]) list.item[i]->hilighted = 0;
+  for (int i = 0; i < list.Count(); ++i)
+    if (list[i]) list[i]->hilighted = 0;
   list.Clear();
 }
 
 void DropAllHilights(GDocument& doc) {
-  DropHilights(doc.m_HiPoints);
-  DropHilights(doc.m_HiLines);
-  DropHilights(doc.m_HiCircles);
-  DropHilights(doc.m_HiCurves);
-  DropHilights(doc.m_HiAngles);
-  DropHilights(doc.m_HiImages);
-  DropHilights(doc.m_HiBrackets);
+  DropHilights(doc.Selection().Points());
+  DropHilights(doc.Selection().Lines());
+  DropHilights(doc.Selection().Circles());
+  DropHilights(doc.Selection().Curves());
+  DropHilights(doc.Selection().Angles());
+  DropHilights(doc.Selection().Images());
+  DropHilights(doc.Selection().Brackets());
 }
 
 // Makes room for a sheet after the current one: the later records move up by
@@ -80,7 +80,7 @@ void GDocument::ForgetToolState() {
 
 void GDocument::MoveSheet(bool fresh) {
   if (fresh) Sheet().ResetLists();
-  ++m_StepListEdits;
+  m_History.Edited();
   DropAllHilights(*this);
   ForgetToolState();
   if (m_Hooks) m_Hooks->SheetSwitched(fresh);
@@ -136,7 +136,7 @@ void GDocument::ClearSheet() {
     c = next;
   }
   s.ResetLists();
-  ++m_StepListEdits;
+  m_History.Edited();
   m_MovingPoint = nullptr;
 }
 
@@ -149,7 +149,7 @@ void GDocument::DeleteSheet() {
       m_Sheets[i].number = m_Sheets[i + 1].number - 1;
     }
     m_Sheets[m_SheetCount - 1].ResetLists();
-    ++m_StepListEdits;
+    m_History.Edited();
     --m_SheetCount;
     if (m_CurrentSheet >= m_SheetCount) --m_CurrentSheet;
   }

@@ -79,7 +79,7 @@ bool GDocument::NearPoint(GPoint* list, double* x, double* y, GPoint** out) {
     if (p->hidden) continue;
     const CComplex px = p->xz(), py = p->yz();
     const double dx = px.re - *x, dy = py.re - *y;
-    if (dx * dx + dy * dy < m_PickDistance2) {
+    if (dx * dx + dy * dy < m_Viewport.PickDistance2()) {
       if (out) *out = p;
       return true;
     }
@@ -104,7 +104,7 @@ bool GDocument::Snapping(GPoint* list, double* x, double* y, GPoint** out) {
 bool GDocument::Snap2Line(GLine* list, double* x, double* y) {
   for (GLine* l = list; l; l = l->next) {
     double fx = 0, fy = 0;
-    const Hit h = LineHit(l, *x, *y, m_PickDistance2, &fx, &fy);
+    const Hit h = LineHit(l, *x, *y, m_Viewport.PickDistance2(), &fx, &fy);
     if (h == Hit::kNotReal) return false;
     if (h == Hit::kHit && !l->hidden) {
       *x = fx;
@@ -117,7 +117,7 @@ bool GDocument::Snap2Line(GLine* list, double* x, double* y) {
 
 bool GDocument::Snap2Circle(GCircle* list, double* x, double* y) {
   for (GCircle* c = list; c; c = c->next) {
-    const Hit h = CircleHit(c, *x, *y, m_PickDistance);
+    const Hit h = CircleHit(c, *x, *y, m_Viewport.PickDistance());
     if (h == Hit::kNotReal) return false;
     if (h == Hit::kHit && !c->hidden && c != m_DrawingCircle) {
       Proj2Circle(c, x, y);
@@ -131,7 +131,7 @@ bool GDocument::Snap2Curve(GParaCurve* list, double* x, double* y) {
   for (GParaCurve* c = list; c; c = c->next) {
     if (c->count < 2) return false;
     double qx = 0, qy = 0;
-    if (!c->hidden && CurveHit(c, *x, *y, m_PickDistance2, &qx, &qy)) {
+    if (!c->hidden && CurveHit(c, *x, *y, m_Viewport.PickDistance2(), &qx, &qy)) {
       *x = qx;
       *y = qy;
       return true;
@@ -149,11 +149,11 @@ int GDocument::Snap2LineEx(GLine* l, double* x, double* y, GLine** first, GLine*
   if (!l) return 0;
   double fx = 0, fy = 0;
   // Not real: ends the walk; nothing after it is searched.
-  if (LineHit(l, *x, *y, m_PickDistance2, &fx, &fy) == Hit::kNotReal) return 0;
+  if (LineHit(l, *x, *y, m_Viewport.PickDistance2(), &fx, &fy) == Hit::kNotReal) return 0;
   const int r = Snap2LineEx(l->next, x, y, first, second);
   if (r == 2) return 2;
   // The rest may have moved the position; test at the moved one.
-  if (LineHit(l, *x, *y, m_PickDistance2, &fx, &fy) != Hit::kHit || l->hidden) return r;
+  if (LineHit(l, *x, *y, m_Viewport.PickDistance2(), &fx, &fy) != Hit::kHit || l->hidden) return r;
   if (r == 0) {
     *first = l;
     *second = nullptr;
@@ -174,10 +174,11 @@ int GDocument::Snap2LineEx(GLine* l, double* x, double* y, GLine** first, GLine*
 
 int GDocument::Snap2CircleEx(GCircle* c, double* x, double* y, GCircle** first, GCircle** second) {
   if (!c) return 0;
-  if (CircleHit(c, *x, *y, m_PickDistance) == Hit::kNotReal) return 0;
+  if (CircleHit(c, *x, *y, m_Viewport.PickDistance()) == Hit::kNotReal) return 0;
   const int r = Snap2CircleEx(c->next, x, y, first, second);
   if (r == 2) return 2;
-  if (CircleHit(c, *x, *y, m_PickDistance) != Hit::kHit || c->hidden || c == m_DrawingCircle)
+  if (CircleHit(c, *x, *y, m_Viewport.PickDistance()) != Hit::kHit || c->hidden ||
+      c == m_DrawingCircle)
     return r;
   if (r == 0) {
     *first = c;
@@ -196,7 +197,7 @@ int GDocument::Snap2CurveEx(GParaCurve* c, double* x, double* y, GParaCurve** fi
   const int r = Snap2CurveEx(c->next, x, y, first, second);
   if (r > 1) return r;
   double qx = 0, qy = 0;
-  if (c->hidden || !CurveHit(c, *x, *y, m_PickDistance2, &qx, &qy)) return r;
+  if (c->hidden || !CurveHit(c, *x, *y, m_Viewport.PickDistance2(), &qx, &qy)) return r;
   *x = qx;
   *y = qy;
   if (r == 0) {
@@ -227,7 +228,8 @@ bool GDocument::Snap2Bracket(GBracket* list, double x, double y) {
     const double h = std::fabs(b->bulge * len);
     const double ax = (x1.re + x2.re) / 2 + s * (h / len) * (-(y1.re - y2.re));
     const double ay = (y1.re + y2.re) / 2 + s * (h / len) * (x1.re - x2.re);
-    if (std::fabs(x - ax) < m_PickDistance && std::fabs(y - ay) < m_PickDistance) {
+    if (std::fabs(x - ax) < m_Viewport.PickDistance() &&
+        std::fabs(y - ay) < m_Viewport.PickDistance()) {
       m_PickedBracket = b;
       return true;
     }
@@ -238,10 +240,10 @@ bool GDocument::Snap2Bracket(GBracket* list, double x, double y) {
 // Inside the sector and near the drawn arc: between 0.8 and 1.2 times the
 // mark's radius, measured in pixels.
 bool GDocument::AngleMarkHit(const GAngle* a, double x, double y) {
-  if (!a || a->hidden || a->radius <= 0 || !(m_Scale > 0)) return false;
+  if (!a || a->hidden || a->radius <= 0 || !(m_Viewport.Scale() > 0)) return false;
   if (!InAngleSector(a, x, y)) return false;
   const double dx = x - a->vx.re, dy = y - a->vy.re;
-  const double ratio = std::sqrt(dx * dx + dy * dy) / m_Scale / a->radius;
+  const double ratio = std::sqrt(dx * dx + dy * dy) / m_Viewport.Scale() / a->radius;
   return 0.8 < ratio && ratio < 1.2;
 }
 

@@ -66,11 +66,11 @@ void GDocument::RescaleTexts(double rx, double ry) {
 
 void GDocument::PushViewToConsts() {
   for (GConst* c = FirstConst(); c; c = c->next) {
-    c->viewScale = m_Scale;
-    c->viewLeft = m_XMin;
-    c->viewRight = m_XMax;
-    c->viewTop = m_YMax;
-    c->viewBottom = m_YMin;
+    c->viewScale = m_Viewport.Scale();
+    c->viewLeft = m_Viewport.XMin();
+    c->viewRight = m_Viewport.XMax();
+    c->viewTop = m_Viewport.YMax();
+    c->viewBottom = m_Viewport.YMin();
   }
   if (FirstConst()) EvaluateConst(FirstConst());
 }

@@ -94,7 +94,7 @@ bool HideByStep(GDocument& d, T* e, T* GConst::*slot) {
 // The elements of a hilight list, copied first: hiding takes them off it.
 template <class T>
 std::vector<T*> Chosen(const GHilightList<T>& list) {
-  return std::vector<T*>(list.item, list.item + list.count);
+  return std::vector<T*>(list.begin(), list.end());
 }
 
 // Texts and images are chosen by their flag alone.
@@ -145,7 +145,7 @@ bool GDocument::OnUndo() {
   }
   PushConst(c);
   consts.Unlink(c);
-  ++m_StepListEdits;
+  m_History.Edited();
   if (m_CurrentConst == c) m_CurrentConst = nullptr;
   // A tool may hold the element that just went away (the angle of the
   // line-with-angle tool, a half-made gesture).
@@ -190,34 +190,23 @@ bool GDocument::OnRedo() {
 }
 
 void GDocument::DiscardRedo() {
-  while (m_RedoCount > 0) {
-    GConst* c = m_RedoStack[--m_RedoCount];
-    m_RedoStack[m_RedoCount] = nullptr;
-    if (c) DeleteOutputOf(c);
-  }
+  while (GConst* c = m_History.PopRedo()) DeleteOutputOf(c);
 }
 
 bool GDocument::ZoomIn(double factor) {
-  if (!(factor > 0) || m_Scale <= 0.001) return false;
-  ScaleView(1.0 / factor);
+  if (!m_Viewport.ZoomIn(factor)) return false;
+  PushViewToConsts();
   return true;
 }
 
 bool GDocument::ZoomOut(double factor) {
-  if (!(factor > 0) || m_Scale >= 0.1) return false;
-  ScaleView(factor);
+  if (!m_Viewport.ZoomOut(factor)) return false;
+  PushViewToConsts();
   return true;
 }
 
 void GDocument::ScaleView(double k) {
-  m_Scale *= k;
-  m_PickDistance *= k;
-  m_PickDistance2 = m_PickDistance * m_PickDistance;
-  const double cx = (m_XMin + m_XMax) / 2, cy = (m_YMin + m_YMax) / 2;
-  m_XMin = cx + (m_XMin - cx) * k;
-  m_XMax = cx + (m_XMax - cx) * k;
-  m_YMin = cy + (m_YMin - cy) * k;
-  m_YMax = cy + (m_YMax - cy) * k;
+  m_Viewport.ScaleAroundCentre(k);
   PushViewToConsts();
 }
 
@@ -242,13 +231,15 @@ void GDocument::RevertSheetZooms(bool forget) {
 // images, brackets; each hidden element gets its own step.
 int GDocument::OnModeInvisible() {
   int n = 0;
-  for (GLine* l : Chosen(m_HiLines)) n += HideByStep(*this, l, &GConst::LInput1);
-  for (GPoint* p : Chosen(m_HiPoints)) n += HideByStep(*this, p, &GConst::PInput1);
-  for (GCircle* c : Chosen(m_HiCircles)) n += HideByStep(*this, c, &GConst::CInput1);
+  for (GLine* l : Chosen(Selection().Lines())) n += HideByStep(*this, l, &GConst::LInput1);
+  for (GPoint* p : Chosen(Selection().Points())) n += HideByStep(*this, p, &GConst::PInput1);
+  for (GCircle* c : Chosen(Selection().Circles())) n += HideByStep(*this, c, &GConst::CInput1);
   for (GText* t : Flagged(Sheet().texts.head)) n += HideByStep(*this, t, &GConst::TextInput1);
-  for (GAngle* a : Chosen(m_HiAngles)) n += HideByStep(*this, a, &GConst::AngleInput1);
-  for (GParaCurve* c : Chosen(m_HiCurves)) n += HideByStep(*this, c, &GConst::CurveInput1);
+  for (GAngle* a : Chosen(Selection().Angles())) n += HideByStep(*this, a, &GConst::AngleInput1);
+  for (GParaCurve* c : Chosen(Selection().Curves()))
+    n += HideByStep(*this, c, &GConst::CurveInput1);
   for (GImage* im : Flagged(Sheet().images.head)) n += HideByStep(*this, im, &GConst::ImageInput1);
-  for (GBracket* b : Chosen(m_HiBrackets)) n += HideByStep(*this, b, &GConst::BracketInput1);
+  for (GBracket* b : Chosen(Selection().Brackets()))
+    n += HideByStep(*this, b, &GConst::BracketInput1);
   return n;
 }

@@ -8,46 +8,19 @@
 #include <string>
 
 #include "model/GConst.h"
+#include "model/History.h"
 #include "model/Modes.h"
+#include "model/Naming.h"
 #include "model/Pool.h"
+#include "model/Selection.h"
 #include "model/Sheet.h"
 #include "model/User.h"
+#include "model/Viewport.h"
 
 constexpr int kPoolSize = 1000;
 constexpr int kCurvePoolSize = 50;
 constexpr int kSheetPoolSize = 1000;
-constexpr int kRedoStackSize = 255;
-constexpr int kHilightSlots = 10;    // at most 9 are used
 constexpr double kZoomFactor = 1.2;  // one press of ZoomIn or ZoomOut
-
-template <class T>
-struct GHilightList {
-  T* item[kHilightSlots] = {};
-  int count = 0;
-  bool Contains(const T* e) const {
-    for (int i = 0; i < count; ++i)
-      if (item[i] == e) return true;
-    return false;
-  }
-  // Adds e when not present and fewer than 9 are held.
-  void Add(T* e) {
-    if (!Contains(e) && count <= 8) item[count++] = e;
-  }
-  // Removes e; the later entries move down.
-  void Remove(T* e) {
-    for (int i = 0; i < count; ++i) {
-      if (item[i] == e) {
-        for (int j = i; j + 1 < count; ++j) item[j] = item[j + 1];
-        item[--count] = nullptr;
-        return;
-      }
-    }
-  }
-  void Clear() {
-    for (int i = 0; i < kHilightSlots; ++i) item[i] = nullptr;
-    count = 0;
-  }
-};
 
 // What the window showing a document must do when the document changes its
 // sheet or reads appearance statements (themes and styles live in the GUI).
@@ -100,11 +73,17 @@ class GDocument {
   int m_AngleRed = 0, m_AngleGreen = 0, m_AngleBlue = 0;        // colour of new angle marks
   int m_BracketRed = 0, m_BracketGreen = 0, m_BracketBlue = 0;  // colour of new brackets
 
-  // ---- view numbers copied into every new step ----
-  double m_Scale = 0.01;  // world units per pixel
-  double m_XMin = -4.75, m_XMax = 4.75, m_YMax = 2.75, m_YMin = -2.75;
-  double m_PickDistance = 0.1;
-  double m_PickDistance2 = 0.01;
+  // ---- the document's parts ----
+  // The view (copied into every new step), the chosen elements, and the
+  // undone steps with the version of the step lists.
+  GViewport& Viewport() { return m_Viewport; }
+  const GViewport& Viewport() const { return m_Viewport; }
+  GSelection& Selection() { return m_Selection; }
+  const GSelection& Selection() const { return m_Selection; }
+  GHistory& History() { return m_History; }
+  const GHistory& History() const { return m_History; }
+  GNaming& Naming() { return m_Naming; }
+  const GNaming& Naming() const { return m_Naming; }
 
   // ---- interaction state the core needs ----
   GPoint* m_MovingPoint = nullptr;   // the point being dragged
@@ -117,32 +96,15 @@ class GDocument {
   bool m_LiteralIncidenceWalk = false;
   // A script is being read: each step is evaluated as it is made (see GReader).
   bool m_ReadingScript = false;
-  // Which step reads which, for the incidence walk (model/StepGraph.h), and
-  // a count of the changes to a step list other than appending a step
-  // (removing, undoing, clearing), which it checks its record against.
+  // Which step reads which, for the incidence walk (model/StepGraph.h); it
+  // checks its record against the history's version of the step lists.
   std::shared_ptr<struct GStepGraph> m_StepGraph;
-  unsigned m_StepListEdits = 0;
   // Copies of the positions of the sheet's points and lines for the checks
   // while a script is read (model/IncidenceShadow.h), and the stamp of the
   // last point or line slot handed out, by which the copies know a slot that
   // was given back or handed out again.
   std::shared_ptr<struct GIncidenceShadow> m_Shadow;
   unsigned m_ElementSerial = 0;
-  GHilightList<GPoint> m_HiPoints;
-  GHilightList<GLine> m_HiLines;
-  GHilightList<GCircle> m_HiCircles;
-  GHilightList<GParaCurve> m_HiCurves;
-  GHilightList<GAngle> m_HiAngles;
-  GHilightList<GImage> m_HiImages;
-  GHilightList<GBracket> m_HiBrackets;
-
-  // ---- redo stack ----
-  GConst* m_RedoStack[kRedoStackSize] = {};
-  int m_RedoCount = 0;
-
-  // ---- naming state: each counter holds the next name of its kind ----
-  std::string m_PointName, m_LineName, m_CircleName, m_CurveName, m_TextName, m_AngleName,
-      m_ImageName, m_BracketName;
 
   // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
@@ -279,6 +241,8 @@ class GDocument {
   // ==== naming (DocNaming.cpp) ====
   bool next_name_sub(std::string& name);
   bool next_name(std::string& counter);
+  // The next name of `kind`, its counter stepped on past it.
+  std::string TakeName(GNameKind kind);
   void SetPointName(GPoint*);
   void SetCircleName(GCircle*);
   void SetBracketName(GBracket*);
@@ -530,7 +494,6 @@ class GDocument {
   // ==== the construction language (script/) ====
   std::string scriptText;  // carries script text between writer, reader, editor and sheet copy
   int m_NameRed = 0, m_NameGreen = 0, m_NameBlue = 0;  // colour of point names
-  int m_WindowWidth = 950, m_WindowHeight = 550;       // canvas size in pixels
   bool SetConstSrc(GConst* first);
   bool const_src2cns(bool clear, bool withTexts);
   // Saving (script/DocSave.cpp): the whole file text, every sheet's block
@@ -581,6 +544,14 @@ class GDocument {
     if (Logging()) m_User->WriteLog(text);
   }
 
+  // The small parts, reached through the functions above.
+ private:
+  GViewport m_Viewport;
+  GSelection m_Selection;
+  GHistory m_History;
+  GNaming m_Naming;
+
+ public:
   // The pools most figures use little or not at all lie at the end of the
   // document's block: the pools of points, lines, circles and steps, and
   // every other member, then share its first 2 MB page (model/BigBlock.h).

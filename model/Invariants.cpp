@@ -103,8 +103,8 @@ struct Checker {
   }
 
   void Redo() {
-    for (int i = 0; i < doc.m_RedoCount; ++i) {
-      const GConst* c = doc.m_RedoStack[i];
+    for (int i = 0; i < doc.History().RedoCount(); ++i) {
+      const GConst* c = doc.History().RedoAt(i);
       if (!c || !doc.m_ConstPool.Holds(c)) {
         Broken("undone step " + std::to_string(i + 1) + " is not a step");
         continue;
@@ -118,12 +118,13 @@ struct Checker {
 
   template <class T>
   void Lit(const GHilightList<T>& list, const GList<T>& sheetList, const char* kind) {
-    if (list.count < 0 || list.count >= kHilightSlots) {
-      Broken(std::string("the hilight list of ") + kind + "s holds " + std::to_string(list.count));
+    if (list.Count() < 0 || list.Count() >= kHilightSlots) {
+      Broken(std::string("the hilight list of ") + kind + "s holds " +
+             std::to_string(list.Count()));
       return;
     }
-    for (int i = 0; i < list.count; ++i) {
-      const T* e = list.item[i];
+    for (int i = 0; i < list.Count(); ++i) {
+      const T* e = list[i];
       // What a gesture is making (the point being placed, the line, circle
       // or midpoint of a two-point tool) is lit from the press on and
       // listed only at the release.
@@ -143,13 +144,13 @@ struct Checker {
 
   void Hilights() {
     GSheet& sheet = doc.Sheet();
-    Lit(doc.m_HiPoints, sheet.points, "point");
-    Lit(doc.m_HiLines, sheet.lines, "line");
-    Lit(doc.m_HiCircles, sheet.circles, "circle");
-    Lit(doc.m_HiCurves, sheet.curves, "curve");
-    Lit(doc.m_HiAngles, sheet.angles, "angle mark");
-    Lit(doc.m_HiImages, sheet.images, "image");
-    Lit(doc.m_HiBrackets, sheet.brackets, "bracket");
+    Lit(doc.Selection().Points(), sheet.points, "point");
+    Lit(doc.Selection().Lines(), sheet.lines, "line");
+    Lit(doc.Selection().Circles(), sheet.circles, "circle");
+    Lit(doc.Selection().Curves(), sheet.curves, "curve");
+    Lit(doc.Selection().Angles(), sheet.angles, "angle mark");
+    Lit(doc.Selection().Images(), sheet.images, "image");
+    Lit(doc.Selection().Brackets(), sheet.brackets, "bracket");
   }
 };
 

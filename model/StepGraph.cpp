@@ -71,8 +71,8 @@ constexpr size_t kRecentSteps = 8;
 void GStepGraph::Update(GDocument& doc) {
   // After a change to the list every step is compared with what was taken
   // in; otherwise the list only grew, and the recent steps are compared.
-  const bool edited = doc.m_StepListEdits != m_Edits;
-  m_Edits = doc.m_StepListEdits;
+  const bool edited = doc.History().Version() != m_Edits;
+  m_Edits = doc.History().Version();
   const size_t compareFrom =
       edited || steps.size() < kRecentSteps ? 0 : steps.size() - kRecentSteps;
   GConst* c = doc.FirstConst();

@@ -2,29 +2,21 @@
 // window and the document, zooming, and the rescaling of texts after a resize.
 #include "render/DrawPainter.h"
 
-FigurePainter::FigurePainter(GDocument& doc)
-    : m_Scale(doc.m_Scale),
-      m_XMin(doc.m_XMin),
-      m_XMax(doc.m_XMax),
-      m_YMin(doc.m_YMin),
-      m_YMax(doc.m_YMax),
-      m_PickDistance(doc.m_PickDistance),
-      m_PickDistance2(doc.m_PickDistance2),
-      m_Doc(doc) {}
+FigurePainter::FigurePainter(GDocument& doc) : m_Viewport(doc.Viewport()), m_Doc(doc) {}
 
 GView FigurePainter::View() const {
   GView v;
   v.originX = m_OriginX;
   v.originY = m_OriginY;
-  v.scale = m_Scale;
+  v.scale = m_Viewport.Scale();
   v.centerX = m_CenterX;
   v.centerY = m_CenterY;
   v.width = m_Width;
   v.height = m_Height;
-  v.xMin = m_XMin;
-  v.xMax = m_XMax;
-  v.yMin = m_YMin;
-  v.yMax = m_YMax;
+  v.xMin = m_Viewport.XMin();
+  v.xMax = m_Viewport.XMax();
+  v.yMin = m_Viewport.YMin();
+  v.yMax = m_Viewport.YMax();
   return v;
 }
 
@@ -32,19 +24,15 @@ void FigurePainter::UpdateView() {
   GView v;
   v.originX = m_OriginX;
   v.originY = m_OriginY;
-  v.scale = m_Scale;
+  v.scale = m_Viewport.Scale();
   v.Update(m_Width, m_Height);
   m_CenterX = v.centerX;
   m_CenterY = v.centerY;
   m_ViewRect = GPixRect{0, 0, m_Width, m_Height};
-  m_XMin = v.xMin;
-  m_XMax = v.xMax;
-  m_YMin = v.yMin;
-  m_YMax = v.yMax;
+  m_Viewport.SetBounds(v.xMin, v.xMax, v.yMin, v.yMax);
   // Files record the window they were made in, and a file read into a window
   // of another size has its texts and view scaled to this one.
-  m_Doc.m_WindowWidth = m_Width;
-  m_Doc.m_WindowHeight = m_Height;
+  m_Viewport.SetWindowSize(m_Width, m_Height);
 }
 
 // The document zooms (scale, pick distance, bounds, every step's view); the

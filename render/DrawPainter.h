@@ -20,8 +20,8 @@ struct GPixRect {
 
 class FigurePainter {
  public:
-  // The painter draws doc, whose scale, bounds and pick distances it shares:
-  // the core copies them into every step.
+  // The painter draws doc, whose view (scale, bounds, pick distances) it
+  // shares: the core copies it into every step.
   explicit FigurePainter(GDocument& doc);
   virtual ~FigurePainter() = default;
   FigurePainter(const FigurePainter&) = delete;
@@ -34,17 +34,11 @@ class FigurePainter {
   int m_CenterX = 0, m_CenterY = 0;
   GPixRect m_ViewRect;
   double m_OriginX = 0.0, m_OriginY = 0.0;
-  double& m_Scale;
-  double& m_XMin;
-  double& m_XMax;
-  double& m_YMin;
-  double& m_YMax;
-  double& m_PickDistance;
-  double& m_PickDistance2;
+  GViewport& m_Viewport;  // the document's
   bool m_AxisOn = false;
   GView View() const;
-  double WorldX(int px) const { return m_OriginX + (px - m_CenterX) * m_Scale; }
-  double WorldY(int py) const { return m_OriginY - (py - m_CenterY) * m_Scale; }
+  double WorldX(int px) const { return m_OriginX + (px - m_CenterX) * m_Viewport.Scale(); }
+  double WorldY(int py) const { return m_OriginY - (py - m_CenterY) * m_Viewport.Scale(); }
   // Recomputes the centre pixel, view rectangle and world bounds.
   void UpdateView();
   // One zoom step by factor, within the scale limits; the pick distance follows.

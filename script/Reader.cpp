@@ -137,21 +137,13 @@ void ReadWindowSize(GReader& r) {
   const int w = r.Int(0), h = r.Int(1);
   r.textRx = r.textRy = 1.0;
   // A size of (almost) nothing gives no ratio to scale by.
-  if (w <= 0 || h <= 50 || d.m_WindowWidth <= 0 || d.m_WindowHeight <= 50) return;
-  r.textRx = static_cast<double>(d.m_WindowWidth) / w;
-  r.textRy = static_cast<double>(d.m_WindowHeight - 50) / (h - 50);
+  const GViewport& v = d.Viewport();
+  if (w <= 0 || h <= 50 || v.WindowWidth() <= 0 || v.WindowHeight() <= 50) return;
+  r.textRx = static_cast<double>(v.WindowWidth()) / w;
+  r.textRy = static_cast<double>(v.WindowHeight() - 50) / (h - 50);
   if (r.viewZoomed || r.textRy == 1.0) return;
   r.viewZoomed = true;
-  if (d.m_Scale > 0.001) {
-    d.m_Scale /= r.textRy;
-    d.m_PickDistance /= r.textRy;
-    // The view stays centred on the world origin: its bounds scale along.
-    d.m_XMin /= r.textRy;
-    d.m_XMax /= r.textRy;
-    d.m_YMin /= r.textRy;
-    d.m_YMax /= r.textRy;
-  }
-  d.m_PickDistance2 = d.m_PickDistance * d.m_PickDistance;
+  d.Viewport().FitToWindowRatio(r.textRy);
 }
 
 // Point and line modes, background, name colour and window size.

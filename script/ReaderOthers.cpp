@@ -239,8 +239,7 @@ bool ReadImage(GReader& r) {
   img->width = FloorToInt(r.Real(3));
   img->height = FloorToInt(r.Real(4));
   // Images are named automatically, whatever name the statement gives.
-  img->name = r.doc.m_ImageName;
-  r.doc.next_name(r.doc.m_ImageName);
+  img->name = r.doc.TakeName(GNameKind::kImage);
   r.doc.AssignImage(img);
   c->ImageOutput = img;
   r.doc.WriteConst(c);

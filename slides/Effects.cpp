@@ -98,5 +98,5 @@ void ClearConstEffect(GDocument& doc) {
   }
   // The tail is the last link walked: the list's end, wherever effects were.
   list.tail = link;
-  ++doc.m_StepListEdits;
+  doc.History().Edited();
 }

@@ -59,7 +59,7 @@ TEST_F(BuildMark, AngleMarkAtTheMiddlePointIsNamedAndGivenOnce) {
   GAngle* mark = k->AngleOutput;
   EXPECT_EQ(mark->name, "ag1");
   EXPECT_NEAR(mark->value.re, M_PI / 2, 1e-9);
-  EXPECT_EQ(doc->m_HiAngles.item[0], mark);
+  EXPECT_EQ(doc->Selection().Angles()[0], mark);
   Select(a, v, b);
   EXPECT_FALSE(doc->ConstDefAngle());
   EXPECT_EQ(Count(doc->Sheet().angles.head), 1);
@@ -114,11 +114,11 @@ TEST_F(BuildCollect, AngleToolCountsAPointClickedTwiceOnce) {
   EXPECT_FALSE(doc->CollectAnglePoint(a));
   EXPECT_FALSE(doc->CollectAnglePoint(nullptr));
   EXPECT_FALSE(doc->CollectAnglePoint(v));
-  EXPECT_EQ(doc->m_HiPoints.count, 2);
+  EXPECT_EQ(doc->Selection().Points().Count(), 2);
   ASSERT_TRUE(doc->CollectAnglePoint(b));
   EXPECT_EQ(Last()->PInput1, a);
   EXPECT_EQ(Last()->PInput3, b);
-  EXPECT_EQ(doc->m_HiPoints.count, 0);
+  EXPECT_EQ(doc->Selection().Points().Count(), 0);
 }
 
 TEST_F(BuildCollect, CompassTakesItsMeasureFromTwoPointsAndStandsOnTheThird) {
@@ -128,7 +128,7 @@ TEST_F(BuildCollect, CompassTakesItsMeasureFromTwoPointsAndStandsOnTheThird) {
   GLine* l = LineThrough(a, b);
   Select(l);
   EXPECT_EQ(doc->CollectCompassPoint(a), 1);
-  EXPECT_EQ(doc->m_HiLines.count, 0);
+  EXPECT_EQ(doc->Selection().Lines().Count(), 0);
   EXPECT_EQ(doc->CollectCompassPoint(a), 1);
   EXPECT_EQ(doc->CollectCompassPoint(b), 2);
   EXPECT_EQ(doc->CollectCompassPoint(c), 3);
@@ -160,7 +160,7 @@ TEST_F(BuildCollect, BisectorOfTwoLinesLiesInTheAngleOfTheClicks) {
   GLine* yAxis = LineThrough(o, Pt(0, 2));
   doc->StartBisectorTool();
   EXPECT_FALSE(doc->BisectorClick(xAxis, 1, 0));
-  EXPECT_EQ(doc->m_HiLines.item[0], xAxis);
+  EXPECT_EQ(doc->Selection().Lines()[0], xAxis);
   EXPECT_FALSE(doc->BisectorClick(xAxis, 1.5, 0));  // the same line again
   ASSERT_TRUE(doc->BisectorClick(yAxis, 0, 1));
   GConst* k = Last();

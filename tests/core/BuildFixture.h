@@ -77,7 +77,8 @@ class BuildTest : public ::testing::Test {
     return false;
   }
   int Hilighted() {
-    return doc->m_HiPoints.count + doc->m_HiLines.count + doc->m_HiCircles.count +
-           doc->m_HiCurves.count + doc->m_HiAngles.count + doc->m_HiBrackets.count;
+    return doc->Selection().Points().Count() + doc->Selection().Lines().Count() +
+           doc->Selection().Circles().Count() + doc->Selection().Curves().Count() +
+           doc->Selection().Angles().Count() + doc->Selection().Brackets().Count();
   }
 };

@@ -30,12 +30,12 @@ TEST_F(BuildLine, JoinIsNamedRecordedLoggedAndNeverRepeated) {
   const int steps = Steps();
   Select(b, a);
   EXPECT_FALSE(doc->ConstDefLine());
-  EXPECT_EQ(doc->m_HiLines.item[0], l);
+  EXPECT_EQ(doc->Selection().Lines()[0], l);
   Select(a, b);
   EXPECT_FALSE(doc->ConstDefClippingLine());
   EXPECT_EQ(l->toolMark, 1);
   EXPECT_EQ(Steps(), steps);
-  EXPECT_EQ(doc->m_LineName, "b");  // no name was spent on a copy
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kLine), "b");  // no name was spent on a copy
 }
 
 TEST_F(BuildLine, MidpointOnASegmentIsAnnouncedWithTheSegmentsPoints) {
@@ -94,7 +94,7 @@ TEST_F(BuildLine, TangentOnlyAtAPointRecordedOnTheCircle) {
   EXPECT_EQ(k->type, CONST_TANGENT);
   EXPECT_EQ(k->PInput1, p);
   EXPECT_TRUE(Through(k->LOutput, 1, 1) && Through(k->LOutput, 2, 0));
-  EXPECT_EQ(doc->m_HiLines.item[0], k->LOutput);
+  EXPECT_EQ(doc->Selection().Lines()[0], k->LOutput);
 }
 
 TEST_F(BuildLine, LineAtATypedAngleOrAtAMark) {
@@ -150,7 +150,7 @@ TEST_F(BuildCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeasure) 
   EXPECT_EQ(compass->PInput3, c);
   EXPECT_EQ(segment->type, CONST_JOIN);
   EXPECT_EQ(segment->LOutput->toolMark, 1);
-  EXPECT_EQ(doc->m_HiCircles.item[0], compass->COutput);
+  EXPECT_EQ(doc->Selection().Circles()[0], compass->COutput);
   EXPECT_EQ(Hilighted(), 1);
 
   // With A and B joined already, no second measure is drawn.
@@ -207,7 +207,7 @@ TEST_F(BuildMeet, TwoLinesMeetOnceAndLinesThroughOnePointNotAtAll) {
   Select(m, l);
   EXPECT_FALSE(doc->ConstDefMeet());
   EXPECT_EQ(Steps(), steps);
-  EXPECT_EQ(doc->m_HiPoints.item[0], p);
+  EXPECT_EQ(doc->Selection().Points()[0], p);
 
   // Two lines through A meet at A: no new point.
   Select(a, c);
@@ -278,7 +278,7 @@ TEST_F(BuildGesture, LineReleasedOnItsStartOrOntoAnExistingJoinLeavesNoNewLine) 
   doc->LDrag_Point(0.02, 0.01);
   EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 0.02, 0.01), 1);
   EXPECT_EQ(Count(doc->Sheet().lines.head), 1);
-  EXPECT_EQ(doc->m_HiLines.item[0], ab);
+  EXPECT_EQ(doc->Selection().Lines()[0], ab);
 }
 
 // The line under the second point lit up while the pointer rested there; after
@@ -294,7 +294,7 @@ TEST_F(BuildGesture, ReleaseUnlightsWhatTheSecondPointPassed) {
   GLine* made = Last()->LOutput;
   ASSERT_NE(made, ab);
   EXPECT_FALSE(ab->hilighted);
-  EXPECT_TRUE(made->hilighted && doc->m_HiLines.Contains(made));
+  EXPECT_TRUE(made->hilighted && doc->Selection().Lines().Contains(made));
 }
 
 TEST_F(BuildGesture, CircleAndParallelFollowTheirSecondPoint) {

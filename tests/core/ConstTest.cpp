@@ -45,9 +45,8 @@ struct Steps : ::testing::Test {
 }  // namespace
 
 TEST_F(Steps, NewStepIsAppendedWithTheViewAndLogged) {
-  doc->m_Scale = 0.02;
-  doc->m_XMin = -1;
-  doc->m_YMin = -4;
+  doc->Viewport().SetScale(0.02);
+  doc->Viewport().SetBounds(-1, doc->Viewport().XMax(), -4, doc->Viewport().YMax());
   GConst* a = doc->NewConst(CONST_FREE);
   GConst* b = doc->NewConst(CONST_JOIN);
   EXPECT_EQ(a->next, b);
@@ -115,7 +114,7 @@ TEST_F(Steps, ClearingGivesAnEmptyReusableDocument) {
   GLine* l = Join(a, Free(1, 0));
   doc->AssignIncident(l, a, 0);
   doc->AssignImage(doc->NewImage());
-  doc->m_HiPoints.Add(a);
+  doc->Selection().Points().Add(a);
   UndoLast();
   doc->m_SheetCount = 2;
   doc->m_CurrentSheet = 1;
@@ -126,8 +125,8 @@ TEST_F(Steps, ClearingGivesAnEmptyReusableDocument) {
   EXPECT_EQ(doc->m_CurrentSheet, 0);
   EXPECT_TRUE(doc->m_Sheets[1].points.empty());
   EXPECT_TRUE(doc->Sheet().images.empty());
-  EXPECT_EQ(doc->m_HiPoints.count + doc->m_RedoCount, 0);
-  EXPECT_EQ(doc->m_PointName, "A");
+  EXPECT_EQ(doc->Selection().Points().Count() + doc->History().RedoCount(), 0);
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
   for (int i = 0; i < kPoolSize; ++i)
     ASSERT_EQ(doc->m_PointPool[i].inUse + doc->m_ConstPool[i].inUse + doc->m_IncidentPool[i].inUse +
                   doc->m_LinePool[i].inUse,
@@ -143,7 +142,7 @@ TEST_F(Steps, NewStepDiscardsTheRedoStackAndDeletesItsOutputs) {
   GPoint* m = Mid(a, b);
   UndoLast();
   UndoLast();
-  EXPECT_EQ(doc->m_RedoCount, 2);
+  EXPECT_EQ(doc->History().RedoCount(), 2);
   EXPECT_EQ(l->inUse, 1);  // undone, not freed
   doc->NewConst(CONST_ZOOMIN);
   EXPECT_EQ(doc->PopConst(), nullptr);
@@ -157,8 +156,8 @@ TEST_F(Steps, NewStepDiscardsTheRedoStackAndDeletesItsOutputs) {
 TEST_F(Steps, RedoStackHoldsAtMost255Steps) {
   GConst* keep = doc->NewConst(CONST_ZOOMIN);  // pushing needs a non-empty list
   for (int i = 1; i <= kRedoStackSize + 1; ++i) doc->PushConst(&doc->m_ConstPool[i]);
-  EXPECT_EQ(doc->m_RedoCount, 255);
-  EXPECT_EQ(doc->m_RedoStack[0], &doc->m_ConstPool[2]);
+  EXPECT_EQ(doc->History().RedoCount(), 255);
+  EXPECT_EQ(doc->History().RedoAt(0), &doc->m_ConstPool[2]);
   GConst* top = doc->PopConst();
   EXPECT_EQ(top, &doc->m_ConstPool[kRedoStackSize + 1]);
   EXPECT_EQ(top->inUse, 1);
@@ -166,5 +165,5 @@ TEST_F(Steps, RedoStackHoldsAtMost255Steps) {
   doc->DeleteConst(keep);
   GConst* lone = &doc->m_ConstPool[500];
   doc->PushConst(lone);
-  EXPECT_EQ(doc->m_RedoCount, 254);
+  EXPECT_EQ(doc->History().RedoCount(), 254);
 }

@@ -63,8 +63,8 @@ TEST_F(CurveTest, GraphWithAPoleBreaksItsPolylineThere) {
     if (!(c->X[i - 1] < 0 && c->X[i] > 0)) continue;
     ++crossings;
     // Neither end of the chord across the pole lies in the view: no line is drawn.
-    EXPECT_FALSE(c->Y[i - 1] > doc->m_YMin && c->Y[i - 1] < doc->m_YMax);
-    EXPECT_FALSE(c->Y[i] > doc->m_YMin && c->Y[i] < doc->m_YMax);
+    EXPECT_FALSE(c->Y[i - 1] > doc->Viewport().YMin() && c->Y[i - 1] < doc->Viewport().YMax());
+    EXPECT_FALSE(c->Y[i] > doc->Viewport().YMin() && c->Y[i] < doc->Viewport().YMax());
   }
   EXPECT_EQ(crossings, 1);
   for (int i = 0; i < c->count; ++i) {
@@ -79,7 +79,8 @@ TEST_F(CurveTest, SamplesStayFewAndCloseTogether) {
   const GParaCurve* s = LastCurve();
   ASSERT_GT(s->count, 50);
   for (int i = 1; i < s->count; ++i) {
-    const double gap = std::hypot(s->X[i] - s->X[i - 1], s->Y[i] - s->Y[i - 1]) / doc->m_Scale;
+    const double gap =
+        std::hypot(s->X[i] - s->X[i - 1], s->Y[i] - s->Y[i - 1]) / doc->Viewport().Scale();
     EXPECT_LE(gap, 20.5) << i;  // a few pixels apart, never a visible corner
   }
   EXPECT_LE(s->X[s->count - 1], 5.0);  // the range's end is kept
@@ -231,8 +232,8 @@ TEST_F(CurveTest, LocusAlongALine) {
     lo = std::min(lo, c->X[i]);
     hi = std::max(hi, c->X[i]);
   }
-  EXPECT_LT(lo, doc->m_XMin);
-  EXPECT_GT(hi, doc->m_XMax);
+  EXPECT_LT(lo, doc->Viewport().XMin());
+  EXPECT_GT(hi, doc->Viewport().XMax());
   EXPECT_NEAR(P("P")->xz().re, -0.5, 1e-12);  // the driver is back
 }
 

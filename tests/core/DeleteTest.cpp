@@ -29,7 +29,7 @@ TEST_F(Deletion, DeletedPointNameIsGivenOutAgainUnlessTaken) {
   GConst* a = FreePoint(0, 0);
   GConst* b = FreePoint(1, 0);
   doc->DeleteConst(b);
-  EXPECT_EQ(doc->m_PointName, "B");  // A is still there
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "B");  // A is still there
   doc->DeleteConst(a);
   EXPECT_EQ(a->POutput->inUse, 0);
   EXPECT_EQ(FreePoint(2, 0)->POutput->name, "A");
@@ -44,14 +44,14 @@ TEST_F(Deletion, DeletedPointLeavesIncidenceAndHilightListsAndTheTail) {
   doc->AssignLine(l);
   doc->AssignIncident(l, a, 0);
   doc->AssignIncident(l, c, 2);
-  doc->m_HiPoints.Add(c);
-  doc->m_HiPoints.Add(b);
+  doc->Selection().Points().Add(c);
+  doc->Selection().Points().Add(b);
   doc->m_MovingPoint = c;
 
   doc->DeletePoint(c);
   EXPECT_EQ(l->icCount, 1);
-  EXPECT_EQ(doc->m_HiPoints.count, 1);
-  EXPECT_EQ(doc->m_HiPoints.item[0], b);
+  EXPECT_EQ(doc->Selection().Points().Count(), 1);
+  EXPECT_EQ(doc->Selection().Points()[0], b);
   EXPECT_EQ(doc->m_MovingPoint, nullptr);
   GPoint* d = doc->NewPoint(CComplex(3, 0), CComplex(0, 0));
   doc->AssignPoint(d);
@@ -74,7 +74,7 @@ TEST_F(Deletion, EveryOutputKindIsDeletedWithItsStep) {
   doc->AssignImage(img);
   doc->AssignAngle(ag);
   doc->SetBracketName(br);
-  doc->m_HiImages.Add(img);
+  doc->Selection().Images().Add(img);
   doc->AssignIncident(l, a, 0);
   GConst* steps[4] = {doc->NewConst(CONST_JOIN), doc->NewConst(CONST_BRACKET),
                       doc->NewConst(CONST_IMAGE), doc->NewConst(CONST_3P_ANGLE)};
@@ -86,9 +86,9 @@ TEST_F(Deletion, EveryOutputKindIsDeletedWithItsStep) {
   for (GConst* s : steps) doc->DeleteConst(s);
   EXPECT_EQ(l->inUse + br->inUse + ag->inUse, 0);
   EXPECT_EQ(doc->m_IncidentPool[0].inUse, 0);
-  EXPECT_EQ(doc->m_BracketName, "br1");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kBracket), "br1");
   EXPECT_TRUE(doc->Sheet().images.empty());
-  EXPECT_EQ(doc->m_HiImages.count, 0);
+  EXPECT_EQ(doc->Selection().Images().Count(), 0);
   EXPECT_EQ(doc->m_CurrentConst, nullptr);
   GConst* next = doc->NewConst(CONST_MID);
   EXPECT_EQ(doc->FirstConst()->next->next, next);

@@ -53,7 +53,7 @@ TEST_F(Drag, PressAndReleaseLeaveThePointHeldHilightedAndOthersOnlyWithShift) {
     doc->Sethilighted(l);
     ASSERT_TRUE(doc->BeginDrag(q, shift));
     EXPECT_TRUE(q->hilighted);
-    EXPECT_EQ(doc->m_HiLines.count, shift ? 1 : 0);
+    EXPECT_EQ(doc->Selection().Lines().Count(), shift ? 1 : 0);
     ASSERT_TRUE(doc->DragTo(0.5, 1));
     EXPECT_EQ(doc->m_MovingPoint, q);
     // Selecting during the drag lights the other point again; the release
@@ -61,7 +61,7 @@ TEST_F(Drag, PressAndReleaseLeaveThePointHeldHilightedAndOthersOnlyWithShift) {
     other->hilighted = 1;
     doc->EndDrag(shift);
     EXPECT_EQ(doc->m_MovingPoint, nullptr);
-    EXPECT_TRUE(q->hilighted && doc->m_HiPoints.Contains(q));
+    EXPECT_TRUE(q->hilighted && doc->Selection().Points().Contains(q));
     EXPECT_EQ(other->hilighted, shift ? 1 : 0);
   }
 }

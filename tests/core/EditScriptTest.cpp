@@ -46,7 +46,7 @@ TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
   EXPECT_EQ(InUse(doc->m_PointPool), 2);
   EXPECT_TRUE(user.messages.empty());
   // The old figure's names are free again for the next new point.
-  EXPECT_EQ(doc->m_PointName, "A");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
 
   // Applying again and again does not use the pools up.
   for (int i = 0; i < 2 * kPoolSize; ++i) doc->ApplySheetScript("point P=Pt(3,4);");
@@ -82,7 +82,7 @@ TEST_F(EditScript, AnErrorInTheThirdStatementKeepsTheFirstTwo) {
   EXPECT_EQ(P("C"), nullptr);
   EXPECT_EQ(P("Z"), nullptr);
   EXPECT_EQ(StepCount(0), 2);
-  EXPECT_EQ(doc->m_PointName, "C");  // names go on after the kept points
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "C");  // names go on after the kept points
 }
 
 TEST_F(EditScript, ApplyingToTheMiddleSheetLeavesTheOthersAsTheyWere) {
@@ -121,7 +121,7 @@ TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
   EXPECT_EQ(doc->m_Sheets[0].background, 0);
   EXPECT_EQ(doc->m_Sheets[2].pointStyles[0], 0);
   // The same window size as the document's: nothing is rescaled.
-  EXPECT_DOUBLE_EQ(doc->m_Scale, 0.01);
+  EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.01);
   doc->m_Hooks = nullptr;
 }
 

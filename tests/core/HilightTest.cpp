@@ -18,17 +18,17 @@ TEST_F(Hilight, ListHoldsNineDistinctElementsAndClosesGapsOnRemoval) {
   for (int i = 0; i < 10; ++i) p[i] = NewListedPoint(i, 0, "");
   for (int i = 0; i < 10; ++i) doc->Sethilighted(p[i]);
   doc->Sethilighted(p[3]);
-  EXPECT_EQ(doc->m_HiPoints.count, 9);
-  EXPECT_EQ(doc->m_HiPoints.item[8], p[8]);
-  EXPECT_EQ(doc->m_HiPoints.item[9], nullptr);
+  EXPECT_EQ(doc->Selection().Points().Count(), 9);
+  EXPECT_EQ(doc->Selection().Points()[8], p[8]);
+  EXPECT_EQ(doc->Selection().Points()[9], nullptr);
   // The tenth is flagged but not listed: only the lists feed the tools.
   EXPECT_TRUE(p[9]->hilighted);
 
   doc->Deletehilighted(p[1]);
   EXPECT_FALSE(p[1]->hilighted);
-  EXPECT_EQ(doc->m_HiPoints.count, 8);
-  EXPECT_EQ(doc->m_HiPoints.item[1], p[2]);
-  EXPECT_EQ(doc->m_HiPoints.item[7], p[8]);
+  EXPECT_EQ(doc->Selection().Points().Count(), 8);
+  EXPECT_EQ(doc->Selection().Points()[1], p[2]);
+  EXPECT_EQ(doc->Selection().Points()[7], p[8]);
 }
 
 TEST_F(Hilight, WithoutShiftTheLastPointHitStaysSelected) {
@@ -40,15 +40,15 @@ TEST_F(Hilight, WithoutShiftTheLastPointHitStaysSelected) {
   EXPECT_FALSE(a->hilighted);
   EXPECT_TRUE(b->hilighted);
   EXPECT_FALSE(far->hilighted);
-  ASSERT_EQ(doc->m_HiPoints.count, 1);
-  EXPECT_EQ(doc->m_HiPoints.item[0], b);
+  ASSERT_EQ(doc->Selection().Points().Count(), 1);
+  EXPECT_EQ(doc->Selection().Points()[0], b);
 
   // With Shift every point hit is added and nothing is dropped.
   doc->m_ShiftDown = true;
   doc->Sethilighted(far);
   doc->SelectHilight(S().points.head, 0.02, 0);
   EXPECT_TRUE(a->hilighted && b->hilighted && far->hilighted);
-  EXPECT_EQ(doc->m_HiPoints.count, 3);
+  EXPECT_EQ(doc->Selection().Points().Count(), 3);
 }
 
 TEST_F(Hilight, ShiftKeepsTheFirstLineWhenASecondIsClicked) {
@@ -59,11 +59,11 @@ TEST_F(Hilight, ShiftKeepsTheFirstLineWhenASecondIsClicked) {
   doc->m_ShiftDown = true;
   doc->SelectHilight(S().lines.head, 0.5, 2.03);
   EXPECT_TRUE(l1->hilighted && l2->hilighted);
-  EXPECT_EQ(doc->m_HiLines.count, 2);
+  EXPECT_EQ(doc->Selection().Lines().Count(), 2);
   doc->m_ShiftDown = false;
   doc->SelectHilight(S().lines.head, 0.5, 2.03);
   EXPECT_FALSE(l1->hilighted);
-  EXPECT_EQ(doc->m_HiLines.count, 1);
+  EXPECT_EQ(doc->Selection().Lines().Count(), 1);
 }
 
 TEST_F(Hilight, HiddenElementsAreNeverSelected) {
@@ -79,8 +79,8 @@ TEST_F(Hilight, HiddenElementsAreNeverSelected) {
   EXPECT_TRUE(shown->hilighted);
   EXPECT_FALSE(undone->hilighted);
   EXPECT_FALSE(c->hilighted);
-  EXPECT_EQ(doc->m_HiLines.count, 1);
-  EXPECT_EQ(doc->m_HiCircles.count, 0);
+  EXPECT_EQ(doc->Selection().Lines().Count(), 1);
+  EXPECT_EQ(doc->Selection().Circles().Count(), 0);
 }
 
 TEST_F(Hilight, SelectToolPrefersPointsThenLinesThenCircles) {

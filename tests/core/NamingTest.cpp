@@ -60,21 +60,21 @@ TEST(Naming, FreshCountersStartEverySequenceAtItsFirstName) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
   doc->ResetAllName();
-  EXPECT_EQ(doc->m_PointName, "A");
-  EXPECT_EQ(doc->m_LineName, "a");
-  EXPECT_EQ(doc->m_CircleName, "C1");
-  EXPECT_EQ(doc->m_CurveName, "x1");
-  EXPECT_EQ(doc->m_TextName, "TA");
-  EXPECT_EQ(doc->m_AngleName, "ag1");
-  EXPECT_EQ(doc->m_ImageName, "im1");
-  EXPECT_EQ(doc->m_BracketName, "br1");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kLine), "a");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kCircle), "C1");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kCurve), "x1");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kText), "TA");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kAngle), "ag1");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kImage), "im1");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kBracket), "br1");
 }
 
 TEST(Naming, PointNamesRunThroughTheAlphabetAndThenTwoLetters) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
   doc->ResetAllName();
-  auto names = Take(*doc, doc->m_PointName, 80);
+  auto names = Take(*doc, doc->Naming().Counter(GNameKind::kPoint), 80);
   EXPECT_EQ(names[0], "A");
   EXPECT_EQ(names[25], "Z");
   EXPECT_EQ(names[26], "AA");  // the 27th point
@@ -82,7 +82,7 @@ TEST(Naming, PointNamesRunThroughTheAlphabetAndThenTwoLetters) {
   EXPECT_EQ(names[51], "AZ");
   EXPECT_EQ(names[52], "BA");  // the 53rd point
 
-  auto lines = Take(*doc, doc->m_LineName, 28);
+  auto lines = Take(*doc, doc->Naming().Counter(GNameKind::kLine), 28);
   EXPECT_EQ(lines[0], "a");
   EXPECT_EQ(lines[25], "z");
   EXPECT_EQ(lines[26], "aa");
@@ -93,20 +93,20 @@ TEST(Naming, DigitCountersCarryIntoTheLetterBefore) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
   doc->ResetAllName();
-  auto circles = Take(*doc, doc->m_CircleName, 11);
+  auto circles = Take(*doc, doc->Naming().Counter(GNameKind::kCircle), 11);
   EXPECT_EQ(circles[0], "C1");
   EXPECT_EQ(circles[8], "C9");
   EXPECT_EQ(circles[9], "D0");
   EXPECT_EQ(circles[10], "D1");
-  auto curves = Take(*doc, doc->m_CurveName, 10);
+  auto curves = Take(*doc, doc->Naming().Counter(GNameKind::kCurve), 10);
   EXPECT_EQ(curves[8], "x9");
   EXPECT_EQ(curves[9], "y0");
-  auto angles = Take(*doc, doc->m_AngleName, 10);
+  auto angles = Take(*doc, doc->Naming().Counter(GNameKind::kAngle), 10);
   EXPECT_EQ(angles[8], "ag9");
   EXPECT_EQ(angles[9], "ah0");
-  auto brackets = Take(*doc, doc->m_BracketName, 10);
+  auto brackets = Take(*doc, doc->Naming().Counter(GNameKind::kBracket), 10);
   EXPECT_EQ(brackets[9], "bs0");
-  auto texts = Take(*doc, doc->m_TextName, 27);
+  auto texts = Take(*doc, doc->Naming().Counter(GNameKind::kText), 27);
   EXPECT_EQ(texts[0], "TA");
   EXPECT_EQ(texts[25], "TZ");
   EXPECT_EQ(texts[26], "UA");
@@ -144,7 +144,8 @@ TEST(Naming, CounterSkipsNamesAlreadyUsedOnTheSheet) {
   AddNamedPoint(*doc, 1, "C");
   AddNamedPoint(*doc, 2, "D");
   doc->ResetAllName();
-  EXPECT_EQ(Take(*doc, doc->m_PointName, 3), (std::vector<std::string>{"B", "E", "F"}));
+  EXPECT_EQ(Take(*doc, doc->Naming().Counter(GNameKind::kPoint), 3),
+            (std::vector<std::string>{"B", "E", "F"}));
 }
 
 TEST(Naming, TakenSingleCharacterWithoutSuccessorDoesNotHang) {
@@ -168,12 +169,12 @@ TEST(Naming, NamedPointGetsTheLabelDefaultsAndAdvancesTheCounter) {
   EXPECT_EQ(p.name, "A");
   EXPECT_EQ(p.nameFontSize, 24);
   EXPECT_EQ(p.nameAngle, 0.0);
-  EXPECT_EQ(doc->m_PointName, "B");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "B");
 
   doc->SetCircleName(&doc->m_CirclePool[0]);
   doc->SetCircleName(&doc->m_CirclePool[1]);
   EXPECT_EQ(doc->m_CirclePool[1].name, "C2");
   doc->SetBracketName(&doc->m_BracketPool[0]);
   EXPECT_EQ(doc->m_BracketPool[0].name, "br1");
-  EXPECT_EQ(doc->m_BracketName, "br2");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kBracket), "br2");
 }

@@ -80,13 +80,13 @@ TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
   GPoint* b = Free(2, 0, "B");
   Join(a, b);
   const int steps = Steps(), inUse = PointsInUse();
-  const std::string nextName = doc->m_PointName;
+  const std::string nextName = doc->Naming().Counter(GNameKind::kPoint);
   // Near A, which also lies on the line: the point wins.
   ASSERT_EQ(Drop(0.04, 0.05), 1);
   EXPECT_EQ(doc->PlacedPoint(), a);
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(PointsInUse(), inUse);
-  EXPECT_EQ(doc->m_PointName, nextName);
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), nextName);
 
   // Back on the start point of a two-point gesture.
   doc->LDown_SPoint(2.03, 0);
@@ -199,7 +199,7 @@ TEST_F(Place, PointOnACircleKeepsItsAngleWhenTheCentreMoves) {
   EXPECT_EQ(k->type, CONST_PT_ON_CIRCLE);
   EXPECT_NEAR(k->param1.re, M_PI / 2, 1e-12);  // clockwise: straight down
   EXPECT_NEAR(ParamOf(c, p), M_PI / 2, 1e-12);
-  EXPECT_EQ(doc->m_HiCircles.count, 0);
+  EXPECT_EQ(doc->Selection().Circles().Count(), 0);
   ExpectAt(p, 0, -1);
   Drag(m, 2, 1);
   ExpectAt(p, 2, 1 - std::hypot(2.0 - 1.0, 1.0));
@@ -333,7 +333,7 @@ TEST_F(Place, UndecidedReleaseLeavesNoNamelessPointBehind) {
       EXPECT_FALSE(k->POutput->name.empty());
     }
   }
-  EXPECT_EQ(doc->m_HiPoints.count, 0);
+  EXPECT_EQ(doc->Selection().Points().Count(), 0);
 }
 
 }  // namespace

@@ -185,7 +185,7 @@ TEST_F(ReaderTest, FullPoolsAndSheetTableStopReadingWithAMessage) {
 TEST_F(ReaderTest, SenselessWindowSizeChangesNothing) {
   EXPECT_TRUE(Read("void WindowSize(0,0);text T=Text(s,10,20,30);void WindowSize(-5,40);"));
   EXPECT_DOUBLE_EQ(StepOf("T")->TextOutput->x, 10.0);
-  EXPECT_DOUBLE_EQ(doc->m_Scale, 0.01);
+  EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.01);
 }
 
 TEST_F(ReaderTest, SheetsOfAnEditedTextAreInsertedNotWrittenOverOthers) {

@@ -279,12 +279,11 @@ TEST_F(ReaderTest, AppearanceStatementsGoToTheSheetAndTheWindow) {
   EXPECT_EQ(doc->m_Sheets[1].background, 4);
   EXPECT_EQ(doc->m_NameGreen, 20);
   EXPECT_EQ(hooks.appearance, 6);
-  EXPECT_DOUBLE_EQ(doc->m_Scale, 0.01);  // written for this very window size
+  EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.01);  // written for this very window size
 }
 
 TEST_F(ReaderTest, TextsOfAnotherWindowSizeAreScaledOnceAndTheViewZoomedOnce) {
-  doc->m_WindowWidth = 1000;
-  doc->m_WindowHeight = 450;  // 400 usable pixels where the file had 800
+  doc->Viewport().SetWindowSize(1000, 450);  // 400 usable pixels where the file had 800
   ASSERT_TRUE(
       Read("//Sheet 0;\r\nvoid WindowSize(500,850);\ntext T=Text(s,100,200,20);"
            "//Sheet 1;\r\nvoid WindowSize(500,850);\ntext T=Text(s,100,200,20);"));
@@ -295,8 +294,8 @@ TEST_F(ReaderTest, TextsOfAnotherWindowSizeAreScaledOnceAndTheViewZoomedOnce) {
     EXPECT_DOUBLE_EQ(t->y, 100.0);
     EXPECT_DOUBLE_EQ(t->fontSize, 10.0);
   }
-  EXPECT_DOUBLE_EQ(doc->m_Scale, 0.02);
-  EXPECT_DOUBLE_EQ(doc->m_PickDistance, 0.2);
+  EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.02);
+  EXPECT_DOUBLE_EQ(doc->Viewport().PickDistance(), 0.2);
 }
 
 TEST_F(ReaderTest, EffectsTakeDefaultsForMissingWords) {

@@ -57,7 +57,7 @@ TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
   doc->Sheet().pointStyles[2] = 7;
   doc->Sheet().background = 3;
   doc->m_NameRed = 10, doc->m_NameGreen = 20, doc->m_NameBlue = 30;
-  doc->m_WindowWidth = 800, doc->m_WindowHeight = 600;
+  doc->Viewport().SetWindowSize(800, 600);
   ASSERT_TRUE(doc->InsertNewSheet());  // an empty sheet between two full ones
   ASSERT_TRUE(doc->InsertNewSheet());
   Free(5, 6, "A");

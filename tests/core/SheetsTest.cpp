@@ -153,12 +153,12 @@ TEST_F(Sheets, LeavingASheetGivesUpItsRedoAndHilights) {
   B->hidden = 1;
   GPoint* A = doc->FirstConst()->POutput;
   A->hilighted = 1;
-  doc->m_HiPoints.Add(A);
+  doc->Selection().Points().Add(A);
 
   ASSERT_TRUE(doc->InsertNewSheet());
-  EXPECT_EQ(doc->m_RedoCount, 0);
+  EXPECT_EQ(doc->History().RedoCount(), 0);
   EXPECT_EQ(doc->PopConst(), nullptr);
-  EXPECT_EQ(doc->m_HiPoints.count, 0);
+  EXPECT_EQ(doc->Selection().Points().Count(), 0);
   EXPECT_EQ(A->hilighted, 0);
   // B was freed from the sheet it belonged to.
   EXPECT_EQ(B->inUse, 0);

@@ -34,14 +34,15 @@ TEST_F(Snap, ToleranceStaysTenPixelsWhenZoomed) {
   NewListedPoint(0, 0, "A");
   GLine* l = LineY(0, 2);
   auto hits = [&](double pixels) {
-    double x = pixels * doc->m_Scale, y = 0, lx = 0, ly = 2 + pixels * doc->m_Scale;
+    double x = pixels * doc->Viewport().Scale(), y = 0, lx = 0,
+           ly = 2 + pixels * doc->Viewport().Scale();
     return doc->NearPoint(S().points.head, &x, &y, nullptr) && doc->Snap2Line(l, &lx, &ly);
   };
   EXPECT_TRUE(hits(9.5));
   EXPECT_FALSE(hits(10.5));
-  doc->m_Scale /= 1.2;  // zoom in: scale and pick distance shrink together
-  doc->m_PickDistance /= 1.2;
-  doc->m_PickDistance2 = doc->m_PickDistance * doc->m_PickDistance;
+  // zoom in: scale and pick distance shrink together
+  doc->Viewport().SetScale(doc->Viewport().Scale() / 1.2);
+  doc->Viewport().SetPickDistance(doc->Viewport().PickDistance() / 1.2);
   EXPECT_TRUE(hits(9.5));
   EXPECT_FALSE(hits(10.5));
 }

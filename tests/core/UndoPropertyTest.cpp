@@ -88,7 +88,7 @@ void ExpectNothingLost(GDocument& d, const char* after) {
   EXPECT_EQ(InUse(d.m_ConstPool), Listed(s.consts)) << after;  // undone steps wait unmarked
   std::set<const GObject*> made;
   for (GConst* c = s.consts.head; c; c = c->next) made.insert(c->Output());
-  for (int i = 0; i < d.m_RedoCount; ++i) made.insert(d.m_RedoStack[i]->Output());
+  for (int i = 0; i < d.History().RedoCount(); ++i) made.insert(d.History().RedoAt(i)->Output());
   for (GPoint* p = s.points.head; p; p = p->next) EXPECT_TRUE(made.count(p)) << after;
   for (GLine* l = s.lines.head; l; l = l->next) EXPECT_TRUE(made.count(l)) << after;
   for (GCircle* c = s.circles.head; c; c = c->next) EXPECT_TRUE(made.count(c)) << after;
@@ -122,10 +122,10 @@ TEST(UndoProperty, UndoThenANewStepEmptiesRedo) {
     sheetgen::Rng rng{seed};
     const int k = 1 + rng.Index(60);
     for (int i = 0; i < k; ++i) doc->OnUndo();
-    EXPECT_EQ(doc->m_RedoCount, k);
+    EXPECT_EQ(doc->History().RedoCount(), k);
     doc->LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
     doc->LUp_SPoint(doc->m_NewPoint->xz().re, doc->m_NewPoint->yz().re);
-    EXPECT_EQ(doc->m_RedoCount, 0);
+    EXPECT_EQ(doc->History().RedoCount(), 0);
     EXPECT_FALSE(doc->OnRedo());
     ExpectNothingLost(*doc, "a new point after undoing");
   }

@@ -59,12 +59,12 @@ TEST_F(Undo, PointGoesAndComesBackUnderItsName) {
   ASSERT_TRUE(doc->OnUndo());
   EXPECT_EQ(Steps(), 0);
   EXPECT_TRUE(a->hidden);
-  EXPECT_EQ(doc->m_PointName, "A");  // free for the next point
-  EXPECT_FALSE(doc->OnUndo());       // nothing left to undo
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");  // free for the next point
+  EXPECT_FALSE(doc->OnUndo());                            // nothing left to undo
   ASSERT_TRUE(doc->OnRedo());
   EXPECT_FALSE(a->hidden);
   EXPECT_EQ(a->name, "A");
-  EXPECT_EQ(doc->m_PointName, "B");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "B");
   EXPECT_FALSE(doc->OnRedo());
 }
 
@@ -75,7 +75,7 @@ TEST_F(Undo, UndoneElementLeavesTheSelectionAndItsIncidences) {
   GPoint* m = Mid(a, b);
   doc->Sethilighted(m);
   ASSERT_TRUE(doc->OnUndo());
-  EXPECT_FALSE(doc->m_HiPoints.Contains(m));
+  EXPECT_FALSE(doc->Selection().Points().Contains(m));
   EXPECT_EQ(m->hilighted, 0);
   for (GIncident* r = l->ics.head; r; r = r->next) EXPECT_NE(r->point, m);
   ASSERT_TRUE(doc->OnRedo());
@@ -101,22 +101,21 @@ TEST_F(Undo, ZoomStepsUndoExactlyWhatTheyDid) {
   };
   for (const Case& k : cases) {
     doc = std::make_unique<GDocument>(&user);
-    doc->m_Scale = k.scale;
-    doc->m_PickDistance = k.scale * 10;
-    doc->m_PickDistance2 = doc->m_PickDistance * doc->m_PickDistance;
-    const double left = doc->m_XMin;
+    doc->Viewport().SetScale(k.scale);
+    doc->Viewport().SetPickDistance(k.scale * 10);
+    const double left = doc->Viewport().XMin();
     GConst* c = doc->ZoomStep(k.in);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->type, k.in ? CONST_ZOOMIN : CONST_ZOOMOUT);
     EXPECT_EQ(c->viewChanged, k.changed);
-    EXPECT_NEAR(doc->m_Scale, k.zoomed, 1e-12);
-    EXPECT_NEAR(doc->m_XMin, left * k.zoomed / k.scale, 1e-9);
-    EXPECT_NEAR(doc->m_PickDistance2, 100 * k.zoomed * k.zoomed, 1e-12);
+    EXPECT_NEAR(doc->Viewport().Scale(), k.zoomed, 1e-12);
+    EXPECT_NEAR(doc->Viewport().XMin(), left * k.zoomed / k.scale, 1e-9);
+    EXPECT_NEAR(doc->Viewport().PickDistance2(), 100 * k.zoomed * k.zoomed, 1e-12);
     ASSERT_TRUE(doc->OnUndo());
-    EXPECT_NEAR(doc->m_Scale, k.scale, 1e-12) << k.in << " " << k.scale;
-    EXPECT_NEAR(doc->m_XMin, left, 1e-9);
+    EXPECT_NEAR(doc->Viewport().Scale(), k.scale, 1e-12) << k.in << " " << k.scale;
+    EXPECT_NEAR(doc->Viewport().XMin(), left, 1e-9);
     ASSERT_TRUE(doc->OnRedo());
-    EXPECT_NEAR(doc->m_Scale, k.zoomed, 1e-12);
+    EXPECT_NEAR(doc->Viewport().Scale(), k.zoomed, 1e-12);
   }
 }
 
@@ -129,7 +128,7 @@ TEST_F(Undo, InvisibleHidesEachChosenElementByItsOwnStep) {
   doc->Sethilighted(a);
   EXPECT_EQ(doc->OnModeInvisible(), 2);
   EXPECT_TRUE(l->hidden && a->hidden);
-  EXPECT_EQ(doc->m_HiLines.count + doc->m_HiPoints.count, 0);
+  EXPECT_EQ(doc->Selection().Lines().Count() + doc->Selection().Points().Count(), 0);
   EXPECT_EQ(Last()->type, CONST_INVISIBLE);
   EXPECT_EQ(Last()->PInput1, a);  // lines first, then points
   EXPECT_EQ(user.log.back(), "  PInput1=A,\n");
@@ -171,7 +170,7 @@ TEST_F(Undo, EraserTakesAPointWithEverythingBuiltOnIt) {
   EXPECT_EQ(Steps(), 3);
   EXPECT_EQ(doc->Sheet().lines.head, kept);
   EXPECT_EQ(kept->next, nullptr);
-  EXPECT_EQ(doc->m_PointName, "A");  // the erased name is free again
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");  // the erased name is free again
 }
 
 // An element hidden by the file stays hidden when its step is undone and redone.
@@ -217,7 +216,7 @@ TEST_F(Undo, EraserGivesUpUndoneStepsBuiltOnWhatItErases) {
   doc->ClearAllHilights();
   doc->Sethilighted(a);
   doc->OnModeEraser();
-  EXPECT_EQ(doc->m_RedoCount, 0);
+  EXPECT_EQ(doc->History().RedoCount(), 0);
   EXPECT_FALSE(doc->OnRedo());
   EXPECT_EQ(l->inUse, 0);
   EXPECT_EQ(doc->Sheet().lines.head, nullptr);
@@ -254,7 +253,7 @@ TEST_F(Undo, NewStepEndsRedo) {
   GPoint* b = Place(1, 0);
   doc->OnUndo();
   Place(3, 3);
-  EXPECT_EQ(doc->m_RedoCount, 0);
+  EXPECT_EQ(doc->History().RedoCount(), 0);
   EXPECT_FALSE(doc->OnRedo());
   EXPECT_EQ(b->inUse, 0);  // the undone point is freed for good
 }
@@ -273,11 +272,11 @@ TEST_F(Undo, ZoomAndInvisibleStepsTravelThroughTheFile) {
                       "void Invisible(A);\nvoid ZoomOut();\n"),
             std::string::npos)
       << text;
-  const double scale = doc->m_Scale;
+  const double scale = doc->Viewport().Scale();
   ASSERT_TRUE(Read(text.c_str()));
   EXPECT_EQ(Steps(), 4);
-  EXPECT_TRUE(doc->FirstConst()->POutput->hidden);  // by the replayed step
-  EXPECT_NEAR(doc->m_Scale, scale, 1e-12);          // in and out again
+  EXPECT_TRUE(doc->FirstConst()->POutput->hidden);     // by the replayed step
+  EXPECT_NEAR(doc->Viewport().Scale(), scale, 1e-12);  // in and out again
   EXPECT_EQ(Text(), text);
   doc->OnUndo();
   doc->OnUndo();
@@ -292,16 +291,16 @@ TEST_F(Undo, EditorAndSheetCopyKeepZoomSteps) {
   Place(1, 1);
   doc->ZoomStep(true);
   doc->ZoomStep(true);
-  const double scale = doc->m_Scale;
+  const double scale = doc->Viewport().Scale();
   const std::string text = doc->SheetScriptText();
   ASSERT_TRUE(doc->ApplySheetScript(text));
   EXPECT_EQ(Steps(), 3);
-  EXPECT_NEAR(doc->m_Scale, scale, 1e-12);
+  EXPECT_NEAR(doc->Viewport().Scale(), scale, 1e-12);
   ASSERT_TRUE(doc->InsertCopyFigure(true));
   EXPECT_EQ(Steps(), 3);
-  EXPECT_NEAR(doc->m_Scale, scale, 1e-12);
+  EXPECT_NEAR(doc->Viewport().Scale(), scale, 1e-12);
   doc->OnUndo();  // a copied zoom step: the view stays
-  EXPECT_NEAR(doc->m_Scale, scale, 1e-12);
+  EXPECT_NEAR(doc->Viewport().Scale(), scale, 1e-12);
 }
 
 TEST_F(Undo, TovikClippingReachesTheChosenLinesAndCircles) {

@@ -68,11 +68,7 @@ TEST_F(MouseTest, MouseDragAndHeadlessDragLeaveTheSameFigure) {
     ASSERT_TRUE(doc->const_src2cns(true, true));
     RecordingUser quiet;
     GDocument headless(&quiet);
-    headless.m_Scale = doc->m_Scale;
-    headless.m_XMin = doc->m_XMin;
-    headless.m_XMax = doc->m_XMax;
-    headless.m_YMin = doc->m_YMin;
-    headless.m_YMax = doc->m_YMax;
+    headless.Viewport() = doc->Viewport();
     headless.scriptText = text;
     ASSERT_TRUE(headless.const_src2cns(true, true));
     UseStyle(kTovik);

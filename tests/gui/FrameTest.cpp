@@ -359,8 +359,8 @@ TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
   EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeGraph));
 
   GDocument& doc = *canvas->m_Doc;
-  doc.m_HiPoints.Add(&doc.m_PointPool[0]);
-  doc.m_HiPoints.Add(&doc.m_PointPool[1]);
+  doc.Selection().Points().Add(&doc.m_PointPool[0]);
+  doc.Selection().Points().Add(&doc.m_PointPool[1]);
   frame->enableToolbar();
   for (int id : constructions) {
     bool forTwoPoints =
@@ -368,21 +368,21 @@ TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
     EXPECT_EQ(ModeBar()->GetToolEnabled(id), forTwoPoints) << id;
   }
 
-  doc.m_HiPoints.Clear();
-  doc.m_HiPoints.Add(&doc.m_PointPool[0]);
-  doc.m_HiCircles.Add(&doc.m_CirclePool[0]);
+  doc.Selection().Points().Clear();
+  doc.Selection().Points().Add(&doc.m_PointPool[0]);
+  doc.Selection().Circles().Add(&doc.m_CirclePool[0]);
   frame->enableToolbar();
   EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeTangent));
   EXPECT_FALSE(ModeBar()->GetToolEnabled(kModeMeet));
-  doc.m_HiLines.Add(&doc.m_LinePool[0]);
+  doc.Selection().Lines().Add(&doc.m_LinePool[0]);
   frame->enableToolbar();
   // A line and a circle meet; a point and a line give parallels.
   EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeMeet));
   EXPECT_TRUE(ModeBar()->GetToolEnabled(kModePara));
   EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeClipping));
-  doc.m_HiPoints.Clear();
-  doc.m_HiLines.Clear();
-  doc.m_HiCircles.Clear();
+  doc.Selection().Points().Clear();
+  doc.Selection().Lines().Clear();
+  doc.Selection().Circles().Clear();
 }
 
 TEST_F(FrameTest, TextAndImageArmOneAtATimeInQuilStyle) {
@@ -402,15 +402,15 @@ TEST_F(FrameTest, TextAndImageArmOneAtATimeInQuilStyle) {
 
 TEST_F(FrameTest, ZoomButtonsStopAtTheScaleLimits) {
   wxToolBar* bar = frame->GetToolBar();
-  canvas->m_Painter.m_Scale = 0.001;
+  canvas->m_Doc->Viewport().SetScale(0.001);
   frame->enableToolbar();
   EXPECT_FALSE(bar->GetToolEnabled(kModeZoomIn));
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomOut));
-  canvas->m_Painter.m_Scale = 0.1;
+  canvas->m_Doc->Viewport().SetScale(0.1);
   frame->enableToolbar();
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomIn));
   EXPECT_FALSE(bar->GetToolEnabled(kModeZoomOut));
-  canvas->m_Painter.m_Scale = 0.01;
+  canvas->m_Doc->Viewport().SetScale(0.01);
   frame->enableToolbar();
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomIn));
   EXPECT_TRUE(bar->GetToolEnabled(kModeZoomOut));

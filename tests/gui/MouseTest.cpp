@@ -5,8 +5,8 @@
 
 namespace {
 bool Hilighted(GDocument* doc, GPoint* p) {
-  for (int i = 0; i < doc->m_HiPoints.count; ++i)
-    if (doc->m_HiPoints.item[i] == p) return p->hilighted;
+  for (int i = 0; i < doc->Selection().Points().Count(); ++i)
+    if (doc->Selection().Points()[i] == p) return p->hilighted;
   return false;
 }
 }  // namespace
@@ -24,7 +24,7 @@ TEST_F(MouseTest, TovikRightClickSelectsWhateverTheMode) {
     wxPoint empty = At(-2, -2);
     canvas->RButtonDown(empty);
     canvas->RButtonUp(empty);
-    EXPECT_EQ(doc->m_HiPoints.count, 0) << "mode " << mode;
+    EXPECT_EQ(doc->Selection().Points().Count(), 0) << "mode " << mode;
   }
 }
 
@@ -39,7 +39,7 @@ TEST_F(MouseTest, QuilLeftSelectsAndDragsRightPlaces) {
   EXPECT_EQ(canvas->m_Tool.m_Mode, 1000);
   canvas->LButtonUp(onA);
   EXPECT_TRUE(Hilighted(doc, a));
-  EXPECT_EQ(doc->m_HiPoints.count, 1);
+  EXPECT_EQ(doc->Selection().Points().Count(), 1);
 
   canvas->m_Tool.SetShift(true);  // Shift adds to the selection
   canvas->LButtonDown(onB);
@@ -50,7 +50,7 @@ TEST_F(MouseTest, QuilLeftSelectsAndDragsRightPlaces) {
 
   canvas->LButtonDown(empty);
   canvas->LButtonUp(empty);
-  EXPECT_EQ(doc->m_HiPoints.count, 0);
+  EXPECT_EQ(doc->Selection().Points().Count(), 0);
 
   // Press, drag and release on a moves it and leaves it selected.
   wxPoint to = At(1.5, 0.2);
@@ -223,7 +223,7 @@ TEST_F(MouseTest, SlideShowSwallowsEveryButtonButItsClick) {
     canvas->RButtonUp(at);
   }
   EXPECT_EQ(clicks, 3);
-  EXPECT_EQ(doc->m_HiPoints.count, 0);
+  EXPECT_EQ(doc->Selection().Points().Count(), 0);
   EXPECT_EQ(Points(), 1);
   EXPECT_NEAR(X(a), 1, 1e-12);
   EXPECT_FALSE(canvas->m_Tool.m_LeftDown || canvas->m_Tool.m_RightDown);
@@ -247,7 +247,7 @@ TEST_F(MouseTest, MidpointOfTwoPointsOfALineIsAnnouncedOnIt) {
   canvas->LButtonDown(onD);
   canvas->LButtonUp(onD);
   canvas->m_Tool.SetShift(false);
-  ASSERT_EQ(doc->m_HiPoints.count, 2);
+  ASSERT_EQ(doc->Selection().Points().Count(), 2);
   user.messages.clear();
   ASSERT_TRUE(doc->ConstDefMid());
   GPoint* m = doc->m_CurrentConst->POutput;

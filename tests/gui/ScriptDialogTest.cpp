@@ -126,7 +126,7 @@ TEST_F(ScriptDialogTest, SteppingAppliesTheEditAndShowsTheNeighbour) {
   EXPECT_NE(Field().find("point B=Pt(3.000,0.000,"), std::string::npos);
   ASSERT_NE(Pt("B"), nullptr);
   // The automatic names go on after the sheet's own.
-  EXPECT_EQ(doc->m_PointName, "C");
+  EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "C");
   // Cancel keeps what the stepping applied.
   Click(dialog->m_Cancel);
   EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);

@@ -131,7 +131,7 @@ TEST_F(SlideCanvasTest, TheCanvasMidFadeDiffersFromBeforeAndAfter) {
   EXPECT_EQ(canvas->m_Slides.m_CurrentEffect, nullptr);
   EXPECT_GT(ColourDistance(middle, before), 20);
   EXPECT_GT(ColourDistance(after, middle), 20);
-  EXPECT_EQ(doc->m_HiCircles.count, 0);
+  EXPECT_EQ(doc->Selection().Circles().Count(), 0);
   EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
 }
 

@@ -149,7 +149,7 @@ TEST_F(ToolsTest, AngleAndCircleBy3BuildOnTheThirdDistinctPoint) {
     Click(mode, a);  // the same point twice counts once
     Click(mode, b);
     EXPECT_EQ(Steps(), steps) << mode;
-    EXPECT_EQ(doc->m_HiPoints.count, 2) << mode;
+    EXPECT_EQ(doc->Selection().Points().Count(), 2) << mode;
     Click(mode, c);
     EXPECT_GT(Steps(), steps) << mode;
   }
@@ -168,7 +168,7 @@ TEST_F(ToolsTest, CompassTakesItsMeasureAndIsSetDownOnTheThirdPoint) {
   Click(kModeCompass, a);
   EXPECT_EQ(canvas->m_Tool.m_CompassCenter, At(-2, 0));
   Click(kModeCompass, b);
-  EXPECT_NEAR(canvas->m_Tool.m_CompassRadius, 1 / canvas->m_Painter.m_Scale, 1.5);
+  EXPECT_NEAR(canvas->m_Tool.m_CompassRadius, 1 / canvas->m_Doc->Viewport().Scale(), 1.5);
   Click(kModeCompass, m);
   GConst* c = Last();
   ASSERT_EQ(c->type, CONST_COMPASS);
@@ -187,10 +187,10 @@ TEST_F(ToolsTest, OrbitNeedsAMovablePointFirstThenTracesTheSecond) {
   GPoint* traced = Place(2, 2);
   doc->ClearAllHilights();
   Click(kModeOrbit, traced);  // free: has nowhere to run, is let go
-  EXPECT_EQ(doc->m_HiPoints.count, 0);
+  EXPECT_EQ(doc->Selection().Points().Count(), 0);
   Click(kModeOrbit, runner);
-  EXPECT_EQ(doc->m_HiCircles.count, 1);
-  EXPECT_EQ(doc->m_HiCircles.item[0], circle);
+  EXPECT_EQ(doc->Selection().Circles().Count(), 1);
+  EXPECT_EQ(doc->Selection().Circles()[0], circle);
   Click(kModeOrbit, traced);
   GConst* c = Last();
   ASSERT_EQ(c->type, CONST_ORBIT1);

@@ -161,12 +161,12 @@ TEST_F(UndoCommandsTest, ToolbarButtonsUndoAndRedo) {
 // Zoom, Invisible and the eraser through their buttons' commands.
 TEST_F(UndoCommandsTest, ZoomInvisibleAndEraserAreUndone) {
   PlaceThreePoints();
-  const double scale = doc->m_Scale;
+  const double scale = doc->Viewport().Scale();
   Command(kModeZoomIn);
-  EXPECT_NEAR(doc->m_Scale, scale / 1.2, 1e-12);
-  EXPECT_NEAR(canvas->View().xMin, doc->m_XMin, 1e-9);
+  EXPECT_NEAR(doc->Viewport().Scale(), scale / 1.2, 1e-12);
+  EXPECT_NEAR(canvas->View().xMin, doc->Viewport().XMin(), 1e-9);
   Command(kCmdUndo);
-  EXPECT_NEAR(doc->m_Scale, scale, 1e-12);
+  EXPECT_NEAR(doc->Viewport().Scale(), scale, 1e-12);
 
   GPoint* a = doc->Sheet().points.head;
   doc->Sethilighted(a);

@@ -13,18 +13,18 @@ TEST_F(ViewTest, WorldAndPixelsMapBothWaysAroundTheCentre) {
   const GView v = canvas->View();
   EXPECT_EQ(v.centerX, 400);
   EXPECT_EQ(v.centerY, 300);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_XMin, -4.0);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_XMax, 4.0);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_YMax, 3.0);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_YMin, -3.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().XMin(), -4.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().XMax(), 4.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().YMax(), 3.0);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().YMin(), -3.0);
   EXPECT_EQ(v.PixelX(1.234), 523);
   EXPECT_EQ(v.PixelY(1.234), 300 - 123);
   EXPECT_EQ(v.PixelY(-0.005), 301);  // floored, y upwards
   EXPECT_NEAR(v.WorldX(523), 1.23, 1e-12);
   EXPECT_NEAR(v.WorldY(177), 1.23, 1e-12);
   // The document sees the same scale and bounds the canvas draws with.
-  EXPECT_EQ(&canvas->m_Painter.m_Scale, &doc->m_Scale);
-  EXPECT_DOUBLE_EQ(doc->m_XMax, 4.0);
+  EXPECT_EQ(&canvas->m_Painter.m_Viewport, &doc->Viewport());
+  EXPECT_DOUBLE_EQ(doc->Viewport().XMax(), 4.0);
 }
 
 TEST_F(ViewTest, ResizeToTheSameSizeChangesNothing) {
@@ -37,7 +37,7 @@ TEST_F(ViewTest, ResizeToTheSameSizeChangesNothing) {
   EXPECT_DOUBLE_EQ(t->x, 100);
   EXPECT_DOUBLE_EQ(t->y, 200);
   EXPECT_DOUBLE_EQ(t->fontSize, 18);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.01);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().Scale(), 0.01);
 }
 
 TEST_F(ViewTest, TallerWindowScalesTextsOfEverySheetAndZoomsIn) {
@@ -63,10 +63,10 @@ TEST_F(ViewTest, TallerWindowScalesTextsOfEverySheetAndZoomsIn) {
   EXPECT_DOUBLE_EQ(t1->x, 50);
   EXPECT_DOUBLE_EQ(t1->y, 60);
   EXPECT_DOUBLE_EQ(t1->fontSize, 24);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.005);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_PickDistance, 0.05);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_PickDistance2, 0.0025);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_YMax, 525 * 0.005);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().Scale(), 0.005);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().PickDistance(), 0.05);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().PickDistance2(), 0.0025);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().YMax(), 525 * 0.005);
 }
 
 TEST_F(ViewTest, FoldingTheWindowAwayKeepsTextsAndScaleIntact) {
@@ -77,23 +77,23 @@ TEST_F(ViewTest, FoldingTheWindowAwayKeepsTextsAndScaleIntact) {
   Resize(800, 40);  // smaller than the 50 pixels the text ratio leaves out
   EXPECT_DOUBLE_EQ(t->y, 200);
   EXPECT_DOUBLE_EQ(t->fontSize, 18);
-  EXPECT_GT(canvas->m_Painter.m_Scale, 0);
+  EXPECT_GT(canvas->m_Doc->Viewport().Scale(), 0);
   Resize(800, 600);  // back to the size the texts were made for
   EXPECT_DOUBLE_EQ(t->y, 200);
   EXPECT_DOUBLE_EQ(t->fontSize, 18);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.01);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().Scale(), 0.01);
 }
 
 TEST_F(ViewTest, ZoomStopsAtItsLimitsButKeepsTheViewConsistent) {
-  canvas->m_Painter.m_Scale = 0.001;
+  doc->Viewport().SetScale(0.001);
   canvas->OnModeZoomIn(1.2);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.001);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().Scale(), 0.001);
   canvas->OnModeZoomOut(1.2);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.0012);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_XMax, 400 * 0.0012);
-  canvas->m_Painter.m_Scale = 0.1;
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().Scale(), 0.0012);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().XMax(), 400 * 0.0012);
+  doc->Viewport().SetScale(0.1);
   canvas->OnModeZoomOut(1.2);
-  EXPECT_DOUBLE_EQ(canvas->m_Painter.m_Scale, 0.1);
+  EXPECT_DOUBLE_EQ(canvas->m_Doc->Viewport().Scale(), 0.1);
 }
 
 TEST_F(ViewTest, WindowLargerThanTheOldFixedPictureIsDrawnEverywhere) {

@@ -1,0 +1,20 @@
+// GNaming: the automatic names of new elements. One counter per element kind
+// holds the name the next element of that kind will get; the document steps
+// a counter past the names its sheet already uses (model/DocNaming.cpp).
+#pragma once
+
+#include <string>
+
+enum class GNameKind { kPoint, kLine, kCircle, kCurve, kText, kAngle, kImage, kBracket };
+constexpr int kNameKinds = 8;
+
+class GNaming {
+ public:
+  // The name the next element of `kind` gets.
+  const std::string& Next(GNameKind kind) const { return m_Next[Index(kind)]; }
+  std::string& Counter(GNameKind kind) { return m_Next[Index(kind)]; }
+
+ private:
+  static int Index(GNameKind kind) { return static_cast<int>(kind); }
+  std::string m_Next[kNameKinds];
+};
