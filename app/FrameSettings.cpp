@@ -11,9 +11,9 @@ void MyFrame::CheckSettingsMenus() {
   };
   const GDocument& d = *m_Canvas->m_Doc;
   check(m_ThemeMenu, m_Canvas->m_Painter.m_Look.theme);
-  check(m_PointMenu, d.m_PointMode);
-  check(m_LineMenu, d.m_LineMode);
-  check(m_AngleMenu, d.m_AngleMode);
+  check(m_PointMenu, d.Defaults().PointMode());
+  check(m_LineMenu, d.Defaults().LineMode());
+  check(m_AngleMenu, d.Defaults().AngleMode());
   m_FileMenu->Check(ToolkitId(kCmdLogfile), d.m_WriteLog);
 }
 

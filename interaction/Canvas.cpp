@@ -43,9 +43,9 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   m_Doc->Viewport().Reset();
   m_Timer.Start(100);
   m_Painter.SetTheme(THM_STANDARD, 0);
-  m_Doc->m_PointMode = kPointMode0;
-  m_Doc->m_LineMode = kLineMode0;
-  m_Doc->m_AngleMode = kAngleMode0;
+  m_Doc->Defaults().SetPointMode(kPointMode0);
+  m_Doc->Defaults().SetLineMode(kLineMode0);
+  m_Doc->Defaults().SetAngleMode(kAngleMode0);
   m_Painter.UpdateView();
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
   // The settings of the last run; whatever they say about the log, every run

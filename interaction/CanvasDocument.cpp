@@ -25,7 +25,7 @@ void MyCanvas::SheetSwitched(bool fresh) {
 // view and rescaled the texts that follow; the canvas takes all of it over.
 void MyCanvas::AppearanceRead() {
   m_Painter.LoadSheetAppearance();
-  m_Painter.m_Look.pointName = GRgb{m_Doc->m_NameRed, m_Doc->m_NameGreen, m_Doc->m_NameBlue};
+  m_Painter.m_Look.pointName = ToRgb(m_Doc->Defaults().NameColour());
   // The scale may have changed: the centre stays, the world bounds follow.
   m_Painter.UpdateView();
   m_Painter.m_BgDrawn = false;

@@ -10,9 +10,9 @@ GPrefs PrefsOf(const MyCanvas& c) {
   GPrefs p;
   p.gmode = c.m_Tool.m_GMode;
   p.theme = c.m_Painter.m_Look.theme;
-  p.pointMode = c.m_Doc->m_PointMode;
-  p.lineMode = c.m_Doc->m_LineMode;
-  p.angleMode = c.m_Doc->m_AngleMode;
+  p.pointMode = c.m_Doc->Defaults().PointMode();
+  p.lineMode = c.m_Doc->Defaults().LineMode();
+  p.angleMode = c.m_Doc->Defaults().AngleMode();
   p.writeLog = c.m_Doc->m_WriteLog;
   return p;
 }
@@ -24,9 +24,9 @@ void MyCanvas::ReadPrefFile() {
   if (!LoadPrefs(m_PrefPath, p)) return;
   m_Tool.SetStyle(p.gmode);
   m_Painter.SetTheme(p.theme, 1);
-  m_Doc->m_PointMode = p.pointMode;
-  m_Doc->m_LineMode = p.lineMode;
-  m_Doc->m_AngleMode = p.angleMode;
+  m_Doc->Defaults().SetPointMode(p.pointMode);
+  m_Doc->Defaults().SetLineMode(p.lineMode);
+  m_Doc->Defaults().SetAngleMode(p.angleMode);
   m_Doc->m_WriteLog = p.writeLog;
 }
 

@@ -23,9 +23,10 @@ void EditName(MyCanvas& canvas, GPoint* p) {
   GTextEdit e;
   e.text = wxString::FromUTF8(p->name);
   e.size = p->nameFontSize;
-  e.red = d.m_NameRed;
-  e.green = d.m_NameGreen;
-  e.blue = d.m_NameBlue;
+  const GColour name = d.Defaults().NameColour();
+  e.red = name.r;
+  e.green = name.g;
+  e.blue = name.b;
   e.forName = true;
   if (!Ask(canvas, e)) return;
   // The document refuses a name the file could not read back, or one that
@@ -58,9 +59,10 @@ void NewTextAt(MyCanvas& canvas, const wxPoint& pos) {
   GDocument& d = *canvas.m_Doc;
   GTextEdit e;
   e.size = 18;
-  e.red = d.m_TextRed;
-  e.green = d.m_TextGreen;
-  e.blue = d.m_TextBlue;
+  const GColour text = d.Defaults().TextColour();
+  e.red = text.r;
+  e.green = text.g;
+  e.blue = text.b;
   if (!Ask(canvas, e)) return;
   // A text of blanks only could never be seen or clicked again.
   if (wxString(e.text).Trim(true).Trim(false).empty()) return;

@@ -83,9 +83,7 @@ bool GDocument::EditPointName(GPoint* p, const std::string& name, double size, i
   if (!p) return false;
   const int s = (size >= 5 && size <= 100) ? static_cast<int>(size) : 14;
   p->nameFontSize = s;
-  m_NameFontSize = s;
-  m_NameRed = red;
-  m_NameGreen = green;
-  m_NameBlue = blue;
+  m_Defaults.SetNameFontSize(s);
+  m_Defaults.SetNameColour(GColour{red, green, blue});
   return RenameElement(p, name);
 }

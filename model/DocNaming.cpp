@@ -93,7 +93,7 @@ std::string GDocument::TakeName(GNameKind kind) {
 void GDocument::SetPointName(GPoint* p) {
   if (!p) return;
   p->name = TakeName(GNameKind::kPoint);
-  p->nameFontSize = m_NameFontSize;
+  p->nameFontSize = m_Defaults.NameFontSize();
   p->nameAngle = 0.0;
 }
 

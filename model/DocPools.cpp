@@ -38,12 +38,12 @@ bool RemoveIncident(GList<GIncident>& ics, int& count, GPoint* p) {
 GPoint* GDocument::NewPoint(CComplex x, CComplex y, CComplex z) {
   GPoint* p = m_PointPool.FirstFree();
   if (!p) return nullptr;
-  p->ResetObject(m_NameFontSize);
+  p->ResetObject(m_Defaults.NameFontSize());
   p->x = x;
   p->y = y;
   p->z = z;
   p->next = nullptr;
-  p->pointStyle = Clamp(m_PointMode - kPointMode0, 0, 4);
+  p->pointStyle = Clamp(m_Defaults.PointMode() - kPointMode0, 0, 4);
   p->frameCount = 0;
   p->nameAngle = 0.0;
   p->a11 = p->a12 = p->a21 = p->a22 = 0.0;
@@ -73,7 +73,7 @@ static void ResetLineSlot(GLine* l, int fontSize, int lineMode, unsigned serial)
 GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
   GLine* l = m_LinePool.FirstFree();
   if (!l) return nullptr;
-  ResetLineSlot(l, m_NameFontSize, m_LineMode, ++m_ElementSerial);
+  ResetLineSlot(l, m_Defaults.NameFontSize(), m_Defaults.LineMode(), ++m_ElementSerial);
   l->a = a;
   l->b = b;
   l->c = c;
@@ -83,7 +83,7 @@ GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
 GLine* GDocument::NewLine(double x1, double y1, double x2, double y2) {
   GLine* l = m_LinePool.FirstFree();
   if (!l) return nullptr;
-  ResetLineSlot(l, m_NameFontSize, m_LineMode, ++m_ElementSerial);
+  ResetLineSlot(l, m_Defaults.NameFontSize(), m_Defaults.LineMode(), ++m_ElementSerial);
   l->SetLine(x1, y1, x2, y2);
   return l;
 }
@@ -91,13 +91,13 @@ GLine* GDocument::NewLine(double x1, double y1, double x2, double y2) {
 GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
   GCircle* c = m_CirclePool.FirstFree();
   if (!c) return nullptr;
-  c->ResetObject(m_NameFontSize);
+  c->ResetObject(m_Defaults.NameFontSize());
   c->SetCircle(cx, cy, r2);
   c->next = nullptr;
   c->toolMark = 0;
   c->ics.Reset();
   c->icCount = 0;
-  c->lineStyle = m_LineMode - kLineMode0;
+  c->lineStyle = m_Defaults.LineMode() - kLineMode0;
   c->inUse = 1;
   return c;
 }
@@ -105,13 +105,13 @@ GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
 GText* GDocument::NewText(const std::string& content) {
   GText* t = m_TextPool.FirstFree();
   if (!t) return nullptr;
-  t->ResetObject(m_NameFontSize);
+  t->ResetObject(m_Defaults.NameFontSize());
   t->text = content;
   t->x = t->y = 0.0;
   t->fontSize = 18;
-  t->red = m_TextRed;
-  t->green = m_TextGreen;
-  t->blue = m_TextBlue;
+  t->red = m_Defaults.TextColour().r;
+  t->green = m_Defaults.TextColour().g;
+  t->blue = m_Defaults.TextColour().b;
   t->centered = 0;
   t->next = nullptr;
   t->inUse = 1;
@@ -121,13 +121,13 @@ GText* GDocument::NewText(const std::string& content) {
 GParaCurve* GDocument::NewCurve() {
   GParaCurve* c = m_CurvePool.FirstFree();
   if (!c) return nullptr;
-  c->ResetObject(m_NameFontSize);
+  c->ResetObject(m_Defaults.NameFontSize());
   c->expr1.clear();
   c->expr2.clear();
   ReleaseCurveTrees(c);  // a slot given up without its trees
   c->count = 0;
   c->next = nullptr;
-  c->lineStyle = m_LineMode - kLineMode0;
+  c->lineStyle = m_Defaults.LineMode() - kLineMode0;
   c->xmin = c->xmax = 0.0;
   c->inUse = 1;
   return c;
@@ -138,7 +138,7 @@ GParaCurve* GDocument::NewCurve() {
 GAngle* GDocument::NewAngle(CComplex value) {
   GAngle* a = m_AnglePool.FirstFree();
   if (!a) return nullptr;
-  a->ResetObject(m_NameFontSize);
+  a->ResetObject(m_Defaults.NameFontSize());
   a->hidden = 1;
   a->userHidden = 0;
   a->value = value;
@@ -147,11 +147,11 @@ GAngle* GDocument::NewAngle(CComplex value) {
   a->d1y = CComplex();
   a->d2x = CComplex(std::cos(value.re), 0);
   a->d2y = CComplex(std::sin(value.re), 0);
-  a->style = m_AngleMode - kAngleMode0;
+  a->style = m_Defaults.AngleMode() - kAngleMode0;
   a->radius = 40;
-  a->red = m_AngleRed;
-  a->green = m_AngleGreen;
-  a->blue = m_AngleBlue;
+  a->red = m_Defaults.AngleColour().r;
+  a->green = m_Defaults.AngleColour().g;
+  a->blue = m_Defaults.AngleColour().b;
   a->next = nullptr;
   a->inUse = 1;
   return a;
@@ -162,7 +162,7 @@ GAngle* GDocument::NewAngle(double value) { return NewAngle(CComplex(value, 0));
 GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
   GBracket* b = m_BracketPool.FirstFree();
   if (!b) return nullptr;
-  b->ResetObject(m_NameFontSize);
+  b->ResetObject(m_Defaults.NameFontSize());
   b->spare = CComplex();
   // A missing end point leaves that end at the origin rather than faulting.
   b->x1 = p ? p->x : CComplex();
@@ -174,9 +174,9 @@ GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
   b->intField = 0;
   b->bulge = 0.3;
   b->label.clear();
-  b->red = m_BracketRed;
-  b->green = m_BracketGreen;
-  b->blue = m_BracketBlue;
+  b->red = m_Defaults.BracketColour().r;
+  b->green = m_Defaults.BracketColour().g;
+  b->blue = m_Defaults.BracketColour().b;
   b->next = nullptr;
   b->inUse = 1;
   return b;

@@ -6,7 +6,7 @@
 
 void GDocument::SetPointStyleOfHilighted(int slot) {
   if (slot < 0 || slot >= kStyleModeSlots) return;
-  m_PointMode = kPointMode0 + slot;
+  m_Defaults.SetPointMode(kPointMode0 + slot);
   for (GPoint* p = Sheet().points.head; p; p = p->next) {
     if (!p->hilighted) continue;
     p->pointStyle = slot;
@@ -16,7 +16,7 @@ void GDocument::SetPointStyleOfHilighted(int slot) {
 
 void GDocument::SetLineStyleOfHilighted(int slot) {
   if (slot < 0 || slot >= kStyleModeSlots) return;
-  m_LineMode = kLineMode0 + slot;
+  m_Defaults.SetLineMode(kLineMode0 + slot);
   GSheet& s = Sheet();
   for (GLine* l = s.lines.head; l; l = l->next)
     if (l->hilighted) l->lineStyle = slot;
@@ -28,29 +28,28 @@ void GDocument::SetLineStyleOfHilighted(int slot) {
 
 void GDocument::SetAngleStyleOfHilighted(int style) {
   if (style < 0 || style > 6) return;
-  m_AngleMode = kAngleMode0 + style;
+  m_Defaults.SetAngleMode(kAngleMode0 + style);
   for (GAngle* a = Sheet().angles.head; a; a = a->next)
     if (a->hilighted) a->style = style;
 }
 
 void GDocument::SetThemeColours(int r, int g, int b) {
-  m_TextRed = m_AngleRed = m_BracketRed = r;
-  m_TextGreen = m_AngleGreen = m_BracketGreen = g;
-  m_TextBlue = m_AngleBlue = m_BracketBlue = b;
+  const GColour colour{r, g, b};
+  m_Defaults.SetTextColour(colour);
+  m_Defaults.SetAngleColour(colour);
+  m_Defaults.SetBracketColour(colour);
   // Point names take the theme's text colour; the document keeps it, so the
   // colour drawn is the colour saved.
-  m_NameRed = r;
-  m_NameGreen = g;
-  m_NameBlue = b;
+  m_Defaults.SetNameColour(colour);
   for (GAngle* a = Sheet().angles.head; a; a = a->next) {
-    a->red = m_AngleRed;
-    a->green = m_AngleGreen;
-    a->blue = m_AngleBlue;
+    a->red = r;
+    a->green = g;
+    a->blue = b;
   }
   for (GBracket* k = Sheet().brackets.head; k; k = k->next) {
-    k->red = m_BracketRed;
-    k->green = m_BracketGreen;
-    k->blue = m_BracketBlue;
+    k->red = r;
+    k->green = g;
+    k->blue = b;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "model/Defaults.h"
 #include "model/GConst.h"
 #include "model/History.h"
 #include "model/Modes.h"
@@ -65,13 +66,6 @@ class GDocument {
   GConst* FirstConst() { return Sheet().consts.head; }
 
   // ---- creation defaults taken from the canvas ----
-  int m_NameFontSize = 18;        // label size of new points
-  int m_PointMode = kPointMode0;  // new points take style m_PointMode - kPointMode0
-  int m_LineMode = kLineMode0;    // new lines and circles take m_LineMode - kLineMode0
-  int m_AngleMode = kAngleMode0;  // new marks take m_AngleMode - kAngleMode0
-  int m_TextRed = 0, m_TextGreen = 0, m_TextBlue = 0;           // colour of new texts
-  int m_AngleRed = 0, m_AngleGreen = 0, m_AngleBlue = 0;        // colour of new angle marks
-  int m_BracketRed = 0, m_BracketGreen = 0, m_BracketBlue = 0;  // colour of new brackets
 
   // ---- the document's parts ----
   // The view (copied into every new step), the chosen elements, and the
@@ -84,6 +78,8 @@ class GDocument {
   const GHistory& History() const { return m_History; }
   GNaming& Naming() { return m_Naming; }
   const GNaming& Naming() const { return m_Naming; }
+  GDefaults& Defaults() { return m_Defaults; }
+  const GDefaults& Defaults() const { return m_Defaults; }
 
   // ---- interaction state the core needs ----
   GPoint* m_MovingPoint = nullptr;   // the point being dragged
@@ -493,7 +489,6 @@ class GDocument {
 
   // ==== the construction language (script/) ====
   std::string scriptText;  // carries script text between writer, reader, editor and sheet copy
-  int m_NameRed = 0, m_NameGreen = 0, m_NameBlue = 0;  // colour of point names
   bool SetConstSrc(GConst* first);
   bool const_src2cns(bool clear, bool withTexts);
   // Saving (script/DocSave.cpp): the whole file text, every sheet's block
@@ -550,6 +545,7 @@ class GDocument {
   GSelection m_Selection;
   GHistory m_History;
   GNaming m_Naming;
+  GDefaults m_Defaults;
 
  public:
   // The pools most figures use little or not at all lie at the end of the

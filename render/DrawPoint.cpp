@@ -59,8 +59,7 @@ void DrawOnePoint(GPoint* p, const GPaint& g, GSurface& s) {
   const double a = p->nameAngle;
   // The document holds the names' colour (a theme, a script or the name
   // dialog sets it); a bare paint without a document uses the look's.
-  const GRgb nameColour =
-      g.doc ? GRgb{g.doc->m_NameRed, g.doc->m_NameGreen, g.doc->m_NameBlue} : g.look->pointName;
+  const GRgb nameColour = g.doc ? ToRgb(g.doc->Defaults().NameColour()) : g.look->pointName;
   s.Text(p->name, std::max(1, size), false, nameColour,
          px + (int)std::floor(std::cos(a) * (size + 10)) - size / 2,
          py - (int)std::floor(std::sin(a) * (size + 10)) - size);

@@ -30,7 +30,7 @@ class Host : public GDocumentHooks {
   }
   void AppearanceRead() override {
     m_Painter.LoadSheetAppearance();
-    m_Painter.m_Look.pointName = GRgb{m_Doc.m_NameRed, m_Doc.m_NameGreen, m_Doc.m_NameBlue};
+    m_Painter.m_Look.pointName = ToRgb(m_Doc.Defaults().NameColour());
     m_Painter.UpdateView();
   }
 

@@ -19,10 +19,7 @@ GPrintLook::GPrintLook(CanvasPainter& painter) : m_Painter(painter) {
     m_LineStyles[i] = s.lineStyles[i];
   }
   m_Background = s.background;
-  m_Text = {doc.m_TextRed, doc.m_TextGreen, doc.m_TextBlue};
-  m_Angle = {doc.m_AngleRed, doc.m_AngleGreen, doc.m_AngleBlue};
-  m_Bracket = {doc.m_BracketRed, doc.m_BracketGreen, doc.m_BracketBlue};
-  m_Name = {doc.m_NameRed, doc.m_NameGreen, doc.m_NameBlue};
+  m_Defaults = doc.Defaults();
   for (GAngle* a = s.angles.head; a; a = a->next)
     m_AngleColours.push_back({a->red, a->green, a->blue});
   for (GBracket* b = s.brackets.head; b; b = b->next)
@@ -42,10 +39,7 @@ GPrintLook::~GPrintLook() {
     s.lineStyles[i] = m_LineStyles[i];
   }
   s.background = m_Background;
-  doc.m_TextRed = m_Text.r, doc.m_TextGreen = m_Text.g, doc.m_TextBlue = m_Text.b;
-  doc.m_AngleRed = m_Angle.r, doc.m_AngleGreen = m_Angle.g, doc.m_AngleBlue = m_Angle.b;
-  doc.m_BracketRed = m_Bracket.r, doc.m_BracketGreen = m_Bracket.g, doc.m_BracketBlue = m_Bracket.b;
-  doc.m_NameRed = m_Name.r, doc.m_NameGreen = m_Name.g, doc.m_NameBlue = m_Name.b;
+  doc.Defaults() = m_Defaults;
   size_t i = 0;
   for (GAngle* a = s.angles.head; a && i < m_AngleColours.size(); a = a->next, ++i)
     a->red = m_AngleColours[i].r, a->green = m_AngleColours[i].g, a->blue = m_AngleColours[i].b;

@@ -26,6 +26,6 @@ class GPrintLook {
   GAppearance m_Look;
   bool m_BgDrawn = false;
   int m_PointStyles[kSlots], m_LineStyles[kSlots], m_Background = 0;
-  Rgb m_Text{}, m_Angle{}, m_Bracket{}, m_Name{};
+  GDefaults m_Defaults;  // the document's colours of new elements and names
   std::vector<Rgb> m_AngleColours, m_BracketColours;
 };

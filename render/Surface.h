@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Defaults.h"
+
 struct GRgb {
   int r = 0, g = 0, b = 0;
   // This colour moved f quarters of the way toward the background colour bg.
@@ -17,6 +19,9 @@ struct GRgb {
   bool operator==(const GRgb& o) const { return r == o.r && g == o.g && b == o.b; }
   bool operator!=(const GRgb& o) const { return !(*this == o); }
 };
+
+// A colour of the document as the surfaces take it.
+inline GRgb ToRgb(const GColour& c) { return GRgb{c.r, c.g, c.b}; }
 
 struct GPix {
   int x = 0, y = 0;

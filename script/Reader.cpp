@@ -161,9 +161,7 @@ bool ReadHeader(GReader& r, bool* known) {
     s.background = r.Int(0);
   } else if (k == "SetPointTextColor") {
     if (r.count < 3) return r.Fail(SyntaxMessage(k));
-    d.m_NameRed = r.Int(0);
-    d.m_NameGreen = r.Int(1);
-    d.m_NameBlue = r.Int(2);
+    d.Defaults().SetNameColour(GColour{r.Int(0), r.Int(1), r.Int(2)});
   } else if (k == "WindowSize") {
     if (r.count < 2) return r.Fail(SyntaxMessage(k));
     ReadWindowSize(r);

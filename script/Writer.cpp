@@ -317,7 +317,8 @@ bool GDocument::SetConstSrc(GConst* first) {
           "void SetPtMode(%d,%d,%d,%d,%d);\nvoid SetLnMode(%d,%d,%d,%d,%d);\nvoid SetBgMode(%d);\n"
           "void SetPointTextColor(%d,%d,%d);\nvoid WindowSize(%d,%d);\n",
           pt[0], pt[1], pt[2], pt[3], pt[4], ln[0], ln[1], ln[2], ln[3], ln[4], sheet->background,
-          m_NameRed, m_NameGreen, m_NameBlue, m_Viewport.WindowWidth(), m_Viewport.WindowHeight());
+          m_Defaults.NameColour().r, m_Defaults.NameColour().g, m_Defaults.NameColour().b,
+          m_Viewport.WindowWidth(), m_Viewport.WindowHeight());
   for (GConst* c = first; c; c = c->next) c->ConstSrc(scriptText);
   return false;
 }

@@ -116,8 +116,8 @@ TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
   EXPECT_EQ(s.pointStyles[3], 4);
   EXPECT_EQ(s.lineStyles[0], 4);
   EXPECT_EQ(s.background, 5);
-  EXPECT_EQ(doc->m_NameRed, 10);
-  EXPECT_EQ(doc->m_NameBlue, 30);
+  EXPECT_EQ(doc->Defaults().NameColour().r, 10);
+  EXPECT_EQ(doc->Defaults().NameColour().b, 30);
   EXPECT_EQ(doc->m_Sheets[0].background, 0);
   EXPECT_EQ(doc->m_Sheets[2].pointStyles[0], 0);
   // The same window size as the document's: nothing is rescaled.

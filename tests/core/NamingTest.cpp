@@ -161,7 +161,7 @@ TEST(Naming, NamedPointGetsTheLabelDefaultsAndAdvancesTheCounter) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
   doc->ResetAllName();
-  doc->m_NameFontSize = 24;
+  doc->Defaults().SetNameFontSize(24);
   GPoint& p = doc->m_PointPool[0];
   p.nameFontSize = 9;
   p.nameAngle = 1.5;

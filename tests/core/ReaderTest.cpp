@@ -199,7 +199,8 @@ TEST_F(ReaderTest, PointAttributesAndTheirLimits) {
 }
 
 TEST_F(ReaderTest, TextsKeepEscapedCommasAndMayLackColours) {
-  doc->m_TextRed = 7;
+  doc->Defaults().SetTextColour(
+      GColour{7, doc->Defaults().TextColour().g, doc->Defaults().TextColour().b});
   ASSERT_TRUE(Read("text T=Text(a\\,b,10,20,18);text U=Text(x,1,2,3,invisible);"));
   GText* t = StepOf("T")->TextOutput;
   EXPECT_EQ(t->text, "a\\,b");
@@ -277,7 +278,7 @@ TEST_F(ReaderTest, AppearanceStatementsGoToTheSheetAndTheWindow) {
   EXPECT_EQ(doc->m_Sheets[0].lineStyles[0], 1);
   EXPECT_EQ(doc->m_Sheets[0].background, 3);
   EXPECT_EQ(doc->m_Sheets[1].background, 4);
-  EXPECT_EQ(doc->m_NameGreen, 20);
+  EXPECT_EQ(doc->Defaults().NameColour().g, 20);
   EXPECT_EQ(hooks.appearance, 6);
   EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.01);  // written for this very window size
 }

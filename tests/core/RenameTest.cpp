@@ -58,11 +58,11 @@ TEST_F(Rename, PointNameEditSetsSizeWithinRangeEvenWhenTheNameIsRefused) {
   Pt(1, 0);
   EXPECT_TRUE(doc->EditPointName(a, "P", 100, 10, 20, 30));
   EXPECT_EQ(a->nameFontSize, 100);
-  EXPECT_EQ(doc->m_NameGreen, 20);
+  EXPECT_EQ(doc->Defaults().NameColour().g, 20);
   EXPECT_FALSE(doc->EditPointName(a, "B", 4, 0, 0, 0));
   EXPECT_EQ(a->name, "P");
   EXPECT_EQ(a->nameFontSize, 14);
-  EXPECT_EQ(doc->m_NameFontSize, 14);
+  EXPECT_EQ(doc->Defaults().NameFontSize(), 14);
 }
 
 TEST_F(Rename, RenamedFigureReadsBackFromItsScript) {

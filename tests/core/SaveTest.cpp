@@ -56,7 +56,7 @@ TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
   Free(1, 2, "A");
   doc->Sheet().pointStyles[2] = 7;
   doc->Sheet().background = 3;
-  doc->m_NameRed = 10, doc->m_NameGreen = 20, doc->m_NameBlue = 30;
+  doc->Defaults().SetNameColour(GColour{10, 20, 30});
   doc->Viewport().SetWindowSize(800, 600);
   ASSERT_TRUE(doc->InsertNewSheet());  // an empty sheet between two full ones
   ASSERT_TRUE(doc->InsertNewSheet());

@@ -97,7 +97,7 @@ TEST_F(RenameTest, ANameTheFileCannotHoldIsRefusedAndTheOldOneKept) {
   Rename(a, "Top");
   EXPECT_EQ(a->name, "Top");
   EXPECT_EQ(a->nameFontSize, 14);
-  EXPECT_EQ(doc->m_NameFontSize, 14);
+  EXPECT_EQ(doc->Defaults().NameFontSize(), 14);
   EXPECT_EQ(Steps(), 2);  // renaming makes no step
 }
 

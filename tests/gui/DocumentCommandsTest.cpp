@@ -384,9 +384,9 @@ TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
   Command(THM_STAR);
   GThemeData star;
   ASSERT_TRUE(ThemeData(THM_STAR, &star));
-  EXPECT_EQ(doc->m_NameRed, star.text.r);
-  EXPECT_EQ(doc->m_NameGreen, star.text.g);
-  EXPECT_EQ(doc->m_NameBlue, star.text.b);
+  EXPECT_EQ(doc->Defaults().NameColour().r, star.text.r);
+  EXPECT_EQ(doc->Defaults().NameColour().g, star.text.g);
+  EXPECT_EQ(doc->Defaults().NameColour().b, star.text.b);
   const std::string expected = "void SetPointTextColor(" + std::to_string(star.text.r) + "," +
                                std::to_string(star.text.g) + "," + std::to_string(star.text.b) +
                                ");";

@@ -118,7 +118,9 @@ TEST_F(ExportTest, PrintoutDrawsThePageAndPutsTheThemeBack) {
   frame->OpenAtStart(wxString::FromUTF8(Write("t.fgf", kTriangle).string()));
   canvas->m_Painter.SetTheme(THM_CAT, 0);
   GDocument& doc = *canvas->m_Doc;
-  doc.m_NameRed = 12;  // a colour of the person's own
+  doc.Defaults().SetNameColour(
+      GColour{12, doc.Defaults().NameColour().g,
+              doc.Defaults().NameColour().b});  // a colour of the person's own
   const GSheet before = doc.Sheet();
 
   wxPrintData data;
@@ -136,7 +138,7 @@ TEST_F(ExportTest, PrintoutDrawsThePageAndPutsTheThemeBack) {
   dc.EndDoc();
 
   EXPECT_EQ(canvas->m_Painter.m_Look.theme, THM_CAT);
-  EXPECT_EQ(doc.m_NameRed, 12);
+  EXPECT_EQ(doc.Defaults().NameColour().r, 12);
   for (int i = 0; i < kSlots; ++i) EXPECT_EQ(doc.Sheet().pointStyles[i], before.pointStyles[i]);
   EXPECT_EQ(doc.Sheet().background, before.background);
   EXPECT_NE(FileText(dir / "page.ps").find("PAGE 1"), std::string::npos);

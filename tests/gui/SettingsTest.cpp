@@ -58,9 +58,9 @@ TEST_F(SettingsTest, AStartTakesStyleThemeAndModesAndChecksTheirMenus) {
   EXPECT_EQ(Canvas().m_Tool.m_GMode, kGModeQuil);
   EXPECT_EQ(Canvas().m_Tool.m_Mode, kModeMove);
   EXPECT_EQ(Canvas().m_Painter.m_Look.theme, THM_CAT);
-  EXPECT_EQ(Canvas().m_Doc->m_PointMode, kPointMode0 + 2);
-  EXPECT_EQ(Canvas().m_Doc->m_LineMode, kLineMode0 + 1);
-  EXPECT_EQ(Canvas().m_Doc->m_AngleMode, kAngleMode0 + 4);
+  EXPECT_EQ(Canvas().m_Doc->Defaults().PointMode(), kPointMode0 + 2);
+  EXPECT_EQ(Canvas().m_Doc->Defaults().LineMode(), kLineMode0 + 1);
+  EXPECT_EQ(Canvas().m_Doc->Defaults().AngleMode(), kAngleMode0 + 4);
   EXPECT_TRUE(Checked(frame->m_ThemeMenu, THM_CAT));
   EXPECT_TRUE(Checked(frame->m_PointMenu, kPointMode0 + 2));
   EXPECT_TRUE(Checked(frame->m_LineMenu, kLineMode0 + 1));

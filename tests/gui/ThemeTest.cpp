@@ -51,7 +51,7 @@ TEST_F(ThemeTest, ThemeFillsSlotsRecordsThemInTheSheetAndColoursMarks) {
   EXPECT_EQ(doc->Sheet().background, 5);
   EXPECT_EQ(b->red, 255);
   EXPECT_EQ(a->green, 255);
-  EXPECT_EQ(doc->m_TextRed, 255);
+  EXPECT_EQ(doc->Defaults().TextColour().r, 255);
 
   canvas->m_Painter.SetTheme(THM_CAT, 0);
   for (int i = 0; i < kSlots; ++i) EXPECT_EQ(canvas->m_Painter.m_Look.lineStyle[i], 5 + i);
@@ -113,7 +113,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   chosen->hilighted = 1;
   chosen->frameCount = 5;
   doc->SetPointStyleOfHilighted(3);
-  EXPECT_EQ(doc->m_PointMode, 3103);
+  EXPECT_EQ(doc->Defaults().PointMode(), 3103);
   EXPECT_EQ(chosen->pointStyle, 3);
   EXPECT_EQ(chosen->frameCount, 0);
   EXPECT_EQ(other->pointStyle, 0);
@@ -123,7 +123,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   l->hilighted = c->hilighted = 1;
   GLine* plain = Line(0, 1, 1, 0);
   doc->SetLineStyleOfHilighted(4);
-  EXPECT_EQ(doc->m_LineMode, 4104);
+  EXPECT_EQ(doc->Defaults().LineMode(), 4104);
   EXPECT_EQ(l->lineStyle, 4);
   EXPECT_EQ(c->lineStyle, 4);
   EXPECT_EQ(plain->lineStyle, 0);
@@ -132,7 +132,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   doc->AssignAngle(a);
   a->hilighted = 1;
   doc->SetAngleStyleOfHilighted(2);
-  EXPECT_EQ(doc->m_AngleMode, 5502);
+  EXPECT_EQ(doc->Defaults().AngleMode(), 5502);
   EXPECT_EQ(a->style, 2);
 }
 
