@@ -14,7 +14,11 @@
 class ToolState {
  public:
   // The modifier lives in the document, which applies the selection rules.
-  explicit ToolState(GDocument& doc) : m_Doc(doc) {}
+  explicit ToolState(GDocument& doc)
+      : m_PickedPoint(&doc.History()),
+        m_PickedText(&doc.History()),
+        m_PickedName(&doc.History()),
+        m_Doc(doc) {}
 
   // ---- mode, style, modifier and buttons ----
   int m_Mode = kModeMove;     // tool mode
@@ -74,14 +78,15 @@ class ToolState {
   void DropPanelPicks() { m_PanelPickedPoint = m_PanelPickedText = m_PanelPickedName = false; }
 
   // ---- the Move tool: what the press picked ----
-  GPoint* m_PickedPoint = nullptr;
+  // The picks are holds (model/Handle.h): an undo, erase or sheet switch lets go of them.
+  GHandle<GPoint> m_PickedPoint;
   bool m_MovingPoint = false, m_MovingText = false, m_MovingName = false;
   bool m_MovingBracket = false;
   int m_MovingImage = 0;                        // 0 none, 1 body, 2..5 corner handle
   double m_GrabOffsetX = 0, m_GrabOffsetY = 0;  // picked point minus pointer (world)
-  GText* m_PickedText = nullptr;
+  GHandle<GText> m_PickedText;
   int m_TextGrabX = 0, m_TextGrabY = 0;  // pointer minus the text's corner (pixels)
-  GPoint* m_PickedName = nullptr;        // the point whose name label was hit
+  GHandle<GPoint> m_PickedName;          // the point whose name label was hit
   long m_DragStarted = 0;                // wxGetLocalTimeMillis of the press or last trail step
   bool m_Dragging = false;               // a point drag is under way
   bool MovingSomething() const {

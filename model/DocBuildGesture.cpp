@@ -234,15 +234,13 @@ int GDocument::CollectCompassPoint(GPoint* p) {
 }
 
 void GDocument::StartBisectorTool() {
-  m_BisectorClicks = 0;
   m_BisectorLine = nullptr;
   ClearAllHilights();
 }
 
 bool GDocument::BisectorClick(GLine* line, double x, double y) {
   if (!line) return false;
-  if (m_BisectorClicks == 0 || !m_BisectorLine || !m_BisectorLine->inUse) {
-    m_BisectorClicks = 1;
+  if (!m_BisectorLine) {
     m_BisectorLine = line;
     m_BisectorX = x;
     m_BisectorY = y;
@@ -251,7 +249,6 @@ bool GDocument::BisectorClick(GLine* line, double x, double y) {
   }
   if (line == m_BisectorLine) return false;
   GLine* first = m_BisectorLine;
-  m_BisectorClicks = 0;
   m_BisectorLine = nullptr;
   return ConstDefBisector(first, line, BisectorSide(*first, *line, m_BisectorX, m_BisectorY, x, y));
 }

@@ -13,6 +13,7 @@ GConst* GDocument::NewConst(int type) {
   // Every field goes back to its fresh value, so a reused slot carries no
   // outputs, parameters or effect settings of its former step.
   *c = GConst();
+  c->serial = ++m_ElementSerial;
   c->owner = this;
   c->type = static_cast<short>(type);
   c->inUse = 1;
@@ -162,7 +163,7 @@ void GDocument::ClearConst() {
 
   m_Selection.ClearLists();
   m_History.ClearRedo();
-  ForgetToolState();
+  m_History.NewEra();  // every hold a tool took lets go
   m_CurrentConst = nullptr;
   ResetAllName();
 }

@@ -78,7 +78,7 @@ int GDocument::OnModeEraser() {
   }
   // The last first: no step is deleted while a later one still refers to it.
   for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) DeleteConst(*it);
-  ForgetToolState();
+  m_History.NewEra();  // every hold a tool took lets go
   if (FirstConst()) EvaluateConst(FirstConst());
   ResetAllName();
   return static_cast<int>(doomed.size());

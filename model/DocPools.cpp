@@ -98,6 +98,7 @@ GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
   c->ics.Reset();
   c->icCount = 0;
   c->lineStyle = m_Defaults.LineMode() - kLineMode0;
+  c->serial = ++m_ElementSerial;
   c->inUse = 1;
   return c;
 }
@@ -114,6 +115,7 @@ GText* GDocument::NewText(const std::string& content) {
   t->blue = m_Defaults.TextColour().b;
   t->centered = 0;
   t->next = nullptr;
+  t->serial = ++m_ElementSerial;
   t->inUse = 1;
   return t;
 }
@@ -153,6 +155,7 @@ GAngle* GDocument::NewAngle(CComplex value) {
   a->green = m_Defaults.AngleColour().g;
   a->blue = m_Defaults.AngleColour().b;
   a->next = nullptr;
+  a->serial = ++m_ElementSerial;
   a->inUse = 1;
   return a;
 }
@@ -178,6 +181,7 @@ GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
   b->green = m_Defaults.BracketColour().g;
   b->blue = m_Defaults.BracketColour().b;
   b->next = nullptr;
+  b->serial = ++m_ElementSerial;
   b->inUse = 1;
   return b;
 }

@@ -62,27 +62,12 @@ bool RoomForASheet(GDocument& doc) {
 // A tool half-way through its gesture holds elements of the sheet it began
 // on; once that sheet is gone from the screen (or freed) the tool must start
 // again rather than build on elements that are elsewhere or reused.
-void GDocument::ForgetToolState() {
-  m_MovingPoint = nullptr;
-  m_DragPoint = nullptr;
-  m_DrawingCircle = nullptr;
-  m_PickedAngle = nullptr;
-  m_PickedBracket = nullptr;
-  m_PickedImage = nullptr;
-  m_StartPoint = nullptr;
-  m_DropPoint = nullptr;
-  m_NewElement = nullptr;
-  m_GestureConst = nullptr;
-  m_CurrentAngle = nullptr;
-  m_BisectorClicks = 0;
-  m_BisectorLine = nullptr;
-}
 
 void GDocument::MoveSheet(bool fresh) {
   if (fresh) Sheet().ResetLists();
   m_History.Edited();
   DropAllHilights(*this);
-  ForgetToolState();
+  m_History.NewEra();  // every hold a tool took lets go
   if (m_Hooks) m_Hooks->SheetSwitched(fresh);
   ResetAllName();
 }

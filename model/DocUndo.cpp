@@ -148,8 +148,8 @@ bool GDocument::OnUndo() {
   m_History.Edited();
   if (m_CurrentConst == c) m_CurrentConst = nullptr;
   // A tool may hold the element that just went away (the angle of the
-  // line-with-angle tool, a half-made gesture).
-  ForgetToolState();
+  // line-with-angle tool, a half-made gesture): every hold lets go.
+  m_History.NewEra();
   // Nothing earlier in the list depends on the last step: only showing an
   // element again needs an evaluation (an angle mark decides its own
   // visibility), and zooming has evaluated the list already.
@@ -179,7 +179,7 @@ bool GDocument::OnRedo() {
       ForOutput(c, [&](auto* e) { e->hidden = c->hiddenBefore; });
       break;
   }
-  ForgetToolState();
+  m_History.NewEra();  // every hold a tool took lets go
   // The steps before it are evaluated (a drag meanwhile evaluated them); the
   // step itself is brought up to date with them.
   EvaluateConst(c->type == CONST_INVISIBLE ? FirstConst() : c);

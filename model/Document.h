@@ -9,6 +9,7 @@
 
 #include "model/Defaults.h"
 #include "model/GConst.h"
+#include "model/Handle.h"
 #include "model/History.h"
 #include "model/Modes.h"
 #include "model/Naming.h"
@@ -82,9 +83,9 @@ class GDocument {
   const GDefaults& Defaults() const { return m_Defaults; }
 
   // ---- interaction state the core needs ----
-  GPoint* m_MovingPoint = nullptr;   // the point being dragged
-  GMotion m_Motion;                  // of m_MovingPoint, published by EvaluateConst
-  GConst* m_CurrentConst = nullptr;  // the last step made
+  GHandle<GPoint> m_MovingPoint{&m_History};  // the point being dragged
+  GMotion m_Motion;                           // of m_MovingPoint, published by EvaluateConst
+  GConst* m_CurrentConst = nullptr;           // the last step made
   // Incidence checks move every free point and evaluate the whole list
   // (the slow reference walk) instead of only what the two elements depend on,
   // and look at every element of the sheet, without the copies of positions
@@ -97,8 +98,8 @@ class GDocument {
   std::shared_ptr<struct GStepGraph> m_StepGraph;
   // Copies of the positions of the sheet's points and lines for the checks
   // while a script is read (model/IncidenceShadow.h), and the stamp of the
-  // last point or line slot handed out, by which the copies know a slot that
-  // was given back or handed out again.
+  // last slot handed out (of any kind), by which the copies and the tools'
+  // holds know a slot that was given back or handed out again.
   std::shared_ptr<struct GIncidenceShadow> m_Shadow;
   unsigned m_ElementSerial = 0;
 
@@ -252,7 +253,7 @@ class GDocument {
   bool MovePoint(GPoint* p, double x, double y);
 
   // ==== a point drag of the Move tool, press to release (DocDrag.cpp) ====
-  GPoint* m_DragPoint = nullptr;  // the point the press took hold of
+  GHandle<GPoint> m_DragPoint{&m_History};  // the point the press took hold of
   // The press on p, or on no point (none): records the modifier, hilights p
   // (alone unless shift) and restarts every point's motion record. False when
   // p cannot be moved; DragTo then moves nothing.
@@ -270,12 +271,12 @@ class GDocument {
   // What selecting a line does to its clipped mark: -1 leaves it (Quil and
   // touch-panel styles), 0 or 1 sets it (Tovik style, the Clipping toggle).
   int m_SelectClipMark = -1;
-  GCircle* m_DrawingCircle = nullptr;  // drawn by the current gesture: never snapped to
+  GHandle<GCircle> m_DrawingCircle{&m_History};  // drawn by the current gesture: never snapped to
   // Hover flags written by each drag step of a placing gesture, read at release.
   bool m_SnapPoint = false, m_NearLine = false, m_NearCircle = false, m_NearCurve = false;
-  GAngle* m_PickedAngle = nullptr;
-  GBracket* m_PickedBracket = nullptr;
-  GImage* m_PickedImage = nullptr;
+  GHandle<GAngle> m_PickedAngle{&m_History};
+  GHandle<GBracket> m_PickedBracket{&m_History};
+  GHandle<GImage> m_PickedImage{&m_History};
   int m_ImageGrabX = 0, m_ImageGrabY = 0;  // pointer minus the grabbed corner (pixels)
   bool NearPoint(GPoint* list, double* x, double* y, GPoint** out);
   bool Snapping(GPoint* list, double* x, double* y, GPoint** out);
@@ -322,11 +323,11 @@ class GDocument {
   bool LUp_Select(double x, double y);
 
   // ==== placing points (DocPlace.cpp) ====
-  GPoint* m_NewPoint = nullptr;    // the point being placed; in no list until released
-  GPoint* m_StartPoint = nullptr;  // first point of a two-point gesture
+  GPoint* m_NewPoint = nullptr;              // the point being placed; in no list until released
+  GHandle<GPoint> m_StartPoint{&m_History};  // first point of a two-point gesture
   // The existing point a release ended on: the point dropped on (codes 1 and
   // 2) or the old point a new intersection turned out to coincide with.
-  GPoint* m_DropPoint = nullptr;
+  GHandle<GPoint> m_DropPoint{&m_History};
   bool m_PlacingPoint = false;
   void ConstFree(double x, double y, bool hilight);
   int ConstOnLine(GLine*);
@@ -353,12 +354,15 @@ class GDocument {
   // hilight lists (P1, P2, P3 the hilighted points in order, L1 the first
   // hilighted line, ...) and return true when the figure gained an element;
   // where the asked-for element exists already it is hilighted instead.
-  GObject* m_NewElement = nullptr;   // line, circle, midpoint or bracket of a two-point gesture
-  GConst* m_GestureConst = nullptr;  // the step of that element
-  double m_AngleDegrees = 60;        // angle of the line-with-angle tool without a mark
-  GAngle* m_CurrentAngle = nullptr;  // the mark that tool uses, or none for m_AngleDegrees
-  int m_BisectorClicks = 0;          // Tovik bisector: 1 once the first line is clicked
-  GLine* m_BisectorLine = nullptr;
+  // The line, circle, midpoint or bracket of a two-point gesture, and its step.
+  GHandle<GObject> m_NewElement{&m_History};
+  GHandle<GConst> m_GestureConst{&m_History};
+  double m_AngleDegrees = 60;  // angle of the line-with-angle tool without a mark
+  GHandle<GAngle> m_CurrentAngle{
+      &m_History};  // the mark that tool uses, or none for m_AngleDegrees
+  GHandle<GLine> m_BisectorLine{&m_History};
+  // Tovik bisector: 1 once the first line is clicked (and still held).
+  int BisectorClicks() const { return m_BisectorLine ? 1 : 0; }
   double m_BisectorX = 0, m_BisectorY = 0;  // where the first line was clicked
   bool ConstDefLine();
   bool ConstDefClippingLine();
@@ -483,9 +487,6 @@ class GDocument {
   bool InsertCopyFigure(bool withTexts);
   void ClearSheet();
   void DeleteSheet();
-  // Drops every tool's hold on elements (picked, started, collected) when the
-  // sheet or the whole document changes under it.
-  void ForgetToolState();
 
   // ==== the construction language (script/) ====
   std::string scriptText;  // carries script text between writer, reader, editor and sheet copy

@@ -108,6 +108,7 @@ class GLine : public GObject, public LineCoords {
 class GCircle : public GObject, public CircleCoords {
  public:
   unsigned char inUse = 0;
+  unsigned serial = 0;  // stamped anew each time the slot is handed out
   GCircle* next = nullptr;
   unsigned char toolMark = 0;  // clipped: drawn as the arc its incident points span
   GList<GIncident> ics;
@@ -147,6 +148,7 @@ class GText : public GObject {
   double fontSize = 18;
   int red = 0, green = 0, blue = 0;
   unsigned char inUse = 0;
+  unsigned serial = 0;  // stamped anew each time the slot is handed out
   unsigned char centered = 0;
   GText* next = nullptr;
 };
@@ -160,6 +162,7 @@ class GAngle : public GObject {
   int style = 0;
   int radius = 40;  // arc radius in pixels
   unsigned char inUse = 0;
+  unsigned serial = 0;  // stamped anew each time the slot is handed out
   int red = 0, green = 0, blue = 0;
   // Hidden on purpose (a file's "invisible"). `hidden` also covers a mark
   // whose arms are not defined, and every evaluation sets it anew; this one
@@ -177,6 +180,7 @@ class GBracket : public GObject {
   double bulge = 0.3;
   std::string label;  // caption, UTF-8
   unsigned char inUse = 0;
+  unsigned serial = 0;  // stamped anew each time the slot is handed out
   int red = 0, green = 0, blue = 0;
   GBracket* next = nullptr;
 };

@@ -103,6 +103,7 @@ class GConst {
   long curveWord2 = 0;
   long curveWord3 = 0;
   unsigned char inUse = 0;
+  unsigned serial = 0;  // stamped anew each time the slot is handed out
   short type = 0;
   // Step view: world size of one pixel, then left, right, top and bottom.
   double viewScale = 0.01, viewLeft = 0, viewRight = 0, viewTop = 0, viewBottom = 0;

@@ -1,7 +1,7 @@
 // GHistory: what a document remembers of its past — the undone steps waiting
-// to be redone, and a version number that grows with every change to a step
+// to be redone, a version number that grows with every change to a step
 // list other than appending a step, by which records kept of a list (the
-// step graph) know they are stale.
+// step graph) know they are stale, and the era that tools' holds follow.
 #pragma once
 
 class GConst;
@@ -46,8 +46,15 @@ class GHistory {
   // A step list was changed otherwise than by appending a step.
   void Edited() { ++m_Version; }
 
+  // The era grows whenever elements may have gone or the sheet changed under
+  // a tool (undo, redo, erase, a sheet switch, clearing): every hold a tool
+  // took before (model/Handle.h) lets go at once.
+  unsigned Era() const { return m_Era; }
+  void NewEra() { ++m_Era; }
+
  private:
   GConst* m_Redo[kRedoStackSize] = {};
   int m_RedoCount = 0;
   unsigned m_Version = 0;
+  unsigned m_Era = 0;
 };

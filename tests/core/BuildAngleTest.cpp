@@ -166,7 +166,7 @@ TEST_F(BuildCollect, BisectorOfTwoLinesLiesInTheAngleOfTheClicks) {
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_BISECTOR);
   EXPECT_TRUE(Through(k->LOutput, 1, 1));
-  EXPECT_EQ(doc->m_BisectorClicks, 0);
+  EXPECT_EQ(doc->BisectorClicks(), 0);
 
   doc->StartBisectorTool();
   doc->BisectorClick(xAxis, 1, 0);

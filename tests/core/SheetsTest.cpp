@@ -179,14 +179,13 @@ TEST_F(Sheets, ToolsLetGoOfTheirElementsWhenTheSheetChanges) {
     doc->m_StartPoint = P0;
     doc->m_CurrentAngle = &mark;
     doc->m_BisectorLine = &first;
-    doc->m_BisectorClicks = 1;
     doc->m_MovingPoint = P0;
   };
   const auto expectNone = [&](const char* after) {
     EXPECT_EQ(doc->m_StartPoint, nullptr) << after;
     EXPECT_EQ(doc->m_CurrentAngle, nullptr) << after;
     EXPECT_EQ(doc->m_BisectorLine, nullptr) << after;
-    EXPECT_EQ(doc->m_BisectorClicks, 0) << after;
+    EXPECT_EQ(doc->BisectorClicks(), 0) << after;
     EXPECT_EQ(doc->m_MovingPoint, nullptr) << after;
   };
   holdSome();
