@@ -527,22 +527,19 @@ class GDocument {
   // sheet or the whole document changes under it.
   void ForgetToolState();
 
-  // ==== the construction language (script/) ====
-  std::string scriptText;  // carries script text between writer, reader, editor and sheet copy
+  // ==== the construction language (script/; read and written by the
+  // functions of script/Script.h) ====
   int m_NameRed = 0, m_NameGreen = 0, m_NameBlue = 0;  // colour of point names
   int m_WindowWidth = 950, m_WindowHeight = 550;       // canvas size in pixels
-  bool SetConstSrc(GConst* first);
-  bool const_src2cns(bool clear, bool withTexts);
-  // Saving (script/DocSave.cpp): the whole file text, every sheet's block
-  // after its "//Sheet" line; writing it safely to `path`; the Save command.
-  std::string DocumentText();
+  // Saving (script/DocSave.cpp): writing the file text safely to `path`; the
+  // Save command.
   bool SaveDocument(const std::string& path);
   void OnSave();
   // Reading (script/Reader*.cpp, script/DocOpen.cpp): the statement helpers
   // on byte strings (true means "end of text" or "error", as documented with
   // each), opening a file, the Open and New commands.
-  bool GetALine(std::string& line, const std::string& text, size_t& pos);
-  bool Check_Prefix(std::string& prefix, std::string& text);
+  static bool GetALine(std::string& line, const std::string& text, size_t& pos);
+  static bool Check_Prefix(std::string& prefix, std::string& text);
   bool Get_ElementName(std::string& name, std::string& text);
   bool Get_FunctionName(std::string& name, std::string& text);
   bool Get_Variables(std::string* fields, const std::string& text, int& count);

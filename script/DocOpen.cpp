@@ -9,6 +9,7 @@
 
 #include "model/Document.h"
 #include "model/Utf8Text.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -67,8 +68,7 @@ std::string FileNameOf(const std::string& path) {
 bool GDocument::OpenDocument(const std::string& path) {
   std::string text, why;
   if (!ReadWholeFile(path, text, why)) return false;
-  scriptText.swap(text);
-  return const_src2cns(true, true);
+  return ReadScript(*this, text);
 }
 
 void GDocument::OnOpen() {
@@ -89,8 +89,7 @@ void GDocument::OnOpen() {
   }
   if (m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return;
   WriteLogFile("OnOpen: start\n");
-  scriptText.swap(text);
-  const_src2cns(true, true);
+  ReadScript(*this, text);
   ResetAllName();
   if (m_Hooks) m_Hooks->TitleChanged("Figuretta - " + FileNameOf(path));
   WriteLogFile("OnOpen: end\n");

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "ReaderFixture.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -105,10 +106,8 @@ TEST_F(ReaderTest, MoreThanTwentyFieldsIsASyntaxErrorOfThatStatement) {
 void ExpectSane(GDocument& doc) {
   ASSERT_GE(doc.m_SheetCount, 1);
   ASSERT_LT(doc.m_CurrentSheet, doc.m_SheetCount);
-  doc.scriptText.clear();
-  doc.SetConstSrc(doc.FirstConst());
-  const std::string written = doc.scriptText;
-  EXPECT_TRUE(doc.const_src2cns(true, true)) << written;
+  const std::string written = WriteSheetScript(doc, doc.m_CurrentSheet);
+  EXPECT_TRUE(ReadScript(doc, written)) << written;
 }
 
 TEST_F(ReaderTest, AnyBytesEndInAnErrorOrACleanEnd) {

@@ -14,6 +14,7 @@
 
 #include "ScriptFixture.h"
 #include "FileText.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ class Save : public ScriptTest {
 };
 
 TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
-  EXPECT_EQ(doc->DocumentText(), "//Sheet 0;\r\n");
+  EXPECT_EQ(WriteScript(*doc), "//Sheet 0;\r\n");
 
   Free(1, 2, "A");
   doc->Sheet().pointStyles[2] = 7;
@@ -67,7 +68,7 @@ TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
   doc->m_CurrentSheet = 0;
   doc->MoveSheet(false);
 
-  EXPECT_EQ(doc->DocumentText(),
+  EXPECT_EQ(WriteScript(*doc),
             "//Sheet 0;\r\n"
             "void SetPtMode(0,0,7,0,0);\nvoid SetLnMode(0,0,0,0,0);\nvoid SetBgMode(3);\n"
             "void SetPointTextColor(10,20,30);\nvoid WindowSize(800,600);\n"
@@ -89,19 +90,19 @@ TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   user.files.push_back(bare.string());
   doc->OnSave();
   EXPECT_FALSE(fs::exists(bare));
-  EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
+  EXPECT_EQ(FileText(dir / "fig.fgf"), WriteScript(*doc));
   ASSERT_EQ(hooks.titles.size(), 1u);
   EXPECT_EQ(hooks.titles[0], "Figuretta - " + (dir / "fig.fgf").string());
   ASSERT_EQ(user.log.size(), 3u);
   EXPECT_EQ(user.log.front(), "OnSave: start\n");
-  EXPECT_EQ(user.log[1], doc->DocumentText().substr(12));  // the sheet's block
+  EXPECT_EQ(user.log[1], WriteScript(*doc).substr(12));  // the sheet's block
   EXPECT_EQ(user.log.back(), "OnSave: end\n");
 
   // A name that already ends in the extension is kept; an old file is replaced
   // and no temporary file stays behind.
   Free(3, 4, "B");
   ASSERT_TRUE(doc->SaveDocument((dir / "fig.fgf").string()));
-  EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
+  EXPECT_EQ(FileText(dir / "fig.fgf"), WriteScript(*doc));
   EXPECT_EQ(FilesIn(dir), 1);
   EXPECT_TRUE(user.messages.empty());
 }

@@ -11,6 +11,7 @@
 
 #include "tools/fgf/Dump.h"
 #include "tools/fgf/FgfUser.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ int RunFormat(const std::string& file) {
     std::fprintf(stderr, "%s: %s\n", file.c_str(), s.error.c_str());
     return 1;
   }
-  Print(s.doc->DocumentText());
+  Print(WriteScript(*s.doc));
   return 0;
 }
 
