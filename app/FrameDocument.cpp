@@ -1,5 +1,6 @@
-// The frame's document commands: New, Open and Save, and the sheet commands
-// (next, previous, insert empty or copied, delete) with their status texts.
+// The frame's document commands: New, Open and Save with their questions,
+// file choosers and window titles, and the sheet commands (next, previous,
+// insert empty or copied, delete) with their status texts.
 #include "app/MyFrame.h"
 #include "interaction/MyCanvas.h"
 
@@ -23,7 +24,12 @@ void ShowDocument(MyFrame& frame) {
 
 void MyFrame::OnNew(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
-  m_Canvas->m_Doc->OnNew();
+  if (m_User->Ask("Are you sure?", "Are you sure to delete?") == GUser::kYes) {
+    GDocument& doc = *m_Canvas->m_Doc;
+    doc.NewDocument();
+    SetTitle("Figuretta - untitled");
+    doc.WriteLogFile("OnNew:\n");
+  }
   ShowDocument(*this);
 }
 
@@ -34,8 +40,17 @@ void MyFrame::OnOpen(wxCommandEvent&) {
 }
 
 void MyFrame::OnSave(wxCommandEvent&) {
-  m_Canvas->m_Doc->OnSave();
+  SaveChosenFile();
   ShowDocument(*this);
+}
+
+void MyFrame::SaveChosenFile() {
+  const std::string chosen =
+      m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
+  if (chosen.empty()) return;
+  std::string written;
+  if (m_Canvas->m_Doc->SaveDocument(chosen, &written))
+    SetTitle(wxString::FromUTF8("Figuretta - " + written));
 }
 
 void MyFrame::OnNextSheet(wxCommandEvent&) {

@@ -59,6 +59,9 @@ class MyFrame : public wxFrame {
   void OnNew(wxCommandEvent& event);
   void OnOpen(wxCommandEvent& event);
   void OnSave(wxCommandEvent& event);
+  // The Save command, also taken when the person quits with Yes: the file is
+  // chosen and written, and the window is titled with the path written.
+  void SaveChosenFile();
   void OnSaveCsv(wxCommandEvent& event);
   void OnSaveBmp(wxCommandEvent& event);
   void OnLogfile(wxCommandEvent& event);

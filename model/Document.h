@@ -523,6 +523,9 @@ class GDocument {
   bool InsertCopyFigure(bool withTexts);
   void ClearSheet();
   void DeleteSheet();
+  // The document starts afresh: every sheet and step goes, and the one sheet
+  // left takes the theme in force, as a new sheet does.
+  void NewDocument();
   // Drops every tool's hold on elements (picked, started, collected) when the
   // sheet or the whole document changes under it.
   void ForgetToolState();
@@ -531,10 +534,11 @@ class GDocument {
   // functions of script/Script.h) ====
   int m_NameRed = 0, m_NameGreen = 0, m_NameBlue = 0;  // colour of point names
   int m_WindowWidth = 950, m_WindowHeight = 550;       // canvas size in pixels
-  // Saving (script/DocSave.cpp): writing the file text safely to `path`; the
-  // Save command.
-  bool SaveDocument(const std::string& path);
-  void OnSave();
+  // Saving (script/DocSave.cpp): the file text written safely to the chosen
+  // path, ".fgf" appended by the extension rule; the path written goes to
+  // `written`. False, with a message, when it could not be written: the file
+  // on disk is then as it was.
+  bool SaveDocument(const std::string& chosen, std::string* written = nullptr);
   // Reading (script/Reader*.cpp, script/DocOpen.cpp): the statement helpers
   // on byte strings (true means "end of text" or "error", as documented with
   // each), opening a file, the Open and New commands.
@@ -546,7 +550,6 @@ class GDocument {
   static void RemoveSpace(std::string& s);
   bool OpenDocument(const std::string& path);
   void OnOpen();
-  void OnNew();
   // The script editor (script/DocEditScript.cpp). The current sheet's block as
   // text to edit (bytes that are not UTF-8 show as U+FFFD, so no statement
   // is hidden); rebuilding the current sheet from edited text (false when the
@@ -563,11 +566,9 @@ class GDocument {
 
   // "Save data" (script/DocCsv.cpp): the CSV blocks of the hilighted
   // elements of the current sheet; writing them to `path` (".csv" appended
-  // by the extension rule; false, with a message, when it cannot be written);
-  // the command with its question and file choice.
+  // by the extension rule; false, with a message, when it cannot be written).
   std::string CsvText();
   bool SaveCsv(const std::string& path);
-  void OnSaveCsv();
 
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);

@@ -1,5 +1,5 @@
-// Opening a document file and the Open and New commands: the file is read
-// whole into the script buffer and executed statement by statement.
+// Opening a document file and the Open command: the file is read whole and
+// executed statement by statement.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,14 +93,4 @@ void GDocument::OnOpen() {
   ResetAllName();
   if (m_Hooks) m_Hooks->TitleChanged("Figuretta - " + FileNameOf(path));
   WriteLogFile("OnOpen: end\n");
-}
-
-void GDocument::OnNew() {
-  if (m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return;
-  ClearConst();
-  // The one sheet left starts afresh, as a new sheet does: it takes the
-  // theme in force, so what is shown is what a save would record.
-  MoveSheet(true);
-  if (m_Hooks) m_Hooks->TitleChanged("Figuretta - untitled");
-  WriteLogFile("OnNew:\n");
 }

@@ -31,7 +31,7 @@ std::string BuildText(GDocument& doc, bool log) {
 
 std::string WriteScript(GDocument& doc) { return BuildText(doc, false); }
 
-bool GDocument::SaveDocument(const std::string& chosen) {
+bool GDocument::SaveDocument(const std::string& chosen, std::string* written) {
   WriteLogFile("OnSave: start\n");
   const std::string path = WithExtension(chosen, "fgf");
 
@@ -47,14 +47,7 @@ bool GDocument::SaveDocument(const std::string& chosen) {
     WriteLogFile("OnSave: failed\n");
     return false;
   }
-  if (m_Hooks) m_Hooks->TitleChanged("Figuretta - " + path);
+  if (written) *written = path;
   WriteLogFile("OnSave: end\n");
   return true;
-}
-
-void GDocument::OnSave() {
-  const std::string path =
-      m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
-  if (path.empty()) return;
-  SaveDocument(path);
 }

@@ -94,23 +94,6 @@ TEST_F(CsvExport, ExtensionRuleLooksAtTheLastThreeCharacters) {
   EXPECT_TRUE(user.messages.empty());
 }
 
-// The command asks first; No writes nothing, Yes and a name write the file.
-TEST_F(CsvExport, CommandAsksBeforeChoosingTheFile) {
-  Read(kFigure);
-  Hilight("A");
-  user.answers = {GUser::kNo};
-  user.files = {dir + "/no"};
-  doc->OnSaveCsv();
-  EXPECT_NE(access((dir + "/no.csv").c_str(), F_OK), 0);
-  ASSERT_EQ(user.messages.size(), 1u);
-  EXPECT_EQ(user.messages[0].caption, "Are you sure?");
-  EXPECT_EQ(user.messages[0].text,
-            "Are you sure to save data of hilighted elements\n into a CSV (EXCEL) file.");
-  user.answers = {GUser::kYes};
-  doc->OnSaveCsv();
-  EXPECT_EQ(access((dir + "/no.csv").c_str(), F_OK), 0);
-}
-
 // A file that cannot be written is said so; what was there and the document
 // stay, and no temporary file is left beside it. (A directory stands in the
 // way of the rename, which even root cannot do.)

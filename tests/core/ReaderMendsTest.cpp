@@ -1,6 +1,5 @@
 // What the reader does with texts holding ";", overlong field lists, hostile
-// bytes, full pools, pictures that are no regular files; opening a file and
-// starting a new document.
+// bytes, full pools, pictures that are no regular files; opening a file.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -254,21 +253,6 @@ TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
   EXPECT_EQ(user.messages[0].caption, "Open");
   EXPECT_FALSE(doc->OpenDocument("/nonexistent/file.fgf"));
   EXPECT_FALSE(doc->OpenDocument("/dev/zero"));
-}
-
-TEST_F(ReaderTest, NewLeavesOneEmptySheetAfterConfirmation) {
-  doc->m_Hooks = &hooks;
-  ASSERT_TRUE(Read("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);"));
-  doc->OnNew();  // answered No
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  user.answers.push_back(GUser::kYes);
-  doc->OnNew();
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
-  EXPECT_EQ(StepsInUse(), 0);
-  EXPECT_EQ(doc->Sheet().points.head, nullptr);
-  EXPECT_EQ(hooks.title, "Figuretta - untitled");
-  EXPECT_EQ(user.log.back(), "OnNew:\n");
 }
 
 }  // namespace
