@@ -102,7 +102,6 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   // A script set modes, the name colour or the window size: the drawing
   // state follows.
   void AppearanceRead() override;
-  void TitleChanged(const std::string& title) override;
 
   // ---- mouse: dispatch, Point tool, dragging, selection ----
   // Button handlers by interaction style and tool mode; pixel positions.

@@ -60,8 +60,6 @@ class GDocumentHooks {
   // A script set point, line or background modes, the name colour or the
   // window size (the numbers are in the current sheet and the document).
   virtual void AppearanceRead() = 0;
-  // The document was saved under a new name: the window shows this title.
-  virtual void TitleChanged(const std::string& /*title*/) {}
 };
 
 class GDocument {
@@ -539,17 +537,15 @@ class GDocument {
   // `written`. False, with a message, when it could not be written: the file
   // on disk is then as it was.
   bool SaveDocument(const std::string& chosen, std::string* written = nullptr);
-  // Reading (script/Reader*.cpp, script/DocOpen.cpp): the statement helpers
-  // on byte strings (true means "end of text" or "error", as documented with
-  // each), opening a file, the Open and New commands.
+  // Reading (script/Reader*.cpp): the statement helpers on byte strings (true
+  // means "end of text" or "error", as documented with each). A file is
+  // opened by OpenFigure (script/OpenFigure.h).
   static bool GetALine(std::string& line, const std::string& text, size_t& pos);
   static bool Check_Prefix(std::string& prefix, std::string& text);
   bool Get_ElementName(std::string& name, std::string& text);
   bool Get_FunctionName(std::string& name, std::string& text);
   bool Get_Variables(std::string* fields, const std::string& text, int& count);
   static void RemoveSpace(std::string& s);
-  bool OpenDocument(const std::string& path);
-  void OnOpen();
   // The script editor (script/DocEditScript.cpp). The current sheet's block as
   // text to edit (bytes that are not UTF-8 show as U+FFFD, so no statement
   // is hidden); rebuilding the current sheet from edited text (false when the

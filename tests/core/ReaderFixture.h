@@ -17,13 +17,11 @@
 class CountingHooks : public GDocumentHooks {
  public:
   int switched = 0, freshSwitches = 0, appearance = 0;
-  std::string title;
   void SheetSwitched(bool fresh) override {
     ++switched;
     if (fresh) ++freshSwitches;
   }
   void AppearanceRead() override { ++appearance; }
-  void TitleChanged(const std::string& t) override { title = t; }
 };
 
 class ReaderTest : public ::testing::Test {

@@ -1,5 +1,5 @@
 // What the reader does with texts holding ";", overlong field lists, hostile
-// bytes, full pools, pictures that are no regular files; opening a file.
+// bytes, full pools, pictures that are no regular files.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -224,35 +224,6 @@ TEST_F(ReaderTest, ImageIsTakenOnlyFromARegularFile) {
   EXPECT_EQ(im->name, "im1");
   EXPECT_EQ(im->x, 1);
   EXPECT_TRUE(im->hidden);
-}
-
-TEST_F(ReaderTest, OpenReplacesTheDocumentAfterConfirmation) {
-  TempPath file("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);");
-  doc->m_Hooks = &hooks;
-  ASSERT_TRUE(Read("point Z=Pt(0,0);"));
-  user.files.push_back(file.path);
-  user.answers.push_back(GUser::kNo);
-  doc->OnOpen();
-  EXPECT_NE(P("Z"), nullptr);
-
-  user.files.push_back(file.path);
-  user.answers.push_back(GUser::kYes);
-  doc->OnOpen();
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_NE(P("A"), nullptr);
-  EXPECT_EQ(hooks.title, "Figuretta - " + file.path.substr(file.path.rfind('/') + 1));
-  EXPECT_EQ(user.log.back(), "OnOpen: end\n");
-}
-
-TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
-  TempFifo fifo;
-  user.files.push_back(fifo.path);
-  doc->OnOpen();
-  // Only the refusal is shown; no question, nothing read.
-  ASSERT_EQ(user.messages.size(), 1u);
-  EXPECT_EQ(user.messages[0].caption, "Open");
-  EXPECT_FALSE(doc->OpenDocument("/nonexistent/file.fgf"));
-  EXPECT_FALSE(doc->OpenDocument("/dev/zero"));
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
 TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   Free(1, 2, "A");
   const fs::path bare = dir / "fig";
+  user.log.clear();
   std::string written;
   ASSERT_TRUE(doc->SaveDocument(bare.string(), &written));
   EXPECT_EQ(written, (dir / "fig.fgf").string());

@@ -1,6 +1,9 @@
 // The File menu as a person meets it: the questions New, Open and "Save data"
-// ask, the file choosers, the window's title and the lines for the day's log.
+// ask, the file choosers, the window's title and the lines for the day's log;
+// and a file that does not open, from the menu or named at start, which says
+// so once and changes nothing.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -136,6 +139,134 @@ TEST_F(FileCommandsTest, NewLeavesOneEmptySheetAfterConfirmation) {
   EXPECT_EQ(doc->Sheet().points.head, nullptr);
   EXPECT_EQ(Title(), "Figuretta - untitled");
   EXPECT_EQ(user->log.back(), "OnNew:\n");
+}
+
+TEST_F(FileCommandsTest, OpenReplacesTheDocumentAfterConfirmation) {
+  const fs::path file = Write("two.fgf", kTwoSheets);
+  ASSERT_TRUE(ReadScript(*doc, "point Z=Pt(0,0);"));
+  user->files.push_back(file.string());
+  user->answers.push_back(GUser::kNo);
+  Command(kCmdOpen);
+  EXPECT_NE(Point("Z"), nullptr);
+  EXPECT_EQ(Title(), "Figuretta - untitled.fgf");
+
+  user->files.push_back(file.string());
+  user->answers.push_back(GUser::kYes);
+  Command(kCmdOpen);
+  EXPECT_EQ(doc->m_SheetCount, 2);
+  EXPECT_NE(Point("A"), nullptr);
+  EXPECT_EQ(Title(), "Figuretta - two.fgf");
+  EXPECT_EQ(user->log.back(), "OnOpen: end\n");
+}
+
+// What a file that does not open must leave as it was, the window's looks
+// and view included.
+struct Shown {
+  std::string text, title;
+  int sheets = 0, current = 0, redo = 0, hilighted = 0, background = 0;
+  double scale = 0, xMin = 0;
+};
+
+Shown Now(MyFrame& f) {
+  GDocument& d = *f.m_Canvas->m_Doc;
+  Shown s;
+  s.text = WriteScript(d);
+  s.title = f.GetTitle().utf8_string();
+  s.sheets = d.m_SheetCount;
+  s.current = d.m_CurrentSheet;
+  s.redo = d.m_RedoCount;
+  s.hilighted = d.m_HiPoints.count + d.m_HiLines.count;
+  s.background = f.m_Canvas->m_Painter.m_Look.background;
+  s.scale = d.m_Scale;
+  s.xMin = d.m_XMin;
+  return s;
+}
+
+void ExpectSame(const Shown& now, const Shown& was) {
+  EXPECT_EQ(now.text, was.text);
+  EXPECT_EQ(now.sheets, was.sheets);
+  EXPECT_EQ(now.current, was.current);
+  EXPECT_EQ(now.redo, was.redo);
+  EXPECT_EQ(now.hilighted, was.hilighted);
+  EXPECT_EQ(now.background, was.background);
+  EXPECT_EQ(now.scale, was.scale);
+  EXPECT_EQ(now.xMin, was.xMin);
+}
+
+// Each file from the menu (answered Yes, into a document of two sheets with
+// a step to redo, a hilight and a zoom) and named at start (into the empty
+// document a window starts with): one message, the document as it was, and
+// a title that is not the file's name.
+TEST_F(FileCommandsTest, AFileThatDoesNotOpenChangesNothingFromEitherRoad) {
+  mkfifo((dir / "pipe.fgf").c_str(), 0600);
+  const struct {
+    const char* label;
+    std::string path;
+    std::string why;
+    bool read;  // the bytes were read, so the menu's question was asked
+  } cases[] = {
+      {"missing", (dir / "none.fgf").string(), "No such file or directory", false},
+      {"a folder", dir.string(), "not a regular file", false},
+      {"a pipe", (dir / "pipe.fgf").string(), "not a regular file", false},
+      {"a device", "/dev/zero", "not a regular file", false},
+      {"an error on line 3",
+       Write("three.fgf", "//Sheet 0;\npoint A=Pt(1.000,2.000);\nline a=Join(A);\n").string(),
+       "line 3 : Join : syntax error", true},
+      {"an error after looks and a zoom",
+       Write("looks.fgf",
+             "//Sheet 0;\r\nvoid SetBgMode(3);\npoint A=Pt(1,2);\nvoid ZoomIn();\n"
+             "//Sheet 1;\r\nfrob b=Pt(1,1);\n")
+           .string(),
+       "line 6 : invalid type", true},
+  };
+
+  user->files.push_back(Write("two.fgf", kTwoSheets).string());
+  user->answers.push_back(GUser::kYes);
+  Command(kCmdOpen);
+  Command(kCmdNextSheet);
+  Command(kModeZoomIn);
+  doc->ConstFree(0.5, 0.5, false);
+  Command(kCmdUndo);
+  doc->Sethilighted(Point("B"));
+  ASSERT_EQ(doc->m_RedoCount, 1);
+  ASSERT_EQ(Title(), "Figuretta - two.fgf");
+
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const std::string message = "The file " + c.path + " could not be opened (" + c.why +
+                                ").\nThe document was not changed.";
+    {
+      SCOPED_TRACE("from the menu");
+      const Shown before = Now(*frame);
+      user->messages.clear();
+      user->answers = {GUser::kYes};
+      user->files = {c.path};
+      Command(kCmdOpen);
+      ASSERT_EQ(user->messages.size(), c.read ? 2u : 1u) << "the question, then the one message";
+      EXPECT_EQ(user->answers.empty(), c.read) << "asked only about a file that was read";
+      EXPECT_EQ(user->messages.back().caption, "Open");
+      EXPECT_EQ(user->messages.back().text, message);
+      ExpectSame(Now(*frame), before);
+      EXPECT_EQ(Title(), before.title);
+      EXPECT_EQ(user->log.back(), "OnOpen: failed\n");
+    }
+    {
+      SCOPED_TRACE("named at start");
+      RecordingUser* own = LastingUser();
+      auto* start =
+          new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), own);
+      const Shown before = Now(*start);
+      start->OpenAtStart(wxString::FromUTF8(c.path));
+      ASSERT_EQ(own->messages.size(), 1u);
+      EXPECT_EQ(own->messages[0].caption, "Open");
+      EXPECT_EQ(own->messages[0].text, message);
+      ExpectSame(Now(*start), before);
+      EXPECT_EQ(start->GetTitle(), "Figuretta - untitled");
+      EXPECT_EQ(InvariantReport(*start->m_Canvas->m_Doc), "");
+      start->Destroy();
+      PumpEvents([] { return false; }, 0);
+    }
+  }
 }
 
 }  // namespace
