@@ -111,10 +111,16 @@ bool MyFrame::OpenFile(const std::string& path, bool ask) {
   const GOpenResult opened = OpenFigure(doc, path, confirm);
   if (opened.status == GOpenStatus::kCancelled) return false;
   if (!opened.Opened()) {
-    m_User->ShowMessage(StrFormat("The file %s could not be opened (%s).\n"
-                                  "The document was not changed.",
-                                  path.c_str(), opened.why.c_str()),
-                        "Open", GUser::kError);
+    const std::string said = opened.status == GOpenStatus::kNotAFigure
+                                 ? StrFormat(
+                                       "The file %s is not a Figuretta figure.\n"
+                                       "The document was not changed.",
+                                       path.c_str())
+                                 : StrFormat(
+                                       "The file %s could not be opened (%s).\n"
+                                       "The document was not changed.",
+                                       path.c_str(), opened.why.c_str());
+    m_User->ShowMessage(said, "Open", GUser::kError);
     doc.WriteLogFile("OnOpen: failed\n");
     return false;
   }

@@ -182,6 +182,11 @@ GOpenResult OpenFigure(GDocument& doc, const std::string& path,
     result.status = GOpenStatus::kUnreadable;
     return result;
   }
+  if (!HoldsStatement(text)) {
+    result.status = GOpenStatus::kNotAFigure;
+    result.why = "not a Figuretta figure";
+    return result;
+  }
   if (confirm && !confirm()) {
     result.status = GOpenStatus::kCancelled;
     return result;

@@ -14,6 +14,7 @@ enum class GOpenStatus {
   kOpened,      // the document is now the file's
   kCancelled,   // the confirmation said no: nothing was read
   kUnreadable,  // the file could not be read; `why` says what went wrong
+  kNotAFigure,  // the file holds no statement of the construction language
   kReadError,   // the reader stopped at an error; `why` is its message
 };
 
@@ -33,8 +34,11 @@ struct GOpenResult {
   bool Opened() const { return status == GOpenStatus::kOpened; }
 };
 
-// Reads the file at `path` whole. `confirm`, when given, is asked once the
-// bytes are in and before anything is read into a document; false cancels.
+// Reads the file at `path` whole. A file that holds nothing of the
+// construction language (HoldsStatement) is no figure and is refused, as
+// one that cannot be read is. `confirm`, when given, is asked once the bytes
+// are in and hold statements, before anything is read into a document;
+// false cancels.
 // The statements are read first into a document of their own, which starts
 // with doc's view, creation defaults, name colour and window size, so that
 // it reads exactly as doc will. Only when that reading went through to the

@@ -280,3 +280,21 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
   }
   return true;
 }
+
+// The statements are split and their type words found as the reading loop
+// above does, so that whatever it would read as a statement counts here.
+bool HoldsStatement(const std::string& text) {
+  size_t pos = 0;
+  std::string line, type;
+  while (!GDocument::GetALine(line, text, pos)) {
+    const size_t lead = line.find_first_not_of("\r\n");
+    if (lead == std::string::npos) continue;
+    line.erase(0, lead);
+    if (line.compare(0, 2, "//") == 0) {
+      if (line.compare(0, 8, "//Sheet ") == 0) return true;
+      continue;
+    }
+    if (!GDocument::Check_Prefix(type, line)) return true;
+  }
+  return false;
+}

@@ -1,6 +1,6 @@
 // The construction language as functions of a document: script text read into
-// the whole document or into its current sheet, and the document or one sheet
-// written out as the text a file holds.
+// the whole document or into its current sheet, the document or one sheet
+// written out as the text a file holds, and whether a text holds any of it.
 #pragma once
 
 #include <string>
@@ -24,6 +24,12 @@ enum class GReadTexts { kWith, kWithout };
 // the statements before the error stay read.
 bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope = GReadScope::kDocument,
                 GReadTexts texts = GReadTexts::kWith);
+
+// Whether the text holds anything of the construction language: a "//Sheet "
+// line, or a statement that begins with one of its type words ("point",
+// "line", ..., "void"). An empty file, a letter, a picture do not; a saved
+// empty document ("//Sheet 0;") does.
+bool HoldsStatement(const std::string& text);
 
 // The whole file text: every sheet's "//Sheet N;" line, each followed by the
 // sheet's block.

@@ -138,6 +138,51 @@ TEST_F(OpenFigureTest, AFileThatDoesNotReadWholeChangesNothing) {
   }
 }
 
+// Nothing of the construction language: no sheet line, no statement that
+// begins with a type word. Such a file is refused before anything is asked.
+TEST_F(OpenFigureTest, AFileWithNothingOfTheLanguageIsNoFigure) {
+  const struct {
+    const char* label;
+    std::string text;
+  } cases[] = {
+      {"empty", ""},
+      {"a letter", "Dear teacher,\nhere is the triangle we drew.\n"},
+      {"a letter with semicolons", "Dear Sam; the figure; see you\n"},
+      {"comments only", "// a note;\r\n//Sheets to come;\n"},
+      {"a picture", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR;\x08\x06;\xff", 22)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const State before = Now();
+    confirmations = 0;
+    const GOpenResult r = Open(scratch.Put("none.fgf", c.text));
+    EXPECT_EQ(r.status, GOpenStatus::kNotAFigure);
+    EXPECT_EQ(r.why, "not a Figuretta figure");
+    EXPECT_EQ(confirmations, 0);
+    ExpectUnchanged(before);
+  }
+}
+
+// A saved empty document is its sheet line alone; a statement may follow
+// comments and blanks.
+TEST_F(OpenFigureTest, ASheetLineOrOneStatementIsAFigure) {
+  const struct {
+    const char* label;
+    std::string text;
+    int steps;
+  } cases[] = {
+      {"a saved empty document", "//Sheet 0;\r\n", 0},
+      {"a statement after a comment", "// a note;\r\n  point A=Pt(1,2);", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    const GOpenResult r = Open(scratch.Put("some.fgf", c.text));
+    ASSERT_TRUE(r.Opened()) << r.why;
+    EXPECT_EQ(doc->m_SheetCount, 1);
+    EXPECT_EQ(StepCount(0), c.steps);
+  }
+}
+
 TEST_F(OpenFigureTest, NoToTheConfirmationReadsNothing) {
   const State before = Now();
   const GOpenResult r = Open(scratch.Put("good.fgf", "point A=Pt(1,2);"), false);

@@ -202,13 +202,18 @@ TEST_F(FileCommandsTest, AFileThatDoesNotOpenChangesNothingFromEitherRoad) {
   const struct {
     const char* label;
     std::string path;
-    std::string why;
-    bool read;  // the bytes were read, so the menu's question was asked
+    std::string why;  // empty: the file is no figure
+    bool read;        // the statements were to be read: the menu's question was asked
   } cases[] = {
       {"missing", (dir / "none.fgf").string(), "No such file or directory", false},
       {"a folder", dir.string(), "not a regular file", false},
       {"a pipe", (dir / "pipe.fgf").string(), "not a regular file", false},
       {"a device", "/dev/zero", "not a regular file", false},
+      {"empty", Write("empty.fgf", "").string(), "", false},
+      {"a letter", Write("letter.fgf", "Dear teacher,\nhere is our triangle.\n").string(), "",
+       false},
+      {"a picture", Write("pic.fgf", std::string("\x89PNG\r\n\x1a\n\0\0;\x08\xff", 13)).string(),
+       "", false},
       {"an error on line 3",
        Write("three.fgf", "//Sheet 0;\npoint A=Pt(1.000,2.000);\nline a=Join(A);\n").string(),
        "line 3 : Join : syntax error", true},
@@ -233,8 +238,11 @@ TEST_F(FileCommandsTest, AFileThatDoesNotOpenChangesNothingFromEitherRoad) {
 
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    const std::string message = "The file " + c.path + " could not be opened (" + c.why +
-                                ").\nThe document was not changed.";
+    const std::string message = c.why.empty() ? "The file " + c.path +
+                                                    " is not a Figuretta figure.\n"
+                                                    "The document was not changed."
+                                              : "The file " + c.path + " could not be opened (" +
+                                                    c.why + ").\nThe document was not changed.";
     {
       SCOPED_TRACE("from the menu");
       const Shown before = Now(*frame);

@@ -88,7 +88,11 @@ int RunCheck(const std::vector<std::string>& files) {
     Session s;
     Read(s, file);
     Print(file + ": " + (s.ok ? std::string("ok") : s.error) + "\n");
-    if (!s.ok) status = 1;
+    if (s.ok) continue;
+    // Named on standard error too: a check whose report goes elsewhere
+    // still says which files did not read.
+    std::fprintf(stderr, "fgf: %s: %s\n", file.c_str(), s.error.c_str());
+    status = 1;
   }
   return status;
 }
