@@ -22,6 +22,15 @@ void ShowDocument(MyFrame& frame) {
   ShowSheetNumber(frame);
 }
 
+// The one message for a file that did not open.
+std::string Refusal(const std::string& path, const GOpenResult& opened) {
+  if (opened.status == GOpenStatus::kNotAFigure)
+    return StrFormat("The file %s is not a Figuretta figure.\nThe document was not changed.",
+                     path.c_str());
+  return StrFormat("The file %s could not be opened (%s).\nThe document was not changed.",
+                   path.c_str(), opened.why.c_str());
+}
+
 }  // namespace
 
 void MyFrame::OnNew(wxCommandEvent&) {
@@ -96,10 +105,10 @@ void MyFrame::OnDeleteSheet(wxCommandEvent&) {
   enableToolbar();
 }
 
-// The file is read before the question, so that a file that cannot be read
-// is said so at once and nothing is asked. The question comes before the
-// statements are read: the pictures a file names but does not find are asked
-// for after it, as part of the reading.
+// The file is read and looked at before the question, so that a file that
+// cannot be read or is no figure is said so at once and nothing is asked.
+// The question comes before the statements are read: the pictures a file
+// names but does not find are asked for after it, as part of the reading.
 bool MyFrame::OpenFile(const std::string& path, bool ask) {
   GDocument& doc = *m_Canvas->m_Doc;
   doc.WriteLogFile("OnOpen : g_Path=" + path + "\n");
@@ -111,16 +120,7 @@ bool MyFrame::OpenFile(const std::string& path, bool ask) {
   const GOpenResult opened = OpenFigure(doc, path, confirm);
   if (opened.status == GOpenStatus::kCancelled) return false;
   if (!opened.Opened()) {
-    const std::string said = opened.status == GOpenStatus::kNotAFigure
-                                 ? StrFormat(
-                                       "The file %s is not a Figuretta figure.\n"
-                                       "The document was not changed.",
-                                       path.c_str())
-                                 : StrFormat(
-                                       "The file %s could not be opened (%s).\n"
-                                       "The document was not changed.",
-                                       path.c_str(), opened.why.c_str());
-    m_User->ShowMessage(said, "Open", GUser::kError);
+    m_User->ShowMessage(Refusal(path, opened), "Open", GUser::kError);
     doc.WriteLogFile("OnOpen: failed\n");
     return false;
   }
