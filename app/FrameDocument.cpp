@@ -1,7 +1,10 @@
-// The frame's document commands: New, Open and Save, and the sheet commands
-// (next, previous, insert empty or copied, delete) with their status texts.
+// The frame's document commands: New, Open and Save with their questions,
+// file choosers and window titles, and the sheet commands (next, previous,
+// insert empty or copied, delete) with their status texts.
 #include "app/MyFrame.h"
 #include "interaction/MyCanvas.h"
+#include "model/Utf8Text.h"
+#include "script/OpenFigure.h"
 
 namespace {
 
@@ -19,23 +22,48 @@ void ShowDocument(MyFrame& frame) {
   ShowSheetNumber(frame);
 }
 
+// The one message for a file that did not open.
+std::string Refusal(const std::string& path, const GOpenResult& opened) {
+  if (opened.status == GOpenStatus::kNotAFigure)
+    return StrFormat("The file %s is not a Figuretta figure.\nThe document was not changed.",
+                     path.c_str());
+  return StrFormat("The file %s could not be opened (%s).\nThe document was not changed.",
+                   path.c_str(), opened.why.c_str());
+}
+
 }  // namespace
 
 void MyFrame::OnNew(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
-  m_Canvas->m_Doc->OnNew();
+  if (m_User->Ask("Are you sure?", "Are you sure to delete?") == GUser::kYes) {
+    GDocument& doc = *m_Canvas->m_Doc;
+    doc.NewDocument();
+    SetTitle("Figuretta - untitled");
+    doc.WriteLogFile("OnNew:\n");
+  }
   ShowDocument(*this);
 }
 
 void MyFrame::OnOpen(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
-  m_Canvas->m_Doc->OnOpen();
+  const std::string path =
+      m_User->ChooseFile("Choose a file", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", false);
+  if (!path.empty()) OpenFile(path, true);
   ShowDocument(*this);
 }
 
 void MyFrame::OnSave(wxCommandEvent&) {
-  m_Canvas->m_Doc->OnSave();
+  SaveChosenFile();
   ShowDocument(*this);
+}
+
+void MyFrame::SaveChosenFile() {
+  const std::string chosen =
+      m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
+  if (chosen.empty()) return;
+  std::string written;
+  if (m_Canvas->m_Doc->SaveDocument(chosen, &written))
+    SetTitle(wxString::FromUTF8("Figuretta - " + written));
 }
 
 void MyFrame::OnNextSheet(wxCommandEvent&) {
@@ -77,23 +105,33 @@ void MyFrame::OnDeleteSheet(wxCommandEvent&) {
   enableToolbar();
 }
 
-void MyFrame::OpenAtStart(const wxString& path) {
+// The file is read and looked at before the question, so that a file that
+// cannot be read or is no figure is said so at once and nothing is asked.
+// The question comes before the statements are read: the pictures a file
+// names but does not find are asked for after it, as part of the reading.
+bool MyFrame::OpenFile(const std::string& path, bool ask) {
   GDocument& doc = *m_Canvas->m_Doc;
-  doc.WriteLogFile("OnOpen : g_Path=" + path.utf8_string() + "\n");
-  if (doc.OpenDocument(path.utf8_string())) {
-    doc.ResetAllName();
-    SetTitle("Figuretta - " + path.AfterLast('/'));
-  } else {
-    // Whatever part of the file was read goes: a half-built figure is not
-    // the document that was asked for.
-    m_User->ShowMessage(wxString::Format("The file %s could not be opened.\n"
-                                         "An empty document is shown instead.",
-                                         path)
-                            .utf8_string(),
-                        "Open", GUser::kError);
-    doc.ClearConst();
-    doc.MoveSheet(true);
-    SetTitle("Figuretta - untitled.fgf");
+  doc.WriteLogFile("OnOpen : g_Path=" + path + "\n");
+  const auto confirm = [&] {
+    if (ask && m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return false;
+    doc.WriteLogFile("OnOpen: start\n");
+    return true;
+  };
+  const GOpenResult opened = OpenFigure(doc, path, confirm);
+  if (opened.status == GOpenStatus::kCancelled) return false;
+  if (!opened.Opened()) {
+    m_User->ShowMessage(Refusal(path, opened), "Open", GUser::kError);
+    doc.WriteLogFile("OnOpen: failed\n");
+    return false;
   }
+  SetTitle("Figuretta - " + wxString::FromUTF8(path).AfterLast('/'));
+  doc.WriteLogFile("OnOpen: end\n");
+  return true;
+}
+
+// At start the document is the empty one the window began with; a file that
+// does not open leaves it so, untitled as New leaves a document.
+void MyFrame::OpenAtStart(const wxString& path) {
+  if (!OpenFile(path.utf8_string(), false)) SetTitle("Figuretta - untitled");
   ShowDocument(*this);
 }

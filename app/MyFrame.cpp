@@ -260,7 +260,9 @@ void MyFrame::OnClose(wxCloseEvent&) {
   // while the window is going away must not ask again.
   if (m_Closing) return;
   m_Closing = true;
-  if (m_User->Ask(wxString(QuitQuestion).utf8_string(), wxString(QuitCaption).utf8_string()) == GUser::kYes) m_Canvas->m_Doc->OnSave();
+  if (m_User->Ask(wxString(QuitQuestion).utf8_string(), wxString(QuitCaption).utf8_string()) ==
+      GUser::kYes)
+    SaveChosenFile();
   // Whatever happened to the document, the settings are kept for the next run.
   m_Canvas->WritePrefFile();
   m_Canvas->WriteLogFile("**** Quit ****\n");

@@ -3,6 +3,7 @@
 // forwards nearly every command to the canvas.
 #pragma once
 
+#include <string>
 #include <wx/bitmap.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
@@ -59,6 +60,9 @@ class MyFrame : public wxFrame {
   void OnNew(wxCommandEvent& event);
   void OnOpen(wxCommandEvent& event);
   void OnSave(wxCommandEvent& event);
+  // The Save command, also taken when the person quits with Yes: the file is
+  // chosen and written, and the window is titled with the path written.
+  void SaveChosenFile();
   void OnSaveCsv(wxCommandEvent& event);
   void OnSaveBmp(wxCommandEvent& event);
   void OnLogfile(wxCommandEvent& event);
@@ -70,8 +74,13 @@ class MyFrame : public wxFrame {
   wxPageSetupDialogData* m_PageSetupData = nullptr;
   void InitPrintData();
   void DeletePrintData();
-  // Opens the document named on the command line; a file that cannot be
-  // read is said so and leaves an empty document.
+  // Opens a file by the one road (script/OpenFigure.h), after the person's
+  // Yes when `ask`: true when the document is now the file's and the window
+  // is titled with its name. A file that does not read whole is said so in
+  // one message and changes nothing, the title included.
+  bool OpenFile(const std::string& path, bool ask);
+  // Opens the document named on the command line; when it does not open, the
+  // empty document stays, titled as New titles it.
   void OpenAtStart(const wxString& path);
   void OnAbout(wxCommandEvent& event);
   void OnQuit(wxCommandEvent& event);

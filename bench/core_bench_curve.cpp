@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "model/Document.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -30,12 +31,12 @@ BENCHMARK(BM_GraphSample)->Unit(benchmark::kMicrosecond);
 // put back once per iteration.
 void BM_LocusOnCircle(benchmark::State& state) {
   GDocument doc(&gQuietCurves);
-  doc.scriptText =
+  const std::string text =
       "point O=Pt(0.000,0.000);\npoint B=Pt(1.500,0.000);\ncircle C1=Circle(O,B);\n"
       "point P=PtOnCircle(C1,0.300);\npoint F=Pt(2.000,1.000);\npoint G=Pt(-1.000,2.000);\n"
       "point M=Mid(F,P);\nline a=Join(M,G);\nline b=Perp(a,P);\npoint T=Meet(a,b);\n"
       "curve x1=OrbitOnCircle(P,T);\n";
-  if (!doc.const_src2cns(true, true)) {
+  if (!ReadScript(doc, text)) {
     state.SkipWithError("the figure was refused");
     return;
   }

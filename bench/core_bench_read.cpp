@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/SheetGenerator.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -20,15 +21,14 @@ GSilentUser gQuietSource;
 void BM_ReadDocument(benchmark::State& state) {
   auto source = GenerateSheet(&gQuietSource);
   const SheetStats written = CountSheet(*source);
-  const std::string text = source->DocumentText();
+  const std::string text = WriteScript(*source);
   int statements = 0;
   for (char c : text) statements += c == ';' ? 1 : 0;
 
   MessageCounter reader;
   auto doc = std::make_unique<GDocument>(&reader);
   for (auto _ : state) {
-    doc->scriptText = text;
-    if (!doc->const_src2cns(true, true) || reader.messages > 0) {
+    if (!ReadScript(*doc, text) || reader.messages > 0) {
       state.SkipWithError("the generated document did not read back whole");
       return;
     }

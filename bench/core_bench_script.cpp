@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/SheetGenerator.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ void BM_WriteDocument(benchmark::State& state) {
   }
   size_t bytes = 0;
   for (auto _ : state) {
-    const std::string text = doc->DocumentText();
+    const std::string text = WriteScript(*doc);
     bytes = text.size();
     benchmark::DoNotOptimize(text.data());
   }

@@ -20,6 +20,7 @@
 #include "slides/SlideShow.h"
 #include "render/RenderDocument.h"
 #include "model/AppFolders.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -309,8 +310,7 @@ void BM_OpenThousandSheets(benchmark::State& state) {
             ");\npoint A=Pt(" + std::to_string(i % 7) + ",1);\n";
   GDocument& doc = *g_canvas->m_Doc;
   for (auto _ : state) {
-    doc.scriptText = text;
-    if (!doc.const_src2cns(true, true)) state.SkipWithError("the document was refused");
+    if (!ReadScript(doc, text)) state.SkipWithError("the document was refused");
   }
   state.counters["sheets"] = doc.m_SheetCount;
   doc.ClearConst();
@@ -343,7 +343,7 @@ void RenderFile(benchmark::State& state, const char* extension) {
     GSilentUser quiet;
     std::unique_ptr<GDocument> doc = GenerateSheet(&quiet);
     const std::string path = "/tmp/figuretta-bench-render.fgf";
-    const std::string text = doc->DocumentText();
+    const std::string text = WriteScript(*doc);
     if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
       std::fwrite(text.data(), 1, text.size(), f);
       std::fclose(f);

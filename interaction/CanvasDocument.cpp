@@ -1,6 +1,6 @@
 // The canvas as the window of its document: a sheet that becomes current
-// brings its own looks, appearance statements read from a script take effect
-// in the drawing state, and the frame's title follows the document's file.
+// brings its own looks, and appearance statements read from a script take
+// effect in the drawing state.
 #include "interaction/MyCanvas.h"
 
 // A fresh sheet takes the theme in force, which records its styles in the
@@ -29,8 +29,4 @@ void MyCanvas::AppearanceRead() {
   // The scale may have changed: the centre stays, the world bounds follow.
   m_Painter.UpdateView();
   m_Painter.m_BgDrawn = false;
-}
-
-void MyCanvas::TitleChanged(const std::string& title) {
-  if (m_Frame) m_Frame->SetTitle(wxString::FromUTF8(title));
 }

@@ -19,8 +19,7 @@ bool MyCanvas::SaveImage(const wxString& chosen) {
   wxString path = chosen;
   const GImageFormat format = ImageFormatFor(path);
   std::string why;
-  if (SaveFigureImage(m_Painter, PrepareDrawing(), path, format, why))
-    return true;
+  if (SaveFigureImage(m_Painter, PrepareDrawing(), path, format, why)) return true;
   m_Doc->m_User->ShowMessage(
       wxString::Format("The image %s could not be saved (%s).", path, wxString::FromUTF8(why))
           .utf8_string(),
@@ -28,7 +27,14 @@ bool MyCanvas::SaveImage(const wxString& chosen) {
   return false;
 }
 
+// The question comes before the chooser: No writes nothing and asks no more.
 void MyCanvas::OnSaveCsv() {
-  m_Doc->OnSaveCsv();
+  GUser& user = *m_Doc->m_User;
+  if (user.Ask("Are you sure to save data of hilighted elements\n into a CSV (EXCEL) file.",
+               "Are you sure?") == GUser::kYes) {
+    const std::string path =
+        user.ChooseFile("Input a file name", "untitled.csv", "CSV files(*.csv)|*.csv", true);
+    if (!path.empty()) m_Doc->SaveCsv(path);
+  }
   Refresh(false);
 }

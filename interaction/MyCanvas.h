@@ -71,7 +71,8 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   // name) and reports a file it cannot write; false then.
   void OnSaveBmp();
   bool SaveImage(const wxString& path);
-  // "Save data": the document's CSV export, then a repaint.
+  // "Save data": the question, the chooser and the document's CSV export,
+  // then a repaint.
   void OnSaveCsv();
 
   // ---- remembered settings (interaction/CanvasPrefs.cpp) ----
@@ -101,7 +102,6 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   // A script set modes, the name colour or the window size: the drawing
   // state follows.
   void AppearanceRead() override;
-  void TitleChanged(const std::string& title) override;
 
   // ---- mouse: dispatch, Point tool, dragging, selection ----
   // Button handlers by interaction style and tool mode; pixel positions.

@@ -1,5 +1,6 @@
 // The sheet table: switching between sheets, inserting an empty sheet or a
-// copy of the current one, emptying and deleting the current sheet.
+// copy of the current one, emptying and deleting the current sheet, and
+// starting the whole document afresh.
 #include "model/Document.h"
 #include "model/Utf8Text.h"
 
@@ -140,4 +141,11 @@ void GDocument::DeleteSheet() {
   }
   MoveSheet(false);
   EvaluateConst(FirstConst());
+}
+
+// The one sheet left starts afresh, as a new sheet does: it takes the theme
+// in force, so what is shown is what a save would record.
+void GDocument::NewDocument() {
+  ClearConst();
+  MoveSheet(true);
 }

@@ -35,8 +35,6 @@ class GDocumentHooks {
   // A script set point, line or background modes, the name colour or the
   // window size (the numbers are in the current sheet and the document).
   virtual void AppearanceRead() = 0;
-  // The document was saved under a new name: the window shows this title.
-  virtual void TitleChanged(const std::string& /*title*/) {}
 };
 
 class GDocument {
@@ -487,28 +485,26 @@ class GDocument {
   bool InsertCopyFigure(bool withTexts);
   void ClearSheet();
   void DeleteSheet();
+  // The document starts afresh: every sheet and step goes, and the one sheet
+  // left takes the theme in force, as a new sheet does.
+  void NewDocument();
 
-  // ==== the construction language (script/) ====
-  std::string scriptText;  // carries script text between writer, reader, editor and sheet copy
-  bool SetConstSrc(GConst* first);
-  bool const_src2cns(bool clear, bool withTexts);
-  // Saving (script/DocSave.cpp): the whole file text, every sheet's block
-  // after its "//Sheet" line; writing it safely to `path`; the Save command.
-  std::string DocumentText();
-  bool SaveDocument(const std::string& path);
-  void OnSave();
-  // Reading (script/Reader*.cpp, script/DocOpen.cpp): the statement helpers
-  // on byte strings (true means "end of text" or "error", as documented with
-  // each), opening a file, the Open and New commands.
-  bool GetALine(std::string& line, const std::string& text, size_t& pos);
-  bool Check_Prefix(std::string& prefix, std::string& text);
+  // ==== the construction language (script/; read and written by the
+  // functions of script/Script.h) ====
+  // Saving (script/DocSave.cpp): the file text written safely to the chosen
+  // path, ".fgf" appended by the extension rule; the path written goes to
+  // `written`. False, with a message, when it could not be written: the file
+  // on disk is then as it was.
+  bool SaveDocument(const std::string& chosen, std::string* written = nullptr);
+  // Reading (script/Reader*.cpp): the statement helpers on byte strings (true
+  // means "end of text" or "error", as documented with each). A file is
+  // opened by OpenFigure (script/OpenFigure.h).
+  static bool GetALine(std::string& line, const std::string& text, size_t& pos);
+  static bool Check_Prefix(std::string& prefix, std::string& text);
   bool Get_ElementName(std::string& name, std::string& text);
   bool Get_FunctionName(std::string& name, std::string& text);
   bool Get_Variables(std::string* fields, const std::string& text, int& count);
   static void RemoveSpace(std::string& s);
-  bool OpenDocument(const std::string& path);
-  void OnOpen();
-  void OnNew();
   // The script editor (script/DocEditScript.cpp). The current sheet's block as
   // text to edit (bytes that are not UTF-8 show as U+FFFD, so no statement
   // is hidden); rebuilding the current sheet from edited text (false when the
@@ -525,11 +521,9 @@ class GDocument {
 
   // "Save data" (script/DocCsv.cpp): the CSV blocks of the hilighted
   // elements of the current sheet; writing them to `path` (".csv" appended
-  // by the extension rule; false, with a message, when it cannot be written);
-  // the command with its question and file choice.
+  // by the extension rule; false, with a message, when it cannot be written).
   std::string CsvText();
   bool SaveCsv(const std::string& path);
-  void OnSaveCsv();
 
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);

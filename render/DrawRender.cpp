@@ -3,14 +3,12 @@
 // goes from there to the file with nothing of the toolkit.
 #include "render/DrawRender.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdlib>
 #include <memory>
 
 #include "render/SvgSurface.h"
+#include "script/OpenFigure.h"
 #include "script/SafeFile.h"
 
 const char kRenderUsage[] =
@@ -125,8 +123,7 @@ bool RenderFormatOf(const std::string& out, GImageFormat* format) {
   return true;
 }
 
-bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, FigurePainter& p,
-                   std::string& error) {
+bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, std::string& error) {
   const int theme = r.theme.empty() ? 0 : RenderThemeByName(r.theme);
   if (!r.theme.empty() && !theme) {
     error = "unknown theme " + r.theme + " (standard, cat, star, skeleton, quil, tovik or pastel)";
@@ -138,22 +135,18 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, F
   p.SetTheme(THM_STANDARD, 0);
   p.UpdateView();
 
-  struct stat st;
-  if (stat(r.file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || access(r.file.c_str(), R_OK) != 0) {
-    error = r.file + ": cannot read the file";
-    return false;
-  }
   Host host(doc, p);
   doc.m_Hooks = &host;
-  const bool read = doc.OpenDocument(r.file);
-  if (read && r.sheet >= 1 && r.sheet <= doc.m_SheetCount) {
+  const GOpenResult opened = OpenFigure(doc, r.file);
+  if (opened.Opened() && r.sheet >= 1 && r.sheet <= doc.m_SheetCount) {
     while (doc.m_CurrentSheet + 1 < r.sheet && doc.NextSheet()) {
     }
   }
   doc.m_Hooks = nullptr;
-  if (!read) {
+  if (!opened.Opened()) {
     error = r.file + ": " +
-            (user.lastMessage.empty() ? "the document could not be read" : user.lastMessage);
+            (opened.status == GOpenStatus::kUnreadable ? std::string("cannot read the file")
+                                                       : opened.why);
     return false;
   }
   if (r.sheet < 1 || r.sheet > doc.m_SheetCount) {
@@ -178,12 +171,12 @@ bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& pa
 }
 
 bool RenderSvg(const GRenderRequest& r, std::string& error) {
-  GRenderUser user;
+  GSilentUser user;
   // The document is large (fixed pools): it lives on the heap.
   auto doc = std::make_unique<GDocument>(&user);
   FigurePainter p(*doc);
   p.m_WantTiles = false;
-  if (!LoadForRender(r, *doc, user, p, error)) return false;
+  if (!LoadForRender(r, *doc, p, error)) return false;
   std::string why;
   // A rendered picture can always be made again from its document: it is
   // written safely (never half-written under its name) but not waited for,

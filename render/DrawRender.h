@@ -32,21 +32,13 @@ int RenderThemeByName(const std::string& name);
 // The format the picture's name asks for (.png, .svg or .bmp, any case).
 bool RenderFormatOf(const std::string& out, GImageFormat* format);
 
-// Nobody to ask while drawing a file: messages are kept, questions answered No.
-class GRenderUser : public GSilentUser {
- public:
-  std::string lastMessage;
-  void ShowMessage(const std::string& text, const std::string&, Icon) override {
-    lastMessage = text;
-  }
-};
-
-// Reads the request's file into doc (whose user is `user`) as Open reads it
-// into a canvas of the requested size drawn by p, then turns to the requested
-// sheet and theme. False with a message for the person in `error`: an
-// unknown theme, an unreadable file, an unknown sheet.
-bool LoadForRender(const GRenderRequest& r, GDocument& doc, GRenderUser& user, FigurePainter& p,
-                   std::string& error);
+// Reads the request's file into doc by the road Open takes (script/
+// OpenFigure.h), into a canvas of the requested size drawn by p, then turns
+// to the requested sheet and theme. False with a message for the person in
+// `error`: an unknown theme, an unreadable file, the reader's message, an
+// unknown sheet. Nobody is asked anything while drawing a file: doc's
+// person should be silent.
+bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, std::string& error);
 // Writes the painter's window area as an SVG document to `path`, replacing
 // the file safely (durably unless `durable` is false, see ReplaceFile): the
 // background's plain colour (a tiled picture would turn every tile into an

@@ -15,11 +15,11 @@ bool RenderDocument(const GRenderRequest& r, std::string& error) {
     return false;
   }
   if (format == kImageSvg) return RenderSvg(r, error);
-  GRenderUser user;
+  GSilentUser user;
   // The document is large (fixed pools): it lives on the heap.
   auto doc = std::make_unique<GDocument>(&user);
   auto p = std::make_unique<CanvasPainter>(*doc);
-  if (!LoadForRender(r, *doc, user, *p, error)) return false;
+  if (!LoadForRender(r, *doc, *p, error)) return false;
   std::string why;
   if (!SaveFigureImage(*p, GOverlay(), wxString::FromUTF8(r.out), format, why)) {
     error = r.out + ": cannot write the picture (" + why + ")";

@@ -106,13 +106,3 @@ bool GDocument::SaveCsv(const std::string& chosen) {
   }
   return true;
 }
-
-void GDocument::OnSaveCsv() {
-  if (m_User->Ask("Are you sure to save data of hilighted elements\n into a CSV (EXCEL) file.",
-                  "Are you sure?") != GUser::kYes)
-    return;
-  const std::string path =
-      m_User->ChooseFile("Input a file name", "untitled.csv", "CSV files(*.csv)|*.csv", true);
-  if (path.empty()) return;
-  SaveCsv(path);
-}

@@ -3,15 +3,14 @@
 // or inserting one after the edited text has been applied.
 #include "model/Document.h"
 #include "model/Utf8Text.h"
+#include "script/Script.h"
 
 // A text that is not UTF-8 throughout (a file written elsewhere) is shown
 // with U+FFFD for every byte that starts no well-formed sequence.
 std::string ScriptBytesToText(const std::string& bytes) { return Utf8Repaired(bytes); }
 
 std::string GDocument::SheetScriptText() {
-  scriptText.clear();
-  SetConstSrc(FirstConst());
-  return ScriptBytesToText(scriptText);
+  return ScriptBytesToText(WriteSheetScript(*this, m_CurrentSheet));
 }
 
 // The sheet is emptied completely (steps, elements, an undone step waiting to
@@ -24,8 +23,7 @@ bool GDocument::ApplySheetScript(const std::string& text) {
   RevertSheetZooms(false);
   ClearSheet();
   MoveSheet(true);
-  scriptText = text;
-  const bool read = const_src2cns(false, true);
+  const bool read = ReadScript(*this, text, GReadScope::kCurrentSheet);
   // Reading stops at an error before it evaluates; the statements kept must
   // still stand where their constructions put them.
   if (FirstConst()) EvaluateConst(FirstConst());

@@ -7,6 +7,7 @@
 #include "model/Document.h"
 #include "model/Utf8Text.h"
 #include "script/SafeFile.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -15,25 +16,22 @@ namespace {
 // to the log as well, as saving does.
 std::string BuildText(GDocument& doc, bool log) {
   std::string text;
-  std::string saved = std::move(doc.scriptText);
   for (int i = 0; i < doc.m_SheetCount; ++i) {
     char line[32];
     std::snprintf(line, sizeof line, "//Sheet %d;\r\n", i);
     text += line;
-    doc.scriptText.clear();
-    doc.SetConstSrc(doc.m_Sheets[i].consts.head);
-    if (log && !doc.scriptText.empty()) doc.WriteLogFile(doc.scriptText);
-    text += doc.scriptText;
+    const std::string block = WriteSheetScript(doc, i);
+    if (log && !block.empty()) doc.WriteLogFile(block);
+    text += block;
   }
-  doc.scriptText = std::move(saved);
   return text;
 }
 
 }  // namespace
 
-std::string GDocument::DocumentText() { return BuildText(*this, false); }
+std::string WriteScript(GDocument& doc) { return BuildText(doc, false); }
 
-bool GDocument::SaveDocument(const std::string& chosen) {
+bool GDocument::SaveDocument(const std::string& chosen, std::string* written) {
   WriteLogFile("OnSave: start\n");
   const std::string path = WithExtension(chosen, "fgf");
 
@@ -49,14 +47,7 @@ bool GDocument::SaveDocument(const std::string& chosen) {
     WriteLogFile("OnSave: failed\n");
     return false;
   }
-  if (m_Hooks) m_Hooks->TitleChanged("Figuretta - " + path);
+  if (written) *written = path;
   WriteLogFile("OnSave: end\n");
   return true;
-}
-
-void GDocument::OnSave() {
-  const std::string path =
-      m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
-  if (path.empty()) return;
-  SaveDocument(path);
 }

@@ -1,10 +1,11 @@
-// Reading a script into the document: the statement loop of const_src2cns
-// with its sheet separators, the appearance (header) statements and the
-// slide-show effect statements.
+// Reading a script into the document: the statement loop of ReadScript with
+// its sheet separators, the appearance (header) statements and the slide-show
+// effect statements.
 #include <cstring>
 
 #include "model/Utf8Text.h"
 #include "script/ReaderHelpers.h"
+#include "script/Script.h"
 
 const char* SyntaxMessage(const std::string& k) {
   struct Entry {
@@ -208,14 +209,16 @@ bool StartSheet(GReader& r, int& separators) {
 
 }  // namespace
 
-bool GDocument::const_src2cns(bool clear, bool withTexts) {
-  if (clear) ClearConst();
-  GReader r(*this);
+bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GReadTexts texts) {
+  const bool clear = scope == GReadScope::kDocument;
+  const bool withTexts = texts == GReadTexts::kWith;
+  if (clear) doc.ClearConst();
+  GReader r(doc);
   r.withTexts = withTexts;
   int separators = 0;
   size_t pos = 0;
   std::string line;
-  while (!GetALine(line, scriptText, pos)) {
+  while (!GDocument::GetALine(line, text, pos)) {
     size_t lead = 0;
     while (lead < line.size() && (line[lead] == '\n' || line[lead] == '\r')) ++lead;
     line.erase(0, lead);
@@ -224,23 +227,24 @@ bool GDocument::const_src2cns(bool clear, bool withTexts) {
       ++r.line;
       continue;
     }
-    std::string text = line;
+    std::string statement = line;
     r.name.clear();
-    r.names.TakeIn(*this);
-    if (Check_Prefix(r.type, text)) return r.Fail("line %d : invalid type");
+    r.names.TakeIn(doc);
+    if (GDocument::Check_Prefix(r.type, statement)) return r.Fail("line %d : invalid type");
     // Every element but a "void" one is named, by a name not yet taken.
-    if (r.type != "void" && (!SplitElementName(r.name, text) || r.NameTaken(ScriptName(r.name)))) {
-      m_User->ShowMessage(
+    if (r.type != "void" &&
+        (!SplitElementName(r.name, statement) || r.NameTaken(ScriptName(r.name)))) {
+      doc.m_User->ShowMessage(
           StrFormat("line %d : element name error : %s ", r.line, ScriptName(r.name).c_str()),
           "Syntax error");
       return false;
     }
-    if (Get_FunctionName(r.keyword, text)) {
-      m_User->ShowMessage(StrFormat("line %d : illegal function name", r.line),
-                          ScriptName(r.keyword));
+    if (doc.Get_FunctionName(r.keyword, statement)) {
+      doc.m_User->ShowMessage(StrFormat("line %d : illegal function name", r.line),
+                              ScriptName(r.keyword));
       return false;
     }
-    r.tooMany = Get_Variables(r.var, text, r.count);
+    r.tooMany = doc.Get_Variables(r.var, statement, r.count);
     if (r.keyword == "Text" && !withTexts) {
       ++r.line;
       continue;
@@ -258,11 +262,29 @@ bool GDocument::const_src2cns(bool clear, bool withTexts) {
   }
   if (clear) {
     // Back to the first sheet, whose names MoveSheet takes up again.
-    m_CurrentSheet = 0;
-    MoveSheet(false);
-    if (FirstConst()) EvaluateConst(FirstConst());
+    doc.m_CurrentSheet = 0;
+    doc.MoveSheet(false);
+    if (doc.FirstConst()) doc.EvaluateConst(doc.FirstConst());
   } else {
-    ResetAllName();
+    doc.ResetAllName();
   }
   return true;
+}
+
+// The statements are split and their type words found as the reading loop
+// above does, so that whatever it would read as a statement counts here.
+bool HoldsStatement(const std::string& text) {
+  size_t pos = 0;
+  std::string line, type;
+  while (!GDocument::GetALine(line, text, pos)) {
+    const size_t lead = line.find_first_not_of("\r\n");
+    if (lead == std::string::npos) continue;
+    line.erase(0, lead);
+    if (line.compare(0, 2, "//") == 0) {
+      if (line.compare(0, 8, "//Sheet ") == 0) return true;
+      continue;
+    }
+    if (!GDocument::Check_Prefix(type, line)) return true;
+  }
+  return false;
 }

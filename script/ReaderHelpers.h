@@ -57,7 +57,7 @@ class GStepNames {
   GConst* m_Last = nullptr;  // the last step taken in
 };
 
-// One pass of const_src2cns: the statement being read and what later
+// One pass of ReadScript: the statement being read and what later
 // statements of the same pass depend on.
 struct GReader {
   GDocument& doc;

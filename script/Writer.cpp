@@ -9,6 +9,7 @@
 
 #include "model/Document.h"
 #include "model/StepKinds.h"
+#include "script/Script.h"
 #include "script/ScriptText.h"
 
 namespace {
@@ -298,27 +299,23 @@ void GConst::ConstSrc(std::string& out) const {
   out += statement;
 }
 
-// The block of the sheet whose list starts at `first`. The appearance is the
-// one stored in that sheet, so saving a document keeps every sheet's own
-// styles and not only those of the sheet on screen. Always false: writing
-// cannot fail.
-bool GDocument::SetConstSrc(GConst* first) {
-  if (!first) return false;
-  const GSheet* sheet = &Sheet();
-  for (int i = 0; i < m_SheetCount; ++i) {
-    if (m_Sheets[i].consts.head == first) {
-      sheet = &m_Sheets[i];
-      break;
-    }
-  }
-  const int* pt = sheet->pointStyles;
-  const int* ln = sheet->lineStyles;
-  Appendf(scriptText,
+// The appearance is the one stored in that sheet, so saving a document keeps
+// every sheet's own styles and not only those of the sheet on screen; the
+// name colour and the window size are the document's.
+std::string WriteSheetScript(GDocument& doc, int sheet) {
+  std::string out;
+  if (sheet < 0 || sheet >= doc.m_SheetCount) return out;
+  const GSheet& s = doc.m_Sheets[sheet];
+  if (!s.consts.head) return out;
+  const int* pt = s.pointStyles;
+  const int* ln = s.lineStyles;
+  Appendf(out,
           "void SetPtMode(%d,%d,%d,%d,%d);\nvoid SetLnMode(%d,%d,%d,%d,%d);\nvoid SetBgMode(%d);\n"
           "void SetPointTextColor(%d,%d,%d);\nvoid WindowSize(%d,%d);\n",
-          pt[0], pt[1], pt[2], pt[3], pt[4], ln[0], ln[1], ln[2], ln[3], ln[4], sheet->background,
-          m_Defaults.NameColour().r, m_Defaults.NameColour().g, m_Defaults.NameColour().b,
-          m_Viewport.WindowWidth(), m_Viewport.WindowHeight());
-  for (GConst* c = first; c; c = c->next) c->ConstSrc(scriptText);
-  return false;
+          pt[0], pt[1], pt[2], pt[3], pt[4], ln[0], ln[1], ln[2], ln[3], ln[4], s.background,
+          doc.Defaults().NameColour().r, doc.Defaults().NameColour().g,
+          doc.Defaults().NameColour().b, doc.Viewport().WindowWidth(),
+          doc.Viewport().WindowHeight());
+  for (GConst* c = s.consts.head; c; c = c->next) c->ConstSrc(out);
+  return out;
 }

@@ -14,6 +14,7 @@
 #include "model/Document.h"
 #include "script/SafeFile.h"
 #include "FileText.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -30,10 +31,7 @@ class CsvExport : public ::testing::Test {
   }
   void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
 
-  void Read(const std::string& script) {
-    doc->scriptText = script;
-    ASSERT_TRUE(doc->const_src2cns(true, true));
-  }
+  void Read(const std::string& script) { ASSERT_TRUE(ReadScript(*doc, script)); }
   GConst* Step(const char* name) {
     for (GConst* c = doc->FirstConst(); c; c = c->next) {
       GObject* out = c->POutput   ? (GObject*)c->POutput
@@ -96,30 +94,13 @@ TEST_F(CsvExport, ExtensionRuleLooksAtTheLastThreeCharacters) {
   EXPECT_TRUE(user.messages.empty());
 }
 
-// The command asks first; No writes nothing, Yes and a name write the file.
-TEST_F(CsvExport, CommandAsksBeforeChoosingTheFile) {
-  Read(kFigure);
-  Hilight("A");
-  user.answers = {GUser::kNo};
-  user.files = {dir + "/no"};
-  doc->OnSaveCsv();
-  EXPECT_NE(access((dir + "/no.csv").c_str(), F_OK), 0);
-  ASSERT_EQ(user.messages.size(), 1u);
-  EXPECT_EQ(user.messages[0].caption, "Are you sure?");
-  EXPECT_EQ(user.messages[0].text,
-            "Are you sure to save data of hilighted elements\n into a CSV (EXCEL) file.");
-  user.answers = {GUser::kYes};
-  doc->OnSaveCsv();
-  EXPECT_EQ(access((dir + "/no.csv").c_str(), F_OK), 0);
-}
-
 // A file that cannot be written is said so; what was there and the document
 // stay, and no temporary file is left beside it. (A directory stands in the
 // way of the rename, which even root cannot do.)
 TEST_F(CsvExport, UnwritableFileIsReportedAndLeavesNothingBehind) {
   Read(kFigure);
   Hilight("A");
-  const std::string script = doc->DocumentText();
+  const std::string script = WriteScript(*doc);
   ASSERT_EQ(mkdir((dir + "/taken.csv").c_str(), 0755), 0);
   for (const std::string& chosen : {dir + "/taken.csv", dir + "/missing/data.csv"}) {
     user.messages.clear();
@@ -130,7 +111,7 @@ TEST_F(CsvExport, UnwritableFileIsReportedAndLeavesNothingBehind) {
   }
   EXPECT_EQ(std::system(("test $(ls -A " + dir + " | wc -l) = 1").c_str()), 0)
       << "a temporary file is left";
-  EXPECT_EQ(doc->DocumentText(), script);
+  EXPECT_EQ(WriteScript(*doc), script);
 }
 
 TEST(SafeFile, FailedWriterLeavesTheOldFileAndNoTemporary) {

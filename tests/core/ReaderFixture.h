@@ -11,18 +11,17 @@
 #include "model/Document.h"
 #include "model/Invariants.h"
 #include "model/Lookup.h"
+#include "script/Script.h"
 
 // Counts what the reader asks of the window.
 class CountingHooks : public GDocumentHooks {
  public:
   int switched = 0, freshSwitches = 0, appearance = 0;
-  std::string title;
   void SheetSwitched(bool fresh) override {
     ++switched;
     if (fresh) ++freshSwitches;
   }
   void AppearanceRead() override { ++appearance; }
-  void TitleChanged(const std::string& t) override { title = t; }
 };
 
 class ReaderTest : public ::testing::Test {
@@ -34,8 +33,8 @@ class ReaderTest : public ::testing::Test {
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
 
   bool Read(const std::string& text, bool clear = true, bool withTexts = true) {
-    doc->scriptText = text;
-    return doc->const_src2cns(clear, withTexts);
+    return ReadScript(*doc, text, clear ? GReadScope::kDocument : GReadScope::kCurrentSheet,
+                      withTexts ? GReadTexts::kWith : GReadTexts::kWithout);
   }
   GConst* StepOf(const char* name) {
     GConst* c = nullptr;
@@ -77,11 +76,7 @@ class ReaderTest : public ::testing::Test {
   std::string LastMessage() { return user.messages.empty() ? "" : user.messages.back().text; }
   std::string LastCaption() { return user.messages.empty() ? "" : user.messages.back().caption; }
   // The current sheet as the writer gives it.
-  std::string Written() {
-    doc->scriptText.clear();
-    doc->SetConstSrc(doc->FirstConst());
-    return doc->scriptText;
-  }
+  std::string Written() { return WriteSheetScript(*doc, doc->m_CurrentSheet); }
 };
 
 // The five header statements as the writer puts them before a sheet's steps

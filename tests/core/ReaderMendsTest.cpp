@@ -1,6 +1,5 @@
 // What the reader does with texts holding ";", overlong field lists, hostile
-// bytes, full pools, pictures that are no regular files; opening a file and
-// starting a new document.
+// bytes, full pools, pictures that are no regular files.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <random>
 
 #include "ReaderFixture.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -105,10 +105,8 @@ TEST_F(ReaderTest, MoreThanTwentyFieldsIsASyntaxErrorOfThatStatement) {
 void ExpectSane(GDocument& doc) {
   ASSERT_GE(doc.m_SheetCount, 1);
   ASSERT_LT(doc.m_CurrentSheet, doc.m_SheetCount);
-  doc.scriptText.clear();
-  doc.SetConstSrc(doc.FirstConst());
-  const std::string written = doc.scriptText;
-  EXPECT_TRUE(doc.const_src2cns(true, true)) << written;
+  const std::string written = WriteSheetScript(doc, doc.m_CurrentSheet);
+  EXPECT_TRUE(ReadScript(doc, written)) << written;
 }
 
 TEST_F(ReaderTest, AnyBytesEndInAnErrorOrACleanEnd) {
@@ -226,50 +224,6 @@ TEST_F(ReaderTest, ImageIsTakenOnlyFromARegularFile) {
   EXPECT_EQ(im->name, "im1");
   EXPECT_EQ(im->x, 1);
   EXPECT_TRUE(im->hidden);
-}
-
-TEST_F(ReaderTest, OpenReplacesTheDocumentAfterConfirmation) {
-  TempPath file("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);");
-  doc->m_Hooks = &hooks;
-  ASSERT_TRUE(Read("point Z=Pt(0,0);"));
-  user.files.push_back(file.path);
-  user.answers.push_back(GUser::kNo);
-  doc->OnOpen();
-  EXPECT_NE(P("Z"), nullptr);
-
-  user.files.push_back(file.path);
-  user.answers.push_back(GUser::kYes);
-  doc->OnOpen();
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_NE(P("A"), nullptr);
-  EXPECT_EQ(hooks.title, "Figuretta - " + file.path.substr(file.path.rfind('/') + 1));
-  EXPECT_EQ(user.log.back(), "OnOpen: end\n");
-}
-
-TEST_F(ReaderTest, OpenOfWhatIsNoRegularFileAsksNothing) {
-  TempFifo fifo;
-  user.files.push_back(fifo.path);
-  doc->OnOpen();
-  // Only the refusal is shown; no question, nothing read.
-  ASSERT_EQ(user.messages.size(), 1u);
-  EXPECT_EQ(user.messages[0].caption, "Open");
-  EXPECT_FALSE(doc->OpenDocument("/nonexistent/file.fgf"));
-  EXPECT_FALSE(doc->OpenDocument("/dev/zero"));
-}
-
-TEST_F(ReaderTest, NewLeavesOneEmptySheetAfterConfirmation) {
-  doc->m_Hooks = &hooks;
-  ASSERT_TRUE(Read("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);"));
-  doc->OnNew();  // answered No
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  user.answers.push_back(GUser::kYes);
-  doc->OnNew();
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
-  EXPECT_EQ(StepsInUse(), 0);
-  EXPECT_EQ(doc->Sheet().points.head, nullptr);
-  EXPECT_EQ(hooks.title, "Figuretta - untitled");
-  EXPECT_EQ(user.log.back(), "OnNew:\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Renaming elements by hand: names that would break the saved file or repeat
 // another element's name are refused with a message and the old name stays.
 #include "BuildFixture.h"
+#include "script/Script.h"
 
 using Rename = BuildTest;
 
@@ -73,10 +74,9 @@ TEST_F(Rename, RenamedFigureReadsBackFromItsScript) {
   ASSERT_TRUE(doc->RenameElement(a, "P1"));
   EXPECT_FALSE(doc->RenameElement(b, "Q;R"));
   EXPECT_FALSE(doc->RenameElement(b, "a b"));
-  doc->scriptText.clear();
-  doc->SetConstSrc(doc->FirstConst());
+  const std::string written = WriteSheetScript(*doc, doc->m_CurrentSheet);
   user.messages.clear();
-  EXPECT_TRUE(doc->const_src2cns(true, true));
+  EXPECT_TRUE(ReadScript(*doc, written));
   EXPECT_TRUE(user.messages.empty());
   GConst* join = Last();
   ASSERT_EQ(join->type, CONST_JOIN);

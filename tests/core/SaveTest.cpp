@@ -1,5 +1,5 @@
-// Saving: the file text of all sheets, the file name, the Save command, and
-// that a save which fails leaves the file on disk as it was.
+// Saving: the file text of all sheets, the file name with its extension, the
+// log lines, and that a save which fails leaves the file on disk as it was.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -14,29 +14,20 @@
 
 #include "ScriptFixture.h"
 #include "FileText.h"
+#include "script/Script.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class TitleRecorder : public GDocumentHooks {
- public:
-  std::vector<std::string> titles;
-  void SheetSwitched(bool) override {}
-  void AppearanceRead() override {}
-  void TitleChanged(const std::string& title) override { titles.push_back(title); }
-};
-
 class Save : public ScriptTest {
  protected:
   fs::path dir;
-  TitleRecorder hooks;
 
   void SetUp() override {
     char tmpl[] = "/tmp/figuretta-save-XXXXXX";
     ASSERT_NE(mkdtemp(tmpl), nullptr);
     dir = tmpl;
-    doc->m_Hooks = &hooks;
   }
   void TearDown() override {
     std::error_code ec;
@@ -51,7 +42,7 @@ class Save : public ScriptTest {
 };
 
 TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
-  EXPECT_EQ(doc->DocumentText(), "//Sheet 0;\r\n");
+  EXPECT_EQ(WriteScript(*doc), "//Sheet 0;\r\n");
 
   Free(1, 2, "A");
   doc->Sheet().pointStyles[2] = 7;
@@ -67,7 +58,7 @@ TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
   doc->m_CurrentSheet = 0;
   doc->MoveSheet(false);
 
-  EXPECT_EQ(doc->DocumentText(),
+  EXPECT_EQ(WriteScript(*doc),
             "//Sheet 0;\r\n"
             "void SetPtMode(0,0,7,0,0);\nvoid SetLnMode(0,0,0,0,0);\nvoid SetBgMode(3);\n"
             "void SetPointTextColor(10,20,30);\nvoid WindowSize(800,600);\n"
@@ -80,28 +71,24 @@ TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
 }
 
 TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
-  doc->OnSave();  // the person cancels: nothing happens
-  EXPECT_EQ(FilesIn(dir), 0);
-  EXPECT_TRUE(user.log.empty());
   Free(1, 2, "A");
   const fs::path bare = dir / "fig";
   user.log.clear();
-  user.files.push_back(bare.string());
-  doc->OnSave();
+  std::string written;
+  ASSERT_TRUE(doc->SaveDocument(bare.string(), &written));
+  EXPECT_EQ(written, (dir / "fig.fgf").string());
   EXPECT_FALSE(fs::exists(bare));
-  EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
-  ASSERT_EQ(hooks.titles.size(), 1u);
-  EXPECT_EQ(hooks.titles[0], "Figuretta - " + (dir / "fig.fgf").string());
+  EXPECT_EQ(FileText(dir / "fig.fgf"), WriteScript(*doc));
   ASSERT_EQ(user.log.size(), 3u);
   EXPECT_EQ(user.log.front(), "OnSave: start\n");
-  EXPECT_EQ(user.log[1], doc->DocumentText().substr(12));  // the sheet's block
+  EXPECT_EQ(user.log[1], WriteScript(*doc).substr(12));  // the sheet's block
   EXPECT_EQ(user.log.back(), "OnSave: end\n");
 
   // A name that already ends in the extension is kept; an old file is replaced
   // and no temporary file stays behind.
   Free(3, 4, "B");
   ASSERT_TRUE(doc->SaveDocument((dir / "fig.fgf").string()));
-  EXPECT_EQ(FileText(dir / "fig.fgf"), doc->DocumentText());
+  EXPECT_EQ(FileText(dir / "fig.fgf"), WriteScript(*doc));
   EXPECT_EQ(FilesIn(dir), 1);
   EXPECT_TRUE(user.messages.empty());
 }
@@ -122,7 +109,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
         }
         const bool saved = doc->SaveDocument(target.string());
         const bool told = user.messages.size() == 1 && user.messages[0].caption == "Save";
-        _exit(!saved && told && hooks.titles.empty() ? 0 : 1);
+        _exit(!saved && told ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(FileText(target), "//Sheet 0;\r\nthe old figure");
@@ -152,7 +139,6 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
   EXPECT_NE(user.messages[0].text.find("taken.fgf"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(dir / "taken.fgf"));
   EXPECT_EQ(FilesIn(dir), 2);
-  EXPECT_TRUE(hooks.titles.empty());
 
   // A folder that does not exist.
   EXPECT_FALSE(doc->SaveDocument((dir / "no" / "such.fgf").string()));

@@ -8,15 +8,15 @@
 
 #include "ScriptFixture.h"
 #include "bench/SheetGenerator.h"
+#include "script/Script.h"
 
 namespace {
 
 // Reads `text` as a file into a fresh document and writes it back.
 std::string Rewrite(GUser* user, const std::string& text) {
   auto doc = std::make_unique<GDocument>(user);
-  doc->scriptText = text;
-  EXPECT_TRUE(doc->const_src2cns(true, true));
-  return doc->DocumentText();
+  EXPECT_TRUE(ReadScript(*doc, text));
+  return WriteScript(*doc);
 }
 
 // Two scripts statement by statement: the first that differs, or "" when
@@ -119,7 +119,7 @@ TEST(ScriptRoundTrip, GeneratedSheetsReadBackToTheSameText) {
     RecordingUser user;
     auto source = GenerateSheet(&user, run.steps, run.seed);
     ASSERT_EQ(CountSheet(*source).steps, run.steps);
-    const std::string text = source->DocumentText();
+    const std::string text = WriteScript(*source);
     RecordingUser reader;
     EXPECT_EQ(FirstDifference(text, Rewrite(&reader, text)), "");
     ExpectNoMessages(reader);
@@ -152,13 +152,12 @@ TEST(ScriptRoundTrip, ImagesAndGraphsComeBackInTheirWrittenForm) {
 TEST(ScriptRoundTrip, GeneratedSheetReadAfterADragKeepsItsIntersections) {
   RecordingUser user;
   auto source = GenerateSheet(&user, kPoolSize, 2);
-  const std::string text = source->DocumentText();
+  const std::string text = WriteScript(*source);
   RecordingUser reader;
   auto doc = std::make_unique<GDocument>(&reader);
   doc->m_Motion = {1.0, 0.3, -0.3, 1.0};  // stale: the drag was on this document
-  doc->scriptText = text;
-  EXPECT_TRUE(doc->const_src2cns(true, true));
-  EXPECT_EQ(FirstDifference(text, doc->DocumentText()), "");
+  EXPECT_TRUE(ReadScript(*doc, text));
+  EXPECT_EQ(FirstDifference(text, WriteScript(*doc)), "");
   ExpectNoMessages(reader);
 }
 
@@ -168,14 +167,13 @@ TEST(ScriptRoundTrip, GeneratedDocumentOfSeveralSheetsReadsBackToTheSameText) {
   RecordingUser user;
   auto source = GenerateDocument(&user, 3, 300, 5);
   ASSERT_EQ(source->m_SheetCount, 3);
-  const std::string text = source->DocumentText();
+  const std::string text = WriteScript(*source);
 
   RecordingUser reader;
   GDocument doc(&reader);
-  doc.scriptText = text;
-  ASSERT_TRUE(doc.const_src2cns(true, true));
+  ASSERT_TRUE(ReadScript(doc, text));
   ExpectNoMessages(reader);
-  EXPECT_EQ(FirstDifference(text, doc.DocumentText()), "");
+  EXPECT_EQ(FirstDifference(text, WriteScript(doc)), "");
   EXPECT_EQ(doc.m_CurrentSheet, 0);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(doc.m_Sheets[i].background, source->m_Sheets[i].background);
@@ -251,19 +249,19 @@ TEST(ScriptRoundTrip, PutAwayAngleMarksStayHiddenAndUndefinedOnesComeBack) {
   RecordingUser user;
   auto owned = std::make_unique<GDocument>(&user);
   GDocument& doc = *owned;
-  doc.scriptText =
+  const std::string text =
       "point A=Pt(0.000,0.000);\npoint B=Pt(1.000,0.000);\npoint C=Pt(0.000,1.000);\n"
       "point D=Pt(2.000,0.000);\n"
       "angle ag1=AngleBy3P(B,A,C,invisible,design:1,size:40,R:0,G:0,B:0);\n"
       "angle ag2=AngleBy3P(B,A,D,design:1,size:40,R:0,G:0,B:0);\n";
-  ASSERT_TRUE(doc.const_src2cns(true, true));
+  ASSERT_TRUE(ReadScript(doc, text));
   GAngle* put = doc.Sheet().angles.head;
   ASSERT_NE(put, nullptr);
   GAngle* flat = put->next;
   ASSERT_NE(flat, nullptr);
   EXPECT_EQ(put->hidden, 1);
   EXPECT_EQ(flat->hidden, 1);  // B, A, D on one ray: nothing to mark
-  const std::string saved = doc.DocumentText();
+  const std::string saved = WriteScript(doc);
   EXPECT_NE(saved.find("ag1=AngleBy3P(B,A,C,invisible,"), std::string::npos) << saved;
   EXPECT_NE(saved.find("ag2=AngleBy3P(B,A,D,design:"), std::string::npos) << saved;
 

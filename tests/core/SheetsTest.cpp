@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptFixture.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ TEST_F(Sheets, DeletingMakesTheNewLastCurrentFreesTheSlotsAndKeepsOneSheet) {
   EXPECT_TRUE(doc->Sheet().points.empty() && doc->Sheet().texts.empty());
   EXPECT_EQ(StepsInUse(), 0);
   Free(2, 2, "A");
-  EXPECT_NE(doc->DocumentText().find("point A=Pt(2.000,2.000"), std::string::npos);
+  EXPECT_NE(WriteScript(*doc).find("point A=Pt(2.000,2.000"), std::string::npos);
 }
 
 TEST_F(Sheets, TheThousandAndFirstSheetIsRefused) {

@@ -6,6 +6,7 @@
 #include "FigureFixture.h"
 #include "slides/EffectRows.h"
 #include "slides/SlideShow.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -228,19 +229,14 @@ TEST_F(SlideShowTest, EffectStepsAreMadeByKindLoggedClearedAndKeptInTheScript) {
   Effect(a, 1, kBottom, 0, 1);
   EXPECT_EQ(AddConstEffect(*doc, e, 0, 0, 0, 0), nullptr);  // an effect of an effect
 
-  doc->scriptText.clear();
-  doc->SetConstSrc(doc->FirstConst());
-  const std::string written = doc->scriptText;
+  const std::string written = WriteSheetScript(*doc, doc->m_CurrentSheet);
   EXPECT_NE(written.find("void EffectLine(a,immediately,left,in,withEffect);\n"),
             std::string::npos);
   EXPECT_NE(written.find("void EffectPoint(A,withClick,bottom,out,noEffect);\n"),
             std::string::npos);
   GDocument other(&user);
-  other.scriptText = written;
-  ASSERT_TRUE(other.const_src2cns(true, true));
-  other.scriptText.clear();
-  other.SetConstSrc(other.FirstConst());
-  EXPECT_EQ(other.scriptText, written);
+  ASSERT_TRUE(ReadScript(other, written));
+  EXPECT_EQ(WriteSheetScript(other, other.m_CurrentSheet), written);
 
   ClearConstEffect(*doc);
   EXPECT_EQ(EffectSteps(), 0);

@@ -11,6 +11,7 @@
 #include "bench/SheetBuilder.h"
 #include "bench/SheetGenerator.h"
 #include "model/Lookup.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST(UndoProperty, UndoingAndRedoingEveryStepGivesTheSheetBack) {
   for (uint64_t seed : kSeeds) {
     RecordingUser user;
     auto doc = GenerateSheet(&user, kSheetSteps, seed);
-    const std::string text = doc->DocumentText();
+    const std::string text = WriteScript(*doc);
     const std::vector<double> where = Coordinates(*doc);
     int undone = 0;
     while (doc->OnUndo()) ++undone;
@@ -110,7 +111,7 @@ TEST(UndoProperty, UndoingAndRedoingEveryStepGivesTheSheetBack) {
     for (GPoint* p = doc->Sheet().points.head; p; p = p->next) EXPECT_TRUE(p->hidden);
     while (doc->OnRedo()) {
     }
-    EXPECT_EQ(doc->DocumentText(), text) << seed;
+    EXPECT_EQ(WriteScript(*doc), text) << seed;
     EXPECT_EQ(Coordinates(*doc), where) << seed;
   }
 }

@@ -8,6 +8,7 @@
 
 #include "Recorder.h"
 #include "model/Document.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -42,15 +43,8 @@ class Undo : public ::testing::Test {
     while (c && c->next) c = c->next;
     return c;
   }
-  bool Read(const char* text) {
-    doc->scriptText = text;
-    return doc->const_src2cns(true, true);
-  }
-  std::string Text() {
-    doc->scriptText.clear();
-    doc->SetConstSrc(doc->FirstConst());
-    return doc->scriptText;
-  }
+  bool Read(const char* text) { return ReadScript(*doc, text); }
+  std::string Text() { return WriteSheetScript(*doc, doc->m_CurrentSheet); }
 };
 
 TEST_F(Undo, PointGoesAndComesBackUnderItsName) {

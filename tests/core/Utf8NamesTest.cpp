@@ -6,6 +6,7 @@
 #include "model/EvalText.h"
 #include "model/Lookup.h"
 #include "script/ReaderHelpers.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -57,16 +58,15 @@ TEST_F(Utf8Rename, NamesKeepTheirBytesThroughRenameLookupAndTheFile) {
               std::string("The name \"") + name +
                   "\" is already used in this sheet. The old name is kept.");
 
-    const std::string text = doc->DocumentText();
+    const std::string text = WriteScript(*doc);
     auto again = std::make_unique<GDocument>(&user);
-    again->scriptText = text;
-    ASSERT_TRUE(again->const_src2cns(true, true));
+    ASSERT_TRUE(ReadScript(*again, text));
     found = nullptr;
     EXPECT_EQ(FindNameFromCns(again->FirstConst(), name, &found), 1);
     ASSERT_NE(found, nullptr);
     ASSERT_NE(found->POutput, nullptr);
     EXPECT_EQ(found->POutput->name, name);
-    EXPECT_EQ(again->DocumentText(), text);
+    EXPECT_EQ(WriteScript(*again), text);
   }
 }
 

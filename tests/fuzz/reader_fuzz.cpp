@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/Document.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -22,18 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   GDocument& doc = Document();
   const std::string input(reinterpret_cast<const char*>(data), size);
 
-  doc.scriptText = input;
-  doc.const_src2cns(true, true);
+  ReadScript(doc, input);
 
   // The same bytes added to the current sheet, with and without texts.
-  doc.scriptText = input;
-  doc.const_src2cns(false, true);
-  doc.scriptText = input;
-  doc.const_src2cns(false, false);
+  ReadScript(doc, input, GReadScope::kCurrentSheet);
+  ReadScript(doc, input, GReadScope::kCurrentSheet, GReadTexts::kWithout);
 
   // What was read, written and read back.
-  doc.scriptText.clear();
-  doc.SetConstSrc(doc.FirstConst());
-  doc.const_src2cns(true, true);
+  ReadScript(doc, WriteSheetScript(doc, doc.m_CurrentSheet));
   return 0;
 }

@@ -15,6 +15,7 @@
 #include "model/Lookup.h"
 #include "interaction/MyCanvas.h"
 #include "FileText.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText
   EXPECT_EQ(Title(), "Figuretta - " + written.string());
   EXPECT_EQ(Status(), "Sheet 2");
   const std::string text = FileText(written);
-  EXPECT_EQ(text, doc->DocumentText());
+  EXPECT_EQ(text, WriteScript(*doc));
   EXPECT_NE(text.find("void SetBgMode(3);"), std::string::npos);
   EXPECT_NE(text.find("void SetBgMode(4);"), std::string::npos);
   // The window's own size is recorded, so reading it back here scales nothing.
@@ -179,20 +180,20 @@ TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText
             std::string::npos);
 
   Open(written);
-  EXPECT_EQ(doc->DocumentText(), text);
+  EXPECT_EQ(WriteScript(*doc), text);
   ExpectLooks(kCat, 3);
 }
 
 TEST_F(DocumentCommandsTest, SaveIntoAMissingDirectoryReportsAndChangesNothing) {
   Open(Write("two.fgf", kTwoSheets));
-  const std::string before = doc->DocumentText();
+  const std::string before = WriteScript(*doc);
   user->messages.clear();
   user->files.push_back((dir / "no-such-dir" / "fig").string());
   Command(kCmdSave);
   ASSERT_EQ(user->messages.size(), 1u);
   EXPECT_EQ(user->messages[0].caption, "Save");
   EXPECT_EQ(Title(), "Figuretta - two.fgf");
-  EXPECT_EQ(doc->DocumentText(), before);
+  EXPECT_EQ(WriteScript(*doc), before);
   EXPECT_FALSE(fs::exists(dir / "no-such-dir"));
 }
 
@@ -391,7 +392,7 @@ TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
                                std::to_string(star.text.g) + "," + std::to_string(star.text.b) +
                                ");";
   doc->ConstFree(0.0, 0.0, false);
-  EXPECT_NE(doc->DocumentText().find(expected), std::string::npos) << doc->DocumentText();
+  EXPECT_NE(WriteScript(*doc).find(expected), std::string::npos) << WriteScript(*doc);
 }
 
 // A sheet key pressed while a mouse button holds a half-placed point waits:
@@ -416,7 +417,7 @@ TEST_F(DocumentCommandsTest, YesOnQuittingSavesTheDocument) {
   const fs::path target = dir / "kept.fgf";
   user->answers.push_back(GUser::kYes);
   user->files.push_back(target.string());
-  const std::string expected = doc->DocumentText();
+  const std::string expected = WriteScript(*doc);
   Command(kCmdExit);
   EXPECT_TRUE(wxTheApp->IsScheduledForDestruction(frame));
   frame = nullptr;  // destroyed by its close

@@ -5,6 +5,7 @@
 
 #include "bench/SheetGenerator.h"
 #include "gui/MouseFixture.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -63,14 +64,12 @@ TEST_F(MouseTest, MouseDragAndHeadlessDragLeaveTheSameFigure) {
   for (uint64_t seed : {kSheetSeed, uint64_t{2}, uint64_t{7}}) {
     SCOPED_TRACE(seed);
     RecordingUser maker;
-    const std::string text = GenerateSheet(&maker, 300, seed)->DocumentText();
-    doc->scriptText = text;
-    ASSERT_TRUE(doc->const_src2cns(true, true));
+    const std::string text = WriteScript(*GenerateSheet(&maker, 300, seed));
+    ASSERT_TRUE(ReadScript(*doc, text));
     RecordingUser quiet;
     GDocument headless(&quiet);
     headless.Viewport() = doc->Viewport();
-    headless.scriptText = text;
-    ASSERT_TRUE(headless.const_src2cns(true, true));
+    ASSERT_TRUE(ReadScript(headless, text));
     UseStyle(kTovik);
 
     // Movable points well inside the view: free ones and ones bound to lines

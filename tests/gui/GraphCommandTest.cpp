@@ -12,6 +12,7 @@
 #include "app/dialogs/ToolDialogs.h"
 #include "gui/GuiHarness.h"
 #include "interaction/MyCanvas.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -125,13 +126,13 @@ TEST_F(GraphCommandTest, DialogOkBuildsTheGraph) {
 TEST_F(GraphCommandTest, CurvesScreenshotAfterOpening) {
   const char* out = std::getenv("FIGURETTA_SCREENSHOT");
   if (!out) GTEST_SKIP() << "set FIGURETTA_SCREENSHOT to a .png path";
-  doc->scriptText =
+  const std::string text =
       "point O=Pt(-2.000,0.000);\npoint B=Pt(-1.000,0.000);\ncircle C1=Circle(O,B);\n"
       "point P=PtOnCircle(C1,0.300);\npoint F=Pt(0.500,1.000);\npoint M=Mid(F,P);\n"
       "curve x1=OrbitOnCircle(P,M);\ncurve x2=Graph(1/x,-5.000,5.000);\n"
       "curve x3=ParaCurve(1.5cos(x),2sin(x)+1,0.000,6.300);\n"
       "curve x4=Graph(sin(3x),-5.000,5.000);\n";
-  ASSERT_TRUE(doc->const_src2cns(true, true));
+  ASSERT_TRUE(ReadScript(*doc, text));
   canvas->Refresh(false);
   PumpEvents([] { return false; }, 300);
   EXPECT_TRUE(SaveWindowPicture(frame, out));

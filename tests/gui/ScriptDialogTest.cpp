@@ -9,6 +9,7 @@
 #include "gui/GuiHarness.h"
 #include "model/Lookup.h"
 #include "app/dialogs/ScriptDialog.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -38,15 +39,8 @@ class ScriptDialogTest : public CanvasTest {
     return c ? c->POutput : nullptr;
   }
   // The current sheet as the writer gives it.
-  std::string Written() {
-    doc->scriptText.clear();
-    doc->SetConstSrc(doc->FirstConst());
-    return doc->scriptText;
-  }
-  void ReadDocument(const char* text) {
-    doc->scriptText = text;
-    ASSERT_TRUE(doc->const_src2cns(true, true));
-  }
+  std::string Written() { return WriteSheetScript(*doc, doc->m_CurrentSheet); }
+  void ReadDocument(const char* text) { ASSERT_TRUE(ReadScript(*doc, text)); }
 };
 
 TEST_F(ScriptDialogTest, HasItsTitleAndButtonLabels) {

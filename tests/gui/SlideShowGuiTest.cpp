@@ -11,6 +11,7 @@
 #include "app/dialogs/AnimationDialog.h"
 #include "gui/CanvasFixture.h"
 #include "gui/GuiHarness.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -226,10 +227,10 @@ TEST_F(SlideFrameTest, ScreenshotsOfTheDialogAndOfASlide) {
   if (!std::getenv("FIGURETTA_SLIDE_SHOTS"))
     GTEST_SKIP() << "set FIGURETTA_SLIDE_SHOTS to a folder";
   GDocument& doc = *frame->m_Canvas->m_Doc;
-  doc.scriptText =
+  const std::string text =
       "point A=Pt(-2.000,-1.000);\npoint B=Pt(2.000,-1.000);\npoint C=Pt(0.000,2.000);\n"
       "line a=Join(A,B);\nvoid EffectPoint(C,withClick,right,in,withEffect);\n";
-  ASSERT_TRUE(doc.const_src2cns(true, true));
+  ASSERT_TRUE(ReadScript(doc, text));
   doc.Sethilighted(doc.m_Sheets[0].lines.head);
   auto* dialog = new AnimationDialog(frame, doc);
   dialog->Show();

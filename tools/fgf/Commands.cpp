@@ -2,15 +2,14 @@
 // as Save writes them, and points are dragged as the Move tool drags them.
 #include "tools/fgf/Commands.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <memory>
 
 #include "tools/fgf/Dump.h"
 #include "tools/fgf/FgfUser.h"
+#include "script/OpenFigure.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -22,28 +21,24 @@ struct Session {
   std::string error;
 };
 
-// Reads `file` as Open does. On failure `error` is the reader's message: the
-// last message it showed about a statement ("line %d ..."), or a plain
-// reason when the file could not be read at all.
+// Reads `file` by the road Open takes. On failure `error` says why: the
+// reader's message ("line %d ..."), or that the file cannot be read. After a
+// reader's error the session holds the reading that stopped, its document
+// and its messages, so that a dump shows how far the file read.
 void Read(Session& s, const std::string& file) {
-  struct stat st;
-  const bool readable = !file.empty() && stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-                        access(file.c_str(), R_OK) == 0;
-  const size_t before = s.user.messages.size();
-  s.ok = readable && s.doc->OpenDocument(file);
+  GOpenResult opened = OpenFigure(*s.doc, file);
+  s.ok = opened.Opened();
   if (s.ok) return;
-  if (!readable) {
+  if (opened.status == GOpenStatus::kUnreadable) {
     s.error = "cannot read the file";
     return;
   }
-  for (size_t i = s.user.messages.size(); i > before; --i) {
-    if (s.user.messages[i - 1].text.compare(0, 5, "line ") == 0) {
-      s.error = s.user.messages[i - 1].text;
-      return;
-    }
+  s.error = opened.why;
+  if (opened.attempt) {
+    s.doc = std::move(opened.attempt);
+    s.doc->m_User = &s.user;
   }
-  s.error = s.user.messages.size() > before ? s.user.messages.back().text
-                                            : std::string("the document could not be read");
+  for (const GOpenMessage& m : opened.messages) s.user.messages.push_back({m.caption, m.text});
 }
 
 GPoint* FindPoint(GDocument& doc, const std::string& name) {
@@ -93,7 +88,11 @@ int RunCheck(const std::vector<std::string>& files) {
     Session s;
     Read(s, file);
     Print(file + ": " + (s.ok ? std::string("ok") : s.error) + "\n");
-    if (!s.ok) status = 1;
+    if (s.ok) continue;
+    // Named on standard error too: a check whose report goes elsewhere
+    // still says which files did not read.
+    std::fprintf(stderr, "fgf: %s: %s\n", file.c_str(), s.error.c_str());
+    status = 1;
   }
   return status;
 }
@@ -105,7 +104,7 @@ int RunFormat(const std::string& file) {
     std::fprintf(stderr, "%s: %s\n", file.c_str(), s.error.c_str());
     return 1;
   }
-  Print(s.doc->DocumentText());
+  Print(WriteScript(*s.doc));
   return 0;
 }
 
