@@ -66,4 +66,7 @@ constexpr int CommandFromToolkitId(int id) {
 
 static_assert(ToolkitId(kCmdProperty) <= 32766 && ToolkitId(kCmdNew) <= 32766);
 static_assert(CommandFromToolkitId(ToolkitId(kCmdAbout)) == kCmdAbout);
-static_assert(CommandFromToolkitId(ToolkitId(kModeSelect)) == kModeSelect);
+// A tool's command is its mode's number.
+constexpr int ToolkitId(GToolMode mode) { return ToolkitId(ModeNumber(mode)); }
+constexpr int ToolkitId(GStyle style) { return ToolkitId(StyleNumber(style)); }
+static_assert(CommandFromToolkitId(ToolkitId(kModeSelect)) == ModeNumber(kModeSelect));

@@ -68,7 +68,7 @@ void MyFrame::OnCloneOn(wxCommandEvent&) {
 }
 
 // ---- interaction styles ----
-void MyFrame::SwitchStyle(int gmode) {
+void MyFrame::SwitchStyle(GStyle gmode) {
   m_Canvas->m_Tool.SwitchStyle(gmode);
   RecreateToolbar();
   m_Canvas->Refresh(false);
@@ -78,7 +78,7 @@ void MyFrame::OnGModeQuil(wxCommandEvent&) { SwitchStyle(kGModeQuil); }
 void MyFrame::OnGModePanel(wxCommandEvent&) { SwitchStyle(kGModePanel); }
 
 // ---- tools ----
-void MyFrame::SetToolMode(int mode) {
+void MyFrame::SetToolMode(GToolMode mode) {
   m_Canvas->m_Tool.SetMode(mode);
   enableToolbar();
 }

@@ -65,6 +65,10 @@ const char* const* const kToolbarImages[kToolbarBitmapCount] = {
     zoomin_xpm,       zoomout_xpm,           property_xpm};
 
 struct ToolDef {
+  constexpr ToolDef(int command, const wxChar* l, int b, const wxChar* t, wxItemKind k)
+      : id(command), label(l), bitmap(b), tip(t), kind(k) {}
+  constexpr ToolDef(GToolMode mode, const wxChar* l, int b, const wxChar* t, wxItemKind k)
+      : ToolDef(ModeNumber(mode), l, b, t, k) {}
   int id;  // command number
   const wxChar* label;
   int bitmap;  // index into toolBarBitmap
@@ -141,16 +145,16 @@ void AddTools(wxToolBar* bar, const ToolDef (&tools)[N]) {
 }
 
 // The tool modes of the Tovik radio group, shown released unless current.
-const int kTovikModes[] = {
+const GToolMode kTovikModes[] = {
     kModeSPoint,   kModeMLine,   kModePara,   kModePerp,    kModeMid,          kModeMCircle,
     kModeBisector, kModeTangent, kModeText,   kModeCompass, kModeOrbit,        kModeCircleBy3,
     kModeImage,    kModeBracket, kModeSelect, kModeAngle,   kModeLineWithAngle};
 
 // The construction buttons of the Quil bar, usable only for a fitting selection.
-const int kQuilConstructions[] = {kModeMLine,         kModePara,     kModePerp,      kModeMid,
-                                  kModeMCircle,       kModeBisector, kModeMeet,      kModeClipping,
-                                  kModeTangent,       kModeOrbit,    kModeCircleBy3, kModeAngle,
-                                  kModeLineWithAngle, kModeBracket};
+const GToolMode kQuilConstructions[] = {
+    kModeMLine,     kModePara,  kModePerp,          kModeMid,     kModeMCircle,
+    kModeBisector,  kModeMeet,  kModeClipping,      kModeTangent, kModeOrbit,
+    kModeCircleBy3, kModeAngle, kModeLineWithAngle, kModeBracket};
 
 }  // namespace
 
@@ -221,25 +225,25 @@ void MyFrame::enableToolbar() {
     if (bar) bar->Enable(!m_Canvas->m_Slides.m_SlideShow);
   if (wxToolBar* bar = GetToolBar()) {
     // Zooming keeps the scale within 0.001 .. 0.1 world units per pixel.
-    bar->EnableTool(kModeZoomIn, m_Canvas->m_Doc->Viewport().CanZoomIn());
-    bar->EnableTool(kModeZoomOut, m_Canvas->m_Doc->Viewport().CanZoomOut());
-    bar->ToggleTool(kModeAxis, m_Canvas->m_Painter.m_AxisOn);
+    bar->EnableTool(ToolkitId(kModeZoomIn), m_Canvas->m_Doc->Viewport().CanZoomIn());
+    bar->EnableTool(ToolkitId(kModeZoomOut), m_Canvas->m_Doc->Viewport().CanZoomOut());
+    bar->ToggleTool(ToolkitId(kModeAxis), m_Canvas->m_Painter.m_AxisOn);
     bar->EnableTool(ToolkitId(kCmdUndo), CanUndo());
     bar->EnableTool(ToolkitId(kCmdRedo), CanRedo());
   }
   wxToolBar* mb = m_ModeToolbar;
   if (!mb) return;
-  int gmode = m_Canvas->m_Tool.m_GMode;
+  const GStyle gmode = m_Canvas->m_Tool.m_GMode;
   if (gmode == kGModeTovik) {
     // The pressed button is the current tool; after a style switch that is Move.
-    mb->ToggleTool(kModeMove, m_Canvas->m_Tool.m_Mode == kModeMove);
-    for (int id : kTovikModes) mb->ToggleTool(id, m_Canvas->m_Tool.m_Mode == id);
-    mb->ToggleTool(kModeClipping, m_Canvas->m_Tool.m_Clipping);
+    mb->ToggleTool(ToolkitId(kModeMove), m_Canvas->m_Tool.m_Mode == kModeMove);
+    for (GToolMode id : kTovikModes) mb->ToggleTool(ToolkitId(id), m_Canvas->m_Tool.m_Mode == id);
+    mb->ToggleTool(ToolkitId(kModeClipping), m_Canvas->m_Tool.m_Clipping);
   } else if (gmode == kGModeQuil || gmode == kGModePanel) {
     // A construction button is usable only while the selection fits it.
     const GDocument& doc = *m_Canvas->m_Doc;
-    for (int id : kQuilConstructions) mb->EnableTool(id, doc.CanBuild(id));
-    mb->ToggleTool(kModeText, m_Canvas->m_Tool.m_TextArmed);
-    mb->ToggleTool(kModeImage, m_Canvas->m_Tool.m_ImageArmed);
+    for (GToolMode id : kQuilConstructions) mb->EnableTool(ToolkitId(id), doc.CanBuild(id));
+    mb->ToggleTool(ToolkitId(kModeText), m_Canvas->m_Tool.m_TextArmed);
+    mb->ToggleTool(ToolkitId(kModeImage), m_Canvas->m_Tool.m_ImageArmed);
   }
 }

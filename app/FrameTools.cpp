@@ -54,7 +54,7 @@ void MyFrame::Build(bool (GDocument::*builder)()) {
 
 // Either chooses the Tovik tool `mode` or builds with `builder`; other style
 // values do nothing.
-void MyFrame::ToolOrBuild(int mode, bool (GDocument::*builder)()) {
+void MyFrame::ToolOrBuild(GToolMode mode, bool (GDocument::*builder)()) {
   if (IsTovik(m_Canvas))
     SetToolMode(mode);
   else if (IsQuilOrPanel(m_Canvas))

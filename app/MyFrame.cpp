@@ -65,35 +65,35 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
   EVT_MENU(kCmdCustomize, MyFrame::OnAppearSelect)
   EVT_MENU(ToolkitId(kCmdProperty), MyFrame::OnProperty)
   EVT_MENU(ToolkitId(kCmdCloneOn), MyFrame::OnCloneOn)
-  EVT_MENU(kGModeTovik, MyFrame::OnGModeTovik)
-  EVT_MENU(kGModeQuil, MyFrame::OnGModeQuil)
-  EVT_MENU(kGModePanel, MyFrame::OnGModePanel)
-  EVT_MENU(kModeMove, MyFrame::OnModeMove)
-  EVT_MENU(kModeSPoint, MyFrame::OnModeSPoint)
-  EVT_MENU(kModeMLine, MyFrame::OnModeMLine)
-  EVT_MENU(kModePara, MyFrame::OnModePara)
-  EVT_MENU(kModePerp, MyFrame::OnModePerp)
-  EVT_MENU(kModeMid, MyFrame::OnModeMid)
-  EVT_MENU(kModeMCircle, MyFrame::OnModeMCircle)
-  EVT_MENU(kModeBisector, MyFrame::OnModeBisector)
-  EVT_MENU(kModeMeet, MyFrame::OnModeMeet)
-  EVT_MENU(kModeClipping, MyFrame::OnModeClipping)
-  EVT_MENU(kModeAxis, MyFrame::OnModeAxis)
-  EVT_MENU(kModeGraph, MyFrame::OnModeGraph)
-  EVT_MENU(kModeTangent, MyFrame::OnModeTangent)
-  EVT_MENU(kModeText, MyFrame::OnModeText)
-  EVT_MENU(kModeCompass, MyFrame::OnModeCompass)
-  EVT_MENU(kModeOrbit, MyFrame::OnModeOrbit)
-  EVT_MENU(kModeCircleBy3, MyFrame::OnModeCircleBy3)
-  EVT_MENU(kModeInvisible, MyFrame::OnModeInvisible)
-  EVT_MENU(kModeZoomIn, MyFrame::OnModeZoomIn)
-  EVT_MENU(kModeZoomOut, MyFrame::OnModeZoomOut)
-  EVT_MENU(kModeAngle, MyFrame::OnModeAngle)
-  EVT_MENU(kModeLineWithAngle, MyFrame::OnModeLineWithAngle)
-  EVT_MENU(kModeEraser, MyFrame::OnModeEraser)
-  EVT_MENU(kModeImage, MyFrame::OnModeImage)
-  EVT_MENU(kModeBracket, MyFrame::OnModeBracket)
-  EVT_MENU(kModeSelect, MyFrame::OnModeSelect)
+  EVT_MENU(ToolkitId(kGModeTovik), MyFrame::OnGModeTovik)
+  EVT_MENU(ToolkitId(kGModeQuil), MyFrame::OnGModeQuil)
+  EVT_MENU(ToolkitId(kGModePanel), MyFrame::OnGModePanel)
+  EVT_MENU(ToolkitId(kModeMove), MyFrame::OnModeMove)
+  EVT_MENU(ToolkitId(kModeSPoint), MyFrame::OnModeSPoint)
+  EVT_MENU(ToolkitId(kModeMLine), MyFrame::OnModeMLine)
+  EVT_MENU(ToolkitId(kModePara), MyFrame::OnModePara)
+  EVT_MENU(ToolkitId(kModePerp), MyFrame::OnModePerp)
+  EVT_MENU(ToolkitId(kModeMid), MyFrame::OnModeMid)
+  EVT_MENU(ToolkitId(kModeMCircle), MyFrame::OnModeMCircle)
+  EVT_MENU(ToolkitId(kModeBisector), MyFrame::OnModeBisector)
+  EVT_MENU(ToolkitId(kModeMeet), MyFrame::OnModeMeet)
+  EVT_MENU(ToolkitId(kModeClipping), MyFrame::OnModeClipping)
+  EVT_MENU(ToolkitId(kModeAxis), MyFrame::OnModeAxis)
+  EVT_MENU(ToolkitId(kModeGraph), MyFrame::OnModeGraph)
+  EVT_MENU(ToolkitId(kModeTangent), MyFrame::OnModeTangent)
+  EVT_MENU(ToolkitId(kModeText), MyFrame::OnModeText)
+  EVT_MENU(ToolkitId(kModeCompass), MyFrame::OnModeCompass)
+  EVT_MENU(ToolkitId(kModeOrbit), MyFrame::OnModeOrbit)
+  EVT_MENU(ToolkitId(kModeCircleBy3), MyFrame::OnModeCircleBy3)
+  EVT_MENU(ToolkitId(kModeInvisible), MyFrame::OnModeInvisible)
+  EVT_MENU(ToolkitId(kModeZoomIn), MyFrame::OnModeZoomIn)
+  EVT_MENU(ToolkitId(kModeZoomOut), MyFrame::OnModeZoomOut)
+  EVT_MENU(ToolkitId(kModeAngle), MyFrame::OnModeAngle)
+  EVT_MENU(ToolkitId(kModeLineWithAngle), MyFrame::OnModeLineWithAngle)
+  EVT_MENU(ToolkitId(kModeEraser), MyFrame::OnModeEraser)
+  EVT_MENU(ToolkitId(kModeImage), MyFrame::OnModeImage)
+  EVT_MENU(ToolkitId(kModeBracket), MyFrame::OnModeBracket)
+  EVT_MENU(ToolkitId(kModeSelect), MyFrame::OnModeSelect)
   EVT_MENU(kCmdIdModeTangent, MyFrame::OnIdModeTangent)
   EVT_MENU(kCmdIdModeCircleBy3, MyFrame::OnIdModeCircleBy3)
   EVT_SIZE(MyFrame::OnSize)
@@ -165,19 +165,19 @@ void MyFrame::BuildMenus() {
   m_EditMenu->Append(ToolkitId(kCmdBenchMark), MenuEditBenchMark);
 
   m_ModeMenu = new wxMenu;
-  m_ModeMenu->Append(kGModeTovik, MenuModeTovik);
-  m_ModeMenu->Append(kGModeQuil, MenuModeQuil);
-  m_ModeMenu->Append(kGModePanel, MenuModePanel);
+  m_ModeMenu->Append(ToolkitId(kGModeTovik), MenuModeTovik);
+  m_ModeMenu->Append(ToolkitId(kGModeQuil), MenuModeQuil);
+  m_ModeMenu->Append(ToolkitId(kGModePanel), MenuModePanel);
   m_ModeMenu->AppendSeparator();
-  m_ModeMenu->Append(kModeSelect, ToolText_ModeSelect);
-  m_ModeMenu->Append(kModeMove, ToolText_ModeMove);
-  m_ModeMenu->Append(kModeSPoint, ToolText_ModeSPoint);
-  m_ModeMenu->Append(kModeMLine, ToolText_ModeMLine);
-  m_ModeMenu->Append(kModePara, ToolText_ModePara);
-  m_ModeMenu->Append(kModePerp, ToolText_ModePerp);
-  m_ModeMenu->Append(kModeMid, ToolText_ModeMid);
-  m_ModeMenu->Append(kModeMCircle, ToolText_ModeMCircle);
-  m_ModeMenu->Append(kModeBisector, ToolText_ModeBisector);
+  m_ModeMenu->Append(ToolkitId(kModeSelect), ToolText_ModeSelect);
+  m_ModeMenu->Append(ToolkitId(kModeMove), ToolText_ModeMove);
+  m_ModeMenu->Append(ToolkitId(kModeSPoint), ToolText_ModeSPoint);
+  m_ModeMenu->Append(ToolkitId(kModeMLine), ToolText_ModeMLine);
+  m_ModeMenu->Append(ToolkitId(kModePara), ToolText_ModePara);
+  m_ModeMenu->Append(ToolkitId(kModePerp), ToolText_ModePerp);
+  m_ModeMenu->Append(ToolkitId(kModeMid), ToolText_ModeMid);
+  m_ModeMenu->Append(ToolkitId(kModeMCircle), ToolText_ModeMCircle);
+  m_ModeMenu->Append(ToolkitId(kModeBisector), ToolText_ModeBisector);
 
   m_SlideMenu = new wxMenu;
   m_SlideMenu->Append(ToolkitId(kCmdSlideShowStart), MenuSlideShowStart);

@@ -9,6 +9,7 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+#include "model/Modes.h"
 #include "model/User.h"
 
 class GDocument;
@@ -175,13 +176,13 @@ class MyFrame : public wxFrame {
   // Checks the theme, point, line and angle items and "Save logfile" as the
   // canvas has them (after it read the preference file).
   void CheckSettingsMenus();
-  void SwitchStyle(int gmode);
+  void SwitchStyle(GStyle gmode);
   // Sets the canvas tool mode and shows its button pressed.
-  void SetToolMode(int mode);
+  void SetToolMode(GToolMode mode);
   // Runs a construction builder on the hilighted selection and shows it.
   void Build(bool (GDocument::*builder)());
   // The Tovik tool `mode`, or in the Quil and touch-panel styles the builder.
-  void ToolOrBuild(int mode, bool (GDocument::*builder)());
+  void ToolOrBuild(GToolMode mode, bool (GDocument::*builder)());
   void ChooseTheme(int theme);
   void ChoosePointStyle(int slot);
   void ChooseLineStyle(int slot);

@@ -10,7 +10,7 @@ namespace {
 // Starts a gesture of `mode` at pixel pos. Para, Perp and AngleLine need a
 // line under the pointer and start nothing without one; the others start on
 // the point under the pointer or on a new free point there.
-void BeginGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
+void BeginGesture(MyCanvas& canvas, GToolMode mode, const wxPoint& pos) {
   GDocument& d = *canvas.m_Doc;
   double x = 0, y = 0;
   PixelToWorld(canvas, pos, &x, &y);
@@ -30,7 +30,7 @@ void BeginGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
   canvas.Refresh(false);
 }
 
-void EndGesture(MyCanvas& canvas, int mode, const wxPoint& pos) {
+void EndGesture(MyCanvas& canvas, GToolMode mode, const wxPoint& pos) {
   GDocument& d = *canvas.m_Doc;
   if (!d.m_PlacingPoint || !d.m_GestureConst) return;
   double x = 0, y = 0;

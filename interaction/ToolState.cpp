@@ -13,7 +13,7 @@ int ToolState::PanelButtonAt(const wxPoint& pos, int height, int toolbar) {
   return pos.x / 64;
 }
 
-void ToolState::SwitchStyle(int style) {
+void ToolState::SwitchStyle(GStyle style) {
   m_Clipping = false;
   SetStyle(style);
   if (style != kGModeTovik) m_TextArmed = m_ImageArmed = false;

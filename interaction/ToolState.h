@@ -21,20 +21,20 @@ class ToolState {
         m_Doc(doc) {}
 
   // ---- mode, style, modifier and buttons ----
-  int m_Mode = kModeMove;     // tool mode
-  int m_GMode = kGModeTovik;  // interaction style
-  wxPoint m_MousePos;         // the pointer at the latest mouse event
+  GToolMode m_Mode = kModeMove;  // tool mode
+  GStyle m_GMode = kGModeTovik;  // interaction style
+  wxPoint m_MousePos;            // the pointer at the latest mouse event
   bool m_LeftDown = false, m_RightDown = false;
-  void SetMode(int mode) { m_Mode = mode; }
+  void SetMode(GToolMode mode) { m_Mode = mode; }
   // A new interaction style starts in the Move tool.
-  void SetStyle(int style) {
+  void SetStyle(GStyle style) {
     m_GMode = style;
     m_Mode = kModeMove;
   }
   // The style chosen from the menu: the Segment toggle is released, a text or
   // image waiting for its place is forgotten outside Tovik, and the touch
   // panel starts with its buttons up.
-  void SwitchStyle(int style);
+  void SwitchStyle(GStyle style);
   bool Shift() const { return m_Doc.m_ShiftDown; }
   void SetShift(bool down) { m_Doc.m_ShiftDown = down; }
   // A button held down, as a press would leave it (commands that change the

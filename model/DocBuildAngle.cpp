@@ -147,7 +147,7 @@ void GDocument::SetAngleDegrees(const std::string& s) {
 
 // The construction buttons of the Quil and touch-panel styles, by the numbers
 // of hilighted points, lines, circles and curves.
-bool GDocument::CanBuild(int toolId) const {
+bool GDocument::CanBuild(GToolMode toolId) const {
   const int np = Selection().Points().Count(), nl = Selection().Lines().Count();
   const int nc = Selection().Circles().Count(), nk = Selection().Curves().Count();
   switch (toolId) {

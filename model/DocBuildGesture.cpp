@@ -7,7 +7,7 @@
 
 namespace {
 
-bool IsLineMode(int mode) {
+bool IsLineMode(GToolMode mode) {
   return mode == kModeMLine || mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle;
 }
 
@@ -27,8 +27,8 @@ void ReplaceIncident(GDocument& doc, T* carrier, GPoint* p, GPoint* q, double t)
 
 }  // namespace
 
-bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapped, GLine* base,
-                                     bool clipped) {
+bool GDocument::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint* snapped,
+                                     GLine* base, bool clipped) {
   const bool needsBase = mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle;
   if (needsBase && !base) return false;
   if (!needsBase && !IsLineMode(mode) && mode != kModeMid && mode != kModeMCircle &&
@@ -131,7 +131,7 @@ bool GDocument::BeginTwoPointGesture(int mode, double x, double y, GPoint* snapp
   return true;
 }
 
-int GDocument::EndTwoPointGesture(int mode, double x, double y) {
+int GDocument::EndTwoPointGesture(GToolMode mode, double x, double y) {
   if (!m_PlacingPoint || !m_GestureConst) {
     m_PlacingPoint = false;
     return 0;
@@ -144,7 +144,7 @@ int GDocument::EndTwoPointGesture(int mode, double x, double y) {
   return code;
 }
 
-int GDocument::SetDownGesture(int mode, double x, double y) {
+int GDocument::SetDownGesture(GToolMode mode, double x, double y) {
   GConst* c = m_GestureConst;
   GPoint* moving = m_NewPoint;
   if (!c || !c->inUse || !m_PlacingPoint) {

@@ -396,7 +396,7 @@ class GDocument {
   void SetAngleDegrees(const std::string& text);  // 60 when the text is not a number
   // Whether a construction button (a tool mode) fits the hilighted
   // selection in the Quil and touch-panel styles.
-  bool CanBuild(int toolId) const;
+  bool CanBuild(GToolMode tool) const;
   // Tovik collecting tools: one click on the point, line or curve the snapping
   // found (none when it found nothing). True when the click built the element.
   bool CollectAnglePoint(GPoint* p);      // Angle
@@ -420,13 +420,13 @@ class GDocument {
   // The press starts the element with a moving second point (m_NewPoint);
   // `snapped` is the point found at the press, `base` the line found (Para,
   // Perp, AngleLine: without it nothing starts). False when nothing started.
-  bool BeginTwoPointGesture(int mode, double x, double y, GPoint* snapped, GLine* base,
+  bool BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint* snapped, GLine* base,
                             bool clipped);
   // The release: LUp_Point decides the second point, then the element is kept
   // or (dropped on the start point) removed, and what the second point lit up
   // on its way stays lit only when chosen. Returns LUp_Point's code.
-  int EndTwoPointGesture(int mode, double x, double y);
-  int SetDownGesture(int mode, double x, double y);  // the release's decision and build
+  int EndTwoPointGesture(GToolMode mode, double x, double y);
+  int SetDownGesture(GToolMode mode, double x, double y);  // the release's decision and build
   // Renames an element. Refuses (with a message, keeping the old name) a name
   // that is empty, holds bytes the construction language uses, or belongs to
   // another element of the sheet.

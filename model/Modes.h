@@ -5,44 +5,81 @@
 #pragma once
 
 // ---- tool modes (equal to the tools' command numbers) ----
-constexpr int kModeMove = 1000;
-constexpr int kModeSPoint = 1001;
-constexpr int kModeMLine = 1002;
-constexpr int kModePara = 1003;
-constexpr int kModePerp = 1004;
-constexpr int kModeMid = 1005;
-constexpr int kModeMCircle = 1006;
-constexpr int kModeBisector = 1007;
-constexpr int kModeMeet = 1008;
-constexpr int kModeClipping = 1009;
-constexpr int kModeAxis = 1010;
-constexpr int kModeGraph = 1011;
-constexpr int kModeTangent = 1012;
-constexpr int kModeText = 1013;
-constexpr int kModeCompass = 1014;
-constexpr int kModeOrbit = 1015;
-constexpr int kModeCircleBy3 = 1016;
-constexpr int kModeInvisible = 1017;
-constexpr int kModeZoomIn = 1018;
-constexpr int kModeZoomOut = 1019;
-constexpr int kModeAngle = 1020;
-constexpr int kModeLineWithAngle = 1021;
-constexpr int kModeEraser = 1023;
-constexpr int kModeImage = 1024;
-constexpr int kModeBracket = 1025;
-constexpr int kModeSelect = 1100;
+enum class GToolMode : int {
+  kMove = 1000,
+  kSPoint = 1001,
+  kMLine = 1002,
+  kPara = 1003,
+  kPerp = 1004,
+  kMid = 1005,
+  kMCircle = 1006,
+  kBisector = 1007,
+  kMeet = 1008,
+  kClipping = 1009,
+  kAxis = 1010,
+  kGraph = 1011,
+  kTangent = 1012,
+  kText = 1013,
+  kCompass = 1014,
+  kOrbit = 1015,
+  kCircleBy3 = 1016,
+  kInvisible = 1017,
+  kZoomIn = 1018,
+  kZoomOut = 1019,
+  kAngle = 1020,
+  kLineWithAngle = 1021,
+  kEraser = 1023,
+  kImage = 1024,
+  kBracket = 1025,
+  kSelect = 1100,
+};
+constexpr GToolMode kModeMove = GToolMode::kMove;
+constexpr GToolMode kModeSPoint = GToolMode::kSPoint;
+constexpr GToolMode kModeMLine = GToolMode::kMLine;
+constexpr GToolMode kModePara = GToolMode::kPara;
+constexpr GToolMode kModePerp = GToolMode::kPerp;
+constexpr GToolMode kModeMid = GToolMode::kMid;
+constexpr GToolMode kModeMCircle = GToolMode::kMCircle;
+constexpr GToolMode kModeBisector = GToolMode::kBisector;
+constexpr GToolMode kModeMeet = GToolMode::kMeet;
+constexpr GToolMode kModeClipping = GToolMode::kClipping;
+constexpr GToolMode kModeAxis = GToolMode::kAxis;
+constexpr GToolMode kModeGraph = GToolMode::kGraph;
+constexpr GToolMode kModeTangent = GToolMode::kTangent;
+constexpr GToolMode kModeText = GToolMode::kText;
+constexpr GToolMode kModeCompass = GToolMode::kCompass;
+constexpr GToolMode kModeOrbit = GToolMode::kOrbit;
+constexpr GToolMode kModeCircleBy3 = GToolMode::kCircleBy3;
+constexpr GToolMode kModeInvisible = GToolMode::kInvisible;
+constexpr GToolMode kModeZoomIn = GToolMode::kZoomIn;
+constexpr GToolMode kModeZoomOut = GToolMode::kZoomOut;
+constexpr GToolMode kModeAngle = GToolMode::kAngle;
+constexpr GToolMode kModeLineWithAngle = GToolMode::kLineWithAngle;
+constexpr GToolMode kModeEraser = GToolMode::kEraser;
+constexpr GToolMode kModeImage = GToolMode::kImage;
+constexpr GToolMode kModeBracket = GToolMode::kBracket;
+constexpr GToolMode kModeSelect = GToolMode::kSelect;
+// The number a tool mode is stored and commanded by.
+constexpr int ModeNumber(GToolMode m) { return static_cast<int>(m); }
 
 // The Tovik tools whose element starts on the press with a point under the
 // pointer and ends on the release (the press places, the drag moves it).
-constexpr bool TwoPointTool(int mode) {
+constexpr bool TwoPointTool(GToolMode mode) {
   return mode == kModeMLine || mode == kModePara || mode == kModePerp || mode == kModeMid ||
          mode == kModeMCircle || mode == kModeLineWithAngle || mode == kModeBracket;
 }
 
 // ---- interaction styles ----
-constexpr int kGModeTovik = 1500;  // "like Tovik": one tool mode at a time
-constexpr int kGModeQuil = 1501;   // "like Quil": select and drag left, place right
-constexpr int kGModePanel = 1503;  // "Touch panel": taps and three on-canvas buttons
+enum class GStyle : int {
+  kTovik = 1500,  // "like Tovik": one tool mode at a time
+  kQuil = 1501,   // "like Quil": select and drag left, place right
+  kPanel = 1503,  // "Touch panel": taps and three on-canvas buttons
+};
+constexpr GStyle kGModeTovik = GStyle::kTovik;
+constexpr GStyle kGModeQuil = GStyle::kQuil;
+constexpr GStyle kGModePanel = GStyle::kPanel;
+// The number a style is stored (in the preferences) and commanded by.
+constexpr int StyleNumber(GStyle s) { return static_cast<int>(s); }
 
 // ---- themes ----
 enum ThemeId {

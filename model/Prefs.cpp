@@ -20,9 +20,9 @@ struct Entry {
 // In the order the scan tries them. The style entries are recognised without
 // their ";", every other one only with it.
 constexpr Entry kEntries[] = {
-    {"GMode=TOVIK", kGMode, kGModeTovik},
-    {"GMode=QUIL", kGMode, kGModeQuil},
-    {"GMode=PANEL", kGMode, kGModePanel},
+    {"GMode=TOVIK", kGMode, StyleNumber(kGModeTovik)},
+    {"GMode=QUIL", kGMode, StyleNumber(kGModeQuil)},
+    {"GMode=PANEL", kGMode, StyleNumber(kGModePanel)},
     {"ThemeMode=THM_STANDARD;", kTheme, THM_STANDARD},
     {"ThemeMode=THM_CAT;", kTheme, THM_CAT},
     {"ThemeMode=THM_STAR;", kTheme, THM_STAR},
@@ -52,7 +52,7 @@ constexpr Entry kEntries[] = {
 void Take(const Entry& e, GPrefs& p) {
   switch (e.field) {
     case kGMode:
-      p.gmode = e.value;
+      p.gmode = static_cast<GStyle>(e.value);
       break;
     case kTheme:
       // The railroad number has no look: choosing it leaves the theme in
@@ -104,7 +104,7 @@ void ParsePrefs(std::string_view bytes, GPrefs& p) {
 std::string FormatPrefs(const GPrefs& p) {
   std::string out;
   // The style entries are found without their ";" but written with it.
-  if (const char* style = KeyFor(kGMode, p.gmode)) out += std::string(style) + ";";
+  if (const char* style = KeyFor(kGMode, StyleNumber(p.gmode))) out += std::string(style) + ";";
   out += KeyFor(kTheme, p.theme);
   out += KeyFor(kPoint, p.pointMode);
   out += KeyFor(kLine, p.lineMode);

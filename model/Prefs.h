@@ -14,7 +14,7 @@ constexpr const char* kPrefFileName = "wxFG.pref";
 constexpr size_t kPrefReadLimit = 4096;
 
 struct GPrefs {
-  int gmode = kGModeTovik;
+  GStyle gmode = kGModeTovik;
   int theme = THM_STANDARD;
   int pointMode = kPointMode0;
   int lineMode = kLineMode0;

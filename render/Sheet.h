@@ -2,6 +2,8 @@
 // and what the tools lay over them.
 #pragma once
 
+#include "model/Modes.h"
+
 #include "render/Draw.h"
 
 // What the tools show on top of the figure, handed to the painter for one
@@ -17,9 +19,9 @@ struct GOverlay {
   const GList<GPoint>* afterPoints = nullptr;
   const GList<GLine>* afterLines = nullptr;
   const GList<GCircle>* afterCircles = nullptr;
-  // The construction in progress: the tool mode it belongs to (0 for none)
-  // and its elements.
-  int previewMode = 0;
+  // The construction in progress: the tool mode it belongs to (the Move
+  // tool, which previews nothing, for none) and its elements.
+  GToolMode previewMode = kModeMove;
   GPoint* previewPoint[2] = {nullptr, nullptr};
   GLine* previewLine = nullptr;
   GCircle* previewCircle = nullptr;

@@ -323,9 +323,9 @@ TEST_F(BuildEnable, ButtonsFollowTheSelection) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(1, 0);
   GPoint* c = Pt(0, 1);
-  auto enabled = [&](std::initializer_list<int> ids) {
+  auto enabled = [&](std::initializer_list<GToolMode> ids) {
     std::string out;
-    for (int id : ids) out += doc->CanBuild(id) ? '1' : '0';
+    for (GToolMode id : ids) out += doc->CanBuild(id) ? '1' : '0';
     return out;
   };
   const auto all = {kModeMLine,     kModePara,  kModePerp,          kModeMid,     kModeMCircle,

@@ -11,6 +11,10 @@
 #include "interaction/MyCanvas.h"
 #include "model/Invariants.h"
 
+// Tool modes and styles print as the numbers they are stored by.
+inline std::ostream& operator<<(std::ostream& o, GToolMode m) { return o << ModeNumber(m); }
+inline std::ostream& operator<<(std::ostream& o, GStyle s) { return o << StyleNumber(s); }
+
 class CanvasTest : public ::testing::Test {
  protected:
   RecordingUser user;

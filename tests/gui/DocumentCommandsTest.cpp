@@ -65,6 +65,8 @@ class DocumentCommandsTest : public ::testing::Test {
     event.SetEventObject(frame);
     frame->ProcessWindowEvent(event);
   }
+  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
+  void Command(GStyle style) { Command(StyleNumber(style)); }
   std::string Status() { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
   std::string Title() { return frame->GetTitle().utf8_string(); }
 

@@ -54,6 +54,8 @@ class FileCommandsTest : public ::testing::Test {
     frame->ProcessWindowEvent(event);
     EXPECT_EQ(InvariantReport(*doc), "") << "after command " << command;
   }
+  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
+  void Command(GStyle style) { Command(StyleNumber(style)); }
   std::string Title() { return frame->GetTitle().utf8_string(); }
   fs::path Write(const std::string& fileName, const std::string& text) {
     const fs::path p = dir / fileName;

@@ -19,6 +19,9 @@ namespace {
 enum Kind { kNormal, kCheck, kRadio, kSeparator, kSubmenu };
 
 struct Item {
+  Item(std::string l, int c, Kind k) : label(std::move(l)), command(c), kind(k) {}
+  Item(std::string l, GToolMode m, Kind k) : Item(std::move(l), ModeNumber(m), k) {}
+  Item(std::string l, GStyle s, Kind k) : Item(std::move(l), StyleNumber(s), k) {}
   std::string label;
   int command;
   Kind kind;
@@ -56,6 +59,10 @@ void ExpectItems(const wxMenu* menu, const std::vector<Item>& want, const char* 
 const Item kSep{"", 0, kSeparator};
 
 struct Tool {
+  Tool(int c, std::string l, std::string t, wxItemKind k)
+      : command(c), label(std::move(l)), tip(std::move(t)), kind(k) {}
+  Tool(GToolMode m, std::string l, std::string t, wxItemKind k)
+      : Tool(ModeNumber(m), std::move(l), std::move(t), k) {}
   int command;
   std::string label;
   std::string tip;
@@ -105,6 +112,8 @@ class FrameTest : public ::testing::Test {
     event.SetEventObject(frame);
     frame->ProcessWindowEvent(event);
   }
+  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
+  void Command(GStyle style) { Command(StyleNumber(style)); }
   wxToolBar* ModeBar() { return frame->m_ModeToolbar; }
 };
 
@@ -253,7 +262,7 @@ TEST_F(FrameTest, FrameToolbarIsTheSameInEveryStyle) {
                                   {kModeZoomOut, "ZoomOut", "ZoomOut", wxITEM_NORMAL},
                                   {kCmdProperty, "Property", "Property", wxITEM_NORMAL},
                                   {kModeInvisible, "Invisi", "Invisible", wxITEM_NORMAL}};
-  for (int style : {kGModeTovik, kGModeQuil, kGModePanel}) {
+  for (GStyle style : {kGModeTovik, kGModeQuil, kGModePanel}) {
     Command(style);
     ExpectTools(frame->GetToolBar(), want, "frame toolbar");
     EXPECT_EQ(frame->GetToolBar()->GetId(), kFrameToolbarId);
@@ -319,7 +328,7 @@ TEST_F(FrameTest, SwitchingStyleReturnsToMoveAndDropsToggles) {
   Command(kModeClipping);
   EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMLine);
   EXPECT_TRUE(canvas->m_Tool.m_Clipping);
-  EXPECT_TRUE(ModeBar()->GetToolState(kModeClipping));
+  EXPECT_TRUE(ModeBar()->GetToolState(ToolkitId(kModeClipping)));
   Command(kGModeQuil);
   EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
   EXPECT_FALSE(canvas->m_Tool.m_Clipping);
@@ -333,17 +342,17 @@ TEST_F(FrameTest, SwitchingStyleReturnsToMoveAndDropsToggles) {
   EXPECT_FALSE(canvas->m_Tool.m_PanelPickedPoint);
   Command(kGModeTovik);
   EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
-  EXPECT_TRUE(ModeBar()->GetToolState(kModeMove));
+  EXPECT_TRUE(ModeBar()->GetToolState(ToolkitId(kModeMove)));
 }
 
 TEST_F(FrameTest, TovikBarShowsTheChosenToolPressed) {
   Command(kModeMCircle);
   EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMCircle);
-  EXPECT_TRUE(ModeBar()->GetToolState(kModeMCircle));
-  EXPECT_FALSE(ModeBar()->GetToolState(kModeMove));
+  EXPECT_TRUE(ModeBar()->GetToolState(ToolkitId(kModeMCircle)));
+  EXPECT_FALSE(ModeBar()->GetToolState(ToolkitId(kModeMove)));
   // A later refresh of the toolbar keeps showing the current tool.
   frame->enableToolbar();
-  EXPECT_TRUE(ModeBar()->GetToolState(kModeMCircle));
+  EXPECT_TRUE(ModeBar()->GetToolState(ToolkitId(kModeMCircle)));
   // The Meet button does nothing in this style.
   Command(kModeMeet);
   EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMCircle);
@@ -354,9 +363,9 @@ TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
   const int constructions[] = {1002, 1003, 1004, 1005, 1006, 1007, 1008,
                                1009, 1012, 1015, 1016, 1020, 1021, 1025};
   for (int id : constructions) EXPECT_FALSE(ModeBar()->GetToolEnabled(id)) << id;
-  EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeText));
-  EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeImage));
-  EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeGraph));
+  EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeText)));
+  EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeImage)));
+  EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeGraph)));
 
   GDocument& doc = *canvas->m_Doc;
   doc.Selection().Points().Add(&doc.m_PointPool[0]);
@@ -372,14 +381,14 @@ TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
   doc.Selection().Points().Add(&doc.m_PointPool[0]);
   doc.Selection().Circles().Add(&doc.m_CirclePool[0]);
   frame->enableToolbar();
-  EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeTangent));
-  EXPECT_FALSE(ModeBar()->GetToolEnabled(kModeMeet));
+  EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeTangent)));
+  EXPECT_FALSE(ModeBar()->GetToolEnabled(ToolkitId(kModeMeet)));
   doc.Selection().Lines().Add(&doc.m_LinePool[0]);
   frame->enableToolbar();
   // A line and a circle meet; a point and a line give parallels.
-  EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeMeet));
-  EXPECT_TRUE(ModeBar()->GetToolEnabled(kModePara));
-  EXPECT_TRUE(ModeBar()->GetToolEnabled(kModeClipping));
+  EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeMeet)));
+  EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModePara)));
+  EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeClipping)));
   doc.Selection().Points().Clear();
   doc.Selection().Lines().Clear();
   doc.Selection().Circles().Clear();
@@ -389,40 +398,40 @@ TEST_F(FrameTest, TextAndImageArmOneAtATimeInQuilStyle) {
   Command(kGModeQuil);
   Command(kModeText);
   EXPECT_TRUE(canvas->m_Tool.m_TextArmed);
-  EXPECT_TRUE(ModeBar()->GetToolState(kModeText));
+  EXPECT_TRUE(ModeBar()->GetToolState(ToolkitId(kModeText)));
   Command(kModeImage);
   EXPECT_FALSE(canvas->m_Tool.m_TextArmed);
   EXPECT_TRUE(canvas->m_Tool.m_ImageArmed);
-  EXPECT_FALSE(ModeBar()->GetToolState(kModeText));
-  EXPECT_TRUE(ModeBar()->GetToolState(kModeImage));
+  EXPECT_FALSE(ModeBar()->GetToolState(ToolkitId(kModeText)));
+  EXPECT_TRUE(ModeBar()->GetToolState(ToolkitId(kModeImage)));
   Command(kModeImage);
   EXPECT_FALSE(canvas->m_Tool.m_ImageArmed);
-  EXPECT_FALSE(ModeBar()->GetToolState(kModeImage));
+  EXPECT_FALSE(ModeBar()->GetToolState(ToolkitId(kModeImage)));
 }
 
 TEST_F(FrameTest, ZoomButtonsStopAtTheScaleLimits) {
   wxToolBar* bar = frame->GetToolBar();
   canvas->m_Doc->Viewport().SetScale(0.001);
   frame->enableToolbar();
-  EXPECT_FALSE(bar->GetToolEnabled(kModeZoomIn));
-  EXPECT_TRUE(bar->GetToolEnabled(kModeZoomOut));
+  EXPECT_FALSE(bar->GetToolEnabled(ToolkitId(kModeZoomIn)));
+  EXPECT_TRUE(bar->GetToolEnabled(ToolkitId(kModeZoomOut)));
   canvas->m_Doc->Viewport().SetScale(0.1);
   frame->enableToolbar();
-  EXPECT_TRUE(bar->GetToolEnabled(kModeZoomIn));
-  EXPECT_FALSE(bar->GetToolEnabled(kModeZoomOut));
+  EXPECT_TRUE(bar->GetToolEnabled(ToolkitId(kModeZoomIn)));
+  EXPECT_FALSE(bar->GetToolEnabled(ToolkitId(kModeZoomOut)));
   canvas->m_Doc->Viewport().SetScale(0.01);
   frame->enableToolbar();
-  EXPECT_TRUE(bar->GetToolEnabled(kModeZoomIn));
-  EXPECT_TRUE(bar->GetToolEnabled(kModeZoomOut));
+  EXPECT_TRUE(bar->GetToolEnabled(ToolkitId(kModeZoomIn)));
+  EXPECT_TRUE(bar->GetToolEnabled(ToolkitId(kModeZoomOut)));
 }
 
 TEST_F(FrameTest, AxisButtonTogglesTheAxes) {
   Command(kModeAxis);
   EXPECT_TRUE(canvas->m_Painter.m_AxisOn);
-  EXPECT_TRUE(frame->GetToolBar()->GetToolState(kModeAxis));
+  EXPECT_TRUE(frame->GetToolBar()->GetToolState(ToolkitId(kModeAxis)));
   Command(kModeAxis);
   EXPECT_FALSE(canvas->m_Painter.m_AxisOn);
-  EXPECT_FALSE(frame->GetToolBar()->GetToolState(kModeAxis));
+  EXPECT_FALSE(frame->GetToolBar()->GetToolState(ToolkitId(kModeAxis)));
 }
 
 TEST_F(FrameTest, ThemeCommandChecksItsMenuItem) {

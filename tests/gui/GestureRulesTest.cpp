@@ -8,9 +8,10 @@ namespace {
 class GestureRules : public MouseTest {};
 
 TEST_F(GestureRules, EveryEventOfEveryTwoPointToolKeepsThem) {
-  const int modes[] = {kModeSPoint, kModeMid,      kModeMLine,         kModeMCircle, kModePara,
-                       kModePerp,   kModeBisector, kModeLineWithAngle, kModeBracket};
-  for (int mode : modes) {
+  const GToolMode modes[] = {kModeSPoint,   kModeMid,           kModeMLine,
+                             kModeMCircle,  kModePara,          kModePerp,
+                             kModeBisector, kModeLineWithAngle, kModeBracket};
+  for (GToolMode mode : modes) {
     canvas->m_Tool.SetStyle(kTovik);
     canvas->m_Tool.SetMode(mode);
     wxPoint a = At(0.5, 0.5), b = At(1.5, 0.7);

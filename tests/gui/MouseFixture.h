@@ -7,7 +7,8 @@
 
 #include "gui/CanvasFixture.h"
 
-enum Style { kTovik = kGModeTovik, kQuil = kGModeQuil, kPanel = kGModePanel };
+using Style = GStyle;
+constexpr Style kTovik = kGModeTovik, kQuil = kGModeQuil, kPanel = kGModePanel;
 
 class MouseTest : public CanvasTest {
  protected:

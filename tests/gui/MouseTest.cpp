@@ -14,7 +14,7 @@ bool Hilighted(GDocument* doc, GPoint* p) {
 TEST_F(MouseTest, TovikRightClickSelectsWhateverTheMode) {
   GPoint* a = Place(1, 1);
   doc->ClearAllHilights();
-  for (int mode : {1001, 1002, 1000}) {
+  for (GToolMode mode : {kModeSPoint, kModeMLine, kModeMove}) {
     canvas->m_Tool.SetMode(mode);
     wxPoint at = At(1, 1);
     canvas->RButtonDown(at);
@@ -32,11 +32,11 @@ TEST_F(MouseTest, QuilLeftSelectsAndDragsRightPlaces) {
   GPoint* a = Place(kQuil, 1, 1);
   GPoint* b = Place(kQuil, -1, 0.5);
   ASSERT_TRUE(a && b && a != b);
-  EXPECT_EQ(canvas->m_Tool.m_Mode, 1001);  // the right button chose the Point mode
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeSPoint);  // the right button chose the Point mode
   wxPoint onA = At(1, 1), onB = At(-1, 0.5), empty = At(-2, -2);
 
   canvas->LButtonDown(onA);
-  EXPECT_EQ(canvas->m_Tool.m_Mode, 1000);
+  EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
   canvas->LButtonUp(onA);
   EXPECT_TRUE(Hilighted(doc, a));
   EXPECT_EQ(doc->Selection().Points().Count(), 1);

@@ -46,6 +46,8 @@ class SettingsTest : public ::testing::Test {
     event.SetEventObject(frame);
     frame->ProcessWindowEvent(event);
   }
+  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
+  void Command(GStyle style) { Command(StyleNumber(style)); }
   MyCanvas& Canvas() { return *frame->m_Canvas; }
   bool Checked(wxMenu* menu, int id) { return menu->IsChecked(ToolkitId(id)); }
   std::string PrefFile() const { return FileText(prefPath); }
@@ -67,8 +69,8 @@ TEST_F(SettingsTest, AStartTakesStyleThemeAndModesAndChecksTheirMenus) {
   EXPECT_TRUE(Checked(frame->m_AngleMenu, kAngleMode0 + 4));
   // The mode toolbar is the one of the style read.
   ASSERT_NE(frame->m_ModeToolbar, nullptr);
-  EXPECT_EQ(frame->m_ModeToolbar->FindById(kModeSelect), nullptr);
-  EXPECT_NE(frame->m_ModeToolbar->FindById(kModeMeet), nullptr);
+  EXPECT_EQ(frame->m_ModeToolbar->FindById(ToolkitId(kModeSelect)), nullptr);
+  EXPECT_NE(frame->m_ModeToolbar->FindById(ToolkitId(kModeMeet)), nullptr);
   // The file had no log entry, yet logging is on and the run says so.
   EXPECT_TRUE(Canvas().m_Doc->m_WriteLog);
   EXPECT_TRUE(Checked(frame->m_FileMenu, kCmdLogfile));

@@ -170,6 +170,8 @@ class SlideFrameTest : public ::testing::Test {
     event.SetEventObject(frame->m_ModeToolbar);
     frame->ProcessWindowEvent(event);
   }
+  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
+  void Command(GStyle style) { Command(StyleNumber(style)); }
   void Key(int code) {
     wxKeyEvent event(wxEVT_CHAR_HOOK);
     event.m_keyCode = code;

@@ -16,20 +16,20 @@ namespace {
 class ToolsTest : public MouseTest {
  protected:
   // A press at `from`, a drag and a release at `to` with a Tovik tool.
-  void Gesture(int mode, wxPoint from, wxPoint to) {
+  void Gesture(GToolMode mode, wxPoint from, wxPoint to) {
     UseStyle(kTovik);
     canvas->m_Tool.SetMode(mode);
     canvas->LButtonDown(from);
     canvas->LButtonDrag(to);
     canvas->LButtonUp(to);
   }
-  void Click(int mode, wxPoint at) {
+  void Click(GToolMode mode, wxPoint at) {
     canvas->m_Tool.SetStyle(kTovik);
     canvas->m_Tool.SetMode(mode);
     canvas->LButtonDown(at);
     canvas->LButtonUp(at);
   }
-  void Click(int mode, GPoint* p) { Click(mode, At(X(p), Y(p))); }
+  void Click(GToolMode mode, GPoint* p) { Click(mode, At(X(p), Y(p))); }
   GConst* Last() {
     GConst* last = nullptr;
     for (GConst* c = doc->FirstConst(); c; c = c->next) last = c;
@@ -70,7 +70,8 @@ TEST_F(ToolsTest, LineJoinsThePressPointToThePointOfRelease) {
 
 TEST_F(ToolsTest, TwoPointToolsBuildTheirStepFromPressAndRelease) {
   struct Case {
-    int mode, type;
+    GToolMode mode;
+    int type;
   };
   for (Case k : {Case{kModeMid, CONST_MID}, Case{kModeMCircle, CONST_MULTI_CIRCLE},
                  Case{kModeBracket, CONST_BRACKET}}) {
@@ -96,7 +97,8 @@ TEST_F(ToolsTest, LinesAtALineStartOnlyWhenThePressFindsOne) {
   GLine* base = Join(Place(-2, 0), Place(2, 0));
   doc->SetAngleDegrees("30");
   struct Case {
-    int mode, type;
+    GToolMode mode;
+    int type;
   };
   for (Case k : {Case{kModePara, CONST_PARALLEL}, Case{kModePerp, CONST_PERP},
                  Case{kModeLineWithAngle, CONST_LINE_WITH_ANGLE_DEGREE}}) {
@@ -143,7 +145,7 @@ TEST_F(ToolsTest, AngleAndCircleBy3BuildOnTheThirdDistinctPoint) {
   GPoint* a = Place(-1, 0);
   GPoint* b = Place(0, 1);
   GPoint* c = Place(1, 0);
-  for (int mode : {kModeAngle, kModeCircleBy3}) {
+  for (GToolMode mode : {kModeAngle, kModeCircleBy3}) {
     doc->ClearAllHilights();
     const int steps = Steps();
     Click(mode, a);
@@ -346,7 +348,8 @@ class ButtonsTest : public ::testing::Test {
     event.SetEventObject(frame);
     frame->ProcessWindowEvent(event);
   }
-  void Style(int id) { Command(id); }
+  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
+  void Style(GStyle style) { Command(StyleNumber(style)); }
   GPoint* Point(double x, double y) {
     doc->ConstFree(x, y, false);
     GPoint* p = doc->m_NewPoint;
@@ -360,7 +363,7 @@ class ButtonsTest : public ::testing::Test {
     if (line) doc->Sethilighted(line);
     frame->enableToolbar();
   }
-  bool Enabled(int id) { return frame->m_ModeToolbar->GetToolEnabled(ToolkitId(id)); }
+  bool Enabled(GToolMode id) { return frame->m_ModeToolbar->GetToolEnabled(ToolkitId(id)); }
   GConst* Last() {
     GConst* last = nullptr;
     for (GConst* c = doc->FirstConst(); c; c = c->next) last = c;
@@ -370,17 +373,18 @@ class ButtonsTest : public ::testing::Test {
 
 TEST_F(ButtonsTest, OnlyTheButtonsThatFitTheSelectionAreEnabled) {
   Style(kGModeQuil);
-  const int all[] = {kModeMLine,     kModePara,  kModePerp,          kModeMid,     kModeMCircle,
-                     kModeBisector,  kModeMeet,  kModeClipping,      kModeTangent, kModeOrbit,
-                     kModeCircleBy3, kModeAngle, kModeLineWithAngle, kModeBracket};
-  for (int id : all) EXPECT_FALSE(Enabled(id)) << id;
+  const GToolMode all[] = {kModeMLine,         kModePara,     kModePerp,      kModeMid,
+                           kModeMCircle,       kModeBisector, kModeMeet,      kModeClipping,
+                           kModeTangent,       kModeOrbit,    kModeCircleBy3, kModeAngle,
+                           kModeLineWithAngle, kModeBracket};
+  for (GToolMode id : all) EXPECT_FALSE(Enabled(id)) << id;
   EXPECT_TRUE(Enabled(kModeText));
   EXPECT_TRUE(Enabled(kModeImage));
 
   GPoint* a = Point(-1, 0);
   GPoint* b = Point(1, 0);
   Select({a, b});
-  for (int id : {kModeMLine, kModeClipping, kModeMid, kModeMCircle, kModeOrbit, kModeBracket})
+  for (GToolMode id : {kModeMLine, kModeClipping, kModeMid, kModeMCircle, kModeOrbit, kModeBracket})
     EXPECT_TRUE(Enabled(id)) << id;
   EXPECT_FALSE(Enabled(kModePara));
   EXPECT_FALSE(Enabled(kModeAngle));
@@ -390,14 +394,15 @@ TEST_F(ButtonsTest, OnlyTheButtonsThatFitTheSelectionAreEnabled) {
   ASSERT_NE(line, nullptr);
   GPoint* c = Point(0, 2);
   Select({c}, line);
-  for (int id : {kModePara, kModePerp, kModeMCircle, kModeLineWithAngle}) EXPECT_TRUE(Enabled(id));
+  for (GToolMode id : {kModePara, kModePerp, kModeMCircle, kModeLineWithAngle})
+    EXPECT_TRUE(Enabled(id));
   EXPECT_FALSE(Enabled(kModeMLine));
 }
 
 TEST_F(ButtonsTest, ButtonsBuildFromTheSelectionInQuilAndPanelButChooseToolsInTovik) {
   GPoint* a = Point(-1, 0);
   GPoint* b = Point(1, 0);
-  for (int style : {kGModeQuil, kGModePanel}) {
+  for (GStyle style : {kGModeQuil, kGModePanel}) {
     Style(style);
     Select({a, b});
     Command(kModeMid);

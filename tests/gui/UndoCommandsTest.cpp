@@ -41,6 +41,8 @@ class UndoCommandsTest : public ::testing::Test {
     event.SetEventObject(frame);
     frame->ProcessWindowEvent(event);
   }
+  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
+  void Command(GStyle style) { Command(StyleNumber(style)); }
   // Three points placed with the Point tool at pixel positions.
   void PlaceThreePoints() {
     Command(kModeSPoint);
