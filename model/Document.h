@@ -4,6 +4,7 @@
 // Members are implemented across model/Doc*.cpp by subsystem.
 #pragma once
 
+#include <cassert>
 #include <memory>
 #include <string>
 
@@ -61,7 +62,10 @@ class GDocument {
   int m_CurrentSheet = 0;
 
   // The current sheet: its record holds the working list heads and tails.
-  GSheet& Sheet() { return m_Sheets[m_CurrentSheet]; }
+  GSheet& Sheet() {
+    assert(m_CurrentSheet >= 0 && m_CurrentSheet < m_SheetCount);
+    return m_Sheets[m_CurrentSheet];
+  }
   GConst* FirstConst() { return Sheet().consts.head; }
 
   // ---- creation defaults taken from the canvas ----

@@ -5,13 +5,15 @@
 // gives none instead of a pointer that dangles.
 #pragma once
 
+#include <cassert>
+
 #include "model/History.h"
 
 template <class T>
 class GHandle {
  public:
   // A hold that reads the document's era from `clock`.
-  explicit GHandle(const GHistory* clock) : m_Clock(clock) {}
+  explicit GHandle(const GHistory* clock) : m_Clock(clock) { assert(clock); }
   GHandle(const GHandle&) = default;
   GHandle& operator=(const GHandle&) = default;
 

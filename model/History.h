@@ -4,6 +4,8 @@
 // step graph) know they are stale, and the era that tools' holds follow.
 #pragma once
 
+#include <cassert>
+
 class GConst;
 
 constexpr int kRedoStackSize = 255;
@@ -19,6 +21,7 @@ class GHistory {
   // up for good; dropping the new one instead would leave a gap, and redo
   // would bring back steps whose inputs were never redone.
   GConst* PushRedo(GConst* c) {
+    assert(c);
     GConst* dropped = nullptr;
     if (m_RedoCount == kRedoStackSize) {
       dropped = m_Redo[0];

@@ -4,6 +4,7 @@
 // (a fresh document is ready without writing megabytes of empty records).
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <new>
 
@@ -20,6 +21,7 @@ class GPool {
   static constexpr int size() { return N; }
   // Slot i, made (as a fresh, unused record) when it was never made before.
   T& operator[](int i) {
+    assert(i >= 0 && i < N);
     Build(i + 1);
     return *Slot(i);
   }
