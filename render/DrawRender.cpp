@@ -136,22 +136,22 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, st
   p.UpdateView();
 
   Host host(doc, p);
-  doc.m_Hooks = &host;
+  doc.SetHooks(&host);
   const GOpenResult opened = OpenFigure(doc, r.file);
-  if (opened.Opened() && r.sheet >= 1 && r.sheet <= doc.m_SheetCount) {
-    while (doc.m_CurrentSheet + 1 < r.sheet && doc.NextSheet()) {
+  if (opened.Opened() && r.sheet >= 1 && r.sheet <= doc.SheetCount()) {
+    while (doc.CurrentSheetIndex() + 1 < r.sheet && doc.NextSheet()) {
     }
   }
-  doc.m_Hooks = nullptr;
+  doc.SetHooks(nullptr);
   if (!opened.Opened()) {
     error = r.file + ": " +
             (opened.status == GOpenStatus::kUnreadable ? std::string("cannot read the file")
                                                        : opened.why);
     return false;
   }
-  if (r.sheet < 1 || r.sheet > doc.m_SheetCount) {
+  if (r.sheet < 1 || r.sheet > doc.SheetCount()) {
     error = "no sheet " + std::to_string(r.sheet) + " in " + r.file + " (it has " +
-            std::to_string(doc.m_SheetCount) + ")";
+            std::to_string(doc.SheetCount()) + ")";
     return false;
   }
   if (theme) p.SetTheme(theme, 0);

@@ -37,7 +37,7 @@ void Read(Session& s, const std::string& file) {
   s.error = opened.why;
   if (opened.attempt) {
     s.doc = std::move(opened.attempt);
-    s.doc->m_User = &s.user;
+    s.doc->SetUser(&s.user);
   }
   for (const GOpenMessage& m : opened.messages) s.user.messages.push_back({m.caption, m.text});
 }
