@@ -118,7 +118,7 @@ void GDocument::ClearSheet() {
     if (c == m_CurrentConst) m_CurrentConst = nullptr;
     c->next = nullptr;
     c->inUse = 0;
-    m_ConstPool.Released(c);
+    m_Store.Steps().Released(c);
     c = next;
   }
   s.ResetLists();

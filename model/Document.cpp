@@ -21,5 +21,5 @@ GDocument::GDocument(GUser* user) : m_User(user) { ClearConst(); }
 GDocument::~GDocument() {
   for (int i = 0; i < m_SheetCount; ++i) DeleteAllImages(m_Sheets[i].images.head);
   // The expression nodes are shared by the whole program.
-  for (GParaCurve& c : m_CurvePool) ReleaseCurveTrees(&c);
+  for (GParaCurve& c : m_Store.Curves()) ReleaseCurveTrees(&c);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/Defaults.h"
+#include "model/ElementStore.h"
 #include "model/GConst.h"
 #include "model/Handle.h"
 #include "model/History.h"
@@ -20,8 +21,6 @@
 #include "model/User.h"
 #include "model/Viewport.h"
 
-constexpr int kPoolSize = 1000;
-constexpr int kCurvePoolSize = 50;
 constexpr int kSheetPoolSize = 1000;
 constexpr double kZoomFactor = 1.2;  // one press of ZoomIn or ZoomOut
 
@@ -50,13 +49,7 @@ class GDocument {
 
   GUser* m_User;
 
-  // ---- pools (fixed; a slot is free while its in-use byte is 0) ----
-  GPool<GPoint, kPoolSize> m_PointPool;
-  GPool<GLine, kPoolSize> m_LinePool;
-  GPool<GCircle, kPoolSize> m_CirclePool;
-  GPool<GConst, kPoolSize> m_ConstPool;
-  GPool<GIncident, kPoolSize> m_IncidentPool;
-  // (The pools of texts, curves, angles and brackets come last of all.)
+  // ---- the sheet table (fixed; a slot is free while its in-use byte is 0) ----
   GPool<GSheet, kSheetPoolSize> m_Sheets;
   int m_SheetCount = 1;
   int m_CurrentSheet = 0;
@@ -101,6 +94,7 @@ class GDocument {
   GNaming& Naming() { return m_Naming; }
   const GNaming& Naming() const { return m_Naming; }
   GDefaults& Defaults() { return m_Defaults; }
+  GElementStore& Store() { return m_Store; }
   const GDefaults& Defaults() const { return m_Defaults; }
 
   // ---- interaction state the core needs ----
@@ -122,7 +116,6 @@ class GDocument {
   // last slot handed out (of any kind), by which the copies and the tools'
   // holds know a slot that was given back or handed out again.
   std::shared_ptr<struct GIncidenceShadow> m_Shadow;
-  unsigned m_ElementSerial = 0;
 
   // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
@@ -136,14 +129,19 @@ class GDocument {
   GAngle* NewAngle(CComplex value);
   GBracket* NewBracket(GPoint* p, GPoint* q);
   GImage* NewImage();
-  void AssignPoint(GPoint*);
-  void AssignLine(GLine*);
-  void AssignCircle(GCircle*);
-  void AssignText(GText*);
-  void AssignCurve(GParaCurve*);
-  void AssignAngle(GAngle*);
-  void AssignBracket(GBracket*);
-  void AssignImage(GImage*);
+  // Appends e (when there is one) to its kind's list of the current sheet.
+  template <class T>
+  void Assign(T* e) {
+    if (e) Sheet().ListOf(e).Append(e);
+  }
+  void AssignPoint(GPoint* e) { Assign(e); }
+  void AssignLine(GLine* e) { Assign(e); }
+  void AssignCircle(GCircle* e) { Assign(e); }
+  void AssignText(GText* e) { Assign(e); }
+  void AssignCurve(GParaCurve* e) { Assign(e); }
+  void AssignAngle(GAngle* e) { Assign(e); }
+  void AssignBracket(GBracket* e) { Assign(e); }
+  void AssignImage(GImage* e) { Assign(e); }
   void DeleteAllPoints(GPoint* from);
   void DeleteAllLines(GLine* from);
   void DeleteAllCircles(GCircle* from);
@@ -388,15 +386,11 @@ class GDocument {
   GHistory m_History;
   GNaming m_Naming;
   GDefaults m_Defaults;
-
- public:
-  // The pools most figures use little or not at all lie at the end of the
-  // document's block: the pools of points, lines, circles and steps, and
-  // every other member, then share its first 2 MB page (model/BigBlock.h).
-  GPool<GText, kPoolSize> m_TextPool;
-  GPool<GParaCurve, kCurvePoolSize> m_CurvePool;
-  GPool<GAngle, kPoolSize> m_AnglePool;
-  GPool<GBracket, kPoolSize> m_BracketPool;
+  // Last of all, so that the pools most figures use little or not at all lie
+  // at the end of the document's block: every other member and the pools of
+  // points, lines, circles and steps then share its first 2 MB page
+  // (model/BigBlock.h).
+  GElementStore m_Store;
 };
 
 // Finds the records with the smallest and largest real parameter.

@@ -43,7 +43,7 @@ TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
   EXPECT_TRUE(OnLine(L("b"), P("Q")));
   EXPECT_EQ(StepCount(0), 3);
   EXPECT_EQ(StepsInUse(), 3);
-  EXPECT_EQ(InUse(doc->m_PointPool), 2);
+  EXPECT_EQ(InUse(doc->Store().Points()), 2);
   EXPECT_TRUE(user.messages.empty());
   // The old figure's names are free again for the next new point.
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
@@ -51,7 +51,7 @@ TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
   // Applying again and again does not use the pools up.
   for (int i = 0; i < 2 * kPoolSize; ++i) doc->ApplySheetScript("point P=Pt(3,4);");
   EXPECT_EQ(StepsInUse(), 1);
-  EXPECT_EQ(InUse(doc->m_PointPool), 1);
+  EXPECT_EQ(InUse(doc->Store().Points()), 1);
 }
 
 TEST_F(EditScript, TheShownTextAppliedUnchangedRebuildsTheSameSheet) {

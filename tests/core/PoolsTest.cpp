@@ -103,7 +103,7 @@ TEST_F(Pools, FreedSlotsAreReusedLowestFirstAndStartFresh) {
   GLine* l = doc->NewLine(0, 0, 1, 0);
   doc->AssignIncident(l, b, 0.5);
   doc->DeleteAllLines(l);
-  EXPECT_EQ(doc->m_IncidentPool[0].inUse, 0);
+  EXPECT_EQ(doc->Store().Incidents()[0].inUse, 0);
   GLine* l2 = doc->NewLine(CComplex(0, 0), CComplex(1, 0), CComplex(0, 0));
   ASSERT_EQ(l2, l);
   EXPECT_EQ(l2->ics.head, nullptr);

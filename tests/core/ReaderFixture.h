@@ -61,7 +61,7 @@ class ReaderTest : public ::testing::Test {
   }
   int StepsInUse() {
     int n = 0;
-    for (const GConst& c : doc->m_ConstPool) n += c.inUse ? 1 : 0;
+    for (const GConst& c : doc->Store().Steps()) n += c.inUse ? 1 : 0;
     return n;
   }
   bool OnLine(GLine* l, GPoint* p) {

@@ -44,7 +44,7 @@ class Sheets : public ScriptTest {
   }
   int StepsInUse() {
     int n = 0;
-    for (const GConst& c : doc->m_ConstPool) n += c.inUse;
+    for (const GConst& c : doc->Store().Steps()) n += c.inUse;
     return n;
   }
 };

@@ -269,7 +269,7 @@ TEST_F(DocumentCommandsTest, DeletingTheLastSheetShowsTheNewLastAndTheOnlyOneIsE
   EXPECT_EQ(doc->Sheet().consts.head, nullptr);
   EXPECT_EQ(doc->Sheet().points.head, nullptr);
   int inUse = 0;
-  for (const GPoint& p : doc->m_PointPool) inUse += p.inUse ? 1 : 0;
+  for (const GPoint& p : doc->Store().Points()) inUse += p.inUse ? 1 : 0;
   EXPECT_EQ(inUse, 0);
   canvas->RenderToScreenPicture();
   EXPECT_EQ(Status(), "Sheet: 1/1");

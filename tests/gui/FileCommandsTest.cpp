@@ -32,7 +32,7 @@ class FileCommandsTest : public WindowTest {
   }
   int StepsInUse() {
     int n = 0;
-    for (const GConst& c : doc->m_ConstPool) n += c.inUse ? 1 : 0;
+    for (const GConst& c : doc->Store().Steps()) n += c.inUse ? 1 : 0;
     return n;
   }
 };
