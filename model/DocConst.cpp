@@ -124,10 +124,10 @@ void GDocument::DeleteAllConstFromSheet(GConst* first) {
 }
 
 void GDocument::ClearConst() {
-  if (m_SheetCount < 1) m_SheetCount = 1;
-  if (m_SheetCount > kSheetPoolSize) m_SheetCount = kSheetPoolSize;
-  for (int i = 0; i < m_SheetCount; ++i) {
-    GSheet& s = m_Sheets[i];
+  if (m_Sheets.Count() < 1) m_Sheets.SetCount(1);
+  if (m_Sheets.Count() > kSheetPoolSize) m_Sheets.SetCount(kSheetPoolSize);
+  for (int i = 0; i < m_Sheets.Count(); ++i) {
+    GSheet& s = m_Sheets.Slot(i);
     DeleteAllPoints(s.points.head);
     DeleteAllLines(s.lines.head);
     DeleteAllCircles(s.circles.head);
@@ -160,8 +160,8 @@ void GDocument::ClearConst() {
   }
   for (GSheet& s : m_Sheets) s.ResetLists();
   m_History.Edited();
-  m_SheetCount = 1;
-  m_CurrentSheet = 0;
+  m_Sheets.SetCount(1);
+  m_Sheets.SetCurrent(0);
 
   m_Selection.ClearLists();
   m_History.ClearRedo();

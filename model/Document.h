@@ -18,10 +18,10 @@
 #include "model/Pool.h"
 #include "model/Selection.h"
 #include "model/Sheet.h"
+#include "model/SheetTable.h"
 #include "model/User.h"
 #include "model/Viewport.h"
 
-constexpr int kSheetPoolSize = 1000;
 constexpr double kZoomFactor = 1.2;  // one press of ZoomIn or ZoomOut
 
 // What the window showing a document must do when the document changes its
@@ -49,16 +49,8 @@ class GDocument {
 
   GUser* m_User;
 
-  // ---- the sheet table (fixed; a slot is free while its in-use byte is 0) ----
-  GPool<GSheet, kSheetPoolSize> m_Sheets;
-  int m_SheetCount = 1;
-  int m_CurrentSheet = 0;
-
   // The current sheet: its record holds the working list heads and tails.
-  GSheet& Sheet() {
-    assert(m_CurrentSheet >= 0 && m_CurrentSheet < m_SheetCount);
-    return m_Sheets[m_CurrentSheet];
-  }
+  GSheet& Sheet() { return m_Sheets.Current(); }
   GConst* FirstConst() { return Sheet().consts.head; }
 
   // ---- creation defaults taken from the canvas ----
@@ -70,13 +62,10 @@ class GDocument {
   GUser& User() const { return *m_User; }
   void SetUser(GUser* user) { m_User = user; }
   // The sheet table as seen from outside: how many, which one is shown.
-  int SheetCount() const { return m_SheetCount; }
-  int CurrentSheetIndex() const { return m_CurrentSheet; }
-  // Every sheet below the count has been used, so its slot is made already.
-  const GSheet& SheetAt(int i) const {
-    assert(i >= 0 && i < m_SheetCount);
-    return const_cast<GPool<GSheet, kSheetPoolSize>&>(m_Sheets)[i];
-  }
+  int SheetCount() const { return m_Sheets.Count(); }
+  int CurrentSheetIndex() const { return m_Sheets.CurrentIndex(); }
+  const GSheet& SheetAt(int i) const { return m_Sheets.At(i); }
+  GSheetTable& Sheets() { return m_Sheets; }
   void SetHooks(GDocumentHooks* hooks) { m_Hooks = hooks; }
   // The last step made (the Text tool and the slide show set and drop it).
   GConst* CurrentConst() const { return m_CurrentConst; }
@@ -381,6 +370,7 @@ class GDocument {
 
   // The small parts, reached through the functions above.
  private:
+  GSheetTable m_Sheets;
   GViewport m_Viewport;
   GSelection m_Selection;
   GHistory m_History;

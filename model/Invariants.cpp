@@ -87,8 +87,8 @@ struct Checker {
   }
 
   void Sheets() {
-    for (int s = 0; s < doc.m_SheetCount; ++s) {
-      GSheet& sheet = doc.m_Sheets[s];
+    for (int s = 0; s < doc.Sheets().Count(); ++s) {
+      GSheet& sheet = doc.Sheets().Slot(s);
       const Seen points = List(sheet.points, &doc.Store().Points(), "point", s);
       const Seen lines = List(sheet.lines, &doc.Store().Lines(), "line", s);
       const Seen circles = List(sheet.circles, &doc.Store().Circles(), "circle", s);
@@ -161,9 +161,10 @@ struct Checker {
 
 std::vector<std::string> CheckInvariants(GDocument& doc, const GGesture* gesture) {
   Checker check{doc, gesture, {}};
-  if (doc.m_SheetCount < 1 || doc.m_CurrentSheet < 0 || doc.m_CurrentSheet >= doc.m_SheetCount) {
-    check.Broken("the current sheet " + std::to_string(doc.m_CurrentSheet) + " is not one of the " +
-                 std::to_string(doc.m_SheetCount) + " sheets");
+  if (doc.Sheets().Count() < 1 || doc.Sheets().CurrentIndex() < 0 ||
+      doc.Sheets().CurrentIndex() >= doc.Sheets().Count()) {
+    check.Broken("the current sheet " + std::to_string(doc.Sheets().CurrentIndex()) +
+                 " is not one of the " + std::to_string(doc.Sheets().Count()) + " sheets");
     return check.broken;
   }
   check.Sheets();

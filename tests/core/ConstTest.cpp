@@ -116,14 +116,14 @@ TEST_F(Steps, ClearingGivesAnEmptyReusableDocument) {
   doc->AssignImage(doc->NewImage());
   doc->Selection().Points().Add(a);
   UndoLast();
-  doc->m_SheetCount = 2;
-  doc->m_CurrentSheet = 1;
+  doc->Sheets().SetCount(2);
+  doc->Sheets().SetCurrent(1);
   Free(5, 5);
 
   doc->ClearConst();
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
-  EXPECT_TRUE(doc->m_Sheets[1].points.empty());
+  EXPECT_EQ(doc->Sheets().Count(), 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
+  EXPECT_TRUE(doc->Sheets().Slot(1).points.empty());
   EXPECT_TRUE(doc->Sheet().images.empty());
   EXPECT_EQ(doc->Selection().Points().Count() + doc->History().RedoCount(), 0);
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
