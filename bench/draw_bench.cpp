@@ -18,7 +18,7 @@
 #include "bench/SheetGenerator.h"
 #include "interaction/MyCanvas.h"
 #include "slides/SlideShow.h"
-#include "render/RenderDocument.h"
+#include "render/CairoRender.h"
 #include "model/AppFolders.h"
 #include "script/Script.h"
 
@@ -355,7 +355,7 @@ void RenderFile(benchmark::State& state, const char* extension) {
   r.out = std::string("/tmp/figuretta-bench-render") + extension;
   std::string error;
   for (auto _ : state) {
-    if (!RenderDocument(r, error)) {
+    if (!RenderFigureFile(r, error)) {
       state.SkipWithError(error.c_str());
       break;
     }

@@ -60,7 +60,8 @@ cairo_status_t PutPdf(void* closure, const unsigned char* data, unsigned int len
 
 }  // namespace
 
-GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o) {
+GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
+                       const std::function<void(GSurface&)>& over) {
   const int w = std::max(1, p.m_Width), h = std::max(1, p.m_Height);
   cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
   GRaster r;
@@ -70,6 +71,7 @@ GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o) {
       GCairoSurface surface(cr, true);
       DrawBackground(surface, p);
       DrawSheet(surface, p.Paint(o), o);
+      if (over) over(surface);
     }
     cairo_destroy(cr);
     r = RasterOfImageSurface(image);

@@ -3,6 +3,7 @@
 // the window's own picture.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "render/DrawRender.h"
@@ -15,8 +16,9 @@
 bool RenderFigureFile(const GRenderRequest& r, std::string& error);
 
 // The painter's window area drawn as the canvas draws it (background, then
-// the sheet) into a w x h picture of plain RGB (alpha 255).
-GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o);
+// the sheet, then whatever `over` adds) into a picture of plain RGB (alpha 255).
+GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
+                       const std::function<void(GSurface&)>& over = nullptr);
 
 // The painter's document as a PDF at `path`: the current sheet, or every sheet
 // with `allSheets` (one page each, in order, the current sheet put back

@@ -9,6 +9,8 @@
 #include <pango/pangocairo.h>
 #include <unordered_map>
 
+#include "model/Utf8Text.h"
+
 namespace {
 
 // Kept layouts; past this all are dropped and made again as they are used.
@@ -51,6 +53,16 @@ PangoFontDescription* Font(Layouts& k, int size, bool bold) {
   return f;
 }
 
+// The letters as valid UTF-8 without controls: Pango refuses a whole text
+// for one stray byte (or a NUL), which becomes U+FFFD here as in an SVG.
+std::string ValidUtf8(const std::string& text) {
+  std::string out;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p < end) Utf8Append(out, NextCodePoint(p, end));
+  return out;
+}
+
 PangoLayout* LayoutOf(const std::string& text, int size, bool bold) {
   Layouts& k = Kept();
   std::string key(sizeof size + 1, '\0');
@@ -66,7 +78,8 @@ PangoLayout* LayoutOf(const std::string& text, int size, bool bold) {
   PangoLayout* layout = pango_layout_new(k.context);
   PangoFontDescription* f = Font(k, size, bold);
   pango_layout_set_font_description(layout, f);
-  pango_layout_set_text(layout, text.data(), (int)text.size());
+  const std::string letters = ValidUtf8(text);
+  pango_layout_set_text(layout, letters.data(), (int)letters.size());
   if (size >= 64) pango_font_description_free(f);
   k.made.emplace(std::move(key), layout);
   return layout;

@@ -1,5 +1,5 @@
-// The figure as a picture file: BMP and PNG drawn into an off-screen picture
-// over the background, SVG drawn as vector shapes (lines, circles, polygons,
+// The figure as a picture file: BMP and PNG drawn with cairo into a picture of
+// the window's pixels over the background, SVG drawn as vector shapes (lines, circles, polygons,
 // texts), each written through a temporary file so that nothing half-written
 // is ever left at the chosen name.
 #pragma once

@@ -20,7 +20,7 @@
 #include "gui/GuiHarness.h"
 #include "interaction/MyCanvas.h"
 #include "render/PrintLook.h"
-#include "render/RenderDocument.h"
+#include "render/CairoRender.h"
 #include "FileText.h"
 
 namespace fs = std::filesystem;
@@ -191,7 +191,7 @@ TEST_F(ExportTest, RenderedPngHasTheSizeAndTheFigure) {
   r.height = 300;
   r.theme = "tovik";
   std::string error;
-  ASSERT_TRUE(RenderDocument(r, error)) << error;
+  ASSERT_TRUE(RenderFigureFile(r, error)) << error;
   wxImage img(wxString::FromUTF8(r.out), wxBITMAP_TYPE_PNG);
   ASSERT_TRUE(img.IsOk());
   EXPECT_EQ(img.GetWidth(), 400);
@@ -212,7 +212,7 @@ TEST_F(ExportTest, RenderedPngHasTheSizeAndTheFigure) {
   EXPECT_FALSE(inkNear(380, 280)) << "outside the circle";
   r.sheet = 2;
   r.out = (dir / "none.png").string();
-  EXPECT_FALSE(RenderDocument(r, error));
+  EXPECT_FALSE(RenderFigureFile(r, error));
   EXPECT_NE(error.find("no sheet 2"), std::string::npos);
   EXPECT_FALSE(fs::exists(r.out));
 }
