@@ -201,6 +201,19 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, st
   return !stopped;
 }
 
+bool LoadTextForRender(const std::string& text, int width, int height, int theme, GDocument& doc,
+                       FigurePainter& p) {
+  p.m_Width = p.m_OldWidth = width;
+  p.m_Height = p.m_OldHeight = height;
+  p.SetTheme(theme ? theme : THM_STANDARD, 0);
+  p.UpdateView();
+  Host host(doc, p);
+  doc.m_Hooks = &host;
+  const bool read = ReadScript(doc, text);
+  doc.m_Hooks = nullptr;
+  return read;
+}
+
 bool TurnToSheet(GDocument& doc, FigurePainter& p, int sheet) {
   if (sheet < 1 || sheet > doc.m_SheetCount) return false;
   Host host(doc, p);
@@ -231,7 +244,7 @@ bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& pa
   // The document goes to the file as it is drawn, a piece at a time.
   auto produce = [&](const GFilePut& put) {
     GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height), put);
-    svg.Clear(p.m_Look.bg.colour);
+    DrawBackground(svg, p);
     DrawSheet(svg, p.Paint(o), o);
     return svg.End();
   };
@@ -243,7 +256,6 @@ bool RenderSvg(const GRenderRequest& r, std::string& error) {
   // The document is large (fixed pools): it lives on the heap.
   auto doc = std::make_unique<GDocument>(&user);
   FigurePainter p(*doc);
-  p.m_WantTiles = false;
   bool partial = false;
   if (!LoadForRender(r, *doc, p, error, &partial) && !partial) return false;
   std::string why;

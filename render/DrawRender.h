@@ -48,6 +48,11 @@ bool RenderFormatOf(const std::string& out, GImageFormat* format);
 // can draw it and report the failure.
 bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, std::string& error,
                    bool* partial = nullptr);
+// The same start for a document's script text already in memory (a window's
+// own document, copied): a canvas of width x height in `theme` (0 for the
+// Standard one), then the text read into doc. False when the reader stopped.
+bool LoadTextForRender(const std::string& text, int width, int height, int theme, GDocument& doc,
+                       FigurePainter& p);
 // Turns doc to `sheet` (counted from 1), the painter taking its looks as the
 // canvas does; false for a sheet doc does not have.
 bool TurnToSheet(GDocument& doc, FigurePainter& p, int sheet);

@@ -47,5 +47,6 @@ bool SaveFigureImage(CanvasPainter& painter, const GOverlay& overlay, const wxSt
     why = "the picture could not be made";
     return false;
   }
-  return ReplaceFile(target, bytes, why);
+  // A picture can be made again: safe, but not waited for on the disk.
+  return ReplaceFile(target, bytes, why, false);
 }

@@ -217,4 +217,36 @@ TEST_F(ExportTest, RenderedPngHasTheSizeAndTheFigure) {
   EXPECT_FALSE(fs::exists(r.out));
 }
 
+// Export PDF: every sheet on a page of its own, read back by a real reader,
+// while the window stays on its sheet; a folder that does not exist is said
+// and leaves nothing.
+TEST_F(ExportTest, ExportPdfHasAPagePerSheetAndLeavesTheWindowAsItWas) {
+  const std::string second =
+      "//Sheet 1;\npoint Q=Pt(1.000,1.000);\npoint R=Pt(2.000,1.000);\nline q=Join(Q,R);\n";
+  frame->OpenAtStart(wxString::FromUTF8(Write("t.fgf", kTriangle + second).string()));
+  canvas->m_Doc->NextSheet();
+  const std::string pdf = (dir / "pages").string();
+  ASSERT_TRUE(frame->ExportPdf(pdf));
+  EXPECT_EQ(canvas->m_Doc->m_CurrentSheet, 1);
+  auto run = [](const std::string& command) {
+    std::string out;
+    if (FILE* p = popen(command.c_str(), "r")) {
+      char buf[512];
+      while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+      pclose(p);
+    }
+    return out;
+  };
+  EXPECT_NE(run("pdfinfo " + pdf + ".pdf").find("Pages:           2"), std::string::npos);
+  const std::string text = run("pdftotext " + pdf + ".pdf -");
+  for (const char* name : {"A", "B", "C", "hello", "Q", "R"})
+    EXPECT_NE(text.find(name), std::string::npos) << name;
+
+  user->messages.clear();
+  EXPECT_FALSE(frame->ExportPdf((dir / "no-such-folder" / "x.pdf").string()));
+  ASSERT_EQ(user->messages.size(), 1u);
+  EXPECT_EQ(user->messages[0].caption, "Export PDF");
+  EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
+}
+
 }  // namespace
