@@ -10,7 +10,7 @@ void MyFrame::OnModeGraph(wxCommandEvent&) {
   const std::string formula = in.formula.utf8_string();
   if (formula.empty()) return;
   // A range that is not a number reads as 0, as the files have always had it.
-  m_Canvas->m_Doc->AddGraph(formula, ReadNumber(in.xmin), ReadNumber(in.xmax));
+  m_Canvas->Gesture().AddGraph(formula, ReadNumber(in.xmin), ReadNumber(in.xmax));
   enableToolbar();
   m_Canvas->Refresh(false);
 }

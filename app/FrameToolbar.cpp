@@ -241,8 +241,8 @@ void MyFrame::enableToolbar() {
     mb->ToggleTool(ToolkitId(kModeClipping), m_Canvas->m_Tool.m_Clipping);
   } else if (gmode == kGModeQuil || gmode == kGModePanel) {
     // A construction button is usable only while the selection fits it.
-    const GDocument& doc = *m_Canvas->m_Doc;
-    for (GToolMode id : kQuilConstructions) mb->EnableTool(ToolkitId(id), doc.CanBuild(id));
+    const GGesture& tools = m_Canvas->Gesture();
+    for (GToolMode id : kQuilConstructions) mb->EnableTool(ToolkitId(id), tools.CanBuild(id));
     mb->ToggleTool(ToolkitId(kModeText), m_Canvas->m_Tool.m_TextArmed);
     mb->ToggleTool(ToolkitId(kModeImage), m_Canvas->m_Tool.m_ImageArmed);
   }

@@ -24,15 +24,16 @@ void ClearPointHilights(GDocument& d) {
 // Cancel, or a name that names no point (said to the person).
 bool ChooseAngle(MyCanvas& canvas) {
   GDocument& d = *canvas.m_Doc;
+  GGesture& g = canvas.Gesture();
   GAngleChoice choice;
-  choice.degrees = wxString::Format("%g", d.m_AngleDegrees);
+  choice.degrees = wxString::Format("%g", g.m_AngleDegrees);
   const bool ok = canvas.m_AskAngle && canvas.m_AskAngle(choice);
   if (!ok) return false;
   if (!choice.byPoints) {
-    d.SetAngleDegrees(choice.degrees.utf8_string());
+    g.SetAngleDegrees(choice.degrees.utf8_string());
     return true;
   }
-  if (d.SetCurrentAngleByNames(choice.first.utf8_string(), choice.vertex.utf8_string(),
+  if (g.SetCurrentAngleByNames(choice.first.utf8_string(), choice.vertex.utf8_string(),
                                choice.second.utf8_string()))
     return true;
   d.m_User->ShowMessage(wxString::Format("The points %s, %s, %s are not all in this sheet. "
@@ -46,44 +47,44 @@ bool ChooseAngle(MyCanvas& canvas) {
 }  // namespace
 
 // Runs a builder on the selection and shows the result.
-void MyFrame::Build(bool (GDocument::*builder)()) {
-  (m_Canvas->m_Doc.get()->*builder)();
+void MyFrame::Build(bool (GGesture::*builder)()) {
+  (m_Canvas->Gesture().*builder)();
   enableToolbar();
   m_Canvas->Refresh(false);
 }
 
 // Either chooses the Tovik tool `mode` or builds with `builder`; other style
 // values do nothing.
-void MyFrame::ToolOrBuild(GToolMode mode, bool (GDocument::*builder)()) {
+void MyFrame::ToolOrBuild(GToolMode mode, bool (GGesture::*builder)()) {
   if (IsTovik(m_Canvas))
     SetToolMode(mode);
   else if (IsQuilOrPanel(m_Canvas))
     Build(builder);
 }
 
-void MyFrame::OnModeMLine(wxCommandEvent&) { ToolOrBuild(kModeMLine, &GDocument::ConstDefLine); }
-void MyFrame::OnModePara(wxCommandEvent&) { ToolOrBuild(kModePara, &GDocument::ConstDefPara); }
-void MyFrame::OnModePerp(wxCommandEvent&) { ToolOrBuild(kModePerp, &GDocument::ConstDefPerp); }
-void MyFrame::OnModeMid(wxCommandEvent&) { ToolOrBuild(kModeMid, &GDocument::ConstDefMid); }
+void MyFrame::OnModeMLine(wxCommandEvent&) { ToolOrBuild(kModeMLine, &GGesture::ConstDefLine); }
+void MyFrame::OnModePara(wxCommandEvent&) { ToolOrBuild(kModePara, &GGesture::ConstDefPara); }
+void MyFrame::OnModePerp(wxCommandEvent&) { ToolOrBuild(kModePerp, &GGesture::ConstDefPerp); }
+void MyFrame::OnModeMid(wxCommandEvent&) { ToolOrBuild(kModeMid, &GGesture::ConstDefMid); }
 void MyFrame::OnModeMCircle(wxCommandEvent&) {
-  ToolOrBuild(kModeMCircle, &GDocument::ConstDefCircle);
+  ToolOrBuild(kModeMCircle, &GGesture::ConstDefCircle);
 }
 void MyFrame::OnModeCircleBy3(wxCommandEvent&) {
-  ToolOrBuild(kModeCircleBy3, &GDocument::ConstDefCircleBy3);
+  ToolOrBuild(kModeCircleBy3, &GGesture::ConstDefCircleBy3);
 }
 void MyFrame::OnModeBracket(wxCommandEvent&) {
-  ToolOrBuild(kModeBracket, &GDocument::ConstDefBracket);
+  ToolOrBuild(kModeBracket, &GGesture::ConstDefBracket);
   m_Canvas->Refresh(false);
 }
 
 // The Tovik bisector starts counting its two lines afresh.
 void MyFrame::OnModeBisector(wxCommandEvent&) {
   if (IsTovik(m_Canvas)) {
-    m_Canvas->m_Doc->StartBisectorTool();
+    m_Canvas->Gesture().StartBisectorTool();
     SetToolMode(kModeBisector);
     m_Canvas->Refresh(false);
   } else if (IsQuilOrPanel(m_Canvas)) {
-    Build(&GDocument::ConstDefBisector);
+    Build(&GGesture::ConstDefBisector);
   }
 }
 
@@ -94,7 +95,7 @@ void MyFrame::OnModeOrbit(wxCommandEvent&) {
     SetToolMode(kModeOrbit);
     m_Canvas->Refresh(false);
   } else if (IsQuilOrPanel(m_Canvas)) {
-    Build(&GDocument::ConstDefOrbit);
+    Build(&GGesture::ConstDefOrbit);
   }
 }
 void MyFrame::OnModeAngle(wxCommandEvent&) {
@@ -103,7 +104,7 @@ void MyFrame::OnModeAngle(wxCommandEvent&) {
     SetToolMode(kModeAngle);
     m_Canvas->Refresh(false);
   } else if (IsQuilOrPanel(m_Canvas)) {
-    Build(&GDocument::ConstDefAngle);
+    Build(&GGesture::ConstDefAngle);
   }
 }
 
@@ -123,17 +124,18 @@ void MyFrame::OnModeTangent(wxCommandEvent&) {
   else if (!IsQuilOrPanel(m_Canvas))
     return;
   GDocument& d = *m_Canvas->m_Doc;
+  GGesture& g = m_Canvas->Gesture();
   if (d.Selection().Points().Count() > 0 && d.Selection().Circles().Count() > 0)
-    d.ConstDefTangent();
+    g.ConstDefTangent();
   if (d.Selection().Points().Count() > 0 && d.Selection().Curves().Count() > 0)
-    d.ConstDefCurveTangent();
+    g.ConstDefCurveTangent();
   enableToolbar();
   m_Canvas->Refresh(false);
 }
 
 // Intersections are made by the Point tool in Tovik style.
 void MyFrame::OnModeMeet(wxCommandEvent&) {
-  if (IsQuilOrPanel(m_Canvas)) Build(&GDocument::ConstDefMeet);
+  if (IsQuilOrPanel(m_Canvas)) Build(&GGesture::ConstDefMeet);
 }
 
 // Tovik: the Segment toggle, which the chosen lines and circles take at once
@@ -143,15 +145,16 @@ void MyFrame::OnModeClipping(wxCommandEvent&) {
   MyCanvas& c = *m_Canvas;
   if (IsTovik(&c)) {
     c.m_Tool.SetClipping(!c.m_Tool.m_Clipping);
-    c.m_Doc->SetClipping(c.m_Tool.m_Clipping);
+    c.Gesture().SetClipping(c.m_Tool.m_Clipping);
     enableToolbar();
     c.Refresh(false);
   } else if (IsQuilOrPanel(&c)) {
     GDocument& d = *c.m_Doc;
+  GGesture& g = c.Gesture();
     if (d.Selection().Points().Count() == 2)
-      d.ConstDefClippingLine();
+      g.ConstDefClippingLine();
     else if (d.Selection().Lines().Count() > 0)
-      d.LineClippingon();
+      g.LineClippingon();
     enableToolbar();
     c.Refresh(false);
   }
@@ -161,15 +164,16 @@ void MyFrame::OnModeClipping(wxCommandEvent&) {
 void MyFrame::OnModeLineWithAngle(wxCommandEvent&) {
   MyCanvas& c = *m_Canvas;
   GDocument& d = *c.m_Doc;
+  GGesture& g = c.Gesture();
   if (IsTovik(&c)) {
     ClearPointHilights(d);
     SetToolMode(kModeLineWithAngle);
     if (d.Selection().Angles().Count() > 0)
-      d.m_CurrentAngle = d.Selection().Angles()[0];
+      g.m_CurrentAngle = d.Selection().Angles()[0];
     else
       ChooseAngle(c);
   } else if (IsQuilOrPanel(&c)) {
-    if (d.Selection().Angles().Count() > 0 || ChooseAngle(c)) d.ConstDefLineWithAngle();
+    if (d.Selection().Angles().Count() > 0 || ChooseAngle(c)) g.ConstDefLineWithAngle();
     enableToolbar();
   }
   c.Refresh(false);

@@ -13,6 +13,7 @@
 #include "model/User.h"
 
 class GDocument;
+class GGesture;
 class wxPrintData;
 class wxPageSetupDialogData;
 
@@ -186,9 +187,9 @@ class MyFrame : public wxFrame {
   // Sets the canvas tool mode and shows its button pressed.
   void SetToolMode(GToolMode mode);
   // Runs a construction builder on the hilighted selection and shows it.
-  void Build(bool (GDocument::*builder)());
+  void Build(bool (GGesture::*builder)());
   // The Tovik tool `mode`, or in the Quil and touch-panel styles the builder.
-  void ToolOrBuild(GToolMode mode, bool (GDocument::*builder)());
+  void ToolOrBuild(GToolMode mode, bool (GGesture::*builder)());
   void ChooseTheme(int theme);
   void ChoosePointStyle(int slot);
   void ChooseLineStyle(int slot);

@@ -2,7 +2,7 @@
 // a locus whose traced point is four steps away from its driving point.
 #include <benchmark/benchmark.h>
 
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "script/Script.h"
 
 namespace {
@@ -13,7 +13,7 @@ GSilentUser gQuietCurves;
 // (the formula is parsed again each time, so that named values follow).
 void BM_GraphSample(benchmark::State& state) {
   GDocument doc(&gQuietCurves);
-  if (doc.AddGraph("sin(x)", -5, 5) != 0) {
+  if (GGesture(doc).AddGraph("sin(x)", -5, 5) != 0) {
     state.SkipWithError("the graph was refused");
     return;
   }

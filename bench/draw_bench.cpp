@@ -20,6 +20,7 @@
 #include "slides/SlideShow.h"
 #include "render/CairoRender.h"
 #include "model/AppFolders.h"
+#include "model/Gesture.h"
 #include "script/Script.h"
 
 namespace {
@@ -218,7 +219,7 @@ MyCanvas* LociCanvas() {
       d.ClearAllHilights();
       d.Sethilighted(drivers[i]);
       d.Sethilighted(q);
-      d.ConstDefOrbit();
+      GGesture(d).ConstDefOrbit();
     }
     return SheetCanvas(d, &quiet);
   }();

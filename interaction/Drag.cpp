@@ -64,7 +64,7 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
 
   double nx = x, ny = y;
   GPoint* p = nullptr;
-  t.m_MovingPoint = m_Doc->NearPoint(s.points.head, &nx, &ny, &p);
+  t.m_MovingPoint = Gesture().NearPoint(s.points.head, &nx, &ny, &p);
   t.m_PickedPoint = t.m_MovingPoint ? p : nullptr;
   if (p) {
     // The point keeps its distance to the pointer instead of jumping to it.
@@ -76,7 +76,7 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
     t.m_Dragging = true;
   }
   // The press of the document's drag: the selection and the motion records.
-  m_Doc->BeginDrag(p, t.Shift());
+  Gesture().BeginDrag(p, t.Shift());
   if (p) return;
   if (Snap2Text(s.texts.head, pos.x, pos.y)) {
     t.m_MovingText = true;
@@ -84,9 +84,9 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
     t.m_PickedText->hilighted = 1;
     return;
   }
-  t.m_MovingImage = m_Doc->Snap2Image(s.images.head, pos.x, pos.y);
+  t.m_MovingImage = Gesture().Snap2Image(s.images.head, pos.x, pos.y);
   if (t.m_MovingImage) {
-    GImage* im = m_Doc->m_PickedImage;
+    GImage* im = Gesture().m_PickedImage;
     im->hilighted = 1;
     // An image placed before its loaded picture was kept resizes from what it shows.
     auto* pic = dynamic_cast<GWxPicture*>(im->picture);
@@ -94,9 +94,9 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
       pic->loaded = ImageFromRaster(pic->shown);
     return;
   }
-  t.m_MovingBracket = m_Doc->Snap2Bracket(s.brackets.head, x, y);
+  t.m_MovingBracket = Gesture().Snap2Bracket(s.brackets.head, x, y);
   if (t.m_MovingBracket) {
-    m_Doc->Sethilighted(m_Doc->m_PickedBracket);
+    m_Doc->Sethilighted(Gesture().m_PickedBracket);
     return;
   }
   if (t.Shift() && Snap2PtName(s.points.head, pos.x, pos.y)) {
@@ -138,16 +138,16 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
     DragTrail();
     // Free points go to the target, bound ones slide along their carrier;
     // intersections and other constructed points do not move.
-    if (m_Doc->DragTo(x + t.m_GrabOffsetX, y + t.m_GrabOffsetY)) m_RefreshPending = true;
+    if (Gesture().DragTo(x + t.m_GrabOffsetX, y + t.m_GrabOffsetY)) m_RefreshPending = true;
   } else if (t.m_MovingText) {
     if (!t.m_PickedText) return;
     t.m_PickedText->x = pos.x - t.m_TextGrabX;
     t.m_PickedText->y = pos.y - t.m_TextGrabY;
     m_RefreshPending = true;
   } else if (t.m_MovingImage) {
-    GImage* im = m_Doc->m_PickedImage;
+    GImage* im = Gesture().m_PickedImage;
     if (!im) return;
-    const int cx = pos.x - m_Doc->m_ImageGrabX, cy = pos.y - m_Doc->m_ImageGrabY;
+    const int cx = pos.x - Gesture().m_ImageGrabX, cy = pos.y - Gesture().m_ImageGrabY;
     if (t.m_MovingImage == 1) {
       im->x = cx;
       im->y = cy;
@@ -156,7 +156,7 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
     }
     m_RefreshPending = true;
   } else if (t.m_MovingBracket) {
-    GBracket* b = m_Doc->m_PickedBracket;
+    GBracket* b = Gesture().m_PickedBracket;
     double bulge = 0;
     // Beyond half the chord the bracket would fold over: keep the last value inside.
     if (b && BulgeToward(b, x, y, &bulge) && bulge > -0.5 && bulge < 0.5) b->bulge = bulge;
@@ -176,7 +176,7 @@ void MyCanvas::LUp_Move(wxPoint&) {
   ToolState& t = m_Tool;
   if (t.m_MovingPoint) OnCloneOff();
   // The release of the document's drag: the held point stays hilighted.
-  m_Doc->EndDrag(t.Shift());
+  Gesture().EndDrag(t.Shift());
   t.m_Dragging = false;
   t.m_PickedPoint = nullptr;
   t.m_MovingPoint = t.m_MovingText = t.m_MovingName = t.m_MovingBracket = false;

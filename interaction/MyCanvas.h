@@ -31,6 +31,7 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   const std::unique_ptr<GDocument> m_Doc;
   wxFrame* m_Frame;
   ToolState m_Tool;
+  GGesture& Gesture() { return m_Tool.Gesture(); }
   CanvasPainter m_Painter;
   bool m_RefreshPending = false;
   wxTimer m_Timer;

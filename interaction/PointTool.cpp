@@ -4,22 +4,22 @@
 #include "interaction/MyCanvas.h"
 
 void MyCanvas::LDown_SPoint(wxPoint& pos) {
-  m_Doc->LDown_SPoint(WorldX(pos.x), WorldY(pos.y));
+  Gesture().LDown_SPoint(WorldX(pos.x), WorldY(pos.y));
   // The new point is in no list until the release: the preview shows it.
-  m_Tool.m_Preview = m_Doc->m_PlacingPoint;
-  m_Tool.m_PreviewPoint[0] = m_Doc->m_NewPoint;
+  m_Tool.m_Preview = Gesture().m_PlacingPoint;
+  m_Tool.m_PreviewPoint[0] = Gesture().m_NewPoint;
   Refresh(false);
 }
 
 void MyCanvas::LDrag_Point(wxPoint& pos) {
-  if (!m_Doc->m_PlacingPoint) return;  // a drag without its press
-  m_Doc->LDrag_Point(WorldX(pos.x), WorldY(pos.y));
+  if (!Gesture().m_PlacingPoint) return;  // a drag without its press
+  Gesture().LDrag_Point(WorldX(pos.x), WorldY(pos.y));
   m_RefreshPending = true;
 }
 
 void MyCanvas::LUp_SPoint(wxPoint& pos) {
-  if (!m_Doc->m_PlacingPoint) return;  // a release without its press places nothing
-  m_Doc->LUp_SPoint(WorldX(pos.x), WorldY(pos.y));
+  if (!Gesture().m_PlacingPoint) return;  // a release without its press places nothing
+  Gesture().LUp_SPoint(WorldX(pos.x), WorldY(pos.y));
   m_Tool.m_Preview = false;
   m_Tool.m_PreviewPoint[0] = nullptr;
   m_RefreshPending = true;

@@ -12,10 +12,11 @@ namespace {
 // The point under the pixel, or none.
 GPoint* PointAt(MyCanvas& canvas, const wxPoint& pos) {
   GDocument& d = *canvas.m_Doc;
+  GGesture& g = canvas.Gesture();
   double x = 0, y = 0;
   PixelToWorld(canvas, pos, &x, &y);
   GPoint* p = nullptr;
-  if (!d.Snapping(d.Sheet().points.head, &x, &y, &p)) return nullptr;
+  if (!g.Snapping(d.Sheet().points.head, &x, &y, &p)) return nullptr;
   return p;
 }
 
@@ -23,12 +24,13 @@ GPoint* PointAt(MyCanvas& canvas, const wxPoint& pos) {
 // circle (whose circle is shown with it) or on a line. Any other first point
 // is let go, and the next click starts again. The second point is the one
 // whose path is traced.
-bool CollectOrbit(GDocument& d, GPoint* p) {
+bool CollectOrbit(GGesture& g, GPoint* p) {
+  GDocument& d = g.Doc();
   if (d.Selection().Points().Count() == 0)
     while (d.Selection().Circles().Count() > 0) d.Deletehilighted(d.Selection().Circles()[0]);
   if (p && !(d.Selection().Points().Count() == 1 && d.Selection().Points()[0] == p))
     d.Sethilighted(p);
-  if (d.Selection().Points().Count() >= 2) return d.ConstDefOrbit();
+  if (d.Selection().Points().Count() >= 2) return g.ConstDefOrbit();
   if (d.Selection().Points().Count() == 1) {
     GConst* step = nullptr;
     FindPtFromCn(d.FirstConst(), d.Selection().Points()[0], &step);
@@ -49,17 +51,17 @@ void Done(MyCanvas& canvas) {
 }  // namespace
 
 void MyCanvas::LUp_Angle(wxPoint& pos) {
-  m_Doc->CollectAnglePoint(PointAt(*this, pos));
+  Gesture().CollectAnglePoint(PointAt(*this, pos));
   Done(*this);
 }
 
 void MyCanvas::LUp_CircleBy3(wxPoint& pos) {
-  m_Doc->CollectCircleBy3Point(PointAt(*this, pos));
+  Gesture().CollectCircleBy3Point(PointAt(*this, pos));
   Done(*this);
 }
 
 void MyCanvas::LUp_Orbit(wxPoint& pos) {
-  CollectOrbit(*m_Doc, PointAt(*this, pos));
+  CollectOrbit(Gesture(), PointAt(*this, pos));
   Done(*this);
 }
 
@@ -68,7 +70,7 @@ void MyCanvas::LUp_Orbit(wxPoint& pos) {
 // point fixes the radius that the circle keeps while it is carried to the third.
 void MyCanvas::LUp_Compass(wxPoint& pos) {
   const int before = m_Doc->Selection().Points().Count();
-  const int now = m_Doc->CollectCompassPoint(PointAt(*this, pos));
+  const int now = Gesture().CollectCompassPoint(PointAt(*this, pos));
   if (now == 1 && before != 1) {
     m_Tool.m_CompassCenter = pos;
     m_Tool.m_CompassRadius = 0;
@@ -82,24 +84,25 @@ void MyCanvas::LUp_Compass(wxPoint& pos) {
 }
 
 void MyCanvas::LUp_Tangent(wxPoint& pos) {
-  GDocument& d = *m_Doc;
-  const GDocument::TangentPick before = d.RememberTangentPick();
+  GGesture& g = Gesture();
+  const GGesture::TangentPick before = g.RememberTangentPick();
   double x = 0, y = 0;
   PixelToWorld(*this, pos, &x, &y);
-  d.m_ShiftDown = m_Tool.Shift();
-  d.LUp_Select(x, y);
-  d.TangentAfterSelect(before);
+  g.m_ShiftDown = m_Tool.Shift();
+  g.LUp_Select(x, y);
+  g.TangentAfterSelect(before);
   Done(*this);
 }
 
 void MyCanvas::LUp_Bisector(wxPoint& pos) {
   GDocument& d = *m_Doc;
+  GGesture& g = Gesture();
   double x = 0, y = 0;
   PixelToWorld(*this, pos, &x, &y);
   double lx = x, ly = y;
   GLine* first = nullptr;
   GLine* second = nullptr;
-  if (!d.Snap2LineEx(d.Sheet().lines.head, &lx, &ly, &first, &second) || !first) return;
-  d.BisectorClick(first, x, y);
+  if (!g.Snap2LineEx(d.Sheet().lines.head, &lx, &ly, &first, &second) || !first) return;
+  g.BisectorClick(first, x, y);
   Done(*this);
 }

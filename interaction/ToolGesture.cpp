@@ -12,6 +12,7 @@ namespace {
 // the point under the pointer or on a new free point there.
 void BeginGesture(MyCanvas& canvas, GToolMode mode, const wxPoint& pos) {
   GDocument& d = *canvas.m_Doc;
+  GGesture& g = canvas.Gesture();
   double x = 0, y = 0;
   PixelToWorld(canvas, pos, &x, &y);
   GPoint* snapped = nullptr;
@@ -19,23 +20,23 @@ void BeginGesture(MyCanvas& canvas, GToolMode mode, const wxPoint& pos) {
   if (mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle) {
     double lx = x, ly = y;
     GLine* second = nullptr;
-    d.Snap2LineEx(d.Sheet().lines.head, &lx, &ly, &base, &second);
+    g.Snap2LineEx(d.Sheet().lines.head, &lx, &ly, &base, &second);
     if (!base) return;
   } else {
     double sx = x, sy = y;
-    if (!d.Snapping(d.Sheet().points.head, &sx, &sy, &snapped)) snapped = nullptr;
+    if (!g.Snapping(d.Sheet().points.head, &sx, &sy, &snapped)) snapped = nullptr;
   }
-  d.BeginTwoPointGesture(mode, x, y, snapped, base, canvas.m_Tool.m_Clipping);
+  g.BeginTwoPointGesture(mode, x, y, snapped, base, canvas.m_Tool.m_Clipping);
   canvas.m_RefreshPending = true;
   canvas.Refresh(false);
 }
 
 void EndGesture(MyCanvas& canvas, GToolMode mode, const wxPoint& pos) {
-  GDocument& d = *canvas.m_Doc;
-  if (!d.m_PlacingPoint || !d.m_GestureConst) return;
+  GGesture& g = canvas.Gesture();
+  if (!g.m_PlacingPoint || !g.m_GestureConst) return;
   double x = 0, y = 0;
   PixelToWorld(canvas, pos, &x, &y);
-  d.EndTwoPointGesture(mode, x, y);  // also unlights what the second point passed
+  g.EndTwoPointGesture(mode, x, y);  // also unlights what the second point passed
   canvas.RefreshToolbar();
   canvas.Refresh(false);
 }
@@ -61,7 +62,7 @@ void MyCanvas::LDown_LineWithAngle(wxPoint& pos) {
   // A mark chosen earlier may have been erased or undone since (or belong to
   // another sheet): the step must not refer to a freed mark, so the typed
   // angle is used instead.
-  m_Doc->DropStaleCurrentAngle();
+  Gesture().DropStaleCurrentAngle();
   BeginGesture(*this, kModeLineWithAngle, pos);
 }
 

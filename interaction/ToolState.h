@@ -9,16 +9,22 @@
 #include <wx/gdicmn.h>
 
 #include "model/Document.h"
+#include "model/Gesture.h"
 #include "render/CanvasPainter.h"
 
 class ToolState {
  public:
-  // The modifier lives in the document, which applies the selection rules.
+  // The modifier lives in the gesture, which applies the selection rules.
   explicit ToolState(GDocument& doc)
       : m_PickedPoint(&doc.History()),
         m_PickedText(&doc.History()),
         m_PickedName(&doc.History()),
-        m_Doc(doc) {}
+        m_Doc(doc),
+        m_Gesture(doc) {}
+
+  // The core half of the tools: holds, hit tests, placing, the builders, the drag.
+  GGesture& Gesture() { return m_Gesture; }
+  const GGesture& Gesture() const { return m_Gesture; }
 
   // ---- mode, style, modifier and buttons ----
   GToolMode m_Mode = kModeMove;  // tool mode
@@ -35,8 +41,8 @@ class ToolState {
   // image waiting for its place is forgotten outside Tovik, and the touch
   // panel starts with its buttons up.
   void SwitchStyle(GStyle style);
-  bool Shift() const { return m_Doc.m_ShiftDown; }
-  void SetShift(bool down) { m_Doc.m_ShiftDown = down; }
+  bool Shift() const { return m_Gesture.m_ShiftDown; }
+  void SetShift(bool down) { m_Gesture.m_ShiftDown = down; }
   // A button held down, as a press would leave it (commands that change the
   // sheet wait while one is).
   void HoldButton(bool left, bool down) { (left ? m_LeftDown : m_RightDown) = down; }
@@ -131,4 +137,5 @@ class ToolState {
 
  private:
   GDocument& m_Doc;
+  GGesture m_Gesture;
 };

@@ -93,10 +93,11 @@ void NewTextAt(MyCanvas& canvas, const wxPoint& pos) {
 
 void MyCanvas::LUp_Text(wxPoint& pos) {
   GDocument& d = *m_Doc;
+  GGesture& g = Gesture();
   double x = 0, y = 0;
   PixelToWorld(*this, pos, &x, &y);
   GPoint* p = nullptr;
-  if (d.Snapping(d.Sheet().points.head, &x, &y, &p) && p) {
+  if (g.Snapping(d.Sheet().points.head, &x, &y, &p) && p) {
     EditName(*this, p);
   } else if (Snap2Text(d.Sheet().texts.head, pos.x, pos.y) && m_Tool.m_PickedText) {
     EditText(*this, m_Tool.m_PickedText);

@@ -73,9 +73,3 @@ void GDocument::PushViewToConsts() {
   }
   if (FirstConst()) EvaluateConst(FirstConst());
 }
-
-void GDocument::DropStaleCurrentAngle() {
-  for (GAngle* a = Sheet().angles.head; a; a = a->next)
-    if (a == m_CurrentAngle) return;
-  m_CurrentAngle = nullptr;
-}

@@ -3,6 +3,8 @@
 // hilight lists.
 #include "model/Invariants.h"
 
+#include "model/Gesture.h"
+
 #include <unordered_set>
 
 #include "model/Document.h"
@@ -18,6 +20,7 @@ struct NoPool {
 
 struct Checker {
   GDocument& doc;
+  const GGesture* gesture;
   std::vector<std::string> broken;
 
   void Broken(const std::string& rule) { broken.push_back(rule); }
@@ -129,7 +132,7 @@ struct Checker {
       // or midpoint of a two-point tool) is lit from the press on and
       // listed only at the release.
       const GObject* self = e;
-      if (self == doc.m_NewPoint || (doc.m_NewElement && self == doc.m_NewElement)) continue;
+      if (gesture && gesture->Making(self)) continue;
       bool listed = false;
       int n = 0;
       for (const T* k = sheetList.head; k && !listed && n++ <= kPoolSize; k = k->next)
@@ -156,8 +159,8 @@ struct Checker {
 
 }  // namespace
 
-std::vector<std::string> CheckInvariants(GDocument& doc) {
-  Checker check{doc, {}};
+std::vector<std::string> CheckInvariants(GDocument& doc, const GGesture* gesture) {
+  Checker check{doc, gesture, {}};
   if (doc.m_SheetCount < 1 || doc.m_CurrentSheet < 0 || doc.m_CurrentSheet >= doc.m_SheetCount) {
     check.Broken("the current sheet " + std::to_string(doc.m_CurrentSheet) + " is not one of the " +
                  std::to_string(doc.m_SheetCount) + " sheets");
@@ -169,8 +172,8 @@ std::vector<std::string> CheckInvariants(GDocument& doc) {
   return check.broken;
 }
 
-std::string InvariantReport(GDocument& doc) {
+std::string InvariantReport(GDocument& doc, const GGesture* gesture) {
   std::string out;
-  for (const std::string& line : CheckInvariants(doc)) out += line + "\n";
+  for (const std::string& line : CheckInvariants(doc, gesture)) out += line + "\n";
   return out;
 }

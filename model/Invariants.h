@@ -7,6 +7,7 @@
 #include <vector>
 
 class GDocument;
+class GGesture;
 
 // Every broken rule as one line of plain words; empty when all hold. The
 // rules: every listed element and step is in use, and its pool slot; every
@@ -15,7 +16,8 @@ class GDocument;
 // circle is a point of that sheet; what the steps on the redo stack made is
 // hidden; every hilighted entry is lit and of the current
 // sheet.
-std::vector<std::string> CheckInvariants(GDocument& doc);
+// What a gesture of the tools is making (lit, not yet listed) is allowed for.
+std::vector<std::string> CheckInvariants(GDocument& doc, const GGesture* gesture = nullptr);
 
 // The same, joined into one text for a test's failure message ("" when all hold).
-std::string InvariantReport(GDocument& doc);
+std::string InvariantReport(GDocument& doc, const GGesture* gesture = nullptr);

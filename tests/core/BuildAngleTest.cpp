@@ -33,12 +33,12 @@ class BuildCollect : public BuildTest {
   }
   GCircle* CircleAbout(GPoint* m, GPoint* on) {
     Select(m, on);
-    doc->ConstDefCircle();
+    gesture.ConstDefCircle();
     return Last()->COutput;
   }
   GLine* LineThrough(GPoint* a, GPoint* b) {
     Select(a, b);
-    doc->ConstDefLine();
+    gesture.ConstDefLine();
     return Last()->LOutput;
   }
 };
@@ -52,7 +52,7 @@ TEST_F(BuildMark, AngleMarkAtTheMiddlePointIsNamedAndGivenOnce) {
   GPoint* v = Pt(0, 0);
   GPoint* b = Pt(0, 1);
   Select(a, v, b);
-  ASSERT_TRUE(doc->ConstDefAngle());
+  ASSERT_TRUE(gesture.ConstDefAngle());
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_3P_ANGLE);
   EXPECT_EQ(k->PInput2, v);
@@ -61,7 +61,7 @@ TEST_F(BuildMark, AngleMarkAtTheMiddlePointIsNamedAndGivenOnce) {
   EXPECT_NEAR(mark->value.re, M_PI / 2, 1e-9);
   EXPECT_EQ(doc->Selection().Angles()[0], mark);
   Select(a, v, b);
-  EXPECT_FALSE(doc->ConstDefAngle());
+  EXPECT_FALSE(gesture.ConstDefAngle());
   EXPECT_EQ(Count(doc->Sheet().angles.head), 1);
 }
 
@@ -73,14 +73,14 @@ TEST_F(BuildMark, LocusKindFollowsHowTheDrivingPointMoves) {
   GPoint* onLine = OnLine(m, r, 0.3);
   GPoint* traced = Pt(2, 2);
   Select(m, traced);
-  EXPECT_FALSE(doc->ConstDefOrbit());  // a free point has no path
+  EXPECT_FALSE(gesture.ConstDefOrbit());  // a free point has no path
   Select(onCircle, traced);
-  ASSERT_TRUE(doc->ConstDefOrbit());
+  ASSERT_TRUE(gesture.ConstDefOrbit());
   EXPECT_EQ(Last()->type, CONST_ORBIT1);
   EXPECT_EQ(Last()->CurveOutput->name, "x1");
   EXPECT_EQ(Last()->PInput2, traced);
   Select(onLine, traced);
-  ASSERT_TRUE(doc->ConstDefOrbit());
+  ASSERT_TRUE(gesture.ConstDefOrbit());
   EXPECT_EQ(Last()->type, CONST_ORBIT2);
   EXPECT_EQ(Count(doc->Sheet().curves.head), 2);
 }
@@ -90,32 +90,32 @@ TEST_F(BuildMark, AngleDialogFindsAMarkEitherWayRoundOrMakesOne) {
   GPoint* v = Pt(0, 0);
   Pt(0, 1);
   Select(a, v, doc->Sheet().points.head->next->next);
-  doc->ConstDefAngle();
+  gesture.ConstDefAngle();
   GAngle* mark = Last()->AngleOutput;
   const int steps = Steps();
-  EXPECT_FALSE(doc->SetCurrentAngleByNames("C", "B", "Q"));
-  EXPECT_TRUE(doc->SetCurrentAngleByNames("C", "B", "A"));
-  EXPECT_EQ(doc->m_CurrentAngle, mark);
+  EXPECT_FALSE(gesture.SetCurrentAngleByNames("C", "B", "Q"));
+  EXPECT_TRUE(gesture.SetCurrentAngleByNames("C", "B", "A"));
+  EXPECT_EQ(gesture.m_CurrentAngle, mark);
   EXPECT_EQ(Steps(), steps);
-  EXPECT_TRUE(doc->SetCurrentAngleByNames("B", "A", "C"));
-  EXPECT_NE(doc->m_CurrentAngle, mark);
+  EXPECT_TRUE(gesture.SetCurrentAngleByNames("B", "A", "C"));
+  EXPECT_NE(gesture.m_CurrentAngle, mark);
   EXPECT_EQ(Last()->type, CONST_3P_ANGLE);
   EXPECT_EQ(Last()->AngleOutput->name, "ag2");
-  doc->SetAngleDegrees("45.5");
-  EXPECT_EQ(doc->m_CurrentAngle, nullptr);
-  EXPECT_EQ(doc->m_AngleDegrees, 45.5);
+  gesture.SetAngleDegrees("45.5");
+  EXPECT_EQ(gesture.m_CurrentAngle, nullptr);
+  EXPECT_EQ(gesture.m_AngleDegrees, 45.5);
 }
 
 TEST_F(BuildCollect, AngleToolCountsAPointClickedTwiceOnce) {
   GPoint* a = Pt(1, 0);
   GPoint* v = Pt(0, 0);
   GPoint* b = Pt(0, 1);
-  EXPECT_FALSE(doc->CollectAnglePoint(a));
-  EXPECT_FALSE(doc->CollectAnglePoint(a));
-  EXPECT_FALSE(doc->CollectAnglePoint(nullptr));
-  EXPECT_FALSE(doc->CollectAnglePoint(v));
+  EXPECT_FALSE(gesture.CollectAnglePoint(a));
+  EXPECT_FALSE(gesture.CollectAnglePoint(a));
+  EXPECT_FALSE(gesture.CollectAnglePoint(nullptr));
+  EXPECT_FALSE(gesture.CollectAnglePoint(v));
   EXPECT_EQ(doc->Selection().Points().Count(), 2);
-  ASSERT_TRUE(doc->CollectAnglePoint(b));
+  ASSERT_TRUE(gesture.CollectAnglePoint(b));
   EXPECT_EQ(Last()->PInput1, a);
   EXPECT_EQ(Last()->PInput3, b);
   EXPECT_EQ(doc->Selection().Points().Count(), 0);
@@ -127,11 +127,11 @@ TEST_F(BuildCollect, CompassTakesItsMeasureFromTwoPointsAndStandsOnTheThird) {
   GPoint* c = Pt(0, 2);
   GLine* l = LineThrough(a, b);
   Select(l);
-  EXPECT_EQ(doc->CollectCompassPoint(a), 1);
+  EXPECT_EQ(gesture.CollectCompassPoint(a), 1);
   EXPECT_EQ(doc->Selection().Lines().Count(), 0);
-  EXPECT_EQ(doc->CollectCompassPoint(a), 1);
-  EXPECT_EQ(doc->CollectCompassPoint(b), 2);
-  EXPECT_EQ(doc->CollectCompassPoint(c), 3);
+  EXPECT_EQ(gesture.CollectCompassPoint(a), 1);
+  EXPECT_EQ(gesture.CollectCompassPoint(b), 2);
+  EXPECT_EQ(gesture.CollectCompassPoint(c), 3);
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_COMPASS);
   EXPECT_EQ(k->PInput3, c);
@@ -143,12 +143,12 @@ TEST_F(BuildCollect, TangentToolKeepsThePointWhileTheCircleIsClicked) {
   GPoint* p = Pt(1, 0);
   GCircle* c = CircleAbout(m, p);
   doc->ClearAllHilights();
-  auto before = doc->RememberTangentPick();
+  auto before = gesture.RememberTangentPick();
   Select(p);  // what the Select tool makes of the first click
-  EXPECT_FALSE(doc->TangentAfterSelect(before));
-  before = doc->RememberTangentPick();
+  EXPECT_FALSE(gesture.TangentAfterSelect(before));
+  before = gesture.RememberTangentPick();
   Select(c);  // the second click selects the circle alone
-  ASSERT_TRUE(doc->TangentAfterSelect(before));
+  ASSERT_TRUE(gesture.TangentAfterSelect(before));
   EXPECT_EQ(Last()->type, CONST_TANGENT);
   EXPECT_EQ(Last()->PInput1, p);
   EXPECT_TRUE(Through(Last()->LOutput, 1, 5));
@@ -158,19 +158,19 @@ TEST_F(BuildCollect, BisectorOfTwoLinesLiesInTheAngleOfTheClicks) {
   GPoint* o = Pt(0, 0);
   GLine* xAxis = LineThrough(o, Pt(2, 0));
   GLine* yAxis = LineThrough(o, Pt(0, 2));
-  doc->StartBisectorTool();
-  EXPECT_FALSE(doc->BisectorClick(xAxis, 1, 0));
+  gesture.StartBisectorTool();
+  EXPECT_FALSE(gesture.BisectorClick(xAxis, 1, 0));
   EXPECT_EQ(doc->Selection().Lines()[0], xAxis);
-  EXPECT_FALSE(doc->BisectorClick(xAxis, 1.5, 0));  // the same line again
-  ASSERT_TRUE(doc->BisectorClick(yAxis, 0, 1));
+  EXPECT_FALSE(gesture.BisectorClick(xAxis, 1.5, 0));  // the same line again
+  ASSERT_TRUE(gesture.BisectorClick(yAxis, 0, 1));
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_BISECTOR);
   EXPECT_TRUE(Through(k->LOutput, 1, 1));
-  EXPECT_EQ(doc->BisectorClicks(), 0);
+  EXPECT_EQ(gesture.BisectorClicks(), 0);
 
-  doc->StartBisectorTool();
-  doc->BisectorClick(xAxis, 1, 0);
-  ASSERT_TRUE(doc->BisectorClick(yAxis, 0, -1));
+  gesture.StartBisectorTool();
+  gesture.BisectorClick(xAxis, 1, 0);
+  ASSERT_TRUE(gesture.BisectorClick(yAxis, 0, -1));
   EXPECT_TRUE(Through(Last()->LOutput, 1, -1));
   EXPECT_NE(Last()->param1.re, k->param1.re);
 }

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "Recorder.h"
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/Invariants.h"
 #include "model/Incidence.h"
 
@@ -20,11 +20,12 @@ class BuildTest : public ::testing::Test {
   bool tornByHand = false;
   void TearDown() override {
     if (!tornByHand) {
-      EXPECT_EQ(InvariantReport(*doc), "");
+      EXPECT_EQ(InvariantReport(*doc, &gesture), "");
     }
   }
   RecordingUser user;
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
+  GGesture gesture{*doc};  // the tools' half: builders, placing, hit tests, drags
 
   // A free point with the next automatic name.
   GPoint* Pt(double x, double y) {

@@ -13,7 +13,7 @@ TEST_F(BuildLine, JoinIsNamedRecordedLoggedAndNeverRepeated) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(2, 1);
   Select(a, b);
-  ASSERT_TRUE(doc->ConstDefLine());
+  ASSERT_TRUE(gesture.ConstDefLine());
   GConst* k = Last();
   ASSERT_EQ(k->type, CONST_JOIN);
   EXPECT_EQ(k->PInput1, a);
@@ -29,10 +29,10 @@ TEST_F(BuildLine, JoinIsNamedRecordedLoggedAndNeverRepeated) {
   // The same two points again give the same line, also as a segment.
   const int steps = Steps();
   Select(b, a);
-  EXPECT_FALSE(doc->ConstDefLine());
+  EXPECT_FALSE(gesture.ConstDefLine());
   EXPECT_EQ(doc->Selection().Lines()[0], l);
   Select(a, b);
-  EXPECT_FALSE(doc->ConstDefClippingLine());
+  EXPECT_FALSE(gesture.ConstDefClippingLine());
   EXPECT_EQ(l->toolMark, 1);
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(doc->Naming().Next(GNameKind::kLine), "b");  // no name was spent on a copy
@@ -42,15 +42,15 @@ TEST_F(BuildLine, MidpointOnASegmentIsAnnouncedWithTheSegmentsPoints) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(4, 2);
   Select(a, b);
-  ASSERT_TRUE(doc->ConstDefClippingLine());
+  ASSERT_TRUE(gesture.ConstDefClippingLine());
   EXPECT_EQ(Last()->LOutput->toolMark, 1);
   Select(a, b);
-  ASSERT_TRUE(doc->ConstDefMid());
+  ASSERT_TRUE(gesture.ConstDefMid());
   EXPECT_TRUE(Shown("(*^_^*) Point C is on line AB."));
   EXPECT_EQ(user.messages.back().caption, "Incidency Test");
   const int steps = Steps();
   Select(b, a);  // the same midpoint again is removed as a copy
-  EXPECT_FALSE(doc->ConstDefMid());
+  EXPECT_FALSE(gesture.ConstDefMid());
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(Count(doc->Sheet().points.head), 3);
 }
@@ -60,23 +60,23 @@ TEST_F(BuildLine, ParallelAndPerpendicularGoThroughTheFirstPoint) {
   GPoint* b = Pt(2, 1);
   GPoint* c = Pt(0, 3);
   Select(a, b);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* base = Last()->LOutput;
   Select(c, base);
-  ASSERT_TRUE(doc->ConstDefPara());
+  ASSERT_TRUE(gesture.ConstDefPara());
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_PARALLEL);
   EXPECT_EQ(k->PInput1, c);
   EXPECT_TRUE(Through(k->LOutput, 0, 3) && Through(k->LOutput, 2, 4));
   EXPECT_TRUE(Records(k->LOutput, c));
   Select(c, base);
-  EXPECT_FALSE(doc->ConstDefPara());  // the same parallel again
+  EXPECT_FALSE(gesture.ConstDefPara());  // the same parallel again
   Select(c, base);
-  ASSERT_TRUE(doc->ConstDefPerp());
+  ASSERT_TRUE(gesture.ConstDefPerp());
   EXPECT_EQ(Last()->type, CONST_PERP);
   EXPECT_TRUE(Through(Last()->LOutput, 0, 3) && Through(Last()->LOutput, 1, 1));
   Select(c);
-  EXPECT_FALSE(doc->ConstDefPerp());  // no line selected
+  EXPECT_FALSE(gesture.ConstDefPerp());  // no line selected
 }
 
 TEST_F(BuildLine, TangentOnlyAtAPointRecordedOnTheCircle) {
@@ -84,12 +84,12 @@ TEST_F(BuildLine, TangentOnlyAtAPointRecordedOnTheCircle) {
   GPoint* p = Pt(1, 1);
   GPoint* q = Pt(3, 0);
   Select(m, p);
-  ASSERT_TRUE(doc->ConstDefCircle());
+  ASSERT_TRUE(gesture.ConstDefCircle());
   GCircle* c = Last()->COutput;
   Select(q, c);
-  EXPECT_FALSE(doc->ConstDefTangent());
+  EXPECT_FALSE(gesture.ConstDefTangent());
   Select(p, c);
-  ASSERT_TRUE(doc->ConstDefTangent());
+  ASSERT_TRUE(gesture.ConstDefTangent());
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_TANGENT);
   EXPECT_EQ(k->PInput1, p);
@@ -102,31 +102,31 @@ TEST_F(BuildLine, LineAtATypedAngleOrAtAMark) {
   GPoint* b = Pt(2, 0);
   GPoint* c = Pt(1, 1);
   Select(a, b);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* base = Last()->LOutput;
-  doc->SetAngleDegrees("not a number");
-  EXPECT_EQ(doc->m_AngleDegrees, 60);
-  doc->SetAngleDegrees("90");
+  gesture.SetAngleDegrees("not a number");
+  EXPECT_EQ(gesture.m_AngleDegrees, 60);
+  gesture.SetAngleDegrees("90");
   Select(c, base);
-  ASSERT_TRUE(doc->ConstDefLineWithAngle());
+  ASSERT_TRUE(gesture.ConstDefLineWithAngle());
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_LINE_WITH_ANGLE_DEGREE);
   EXPECT_EQ(k->param1.re, 90);
   EXPECT_TRUE(Through(k->LOutput, 1, 1) && Through(k->LOutput, 1, -3));
 
   Select(b, a, c);
-  ASSERT_TRUE(doc->ConstDefAngle());
+  ASSERT_TRUE(gesture.ConstDefAngle());
   GAngle* mark = Last()->AngleOutput;
   Select(c, base, mark);
-  ASSERT_TRUE(doc->ConstDefLineWithAngle());
+  ASSERT_TRUE(gesture.ConstDefLineWithAngle());
   EXPECT_EQ(Last()->type, CONST_LINE_WITH_ANGLE);
   EXPECT_EQ(Last()->AngleInput1, mark);
   // Once the mark is gone the tool falls back to the typed angle.
   doc->DeleteConst(doc->FirstConst()->next->next->next->next->next);  // the mark's step
   tornByHand = true;  // the line still reads the mark
-  doc->m_CurrentAngle = mark;
+  gesture.m_CurrentAngle = mark;
   Select(b, base);
-  ASSERT_TRUE(doc->ConstDefLineWithAngle());
+  ASSERT_TRUE(gesture.ConstDefLineWithAngle());
   EXPECT_EQ(Last()->type, CONST_LINE_WITH_ANGLE_DEGREE);
 }
 
@@ -135,14 +135,14 @@ TEST_F(BuildCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeasure) 
   GPoint* b = Pt(1, 0);
   GPoint* c = Pt(5, 5);
   Select(a, b);
-  ASSERT_TRUE(doc->ConstDefCircle());
+  ASSERT_TRUE(gesture.ConstDefCircle());
   GCircle* circle = Last()->COutput;
   EXPECT_EQ(circle->name, "C1");
   EXPECT_TRUE(Records(circle, b));
   EXPECT_DOUBLE_EQ(circle->r2.re, 1);
 
   Select(a, b, c);
-  ASSERT_TRUE(doc->ConstDefCircle());
+  ASSERT_TRUE(gesture.ConstDefCircle());
   GConst* segment = Last();
   GConst* compass = doc->FirstConst();
   while (compass->next != segment) compass = compass->next;
@@ -156,7 +156,7 @@ TEST_F(BuildCircle, TwoPointsGiveCentreAndPointThreeGiveACompassWithItsMeasure) 
   // With A and B joined already, no second measure is drawn.
   Select(a, b, Pt(-5, 5));
   const int lines = Count(doc->Sheet().lines.head);
-  ASSERT_TRUE(doc->ConstDefCircle());
+  ASSERT_TRUE(gesture.ConstDefCircle());
   EXPECT_EQ(Count(doc->Sheet().lines.head), lines);
 }
 
@@ -165,7 +165,7 @@ TEST_F(BuildCircle, CircleThroughThreePointsHasItsCentreAsANamedPoint) {
   GPoint* b = Pt(2, 0);
   GPoint* c = Pt(0, 2);
   Select(a, b, c);
-  ASSERT_TRUE(doc->ConstDefCircleBy3());
+  ASSERT_TRUE(gesture.ConstDefCircleBy3());
   GConst* circleStep = Last();
   GCircle* circle = circleStep->COutput;
   GPoint* centre = circleStep->PInput1;
@@ -179,7 +179,7 @@ TEST_F(BuildCircle, CircleThroughThreePointsHasItsCentreAsANamedPoint) {
   // does the centre made for it.
   const int steps = Steps();
   Select(a, b, c);
-  EXPECT_FALSE(doc->ConstDefCircleBy3());
+  EXPECT_FALSE(gesture.ConstDefCircleBy3());
   EXPECT_EQ(Count(doc->Sheet().circles.head), 1);
   EXPECT_EQ(Count(doc->Sheet().points.head), 4);
   EXPECT_EQ(Steps(), steps);
@@ -191,13 +191,13 @@ TEST_F(BuildMeet, TwoLinesMeetOnceAndLinesThroughOnePointNotAtAll) {
   GPoint* c = Pt(0, -1);
   GPoint* d = Pt(0, 1);
   Select(a, b);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* l = Last()->LOutput;
   Select(c, d);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* m = Last()->LOutput;
   Select(l, m);
-  ASSERT_TRUE(doc->ConstDefMeet());
+  ASSERT_TRUE(gesture.ConstDefMeet());
   GPoint* p = Last()->POutput;
   EXPECT_EQ(Last()->type, CONST_MEET);
   EXPECT_EQ(p->name, "E");
@@ -205,17 +205,17 @@ TEST_F(BuildMeet, TwoLinesMeetOnceAndLinesThroughOnePointNotAtAll) {
   EXPECT_TRUE(Records(l, p) && Records(m, p));
   const int steps = Steps();
   Select(m, l);
-  EXPECT_FALSE(doc->ConstDefMeet());
+  EXPECT_FALSE(gesture.ConstDefMeet());
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(doc->Selection().Points()[0], p);
 
   // Two lines through A meet at A: no new point.
   Select(a, c);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* n = Last()->LOutput;
   const int points = Count(doc->Sheet().points.head);
   Select(l, n);
-  EXPECT_FALSE(doc->ConstDefMeet());
+  EXPECT_FALSE(gesture.ConstDefMeet());
   EXPECT_EQ(Count(doc->Sheet().points.head), points);
 }
 
@@ -224,14 +224,14 @@ TEST_F(BuildMeet, TwoCirclesWithACommonPointCreateOnlyTheOther) {
   GPoint* b = Pt(1, 1);
   GPoint* c = Pt(2, 0);
   Select(a, b);
-  doc->ConstDefCircle();
+  gesture.ConstDefCircle();
   GCircle* c1 = Last()->COutput;
   Select(c, b);
-  doc->ConstDefCircle();
+  gesture.ConstDefCircle();
   GCircle* c2 = Last()->COutput;
   const int steps = Steps();
   Select(c1, c2);
-  ASSERT_TRUE(doc->ConstDefMeet());
+  ASSERT_TRUE(gesture.ConstDefMeet());
   ASSERT_EQ(Steps(), steps + 1);
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_MEET_CC);
@@ -247,12 +247,12 @@ TEST_F(BuildMeet, TwoCirclesWithACommonPointCreateOnlyTheOther) {
 
 TEST_F(BuildGesture, LineDroppedOnAPointJoinsItWithoutANewPoint) {
   GPoint* a = Pt(2, 0);
-  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 0, 0, nullptr, nullptr, false));
-  GPoint* start = doc->m_StartPoint;
+  ASSERT_TRUE(gesture.BeginTwoPointGesture(kModeMLine, 0, 0, nullptr, nullptr, false));
+  GPoint* start = gesture.m_StartPoint;
   EXPECT_EQ(start->name, "B");
-  doc->LDrag_Point(1, 0.5);
-  doc->LDrag_Point(2.03, 0.02);
-  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 2.03, 0.02), 1);
+  gesture.LDrag_Point(1, 0.5);
+  gesture.LDrag_Point(2.03, 0.02);
+  EXPECT_EQ(gesture.EndTwoPointGesture(kModeMLine, 2.03, 0.02), 1);
   GConst* k = Last();
   ASSERT_EQ(k->type, CONST_JOIN);
   EXPECT_EQ(k->PInput1, start);
@@ -265,18 +265,18 @@ TEST_F(BuildGesture, LineDroppedOnAPointJoinsItWithoutANewPoint) {
 TEST_F(BuildGesture, LineReleasedOnItsStartOrOntoAnExistingJoinLeavesNoNewLine) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(2, 0);
-  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 0, 0, a, nullptr, true));
-  doc->LDrag_Point(0.01, 0);
-  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 0.01, 0), 2);
+  ASSERT_TRUE(gesture.BeginTwoPointGesture(kModeMLine, 0, 0, a, nullptr, true));
+  gesture.LDrag_Point(0.01, 0);
+  EXPECT_EQ(gesture.EndTwoPointGesture(kModeMLine, 0.01, 0), 2);
   EXPECT_EQ(Count(doc->Sheet().lines.head), 0);
   EXPECT_EQ(Steps(), 2);
 
   Select(a, b);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* ab = Last()->LOutput;
-  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 2, 0, b, nullptr, false));
-  doc->LDrag_Point(0.02, 0.01);
-  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 0.02, 0.01), 1);
+  ASSERT_TRUE(gesture.BeginTwoPointGesture(kModeMLine, 2, 0, b, nullptr, false));
+  gesture.LDrag_Point(0.02, 0.01);
+  EXPECT_EQ(gesture.EndTwoPointGesture(kModeMLine, 0.02, 0.01), 1);
   EXPECT_EQ(Count(doc->Sheet().lines.head), 1);
   EXPECT_EQ(doc->Selection().Lines()[0], ab);
 }
@@ -285,12 +285,12 @@ TEST_F(BuildGesture, LineReleasedOnItsStartOrOntoAnExistingJoinLeavesNoNewLine) 
 // the release only the new line, which is chosen, stays lit.
 TEST_F(BuildGesture, ReleaseUnlightsWhatTheSecondPointPassed) {
   Select(Pt(0, 0), Pt(4, 0));
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* ab = Last()->LOutput;
-  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMLine, 2, 2, nullptr, nullptr, false));
-  doc->LDrag_Point(2, 0.02);
+  ASSERT_TRUE(gesture.BeginTwoPointGesture(kModeMLine, 2, 2, nullptr, nullptr, false));
+  gesture.LDrag_Point(2, 0.02);
   ASSERT_TRUE(ab->hilighted);
-  EXPECT_EQ(doc->EndTwoPointGesture(kModeMLine, 2, 0.02), 3);
+  EXPECT_EQ(gesture.EndTwoPointGesture(kModeMLine, 2, 0.02), 3);
   GLine* made = Last()->LOutput;
   ASSERT_NE(made, ab);
   EXPECT_FALSE(ab->hilighted);
@@ -298,22 +298,22 @@ TEST_F(BuildGesture, ReleaseUnlightsWhatTheSecondPointPassed) {
 }
 
 TEST_F(BuildGesture, CircleAndParallelFollowTheirSecondPoint) {
-  ASSERT_TRUE(doc->BeginTwoPointGesture(kModeMCircle, 0, 0, nullptr, nullptr, false));
-  EXPECT_NE(doc->m_DrawingCircle, nullptr);
-  doc->LDrag_Point(3, 4);
-  EXPECT_EQ(doc->EndTwoPointGesture(kModeMCircle, 3, 4), 9);
+  ASSERT_TRUE(gesture.BeginTwoPointGesture(kModeMCircle, 0, 0, nullptr, nullptr, false));
+  EXPECT_NE(gesture.m_DrawingCircle, nullptr);
+  gesture.LDrag_Point(3, 4);
+  EXPECT_EQ(gesture.EndTwoPointGesture(kModeMCircle, 3, 4), 9);
   GCircle* c = Last()->COutput;
   EXPECT_EQ(c->name, "C1");
   EXPECT_NEAR(c->r2.re, 25, 1e-9);
-  EXPECT_EQ(doc->m_DrawingCircle, nullptr);
+  EXPECT_EQ(gesture.m_DrawingCircle, nullptr);
 
-  EXPECT_FALSE(doc->BeginTwoPointGesture(kModePara, 9, 9, nullptr, nullptr, false));  // no line
+  EXPECT_FALSE(gesture.BeginTwoPointGesture(kModePara, 9, 9, nullptr, nullptr, false));  // no line
   Select(doc->Sheet().points.head, doc->Sheet().points.head->next);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* base = Last()->LOutput;
-  ASSERT_TRUE(doc->BeginTwoPointGesture(kModePara, 0, 5, nullptr, base, false));
-  doc->LDrag_Point(1, 6);
-  EXPECT_EQ(doc->EndTwoPointGesture(kModePara, 1, 6), 9);
+  ASSERT_TRUE(gesture.BeginTwoPointGesture(kModePara, 0, 5, nullptr, base, false));
+  gesture.LDrag_Point(1, 6);
+  EXPECT_EQ(gesture.EndTwoPointGesture(kModePara, 1, 6), 9);
   GConst* k = Last();
   EXPECT_EQ(k->type, CONST_PARALLEL);
   EXPECT_TRUE(Through(k->LOutput, 1, 6) && Through(k->LOutput, 4, 10));
@@ -325,7 +325,7 @@ TEST_F(BuildEnable, ButtonsFollowTheSelection) {
   GPoint* c = Pt(0, 1);
   auto enabled = [&](std::initializer_list<GToolMode> ids) {
     std::string out;
-    for (GToolMode id : ids) out += doc->CanBuild(id) ? '1' : '0';
+    for (GToolMode id : ids) out += gesture.CanBuild(id) ? '1' : '0';
     return out;
   };
   const auto all = {kModeMLine,     kModePara,  kModePerp,          kModeMid,     kModeMCircle,
@@ -334,19 +334,19 @@ TEST_F(BuildEnable, ButtonsFollowTheSelection) {
   EXPECT_EQ(enabled(all), "00000000000000");
   Select(a, b);
   EXPECT_EQ(enabled(all), "10011001010001");
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   GLine* l = Last()->LOutput;
   Select(c, l);
   EXPECT_EQ(enabled(all), "01101001000010");
   Select(a, b, c);
   EXPECT_EQ(enabled(all), "00001100001100");
   Select(a, b);
-  doc->ConstDefCircle();
+  gesture.ConstDefCircle();
   GCircle* circle = Last()->COutput;
   Select(b, circle);
-  EXPECT_TRUE(doc->CanBuild(kModeTangent));
+  EXPECT_TRUE(gesture.CanBuild(kModeTangent));
   Select(l, circle);
-  EXPECT_TRUE(doc->CanBuild(kModeMeet));
+  EXPECT_TRUE(gesture.CanBuild(kModeMeet));
   Select(l);
   EXPECT_EQ(enabled({kModeMeet, kModeClipping}), "01");
 }

@@ -55,7 +55,7 @@ std::vector<double> Samples(const GParaCurve* c) {
 }
 
 TEST_F(CurveTest, GraphWithAPoleBreaksItsPolylineThere) {
-  ASSERT_EQ(doc->AddGraph("1/x", -5, 5), 0);
+  ASSERT_EQ(gesture.AddGraph("1/x", -5, 5), 0);
   const GParaCurve* c = LastCurve();
   ASSERT_GT(c->count, 20);
   int crossings = 0;
@@ -75,7 +75,7 @@ TEST_F(CurveTest, GraphWithAPoleBreaksItsPolylineThere) {
 }
 
 TEST_F(CurveTest, SamplesStayFewAndCloseTogether) {
-  ASSERT_EQ(doc->AddGraph("sin(x)", -5, 5), 0);
+  ASSERT_EQ(gesture.AddGraph("sin(x)", -5, 5), 0);
   const GParaCurve* s = LastCurve();
   ASSERT_GT(s->count, 50);
   for (int i = 1; i < s->count; ++i) {
@@ -84,12 +84,12 @@ TEST_F(CurveTest, SamplesStayFewAndCloseTogether) {
     EXPECT_LE(gap, 20.5) << i;  // a few pixels apart, never a visible corner
   }
   EXPECT_LE(s->X[s->count - 1], 5.0);  // the range's end is kept
-  ASSERT_EQ(doc->AddGraph("sin(40x)", -5, 5), 0);
+  ASSERT_EQ(gesture.AddGraph("sin(40x)", -5, 5), 0);
   EXPECT_EQ(LastCurve()->count, 499);  // the polyline's limit
 }
 
 TEST_F(CurveTest, CosSinMakesTheUnitCircle) {
-  ASSERT_EQ(doc->AddGraph("cos(x),sin(x)", -5, 5), 0);
+  ASSERT_EQ(gesture.AddGraph("cos(x),sin(x)", -5, 5), 0);
   EXPECT_EQ(doc->FirstConst()->type, CONST_PARA_CURVE);
   const GParaCurve* c = LastCurve();
   ASSERT_GT(c->count, 60);
@@ -106,7 +106,7 @@ TEST_F(CurveTest, CosSinMakesTheUnitCircle) {
 // A parametric curve over an enormous range, or a step without a usable
 // view, ends its sampling instead of stepping along for hours.
 TEST_F(CurveTest, SamplingEndsOnEnormousRangesAndBrokenViews) {
-  ASSERT_EQ(doc->AddGraph("x,x", -1e12, 1e12), 0);
+  ASSERT_EQ(gesture.AddGraph("x,x", -1e12, 1e12), 0);
   EXPECT_EQ(LastCurve()->count, 0);  // nowhere near the view within the bound
   GConst* graph = doc->FirstConst();
   graph->viewScale = 0;
@@ -125,7 +125,7 @@ TEST_F(CurveTest, GraphFollowsTheElementItNames) {
 
 TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
   const int nodes = UsedGcals();
-  for (int i = 0; i < 100; ++i) EXPECT_EQ(doc->AddGraph("x^2+(x", -5, 5), 1);
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(gesture.AddGraph("x^2+(x", -5, 5), 1);
   EXPECT_EQ(LastMessage(), "error 1");
   EXPECT_EQ(LastCaption(), "Invalid function input");
   EXPECT_EQ(doc->FirstConst(), nullptr);
@@ -133,15 +133,15 @@ TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
   for (const GParaCurve& c : doc->m_CurvePool) EXPECT_FALSE(c.inUse);
 
   // The 51st curve is refused: the records hold 50.
-  for (int i = 0; i < 50; ++i) ASSERT_EQ(doc->AddGraph("x", -1, 1), 0) << i;
-  EXPECT_NE(doc->AddGraph("x", -1, 1), 0);
+  for (int i = 0; i < 50; ++i) ASSERT_EQ(gesture.AddGraph("x", -1, 1), 0) << i;
+  EXPECT_NE(gesture.AddGraph("x", -1, 1), 0);
   EXPECT_EQ(LastMessage(), "error 2");
 }
 
 // A formula that stops parsing once its named values are put in (the point
 // it names is gone) fails the step without a word on standard output.
 TEST_F(CurveTest, FormulaFailingAtEvaluationFailsQuietly) {
-  GParaCurve* c = doc->NewGraphCurve("x*{Zx}");
+  GParaCurve* c = gesture.NewGraphCurve("x*{Zx}");
   c->xmin = -1;
   c->xmax = 1;
   GConst* k = doc->NewConst(CONST_GRAPH);
@@ -164,17 +164,17 @@ TEST_F(CurveTest, ReaderRejectsABadFormulaWithItsCode) {
 // The Point tool puts a point on a graph; its tangent follows the curve's
 // slope while the point is dragged along, and so does a point on the tangent.
 TEST_F(CurveTest, PointTangentAndPointOnTangentFollowTheGraph) {
-  ASSERT_EQ(doc->AddGraph("x^2", -5, 5), 0);
+  ASSERT_EQ(gesture.AddGraph("x^2", -5, 5), 0);
   GParaCurve* curve = LastCurve();
-  doc->LDown_SPoint(1.0, 1.02);
-  doc->LDrag_Point(1.0, 1.02);
-  ASSERT_EQ(doc->LUp_SPoint(1.0, 1.02), 8);
-  GPoint* p = doc->PlacedPoint();
+  gesture.LDown_SPoint(1.0, 1.02);
+  gesture.LDrag_Point(1.0, 1.02);
+  ASSERT_EQ(gesture.LUp_SPoint(1.0, 1.02), 8);
+  GPoint* p = gesture.PlacedPoint();
   EXPECT_NEAR(p->yz().re, p->xz().re * p->xz().re, 0.01);
   doc->ClearAllHilights();
   doc->Sethilighted(p);
   doc->Sethilighted(curve);
-  ASSERT_TRUE(doc->ConstDefCurveTangent());
+  ASSERT_TRUE(gesture.ConstDefCurveTangent());
   GConst* tangent = doc->m_CurrentConst;
   ASSERT_EQ(tangent->type, CONST_CURVE_TANGENT);
   auto slope = [&] { return -tangent->LOutput->a.re / tangent->LOutput->b.re; };
@@ -283,7 +283,7 @@ TEST_F(CurveTest, DependencySweepEqualsWholeListSweep) {
       d->ClearAllHilights();
       d->Sethilighted(drv->POutput);
       d->Sethilighted(traced->POutput);
-      ASSERT_TRUE(d->ConstDefOrbit());
+      ASSERT_TRUE(GGesture(*d).ConstDefOrbit());
       GConst* locus = d->m_CurrentConst;
       ASSERT_TRUE(locus->type == CONST_ORBIT1 || locus->type == CONST_ORBIT2);
       const std::vector<unsigned char> state = Snapshot(*d);

@@ -36,7 +36,7 @@ TEST_F(Hilight, WithoutShiftTheLastPointHitStaysSelected) {
   GPoint* b = NewListedPoint(0.05, 0, "B");
   GPoint* far = NewListedPoint(3, 0, "C");
   doc->Sethilighted(far);
-  doc->SelectHilight(S().points.head, 0.02, 0);
+  gesture.SelectHilight(S().points.head, 0.02, 0);
   EXPECT_FALSE(a->hilighted);
   EXPECT_TRUE(b->hilighted);
   EXPECT_FALSE(far->hilighted);
@@ -44,9 +44,9 @@ TEST_F(Hilight, WithoutShiftTheLastPointHitStaysSelected) {
   EXPECT_EQ(doc->Selection().Points()[0], b);
 
   // With Shift every point hit is added and nothing is dropped.
-  doc->m_ShiftDown = true;
+  gesture.m_ShiftDown = true;
   doc->Sethilighted(far);
-  doc->SelectHilight(S().points.head, 0.02, 0);
+  gesture.SelectHilight(S().points.head, 0.02, 0);
   EXPECT_TRUE(a->hilighted && b->hilighted && far->hilighted);
   EXPECT_EQ(doc->Selection().Points().Count(), 3);
 }
@@ -54,14 +54,14 @@ TEST_F(Hilight, WithoutShiftTheLastPointHitStaysSelected) {
 TEST_F(Hilight, ShiftKeepsTheFirstLineWhenASecondIsClicked) {
   GLine* l1 = LineY(0, 0);
   GLine* l2 = LineY(0, 2);
-  doc->SelectHilight(S().lines.head, 0.5, 0.03);
+  gesture.SelectHilight(S().lines.head, 0.5, 0.03);
   EXPECT_TRUE(l1->hilighted);
-  doc->m_ShiftDown = true;
-  doc->SelectHilight(S().lines.head, 0.5, 2.03);
+  gesture.m_ShiftDown = true;
+  gesture.SelectHilight(S().lines.head, 0.5, 2.03);
   EXPECT_TRUE(l1->hilighted && l2->hilighted);
   EXPECT_EQ(doc->Selection().Lines().Count(), 2);
-  doc->m_ShiftDown = false;
-  doc->SelectHilight(S().lines.head, 0.5, 2.03);
+  gesture.m_ShiftDown = false;
+  gesture.SelectHilight(S().lines.head, 0.5, 2.03);
   EXPECT_FALSE(l1->hilighted);
   EXPECT_EQ(doc->Selection().Lines().Count(), 1);
 }
@@ -73,9 +73,9 @@ TEST_F(Hilight, HiddenElementsAreNeverSelected) {
   GCircle* c = doc->NewCircle(0, 0, 1);
   doc->AssignCircle(c);
   c->hidden = 1;
-  doc->m_ShiftDown = true;
-  doc->SelectHilight(S().lines.head, 0.5, 0.01);
-  doc->SelectHilight(S().circles.head, 0, 1.01);
+  gesture.m_ShiftDown = true;
+  gesture.SelectHilight(S().lines.head, 0.5, 0.01);
+  gesture.SelectHilight(S().circles.head, 0, 1.01);
   EXPECT_TRUE(shown->hilighted);
   EXPECT_FALSE(undone->hilighted);
   EXPECT_FALSE(c->hilighted);
@@ -89,21 +89,21 @@ TEST_F(Hilight, SelectToolPrefersPointsThenLinesThenCircles) {
   GLine* l = Join(a, b);
   GCircle* c = Circle(a, b, "c");
   // On A, which lies on both the line and the circle's centre.
-  EXPECT_TRUE(doc->LUp_Select(0.02, 0.0));
+  EXPECT_TRUE(gesture.LUp_Select(0.02, 0.0));
   EXPECT_TRUE(a->hilighted);
   EXPECT_FALSE(l->hilighted);
-  EXPECT_TRUE(doc->m_SnapPoint);
+  EXPECT_TRUE(gesture.m_SnapPoint);
   // Where the line crosses the circle at (-1, 0): the line wins.
-  EXPECT_TRUE(doc->LUp_Select(-1.02, 0.03));
+  EXPECT_TRUE(gesture.LUp_Select(-1.02, 0.03));
   EXPECT_TRUE(l->hilighted);
   EXPECT_FALSE(c->hilighted);
   EXPECT_FALSE(a->hilighted);
   // On the circle only.
-  EXPECT_TRUE(doc->LUp_Select(0.0, 1.03));
+  EXPECT_TRUE(gesture.LUp_Select(0.0, 1.03));
   EXPECT_TRUE(c->hilighted);
   EXPECT_FALSE(l->hilighted);
   // Nothing: the canvas goes on with texts and images.
-  EXPECT_FALSE(doc->LUp_Select(3, 3));
+  EXPECT_FALSE(gesture.LUp_Select(3, 3));
   EXPECT_FALSE(c->hilighted);
 }
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "Recorder.h"
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/Invariants.h"
 
 namespace {
@@ -16,6 +16,7 @@ namespace {
 struct Figure {
   RecordingUser user;
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
+  GGesture gesture{*doc};
   GPoint *A = nullptr, *B = nullptr;
   GLine* a = nullptr;
   GCircle* c = nullptr;
@@ -24,17 +25,17 @@ struct Figure {
     A = Free(0, 0);
     B = Free(1, 0);
     Pick({A, B});
-    doc->ConstDefLine();
+    gesture.ConstDefLine();
     a = doc->m_CurrentConst->LOutput;
     Pick({A, B});
-    doc->ConstDefCircle();
+    gesture.ConstDefCircle();
     c = doc->m_CurrentConst->COutput;
     doc->ClearAllHilights();
   }
   GPoint* Free(double x, double y) {
-    doc->LDown_SPoint(x, y);
-    doc->LUp_SPoint(x, y);
-    return doc->PlacedPoint();
+    gesture.LDown_SPoint(x, y);
+    gesture.LUp_SPoint(x, y);
+    return gesture.PlacedPoint();
   }
   void Pick(std::initializer_list<GPoint*> points) {
     doc->ClearAllHilights();
@@ -91,7 +92,7 @@ TEST(Invariants, EachPlantedInconsistencyIsReported) {
   for (const Case& k : cases) {
     Figure f;
     k.plant(f);
-    const std::string report = InvariantReport(*f.doc);
+    const std::string report = InvariantReport(*f.doc, &f.gesture);
     EXPECT_NE(report.find(k.report), std::string::npos) << k.what << ":\n" << report;
     // Put right what would otherwise trip the document's own teardown.
     f.doc->m_CurrentSheet = 0;

@@ -39,9 +39,9 @@ class Place : public FigureTest {
  protected:
   // Press, one drag step and release at the same place, as the mouse does.
   int Drop(double x, double y) {
-    doc->LDown_SPoint(x, y);
-    doc->LDrag_Point(x, y);
-    return doc->LUp_SPoint(x, y);
+    gesture.LDown_SPoint(x, y);
+    gesture.LDrag_Point(x, y);
+    return gesture.LUp_SPoint(x, y);
   }
   GConst* StepOf(GPoint* p) {
     GConst* k = nullptr;
@@ -65,14 +65,14 @@ class Place : public FigureTest {
 
 TEST_F(Place, ReleaseOnEmptyCanvasGivesANamedFreePoint) {
   ASSERT_EQ(Drop(0.5, 0.25), 9);  // the first name is free
-  GPoint* p = doc->PlacedPoint();
+  GPoint* p = gesture.PlacedPoint();
   ASSERT_NE(p, nullptr);
   EXPECT_EQ(doc->Sheet().points.head, p);
   EXPECT_EQ(p->name, "A");
   EXPECT_EQ(StepOf(p)->type, CONST_FREE);
   ExpectAt(p, 0.5, 0.25);
   EXPECT_TRUE(p->hilighted);
-  EXPECT_FALSE(doc->m_PlacingPoint);
+  EXPECT_FALSE(gesture.m_PlacingPoint);
 }
 
 TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
@@ -83,16 +83,16 @@ TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
   const std::string nextName = doc->Naming().Counter(GNameKind::kPoint);
   // Near A, which also lies on the line: the point wins.
   ASSERT_EQ(Drop(0.04, 0.05), 1);
-  EXPECT_EQ(doc->PlacedPoint(), a);
+  EXPECT_EQ(gesture.PlacedPoint(), a);
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(PointsInUse(), inUse);
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), nextName);
 
   // Back on the start point of a two-point gesture.
-  doc->LDown_SPoint(2.03, 0);
-  doc->m_StartPoint = b;
-  doc->LDrag_Point(2.03, 0);
-  EXPECT_EQ(doc->LUp_SPoint(2.03, 0), 2);
+  gesture.LDown_SPoint(2.03, 0);
+  gesture.m_StartPoint = b;
+  gesture.LDrag_Point(2.03, 0);
+  EXPECT_EQ(gesture.LUp_SPoint(2.03, 0), 2);
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(PointsInUse(), inUse);
 }
@@ -160,7 +160,7 @@ TEST_F(Place, PointOnEveryLineKindStaysWhereDroppedAndOnItsLine) {
   };
   for (const LineCase& lc : cases) {
     SCOPED_TRACE(lc.what);
-    doc = std::make_unique<GDocument>(&user);
+    doc->NewDocument();  // each case on a sheet of its own, the tools with it
     GPoint* a = Free(0, 0, "A");
     GPoint* b = Free(2, 1, "B");
     GLine* line = lc.make(*this, a, b, Join(a, b));
@@ -175,7 +175,7 @@ TEST_F(Place, PointOnEveryLineKindStaysWhereDroppedAndOnItsLine) {
     const double ux = line->a.re / n, uy = line->b.re / n;
     const double x = fx - 1.2 * uy, y = fy + 1.2 * ux;
     ASSERT_EQ(Drop(x + 0.03 * ux, y + 0.03 * uy), 3);
-    GPoint* p = doc->PlacedPoint();
+    GPoint* p = gesture.PlacedPoint();
     EXPECT_EQ(StepOf(p)->type, lc.pointKind);
     ExpectAt(p, x, y, 1e-7);
     EXPECT_TRUE(Records(line, p));
@@ -194,7 +194,7 @@ TEST_F(Place, PointOnACircleKeepsItsAngleWhenTheCentreMoves) {
   GCircle* c = UnitCircleAt(m, 1, 0, "P");
   doc->Sethilighted(c);
   ASSERT_EQ(Drop(0, -1.04), 6);
-  GPoint* p = doc->PlacedPoint();
+  GPoint* p = gesture.PlacedPoint();
   GConst* k = StepOf(p);
   EXPECT_EQ(k->type, CONST_PT_ON_CIRCLE);
   EXPECT_NEAR(k->param1.re, M_PI / 2, 1e-12);  // clockwise: straight down
@@ -208,17 +208,17 @@ TEST_F(Place, PointOnACircleKeepsItsAngleWhenTheCentreMoves) {
 TEST_F(Place, PointOnACurveRemembersItsSampleIndex) {
   Curve({0, 1, 2}, {0, 0, 1});
   ASSERT_EQ(Drop(1.5, 0.55), 8);
-  GConst* k = StepOf(doc->PlacedPoint());
+  GConst* k = StepOf(gesture.PlacedPoint());
   EXPECT_EQ(k->type, CONST_PT_ON_CURVE);
   EXPECT_NEAR(k->param1.re, 1.525, 1e-12);
-  ExpectAt(doc->PlacedPoint(), 1.525, 0.525);
+  ExpectAt(gesture.PlacedPoint(), 1.525, 0.525);
 }
 
 TEST_F(Place, NearTwoLinesGivesTheirIntersection) {
   GLine* l = Join(Free(-1, -1, "A"), Free(1, 1, "B"));
   GLine* m = Join(Free(-1, 1, "C"), Free(1, -1, "D"));
   ASSERT_EQ(Drop(0.06, 0.01), 4);
-  GPoint* p = doc->PlacedPoint();
+  GPoint* p = gesture.PlacedPoint();
   EXPECT_EQ(StepOf(p)->type, CONST_MEET);
   ExpectAt(p, 0, 0);
   EXPECT_TRUE(Records(l, p) && Records(m, p));
@@ -230,7 +230,7 @@ TEST_F(Place, NearALineAndACircleGivesTheRootNearestTheRelease) {
   GPoint* b = Free(3, 0.1, "B");
   GLine* l = Join(a, b);
   ASSERT_EQ(Drop(0.99, 0.08), 5);
-  GPoint* right = doc->PlacedPoint();
+  GPoint* right = gesture.PlacedPoint();
   GConst* k = StepOf(right);
   EXPECT_EQ(k->type, CONST_MEET_CL);
   EXPECT_GT(right->xz().re, 0.9);
@@ -240,7 +240,7 @@ TEST_F(Place, NearALineAndACircleGivesTheRootNearestTheRelease) {
   // The second intersection refers to the first, so it always takes the
   // other root.
   ASSERT_EQ(Drop(-0.99, 0.08), 5);
-  GPoint* left = doc->PlacedPoint();
+  GPoint* left = gesture.PlacedPoint();
   EXPECT_LT(left->xz().re, -0.9);
   EXPECT_EQ(StepOf(left)->PInput1, right);
 
@@ -253,7 +253,7 @@ TEST_F(Place, NearTwoCirclesGivesTheCrossingNearestTheRelease) {
   GCircle* c1 = UnitCircleAt(Free(0, 0, "M"), 0, 1, "N");
   GCircle* c2 = UnitCircleAt(Free(1, 0, "O"), 1, 1, "P");
   ASSERT_EQ(Drop(0.52, -0.83), 7);
-  GPoint* p = doc->PlacedPoint();
+  GPoint* p = gesture.PlacedPoint();
   EXPECT_EQ(StepOf(p)->type, CONST_MEET_CC);
   ExpectAt(p, 0.5, -std::sqrt(0.75));
   EXPECT_TRUE(Records(c1, p) && Records(c2, p));
@@ -273,7 +273,7 @@ TEST_F(Place, CrossingAfterADragIsStillTheOneUnderTheRelease) {
   doc->m_MovingPoint = nullptr;  // the release of that drag
   ASSERT_TRUE(doc->m_Motion.a11 != 0.0 || doc->m_Motion.a12 != 0.0);
   ASSERT_EQ(Drop(1.98, 2.01), 7);
-  ExpectAt(doc->PlacedPoint(), 2, 2, 1e-5);
+  ExpectAt(gesture.PlacedPoint(), 2, 2, 1e-5);
 }
 
 TEST_F(Place, IntersectionOnAThirdLineIsAnnounced) {
@@ -290,7 +290,7 @@ TEST_F(Place, IntersectionOnAThirdLineIsAnnounced) {
   user.messages.clear();
   doc->ResetAllName();
   ASSERT_EQ(Drop(5.0 / 3 + 0.02, 1.01), 4);
-  GPoint* g = doc->PlacedPoint();
+  GPoint* g = gesture.PlacedPoint();
   EXPECT_EQ(g->name, "G");
   EXPECT_TRUE(Records(ad, g));
   ASSERT_EQ(user.messages.size(), 1u);
@@ -306,7 +306,7 @@ TEST_F(Place, IntersectionOnAnExistingPointLeavesOnlyTheOldPoint) {
   GPoint* old = Meet(l, m, "M");
   const int steps = Steps(), inUse = PointsInUse();
   ASSERT_EQ(Drop(1.5, 0.04), 4);
-  EXPECT_EQ(doc->PlacedPoint(), old);
+  EXPECT_EQ(gesture.PlacedPoint(), old);
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(PointsInUse(), inUse);
 }
@@ -316,16 +316,16 @@ TEST_F(Place, UndecidedReleaseLeavesNoNamelessPointBehind) {
   UnitCircleAt(Free(5, 0, "M"), 5, 1, "N");
   const int steps = Steps(), inUse = PointsInUse();
   // Last seen near the line, released far from it.
-  doc->LDown_SPoint(0.5, 0.05);
-  doc->LDrag_Point(0.5, 0.05);
-  EXPECT_EQ(doc->LUp_SPoint(0.5, 2.0), 0);
+  gesture.LDown_SPoint(0.5, 0.05);
+  gesture.LDrag_Point(0.5, 0.05);
+  EXPECT_EQ(gesture.LUp_SPoint(0.5, 2.0), 0);
   // Last seen near the line and the circle, released near the line only.
-  doc->LDown_SPoint(4.0, 0.02);
-  doc->LDrag_Point(4.0, 0.02);
-  EXPECT_TRUE(doc->m_NearLine && doc->m_NearCircle);
-  EXPECT_EQ(doc->LUp_SPoint(0.5, 0.02), 0);
+  gesture.LDown_SPoint(4.0, 0.02);
+  gesture.LDrag_Point(4.0, 0.02);
+  EXPECT_TRUE(gesture.m_NearLine && gesture.m_NearCircle);
+  EXPECT_EQ(gesture.LUp_SPoint(0.5, 0.02), 0);
 
-  EXPECT_EQ(doc->PlacedPoint(), nullptr);
+  EXPECT_EQ(gesture.PlacedPoint(), nullptr);
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(PointsInUse(), inUse);
   for (GConst* k = doc->FirstConst(); k; k = k->next) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "Recorder.h"
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/Invariants.h"
 #include "model/Lookup.h"
 #include "script/Script.h"
@@ -27,10 +27,11 @@ class CountingHooks : public GDocumentHooks {
 class ReaderTest : public ::testing::Test {
  protected:
   // Whatever the test did, the document still keeps its standing rules.
-  void TearDown() override { EXPECT_EQ(InvariantReport(*doc), ""); }
+  void TearDown() override { EXPECT_EQ(InvariantReport(*doc, &gesture), ""); }
   RecordingUser user;
   CountingHooks hooks;  // outlives doc, which may still point at it
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
+  GGesture gesture{*doc};  // the tools' half: builders, placing, hit tests, drags
 
   bool Read(const std::string& text, bool clear = true, bool withTexts = true) {
     return ReadScript(*doc, text, clear ? GReadScope::kDocument : GReadScope::kCurrentSheet,

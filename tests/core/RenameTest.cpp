@@ -22,7 +22,7 @@ TEST_F(Rename, NamesOfOtherElementsEvenUndoneOnesAreRefused) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(1, 0);
   Select(a, b);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   EXPECT_FALSE(doc->RenameElement(a, "B"));
   EXPECT_FALSE(doc->RenameElement(a, "a"));  // the line
   EXPECT_NE(user.messages.back().text.find("already used"), std::string::npos);
@@ -47,10 +47,10 @@ TEST_F(Rename, AcceptedNameIsTrimmedAndNeverHandedOutAgain) {
   EXPECT_TRUE(doc->RenameElement(a, "C"));
   EXPECT_EQ(Pt(2, 0)->name, "D");
   Select(a, b);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   EXPECT_EQ(Last()->LOutput->name, "a");
   Select(b, doc->Sheet().points.head->next->next);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   EXPECT_EQ(Last()->LOutput->name, "c");
 }
 
@@ -70,7 +70,7 @@ TEST_F(Rename, RenamedFigureReadsBackFromItsScript) {
   GPoint* a = Pt(0, 0);
   GPoint* b = Pt(1, 0);
   Select(a, b);
-  doc->ConstDefLine();
+  gesture.ConstDefLine();
   ASSERT_TRUE(doc->RenameElement(a, "P1"));
   EXPECT_FALSE(doc->RenameElement(b, "Q;R"));
   EXPECT_FALSE(doc->RenameElement(b, "a b"));

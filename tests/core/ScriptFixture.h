@@ -9,12 +9,13 @@
 #include <string>
 
 #include "Recorder.h"
-#include "model/Document.h"
+#include "model/Gesture.h"
 
 class ScriptTest : public ::testing::Test {
  protected:
   RecordingUser user;
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
+  GGesture gesture{*doc};  // the tools' half: builders, placing, hit tests, drags
 
   GPoint* ListedPoint(double x, double y, const char* name) {
     GPoint* p = doc->NewPoint(CComplex(x, 0), CComplex(y, 0));

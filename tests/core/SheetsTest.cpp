@@ -177,16 +177,16 @@ TEST_F(Sheets, ToolsLetGoOfTheirElementsWhenTheSheetChanges) {
   GAngle mark;
   GLine first;
   const auto holdSome = [&] {
-    doc->m_StartPoint = P0;
-    doc->m_CurrentAngle = &mark;
-    doc->m_BisectorLine = &first;
+    gesture.m_StartPoint = P0;
+    gesture.m_CurrentAngle = &mark;
+    gesture.m_BisectorLine = &first;
     doc->m_MovingPoint = P0;
   };
   const auto expectNone = [&](const char* after) {
-    EXPECT_EQ(doc->m_StartPoint, nullptr) << after;
-    EXPECT_EQ(doc->m_CurrentAngle, nullptr) << after;
-    EXPECT_EQ(doc->m_BisectorLine, nullptr) << after;
-    EXPECT_EQ(doc->BisectorClicks(), 0) << after;
+    EXPECT_EQ(gesture.m_StartPoint, nullptr) << after;
+    EXPECT_EQ(gesture.m_CurrentAngle, nullptr) << after;
+    EXPECT_EQ(gesture.m_BisectorLine, nullptr) << after;
+    EXPECT_EQ(gesture.BisectorClicks(), 0) << after;
     EXPECT_EQ(doc->m_MovingPoint, nullptr) << after;
   };
   holdSome();

@@ -10,6 +10,7 @@
 #include "Recorder.h"
 #include "bench/SheetBuilder.h"
 #include "bench/SheetGenerator.h"
+#include "model/Gesture.h"
 #include "model/Lookup.h"
 #include "script/Script.h"
 
@@ -120,12 +121,13 @@ TEST(UndoProperty, UndoThenANewStepEmptiesRedo) {
   for (uint64_t seed : kSeeds) {
     RecordingUser user;
     auto doc = GenerateSheet(&user, kSheetSteps, seed);
+    GGesture gesture(*doc);
     sheetgen::Rng rng{seed};
     const int k = 1 + rng.Index(60);
     for (int i = 0; i < k; ++i) doc->OnUndo();
     EXPECT_EQ(doc->History().RedoCount(), k);
-    doc->LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
-    doc->LUp_SPoint(doc->m_NewPoint->xz().re, doc->m_NewPoint->yz().re);
+    gesture.LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
+    gesture.LUp_SPoint(gesture.m_NewPoint->xz().re, gesture.m_NewPoint->yz().re);
     EXPECT_EQ(doc->History().RedoCount(), 0);
     EXPECT_FALSE(doc->OnRedo());
     ExpectNothingLost(*doc, "a new point after undoing");
@@ -157,6 +159,7 @@ TEST(UndoProperty, PoolsNeverLeakOverLongSequences) {
   for (uint64_t seed : kSeeds) {
     RecordingUser user;
     auto doc = GenerateSheet(&user, 200, seed);
+    GGesture gesture(*doc);
     ExpectNothingLost(*doc, "generating");
     sheetgen::Rng rng{seed + 99};
     for (int i = 0; i < 400; ++i) {
@@ -168,8 +171,8 @@ TEST(UndoProperty, PoolsNeverLeakOverLongSequences) {
         doc->OnRedo();
       } else if (op < 15) {
         doc->ClearAllHilights();
-        doc->LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
-        doc->LUp_SPoint(doc->m_NewPoint->xz().re, doc->m_NewPoint->yz().re);
+        gesture.LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
+        gesture.LUp_SPoint(gesture.m_NewPoint->xz().re, gesture.m_NewPoint->yz().re);
       } else if (op < 17 && !steps.empty()) {
         Choose(*doc, steps[rng.Index(steps.size())]);
         doc->OnModeEraser();

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "Recorder.h"
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "script/Script.h"
 
 namespace {
@@ -16,23 +16,24 @@ class Undo : public ::testing::Test {
  protected:
   RecordingUser user;
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
+  GGesture gesture{*doc};
 
   void SetUp() override { doc->ResetAllName(); }
 
   GPoint* Place(double x, double y) {
     doc->ClearAllHilights();
-    doc->LDown_SPoint(x, y);
-    doc->LUp_SPoint(x, y);
-    return doc->PlacedPoint();
+    gesture.LDown_SPoint(x, y);
+    gesture.LUp_SPoint(x, y);
+    return gesture.PlacedPoint();
   }
   template <class Build>
   GConst* BuildFrom(std::initializer_list<GPoint*> points, Build build) {
     doc->ClearAllHilights();
     for (GPoint* p : points) doc->Sethilighted(p);
-    return (doc.get()->*build)() ? doc->m_CurrentConst : nullptr;
+    return (gesture.*build)() ? doc->m_CurrentConst : nullptr;
   }
-  GLine* Join(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GDocument::ConstDefLine)->LOutput; }
-  GPoint* Mid(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GDocument::ConstDefMid)->POutput; }
+  GLine* Join(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GGesture::ConstDefLine)->LOutput; }
+  GPoint* Mid(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GGesture::ConstDefMid)->POutput; }
   int Steps() {
     int n = 0;
     for (GConst* c = doc->FirstConst(); c; c = c->next) ++n;
@@ -139,7 +140,7 @@ TEST_F(Undo, HiddenAngleMarkStaysHiddenThroughEvaluation) {
   GPoint* a = Place(1, 0);
   GPoint* v = Place(0, 0);
   GPoint* b = Place(0, 1);
-  GConst* c = BuildFrom({a, v, b}, &GDocument::ConstDefAngle);
+  GConst* c = BuildFrom({a, v, b}, &GGesture::ConstDefAngle);
   ASSERT_NE(c, nullptr);
   GAngle* mark = c->AngleOutput;
   doc->ClearAllHilights();
@@ -182,7 +183,7 @@ TEST_F(Undo, RedoKeepsAnElementThatWasHiddenBefore) {
 TEST_F(Undo, ImageAndBracketOutputsAreUndoneAndRedone) {
   GPoint* a = Place(0, 0);
   GPoint* b = Place(2, 0);
-  GConst* br = BuildFrom({a, b}, &GDocument::ConstDefBracket);
+  GConst* br = BuildFrom({a, b}, &GGesture::ConstDefBracket);
   ASSERT_NE(br, nullptr);
   GImage* im = doc->NewImage();
   doc->AssignImage(im);
@@ -301,13 +302,13 @@ TEST_F(Undo, TovikClippingReachesTheChosenLinesAndCircles) {
   GPoint* a = Place(0, 0);
   GPoint* b = Place(2, 0);
   GLine* l = Join(a, b);
-  GConst* c = BuildFrom({a, b}, &GDocument::ConstDefCircle);
+  GConst* c = BuildFrom({a, b}, &GGesture::ConstDefCircle);
   doc->ClearAllHilights();
   doc->Sethilighted(l);
   doc->Sethilighted(c->COutput);
-  doc->SetClipping(true);
+  gesture.SetClipping(true);
   EXPECT_EQ(l->toolMark + c->COutput->toolMark, 2);
-  doc->SetClipping(false);
+  gesture.SetClipping(false);
   EXPECT_EQ(l->toolMark + c->COutput->toolMark, 0);
 }
 

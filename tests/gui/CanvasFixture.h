@@ -21,12 +21,14 @@ class CanvasTest : public ::testing::Test {
   wxFrame* frame = nullptr;
   MyCanvas* canvas = nullptr;
   GDocument* doc = nullptr;
+  GGesture* gesture = nullptr;  // the canvas's tools: holds, builders, placing
   wxImage picture;
 
   void SetUp() override {
     frame = new wxFrame(nullptr, wxID_ANY, "canvas test", wxPoint(0, 0), wxSize(800, 632));
     canvas = new MyCanvas(frame, &user);
     doc = canvas->m_Doc.get();
+    gesture = &canvas->Gesture();
     // The texts of these tests are made for 800x600: no rescaling on the way there.
     canvas->m_Painter.m_OldWidth = 800;
     canvas->m_Painter.m_OldHeight = 600;
@@ -34,7 +36,7 @@ class CanvasTest : public ::testing::Test {
   }
   // Whatever the test did, the document still keeps its standing rules.
   void TearDown() override {
-    EXPECT_EQ(InvariantReport(*doc), "");
+    EXPECT_EQ(InvariantReport(*doc, gesture), "");
     delete frame;
   }
 

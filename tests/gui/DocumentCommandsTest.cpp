@@ -9,9 +9,7 @@
 #include <string>
 #include <wx/statusbr.h>
 
-#include "app/CommandIds.h"
-#include "app/MyFrame.h"
-#include "gui/GuiHarness.h"
+#include "WindowFixture.h"
 #include "model/Lookup.h"
 #include "interaction/MyCanvas.h"
 #include "FileText.h"
@@ -36,47 +34,12 @@ const std::string kSheet2 =
 const std::string kTwoSheets = kSheet0 + kSheet1;
 const std::string kThreeSheets = kSheet0 + kSheet1 + kSheet2;
 
-class DocumentCommandsTest : public ::testing::Test {
+class DocumentCommandsTest : public WindowTest {
  protected:
-  RecordingUser* user = nullptr;
-  MyFrame* frame = nullptr;
-  MyCanvas* canvas = nullptr;
-  GDocument* doc = nullptr;
-  fs::path dir;
+  void SetUp() override { WindowTest::MakeWindow(wxPoint(50, 50), true); }
 
-  void SetUp() override {
-    user = LastingUser();
-    frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), user);
-    frame->Show(true);
-    canvas = frame->m_Canvas;
-    doc = canvas->m_Doc.get();
-    char name[] = "/tmp/figuretta-doc-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir = name;
-  }
-  void TearDown() override {
-    if (frame) frame->Destroy();
-    PumpEvents([] { return false; }, 0);
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  void Command(int command) {
-    wxCommandEvent event(wxEVT_MENU, ToolkitId(command));
-    event.SetEventObject(frame);
-    frame->ProcessWindowEvent(event);
-  }
-  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
-  void Command(GStyle style) { Command(StyleNumber(style)); }
-  std::string Status() { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
-  std::string Title() { return frame->GetTitle().utf8_string(); }
-
-  fs::path Write(const std::string& fileName, const std::string& text) {
-    const fs::path p = dir / fileName;
-    std::ofstream(p, std::ios::binary) << text;
-    return p;
-  }
   // Open through the menu, the file chosen and the question answered.
-  void Open(const fs::path& p, GUser::Answer answer = GUser::kYes) {
+  void OpenFile(const fs::path& p, GUser::Answer answer = GUser::kYes) {
     user->files.push_back(p.string());
     user->answers.push_back(answer);
     Command(kCmdOpen);
@@ -125,7 +88,7 @@ const int kPastel[5] = {26, 27, 28, 29, 30};
 
 TEST_F(DocumentCommandsTest, OpenShowsTheFirstSheetAndNextBringsTheSecondSheetsLooks) {
   const fs::path file = Write("two.fgf", kTwoSheets);
-  Open(file);
+  OpenFile(file);
   EXPECT_EQ(doc->m_SheetCount, 2);
   EXPECT_EQ(doc->m_CurrentSheet, 0);
   EXPECT_NE(PointOn(0, "A"), nullptr);
@@ -152,7 +115,7 @@ TEST_F(DocumentCommandsTest, OpenShowsTheFirstSheetAndNextBringsTheSecondSheetsL
 
   // Answering No to the question keeps everything, the title included.
   const fs::path other = Write("other.fgf", "//Sheet 0;\r\npoint Z=Pt(0,0);");
-  Open(other, GUser::kNo);
+  OpenFile(other, GUser::kNo);
   EXPECT_EQ(doc->m_SheetCount, 2);
   EXPECT_NE(PointOn(0, "A"), nullptr);
   EXPECT_EQ(PointOn(0, "Z"), nullptr);
@@ -161,7 +124,7 @@ TEST_F(DocumentCommandsTest, OpenShowsTheFirstSheetAndNextBringsTheSecondSheetsL
 }
 
 TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText) {
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   Command(kCmdNextSheet);  // saving from the second sheet keeps each sheet's own looks
   const fs::path chosen = dir / "fig";
   user->files.push_back(chosen.string());
@@ -181,13 +144,13 @@ TEST_F(DocumentCommandsTest, SaveAddsTheExtensionAndWritesWhatOpensToTheSameText
                           .utf8_string()),
             std::string::npos);
 
-  Open(written);
+  OpenFile(written);
   EXPECT_EQ(WriteScript(*doc), text);
   ExpectLooks(kCat, 3);
 }
 
 TEST_F(DocumentCommandsTest, SaveIntoAMissingDirectoryReportsAndChangesNothing) {
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   const std::string before = WriteScript(*doc);
   user->messages.clear();
   user->files.push_back((dir / "no-such-dir" / "fig").string());
@@ -200,7 +163,7 @@ TEST_F(DocumentCommandsTest, SaveIntoAMissingDirectoryReportsAndChangesNothing) 
 }
 
 TEST_F(DocumentCommandsTest, NewAfterYesLeavesOneFreshSheetInTheCurrentTheme) {
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   Command(kCmdNextSheet);
   Command(kCmdNew);  // answered No
   EXPECT_EQ(doc->m_SheetCount, 2);
@@ -224,7 +187,7 @@ TEST_F(DocumentCommandsTest, NewAfterYesLeavesOneFreshSheetInTheCurrentTheme) {
 
 TEST_F(DocumentCommandsTest, InsertSheetTakesTheThemeAndShiftsTheLaterSheet) {
   Command(THM_PASTEL);
-  Open(Write("three.fgf", kThreeSheets));
+  OpenFile(Write("three.fgf", kThreeSheets));
   Command(kCmdNextSheet);
   Command(kCmdInsertNew);
   EXPECT_EQ(doc->m_SheetCount, 4);
@@ -246,7 +209,7 @@ TEST_F(DocumentCommandsTest, InsertSheetTakesTheThemeAndShiftsTheLaterSheet) {
 }
 
 TEST_F(DocumentCommandsTest, CopiesAreIndependentAndTheTextlessOneHasNoTexts) {
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   GPoint* originalA = PointOn(0, "A");
   GLine* originalLine = StepOn(0, "a")->LOutput;
   const double lineA = originalLine->a.re, lineB = originalLine->b.re;
@@ -290,7 +253,7 @@ TEST_F(DocumentCommandsTest, CopiesAreIndependentAndTheTextlessOneHasNoTexts) {
 }
 
 TEST_F(DocumentCommandsTest, DeletingTheLastSheetShowsTheNewLastAndTheOnlyOneIsEmptied) {
-  Open(Write("three.fgf", kThreeSheets));
+  OpenFile(Write("three.fgf", kThreeSheets));
   Command(kCmdNextSheet);
   Command(kCmdNextSheet);
   Command(kCmdDeleteSheet);
@@ -314,7 +277,7 @@ TEST_F(DocumentCommandsTest, DeletingTheLastSheetShowsTheNewLastAndTheOnlyOneIsE
 
 // Each sheet is painted on its own background tile, and its figure on top.
 TEST_F(DocumentCommandsTest, EachSheetIsPaintedOnItsOwnBackground) {
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   const GView v = canvas->View();
   const wxPoint blank(v.PixelX(3.5), v.PixelY(-2));  // nothing of the figure here
   const wxPoint pointA(v.PixelX(-1), v.PixelY(0));
@@ -361,7 +324,7 @@ TEST_F(DocumentCommandsTest, AFileOfAThousandSheetsOpensWithEachSheetsLooks) {
   std::string text;
   for (int i = 0; i < kSheetPoolSize; ++i) text += i % 2 ? kSheet1 : cat;
   const fs::path file = Write("many.fgf", text);
-  Open(file);
+  OpenFile(file);
   EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
   ExpectLooks(kCat, 3);
   for (int i = 0; i < 3; ++i) Command(kCmdNextSheet);
@@ -373,7 +336,7 @@ TEST_F(DocumentCommandsTest, AFileOfAThousandSheetsOpensWithEachSheetsLooks) {
 TEST_F(DocumentCommandsTest, ScreenshotAfterOpening) {
   const char* out = std::getenv("FIGURETTA_SCREENSHOT");
   if (!out) GTEST_SKIP() << "set FIGURETTA_SCREENSHOT to a .png path";
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   canvas->Refresh(false);
   PumpEvents([] { return false; }, 300);
   frame->SetStatusText(wxString::Format("%s  (%s)", Status(), Title()), 1);
@@ -393,14 +356,14 @@ TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
   const std::string expected = "void SetPointTextColor(" + std::to_string(star.text.r) + "," +
                                std::to_string(star.text.g) + "," + std::to_string(star.text.b) +
                                ");";
-  doc->ConstFree(0.0, 0.0, false);
+  gesture->ConstFree(0.0, 0.0, false);
   EXPECT_NE(WriteScript(*doc).find(expected), std::string::npos) << WriteScript(*doc);
 }
 
 // A sheet key pressed while a mouse button holds a half-placed point waits:
 // changing the sheet under the gesture would split its step from its point.
 TEST_F(DocumentCommandsTest, SheetCommandsWaitWhileAButtonIsHeld) {
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   ASSERT_EQ(doc->m_SheetCount, 2);
   canvas->m_Tool.HoldButton(true, true);
   Command(kCmdNextSheet);
@@ -415,7 +378,7 @@ TEST_F(DocumentCommandsTest, SheetCommandsWaitWhileAButtonIsHeld) {
 
 // Yes to the quitting question saves the document before the window goes.
 TEST_F(DocumentCommandsTest, YesOnQuittingSavesTheDocument) {
-  Open(Write("two.fgf", kTwoSheets));
+  OpenFile(Write("two.fgf", kTwoSheets));
   const fs::path target = dir / "kept.fgf";
   user->answers.push_back(GUser::kYes);
   user->files.push_back(target.string());

@@ -68,6 +68,7 @@ TEST_F(MouseTest, MouseDragAndHeadlessDragLeaveTheSameFigure) {
     ASSERT_TRUE(ReadScript(*doc, text));
     RecordingUser quiet;
     GDocument headless(&quiet);
+    GGesture hand(headless);  // the headless drag, with tools of its own
     headless.Viewport() = doc->Viewport();
     ASSERT_TRUE(ReadScript(headless, text));
     UseStyle(kTovik);
@@ -84,15 +85,15 @@ TEST_F(MouseTest, MouseDragAndHeadlessDragLeaveTheSameFigure) {
       GPoint* held = canvas->m_Tool.m_PickedPoint;
       ASSERT_NE(held, nullptr);
       GPoint* twin = Nth(headless.Sheet().points.head, IndexOf(doc->Sheet().points.head, held));
-      headless.BeginDrag(twin, false);
+      hand.BeginDrag(twin, false);
       const double offX = canvas->m_Tool.m_GrabOffsetX, offY = canvas->m_Tool.m_GrabOffsetY;
       for (int step = 1; step <= 8; ++step) {
         at = wxPoint(from.x + 9 * step, from.y + 5 * step * (dragged % 2 ? 1 : -1));
         canvas->LButtonDrag(at);
-        headless.DragTo(canvas->WorldX(at.x) + offX, canvas->WorldY(at.y) + offY);
+        hand.DragTo(canvas->WorldX(at.x) + offX, canvas->WorldY(at.y) + offY);
       }
       canvas->LButtonUp(at);
-      headless.EndDrag(false);
+      hand.EndDrag(false);
       ++dragged;
       ExpectSameFigure(*doc, headless);
     }

@@ -13,11 +13,9 @@
 #include <wx/dcps.h>
 #include <wx/image.h>
 
-#include "app/CommandIds.h"
-#include "app/MyFrame.h"
+#include "WindowFixture.h"
 #include "app/MyPrintout.h"
 #include "app/WxUser.h"
-#include "gui/GuiHarness.h"
 #include "interaction/MyCanvas.h"
 #include "render/PrintLook.h"
 #include "render/CairoRender.h"
@@ -37,31 +35,8 @@ const char kTriangle[] =
     "circle k=Circle(A,B);\n"
     "text T=Text(hello,100.000,50.000,18.000,0,0,0);\n";
 
-class ExportTest : public ::testing::Test {
+class ExportTest : public WindowTest {
  protected:
-  RecordingUser* user = nullptr;
-  MyFrame* frame = nullptr;
-  MyCanvas* canvas = nullptr;
-  fs::path dir;
-
-  void SetUp() override {
-    user = LastingUser();
-    frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), user);
-    canvas = frame->m_Canvas;
-    char name[] = "/tmp/figuretta-export-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir = name;
-  }
-  void TearDown() override {
-    frame->Destroy();
-    PumpEvents([] { return false; }, 0);
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  fs::path Write(const std::string& name, const std::string& text) {
-    std::ofstream(dir / name, std::ios::binary) << text;
-    return dir / name;
-  }
   size_t FilesInDir() {
     return (size_t)std::distance(fs::directory_iterator(dir), fs::directory_iterator());
   }

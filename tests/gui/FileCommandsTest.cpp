@@ -10,9 +10,7 @@
 #include <string>
 
 #include "FileText.h"
-#include "app/CommandIds.h"
-#include "app/MyFrame.h"
-#include "gui/GuiHarness.h"
+#include "WindowFixture.h"
 #include "interaction/MyCanvas.h"
 #include "model/Invariants.h"
 #include "model/Lookup.h"
@@ -25,51 +23,12 @@ namespace fs = std::filesystem;
 
 const std::string kTwoSheets = "//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);";
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public WindowTest {
  protected:
-  RecordingUser* user = nullptr;
-  MyFrame* frame = nullptr;
-  GDocument* doc = nullptr;
-  fs::path dir;
-
-  void SetUp() override {
-    user = LastingUser();
-    frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700), user);
-    doc = frame->m_Canvas->m_Doc.get();
-    char name[] = "/tmp/figuretta-file-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    dir = name;
-  }
-  void TearDown() override {
-    EXPECT_EQ(InvariantReport(*doc), "");
-    frame->Destroy();
-    PumpEvents([] { return false; }, 0);
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-  void Command(int command) {
-    wxCommandEvent event(wxEVT_MENU, ToolkitId(command));
-    event.SetEventObject(frame);
-    frame->ProcessWindowEvent(event);
-    EXPECT_EQ(InvariantReport(*doc), "") << "after command " << command;
-  }
-  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
-  void Command(GStyle style) { Command(StyleNumber(style)); }
-  std::string Title() { return frame->GetTitle().utf8_string(); }
-  fs::path Write(const std::string& fileName, const std::string& text) {
-    const fs::path p = dir / fileName;
-    std::ofstream(p, std::ios::binary) << text;
-    return p;
-  }
   GPoint* Point(const char* name) {
     GConst* c = nullptr;
     FindNameFromCns(doc->FirstConst(), name, &c);
     return c ? c->POutput : nullptr;
-  }
-  int FilesIn(const fs::path& d) {
-    int n = 0;
-    for ([[maybe_unused]] auto& e : fs::directory_iterator(d)) ++n;
-    return n;
   }
   int StepsInUse() {
     int n = 0;
@@ -85,7 +44,7 @@ TEST_F(FileCommandsTest, SaveWritesTheChosenFileTitlesTheWindowAndLogs) {
   EXPECT_TRUE(user->log.empty());
   EXPECT_EQ(Title(), "Figuretta - untitled.fgf");
 
-  doc->ConstFree(1, 2, false);
+  gesture->ConstFree(1, 2, false);
   const fs::path bare = dir / "fig";
   user->log.clear();
   user->files.push_back(bare.string());
@@ -202,7 +161,7 @@ TEST_F(FileCommandsTest, AFileThatDoesNotOpenChangesNothingFromEitherRoad) {
   Command(kCmdOpen);
   Command(kCmdNextSheet);
   Command(kModeZoomIn);
-  doc->ConstFree(0.5, 0.5, false);
+  gesture->ConstFree(0.5, 0.5, false);
   Command(kCmdUndo);
   doc->Sethilighted(Point("B"));
   ASSERT_EQ(doc->History().RedoCount(), 1);
@@ -242,7 +201,7 @@ TEST_F(FileCommandsTest, AFileThatDoesNotOpenChangesNothingFromEitherRoad) {
       EXPECT_EQ(own->messages[0].text, message);
       EXPECT_EQ(Shown(*start), before);
       EXPECT_EQ(start->GetTitle(), "Figuretta - untitled");
-      EXPECT_EQ(InvariantReport(*start->m_Canvas->m_Doc), "");
+      EXPECT_EQ(InvariantReport(*start->m_Canvas->m_Doc, &start->m_Canvas->Gesture()), "");
       start->Destroy();
       PumpEvents([] { return false; }, 0);
     }

@@ -22,7 +22,7 @@ TEST_F(GestureRules, EveryEventOfEveryTwoPointToolKeepsThem) {
     };
     for (const auto& [what, happen] : events) {
       happen();
-      EXPECT_EQ(InvariantReport(*doc), "") << "mode " << mode << ", " << what;
+      EXPECT_EQ(InvariantReport(*doc, gesture), "") << "mode " << mode << ", " << what;
     }
   }
 }

@@ -46,8 +46,8 @@ class MouseTest : public CanvasTest {
         canvas->LButtonUp(to);
         break;
     }
-    EXPECT_EQ(InvariantReport(*doc), "");
-    return doc->PlacedPoint();
+    EXPECT_EQ(InvariantReport(*doc, gesture), "");
+    return gesture->PlacedPoint();
   }
   GPoint* Place(Style s, double x, double y) { return Place(s, At(x, y), At(x, y)); }
   GPoint* Place(double x, double y) { return Place(kTovik, At(x, y), At(x, y)); }
@@ -59,7 +59,7 @@ class MouseTest : public CanvasTest {
     canvas->LButtonDown(from);
     canvas->LButtonDrag(to);
     canvas->LButtonUp(to);
-    EXPECT_EQ(InvariantReport(*doc), "");
+    EXPECT_EQ(InvariantReport(*doc, gesture), "");
   }
 
   // Builds from exactly the given hilighted points (and line).
@@ -68,23 +68,23 @@ class MouseTest : public CanvasTest {
     doc->ClearAllHilights();
     for (GPoint* p : points) doc->Sethilighted(p);
     if (line) doc->Sethilighted(line);
-    return KeptRules((doc->*build)());
+    return KeptRules((gesture->*build)());
   }
   // Passes `built` on, once the document is seen to keep its standing rules.
   bool KeptRules(bool built) {
-    EXPECT_EQ(InvariantReport(*doc), "");
+    EXPECT_EQ(InvariantReport(*doc, gesture), "");
     return built;
   }
   GLine* Join(GPoint* a, GPoint* b) {
-    return BuildFrom({a, b}, nullptr, &GDocument::ConstDefLine) ? doc->m_CurrentConst->LOutput
+    return BuildFrom({a, b}, nullptr, &GGesture::ConstDefLine) ? doc->m_CurrentConst->LOutput
                                                                 : nullptr;
   }
   GLine* Para(GPoint* through, GLine* to) {
-    return BuildFrom({through}, to, &GDocument::ConstDefPara) ? doc->m_CurrentConst->LOutput
+    return BuildFrom({through}, to, &GGesture::ConstDefPara) ? doc->m_CurrentConst->LOutput
                                                               : nullptr;
   }
   GCircle* CircleOf(GPoint* centre, GPoint* on) {
-    return BuildFrom({centre, on}, nullptr, &GDocument::ConstDefCircle)
+    return BuildFrom({centre, on}, nullptr, &GGesture::ConstDefCircle)
                ? doc->m_CurrentConst->COutput
                : nullptr;
   }

@@ -78,7 +78,7 @@ TEST_F(MouseTest, QuilArmedTextTakesTheRightClickInsteadOfAPoint) {
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(Points(), 0);
   EXPECT_EQ(Steps(), 0);
-  EXPECT_FALSE(doc->m_PlacingPoint);
+  EXPECT_FALSE(gesture->m_PlacingPoint);
 }
 
 TEST_F(MouseTest, PanelButtonsToggleAndTheMoveButtonForgetsAPick) {
@@ -187,9 +187,9 @@ TEST_F(MouseTest, LeavingTheWindowEndsADragAtTheLastPositionInside) {
   canvas->OnMouseEvent(press);
   canvas->OnMouseEvent(drag);
   canvas->LeaveWindow(leave);
-  EXPECT_FALSE(doc->m_PlacingPoint);
+  EXPECT_FALSE(gesture->m_PlacingPoint);
   ASSERT_EQ(Points(), 2);
-  EXPECT_NEAR(X(doc->PlacedPoint()), -2, 1e-9);
+  EXPECT_NEAR(X(gesture->PlacedPoint()), -2, 1e-9);
 }
 
 TEST_F(MouseTest, ShiftOfTheEventReachesTheDocument) {
@@ -249,7 +249,7 @@ TEST_F(MouseTest, MidpointOfTwoPointsOfALineIsAnnouncedOnIt) {
   canvas->m_Tool.SetShift(false);
   ASSERT_EQ(doc->Selection().Points().Count(), 2);
   user.messages.clear();
-  ASSERT_TRUE(doc->ConstDefMid());
+  ASSERT_TRUE(gesture->ConstDefMid());
   GPoint* m = doc->m_CurrentConst->POutput;
   ASSERT_NE(m, nullptr);
   // The line holds four named points by now, so the message names it by two.

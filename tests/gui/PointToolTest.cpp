@@ -23,7 +23,7 @@ TEST_P(PlaceInStyle, FreePointLandsUnderTheReleaseWithAName) {
   EXPECT_EQ(p->name, "A");
   EXPECT_EQ(Points(), 1);
   EXPECT_FALSE(canvas->m_Tool.m_Preview);  // the preview ended with the gesture
-  EXPECT_FALSE(doc->m_PlacingPoint);
+  EXPECT_FALSE(gesture->m_PlacingPoint);
 }
 
 TEST_P(PlaceInStyle, DropOnAnExistingPointCreatesNothing) {

@@ -19,7 +19,7 @@ class SlideCanvasTest : public CanvasTest {
  protected:
   // A named free point as the Point tool leaves it: its step, its place in the list.
   GConst* Free(double x, double y, const char* name) {
-    doc->ConstFree(x, y, false);
+    gesture->ConstFree(x, y, false);
     GConst* k = doc->m_CurrentConst;
     doc->AssignPoint(k->POutput);
     k->POutput->name = name;

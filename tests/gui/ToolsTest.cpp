@@ -5,9 +5,7 @@
 #include <wx/filename.h>
 #include <wx/toolbar.h>
 
-#include "app/CommandIds.h"
-#include "app/MyFrame.h"
-#include "gui/GuiHarness.h"
+#include "WindowFixture.h"
 #include "gui/MouseFixture.h"
 #include "app/dialogs/ToolDialogs.h"
 
@@ -53,7 +51,7 @@ TEST_F(ToolsTest, LineJoinsThePressPointToThePointOfRelease) {
   EXPECT_NEAR(X(c->PInput1), -1, 0.02);
   EXPECT_EQ(Points(), 2);
   EXPECT_NE(doc->Sheet().lines.head, nullptr);
-  EXPECT_FALSE(doc->m_PlacingPoint);
+  EXPECT_FALSE(gesture->m_PlacingPoint);
 
   // A second line ending on B: the first line, passed at the end, is not left lit.
   GLine* first = c->LOutput;
@@ -83,7 +81,7 @@ TEST_F(ToolsTest, TwoPointToolsBuildTheirStepFromPressAndRelease) {
     ASSERT_TRUE(c->PInput1 && c->PInput2) << k.mode;
     EXPECT_NEAR(X(c->PInput1), -1, 0.02) << k.mode;  // the press: first point or centre
     EXPECT_NEAR(X(c->PInput2), 1.5, 0.02) << k.mode;
-    EXPECT_FALSE(doc->m_PlacingPoint);
+    EXPECT_FALSE(gesture->m_PlacingPoint);
   }
   doc->ClearSheet();
   Gesture(kModeMid, At(0, 0), At(2, 1));
@@ -95,7 +93,7 @@ TEST_F(ToolsTest, TwoPointToolsBuildTheirStepFromPressAndRelease) {
 
 TEST_F(ToolsTest, LinesAtALineStartOnlyWhenThePressFindsOne) {
   GLine* base = Join(Place(-2, 0), Place(2, 0));
-  doc->SetAngleDegrees("30");
+  gesture->SetAngleDegrees("30");
   struct Case {
     GToolMode mode;
     int type;
@@ -127,12 +125,12 @@ TEST_F(ToolsTest, SegmentToggleMakesClippedLinesAndAnErasedMarkIsNotUsed) {
   GPoint* a = Place(2, 2);
   GPoint* v = Place(2.5, 2);
   GPoint* b = Place(2.5, 2.5);
-  ASSERT_TRUE(doc->SetCurrentAngleByNames(a->name, v->name, b->name));
+  ASSERT_TRUE(gesture->SetCurrentAngleByNames(a->name, v->name, b->name));
   GConst* markStep = Last();
   ASSERT_EQ(markStep->type, CONST_3P_ANGLE);
   doc->DeleteConst(markStep);
   // The tool's hold knows the mark's slot was given back.
-  EXPECT_EQ(doc->m_CurrentAngle, nullptr);
+  EXPECT_EQ(gesture->m_CurrentAngle, nullptr);
   Gesture(kModeLineWithAngle, At(0, -0.5), At(0, -2));
   ASSERT_EQ(Last()->type, CONST_LINE_WITH_ANGLE_DEGREE);
   EXPECT_EQ(Last()->LInput1, base);
@@ -214,7 +212,7 @@ TEST_F(ToolsTest, OrbitToolDrawsTheLocusOfAMidpoint) {
   doc->ClearAllHilights();
   doc->Sethilighted(runner);
   doc->Sethilighted(fixed);
-  ASSERT_TRUE(doc->ConstDefMid());
+  ASSERT_TRUE(gesture->ConstDefMid());
   GPoint* mid = Last()->POutput;
   doc->ClearAllHilights();
   Click(kModeOrbit, runner);
@@ -249,7 +247,7 @@ TEST_F(ToolsTest, TangentAndBisectorCollectTheirTwoClicks) {
 
   GLine* l1 = Join(Place(-3, -2), Place(3, -2));
   GLine* l2 = Join(Place(-3, -3), Place(3, 3));
-  canvas->m_Doc->StartBisectorTool();
+  canvas->Gesture().StartBisectorTool();
   const int steps = Steps();
   Click(kModeBisector, At(2.5, -2));
   Click(kModeBisector, At(2.5, -2));  // the same line again: nothing
@@ -325,34 +323,16 @@ TEST_F(ToolsTest, ImageToolPlacesAPictureAtItsOwnSizeOrLogsTheFailure) {
 
 // ---- Quil and touch-panel buttons ----
 
-class ButtonsTest : public ::testing::Test {
+class ButtonsTest : public WindowTest {
  protected:
-  RecordingUser* user = nullptr;
-  MyFrame* frame = nullptr;
-  MyCanvas* canvas = nullptr;
-  GDocument* doc = nullptr;
-
   void SetUp() override {
-    user = LastingUser();
-    frame = new MyFrame("tools", wxPoint(0, 0), wxSize(950, 700), user);
-    canvas = frame->m_Canvas;
-    doc = canvas->m_Doc.get();
+    MakeWindow(wxPoint(0, 0), false);
     doc->ResetAllName();
   }
-  void TearDown() override {
-    frame->Destroy();
-    PumpEvents([] { return false; }, 0);
-  }
-  void Command(int id) {
-    wxCommandEvent event(wxEVT_MENU, ToolkitId(id));
-    event.SetEventObject(frame);
-    frame->ProcessWindowEvent(event);
-  }
-  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
   void Style(GStyle style) { Command(StyleNumber(style)); }
   GPoint* Point(double x, double y) {
-    doc->ConstFree(x, y, false);
-    GPoint* p = doc->m_NewPoint;
+    gesture->ConstFree(x, y, false);
+    GPoint* p = gesture->m_NewPoint;
     doc->AssignPoint(p);
     doc->SetPointName(p);
     return p;

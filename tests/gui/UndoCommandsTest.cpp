@@ -9,40 +9,19 @@
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
-#include "app/CommandIds.h"
-#include "app/MyFrame.h"
-#include "gui/GuiHarness.h"
+#include "WindowFixture.h"
 #include "interaction/MyCanvas.h"
 
 namespace {
 
-class UndoCommandsTest : public ::testing::Test {
+class UndoCommandsTest : public WindowTest {
  protected:
-  MyFrame* frame = nullptr;
-  MyCanvas* canvas = nullptr;
-  GDocument* doc = nullptr;
-
   void SetUp() override {
-    frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(0, 0), wxSize(950, 700),
-                        LastingUser());
-    frame->Show(true);
-    canvas = frame->m_Canvas;
-    doc = canvas->m_Doc.get();
+    WindowTest::MakeWindow(wxPoint(0, 0), true);
     doc->ResetAllName();
     PumpEvents([] { return false; }, 200);
   }
-  void TearDown() override {
-    frame->Destroy();
-    PumpEvents([] { return false; }, 0);
-  }
 
-  void Command(int command) {
-    wxCommandEvent event(wxEVT_MENU, ToolkitId(command));
-    event.SetEventObject(frame);
-    frame->ProcessWindowEvent(event);
-  }
-  void Command(GToolMode mode) { Command(ModeNumber(mode)); }
-  void Command(GStyle style) { Command(StyleNumber(style)); }
   // Three points placed with the Point tool at pixel positions.
   void PlaceThreePoints() {
     Command(kModeSPoint);
@@ -190,7 +169,7 @@ TEST_F(UndoCommandsTest, SegmentToggleClipsTheChosenLine) {
   GPoint* a = doc->Sheet().points.head;
   doc->Sethilighted(a);
   doc->Sethilighted(a->next);
-  ASSERT_TRUE(doc->ConstDefLine());
+  ASSERT_TRUE(gesture->ConstDefLine());
   GLine* l = doc->m_CurrentConst->LOutput;
   doc->ClearAllHilights();
   doc->Sethilighted(l);

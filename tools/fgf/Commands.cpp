@@ -8,6 +8,7 @@
 
 #include "tools/fgf/Dump.h"
 #include "tools/fgf/FgfUser.h"
+#include "model/Gesture.h"
 #include "script/OpenFigure.h"
 #include "script/Script.h"
 
@@ -63,8 +64,9 @@ bool Drag(Session& s, const FgfMove& m, int steps) {
     x0 = m.x;
     y0 = m.y;
   }
-  if (!doc.BeginDrag(p, false)) {
-    doc.EndDrag(false);
+  GGesture hand(doc);
+  if (!hand.BeginDrag(p, false)) {
+    hand.EndDrag(false);
     s.error = "point " + m.name + " cannot be moved";
     return false;
   }
@@ -72,9 +74,9 @@ bool Drag(Session& s, const FgfMove& m, int steps) {
     const double f = static_cast<double>(i) / steps;
     const double x = i == steps ? m.x : x0 + (m.x - x0) * f;
     const double y = i == steps ? m.y : y0 + (m.y - y0) * f;
-    doc.DragTo(x, y);
+    hand.DragTo(x, y);
   }
-  doc.EndDrag(false);
+  hand.EndDrag(false);
   return true;
 }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/Modes.h"
 #include "model/Lookup.h"
 
@@ -22,21 +22,21 @@ GPoint* PointNamed(GDocument& doc, const std::string& name) {
 
 // The mark of the angle P1 P2 P3 at the vertex P2. The same three points in
 // the same order already marked give that mark again.
-bool GDocument::ConstDefAngle() {
-  if (Selection().Points().Count() < 3) return false;
-  GPoint* a = Selection().Points()[0];
-  GPoint* v = Selection().Points()[1];
-  GPoint* b = Selection().Points()[2];
+bool GGesture::ConstDefAngle() {
+  if (m_Doc.Selection().Points().Count() < 3) return false;
+  GPoint* a = m_Doc.Selection().Points()[0];
+  GPoint* v = m_Doc.Selection().Points()[1];
+  GPoint* b = m_Doc.Selection().Points()[2];
   if (a == v || v == b || a == b) return false;
-  for (GConst* c = FirstConst(); c; c = c->next) {
+  for (GConst* c = m_Doc.FirstConst(); c; c = c->next) {
     if (c->type == CONST_3P_ANGLE && c->PInput1 == a && c->PInput2 == v && c->PInput3 == b) {
-      ClearAllHilights();
-      if (c->AngleOutput) Sethilighted(c->AngleOutput);
+      m_Doc.ClearAllHilights();
+      if (c->AngleOutput) m_Doc.Sethilighted(c->AngleOutput);
       return false;
     }
   }
-  GAngle* mark = NewAngle(0.0);
-  GConst* c = mark ? NewConst(CONST_3P_ANGLE) : nullptr;
+  GAngle* mark = m_Doc.NewAngle(0.0);
+  GConst* c = mark ? m_Doc.NewConst(CONST_3P_ANGLE) : nullptr;
   if (!c) {
     if (mark) mark->inUse = 0;
     return false;
@@ -45,19 +45,19 @@ bool GDocument::ConstDefAngle() {
   c->PInput2 = v;
   c->PInput3 = b;
   c->AngleOutput = mark;
-  mark->name = TakeName(GNameKind::kAngle);
+  mark->name = m_Doc.TakeName(GNameKind::kAngle);
   c->Evaluate();
   ShowNewOutput(c);
   return true;
 }
 
-bool GDocument::ConstDefBracket() {
-  if (Selection().Points().Count() < 2) return false;
-  GPoint* p = Selection().Points()[0];
-  GPoint* q = Selection().Points()[1];
+bool GGesture::ConstDefBracket() {
+  if (m_Doc.Selection().Points().Count() < 2) return false;
+  GPoint* p = m_Doc.Selection().Points()[0];
+  GPoint* q = m_Doc.Selection().Points()[1];
   if (p == q) return false;
-  GBracket* br = NewBracket(p, q);
-  GConst* c = br ? NewConst(CONST_BRACKET) : nullptr;
+  GBracket* br = m_Doc.NewBracket(p, q);
+  GConst* c = br ? m_Doc.NewConst(CONST_BRACKET) : nullptr;
   if (!c) {
     if (br) br->inUse = 0;
     return false;
@@ -65,7 +65,7 @@ bool GDocument::ConstDefBracket() {
   c->PInput1 = p;
   c->PInput2 = q;
   c->BracketOutput = br;
-  SetBracketName(br);
+  m_Doc.SetBracketName(br);
   c->Evaluate();
   ShowNewOutput(c);
   return true;
@@ -73,12 +73,12 @@ bool GDocument::ConstDefBracket() {
 
 // The locus of P2 while P1 runs round its circle or along its line. A first
 // point that is free, or fixed by other points, has nowhere to run: nothing.
-bool GDocument::ConstDefOrbit() {
-  if (Selection().Points().Count() < 2) return false;
-  GPoint* driver = Selection().Points()[0];
-  GPoint* traced = Selection().Points()[1];
+bool GGesture::ConstDefOrbit() {
+  if (m_Doc.Selection().Points().Count() < 2) return false;
+  GPoint* driver = m_Doc.Selection().Points()[0];
+  GPoint* traced = m_Doc.Selection().Points()[1];
   GConst* driverStep = nullptr;
-  FindPtFromCn(FirstConst(), driver, &driverStep);
+  FindPtFromCn(m_Doc.FirstConst(), driver, &driverStep);
   if (!driverStep) return false;
   int type;
   if (driverStep->type == CONST_PT_ON_CIRCLE)
@@ -87,8 +87,8 @@ bool GDocument::ConstDefOrbit() {
     type = CONST_ORBIT2;
   else
     return false;
-  GParaCurve* curve = NewCurve();
-  GConst* c = curve ? NewConst(type) : nullptr;
+  GParaCurve* curve = m_Doc.NewCurve();
+  GConst* c = curve ? m_Doc.NewConst(type) : nullptr;
   if (!c) {
     if (curve) curve->inUse = 0;
     return false;
@@ -96,29 +96,29 @@ bool GDocument::ConstDefOrbit() {
   c->PInput1 = driver;
   c->PInput2 = traced;
   c->CurveOutput = curve;
-  curve->name = TakeName(GNameKind::kCurve);
-  EvaluateConst(FirstConst());
+  curve->name = m_Doc.TakeName(GNameKind::kCurve);
+  m_Doc.EvaluateConst(m_Doc.FirstConst());
   ShowNewOutput(c);
   return true;
 }
 
 // The angle A V B named in the dialog: its mark when one exists (either
 // order of the arms), else a new mark, which is shown hilighted.
-bool GDocument::SetCurrentAngleByNames(const std::string& an, const std::string& vn,
+bool GGesture::SetCurrentAngleByNames(const std::string& an, const std::string& vn,
                                        const std::string& bn) {
-  GPoint* a = PointNamed(*this, an);
-  GPoint* v = PointNamed(*this, vn);
-  GPoint* b = PointNamed(*this, bn);
+  GPoint* a = PointNamed(m_Doc, an);
+  GPoint* v = PointNamed(m_Doc, vn);
+  GPoint* b = PointNamed(m_Doc, bn);
   if (!a || !v || !b) return false;
-  for (GConst* c = FirstConst(); c; c = c->next) {
+  for (GConst* c = m_Doc.FirstConst(); c; c = c->next) {
     if (c->type != CONST_3P_ANGLE || c->PInput2 != v || !c->AngleOutput) continue;
     if ((c->PInput1 == a && c->PInput3 == b) || (c->PInput1 == b && c->PInput3 == a)) {
       m_CurrentAngle = c->AngleOutput;
       return true;
     }
   }
-  GAngle* mark = NewAngle(0.0);
-  GConst* c = mark ? NewConst(CONST_3P_ANGLE) : nullptr;
+  GAngle* mark = m_Doc.NewAngle(0.0);
+  GConst* c = mark ? m_Doc.NewConst(CONST_3P_ANGLE) : nullptr;
   if (!c) {
     if (mark) mark->inUse = 0;
     return false;
@@ -127,18 +127,18 @@ bool GDocument::SetCurrentAngleByNames(const std::string& an, const std::string&
   c->PInput2 = v;
   c->PInput3 = b;
   c->AngleOutput = mark;
-  mark->name = TakeName(GNameKind::kAngle);
+  mark->name = m_Doc.TakeName(GNameKind::kAngle);
   c->Evaluate();
-  AssignAngle(mark);
-  Sethilighted(mark);
-  WriteConst(c);
+  m_Doc.AssignAngle(mark);
+  m_Doc.Sethilighted(mark);
+  m_Doc.WriteConst(c);
   m_CurrentAngle = mark;
   return true;
 }
 
 // A typed angle. Text that does not start with a number, or a number that is
 // not finite, gives 60 degrees.
-void GDocument::SetAngleDegrees(const std::string& s) {
+void GGesture::SetAngleDegrees(const std::string& s) {
   m_CurrentAngle = nullptr;
   char* end = nullptr;
   const double v = std::strtod(s.c_str(), &end);
@@ -147,9 +147,9 @@ void GDocument::SetAngleDegrees(const std::string& s) {
 
 // The construction buttons of the Quil and touch-panel styles, by the numbers
 // of hilighted points, lines, circles and curves.
-bool GDocument::CanBuild(GToolMode toolId) const {
-  const int np = Selection().Points().Count(), nl = Selection().Lines().Count();
-  const int nc = Selection().Circles().Count(), nk = Selection().Curves().Count();
+bool GGesture::CanBuild(GToolMode toolId) const {
+  const int np = m_Doc.Selection().Points().Count(), nl = m_Doc.Selection().Lines().Count();
+  const int nc = m_Doc.Selection().Circles().Count(), nk = m_Doc.Selection().Curves().Count();
   switch (toolId) {
     case kModeMLine:
     case kModeMid:
@@ -175,4 +175,10 @@ bool GDocument::CanBuild(GToolMode toolId) const {
     default:
       return false;
   }
+}
+
+void GGesture::DropStaleCurrentAngle() {
+  for (GAngle* a = m_Doc.Sheet().angles.head; a; a = a->next)
+    if (a == m_CurrentAngle) return;
+  m_CurrentAngle = nullptr;
 }

@@ -3,7 +3,7 @@
 // a line, circle or curve, an intersection, or a free point.
 #include <cmath>
 
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/HitTest.h"
 #include "model/Incidence.h"
 #include "model/Lookup.h"
@@ -71,23 +71,23 @@ void DivisionWeights(const GPoint& a, const GPoint& b, const GPoint& p, CComplex
 
 // ---- the point that follows the pointer ----
 
-void GDocument::ConstFree(double x, double y, bool hilight) {
-  m_NewPoint = NewPoint(CComplex(x, 0), CComplex(y, 0));
+void GGesture::ConstFree(double x, double y, bool hilight) {
+  m_NewPoint = m_Doc.NewPoint(CComplex(x, 0), CComplex(y, 0));
   if (!m_NewPoint) return;
   m_NewPoint->next = nullptr;
-  GConst* k = NewConst(CONST_FREE);
+  GConst* k = m_Doc.NewConst(CONST_FREE);
   if (!k) {  // no step slot left: nothing is placed
     m_NewPoint->inUse = 0;
     m_NewPoint = nullptr;
     return;
   }
-  if (hilight) Sethilighted(m_NewPoint);
+  if (hilight) m_Doc.Sethilighted(m_NewPoint);
   k->PInput1 = k->POutput = m_NewPoint;
   k->Evaluate();
 }
 
-void GDocument::LDown_SPoint(double x, double y) {
-  if (!m_ShiftDown) ClearAllHilights();
+void GGesture::LDown_SPoint(double x, double y) {
+  if (!m_ShiftDown) m_Doc.ClearAllHilights();
   ConstFree(x, y, true);
   m_PlacingPoint = m_NewPoint != nullptr;
   m_SnapPoint = m_NearLine = m_NearCircle = m_NearCurve = false;
@@ -97,9 +97,9 @@ void GDocument::LDown_SPoint(double x, double y) {
 
 // The snaps follow one another: a position near a point and a line goes onto
 // the point, then from there onto the line, so crossings come out right.
-void GDocument::LDrag_Point(double x, double y) {
+void GGesture::LDrag_Point(double x, double y) {
   if (!m_PlacingPoint || !m_NewPoint) return;
-  GSheet& s = Sheet();
+  GSheet& s = m_Doc.Sheet();
   GPoint* found = nullptr;
   m_SnapPoint = Snapping(s.points.head, &x, &y, &found);
   m_NearLine = Snap2Line(s.lines.head, &x, &y);
@@ -112,17 +112,17 @@ void GDocument::LDrag_Point(double x, double y) {
   m_NewPoint->x = CComplex(x, 0);
   m_NewPoint->y = CComplex(y, 0);
   m_NewPoint->z = CComplex(1, 0);
-  EvaluateConst(FirstConst());
+  m_Doc.EvaluateConst(m_Doc.FirstConst());
 }
 
-int GDocument::LUp_SPoint(double x, double y) {
+int GGesture::LUp_SPoint(double x, double y) {
   const int code = LUp_Point(&x, &y);
-  WriteConst(m_CurrentConst);
+  m_Doc.WriteConst(m_Doc.m_CurrentConst);
   m_PlacingPoint = false;
   return code;
 }
 
-GPoint* GDocument::PlacedPoint() const {
+GPoint* GGesture::PlacedPoint() const {
   if (m_DropPoint) return m_DropPoint;
   if (m_NewPoint && m_NewPoint->inUse) return m_NewPoint;
   return nullptr;
@@ -136,8 +136,9 @@ namespace {
 // point in no list would otherwise hold its slot for good); incidence
 // records a two-point tool made for it stay, so the tool can put the point
 // it was dropped on in its place.
-void DropNewPoint(GDocument& doc) {
-  GPoint* p = doc.m_NewPoint;
+void DropNewPoint(GGesture& g) {
+  GDocument& doc = g.Doc();
+  GPoint* p = g.m_NewPoint;
   if (!p) return;
   doc.DeletePtFromCn(&doc.Sheet().consts.head, p);
   doc.Selection().Points().Remove(p);
@@ -146,18 +147,18 @@ void DropNewPoint(GDocument& doc) {
   p->next = nullptr;
 }
 
-int Undecided(GDocument& doc) {
-  DropNewPoint(doc);
+int Undecided(GGesture& g) {
+  DropNewPoint(g);
   return 0;
 }
 
 }  // namespace
 
-int GDocument::LUp_Point(double* x, double* y) {
+int GGesture::LUp_Point(double* x, double* y) {
   m_DropPoint = nullptr;
   if (!m_PlacingPoint || !m_NewPoint) return 0;
   m_PlacingPoint = false;
-  GSheet& s = Sheet();
+  GSheet& s = m_Doc.Sheet();
 
   if (m_SnapPoint) {
     // The last drag step put the point onto an existing one; look for it at
@@ -176,8 +177,8 @@ int GDocument::LUp_Point(double* x, double* y) {
     m_NewPoint->x = CComplex(*x, 0);
     m_NewPoint->y = CComplex(*y, 0);
     m_NewPoint->z = CComplex(1, 0);
-    AssignPoint(m_NewPoint);
-    SetPointName(m_NewPoint);
+    m_Doc.AssignPoint(m_NewPoint);
+    m_Doc.SetPointName(m_NewPoint);
   };
 
   if (m_NearLine) {
@@ -224,8 +225,8 @@ int GDocument::LUp_Point(double* x, double* y) {
     ConstOnCurve(k1);
     return 8;
   }
-  SetPointName(m_NewPoint);
-  AssignPoint(m_NewPoint);
+  m_Doc.SetPointName(m_NewPoint);
+  m_Doc.AssignPoint(m_NewPoint);
   return 9;
 }
 
@@ -234,9 +235,10 @@ int GDocument::LUp_Point(double* x, double* y) {
 namespace {
 
 // The step that makes the point being placed.
-GConst* NewPointStep(GDocument& doc) {
+GConst* NewPointStep(GGesture& g) {
+  GDocument& doc = g.Doc();
   GConst* k = nullptr;
-  if (!doc.m_NewPoint || !FindPtFromCn(doc.FirstConst(), doc.m_NewPoint, &k)) return nullptr;
+  if (!g.m_NewPoint || !FindPtFromCn(doc.FirstConst(), g.m_NewPoint, &k)) return nullptr;
   return k;
 }
 
@@ -245,10 +247,10 @@ GConst* NewPointStep(GDocument& doc) {
 // The point keeps its place on the line: its step becomes the bound kind that
 // matches how the line was made, with the line's inputs, and a parameter that
 // evaluates back to the present position.
-int GDocument::ConstOnLine(GLine* line) {
+int GGesture::ConstOnLine(GLine* line) {
   GConst* k = NewPointStep(*this);
   GConst* ls = nullptr;
-  if (!k || !line || !FindLnFromCn(FirstConst(), line, &ls)) return 0;
+  if (!k || !line || !FindLnFromCn(m_Doc.FirstConst(), line, &ls)) return 0;
   GPoint* p = m_NewPoint;
   const GPoint at = *p;
   const int type = BoundKindOn(ls->type);
@@ -288,13 +290,13 @@ int GDocument::ConstOnLine(GLine* line) {
       break;
   }
   k->Evaluate();
-  EvaluateConst(k->next);
-  AssignIncident(line, p, t.re);
-  ResetLineIcPara(line);
+  m_Doc.EvaluateConst(k->next);
+  m_Doc.AssignIncident(line, p, t.re);
+  m_Doc.ResetLineIcPara(line);
   return 1;
 }
 
-int GDocument::ConstOnCircle(GCircle* circle) {
+int GGesture::ConstOnCircle(GCircle* circle) {
   GConst* k = NewPointStep(*this);
   if (!k || !circle) return 0;
   GPoint* p = m_NewPoint;
@@ -304,29 +306,29 @@ int GDocument::ConstOnCircle(GCircle* circle) {
   k->CInput1 = circle;
   k->param1 = CComplex(angle, 0);
   k->Evaluate();
-  EvaluateConst(k->next);
-  AssignIncident(circle, p, angle);
-  Deletehilighted(circle);
+  m_Doc.EvaluateConst(k->next);
+  m_Doc.AssignIncident(circle, p, angle);
+  m_Doc.Deletehilighted(circle);
   return 1;
 }
 
 // The parameter is the fractional sample index of the segment the point lies
 // on (the first segment within the pick distance), 0 when none is.
-int GDocument::ConstOnCurve(GParaCurve* curve) {
+int GGesture::ConstOnCurve(GParaCurve* curve) {
   GConst* k = NewPointStep(*this);
   if (!k || !curve) return 0;
   GPoint* p = m_NewPoint;
   double index = 0, qx = 0, qy = 0;
   if (curve->hidden ||
-      !CurveHit(curve, p->xz().re, p->yz().re, m_Viewport.PickDistance2(), &qx, &qy, &index))
+      !CurveHit(curve, p->xz().re, p->yz().re, m_Doc.Viewport().PickDistance2(), &qx, &qy, &index))
     index = 0;
   ClearInputs(k);
   k->type = CONST_PT_ON_CURVE;
   k->CurveInput1 = curve;
   k->param1 = CComplex(index, 0);
   k->Evaluate();
-  EvaluateConst(k->next);
-  Deletehilighted(curve);
+  m_Doc.EvaluateConst(k->next);
+  m_Doc.Deletehilighted(curve);
   return 1;
 }
 
@@ -334,10 +336,11 @@ namespace {
 
 // After CheckCoincidency removed a new intersection as a copy, the old point
 // it coincides with, found where the copy was.
-GPoint* CoincidingPoint(GDocument& doc, const GPoint& copy) {
+GPoint* CoincidingPoint(GGesture& g, const GPoint& copy) {
+  GDocument& doc = g.Doc();
   for (GPoint* q = doc.Sheet().points.head; q; q = q->next) {
     GPoint probe = copy;
-    if (q != doc.m_NewPoint && doc.point_coincide_local(q, &probe)) return q;
+    if (q != g.m_NewPoint && doc.point_coincide_local(q, &probe)) return q;
   }
   return nullptr;
 }
@@ -345,19 +348,20 @@ GPoint* CoincidingPoint(GDocument& doc, const GPoint& copy) {
 // Evaluates the new intersection step k and the steps after it. False when
 // its point turned out to be an existing one: the copy is gone, and the
 // release counts as dropped on that point.
-bool EvaluateNewMeet(GDocument& doc, GConst* k) {
-  GPoint* p = doc.m_NewPoint;
+bool EvaluateNewMeet(GGesture& g, GConst* k) {
+  GDocument& doc = g.Doc();
+  GPoint* p = g.m_NewPoint;
   k->Evaluate();
   doc.EvaluateConst(k->next);
   const GPoint copy = *p;
   if (!doc.CheckCoincidency(p)) return true;
-  doc.m_DropPoint = CoincidingPoint(doc, copy);
+  g.m_DropPoint = CoincidingPoint(g, copy);
   return false;
 }
 
 }  // namespace
 
-void GDocument::ConstMeet(GLine* l1, GLine* l2) {
+void GGesture::ConstMeet(GLine* l1, GLine* l2) {
   GConst* k = NewPointStep(*this);
   if (!k || !l1 || !l2) return;
   GPoint* p = m_NewPoint;
@@ -366,11 +370,11 @@ void GDocument::ConstMeet(GLine* l1, GLine* l2) {
   k->LInput1 = l1;
   k->LInput2 = l2;
   if (!EvaluateNewMeet(*this, k)) return;
-  AssignIncident(l1, p, 0);
-  AssignIncident(l2, p, 0);
-  ResetLineIcPara(l1);
-  ResetLineIcPara(l2);
-  CheckIncidency(p, true);
+  m_Doc.AssignIncident(l1, p, 0);
+  m_Doc.AssignIncident(l2, p, 0);
+  m_Doc.ResetLineIcPara(l1);
+  m_Doc.ResetLineIcPara(l2);
+  m_Doc.CheckIncidency(p, true);
 }
 
 namespace {
@@ -378,47 +382,47 @@ namespace {
 // Makes the point's step an intersection with a circle. The release position
 // picks the nearer of the two roots; a point already standing on the other
 // root makes the step take the root away from it for good.
-GConst* MakeCircleMeet(GDocument& doc, int type, double x, double y, GPoint* other) {
-  GConst* k = NewPointStep(doc);
+GConst* MakeCircleMeet(GGesture& g, int type, double x, double y, GPoint* other) {
+  GConst* k = NewPointStep(g);
   if (!k) return nullptr;
   ClearInputs(k);
   k->type = static_cast<short>(type);
   k->param1 = CComplex(x, 0);
   k->param2 = CComplex(y, 0);
   k->param3 = k->param4 = kNoRejectedMeet;
-  k->PInput1 = (other && other != doc.m_NewPoint) ? other : nullptr;
+  k->PInput1 = (other && other != g.m_NewPoint) ? other : nullptr;
   return k;
 }
 
 }  // namespace
 
-void GDocument::ConstMeet(GCircle* c, GLine* l, double x, double y) {
+void GGesture::ConstMeet(GCircle* c, GLine* l, double x, double y) {
   if (!c || !l) return;
   GPoint* other = nullptr;
-  FindAnotherMeet(c, l, &other);
+  m_Doc.FindAnotherMeet(c, l, &other);
   GConst* k = MakeCircleMeet(*this, CONST_MEET_CL, x, y, other);
   if (!k) return;
   k->LInput1 = l;
   k->CInput1 = c;
   GPoint* p = m_NewPoint;
   if (!EvaluateNewMeet(*this, k)) return;
-  AssignIncident(l, p, 0);
-  ResetLineIcPara(l);
-  AssignIncident(c, p, AngleOn(c, p));
-  CheckIncidency(p, true);
+  m_Doc.AssignIncident(l, p, 0);
+  m_Doc.ResetLineIcPara(l);
+  m_Doc.AssignIncident(c, p, AngleOn(c, p));
+  m_Doc.CheckIncidency(p, true);
 }
 
-void GDocument::ConstMeet(GCircle* c1, GCircle* c2, double x, double y) {
+void GGesture::ConstMeet(GCircle* c1, GCircle* c2, double x, double y) {
   if (!c1 || !c2) return;
   GPoint* other = nullptr;
-  FindAnotherMeet(c1, c2, &other);
+  m_Doc.FindAnotherMeet(c1, c2, &other);
   GConst* k = MakeCircleMeet(*this, CONST_MEET_CC, x, y, other);
   if (!k) return;
   k->CInput1 = c1;
   k->CInput2 = c2;
   GPoint* p = m_NewPoint;
   if (!EvaluateNewMeet(*this, k)) return;
-  AssignIncident(c1, p, AngleOn(c1, p));
-  AssignIncident(c2, p, AngleOn(c2, p));
-  CheckIncidency(p, true);
+  m_Doc.AssignIncident(c1, p, AngleOn(c1, p));
+  m_Doc.AssignIncident(c2, p, AngleOn(c2, p));
+  m_Doc.CheckIncidency(p, true);
 }

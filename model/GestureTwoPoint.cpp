@@ -1,7 +1,7 @@
 // The model half of the Tovik-style tools: the press-drag-release gestures of
 // the two-point tools, whose element exists from the press on and follows its
 // second point, and the tools that collect clicked elements until they can build.
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/Lookup.h"
 #include "model/Modes.h"
 
@@ -27,14 +27,14 @@ void ReplaceIncident(GDocument& doc, T* carrier, GPoint* p, GPoint* q, double t)
 
 }  // namespace
 
-bool GDocument::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint* snapped,
+bool GGesture::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint* snapped,
                                      GLine* base, bool clipped) {
   const bool needsBase = mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle;
   if (needsBase && !base) return false;
   if (!needsBase && !IsLineMode(mode) && mode != kModeMid && mode != kModeMCircle &&
       mode != kModeBracket)
     return false;
-  ClearAllHilights();
+  m_Doc.ClearAllHilights();
   m_NewElement = nullptr;
   m_GestureConst = nullptr;
   m_StartPoint = nullptr;
@@ -48,8 +48,8 @@ bool GDocument::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint*
       ConstFree(x, y, false);
       if (!m_NewPoint) return false;
       m_StartPoint = m_NewPoint;
-      AssignPoint(m_StartPoint);
-      SetPointName(m_StartPoint);
+      m_Doc.AssignPoint(m_StartPoint);
+      m_Doc.SetPointName(m_StartPoint);
     }
   }
   // The second point starts just beside the first, so the element is never
@@ -73,20 +73,20 @@ bool GDocument::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint*
     if (mode == kModeMLine) {
       c->PInput1 = m_StartPoint;
       c->PInput2 = moving;
-      AssignIncident(l, m_StartPoint, 0);
-      AssignIncident(l, moving, 1);
+      m_Doc.AssignIncident(l, m_StartPoint, 0);
+      m_Doc.AssignIncident(l, moving, 1);
     } else {
       c->PInput1 = moving;
       c->LInput1 = base;
       if (type == CONST_LINE_WITH_ANGLE) c->AngleInput1 = m_CurrentAngle;
       if (type == CONST_LINE_WITH_ANGLE_DEGREE) c->param1 = CComplex(m_AngleDegrees, 0);
-      AssignIncident(l, moving, 0);
+      m_Doc.AssignIncident(l, moving, 0);
     }
-    Sethilighted(l);
+    m_Doc.Sethilighted(l);
     m_NewElement = l;
   } else if (mode == kModeMid) {
-    GPoint* m = NewPoint(CComplex(x + 0.05, 0), CComplex(y + 0.05, 0));
-    c = m ? NewConst(CONST_MID) : nullptr;
+    GPoint* m = m_Doc.NewPoint(CComplex(x + 0.05, 0), CComplex(y + 0.05, 0));
+    c = m ? m_Doc.NewConst(CONST_MID) : nullptr;
     if (!c) {
       if (m) m->inUse = 0;
       return false;
@@ -94,11 +94,11 @@ bool GDocument::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint*
     c->PInput1 = m_StartPoint;
     c->PInput2 = moving;
     c->POutput = m;
-    Sethilighted(m);
+    m_Doc.Sethilighted(m);
     m_NewElement = m;
   } else if (mode == kModeMCircle) {
-    GCircle* circle = NewCircle(x, y, 0.01);
-    c = circle ? NewConst(CONST_MULTI_CIRCLE) : nullptr;
+    GCircle* circle = m_Doc.NewCircle(x, y, 0.01);
+    c = circle ? m_Doc.NewConst(CONST_MULTI_CIRCLE) : nullptr;
     if (!c) {
       if (circle) circle->inUse = 0;
       return false;
@@ -106,13 +106,13 @@ bool GDocument::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint*
     c->PInput1 = m_StartPoint;
     c->PInput2 = moving;
     c->COutput = circle;
-    AssignIncident(circle, moving, 1);
-    Sethilighted(circle);
+    m_Doc.AssignIncident(circle, moving, 1);
+    m_Doc.Sethilighted(circle);
     m_NewElement = circle;
     m_DrawingCircle = circle;
   } else {
-    GBracket* br = NewBracket(m_StartPoint, moving);
-    c = br ? NewConst(CONST_BRACKET) : nullptr;
+    GBracket* br = m_Doc.NewBracket(m_StartPoint, moving);
+    c = br ? m_Doc.NewConst(CONST_BRACKET) : nullptr;
     if (!c) {
       if (br) br->inUse = 0;
       return false;
@@ -120,18 +120,18 @@ bool GDocument::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint*
     c->PInput1 = m_StartPoint;
     c->PInput2 = moving;
     c->BracketOutput = br;
-    Sethilighted(br);
+    m_Doc.Sethilighted(br);
     m_NewElement = br;
   }
   m_GestureConst = c;
-  m_CurrentConst = c;
-  EvaluateConst(FirstConst());
+  m_Doc.m_CurrentConst = c;
+  m_Doc.EvaluateConst(m_Doc.FirstConst());
   m_PlacingPoint = true;
   m_SnapPoint = m_NearLine = m_NearCircle = m_NearCurve = false;
   return true;
 }
 
-int GDocument::EndTwoPointGesture(GToolMode mode, double x, double y) {
+int GGesture::EndTwoPointGesture(GToolMode mode, double x, double y) {
   if (!m_PlacingPoint || !m_GestureConst) {
     m_PlacingPoint = false;
     return 0;
@@ -140,11 +140,11 @@ int GDocument::EndTwoPointGesture(GToolMode mode, double x, double y) {
   // While the second point moved, the elements near it were lit up; once it
   // is set down only what is chosen stays lit, or a line the pointer passed
   // last would look chosen for good.
-  DropUnchosenHilights();
+  m_Doc.DropUnchosenHilights();
   return code;
 }
 
-int GDocument::SetDownGesture(GToolMode mode, double x, double y) {
+int GGesture::SetDownGesture(GToolMode mode, double x, double y) {
   GConst* c = m_GestureConst;
   GPoint* moving = m_NewPoint;
   if (!c || !c->inUse || !m_PlacingPoint) {
@@ -160,15 +160,15 @@ int GDocument::SetDownGesture(GToolMode mode, double x, double y) {
 
   // Each output goes into its list first, so that removing the step below
   // removes the element with its records and hilight.
-  if (c->LOutput) AssignLine(c->LOutput);
-  if (c->POutput) AssignPoint(c->POutput);
-  if (c->COutput) AssignCircle(c->COutput);
-  if (c->BracketOutput) AssignBracket(c->BracketOutput);
+  if (c->LOutput) m_Doc.AssignLine(c->LOutput);
+  if (c->POutput) m_Doc.AssignPoint(c->POutput);
+  if (c->COutput) m_Doc.AssignCircle(c->COutput);
+  if (c->BracketOutput) m_Doc.AssignBracket(c->BracketOutput);
 
   // Undecided, or dropped back on the start point: the element goes away
   // (a start point the press created stays).
   if (code == 0 || code == 2 || !second || second == m_StartPoint) {
-    DeleteConst(c);
+    m_Doc.DeleteConst(c);
     return code;
   }
   if (second != moving) {
@@ -176,75 +176,75 @@ int GDocument::SetDownGesture(GToolMode mode, double x, double y) {
     // that point takes the moving point's place.
     if (c->PInput1 == moving) c->PInput1 = second;
     if (c->PInput2 == moving) c->PInput2 = second;
-    if (c->LOutput) ReplaceIncident(*this, c->LOutput, moving, second, mode == kModeMLine ? 1 : 0);
-    if (c->COutput) ReplaceIncident(*this, c->COutput, moving, second, 1);
+    if (c->LOutput) ReplaceIncident(m_Doc, c->LOutput, moving, second, mode == kModeMLine ? 1 : 0);
+    if (c->COutput) ReplaceIncident(m_Doc, c->COutput, moving, second, 1);
   }
-  EvaluateConst(FirstConst());
+  m_Doc.EvaluateConst(m_Doc.FirstConst());
 
   GConst* old = nullptr;
-  if (mode == kModeMLine && FindJoinFromCns(FirstConst(), m_StartPoint, second, &old) && old != c) {
+  if (mode == kModeMLine && FindJoinFromCns(m_Doc.FirstConst(), m_StartPoint, second, &old) && old != c) {
     // The two points were joined already: that line is kept, not a copy.
-    DeleteConst(c);
+    m_Doc.DeleteConst(c);
     ShowExisting(old->LOutput);
     return code;
   }
-  WriteConst(c);
+  m_Doc.WriteConst(c);
   if (GLine* l = c->LOutput) {
-    ResetLineIcPara(l);
-    CheckNewElement(l, true);
+    m_Doc.ResetLineIcPara(l);
+    m_Doc.CheckNewElement(l, true);
   } else if (GPoint* m = c->POutput) {
-    SetPointName(m);
-    CheckNewElement(m, true);
+    m_Doc.SetPointName(m);
+    m_Doc.CheckNewElement(m, true);
   } else if (GCircle* circle = c->COutput) {
-    ResetCircleIcPara(circle);
-    SetCircleName(circle);
-    CheckNewElement(circle, true);
+    m_Doc.ResetCircleIcPara(circle);
+    m_Doc.SetCircleName(circle);
+    m_Doc.CheckNewElement(circle, true);
   } else if (c->BracketOutput) {
-    SetBracketName(c->BracketOutput);
+    m_Doc.SetBracketName(c->BracketOutput);
   }
   return code;
 }
 
 // ---- collecting tools ----
 
-bool GDocument::CollectPointFor3(GPoint* p, bool (GDocument::*build)()) {
-  if (p) Sethilighted(p);
-  if (Selection().Points().Count() < 3) return false;
+bool GGesture::CollectPointFor3(GPoint* p, bool (GGesture::*build)()) {
+  if (p) m_Doc.Sethilighted(p);
+  if (m_Doc.Selection().Points().Count() < 3) return false;
   return (this->*build)();
 }
 
-bool GDocument::CollectAnglePoint(GPoint* p) {
-  return CollectPointFor3(p, &GDocument::ConstDefAngle);
+bool GGesture::CollectAnglePoint(GPoint* p) {
+  return CollectPointFor3(p, &GGesture::ConstDefAngle);
 }
 
-bool GDocument::CollectCircleBy3Point(GPoint* p) {
-  return CollectPointFor3(p, &GDocument::ConstDefCircleBy3);
+bool GGesture::CollectCircleBy3Point(GPoint* p) {
+  return CollectPointFor3(p, &GGesture::ConstDefCircleBy3);
 }
 
 // The compass takes its measure from the first two points and is set down on
 // the third; the canvas draws it open meanwhile.
-int GDocument::CollectCompassPoint(GPoint* p) {
-  while (Selection().Lines().Count() > 0) Deletehilighted(Selection().Lines()[0]);
-  while (Selection().Circles().Count() > 0) Deletehilighted(Selection().Circles()[0]);
-  while (Selection().Curves().Count() > 0) Deletehilighted(Selection().Curves()[0]);
-  if (p && !(Selection().Points().Count() == 1 && Selection().Points()[0] == p)) Sethilighted(p);
-  if (Selection().Points().Count() <= 2) return Selection().Points().Count();
+int GGesture::CollectCompassPoint(GPoint* p) {
+  while (m_Doc.Selection().Lines().Count() > 0) m_Doc.Deletehilighted(m_Doc.Selection().Lines()[0]);
+  while (m_Doc.Selection().Circles().Count() > 0) m_Doc.Deletehilighted(m_Doc.Selection().Circles()[0]);
+  while (m_Doc.Selection().Curves().Count() > 0) m_Doc.Deletehilighted(m_Doc.Selection().Curves()[0]);
+  if (p && !(m_Doc.Selection().Points().Count() == 1 && m_Doc.Selection().Points()[0] == p)) m_Doc.Sethilighted(p);
+  if (m_Doc.Selection().Points().Count() <= 2) return m_Doc.Selection().Points().Count();
   ConstDefCompass();
   return 3;
 }
 
-void GDocument::StartBisectorTool() {
+void GGesture::StartBisectorTool() {
   m_BisectorLine = nullptr;
-  ClearAllHilights();
+  m_Doc.ClearAllHilights();
 }
 
-bool GDocument::BisectorClick(GLine* line, double x, double y) {
+bool GGesture::BisectorClick(GLine* line, double x, double y) {
   if (!line) return false;
   if (!m_BisectorLine) {
     m_BisectorLine = line;
     m_BisectorX = x;
     m_BisectorY = y;
-    Sethilighted(line);
+    m_Doc.Sethilighted(line);
     return false;
   }
   if (line == m_BisectorLine) return false;
@@ -253,26 +253,26 @@ bool GDocument::BisectorClick(GLine* line, double x, double y) {
   return ConstDefBisector(first, line, BisectorSide(*first, *line, m_BisectorX, m_BisectorY, x, y));
 }
 
-GDocument::TangentPick GDocument::RememberTangentPick() const {
+GGesture::TangentPick GGesture::RememberTangentPick() const {
   TangentPick t;
-  if (Selection().Points().Count() > 0) t.point = Selection().Points()[0];
-  if (Selection().Circles().Count() > 0) t.circle = Selection().Circles()[0];
-  if (Selection().Curves().Count() > 0) t.curve = Selection().Curves()[0];
+  if (m_Doc.Selection().Points().Count() > 0) t.point = m_Doc.Selection().Points()[0];
+  if (m_Doc.Selection().Circles().Count() > 0) t.circle = m_Doc.Selection().Circles()[0];
+  if (m_Doc.Selection().Curves().Count() > 0) t.curve = m_Doc.Selection().Curves()[0];
   return t;
 }
 
 // A click that selected only a circle keeps the point chosen before, and the
 // other way round, so point and carrier can be clicked one after the other.
-bool GDocument::TangentAfterSelect(const TangentPick& before) {
-  if (Selection().Points().Count() == 0 && before.point && before.point->inUse)
-    Sethilighted(before.point);
-  if (Selection().Circles().Count() == 0 && before.circle && before.circle->inUse)
-    Sethilighted(before.circle);
-  if (Selection().Curves().Count() == 0 && before.curve && before.curve->inUse)
-    Sethilighted(before.curve);
-  if (Selection().Points().Count() > 0 && Selection().Circles().Count() > 0)
+bool GGesture::TangentAfterSelect(const TangentPick& before) {
+  if (m_Doc.Selection().Points().Count() == 0 && before.point && before.point->inUse)
+    m_Doc.Sethilighted(before.point);
+  if (m_Doc.Selection().Circles().Count() == 0 && before.circle && before.circle->inUse)
+    m_Doc.Sethilighted(before.circle);
+  if (m_Doc.Selection().Curves().Count() == 0 && before.curve && before.curve->inUse)
+    m_Doc.Sethilighted(before.curve);
+  if (m_Doc.Selection().Points().Count() > 0 && m_Doc.Selection().Circles().Count() > 0)
     return ConstDefTangent();
-  if (Selection().Points().Count() > 0 && Selection().Curves().Count() > 0)
+  if (m_Doc.Selection().Points().Count() > 0 && m_Doc.Selection().Curves().Count() > 0)
     return ConstDefCurveTangent();
   return false;
 }

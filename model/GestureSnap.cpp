@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "geometry/Meet.h"
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/HitTest.h"
 
 // ---- single-element tests ----
@@ -73,13 +73,13 @@ bool InAngleSector(const GAngle* a, double x, double y) {
 
 // ---- points ----
 
-bool GDocument::NearPoint(GPoint* list, double* x, double* y, GPoint** out) {
+bool GGesture::NearPoint(GPoint* list, double* x, double* y, GPoint** out) {
   if (out) *out = nullptr;
   for (GPoint* p = list; p; p = p->next) {
     if (p->hidden) continue;
     const CComplex px = p->xz(), py = p->yz();
     const double dx = px.re - *x, dy = py.re - *y;
-    if (dx * dx + dy * dy < m_Viewport.PickDistance2()) {
+    if (dx * dx + dy * dy < m_Doc.Viewport().PickDistance2()) {
       if (out) *out = p;
       return true;
     }
@@ -87,7 +87,7 @@ bool GDocument::NearPoint(GPoint* list, double* x, double* y, GPoint** out) {
   return false;
 }
 
-bool GDocument::Snapping(GPoint* list, double* x, double* y, GPoint** out) {
+bool GGesture::Snapping(GPoint* list, double* x, double* y, GPoint** out) {
   GPoint* p = nullptr;
   if (!NearPoint(list, x, y, &p)) {
     if (out) *out = nullptr;
@@ -101,10 +101,10 @@ bool GDocument::Snapping(GPoint* list, double* x, double* y, GPoint** out) {
 
 // ---- carriers, first hit from the head ----
 
-bool GDocument::Snap2Line(GLine* list, double* x, double* y) {
+bool GGesture::Snap2Line(GLine* list, double* x, double* y) {
   for (GLine* l = list; l; l = l->next) {
     double fx = 0, fy = 0;
-    const Hit h = LineHit(l, *x, *y, m_Viewport.PickDistance2(), &fx, &fy);
+    const Hit h = LineHit(l, *x, *y, m_Doc.Viewport().PickDistance2(), &fx, &fy);
     if (h == Hit::kNotReal) return false;
     if (h == Hit::kHit && !l->hidden) {
       *x = fx;
@@ -115,9 +115,9 @@ bool GDocument::Snap2Line(GLine* list, double* x, double* y) {
   return false;
 }
 
-bool GDocument::Snap2Circle(GCircle* list, double* x, double* y) {
+bool GGesture::Snap2Circle(GCircle* list, double* x, double* y) {
   for (GCircle* c = list; c; c = c->next) {
-    const Hit h = CircleHit(c, *x, *y, m_Viewport.PickDistance());
+    const Hit h = CircleHit(c, *x, *y, m_Doc.Viewport().PickDistance());
     if (h == Hit::kNotReal) return false;
     if (h == Hit::kHit && !c->hidden && c != m_DrawingCircle) {
       Proj2Circle(c, x, y);
@@ -127,11 +127,11 @@ bool GDocument::Snap2Circle(GCircle* list, double* x, double* y) {
   return false;
 }
 
-bool GDocument::Snap2Curve(GParaCurve* list, double* x, double* y) {
+bool GGesture::Snap2Curve(GParaCurve* list, double* x, double* y) {
   for (GParaCurve* c = list; c; c = c->next) {
     if (c->count < 2) return false;
     double qx = 0, qy = 0;
-    if (!c->hidden && CurveHit(c, *x, *y, m_Viewport.PickDistance2(), &qx, &qy)) {
+    if (!c->hidden && CurveHit(c, *x, *y, m_Doc.Viewport().PickDistance2(), &qx, &qy)) {
       *x = qx;
       *y = qy;
       return true;
@@ -145,15 +145,15 @@ bool GDocument::Snap2Curve(GParaCurve* list, double* x, double* y) {
 // the element nearest the tail that is hit becomes `first`, the next one
 // towards the head `second`, and the position moves onto both.
 
-int GDocument::Snap2LineEx(GLine* l, double* x, double* y, GLine** first, GLine** second) {
+int GGesture::Snap2LineEx(GLine* l, double* x, double* y, GLine** first, GLine** second) {
   if (!l) return 0;
   double fx = 0, fy = 0;
   // Not real: ends the walk; nothing after it is searched.
-  if (LineHit(l, *x, *y, m_Viewport.PickDistance2(), &fx, &fy) == Hit::kNotReal) return 0;
+  if (LineHit(l, *x, *y, m_Doc.Viewport().PickDistance2(), &fx, &fy) == Hit::kNotReal) return 0;
   const int r = Snap2LineEx(l->next, x, y, first, second);
   if (r == 2) return 2;
   // The rest may have moved the position; test at the moved one.
-  if (LineHit(l, *x, *y, m_Viewport.PickDistance2(), &fx, &fy) != Hit::kHit || l->hidden) return r;
+  if (LineHit(l, *x, *y, m_Doc.Viewport().PickDistance2(), &fx, &fy) != Hit::kHit || l->hidden) return r;
   if (r == 0) {
     *first = l;
     *second = nullptr;
@@ -172,12 +172,12 @@ int GDocument::Snap2LineEx(GLine* l, double* x, double* y, GLine** first, GLine*
   return 2;
 }
 
-int GDocument::Snap2CircleEx(GCircle* c, double* x, double* y, GCircle** first, GCircle** second) {
+int GGesture::Snap2CircleEx(GCircle* c, double* x, double* y, GCircle** first, GCircle** second) {
   if (!c) return 0;
-  if (CircleHit(c, *x, *y, m_Viewport.PickDistance()) == Hit::kNotReal) return 0;
+  if (CircleHit(c, *x, *y, m_Doc.Viewport().PickDistance()) == Hit::kNotReal) return 0;
   const int r = Snap2CircleEx(c->next, x, y, first, second);
   if (r == 2) return 2;
-  if (CircleHit(c, *x, *y, m_Viewport.PickDistance()) != Hit::kHit || c->hidden ||
+  if (CircleHit(c, *x, *y, m_Doc.Viewport().PickDistance()) != Hit::kHit || c->hidden ||
       c == m_DrawingCircle)
     return r;
   if (r == 0) {
@@ -191,13 +191,13 @@ int GDocument::Snap2CircleEx(GCircle* c, double* x, double* y, GCircle** first, 
   return 2;
 }
 
-int GDocument::Snap2CurveEx(GParaCurve* c, double* x, double* y, GParaCurve** first,
+int GGesture::Snap2CurveEx(GParaCurve* c, double* x, double* y, GParaCurve** first,
                             GParaCurve** second) {
   if (!c) return 0;
   const int r = Snap2CurveEx(c->next, x, y, first, second);
   if (r > 1) return r;
   double qx = 0, qy = 0;
-  if (c->hidden || !CurveHit(c, *x, *y, m_Viewport.PickDistance2(), &qx, &qy)) return r;
+  if (c->hidden || !CurveHit(c, *x, *y, m_Doc.Viewport().PickDistance2(), &qx, &qy)) return r;
   *x = qx;
   *y = qy;
   if (r == 0) {
@@ -213,7 +213,7 @@ int GDocument::Snap2CurveEx(GParaCurve* c, double* x, double* y, GParaCurve** fi
 
 // The handle of a bracket sits at the apex of its arc, on the side its bulge
 // points to, at a height of |bulge| times its length.
-bool GDocument::Snap2Bracket(GBracket* list, double x, double y) {
+bool GGesture::Snap2Bracket(GBracket* list, double x, double y) {
   m_PickedBracket = nullptr;
   for (GBracket* b = list; b; b = b->next) {
     if (b->hidden) continue;
@@ -228,8 +228,8 @@ bool GDocument::Snap2Bracket(GBracket* list, double x, double y) {
     const double h = std::fabs(b->bulge * len);
     const double ax = (x1.re + x2.re) / 2 + s * (h / len) * (-(y1.re - y2.re));
     const double ay = (y1.re + y2.re) / 2 + s * (h / len) * (x1.re - x2.re);
-    if (std::fabs(x - ax) < m_Viewport.PickDistance() &&
-        std::fabs(y - ay) < m_Viewport.PickDistance()) {
+    if (std::fabs(x - ax) < m_Doc.Viewport().PickDistance() &&
+        std::fabs(y - ay) < m_Doc.Viewport().PickDistance()) {
       m_PickedBracket = b;
       return true;
     }
@@ -239,16 +239,16 @@ bool GDocument::Snap2Bracket(GBracket* list, double x, double y) {
 
 // Inside the sector and near the drawn arc: between 0.8 and 1.2 times the
 // mark's radius, measured in pixels.
-bool GDocument::AngleMarkHit(const GAngle* a, double x, double y) {
-  if (!a || a->hidden || a->radius <= 0 || !(m_Viewport.Scale() > 0)) return false;
+bool GGesture::AngleMarkHit(const GAngle* a, double x, double y) {
+  if (!a || a->hidden || a->radius <= 0 || !(m_Doc.Viewport().Scale() > 0)) return false;
   if (!InAngleSector(a, x, y)) return false;
   const double dx = x - a->vx.re, dy = y - a->vy.re;
-  const double ratio = std::sqrt(dx * dx + dy * dy) / m_Viewport.Scale() / a->radius;
+  const double ratio = std::sqrt(dx * dx + dy * dy) / m_Doc.Viewport().Scale() / a->radius;
   return 0.8 < ratio && ratio < 1.2;
 }
 
 // The image itself, then four handles of 5 pixels just outside its corners.
-int GDocument::Snap2Image(GImage* list, int px, int py) {
+int GGesture::Snap2Image(GImage* list, int px, int py) {
   m_PickedImage = nullptr;
   for (GImage* im = list; im; im = im->next) {
     if (im->hidden) continue;

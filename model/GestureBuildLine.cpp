@@ -3,7 +3,7 @@
 // angle to a line. Each builder reads the hilighted elements.
 #include <cmath>
 
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/Lookup.h"
 
 namespace {
@@ -18,21 +18,21 @@ bool IsRecordedOn(const GCircle* c, const GPoint* p) {
 
 // A fresh line through P and a point just beside it, with the next line name.
 // Its step's evaluation moves it to its true place.
-GLine* GDocument::NewToolLine(GPoint* through) {
+GLine* GGesture::NewToolLine(GPoint* through) {
   const double x = through ? through->xz().re : 0.0;
   const double y = through ? through->yz().re : 0.0;
-  GLine* l = NewLine(x, y, x + 0.01, y + 0.01);
+  GLine* l = m_Doc.NewLine(x, y, x + 0.01, y + 0.01);
   if (!l) return nullptr;
-  l->name = TakeName(GNameKind::kLine);
+  l->name = m_Doc.TakeName(GNameKind::kLine);
   return l;
 }
 
 // A line step with its output, appended to the list. When the step pool is
 // full the line goes back to its pool and nothing is made.
-GConst* GDocument::NewLineStep(int type, GPoint* through) {
+GConst* GGesture::NewLineStep(int type, GPoint* through) {
   GLine* l = NewToolLine(through);
   if (!l) return nullptr;
-  GConst* c = NewConst(type);
+  GConst* c = m_Doc.NewConst(type);
   if (!c) {
     l->inUse = 0;
     l->name = std::string();
@@ -42,55 +42,55 @@ GConst* GDocument::NewLineStep(int type, GPoint* through) {
   return c;
 }
 
-void GDocument::ShowNewOutput(GConst* c) {
-  ClearAllHilights();
+void GGesture::ShowNewOutput(GConst* c) {
+  m_Doc.ClearAllHilights();
   switch (c->Output_Type()) {
     case OUTPUT_POINT:
-      AssignPoint(c->POutput);
-      Sethilighted(c->POutput);
+      m_Doc.AssignPoint(c->POutput);
+      m_Doc.Sethilighted(c->POutput);
       break;
     case OUTPUT_LINE:
-      AssignLine(c->LOutput);
-      Sethilighted(c->LOutput);
+      m_Doc.AssignLine(c->LOutput);
+      m_Doc.Sethilighted(c->LOutput);
       break;
     case OUTPUT_CIRCLE:
-      AssignCircle(c->COutput);
-      Sethilighted(c->COutput);
+      m_Doc.AssignCircle(c->COutput);
+      m_Doc.Sethilighted(c->COutput);
       break;
     case OUTPUT_CURVE:
-      AssignCurve(c->CurveOutput);
-      Sethilighted(c->CurveOutput);
+      m_Doc.AssignCurve(c->CurveOutput);
+      m_Doc.Sethilighted(c->CurveOutput);
       break;
     case OUTPUT_ANGLE:
-      AssignAngle(c->AngleOutput);
-      Sethilighted(c->AngleOutput);
+      m_Doc.AssignAngle(c->AngleOutput);
+      m_Doc.Sethilighted(c->AngleOutput);
       break;
     case OUTPUT_BRACKET:
-      AssignBracket(c->BracketOutput);
-      Sethilighted(c->BracketOutput);
+      m_Doc.AssignBracket(c->BracketOutput);
+      m_Doc.Sethilighted(c->BracketOutput);
       break;
   }
-  WriteConst(c);
+  m_Doc.WriteConst(c);
 }
 
 // The common end of every line builder: a line that only repeats an existing
 // one is removed again, otherwise the points it passes are recorded.
-bool GDocument::FinishLine(GConst* c, bool announce) {
-  EvaluateConst(FirstConst());
+bool GGesture::FinishLine(GConst* c, bool announce) {
+  m_Doc.EvaluateConst(m_Doc.FirstConst());
   ShowNewOutput(c);
-  return CheckNewElement(c->LOutput, announce);
+  return m_Doc.CheckNewElement(c->LOutput, announce);
 }
 
 // An existing line stands in for the one asked for: it alone is hilighted.
-void GDocument::ShowExisting(GLine* l) {
-  ClearAllHilights();
-  if (l) Sethilighted(l);
+void GGesture::ShowExisting(GLine* l) {
+  m_Doc.ClearAllHilights();
+  if (l) m_Doc.Sethilighted(l);
 }
 
-bool GDocument::MakeJoin(GPoint* p, GPoint* q, bool clipped) {
+bool GGesture::MakeJoin(GPoint* p, GPoint* q, bool clipped) {
   if (!p || !q || p == q) return false;
   GConst* old = nullptr;
-  if (FindJoinFromCns(FirstConst(), p, q, &old) && old && old->LOutput) {
+  if (FindJoinFromCns(m_Doc.FirstConst(), p, q, &old) && old && old->LOutput) {
     // The line is there already; asking for a segment makes it one.
     if (clipped) old->LOutput->toolMark = 1;
     ShowExisting(old->LOutput);
@@ -102,42 +102,42 @@ bool GDocument::MakeJoin(GPoint* p, GPoint* q, bool clipped) {
   c->PInput2 = q;
   c->LOutput->toolMark = clipped ? 1 : 0;
   c->Evaluate();
-  AssignIncident(c->LOutput, p, 0);
-  AssignIncident(c->LOutput, q, 1);
-  ResetLineIcPara(c->LOutput);
+  m_Doc.AssignIncident(c->LOutput, p, 0);
+  m_Doc.AssignIncident(c->LOutput, q, 1);
+  m_Doc.ResetLineIcPara(c->LOutput);
   return FinishLine(c, true);
 }
 
-bool GDocument::ConstDefLine() {
-  if (Selection().Points().Count() < 2) return false;
-  return MakeJoin(Selection().Points()[0], Selection().Points()[1], false);
+bool GGesture::ConstDefLine() {
+  if (m_Doc.Selection().Points().Count() < 2) return false;
+  return MakeJoin(m_Doc.Selection().Points()[0], m_Doc.Selection().Points()[1], false);
 }
 
-bool GDocument::ConstDefClippingLine() {
-  if (Selection().Points().Count() < 2) return false;
-  return MakeJoin(Selection().Points()[0], Selection().Points()[1], true);
+bool GGesture::ConstDefClippingLine() {
+  if (m_Doc.Selection().Points().Count() < 2) return false;
+  return MakeJoin(m_Doc.Selection().Points()[0], m_Doc.Selection().Points()[1], true);
 }
 
-void GDocument::LineClippingon() {
-  for (int i = 0; i < Selection().Lines().Count(); ++i)
-    if (Selection().Lines()[i]) Selection().Lines()[i]->toolMark = 1;
+void GGesture::LineClippingon() {
+  for (int i = 0; i < m_Doc.Selection().Lines().Count(); ++i)
+    if (m_Doc.Selection().Lines()[i]) m_Doc.Selection().Lines()[i]->toolMark = 1;
 }
 
-void GDocument::SetClipping(bool on) {
-  for (int i = 0; i < Selection().Lines().Count(); ++i)
-    if (Selection().Lines()[i]) Selection().Lines()[i]->toolMark = on ? 1 : 0;
-  for (int i = 0; i < Selection().Circles().Count(); ++i)
-    if (Selection().Circles()[i]) Selection().Circles()[i]->toolMark = on ? 1 : 0;
+void GGesture::SetClipping(bool on) {
+  for (int i = 0; i < m_Doc.Selection().Lines().Count(); ++i)
+    if (m_Doc.Selection().Lines()[i]) m_Doc.Selection().Lines()[i]->toolMark = on ? 1 : 0;
+  for (int i = 0; i < m_Doc.Selection().Circles().Count(); ++i)
+    if (m_Doc.Selection().Circles()[i]) m_Doc.Selection().Circles()[i]->toolMark = on ? 1 : 0;
 }
 
 // Parallel and perpendicular share everything but the step kind.
-bool GDocument::MakeParaOrPerp(int type) {
-  if (Selection().Points().Count() < 1 || Selection().Lines().Count() < 1) return false;
-  GPoint* p = Selection().Points()[0];
-  GLine* base = Selection().Lines()[0];
+bool GGesture::MakeParaOrPerp(int type) {
+  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Lines().Count() < 1) return false;
+  GPoint* p = m_Doc.Selection().Points()[0];
+  GLine* base = m_Doc.Selection().Lines()[0];
   GConst* old = nullptr;
-  const int found = type == CONST_PARALLEL ? FindParaFromCns(FirstConst(), base, p, &old)
-                                           : FindPerpFromCns(FirstConst(), base, p, &old);
+  const int found = type == CONST_PARALLEL ? FindParaFromCns(m_Doc.FirstConst(), base, p, &old)
+                                           : FindPerpFromCns(m_Doc.FirstConst(), base, p, &old);
   if (found && old) {
     ShowExisting(old->LOutput);
     return false;
@@ -147,21 +147,21 @@ bool GDocument::MakeParaOrPerp(int type) {
   c->PInput1 = p;
   c->LInput1 = base;
   c->Evaluate();
-  AssignIncident(c->LOutput, p, 0);
+  m_Doc.AssignIncident(c->LOutput, p, 0);
   return FinishLine(c, true);
 }
 
-bool GDocument::ConstDefPara() { return MakeParaOrPerp(CONST_PARALLEL); }
-bool GDocument::ConstDefPerp() { return MakeParaOrPerp(CONST_PERP); }
+bool GGesture::ConstDefPara() { return MakeParaOrPerp(CONST_PARALLEL); }
+bool GGesture::ConstDefPerp() { return MakeParaOrPerp(CONST_PERP); }
 
 // The bisector of the angle P1 P2 P3 at the vertex P2, which it passes through.
-bool GDocument::ConstDefBisector() {
-  if (Selection().Points().Count() < 3) return false;
-  GPoint* a = Selection().Points()[0];
-  GPoint* v = Selection().Points()[1];
-  GPoint* b = Selection().Points()[2];
+bool GGesture::ConstDefBisector() {
+  if (m_Doc.Selection().Points().Count() < 3) return false;
+  GPoint* a = m_Doc.Selection().Points()[0];
+  GPoint* v = m_Doc.Selection().Points()[1];
+  GPoint* b = m_Doc.Selection().Points()[2];
   GConst* old = nullptr;
-  if (Find3PBisectorFromCns(FirstConst(), a, v, b, &old) && old) {
+  if (Find3PBisectorFromCns(m_Doc.FirstConst(), a, v, b, &old) && old) {
     ShowExisting(old->LOutput);
     return false;
   }
@@ -171,16 +171,16 @@ bool GDocument::ConstDefBisector() {
   c->PInput2 = v;
   c->PInput3 = b;
   c->Evaluate();
-  AssignIncident(c->LOutput, v, 0);
+  m_Doc.AssignIncident(c->LOutput, v, 0);
   return FinishLine(c, true);
 }
 
 // One of the two bisectors of two lines: side +1 adds the normalised lines,
 // -1 subtracts them.
-bool GDocument::ConstDefBisector(GLine* l1, GLine* l2, double side) {
+bool GGesture::ConstDefBisector(GLine* l1, GLine* l2, double side) {
   if (!l1 || !l2 || l1 == l2) return false;
   GConst* old = nullptr;
-  if (FindBisectorFromCns(FirstConst(), l1, l2, side, &old) && old) {
+  if (FindBisectorFromCns(m_Doc.FirstConst(), l1, l2, side, &old) && old) {
     ShowExisting(old->LOutput);
     return false;
   }
@@ -198,7 +198,7 @@ bool GDocument::ConstDefBisector(GLine* l1, GLine* l2, double side) {
 // lines' meeting point towards the two clicks. Parallel lines have only the
 // middle line, which is the sum of the normalised lines when both normals
 // point the same way.
-double GDocument::BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,
+double GGesture::BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,
                                double y2) {
   const double a1 = l1.a.re, b1 = l1.b.re, c1 = l1.c.re;
   const double a2 = l2.a.re, b2 = l2.b.re, c2 = l2.c.re;
@@ -222,13 +222,13 @@ double GDocument::BisectorSide(const GLine& l1, const GLine& l2, double x1, doub
 }
 
 // The tangent at a point recorded on the circle.
-bool GDocument::ConstDefTangent() {
-  if (Selection().Points().Count() < 1 || Selection().Circles().Count() < 1) return false;
-  GPoint* p = Selection().Points()[0];
-  GCircle* circle = Selection().Circles()[0];
+bool GGesture::ConstDefTangent() {
+  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Circles().Count() < 1) return false;
+  GPoint* p = m_Doc.Selection().Points()[0];
+  GCircle* circle = m_Doc.Selection().Circles()[0];
   if (!IsRecordedOn(circle, p)) return false;
   GConst* old = nullptr;
-  if (FindTangentFromCns(FirstConst(), circle, p, &old) && old) {
+  if (FindTangentFromCns(m_Doc.FirstConst(), circle, p, &old) && old) {
     ShowExisting(old->LOutput);
     return false;
   }
@@ -242,16 +242,16 @@ bool GDocument::ConstDefTangent() {
 // The tangent of a curve at a point placed on that curve: the step keeps the
 // point's own step, whose parameter tells where on the curve the point sits.
 // A point that is not on the curve has no tangent there, so nothing is made.
-bool GDocument::ConstDefCurveTangent() {
-  if (Selection().Points().Count() < 1 || Selection().Curves().Count() < 1) return false;
-  GPoint* p = Selection().Points()[0];
-  GParaCurve* curve = Selection().Curves()[0];
+bool GGesture::ConstDefCurveTangent() {
+  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Curves().Count() < 1) return false;
+  GPoint* p = m_Doc.Selection().Points()[0];
+  GParaCurve* curve = m_Doc.Selection().Curves()[0];
   GConst* pointStep = nullptr;
-  FindPtFromCn(FirstConst(), p, &pointStep);
+  FindPtFromCn(m_Doc.FirstConst(), p, &pointStep);
   if (!pointStep || pointStep->type != CONST_PT_ON_CURVE || pointStep->CurveInput1 != curve)
     return false;
   GConst* old = nullptr;
-  if (FindCurveTangentFromCns(FirstConst(), curve, p, &old) && old) {
+  if (FindCurveTangentFromCns(m_Doc.FirstConst(), curve, p, &old) && old) {
     ShowExisting(old->LOutput);
     return false;
   }
@@ -265,23 +265,23 @@ bool GDocument::ConstDefCurveTangent() {
 
 // The line through P1 at the current angle to L1: the first hilighted angle
 // mark, else the mark chosen by names, else m_AngleDegrees.
-bool GDocument::ConstDefLineWithAngle() {
-  if (Selection().Points().Count() < 1 || Selection().Lines().Count() < 1) return false;
-  if (Selection().Angles().Count() > 0) m_CurrentAngle = Selection().Angles()[0];
-  return MakeLineWithAngle(Selection().Lines()[0], Selection().Points()[0]);
+bool GGesture::ConstDefLineWithAngle() {
+  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Lines().Count() < 1) return false;
+  if (m_Doc.Selection().Angles().Count() > 0) m_CurrentAngle = m_Doc.Selection().Angles()[0];
+  return MakeLineWithAngle(m_Doc.Selection().Lines()[0], m_Doc.Selection().Points()[0]);
 }
 
-bool GDocument::MakeLineWithAngle(GLine* base, GPoint* p) {
+bool GGesture::MakeLineWithAngle(GLine* base, GPoint* p) {
   if (!base || !p) return false;
   // A mark chosen earlier may have been deleted since, or belong to another
   // sheet: then the typed angle is used.
   bool markHere = false;
-  for (GAngle* a = Sheet().angles.head; a && !markHere; a = a->next) markHere = a == m_CurrentAngle;
+  for (GAngle* a = m_Doc.Sheet().angles.head; a && !markHere; a = a->next) markHere = a == m_CurrentAngle;
   if (!markHere) m_CurrentAngle = nullptr;
   GConst* old = nullptr;
   const int found =
-      m_CurrentAngle ? FindLineWithAngleFromCns(FirstConst(), base, p, m_CurrentAngle, &old)
-                     : FindLineWithAngleDegreeFromCns(FirstConst(), base, p, m_AngleDegrees, &old);
+      m_CurrentAngle ? FindLineWithAngleFromCns(m_Doc.FirstConst(), base, p, m_CurrentAngle, &old)
+                     : FindLineWithAngleDegreeFromCns(m_Doc.FirstConst(), base, p, m_AngleDegrees, &old);
   if (found && old) {
     ShowExisting(old->LOutput);
     return false;
@@ -295,6 +295,6 @@ bool GDocument::MakeLineWithAngle(GLine* base, GPoint* p) {
   else
     c->param1 = CComplex(m_AngleDegrees, 0);
   c->Evaluate();
-  AssignIncident(c->LOutput, p, 0);
+  m_Doc.AssignIncident(c->LOutput, p, 0);
   return FinishLine(c, true);
 }

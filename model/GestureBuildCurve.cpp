@@ -1,43 +1,43 @@
 // Function graphs and parametric curves made from a typed formula: the curve
 // records from the pool, and the Graph command's building of the step, with
 // the message a person sees when the formula cannot be read.
-#include "model/Document.h"
+#include "model/Gesture.h"
 #include "model/Formula.h"
 #include "model/Utf8Text.h"
 
-GParaCurve* GDocument::NewGraphCurve(const std::string& text) { return NewParaCurve(text, text); }
+GParaCurve* GGesture::NewGraphCurve(const std::string& text) { return NewParaCurve(text, text); }
 
-GParaCurve* GDocument::NewParaCurve(const std::string& first, const std::string& second) {
-  GParaCurve* c = NewCurve();
+GParaCurve* GGesture::NewParaCurve(const std::string& first, const std::string& second) {
+  GParaCurve* c = m_Doc.NewCurve();
   if (!c) return nullptr;
   c->expr1 = first;
   c->expr2 = second;
   return c;
 }
 
-int GDocument::AddGraph(const std::string& formula, double xmin, double xmax) {
+int GGesture::AddGraph(const std::string& formula, double xmin, double xmax) {
   const size_t comma = formula.find(',');
   const bool para = GetRBInGraphText(formula);
   GParaCurve* curve = para ? NewParaCurve(formula.substr(0, comma), formula.substr(comma + 1))
                            : NewGraphCurve(formula);
-  int code = curve ? ParseCurveFormula(FirstConst(), curve->expr1, curve->calc1)
+  int code = curve ? ParseCurveFormula(m_Doc.FirstConst(), curve->expr1, curve->calc1)
                    : CALC_CANNOT_SPLIT;  // no curve left in the pool
-  if (code == CALC_OK && para) code = ParseCurveFormula(FirstConst(), curve->expr2, curve->calc2);
-  GConst* c = code == CALC_OK ? NewConst(para ? CONST_PARA_CURVE : CONST_GRAPH) : nullptr;
+  if (code == CALC_OK && para) code = ParseCurveFormula(m_Doc.FirstConst(), curve->expr2, curve->calc2);
+  GConst* c = code == CALC_OK ? m_Doc.NewConst(para ? CONST_PARA_CURVE : CONST_GRAPH) : nullptr;
   if (!c) {
     if (curve) {
       ReleaseCurveTrees(curve);
       curve->inUse = 0;
     }
-    if (code != CALC_OK) m_User->ShowMessage(StrFormat("error %d", code), "Invalid function input");
+    if (code != CALC_OK) m_Doc.m_User->ShowMessage(StrFormat("error %d", code), "Invalid function input");
     return code != CALC_OK ? code : CALC_CANNOT_SPLIT;
   }
   curve->xmin = xmin;
   curve->xmax = xmax;
   c->CurveOutput = curve;
-  curve->name = TakeName(GNameKind::kCurve);
-  WriteLogFile(formula + "\n");
-  EvaluateConst(FirstConst());
+  curve->name = m_Doc.TakeName(GNameKind::kCurve);
+  m_Doc.WriteLogFile(formula + "\n");
+  m_Doc.EvaluateConst(m_Doc.FirstConst());
   ShowNewOutput(c);
   return CALC_OK;
 }
