@@ -44,7 +44,11 @@ void DrawPage(cairo_t* cr, FigurePainter& p, double pageW, double pageH) {
   cairo_clip(cr);
   {
     GCairoSurface surface(cr, false);
-    DrawBackground(surface, p);
+    const BGBmp& bg = p.m_Look.bg;
+    if (bg.tile.Empty())
+      surface.Clear(bg.colour);
+    else
+      surface.Tiled(bg.tile, (int)w, (int)h);
     DrawSheet(surface, p.Paint(GOverlay()), GOverlay());
   }
   cairo_restore(cr);

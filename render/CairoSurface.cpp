@@ -214,8 +214,9 @@ void GCairoSurface::EllipticArc(const GInk& ink, int x, int y, int w, int h, dou
   cairo_restore(m_Cr);
 }
 
-void GCairoSurface::Picture(const GRaster& picture, int x, int y) {
-  if (picture.Empty() || picture.rgba.size() < (size_t)picture.width * picture.height * 4) return;
+cairo_surface_t* GCairoSurface::ImageFor(const GRaster& picture) {
+  if (picture.Empty() || picture.rgba.size() < (size_t)picture.width * picture.height * 4)
+    return nullptr;
   auto found = m_Pictures.find(picture.id);
   if (found == m_Pictures.end())
     found =
@@ -223,7 +224,24 @@ void GCairoSurface::Picture(const GRaster& picture, int x, int y) {
             .emplace(picture.id, std::shared_ptr<cairo_surface_t>(ImageOf(picture), SurfaceFree()))
             .first;
   cairo_surface_t* image = found->second.get();
-  if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) return;
+  return cairo_surface_status(image) == CAIRO_STATUS_SUCCESS ? image : nullptr;
+}
+
+void GCairoSurface::Tiled(const GRaster& picture, int w, int h) {
+  cairo_surface_t* image = ImageFor(picture);
+  if (!image) return;
+  cairo_save(m_Cr);
+  cairo_set_source_surface(m_Cr, image, 0, 0);
+  cairo_pattern_set_extend(cairo_get_source(m_Cr), CAIRO_EXTEND_REPEAT);
+  cairo_pattern_set_filter(cairo_get_source(m_Cr), CAIRO_FILTER_NEAREST);
+  cairo_rectangle(m_Cr, 0, 0, w, h);
+  cairo_fill(m_Cr);
+  cairo_restore(m_Cr);
+}
+
+void GCairoSurface::Picture(const GRaster& picture, int x, int y) {
+  cairo_surface_t* image = ImageFor(picture);
+  if (!image) return;
   cairo_save(m_Cr);
   cairo_set_source_surface(m_Cr, image, x, y);
   // One picture pixel on one surface pixel: nothing to smooth.

@@ -38,8 +38,12 @@ class GCairoSurface : public GSurface {
   void TextExtent(const std::string& text, int size, bool bold, int* w, int* h,
                   int* descent) override;
   void Text(const std::string& text, int size, bool bold, const GRgb& c, int x, int y) override;
+  // The w x h area from the corner filled with the picture repeated: one
+  // shape, so that a page shows no seams between the copies.
+  void Tiled(const GRaster& picture, int w, int h);
 
  private:
+  cairo_surface_t* ImageFor(const GRaster& picture);
   // Fills and then outlines the current path as ink asks, shifted by half a
   // pixel for an odd outline.
   void Paint(const GInk& ink);
