@@ -120,7 +120,7 @@ std::string EncodeBmp(const GRaster& picture) {
 }
 
 bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const std::string& path,
-                        std::string& why) {
+                        std::string& why, int theme) {
   GDocument& doc = p.Document();
   const int current = doc.m_CurrentSheet + 1;
   double pw = 0, ph = 0;
@@ -133,7 +133,8 @@ bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const st
     cairo_t* cr = cairo_create(pdf);
     const int first = allSheets ? 1 : current, last = allSheets ? doc.m_SheetCount : current;
     for (int sheet = first; sheet <= last; ++sheet) {
-      if (allSheets) TurnToSheet(doc, p, sheet);
+      // A sheet turned to takes its own looks; a theme asked for goes over them.
+      if (allSheets && TurnToSheet(doc, p, sheet) && theme) p.SetTheme(theme, 0);
       DrawPage(cr, p, pw, ph);
     }
     cairo_destroy(cr);
@@ -163,7 +164,8 @@ bool RenderFigureFile(const GRenderRequest& r, std::string& error) {
   std::string why;
   bool written = false;
   if (format == kImagePdf) {
-    written = WritePdfOfDocument(p, r.allSheets, r.paper, r.out, why);
+    written = WritePdfOfDocument(p, r.allSheets, r.paper, r.out, why,
+                                 r.theme.empty() ? 0 : RenderThemeByName(r.theme));
   } else {
     const GRaster picture = RasterOfFigure(p, GOverlay());
     const std::string bytes = format == kImagePng ? EncodePng(picture, true) : EncodeBmp(picture);

@@ -23,10 +23,11 @@ GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
 // The painter's document as a PDF at `path`: the current sheet, or every sheet
 // with `allSheets` (one page each, in order, the current sheet put back
 // afterwards), each fitted to the paper with a margin and centred, turned
-// sideways when the figure is wider than tall. Letters stay letters. False
-// with the reason in `why`; nothing is left at `path` then.
+// sideways when the figure is wider than tall. Letters stay letters. Every
+// page in `theme` when one is given (a theme number, 0 for each sheet's own).
+// False with the reason in `why`; nothing is left at `path` then.
 bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const std::string& path,
-                        std::string& why);
+                        std::string& why, int theme = 0);
 
 // A picture as the bytes of an uncompressed 24-bit BMP file (rows from the
 // bottom, each padded to four bytes).
