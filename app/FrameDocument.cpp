@@ -10,7 +10,8 @@ namespace {
 
 // "Sheet 2" for the second sheet: the status bar counts sheets from 1.
 void ShowSheetNumber(MyFrame& frame) {
-  frame.SetStatusText(wxString::Format("Sheet %d", frame.m_Canvas->m_Doc->m_CurrentSheet + 1), 0);
+  frame.SetStatusText(wxString::Format("Sheet %d", frame.m_Canvas->m_Doc->CurrentSheetIndex() + 1),
+                      0);
 }
 
 // After a command that may have replaced the document or the sheet on

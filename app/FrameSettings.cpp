@@ -14,11 +14,11 @@ void MyFrame::CheckSettingsMenus() {
   check(m_PointMenu, d.Defaults().PointMode());
   check(m_LineMenu, d.Defaults().LineMode());
   check(m_AngleMenu, d.Defaults().AngleMode());
-  m_FileMenu->Check(ToolkitId(kCmdLogfile), d.m_WriteLog);
+  m_FileMenu->Check(ToolkitId(kCmdLogfile), d.WritesLog());
 }
 
 void MyFrame::OnLogfile(wxCommandEvent&) {
   GDocument& d = *m_Canvas->m_Doc;
-  d.m_WriteLog = !d.m_WriteLog;
-  m_FileMenu->Check(ToolkitId(kCmdLogfile), d.m_WriteLog);
+  d.SetWriteLog(!d.WritesLog());
+  m_FileMenu->Check(ToolkitId(kCmdLogfile), d.WritesLog());
 }

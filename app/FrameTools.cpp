@@ -26,7 +26,7 @@ bool ChooseAngle(MyCanvas& canvas) {
   GDocument& d = *canvas.m_Doc;
   GGesture& g = canvas.Gesture();
   GAngleChoice choice;
-  choice.degrees = wxString::Format("%g", g.m_AngleDegrees);
+  choice.degrees = wxString::Format("%g", g.AngleDegrees());
   const bool ok = canvas.m_AskAngle && canvas.m_AskAngle(choice);
   if (!ok) return false;
   if (!choice.byPoints) {
@@ -36,11 +36,11 @@ bool ChooseAngle(MyCanvas& canvas) {
   if (g.SetCurrentAngleByNames(choice.first.utf8_string(), choice.vertex.utf8_string(),
                                choice.second.utf8_string()))
     return true;
-  d.m_User->ShowMessage(wxString::Format("The points %s, %s, %s are not all in this sheet. "
-                                         "No angle was chosen.",
-                                         choice.first, choice.vertex, choice.second)
-                            .utf8_string(),
-                        "Draw a line with an angle");
+  d.User().ShowMessage(wxString::Format("The points %s, %s, %s are not all in this sheet. "
+                                        "No angle was chosen.",
+                                        choice.first, choice.vertex, choice.second)
+                           .utf8_string(),
+                       "Draw a line with an angle");
   return false;
 }
 
@@ -150,7 +150,7 @@ void MyFrame::OnModeClipping(wxCommandEvent&) {
     c.Refresh(false);
   } else if (IsQuilOrPanel(&c)) {
     GDocument& d = *c.m_Doc;
-  GGesture& g = c.Gesture();
+    GGesture& g = c.Gesture();
     if (d.Selection().Points().Count() == 2)
       g.ConstDefClippingLine();
     else if (d.Selection().Lines().Count() > 0)
@@ -169,7 +169,7 @@ void MyFrame::OnModeLineWithAngle(wxCommandEvent&) {
     ClearPointHilights(d);
     SetToolMode(kModeLineWithAngle);
     if (d.Selection().Angles().Count() > 0)
-      g.m_CurrentAngle = d.Selection().Angles()[0];
+      g.SetCurrentAngle(d.Selection().Angles()[0]);
     else
       ChooseAngle(c);
   } else if (IsQuilOrPanel(&c)) {

@@ -70,7 +70,8 @@ void MyApp::CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxE
   wxApp::CallEventHandler(handler, functor, event);
   --m_HandlerDepth;
   if (m_HandlerDepth > 0 || !m_Frame || !m_Frame->m_Canvas || !IsCommand(event)) return;
-  const std::string report = InvariantReport(*m_Frame->m_Canvas->m_Doc, &m_Frame->m_Canvas->Gesture());
+  const std::string report =
+      InvariantReport(*m_Frame->m_Canvas->m_Doc, &m_Frame->m_Canvas->Gesture());
   if (report.empty()) return;
   fprintf(stderr, "figuretta: the document broke its rules after event %d:\n%s",
           static_cast<int>(event.GetEventType()), report.c_str());

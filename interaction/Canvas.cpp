@@ -52,14 +52,14 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   // starts with logging on and says so in the day's log.
   m_PrefPath = InFolder(ResolveAppFolders().config, kPrefFileName);
   ReadPrefFile();
-  m_Doc->m_WriteLog = true;
+  m_Doc->SetWriteLog(true);
   WriteLogFile(StartLogLine(LocalNow()));
   // From here on sheet switches and scripts reach the drawing state.
-  m_Doc->m_Hooks = this;
+  m_Doc->SetHooks(this);
 }
 
 MyCanvas::~MyCanvas() {
-  m_Doc->m_Hooks = nullptr;
+  m_Doc->SetHooks(nullptr);
   m_Timer.Stop();
 }
 
@@ -79,7 +79,7 @@ GOverlay MyCanvas::PrepareDrawing() {
   if (m_Tool.m_SlideShow && !m_Tool.m_SlideWaitClick && m_Tool.m_AnimStep) m_Tool.m_AnimStep();
   if (wxStatusBar* bar = m_Frame ? m_Frame->GetStatusBar() : nullptr) {
     const wxString text =
-        wxString::Format("Sheet: %d/%d", m_Doc->m_CurrentSheet + 1, m_Doc->m_SheetCount);
+        wxString::Format("Sheet: %d/%d", m_Doc->CurrentSheetIndex() + 1, m_Doc->SheetCount());
     if (bar->GetStatusText(0) != text) bar->SetStatusText(text, 0);
   }
   return m_Tool.Overlay();
@@ -140,7 +140,7 @@ void MyCanvas::OnBenchMark() {
     dc.Blit(0, 0, m_Painter.m_Width, m_Painter.m_Height, &screen, 0, 0);
   }
   times[3] = sw.Time();
-  m_Doc->m_User->ShowMessage(
+  m_Doc->User().ShowMessage(
       wxString::Format("evaluate const. = %ld(us)\ndraw background = %ld(us)\ndraw elements= "
                        "%ld(us)\nblit all = %ld(us)\n",
                        times[0], times[1], times[2], times[3])

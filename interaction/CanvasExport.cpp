@@ -9,7 +9,7 @@ static const char kImageWildcard[] =
 
 void MyCanvas::OnSaveBmp() {
   const std::string path =
-      m_Doc->m_User->ChooseFile("Save an image file", "untitled", kImageWildcard, true);
+      m_Doc->User().ChooseFile("Save an image file", "untitled", kImageWildcard, true);
   if (path.empty()) return;
   SaveImage(wxString::FromUTF8(path));
   Refresh(false);
@@ -20,7 +20,7 @@ bool MyCanvas::SaveImage(const wxString& chosen) {
   const GImageFormat format = ImageFormatFor(path);
   std::string why;
   if (SaveFigureImage(m_Painter, PrepareDrawing(), path, format, why)) return true;
-  m_Doc->m_User->ShowMessage(
+  m_Doc->User().ShowMessage(
       wxString::Format("The image %s could not be saved (%s).", path, wxString::FromUTF8(why))
           .utf8_string(),
       "Save image", GUser::kError);
@@ -29,7 +29,7 @@ bool MyCanvas::SaveImage(const wxString& chosen) {
 
 // The question comes before the chooser: No writes nothing and asks no more.
 void MyCanvas::OnSaveCsv() {
-  GUser& user = *m_Doc->m_User;
+  GUser& user = m_Doc->User();
   if (user.Ask("Are you sure to save data of hilighted elements\n into a CSV (EXCEL) file.",
                "Are you sure?") == GUser::kYes) {
     const std::string path =

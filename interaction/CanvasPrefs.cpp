@@ -13,7 +13,7 @@ GPrefs PrefsOf(const MyCanvas& c) {
   p.pointMode = c.m_Doc->Defaults().PointMode();
   p.lineMode = c.m_Doc->Defaults().LineMode();
   p.angleMode = c.m_Doc->Defaults().AngleMode();
-  p.writeLog = c.m_Doc->m_WriteLog;
+  p.writeLog = c.m_Doc->WritesLog();
   return p;
 }
 
@@ -27,7 +27,7 @@ void MyCanvas::ReadPrefFile() {
   m_Doc->Defaults().SetPointMode(p.pointMode);
   m_Doc->Defaults().SetLineMode(p.lineMode);
   m_Doc->Defaults().SetAngleMode(p.angleMode);
-  m_Doc->m_WriteLog = p.writeLog;
+  m_Doc->SetWriteLog(p.writeLog);
 }
 
 bool MyCanvas::WritePrefFile() { return SavePrefs(m_PrefPath, PrefsOf(*this)); }

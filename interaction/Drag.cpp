@@ -86,7 +86,7 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
   }
   t.m_MovingImage = Gesture().Snap2Image(s.images.head, pos.x, pos.y);
   if (t.m_MovingImage) {
-    GImage* im = Gesture().m_PickedImage;
+    GImage* im = Gesture().PickedImage();
     im->hilighted = 1;
     // An image placed before its loaded picture was kept resizes from what it shows.
     auto* pic = dynamic_cast<GWxPicture*>(im->picture);
@@ -96,7 +96,7 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
   }
   t.m_MovingBracket = Gesture().Snap2Bracket(s.brackets.head, x, y);
   if (t.m_MovingBracket) {
-    m_Doc->Sethilighted(Gesture().m_PickedBracket);
+    m_Doc->Sethilighted(Gesture().PickedBracket());
     return;
   }
   if (t.Shift() && Snap2PtName(s.points.head, pos.x, pos.y)) {
@@ -145,9 +145,9 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
     t.m_PickedText->y = pos.y - t.m_TextGrabY;
     m_RefreshPending = true;
   } else if (t.m_MovingImage) {
-    GImage* im = Gesture().m_PickedImage;
+    GImage* im = Gesture().PickedImage();
     if (!im) return;
-    const int cx = pos.x - Gesture().m_ImageGrabX, cy = pos.y - Gesture().m_ImageGrabY;
+    const int cx = pos.x - Gesture().ImageGrabX(), cy = pos.y - Gesture().ImageGrabY();
     if (t.m_MovingImage == 1) {
       im->x = cx;
       im->y = cy;
@@ -156,7 +156,7 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
     }
     m_RefreshPending = true;
   } else if (t.m_MovingBracket) {
-    GBracket* b = Gesture().m_PickedBracket;
+    GBracket* b = Gesture().PickedBracket();
     double bulge = 0;
     // Beyond half the chord the bracket would fold over: keep the last value inside.
     if (b && BulgeToward(b, x, y, &bulge) && bulge > -0.5 && bulge < 0.5) b->bulge = bulge;

@@ -70,4 +70,6 @@ bool MyCanvas::Snap2PtName(GPoint* list, int px, int py) {
   return false;
 }
 
-int MyCanvas::Snap2Image(GImage* list, int px, int py) { return Gesture().Snap2Image(list, px, py); }
+int MyCanvas::Snap2Image(GImage* list, int px, int py) {
+  return Gesture().Snap2Image(list, px, py);
+}

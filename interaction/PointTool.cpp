@@ -6,19 +6,19 @@
 void MyCanvas::LDown_SPoint(wxPoint& pos) {
   Gesture().LDown_SPoint(WorldX(pos.x), WorldY(pos.y));
   // The new point is in no list until the release: the preview shows it.
-  m_Tool.m_Preview = Gesture().m_PlacingPoint;
-  m_Tool.m_PreviewPoint[0] = Gesture().m_NewPoint;
+  m_Tool.m_Preview = Gesture().Placing();
+  m_Tool.m_PreviewPoint[0] = Gesture().PointBeingPlaced();
   Refresh(false);
 }
 
 void MyCanvas::LDrag_Point(wxPoint& pos) {
-  if (!Gesture().m_PlacingPoint) return;  // a drag without its press
+  if (!Gesture().Placing()) return;  // a drag without its press
   Gesture().LDrag_Point(WorldX(pos.x), WorldY(pos.y));
   m_RefreshPending = true;
 }
 
 void MyCanvas::LUp_SPoint(wxPoint& pos) {
-  if (!Gesture().m_PlacingPoint) return;  // a release without its press places nothing
+  if (!Gesture().Placing()) return;  // a release without its press places nothing
   Gesture().LUp_SPoint(WorldX(pos.x), WorldY(pos.y));
   m_Tool.m_Preview = false;
   m_Tool.m_PreviewPoint[0] = nullptr;

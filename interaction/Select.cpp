@@ -6,13 +6,13 @@
 
 void MyCanvas::LUp_Select(wxPoint& pos) {
   // Only in Tovik style does selecting a line give it the Segment toggle's mark.
-  Gesture().m_SelectClipMark = m_Tool.m_GMode == kGModeTovik ? (m_Tool.m_Clipping ? 1 : 0) : -1;
+  Gesture().SetSelectClipMark(m_Tool.m_GMode == kGModeTovik ? (m_Tool.m_Clipping ? 1 : 0) : -1);
   if (!Gesture().LUp_Select(WorldX(pos.x), WorldY(pos.y))) {
     GSheet& s = m_Doc->Sheet();
     if (Snap2Text(s.texts.head, pos.x, pos.y))
       m_Tool.m_PickedText->hilighted = 1;
     else if (Gesture().Snap2Image(s.images.head, pos.x, pos.y))
-      Gesture().m_PickedImage->hilighted = 1;
+      Gesture().PickedImage()->hilighted = 1;
     else
       m_Doc->ClearAllHilights();
   }

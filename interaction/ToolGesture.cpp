@@ -33,7 +33,7 @@ void BeginGesture(MyCanvas& canvas, GToolMode mode, const wxPoint& pos) {
 
 void EndGesture(MyCanvas& canvas, GToolMode mode, const wxPoint& pos) {
   GGesture& g = canvas.Gesture();
-  if (!g.m_PlacingPoint || !g.m_GestureConst) return;
+  if (!g.PlacingTwoPoint()) return;
   double x = 0, y = 0;
   PixelToWorld(canvas, pos, &x, &y);
   g.EndTwoPointGesture(mode, x, y);  // also unlights what the second point passed

@@ -41,8 +41,8 @@ class ToolState {
   // image waiting for its place is forgotten outside Tovik, and the touch
   // panel starts with its buttons up.
   void SwitchStyle(GStyle style);
-  bool Shift() const { return m_Gesture.m_ShiftDown; }
-  void SetShift(bool down) { m_Gesture.m_ShiftDown = down; }
+  bool Shift() const { return m_Gesture.Shift(); }
+  void SetShift(bool down) { m_Gesture.SetShift(down); }
   // A button held down, as a press would leave it (commands that change the
   // sheet wait while one is).
   void HoldButton(bool left, bool down) { (left ? m_LeftDown : m_RightDown) = down; }

@@ -85,7 +85,7 @@ void NewTextAt(MyCanvas& canvas, const wxPoint& pos) {
   t->name = d.TakeName(GNameKind::kText);
   d.AssignText(t);
   c->TextOutput = t;
-  d.m_CurrentConst = c;
+  d.SetCurrentConst(c);
   d.WriteConst(c);
 }
 
@@ -110,8 +110,8 @@ void MyCanvas::LUp_Text(wxPoint& pos) {
 
 void MyCanvas::LUp_Image(wxPoint& pos) {
   GDocument& d = *m_Doc;
-  const std::string chosen = d.m_User->ChooseFile("Choose a image file", "untitled",
-                                                  "image files|*.bmp;*.jpg;*.png;*.gif", false);
+  const std::string chosen = d.User().ChooseFile("Choose a image file", "untitled",
+                                                 "image files|*.bmp;*.jpg;*.png;*.gif", false);
   const wxString path = wxString::FromUTF8(chosen);
   d.WriteLogFile("LUp_Image : g_ImagePath=" + chosen + "\n");
   wxImage picture;
@@ -144,7 +144,7 @@ void MyCanvas::LUp_Image(wxPoint& pos) {
   im->hidden = 0;
   d.AssignImage(im);
   c->ImageOutput = im;
-  d.m_CurrentConst = c;
+  d.SetCurrentConst(c);
   d.WriteConst(c);
   d.WriteLogFile("LUp_Image : NewImage=" + im->name + "\n");
   Refresh(false);

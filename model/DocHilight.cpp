@@ -96,4 +96,3 @@ void GDocument::DropUnchosenHilights() {
   ClearUnchosen(s.circles.head, Selection().Circles());
   ClearUnchosen(s.curves.head, Selection().Curves());
 }
-

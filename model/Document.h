@@ -73,6 +73,25 @@ class GDocument {
   // ---- the document's parts ----
   // The view (copied into every new step), the chosen elements, and the
   // undone steps with the version of the step lists.
+  // Who answers messages and questions (the GUI, a recorder, the command line).
+  GUser& User() const { return *m_User; }
+  void SetUser(GUser* user) { m_User = user; }
+  // The sheet table as seen from outside: how many, which one is shown.
+  int SheetCount() const { return m_SheetCount; }
+  int CurrentSheetIndex() const { return m_CurrentSheet; }
+  // Every sheet below the count has been used, so its slot is made already.
+  const GSheet& SheetAt(int i) const {
+    assert(i >= 0 && i < m_SheetCount);
+    return const_cast<GPool<GSheet, kSheetPoolSize>&>(m_Sheets)[i];
+  }
+  void SetHooks(GDocumentHooks* hooks) { m_Hooks = hooks; }
+  // The last step made (the Text tool and the slide show set and drop it).
+  GConst* CurrentConst() const { return m_CurrentConst; }
+  void SetCurrentConst(GConst* c) { m_CurrentConst = c; }
+  // Whether the day's log is kept (the Settings menu's toggle).
+  bool WritesLog() const { return m_WriteLog; }
+  void SetWriteLog(bool on) { m_WriteLog = on; }
+
   GViewport& Viewport() { return m_Viewport; }
   const GViewport& Viewport() const { return m_Viewport; }
   GSelection& Selection() { return m_Selection; }
@@ -254,7 +273,6 @@ class GDocument {
   // position (x, y) and evaluates the sheet. False when p cannot be moved.
   bool MovePoint(GPoint* p, double x, double y);
 
-
   // ==== hilights (DocHilight.cpp) ====
   void Sethilighted(GPoint*);
   void Sethilighted(GLine*);
@@ -289,7 +307,6 @@ class GDocument {
     CheckIncidency(e, announce);
     return true;
   }
-
 
   // ==== appearance commands, texts and view (DocStyles.cpp) ====
   // The Point, Line and Angle menus: the slot becomes the mode of new

@@ -17,12 +17,24 @@ class GGesture {
   GGesture(const GGesture&) = delete;
   GGesture& operator=(const GGesture&) = delete;
   GDocument& Doc() { return m_Doc; }
+  // What the canvas reads and sets between events.
+  bool Shift() const { return m_ShiftDown; }
+  void SetShift(bool down) { m_ShiftDown = down; }
+  void SetSelectClipMark(int mark) { m_SelectClipMark = mark; }
+  bool Placing() const { return m_PlacingPoint; }
+  bool PlacingTwoPoint() const { return m_PlacingPoint && m_GestureConst; }
+  GPoint* PointBeingPlaced() const { return m_NewPoint; }
+  GImage* PickedImage() const { return m_PickedImage; }
+  GBracket* PickedBracket() const { return m_PickedBracket; }
+  int ImageGrabX() const { return m_ImageGrabX; }
+  int ImageGrabY() const { return m_ImageGrabY; }
+  double AngleDegrees() const { return m_AngleDegrees; }
+  void SetCurrentAngle(GAngle* a) { m_CurrentAngle = a; }
+
   // Whether e is what the gesture is making: the point being placed, or the
   // line, circle, midpoint or bracket of a two-point tool. It is lit from the
   // press on and listed only at the release.
-  bool Making(const GObject* e) const {
-    return e && (e == m_NewPoint || e == m_NewElement.Get());
-  }
+  bool Making(const GObject* e) const { return e && (e == m_NewPoint || e == m_NewElement.Get()); }
 
   // ==== a point drag of the Move tool, press to release (GestureDrag.cpp) ====
   GHandle<GPoint> m_DragPoint{&m_Doc.History()};  // the point the press took hold of
@@ -43,7 +55,8 @@ class GGesture {
   // What selecting a line does to its clipped mark: -1 leaves it (Quil and
   // touch-panel styles), 0 or 1 sets it (Tovik style, the Clipping toggle).
   int m_SelectClipMark = -1;
-  GHandle<GCircle> m_DrawingCircle{&m_Doc.History()};  // drawn by the current gesture: never snapped to
+  GHandle<GCircle> m_DrawingCircle{
+      &m_Doc.History()};  // drawn by the current gesture: never snapped to
   // Hover flags written by each drag step of a placing gesture, read at release.
   bool m_SnapPoint = false, m_NearLine = false, m_NearCircle = false, m_NearCurve = false;
   GHandle<GAngle> m_PickedAngle{&m_Doc.History()};
@@ -77,7 +90,7 @@ class GGesture {
   bool LUp_Select(double x, double y);
 
   // ==== placing points (GesturePlace.cpp) ====
-  GPoint* m_NewPoint = nullptr;              // the point being placed; in no list until released
+  GPoint* m_NewPoint = nullptr;  // the point being placed; in no list until released
   GHandle<GPoint> m_StartPoint{&m_Doc.History()};  // first point of a two-point gesture
   // The existing point a release ended on: the point dropped on (codes 1 and
   // 2) or the old point a new intersection turned out to coincide with.
@@ -112,7 +125,8 @@ class GGesture {
   GHandle<GObject> m_NewElement{&m_Doc.History()};
   GHandle<GConst> m_GestureConst{&m_Doc.History()};
   double m_AngleDegrees = 60;  // angle of the line-with-angle tool without a mark
-  GHandle<GAngle> m_CurrentAngle{&m_Doc.History()};  // the mark that tool uses, or none for m_AngleDegrees
+  GHandle<GAngle> m_CurrentAngle{
+      &m_Doc.History()};  // the mark that tool uses, or none for m_AngleDegrees
   GHandle<GLine> m_BisectorLine{&m_Doc.History()};
   // Tovik bisector: 1 once the first line is clicked (and still held).
   int BisectorClicks() const { return m_BisectorLine ? 1 : 0; }

@@ -105,7 +105,7 @@ bool GGesture::ConstDefOrbit() {
 // The angle A V B named in the dialog: its mark when one exists (either
 // order of the arms), else a new mark, which is shown hilighted.
 bool GGesture::SetCurrentAngleByNames(const std::string& an, const std::string& vn,
-                                       const std::string& bn) {
+                                      const std::string& bn) {
   GPoint* a = PointNamed(m_Doc, an);
   GPoint* v = PointNamed(m_Doc, vn);
   GPoint* b = PointNamed(m_Doc, bn);

@@ -22,14 +22,16 @@ int GGesture::AddGraph(const std::string& formula, double xmin, double xmax) {
                            : NewGraphCurve(formula);
   int code = curve ? ParseCurveFormula(m_Doc.FirstConst(), curve->expr1, curve->calc1)
                    : CALC_CANNOT_SPLIT;  // no curve left in the pool
-  if (code == CALC_OK && para) code = ParseCurveFormula(m_Doc.FirstConst(), curve->expr2, curve->calc2);
+  if (code == CALC_OK && para)
+    code = ParseCurveFormula(m_Doc.FirstConst(), curve->expr2, curve->calc2);
   GConst* c = code == CALC_OK ? m_Doc.NewConst(para ? CONST_PARA_CURVE : CONST_GRAPH) : nullptr;
   if (!c) {
     if (curve) {
       ReleaseCurveTrees(curve);
       curve->inUse = 0;
     }
-    if (code != CALC_OK) m_Doc.m_User->ShowMessage(StrFormat("error %d", code), "Invalid function input");
+    if (code != CALC_OK)
+      m_Doc.m_User->ShowMessage(StrFormat("error %d", code), "Invalid function input");
     return code != CALC_OK ? code : CALC_CANNOT_SPLIT;
   }
   curve->xmin = xmin;

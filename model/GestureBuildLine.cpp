@@ -199,7 +199,7 @@ bool GGesture::ConstDefBisector(GLine* l1, GLine* l2, double side) {
 // middle line, which is the sum of the normalised lines when both normals
 // point the same way.
 double GGesture::BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,
-                               double y2) {
+                              double y2) {
   const double a1 = l1.a.re, b1 = l1.b.re, c1 = l1.c.re;
   const double a2 = l2.a.re, b2 = l2.b.re, c2 = l2.c.re;
   const double n1 = std::hypot(a1, b1), n2 = std::hypot(a2, b2);
@@ -223,7 +223,8 @@ double GGesture::BisectorSide(const GLine& l1, const GLine& l2, double x1, doubl
 
 // The tangent at a point recorded on the circle.
 bool GGesture::ConstDefTangent() {
-  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Circles().Count() < 1) return false;
+  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Circles().Count() < 1)
+    return false;
   GPoint* p = m_Doc.Selection().Points()[0];
   GCircle* circle = m_Doc.Selection().Circles()[0];
   if (!IsRecordedOn(circle, p)) return false;
@@ -243,7 +244,8 @@ bool GGesture::ConstDefTangent() {
 // point's own step, whose parameter tells where on the curve the point sits.
 // A point that is not on the curve has no tangent there, so nothing is made.
 bool GGesture::ConstDefCurveTangent() {
-  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Curves().Count() < 1) return false;
+  if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Curves().Count() < 1)
+    return false;
   GPoint* p = m_Doc.Selection().Points()[0];
   GParaCurve* curve = m_Doc.Selection().Curves()[0];
   GConst* pointStep = nullptr;
@@ -276,12 +278,14 @@ bool GGesture::MakeLineWithAngle(GLine* base, GPoint* p) {
   // A mark chosen earlier may have been deleted since, or belong to another
   // sheet: then the typed angle is used.
   bool markHere = false;
-  for (GAngle* a = m_Doc.Sheet().angles.head; a && !markHere; a = a->next) markHere = a == m_CurrentAngle;
+  for (GAngle* a = m_Doc.Sheet().angles.head; a && !markHere; a = a->next)
+    markHere = a == m_CurrentAngle;
   if (!markHere) m_CurrentAngle = nullptr;
   GConst* old = nullptr;
   const int found =
-      m_CurrentAngle ? FindLineWithAngleFromCns(m_Doc.FirstConst(), base, p, m_CurrentAngle, &old)
-                     : FindLineWithAngleDegreeFromCns(m_Doc.FirstConst(), base, p, m_AngleDegrees, &old);
+      m_CurrentAngle
+          ? FindLineWithAngleFromCns(m_Doc.FirstConst(), base, p, m_CurrentAngle, &old)
+          : FindLineWithAngleDegreeFromCns(m_Doc.FirstConst(), base, p, m_AngleDegrees, &old);
   if (found && old) {
     ShowExisting(old->LOutput);
     return false;

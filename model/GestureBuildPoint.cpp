@@ -74,15 +74,16 @@ bool GGesture::MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3) {
 // measure unless a line already joins them.
 bool GGesture::ConstDefCircle() {
   if (m_Doc.Selection().Points().Count() == 2)
-    return MakeCircleStep(CONST_MULTI_CIRCLE, m_Doc.Selection().Points()[0], m_Doc.Selection().Points()[1],
-                          nullptr);
+    return MakeCircleStep(CONST_MULTI_CIRCLE, m_Doc.Selection().Points()[0],
+                          m_Doc.Selection().Points()[1], nullptr);
   if (m_Doc.Selection().Points().Count() != 3) return false;
   GPoint* p = m_Doc.Selection().Points()[0];
   GPoint* q = m_Doc.Selection().Points()[1];
   const bool built = ConstDefCompass();
   GConst* join = nullptr;
   if (FindJoinFromCns(m_Doc.FirstConst(), p, q, &join)) return built;
-  GCircle* circle = m_Doc.Selection().Circles().Count() > 0 ? m_Doc.Selection().Circles()[0] : nullptr;
+  GCircle* circle =
+      m_Doc.Selection().Circles().Count() > 0 ? m_Doc.Selection().Circles()[0] : nullptr;
   GConst* c = NewLineStep(CONST_JOIN, p);
   if (!c) return built;
   c->PInput1 = p;
@@ -120,8 +121,9 @@ bool GGesture::ConstDefCircleBy3() {
   const CComplex x3 = p3->xz(), y3 = p3->yz();
   const CComplex s12 = x2 * x2 - x1 * x1 + y2 * y2 - y1 * y1;
   const CComplex s13 = x3 * x3 - x1 * x1 + y3 * y3 - y1 * y1;
-  GPoint* centre = m_Doc.NewPoint(s12 * (y3 - y1) - s13 * (y2 - y1), s13 * (x2 - x1) - s12 * (x3 - x1),
-                            ((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) * 2.0);
+  GPoint* centre =
+      m_Doc.NewPoint(s12 * (y3 - y1) - s13 * (y2 - y1), s13 * (x2 - x1) - s12 * (x3 - x1),
+                     ((x2 - x1) * (y3 - y1) - (x3 - x1) * (y2 - y1)) * 2.0);
   GCircle* circle = centre ? m_Doc.NewCircle(0, 0, 1) : nullptr;
   GConst* cc = circle ? m_Doc.NewConst(CONST_ORTHOCENTER) : nullptr;
   GConst* cm = cc ? m_Doc.NewConst(CONST_MULTI_CIRCLE) : nullptr;
@@ -258,6 +260,7 @@ bool GGesture::ConstDefMeet() {
   if (m_Doc.Selection().Lines().Count() == 1 && m_Doc.Selection().Circles().Count() == 1)
     return MakeMeetPair(m_Doc.Selection().Lines()[0], m_Doc.Selection().Circles()[0], nullptr) > 0;
   if (m_Doc.Selection().Lines().Count() == 0 && m_Doc.Selection().Circles().Count() >= 2)
-    return MakeMeetPair(nullptr, m_Doc.Selection().Circles()[0], m_Doc.Selection().Circles()[1]) > 0;
+    return MakeMeetPair(nullptr, m_Doc.Selection().Circles()[0], m_Doc.Selection().Circles()[1]) >
+           0;
   return false;
 }

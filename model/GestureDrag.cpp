@@ -15,7 +15,9 @@ bool GGesture::BeginDrag(GPoint* p, bool shift) {
   return m_Doc.CanMovePoint(p);
 }
 
-bool GGesture::DragTo(double x, double y) { return m_DragPoint && m_Doc.MovePoint(m_DragPoint, x, y); }
+bool GGesture::DragTo(double x, double y) {
+  return m_DragPoint && m_Doc.MovePoint(m_DragPoint, x, y);
+}
 
 void GGesture::EndDrag(bool shift) {
   m_ShiftDown = shift;

@@ -153,7 +153,8 @@ int GGesture::Snap2LineEx(GLine* l, double* x, double* y, GLine** first, GLine**
   const int r = Snap2LineEx(l->next, x, y, first, second);
   if (r == 2) return 2;
   // The rest may have moved the position; test at the moved one.
-  if (LineHit(l, *x, *y, m_Doc.Viewport().PickDistance2(), &fx, &fy) != Hit::kHit || l->hidden) return r;
+  if (LineHit(l, *x, *y, m_Doc.Viewport().PickDistance2(), &fx, &fy) != Hit::kHit || l->hidden)
+    return r;
   if (r == 0) {
     *first = l;
     *second = nullptr;
@@ -192,7 +193,7 @@ int GGesture::Snap2CircleEx(GCircle* c, double* x, double* y, GCircle** first, G
 }
 
 int GGesture::Snap2CurveEx(GParaCurve* c, double* x, double* y, GParaCurve** first,
-                            GParaCurve** second) {
+                           GParaCurve** second) {
   if (!c) return 0;
   const int r = Snap2CurveEx(c->next, x, y, first, second);
   if (r > 1) return r;

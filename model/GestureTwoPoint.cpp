@@ -28,7 +28,7 @@ void ReplaceIncident(GDocument& doc, T* carrier, GPoint* p, GPoint* q, double t)
 }  // namespace
 
 bool GGesture::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint* snapped,
-                                     GLine* base, bool clipped) {
+                                    GLine* base, bool clipped) {
   const bool needsBase = mode == kModePara || mode == kModePerp || mode == kModeLineWithAngle;
   if (needsBase && !base) return false;
   if (!needsBase && !IsLineMode(mode) && mode != kModeMid && mode != kModeMCircle &&
@@ -182,7 +182,8 @@ int GGesture::SetDownGesture(GToolMode mode, double x, double y) {
   m_Doc.EvaluateConst(m_Doc.FirstConst());
 
   GConst* old = nullptr;
-  if (mode == kModeMLine && FindJoinFromCns(m_Doc.FirstConst(), m_StartPoint, second, &old) && old != c) {
+  if (mode == kModeMLine && FindJoinFromCns(m_Doc.FirstConst(), m_StartPoint, second, &old) &&
+      old != c) {
     // The two points were joined already: that line is kept, not a copy.
     m_Doc.DeleteConst(c);
     ShowExisting(old->LOutput);
@@ -225,9 +226,12 @@ bool GGesture::CollectCircleBy3Point(GPoint* p) {
 // the third; the canvas draws it open meanwhile.
 int GGesture::CollectCompassPoint(GPoint* p) {
   while (m_Doc.Selection().Lines().Count() > 0) m_Doc.Deletehilighted(m_Doc.Selection().Lines()[0]);
-  while (m_Doc.Selection().Circles().Count() > 0) m_Doc.Deletehilighted(m_Doc.Selection().Circles()[0]);
-  while (m_Doc.Selection().Curves().Count() > 0) m_Doc.Deletehilighted(m_Doc.Selection().Curves()[0]);
-  if (p && !(m_Doc.Selection().Points().Count() == 1 && m_Doc.Selection().Points()[0] == p)) m_Doc.Sethilighted(p);
+  while (m_Doc.Selection().Circles().Count() > 0)
+    m_Doc.Deletehilighted(m_Doc.Selection().Circles()[0]);
+  while (m_Doc.Selection().Curves().Count() > 0)
+    m_Doc.Deletehilighted(m_Doc.Selection().Curves()[0]);
+  if (p && !(m_Doc.Selection().Points().Count() == 1 && m_Doc.Selection().Points()[0] == p))
+    m_Doc.Sethilighted(p);
   if (m_Doc.Selection().Points().Count() <= 2) return m_Doc.Selection().Points().Count();
   ConstDefCompass();
   return 3;

@@ -122,7 +122,7 @@ std::string EncodeBmp(const GRaster& picture) {
 bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const std::string& path,
                         std::string& why, int theme) {
   GDocument& doc = p.Document();
-  const int current = doc.m_CurrentSheet + 1;
+  const int current = doc.CurrentSheetIndex() + 1;
   double pw = 0, ph = 0;
   PaperSize(paper, &pw, &ph);
   // A figure wider than tall lies on the paper sideways.
@@ -131,7 +131,7 @@ bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const st
     cairo_surface_t* pdf =
         cairo_pdf_surface_create_for_stream(PutPdf, const_cast<GFilePut*>(&put), pw, ph);
     cairo_t* cr = cairo_create(pdf);
-    const int first = allSheets ? 1 : current, last = allSheets ? doc.m_SheetCount : current;
+    const int first = allSheets ? 1 : current, last = allSheets ? doc.SheetCount() : current;
     for (int sheet = first; sheet <= last; ++sheet) {
       // A sheet turned to takes its own looks; a theme asked for goes over them.
       if (allSheets && TurnToSheet(doc, p, sheet) && theme) p.SetTheme(theme, 0);

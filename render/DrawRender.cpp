@@ -171,7 +171,7 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, st
   p.UpdateView();
 
   Host host(doc, p);
-  doc.m_Hooks = &host;
+  doc.SetHooks(&host);
   const GOpenResult opened = OpenFigure(doc, r.file);
   bool stopped = false;
   if (opened.status == GOpenStatus::kReadError && partial) {
@@ -183,7 +183,7 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, st
     ReadScript(doc, text.str());
     stopped = true;
   }
-  doc.m_Hooks = nullptr;
+  doc.SetHooks(nullptr);
   if (!opened.Opened()) {
     error = r.file + ": " +
             (opened.status == GOpenStatus::kUnreadable ? std::string("cannot read the file")
@@ -191,9 +191,9 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, st
     if (!stopped) return false;
   }
   if (!r.allSheets &&
-      (r.sheet < 1 || r.sheet > doc.m_SheetCount || !TurnToSheet(doc, p, r.sheet))) {
+      (r.sheet < 1 || r.sheet > doc.SheetCount() || !TurnToSheet(doc, p, r.sheet))) {
     error = "no sheet " + std::to_string(r.sheet) + " in " + r.file + " (it has " +
-            std::to_string(doc.m_SheetCount) + ")";
+            std::to_string(doc.SheetCount()) + ")";
     return false;
   }
   if (theme) p.SetTheme(theme, 0);
@@ -208,24 +208,24 @@ bool LoadTextForRender(const std::string& text, int width, int height, int theme
   p.SetTheme(theme ? theme : THM_STANDARD, 0);
   p.UpdateView();
   Host host(doc, p);
-  doc.m_Hooks = &host;
+  doc.SetHooks(&host);
   const bool read = ReadScript(doc, text);
-  doc.m_Hooks = nullptr;
+  doc.SetHooks(nullptr);
   return read;
 }
 
 bool TurnToSheet(GDocument& doc, FigurePainter& p, int sheet) {
-  if (sheet < 1 || sheet > doc.m_SheetCount) return false;
+  if (sheet < 1 || sheet > doc.SheetCount()) return false;
   Host host(doc, p);
-  doc.m_Hooks = &host;
-  for (int at = -1; doc.m_CurrentSheet + 1 > sheet && at != doc.m_CurrentSheet;) {
-    at = doc.m_CurrentSheet;
+  doc.SetHooks(&host);
+  for (int at = -1; doc.CurrentSheetIndex() + 1 > sheet && at != doc.CurrentSheetIndex();) {
+    at = doc.CurrentSheetIndex();
     doc.PrevSheet();
   }
-  while (doc.m_CurrentSheet + 1 < sheet && doc.NextSheet()) {
+  while (doc.CurrentSheetIndex() + 1 < sheet && doc.NextSheet()) {
   }
-  doc.m_Hooks = nullptr;
-  return doc.m_CurrentSheet + 1 == sheet;
+  doc.SetHooks(nullptr);
+  return doc.CurrentSheetIndex() + 1 == sheet;
 }
 
 void DrawBackground(GSurface& s, const FigurePainter& p) {

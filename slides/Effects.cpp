@@ -94,7 +94,7 @@ void ClearConstEffect(GDocument& doc) {
     *link = c->next;
     c->next = nullptr;
     c->inUse = 0;
-    if (doc.m_CurrentConst == c) doc.m_CurrentConst = nullptr;
+    if (doc.CurrentConst() == c) doc.SetCurrentConst(nullptr);
   }
   // The tail is the last link walked: the list's end, wherever effects were.
   list.tail = link;

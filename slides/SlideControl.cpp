@@ -49,7 +49,7 @@ void GSlideShow::Click() {
   m_SlideShow = false;
   m_EffectWaiting = true;
   m_CurrentEffect = nullptr;
-  m_Doc.m_User->ShowMessage("End of Slidshow", "", GUser::kInformation);
+  m_Doc.User().ShowMessage("End of Slidshow", "", GUser::kInformation);
 }
 
 void GSlideShow::WindowChanged() {

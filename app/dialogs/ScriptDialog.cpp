@@ -42,7 +42,7 @@ int ScriptDialog::Run() {
 
 void ScriptDialog::ShowSheetNumber() {
   m_SheetLabel->SetValue(
-      wxString::Format("Sheet: %d/%d", m_Doc.m_CurrentSheet + 1, m_Doc.m_SheetCount));
+      wxString::Format("Sheet: %d/%d", m_Doc.CurrentSheetIndex() + 1, m_Doc.SheetCount()));
 }
 
 void ScriptDialog::ShowSheet() {

@@ -202,7 +202,7 @@ TEST_F(ExportTest, ExportPdfHasAPagePerSheetAndLeavesTheWindowAsItWas) {
   canvas->m_Doc->NextSheet();
   const std::string pdf = (dir / "pages").string();
   ASSERT_TRUE(frame->ExportPdf(pdf));
-  EXPECT_EQ(canvas->m_Doc->m_CurrentSheet, 1);
+  EXPECT_EQ(canvas->m_Doc->CurrentSheetIndex(), 1);
   auto run = [](const std::string& command) {
     std::string out;
     if (FILE* p = popen(command.c_str(), "r")) {

@@ -77,11 +77,11 @@ class MouseTest : public CanvasTest {
   }
   GLine* Join(GPoint* a, GPoint* b) {
     return BuildFrom({a, b}, nullptr, &GGesture::ConstDefLine) ? doc->m_CurrentConst->LOutput
-                                                                : nullptr;
+                                                               : nullptr;
   }
   GLine* Para(GPoint* through, GLine* to) {
     return BuildFrom({through}, to, &GGesture::ConstDefPara) ? doc->m_CurrentConst->LOutput
-                                                              : nullptr;
+                                                             : nullptr;
   }
   GCircle* CircleOf(GPoint* centre, GPoint* on) {
     return BuildFrom({centre, on}, nullptr, &GGesture::ConstDefCircle)

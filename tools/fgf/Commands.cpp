@@ -37,7 +37,7 @@ void Read(Session& s, const std::string& file) {
   s.error = opened.why;
   if (opened.attempt) {
     s.doc = std::move(opened.attempt);
-    s.doc->m_User = &s.user;
+    s.doc->SetUser(&s.user);
   }
   for (const GOpenMessage& m : opened.messages) s.user.messages.push_back({m.caption, m.text});
 }
@@ -133,12 +133,12 @@ int RunCsv(const std::string& file, int sheet) {
     return 1;
   }
   GDocument& doc = *s.doc;
-  if (sheet < 1 || sheet > doc.m_SheetCount) {
+  if (sheet < 1 || sheet > doc.SheetCount()) {
     std::fprintf(stderr, "fgf: no sheet %d in %s (it has %d)\n", sheet, file.c_str(),
-                 doc.m_SheetCount);
+                 doc.SheetCount());
     return 1;
   }
-  while (doc.m_CurrentSheet + 1 < sheet && doc.NextSheet()) {
+  while (doc.CurrentSheetIndex() + 1 < sheet && doc.NextSheet()) {
   }
   // Save data writes the elements a person chose; here every element of the
   // sheet is chosen (the document is this command's own and goes with it).

@@ -88,7 +88,7 @@ const GObject* OutputOf(const GConst& k) {
   }
 }
 
-void Sheet(std::string& out, int index, GSheet& s) {
+void Sheet(std::string& out, int index, const GSheet& s) {
   out += "  {";
   Key(out, "index");
   out += std::to_string(index);
@@ -199,9 +199,9 @@ std::string DumpDocument(GDocument& doc, bool ok, const std::string& error,
   out += ",\n ";
   Key(out, "sheets");
   out += "[\n";
-  const int count = doc.m_SheetCount < kSheetPoolSize ? doc.m_SheetCount : kSheetPoolSize;
+  const int count = doc.SheetCount() < kSheetPoolSize ? doc.SheetCount() : kSheetPoolSize;
   for (int i = 0; i < count; ++i) {
-    Sheet(out, i, doc.m_Sheets[i]);
+    Sheet(out, i, doc.SheetAt(i));
     out += i + 1 < count ? ",\n" : "\n";
   }
   out += " ]}\n";
