@@ -61,9 +61,9 @@ bool TurnToSheet(GDocument& doc, FigurePainter& p, int sheet);
 void DrawBackground(GSurface& s, const FigurePainter& p);
 // Writes the painter's window area as an SVG document to `path`, replacing
 // the file safely (durably unless `durable` is false, see ReplaceFile): the
-// background's plain colour (a tiled picture would turn every tile into an
-// embedded picture), then the sheet with the overlay. On failure the reason
-// is in `why`.
+// background as the window shows it (a tile is embedded once and placed once
+// per copy), then the sheet with the overlay. On failure the reason is in
+// `why`.
 bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
                       std::string& why, bool durable = true);
 // The whole SVG route of a request: read, draw, write through a temporary

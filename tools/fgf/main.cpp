@@ -63,9 +63,9 @@ bool ParseMove(const std::string& s, FgfMove* m) {
          ParseNumber(s.substr(comma + 1), &m->y);
 }
 
-// An SVG is drawn here, without the toolkit. Pictures of pixels need it: the
-// command line goes to fgf-render beside this program, so that fgf itself
-// never loads the toolkit.
+// An SVG is drawn here, with nothing but zlib. Pictures of pixels and PDF
+// pages are drawn with cairo and Pango: the command line goes to fgf-render
+// beside this program, so that fgf itself stays small and static.
 int Render(int argc, char** argv) {
   std::vector<std::string> args(argv + 2, argv + argc);
   GRenderRequest r;
