@@ -110,7 +110,7 @@ std::unique_ptr<GDocument> GenerateDocument(GUser* user, int sheets, int stepsPe
     FillSheet(*doc, stepsPerSheet, seed + i);
   }
   // Sheet 0 on screen, as after opening a file.
-  doc->m_CurrentSheet = 0;
+  doc->Sheets().SetCurrent(0);
   doc->MoveSheet(false);
   doc->EvaluateConst(doc->FirstConst());
   return doc;

@@ -313,7 +313,7 @@ void BM_OpenThousandSheets(benchmark::State& state) {
   for (auto _ : state) {
     if (!ReadScript(doc, text)) state.SkipWithError("the document was refused");
   }
-  state.counters["sheets"] = doc.m_SheetCount;
+  state.counters["sheets"] = doc.Sheets().Count();
   doc.ClearConst();
 }
 BENCHMARK(BM_OpenThousandSheets)->Unit(benchmark::kMillisecond);

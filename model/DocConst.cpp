@@ -7,13 +7,15 @@ GConst* GDocument::NewConst(int type) {
   // and so are the (hidden) elements they produced.
   DiscardRedo();
 
-  GConst* c = m_ConstPool.FirstFree();
+  GConst* c = m_Store.Take<GConst>();
   if (!c) return nullptr;
 
   // Every field goes back to its fresh value, so a reused slot carries no
-  // outputs, parameters or effect settings of its former step.
+  // outputs, parameters or effect settings of its former step; the slot's
+  // new serial stays.
+  const unsigned serial = c->serial;
   *c = GConst();
-  c->serial = ++m_ElementSerial;
+  c->serial = serial;
   c->owner = this;
   c->type = static_cast<short>(type);
   c->inUse = 1;
@@ -67,7 +69,7 @@ GConst* UnlinkStep(GConst** list, GList<GConst>& consts, Match match) {
 int GDocument::DeletePtFromCn(GConst** list, GPoint* p) {
   if (!p) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [p](GConst* s) { return s->POutput == p; });
-  m_ConstPool.Released(c);
+  m_Store.Steps().Released(c);
   if (c) m_History.Edited();
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
@@ -76,7 +78,7 @@ int GDocument::DeletePtFromCn(GConst** list, GPoint* p) {
 int GDocument::DeleteLnFromCn(GConst** list, GLine* l) {
   if (!l) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [l](GConst* s) { return s->LOutput == l; });
-  m_ConstPool.Released(c);
+  m_Store.Steps().Released(c);
   if (c) m_History.Edited();
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
@@ -85,7 +87,7 @@ int GDocument::DeleteLnFromCn(GConst** list, GLine* l) {
 int GDocument::DeleteCiFromCn(GConst** list, GCircle* ci) {
   if (!ci) return 0;
   GConst* c = UnlinkStep(list, Sheet().consts, [ci](GConst* s) { return s->COutput == ci; });
-  m_ConstPool.Released(c);
+  m_Store.Steps().Released(c);
   if (c) m_History.Edited();
   if (c == m_CurrentConst && c) m_CurrentConst = nullptr;
   return c ? 1 : 0;
@@ -116,16 +118,16 @@ void GDocument::DeleteAllConstFromSheet(GConst* first) {
     DeleteOutputOf(c);
     c->next = nullptr;
     c->inUse = 0;
-    m_ConstPool.Released(c);
+    m_Store.Steps().Released(c);
     if (c == m_CurrentConst) m_CurrentConst = nullptr;
   }
 }
 
 void GDocument::ClearConst() {
-  if (m_SheetCount < 1) m_SheetCount = 1;
-  if (m_SheetCount > kSheetPoolSize) m_SheetCount = kSheetPoolSize;
-  for (int i = 0; i < m_SheetCount; ++i) {
-    GSheet& s = m_Sheets[i];
+  if (m_Sheets.Count() < 1) m_Sheets.SetCount(1);
+  if (m_Sheets.Count() > kSheetPoolSize) m_Sheets.SetCount(kSheetPoolSize);
+  for (int i = 0; i < m_Sheets.Count(); ++i) {
+    GSheet& s = m_Sheets.Slot(i);
     DeleteAllPoints(s.points.head);
     DeleteAllLines(s.lines.head);
     DeleteAllCircles(s.circles.head);
@@ -135,11 +137,11 @@ void GDocument::ClearConst() {
     DeleteAllImages(s.images.head);
     DeleteAllBrackets(s.brackets.head);
   }
-  for (GParaCurve& c : m_CurvePool) c.inUse = 0;
-  m_CurvePool.ReleasedAll();
-  m_ConstPool.ReleasedAll();
-  m_IncidentPool.ReleasedAll();
-  for (GConst& c : m_ConstPool) {
+  for (GParaCurve& c : m_Store.Curves()) c.inUse = 0;
+  m_Store.Curves().ReleasedAll();
+  m_Store.Steps().ReleasedAll();
+  m_Store.Incidents().ReleasedAll();
+  for (GConst& c : m_Store.Steps()) {
     c.inUse = 0;
     c.next = nullptr;
     c.LOutput = nullptr;
@@ -151,15 +153,15 @@ void GDocument::ClearConst() {
     c.ImageOutput = nullptr;
     c.BracketOutput = nullptr;
   }
-  for (GIncident& r : m_IncidentPool) {
+  for (GIncident& r : m_Store.Incidents()) {
     r.inUse = 0;
     r.point = nullptr;
     r.next = nullptr;
   }
   for (GSheet& s : m_Sheets) s.ResetLists();
   m_History.Edited();
-  m_SheetCount = 1;
-  m_CurrentSheet = 0;
+  m_Sheets.SetCount(1);
+  m_Sheets.SetCurrent(0);
 
   m_Selection.ClearLists();
   m_History.ClearRedo();
@@ -174,7 +176,7 @@ void GDocument::PushConst(GConst* c) {
   if (!c || Sheet().consts.empty()) return;
   if (GConst* oldest = m_History.PushRedo(c)) DeleteOutputOf(oldest);
   c->inUse = 0;
-  m_ConstPool.Released(c);
+  m_Store.Steps().Released(c);
 }
 
 GConst* GDocument::PopConst() {

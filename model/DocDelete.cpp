@@ -56,7 +56,7 @@ void GDocument::DeleteConst(GConst* c) {
   if (!c || !Sheet().consts.Unlink(c)) return;
   m_History.Edited();
   c->inUse = 0;
-  m_ConstPool.Released(c);
+  m_Store.Steps().Released(c);
   if (c == m_CurrentConst) m_CurrentConst = nullptr;
   DeleteOutputOf(c);
 }
@@ -65,7 +65,7 @@ void GDocument::DeletePoint(GPoint* p) {
   if (!p || !Sheet().points.Unlink(p)) return;
   DeletePtFromIcs(p);
   p->inUse = 0;
-  m_PointPool.Released(p);
+  m_Store.Points().Released(p);
   p->name = std::string();  // a freed slot must not keep its name taken
   p->hilighted = 0;
   Selection().Points().Remove(p);
@@ -77,7 +77,7 @@ void GDocument::DeleteLine(GLine* l) {
   if (!l || !Sheet().lines.Unlink(l)) return;
   DeleteIcs(l);
   l->inUse = 0;
-  m_LinePool.Released(l);
+  m_Store.Lines().Released(l);
   l->name = std::string();
   l->hilighted = 0;
   Selection().Lines().Remove(l);
@@ -88,7 +88,7 @@ void GDocument::DeleteCircle(GCircle* c) {
   if (!c || !Sheet().circles.Unlink(c)) return;
   DeleteIcs(c);
   c->inUse = 0;
-  m_CirclePool.Released(c);
+  m_Store.Circles().Released(c);
   c->name = std::string();
   c->hilighted = 0;
   Selection().Circles().Remove(c);
@@ -99,7 +99,7 @@ void GDocument::DeleteCurve(GParaCurve* c) {
   if (!c || !Sheet().curves.Unlink(c)) return;
   ReleaseCurveTrees(c);
   c->inUse = 0;
-  m_CurvePool.Released(c);
+  m_Store.Curves().Released(c);
   c->name = std::string();
   c->hilighted = 0;
   Selection().Curves().Remove(c);
@@ -109,7 +109,7 @@ void GDocument::DeleteCurve(GParaCurve* c) {
 void GDocument::DeleteText(GText* t) {
   if (!t || !Sheet().texts.Unlink(t)) return;
   t->inUse = 0;
-  m_TextPool.Released(t);
+  m_Store.Texts().Released(t);
   t->name = std::string();
   t->hilighted = 0;
   RestartCounter(*this, m_Naming.Counter(GNameKind::kText), "TA");
@@ -118,7 +118,7 @@ void GDocument::DeleteText(GText* t) {
 void GDocument::DeleteAngle(GAngle* a) {
   if (!a || !Sheet().angles.Unlink(a)) return;
   a->inUse = 0;
-  m_AnglePool.Released(a);
+  m_Store.Angles().Released(a);
   a->name = std::string();
   a->hilighted = 0;
   Selection().Angles().Remove(a);
@@ -143,7 +143,7 @@ void GDocument::DeleteImage(GImage* img) {
 void GDocument::DeleteBracket(GBracket* b) {
   if (!b || !Sheet().brackets.Unlink(b)) return;
   b->inUse = 0;
-  m_BracketPool.Released(b);
+  m_Store.Brackets().Released(b);
   b->name = std::string();
   b->hilighted = 0;
   Selection().Brackets().Remove(b);

@@ -175,9 +175,11 @@ void GDocument::ResetIcs(GConst* first, GLine* lines) {
   std::vector<char> rebuilt(kPoolSize, 0);
   for (GLine* L = lines; L; L = L->next) {
     DeleteIcs(L);
-    if (m_LinePool.Holds(L)) rebuilt[m_LinePool.IndexOf(L)] = 1;
+    if (m_Store.Lines().Holds(L)) rebuilt[m_Store.Lines().IndexOf(L)] = 1;
   }
-  auto ours = [&](const GLine* L) { return m_LinePool.Holds(L) && rebuilt[m_LinePool.IndexOf(L)]; };
+  auto ours = [&](const GLine* L) {
+    return m_Store.Lines().Holds(L) && rebuilt[m_Store.Lines().IndexOf(L)];
+  };
   auto add = [&](GLine* L, GPoint* P, double t, bool recompute) {
     if (!ours(L) || !P) return;
     AssignIncident(L, P, t);
@@ -223,11 +225,11 @@ void GDocument::ResetIcs(GConst* first, GCircle* circles) {
   std::vector<char> rebuilt(kPoolSize, 0);
   for (GCircle* C = circles; C; C = C->next) {
     DeleteIcs(C);
-    if (m_CirclePool.Holds(C)) rebuilt[m_CirclePool.IndexOf(C)] = 1;
+    if (m_Store.Circles().Holds(C)) rebuilt[m_Store.Circles().IndexOf(C)] = 1;
   }
   auto add = [&](GCircle* C, GPoint* P, bool angle, double t) {
-    if (!P || !m_CirclePool.Holds(C)) return;
-    if (!rebuilt[m_CirclePool.IndexOf(C)]) return;
+    if (!P || !m_Store.Circles().Holds(C)) return;
+    if (!rebuilt[m_Store.Circles().IndexOf(C)]) return;
     AssignIncident(C, P, angle ? AngleOn(C, P) : t);
   };
   for (GConst* c = first; c; c = c->next) {

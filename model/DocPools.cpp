@@ -8,13 +8,6 @@
 
 namespace {
 
-// Clears the in-use byte of every element from `from` to the end of its list.
-// Freeing order is not observable for pool slots, so a forward walk suffices.
-template <class T>
-void FreeList(T* from) {
-  for (T* e = from; e; e = e->next) e->inUse = 0;
-}
-
 int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 // Drops the first record of `p` from an incidence list; true when one was found.
@@ -36,7 +29,7 @@ bool RemoveIncident(GList<GIncident>& ics, int& count, GPoint* p) {
 // ---- creation ----
 
 GPoint* GDocument::NewPoint(CComplex x, CComplex y, CComplex z) {
-  GPoint* p = m_PointPool.FirstFree();
+  GPoint* p = m_Store.Take<GPoint>();
   if (!p) return nullptr;
   p->ResetObject(m_Defaults.NameFontSize());
   p->x = x;
@@ -49,8 +42,6 @@ GPoint* GDocument::NewPoint(CComplex x, CComplex y, CComplex z) {
   p->a11 = p->a12 = p->a21 = p->a22 = 0.0;
   p->prevX = p->prevY = p->dX = p->dY = 0.0;
   for (double& s : p->saved) s = 0.0;
-  p->inUse = 1;
-  p->serial = ++m_ElementSerial;
   return p;
 }
 
@@ -58,7 +49,7 @@ GPoint* GDocument::NewPoint(CComplex x, CComplex y) { return NewPoint(x, y, CCom
 
 // A reused line slot may still hold an incidence list; the records were freed
 // with the line, so the list is simply forgotten here.
-static void ResetLineSlot(GLine* l, int fontSize, int lineMode, unsigned serial) {
+static void ResetLineSlot(GLine* l, int fontSize, int lineMode) {
   l->ResetObject(fontSize);
   l->toolMark = 0;
   l->next = nullptr;
@@ -66,14 +57,12 @@ static void ResetLineSlot(GLine* l, int fontSize, int lineMode, unsigned serial)
   l->icCount = 0;
   l->ex1 = l->ey1 = l->ex2 = l->ey2 = 0.0;
   l->lineStyle = lineMode - kLineMode0;
-  l->inUse = 1;
-  l->serial = serial;
 }
 
 GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
-  GLine* l = m_LinePool.FirstFree();
+  GLine* l = m_Store.Take<GLine>();
   if (!l) return nullptr;
-  ResetLineSlot(l, m_Defaults.NameFontSize(), m_Defaults.LineMode(), ++m_ElementSerial);
+  ResetLineSlot(l, m_Defaults.NameFontSize(), m_Defaults.LineMode());
   l->a = a;
   l->b = b;
   l->c = c;
@@ -81,15 +70,15 @@ GLine* GDocument::NewLine(CComplex a, CComplex b, CComplex c) {
 }
 
 GLine* GDocument::NewLine(double x1, double y1, double x2, double y2) {
-  GLine* l = m_LinePool.FirstFree();
+  GLine* l = m_Store.Take<GLine>();
   if (!l) return nullptr;
-  ResetLineSlot(l, m_Defaults.NameFontSize(), m_Defaults.LineMode(), ++m_ElementSerial);
+  ResetLineSlot(l, m_Defaults.NameFontSize(), m_Defaults.LineMode());
   l->SetLine(x1, y1, x2, y2);
   return l;
 }
 
 GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
-  GCircle* c = m_CirclePool.FirstFree();
+  GCircle* c = m_Store.Take<GCircle>();
   if (!c) return nullptr;
   c->ResetObject(m_Defaults.NameFontSize());
   c->SetCircle(cx, cy, r2);
@@ -98,13 +87,11 @@ GCircle* GDocument::NewCircle(double cx, double cy, double r2) {
   c->ics.Reset();
   c->icCount = 0;
   c->lineStyle = m_Defaults.LineMode() - kLineMode0;
-  c->serial = ++m_ElementSerial;
-  c->inUse = 1;
   return c;
 }
 
 GText* GDocument::NewText(const std::string& content) {
-  GText* t = m_TextPool.FirstFree();
+  GText* t = m_Store.Take<GText>();
   if (!t) return nullptr;
   t->ResetObject(m_Defaults.NameFontSize());
   t->text = content;
@@ -115,13 +102,11 @@ GText* GDocument::NewText(const std::string& content) {
   t->blue = m_Defaults.TextColour().b;
   t->centered = 0;
   t->next = nullptr;
-  t->serial = ++m_ElementSerial;
-  t->inUse = 1;
   return t;
 }
 
 GParaCurve* GDocument::NewCurve() {
-  GParaCurve* c = m_CurvePool.FirstFree();
+  GParaCurve* c = m_Store.Curves().FirstFree();
   if (!c) return nullptr;
   c->ResetObject(m_Defaults.NameFontSize());
   c->expr1.clear();
@@ -138,7 +123,7 @@ GParaCurve* GDocument::NewCurve() {
 // A new mark stands at the origin, from the x axis to the direction of the
 // angle's (real) value; it stays hidden until its step has defined it.
 GAngle* GDocument::NewAngle(CComplex value) {
-  GAngle* a = m_AnglePool.FirstFree();
+  GAngle* a = m_Store.Take<GAngle>();
   if (!a) return nullptr;
   a->ResetObject(m_Defaults.NameFontSize());
   a->hidden = 1;
@@ -155,15 +140,13 @@ GAngle* GDocument::NewAngle(CComplex value) {
   a->green = m_Defaults.AngleColour().g;
   a->blue = m_Defaults.AngleColour().b;
   a->next = nullptr;
-  a->serial = ++m_ElementSerial;
-  a->inUse = 1;
   return a;
 }
 
 GAngle* GDocument::NewAngle(double value) { return NewAngle(CComplex(value, 0)); }
 
 GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
-  GBracket* b = m_BracketPool.FirstFree();
+  GBracket* b = m_Store.Take<GBracket>();
   if (!b) return nullptr;
   b->ResetObject(m_Defaults.NameFontSize());
   b->spare = CComplex();
@@ -181,8 +164,6 @@ GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
   b->green = m_Defaults.BracketColour().g;
   b->blue = m_Defaults.BracketColour().b;
   b->next = nullptr;
-  b->serial = ++m_ElementSerial;
-  b->inUse = 1;
   return b;
 }
 
@@ -190,71 +171,27 @@ GImage* GDocument::NewImage() { return new GImage(); }
 
 // ---- lists of the current sheet ----
 
-void GDocument::AssignPoint(GPoint* e) {
-  if (e) Sheet().points.Append(e);
-}
-void GDocument::AssignLine(GLine* e) {
-  if (e) Sheet().lines.Append(e);
-}
-void GDocument::AssignCircle(GCircle* e) {
-  if (e) Sheet().circles.Append(e);
-}
-void GDocument::AssignText(GText* e) {
-  if (e) Sheet().texts.Append(e);
-}
-void GDocument::AssignCurve(GParaCurve* e) {
-  if (e) Sheet().curves.Append(e);
-}
-void GDocument::AssignAngle(GAngle* e) {
-  if (e) Sheet().angles.Append(e);
-}
-void GDocument::AssignBracket(GBracket* e) {
-  if (e) Sheet().brackets.Append(e);
-}
-void GDocument::AssignImage(GImage* e) {
-  if (e) Sheet().images.Append(e);
-}
-
 // ---- freeing whole lists (the caller resets the list heads) ----
 
-void GDocument::DeleteAllPoints(GPoint* from) {
-  FreeList(from);
-  m_PointPool.ReleasedAll();
-}
+void GDocument::DeleteAllPoints(GPoint* from) { m_Store.FreeAll(from); }
 
 // A freed line or circle gives its incidence records back as well, so that
 // clearing sheets does not slowly use up the record pool.
 void GDocument::DeleteAllLines(GLine* from) {
-  for (GLine* l = from; l; l = l->next) {
-    DeleteIcs(l);
-    l->inUse = 0;
-  }
-  m_LinePool.ReleasedAll();
+  for (GLine* l = from; l; l = l->next) DeleteIcs(l);
+  m_Store.FreeAll(from);
 }
 void GDocument::DeleteAllCircles(GCircle* from) {
-  for (GCircle* c = from; c; c = c->next) {
-    DeleteIcs(c);
-    c->inUse = 0;
-  }
-  m_CirclePool.ReleasedAll();
+  for (GCircle* c = from; c; c = c->next) DeleteIcs(c);
+  m_Store.FreeAll(from);
 }
-void GDocument::DeleteAllTexts(GText* from) {
-  FreeList(from);
-  m_TextPool.ReleasedAll();
-}
+void GDocument::DeleteAllTexts(GText* from) { m_Store.FreeAll(from); }
 void GDocument::DeleteAllCurves(GParaCurve* from) {
   for (GParaCurve* c = from; c; c = c->next) ReleaseCurveTrees(c);
-  FreeList(from);
-  m_CurvePool.ReleasedAll();
+  m_Store.FreeAll(from);
 }
-void GDocument::DeleteAllAngles(GAngle* from) {
-  FreeList(from);
-  m_AnglePool.ReleasedAll();
-}
-void GDocument::DeleteAllBrackets(GBracket* from) {
-  FreeList(from);
-  m_BracketPool.ReleasedAll();
-}
+void GDocument::DeleteAllAngles(GAngle* from) { m_Store.FreeAll(from); }
+void GDocument::DeleteAllBrackets(GBracket* from) { m_Store.FreeAll(from); }
 void GDocument::DeleteAllImages(GImage* from) {
   while (from) {
     GImage* next = from->next;
@@ -392,7 +329,7 @@ void FreeIncidents(GList<GIncident>& ics, int& count) {
 
 void GDocument::AssignIncident(GLine* l, GPoint* p, double t) {
   if (!l) return;
-  GIncident* r = TakeIncident(m_IncidentPool, p, t);
+  GIncident* r = TakeIncident(m_Store.Incidents(), p, t);
   if (!r) return;
   l->ics.Append(r);
   ++l->icCount;
@@ -400,7 +337,7 @@ void GDocument::AssignIncident(GLine* l, GPoint* p, double t) {
 
 void GDocument::AssignIncident(GCircle* c, GPoint* p, double t) {
   if (!c) return;
-  GIncident* r = TakeIncident(m_IncidentPool, p, t);
+  GIncident* r = TakeIncident(m_Store.Incidents(), p, t);
   if (!r) return;
   c->ics.Append(r);
   ++c->icCount;
@@ -409,20 +346,20 @@ void GDocument::AssignIncident(GCircle* c, GPoint* p, double t) {
 // Records given back anywhere in the pool: its next search starts afresh.
 void GDocument::DeleteIcs(GLine* l) {
   if (l) FreeIncidents(l->ics, l->icCount);
-  m_IncidentPool.ReleasedAll();
+  m_Store.Incidents().ReleasedAll();
 }
 void GDocument::DeleteIcs(GCircle* c) {
   if (c) FreeIncidents(c->ics, c->icCount);
-  m_IncidentPool.ReleasedAll();
+  m_Store.Incidents().ReleasedAll();
 }
 
 // Walks every line and circle in use, not just the current sheet's lists, so a
 // point leaves no stale record behind wherever it was registered.
 void GDocument::DeletePtFromIcs(GPoint* p) {
   if (!p) return;
-  for (GLine& l : m_LinePool)
+  for (GLine& l : m_Store.Lines())
     if (l.inUse && l.ics.head) RemoveIncident(l.ics, l.icCount, p);
-  for (GCircle& c : m_CirclePool)
+  for (GCircle& c : m_Store.Circles())
     if (c.inUse && c.ics.head) RemoveIncident(c.ics, c.icCount, p);
-  m_IncidentPool.ReleasedAll();
+  m_Store.Incidents().ReleasedAll();
 }

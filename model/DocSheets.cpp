@@ -33,14 +33,14 @@ void DropAllHilights(GDocument& doc) {
 // Makes room for a sheet after the current one: the later records move up by
 // one place, from the top down, and each is renumbered after its neighbour.
 void OpenGapAfterCurrent(GDocument& doc) {
-  for (int i = doc.m_SheetCount - 1; i > doc.m_CurrentSheet; --i) {
-    doc.m_Sheets[i + 1] = doc.m_Sheets[i];
-    doc.m_Sheets[i + 1].number = doc.m_Sheets[i].number + 1;
+  for (int i = doc.Sheets().Count() - 1; i > doc.Sheets().CurrentIndex(); --i) {
+    doc.Sheets().Slot(i + 1) = doc.Sheets().Slot(i);
+    doc.Sheets().Slot(i + 1).number = doc.Sheets().Slot(i).number + 1;
   }
   // The new sheet starts with the looks of the sheet it follows; the window,
   // when there is one, applies its current theme on top.
-  GSheet& from = doc.m_Sheets[doc.m_CurrentSheet];
-  GSheet& gap = doc.m_Sheets[doc.m_CurrentSheet + 1];
+  GSheet& from = doc.Sheets().Slot(doc.Sheets().CurrentIndex());
+  GSheet& gap = doc.Sheets().Slot(doc.Sheets().CurrentIndex() + 1);
   for (int k = 0; k < 5; ++k) {
     gap.pointStyles[k] = from.pointStyles[k];
     gap.lineStyles[k] = from.lineStyles[k];
@@ -51,7 +51,7 @@ void OpenGapAfterCurrent(GDocument& doc) {
 }
 
 bool RoomForASheet(GDocument& doc) {
-  if (doc.m_SheetCount < kSheetPoolSize) return true;
+  if (doc.Sheets().Count() < kSheetPoolSize) return true;
   doc.m_User->ShowMessage(
       StrFormat("A document holds at most %d sheets; no sheet was added.", kSheetPoolSize),
       "Insert sheet");
@@ -74,16 +74,16 @@ void GDocument::MoveSheet(bool fresh) {
 }
 
 void GDocument::PrevSheet() {
-  if (m_CurrentSheet <= 0 || m_CurrentSheet > m_SheetCount - 1) return;
+  if (m_Sheets.CurrentIndex() <= 0 || m_Sheets.CurrentIndex() > m_Sheets.Count() - 1) return;
   DiscardRedo();
-  --m_CurrentSheet;
+  m_Sheets.SetCurrent(m_Sheets.CurrentIndex() - 1);
   MoveSheet(false);
 }
 
 int GDocument::NextSheet() {
-  if (m_CurrentSheet < 0 || m_CurrentSheet >= m_SheetCount - 1) return 0;
+  if (m_Sheets.CurrentIndex() < 0 || m_Sheets.CurrentIndex() >= m_Sheets.Count() - 1) return 0;
   DiscardRedo();
-  ++m_CurrentSheet;
+  m_Sheets.SetCurrent(m_Sheets.CurrentIndex() + 1);
   MoveSheet(false);
   return 1;
 }
@@ -92,8 +92,8 @@ bool GDocument::InsertNewSheet() {
   if (!RoomForASheet(*this)) return false;
   DiscardRedo();
   OpenGapAfterCurrent(*this);
-  ++m_SheetCount;
-  ++m_CurrentSheet;
+  m_Sheets.SetCount(m_Sheets.Count() + 1);
+  m_Sheets.SetCurrent(m_Sheets.CurrentIndex() + 1);
   MoveSheet(true);
   return true;
 }
@@ -118,7 +118,7 @@ void GDocument::ClearSheet() {
     if (c == m_CurrentConst) m_CurrentConst = nullptr;
     c->next = nullptr;
     c->inUse = 0;
-    m_ConstPool.Released(c);
+    m_Store.Steps().Released(c);
     c = next;
   }
   s.ResetLists();
@@ -129,15 +129,16 @@ void GDocument::ClearSheet() {
 // The document always keeps one sheet: deleting the only sheet empties it.
 void GDocument::DeleteSheet() {
   ClearSheet();
-  if (m_SheetCount > 1) {
-    for (int i = m_CurrentSheet; i < m_SheetCount - 1; ++i) {
-      m_Sheets[i] = m_Sheets[i + 1];
-      m_Sheets[i].number = m_Sheets[i + 1].number - 1;
+  if (m_Sheets.Count() > 1) {
+    for (int i = m_Sheets.CurrentIndex(); i < m_Sheets.Count() - 1; ++i) {
+      m_Sheets.Slot(i) = m_Sheets.Slot(i + 1);
+      m_Sheets.Slot(i).number = m_Sheets.Slot(i + 1).number - 1;
     }
-    m_Sheets[m_SheetCount - 1].ResetLists();
+    m_Sheets.Slot(m_Sheets.Count() - 1).ResetLists();
     m_History.Edited();
-    --m_SheetCount;
-    if (m_CurrentSheet >= m_SheetCount) --m_CurrentSheet;
+    m_Sheets.SetCount(m_Sheets.Count() - 1);
+    if (m_Sheets.CurrentIndex() >= m_Sheets.Count())
+      m_Sheets.SetCurrent(m_Sheets.CurrentIndex() - 1);
   }
   MoveSheet(false);
   EvaluateConst(FirstConst());

@@ -54,8 +54,8 @@ void GDocument::SetThemeColours(int r, int g, int b) {
 }
 
 void GDocument::RescaleTexts(double rx, double ry) {
-  for (int s = 0; s < m_SheetCount; ++s) {
-    for (GText* t = m_Sheets[s].texts.head; t; t = t->next) {
+  for (int s = 0; s < m_Sheets.Count(); ++s) {
+    for (GText* t = m_Sheets.Slot(s).texts.head; t; t = t->next) {
       t->x *= rx;
       t->y *= ry;
       t->fontSize *= ry;

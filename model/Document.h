@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/Defaults.h"
+#include "model/ElementStore.h"
 #include "model/GConst.h"
 #include "model/Handle.h"
 #include "model/History.h"
@@ -17,12 +18,10 @@
 #include "model/Pool.h"
 #include "model/Selection.h"
 #include "model/Sheet.h"
+#include "model/SheetTable.h"
 #include "model/User.h"
 #include "model/Viewport.h"
 
-constexpr int kPoolSize = 1000;
-constexpr int kCurvePoolSize = 50;
-constexpr int kSheetPoolSize = 1000;
 constexpr double kZoomFactor = 1.2;  // one press of ZoomIn or ZoomOut
 
 // What the window showing a document must do when the document changes its
@@ -50,22 +49,8 @@ class GDocument {
 
   GUser* m_User;
 
-  // ---- pools (fixed; a slot is free while its in-use byte is 0) ----
-  GPool<GPoint, kPoolSize> m_PointPool;
-  GPool<GLine, kPoolSize> m_LinePool;
-  GPool<GCircle, kPoolSize> m_CirclePool;
-  GPool<GConst, kPoolSize> m_ConstPool;
-  GPool<GIncident, kPoolSize> m_IncidentPool;
-  // (The pools of texts, curves, angles and brackets come last of all.)
-  GPool<GSheet, kSheetPoolSize> m_Sheets;
-  int m_SheetCount = 1;
-  int m_CurrentSheet = 0;
-
   // The current sheet: its record holds the working list heads and tails.
-  GSheet& Sheet() {
-    assert(m_CurrentSheet >= 0 && m_CurrentSheet < m_SheetCount);
-    return m_Sheets[m_CurrentSheet];
-  }
+  GSheet& Sheet() { return m_Sheets.Current(); }
   GConst* FirstConst() { return Sheet().consts.head; }
 
   // ---- creation defaults taken from the canvas ----
@@ -77,13 +62,10 @@ class GDocument {
   GUser& User() const { return *m_User; }
   void SetUser(GUser* user) { m_User = user; }
   // The sheet table as seen from outside: how many, which one is shown.
-  int SheetCount() const { return m_SheetCount; }
-  int CurrentSheetIndex() const { return m_CurrentSheet; }
-  // Every sheet below the count has been used, so its slot is made already.
-  const GSheet& SheetAt(int i) const {
-    assert(i >= 0 && i < m_SheetCount);
-    return const_cast<GPool<GSheet, kSheetPoolSize>&>(m_Sheets)[i];
-  }
+  int SheetCount() const { return m_Sheets.Count(); }
+  int CurrentSheetIndex() const { return m_Sheets.CurrentIndex(); }
+  const GSheet& SheetAt(int i) const { return m_Sheets.At(i); }
+  GSheetTable& Sheets() { return m_Sheets; }
   void SetHooks(GDocumentHooks* hooks) { m_Hooks = hooks; }
   // The last step made (the Text tool and the slide show set and drop it).
   GConst* CurrentConst() const { return m_CurrentConst; }
@@ -101,6 +83,7 @@ class GDocument {
   GNaming& Naming() { return m_Naming; }
   const GNaming& Naming() const { return m_Naming; }
   GDefaults& Defaults() { return m_Defaults; }
+  GElementStore& Store() { return m_Store; }
   const GDefaults& Defaults() const { return m_Defaults; }
 
   // ---- interaction state the core needs ----
@@ -122,7 +105,6 @@ class GDocument {
   // last slot handed out (of any kind), by which the copies and the tools'
   // holds know a slot that was given back or handed out again.
   std::shared_ptr<struct GIncidenceShadow> m_Shadow;
-  unsigned m_ElementSerial = 0;
 
   // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
@@ -136,14 +118,19 @@ class GDocument {
   GAngle* NewAngle(CComplex value);
   GBracket* NewBracket(GPoint* p, GPoint* q);
   GImage* NewImage();
-  void AssignPoint(GPoint*);
-  void AssignLine(GLine*);
-  void AssignCircle(GCircle*);
-  void AssignText(GText*);
-  void AssignCurve(GParaCurve*);
-  void AssignAngle(GAngle*);
-  void AssignBracket(GBracket*);
-  void AssignImage(GImage*);
+  // Appends e (when there is one) to its kind's list of the current sheet.
+  template <class T>
+  void Assign(T* e) {
+    if (e) Sheet().ListOf(e).Append(e);
+  }
+  void AssignPoint(GPoint* e) { Assign(e); }
+  void AssignLine(GLine* e) { Assign(e); }
+  void AssignCircle(GCircle* e) { Assign(e); }
+  void AssignText(GText* e) { Assign(e); }
+  void AssignCurve(GParaCurve* e) { Assign(e); }
+  void AssignAngle(GAngle* e) { Assign(e); }
+  void AssignBracket(GBracket* e) { Assign(e); }
+  void AssignImage(GImage* e) { Assign(e); }
   void DeleteAllPoints(GPoint* from);
   void DeleteAllLines(GLine* from);
   void DeleteAllCircles(GCircle* from);
@@ -383,20 +370,17 @@ class GDocument {
 
   // The small parts, reached through the functions above.
  private:
+  GSheetTable m_Sheets;
   GViewport m_Viewport;
   GSelection m_Selection;
   GHistory m_History;
   GNaming m_Naming;
   GDefaults m_Defaults;
-
- public:
-  // The pools most figures use little or not at all lie at the end of the
-  // document's block: the pools of points, lines, circles and steps, and
-  // every other member, then share its first 2 MB page (model/BigBlock.h).
-  GPool<GText, kPoolSize> m_TextPool;
-  GPool<GParaCurve, kCurvePoolSize> m_CurvePool;
-  GPool<GAngle, kPoolSize> m_AnglePool;
-  GPool<GBracket, kPoolSize> m_BracketPool;
+  // Last of all, so that the pools most figures use little or not at all lie
+  // at the end of the document's block: every other member and the pools of
+  // points, lines, circles and steps then share its first 2 MB page
+  // (model/BigBlock.h).
+  GElementStore m_Store;
 };
 
 // Finds the records with the smallest and largest real parameter.

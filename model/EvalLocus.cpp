@@ -76,9 +76,9 @@ class SweepScope {
   SweepScope(GDocument& doc, const std::vector<GConst*>& steps, GConst* driverStep,
              const GPoint* driver)
       : doc_(doc), motion_(doc.m_Motion), moving_(doc.m_MovingPoint) {
-    records_.resize(doc.m_PointPool.Built());
+    records_.resize(doc.Store().Points().Built());
     for (int i = 0; i < (int)records_.size(); ++i) {
-      const GPoint& p = doc.m_PointPool[i];
+      const GPoint& p = doc.Store().Points()[i];
       records_[i] = {p.a11, p.a12, p.a21, p.a22, p.prevX, p.prevY, p.dX, p.dY};
     }
     saved_.resize(steps.size() + 1);
@@ -91,7 +91,7 @@ class SweepScope {
   ~SweepScope() {
     RestoreSteps(saved_);
     for (int i = 0; i < (int)records_.size(); ++i) {
-      GPoint& p = doc_.m_PointPool[i];
+      GPoint& p = doc_.Store().Points()[i];
       const Record& r = records_[i];
       p.a11 = r.a11;
       p.a12 = r.a12;

@@ -156,9 +156,9 @@ QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
   doc.m_MovingPoint = nullptr;
   doc.m_Motion = GMotion();
   if (saveMotion_) {
-    motion_.resize(doc.m_PointPool.Built() * 8);
-    for (int i = 0; i < doc.m_PointPool.Built(); ++i) {
-      const GPoint& p = doc.m_PointPool[i];
+    motion_.resize(doc.Store().Points().Built() * 8);
+    for (int i = 0; i < doc.Store().Points().Built(); ++i) {
+      const GPoint& p = doc.Store().Points()[i];
       const double m[8] = {p.a11, p.a12, p.a21, p.a22, p.prevX, p.prevY, p.dX, p.dY};
       std::memcpy(&motion_[i * 8], m, sizeof m);
     }
@@ -169,7 +169,7 @@ QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
 QuietCheckScope::~QuietCheckScope() {
   if (saveMotion_) {
     for (int i = 0; i < (int)motion_.size() / 8; ++i) {
-      GPoint& p = doc_.m_PointPool[i];
+      GPoint& p = doc_.Store().Points()[i];
       const double* m = &motion_[i * 8];
       p.a11 = m[0];
       p.a12 = m[1];

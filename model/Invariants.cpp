@@ -50,7 +50,7 @@ struct Checker {
   void Incidents(const GList<GIncident>& ics, const Seen& points, const GObject* carrier, int s) {
     int n = 0;
     for (const GIncident* ic = ics.head; ic && n <= kPoolSize; ic = ic->next, ++n) {
-      if (!ic->inUse || !doc.m_IncidentPool.Holds(ic))
+      if (!ic->inUse || !doc.Store().Incidents().Holds(ic))
         Broken("sheet " + std::to_string(s) + ": an incidence record of " + Named(carrier) +
                " is not in use");
       if (!ic->point || !points.count(ic->point))
@@ -70,7 +70,7 @@ struct Checker {
       }
       const std::string which = "sheet " + std::to_string(s) + ": step " + std::to_string(n) +
                                 " (" + ConstName(c->type) + ")";
-      if (!c->inUse || !doc.m_ConstPool.Holds(c)) Broken(which + " is listed but not in use");
+      if (!c->inUse || !doc.Store().Steps().Holds(c)) Broken(which + " is listed but not in use");
       const GObject* inputs[] = {c->LInput1,     c->LInput2,     c->LInput3,      c->PInput1,
                                  c->PInput2,     c->PInput3,     c->CInput1,      c->CInput2,
                                  c->CInput3,     c->CurveInput1, c->CurveInput2,  c->TextInput1,
@@ -87,15 +87,15 @@ struct Checker {
   }
 
   void Sheets() {
-    for (int s = 0; s < doc.m_SheetCount; ++s) {
-      GSheet& sheet = doc.m_Sheets[s];
-      const Seen points = List(sheet.points, &doc.m_PointPool, "point", s);
-      const Seen lines = List(sheet.lines, &doc.m_LinePool, "line", s);
-      const Seen circles = List(sheet.circles, &doc.m_CirclePool, "circle", s);
-      List(sheet.texts, &doc.m_TextPool, "text", s);
-      List(sheet.curves, &doc.m_CurvePool, "curve", s);
-      List(sheet.angles, &doc.m_AnglePool, "angle mark", s);
-      List(sheet.brackets, &doc.m_BracketPool, "bracket", s);
+    for (int s = 0; s < doc.Sheets().Count(); ++s) {
+      GSheet& sheet = doc.Sheets().Slot(s);
+      const Seen points = List(sheet.points, &doc.Store().Points(), "point", s);
+      const Seen lines = List(sheet.lines, &doc.Store().Lines(), "line", s);
+      const Seen circles = List(sheet.circles, &doc.Store().Circles(), "circle", s);
+      List(sheet.texts, &doc.Store().Texts(), "text", s);
+      List(sheet.curves, &doc.Store().Curves(), "curve", s);
+      List(sheet.angles, &doc.Store().Angles(), "angle mark", s);
+      List(sheet.brackets, &doc.Store().Brackets(), "bracket", s);
       List(sheet.images, static_cast<const NoPool*>(nullptr), "image", s);
       for (const GLine* l = sheet.lines.head; l && lines.count(l); l = l->next)
         Incidents(l->ics, points, l, s);
@@ -108,7 +108,7 @@ struct Checker {
   void Redo() {
     for (int i = 0; i < doc.History().RedoCount(); ++i) {
       const GConst* c = doc.History().RedoAt(i);
-      if (!c || !doc.m_ConstPool.Holds(c)) {
+      if (!c || !doc.Store().Steps().Holds(c)) {
         Broken("undone step " + std::to_string(i + 1) + " is not a step");
         continue;
       }
@@ -161,9 +161,10 @@ struct Checker {
 
 std::vector<std::string> CheckInvariants(GDocument& doc, const GGesture* gesture) {
   Checker check{doc, gesture, {}};
-  if (doc.m_SheetCount < 1 || doc.m_CurrentSheet < 0 || doc.m_CurrentSheet >= doc.m_SheetCount) {
-    check.Broken("the current sheet " + std::to_string(doc.m_CurrentSheet) + " is not one of the " +
-                 std::to_string(doc.m_SheetCount) + " sheets");
+  if (doc.Sheets().Count() < 1 || doc.Sheets().CurrentIndex() < 0 ||
+      doc.Sheets().CurrentIndex() >= doc.Sheets().Count()) {
+    check.Broken("the current sheet " + std::to_string(doc.Sheets().CurrentIndex()) +
+                 " is not one of the " + std::to_string(doc.Sheets().Count()) + " sheets");
     return check.broken;
   }
   check.Sheets();

@@ -20,6 +20,17 @@ struct GSheet {
   int number = 0;
   int extra = 0;
 
+  // The list of a kind, for code written once for every kind.
+  GList<GConst>& ListOf(const GConst*) { return consts; }
+  GList<GPoint>& ListOf(const GPoint*) { return points; }
+  GList<GLine>& ListOf(const GLine*) { return lines; }
+  GList<GText>& ListOf(const GText*) { return texts; }
+  GList<GCircle>& ListOf(const GCircle*) { return circles; }
+  GList<GParaCurve>& ListOf(const GParaCurve*) { return curves; }
+  GList<GAngle>& ListOf(const GAngle*) { return angles; }
+  GList<GImage>& ListOf(const GImage*) { return images; }
+  GList<GBracket>& ListOf(const GBracket*) { return brackets; }
+
   // Forgets every list (the elements themselves are freed by the caller).
   void ResetLists() {
     consts.Reset();

@@ -86,9 +86,10 @@ void GStepGraph::Update(GDocument& doc) {
   auto fit = [](auto& table, int built, auto fresh) {
     if ((int)table.size() < built) table.resize(built, fresh);
   };
-  fit(m_StepAt, doc.m_ConstPool.Built(), -1);
-  const int built[] = {doc.m_PointPool.Built(), doc.m_LinePool.Built(), doc.m_CirclePool.Built(),
-                       doc.m_AnglePool.Built(), doc.m_CurvePool.Built()};
+  fit(m_StepAt, doc.Store().Steps().Built(), -1);
+  const int built[] = {doc.Store().Points().Built(), doc.Store().Lines().Built(),
+                       doc.Store().Circles().Built(), doc.Store().Angles().Built(),
+                       doc.Store().Curves().Built()};
   for (int pool = 0; pool < 5; ++pool) {
     fit(m_MadeBy[pool], built[pool], -1);
     fit(m_ReadFirst[pool], built[pool], (char)0);
@@ -102,7 +103,7 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
   m_Prints.push_back(Print(c));
   m_UsableBefore.push_back(usable);
   m_UndoStart.push_back((int)m_Undo.size());
-  const int at = doc.m_ConstPool.IndexOf(c);
+  const int at = doc.Store().Steps().IndexOf(c);
   m_ConstSlot.push_back(at);
   if (at >= 0) m_StepAt[at] = i;
   // A locus drives the whole figure through its range and resets every
@@ -110,11 +111,11 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
   if (c->type == CONST_ORBIT1 || c->type == CONST_ORBIT2) usable = false;
 
   // Pool and slot of each element the step makes, then of each it reads.
-  const std::pair<int, int> outputs[] = {{kPoints, doc.m_PointPool.IndexOf(c->POutput)},
-                                         {kLines, doc.m_LinePool.IndexOf(c->LOutput)},
-                                         {kCircles, doc.m_CirclePool.IndexOf(c->COutput)},
-                                         {kAngles, doc.m_AnglePool.IndexOf(c->AngleOutput)},
-                                         {kCurves, doc.m_CurvePool.IndexOf(c->CurveOutput)}};
+  const std::pair<int, int> outputs[] = {{kPoints, doc.Store().Points().IndexOf(c->POutput)},
+                                         {kLines, doc.Store().Lines().IndexOf(c->LOutput)},
+                                         {kCircles, doc.Store().Circles().IndexOf(c->COutput)},
+                                         {kAngles, doc.Store().Angles().IndexOf(c->AngleOutput)},
+                                         {kCurves, doc.Store().Curves().IndexOf(c->CurveOutput)}};
   for (const auto& [pool, slot] : outputs) {
     if (slot < 0) continue;
     int& maker = m_MadeBy[pool][slot];
@@ -123,18 +124,18 @@ void GStepGraph::Append(GDocument& doc, GConst* c) {
     m_Undo.push_back({pool, slot, maker});
     maker = i;
   }
-  const std::pair<int, int> inputs[] = {{kPoints, doc.m_PointPool.IndexOf(c->PInput1)},
-                                        {kPoints, doc.m_PointPool.IndexOf(c->PInput2)},
-                                        {kPoints, doc.m_PointPool.IndexOf(c->PInput3)},
-                                        {kLines, doc.m_LinePool.IndexOf(c->LInput1)},
-                                        {kLines, doc.m_LinePool.IndexOf(c->LInput2)},
-                                        {kLines, doc.m_LinePool.IndexOf(c->LInput3)},
-                                        {kCircles, doc.m_CirclePool.IndexOf(c->CInput1)},
-                                        {kCircles, doc.m_CirclePool.IndexOf(c->CInput2)},
-                                        {kCircles, doc.m_CirclePool.IndexOf(c->CInput3)},
-                                        {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput1)},
-                                        {kCurves, doc.m_CurvePool.IndexOf(c->CurveInput2)},
-                                        {kAngles, doc.m_AnglePool.IndexOf(c->AngleInput1)}};
+  const std::pair<int, int> inputs[] = {{kPoints, doc.Store().Points().IndexOf(c->PInput1)},
+                                        {kPoints, doc.Store().Points().IndexOf(c->PInput2)},
+                                        {kPoints, doc.Store().Points().IndexOf(c->PInput3)},
+                                        {kLines, doc.Store().Lines().IndexOf(c->LInput1)},
+                                        {kLines, doc.Store().Lines().IndexOf(c->LInput2)},
+                                        {kLines, doc.Store().Lines().IndexOf(c->LInput3)},
+                                        {kCircles, doc.Store().Circles().IndexOf(c->CInput1)},
+                                        {kCircles, doc.Store().Circles().IndexOf(c->CInput2)},
+                                        {kCircles, doc.Store().Circles().IndexOf(c->CInput3)},
+                                        {kCurves, doc.Store().Curves().IndexOf(c->CurveInput1)},
+                                        {kCurves, doc.Store().Curves().IndexOf(c->CurveInput2)},
+                                        {kAngles, doc.Store().Angles().IndexOf(c->AngleInput1)}};
   for (const auto& [pool, slot] : inputs) {
     if (slot < 0) continue;
     const int maker = m_MadeBy[pool][slot];
@@ -157,18 +158,18 @@ int GStepGraph::Maker(int pool, int slot) const {
 }
 
 int GStepGraph::Position(GDocument& doc, const GConst* c) const {
-  const int at = doc.m_ConstPool.IndexOf(c);
+  const int at = doc.Store().Steps().IndexOf(c);
   if (at < 0 || at >= (int)m_StepAt.size()) return -1;
   const int i = m_StepAt[at];
   return i >= 0 && i < (int)steps.size() && steps[i] == c ? i : -1;
 }
 
 int GStepGraph::MakerOf(GDocument& doc, const GPoint* p) const {
-  return Maker(kPoints, doc.m_PointPool.IndexOf(p));
+  return Maker(kPoints, doc.Store().Points().IndexOf(p));
 }
 int GStepGraph::MakerOf(GDocument& doc, const GLine* l) const {
-  return Maker(kLines, doc.m_LinePool.IndexOf(l));
+  return Maker(kLines, doc.Store().Lines().IndexOf(l));
 }
 int GStepGraph::MakerOf(GDocument& doc, const GCircle* c) const {
-  return Maker(kCircles, doc.m_CirclePool.IndexOf(c));
+  return Maker(kCircles, doc.Store().Circles().IndexOf(c));
 }

@@ -10,7 +10,7 @@
 std::string ScriptBytesToText(const std::string& bytes) { return Utf8Repaired(bytes); }
 
 std::string GDocument::SheetScriptText() {
-  return ScriptBytesToText(WriteSheetScript(*this, m_CurrentSheet));
+  return ScriptBytesToText(WriteSheetScript(*this, m_Sheets.CurrentIndex()));
 }
 
 // The sheet is emptied completely (steps, elements, an undone step waiting to
@@ -35,8 +35,8 @@ bool GDocument::ApplySheetScript(const std::string& text) {
 // text, error and all, is still there to be put right.
 bool GDocument::StepEditedSheet(int direction, const std::string& text) {
   if (direction == 0) return false;
-  if (direction < 0 && m_CurrentSheet <= 0) return false;
-  if (direction > 0 && m_CurrentSheet >= m_SheetCount - 1) return false;
+  if (direction < 0 && m_Sheets.CurrentIndex() <= 0) return false;
+  if (direction > 0 && m_Sheets.CurrentIndex() >= m_Sheets.Count() - 1) return false;
   if (!ApplySheetScript(text)) return false;
   // Reading may have opened more sheets ("//Sheet" lines in the text) and left
   // a later one current; the step goes from there, and where it cannot go on

@@ -16,7 +16,7 @@ namespace {
 // to the log as well, as saving does.
 std::string BuildText(GDocument& doc, bool log) {
   std::string text;
-  for (int i = 0; i < doc.m_SheetCount; ++i) {
+  for (int i = 0; i < doc.Sheets().Count(); ++i) {
     char line[32];
     std::snprintf(line, sizeof line, "//Sheet %d;\r\n", i);
     text += line;

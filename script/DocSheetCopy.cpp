@@ -13,7 +13,7 @@ bool GDocument::InsertCopyFigure(bool withTexts) {
   // The original now stands just before the new sheet. Its block is written
   // after the new sheet took the theme, as the name colour it records is
   // the document's.
-  const std::string block = WriteSheetScript(*this, m_CurrentSheet - 1);
+  const std::string block = WriteSheetScript(*this, m_Sheets.CurrentIndex() - 1);
   ReadScript(*this, block, GReadScope::kCurrentSheet,
              withTexts ? GReadTexts::kWith : GReadTexts::kWithout);
   RevertSheetZooms(true);

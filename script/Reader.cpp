@@ -203,7 +203,7 @@ bool StartSheet(GReader& r, int& separators) {
     d.MoveSheet(true);
     return true;
   }
-  if (d.m_SheetCount >= kSheetPoolSize) return r.Fail("line %d : too many sheets");
+  if (d.Sheets().Count() >= kSheetPoolSize) return r.Fail("line %d : too many sheets");
   return d.InsertNewSheet();
 }
 
@@ -262,7 +262,7 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
   }
   if (clear) {
     // Back to the first sheet, whose names MoveSheet takes up again.
-    doc.m_CurrentSheet = 0;
+    doc.Sheets().SetCurrent(0);
     doc.MoveSheet(false);
     if (doc.FirstConst()) doc.EvaluateConst(doc.FirstConst());
   } else {

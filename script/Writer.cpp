@@ -304,8 +304,8 @@ void GConst::ConstSrc(std::string& out) const {
 // name colour and the window size are the document's.
 std::string WriteSheetScript(GDocument& doc, int sheet) {
   std::string out;
-  if (sheet < 0 || sheet >= doc.m_SheetCount) return out;
-  const GSheet& s = doc.m_Sheets[sheet];
+  if (sheet < 0 || sheet >= doc.Sheets().Count()) return out;
+  const GSheet& s = doc.Sheets().Slot(sheet);
   if (!s.consts.head) return out;
   const int* pt = s.pointStyles;
   const int* ln = s.lineStyles;

@@ -116,23 +116,23 @@ TEST_F(Steps, ClearingGivesAnEmptyReusableDocument) {
   doc->AssignImage(doc->NewImage());
   doc->Selection().Points().Add(a);
   UndoLast();
-  doc->m_SheetCount = 2;
-  doc->m_CurrentSheet = 1;
+  doc->Sheets().SetCount(2);
+  doc->Sheets().SetCurrent(1);
   Free(5, 5);
 
   doc->ClearConst();
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
-  EXPECT_TRUE(doc->m_Sheets[1].points.empty());
+  EXPECT_EQ(doc->Sheets().Count(), 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
+  EXPECT_TRUE(doc->Sheets().Slot(1).points.empty());
   EXPECT_TRUE(doc->Sheet().images.empty());
   EXPECT_EQ(doc->Selection().Points().Count() + doc->History().RedoCount(), 0);
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
   for (int i = 0; i < kPoolSize; ++i)
-    ASSERT_EQ(doc->m_PointPool[i].inUse + doc->m_ConstPool[i].inUse + doc->m_IncidentPool[i].inUse +
-                  doc->m_LinePool[i].inUse,
+    ASSERT_EQ(doc->Store().Points()[i].inUse + doc->Store().Steps()[i].inUse +
+                  doc->Store().Incidents()[i].inUse + doc->Store().Lines()[i].inUse,
               0);
-  EXPECT_EQ(Free(2, 3), &doc->m_PointPool[0]);
-  EXPECT_EQ(doc->FirstConst(), &doc->m_ConstPool[0]);
+  EXPECT_EQ(Free(2, 3), &doc->Store().Points()[0]);
+  EXPECT_EQ(doc->FirstConst(), &doc->Store().Steps()[0]);
 }
 
 TEST_F(Steps, NewStepDiscardsTheRedoStackAndDeletesItsOutputs) {
@@ -155,15 +155,15 @@ TEST_F(Steps, NewStepDiscardsTheRedoStackAndDeletesItsOutputs) {
 // the steps undone last, without a gap.
 TEST_F(Steps, RedoStackHoldsAtMost255Steps) {
   GConst* keep = doc->NewConst(CONST_ZOOMIN);  // pushing needs a non-empty list
-  for (int i = 1; i <= kRedoStackSize + 1; ++i) doc->PushConst(&doc->m_ConstPool[i]);
+  for (int i = 1; i <= kRedoStackSize + 1; ++i) doc->PushConst(&doc->Store().Steps()[i]);
   EXPECT_EQ(doc->History().RedoCount(), 255);
-  EXPECT_EQ(doc->History().RedoAt(0), &doc->m_ConstPool[2]);
+  EXPECT_EQ(doc->History().RedoAt(0), &doc->Store().Steps()[2]);
   GConst* top = doc->PopConst();
-  EXPECT_EQ(top, &doc->m_ConstPool[kRedoStackSize + 1]);
+  EXPECT_EQ(top, &doc->Store().Steps()[kRedoStackSize + 1]);
   EXPECT_EQ(top->inUse, 1);
 
   doc->DeleteConst(keep);
-  GConst* lone = &doc->m_ConstPool[500];
+  GConst* lone = &doc->Store().Steps()[500];
   doc->PushConst(lone);
   EXPECT_EQ(doc->History().RedoCount(), 254);
 }

@@ -35,7 +35,7 @@ std::vector<unsigned char> Snapshot(GDocument& doc) {
     const auto* b = static_cast<const unsigned char*>(p);
     bytes.insert(bytes.end(), b, b + n);
   };
-  for (const GPoint& p : doc.m_PointPool) {
+  for (const GPoint& p : doc.Store().Points()) {
     if (!p.inUse) continue;
     const double v[14] = {p.x.re, p.x.im, p.y.re, p.y.im,  p.z.re,  p.z.im, p.a11,
                           p.a12,  p.a21,  p.a22,  p.prevX, p.prevY, p.dX,   p.dY};
@@ -130,7 +130,7 @@ TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
   EXPECT_EQ(LastCaption(), "Invalid function input");
   EXPECT_EQ(doc->FirstConst(), nullptr);
   EXPECT_EQ(UsedGcals(), nodes);
-  for (const GParaCurve& c : doc->m_CurvePool) EXPECT_FALSE(c.inUse);
+  for (const GParaCurve& c : doc->Store().Curves()) EXPECT_FALSE(c.inUse);
 
   // The 51st curve is refused: the records hold 50.
   for (int i = 0; i < 50; ++i) ASSERT_EQ(gesture.AddGraph("x", -1, 1), 0) << i;
@@ -260,7 +260,7 @@ TEST_F(CurveTest, LocusThroughIntersectionsRestoresEveryCoordinate) {
   EXPECT_EQ(P("D")->xz().re, dx);
   EXPECT_EQ(P("D")->yz().re, dy);
   size_t points = 0;
-  for (const GPoint& p : doc->m_PointPool) points += p.inUse ? 14 * sizeof(double) : 0;
+  for (const GPoint& p : doc->Store().Points()) points += p.inUse ? 14 * sizeof(double) : 0;
   EXPECT_EQ(std::memcmp(after.data(), before.data(), points), 0);
 }
 

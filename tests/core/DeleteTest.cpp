@@ -85,7 +85,7 @@ TEST_F(Deletion, EveryOutputKindIsDeletedWithItsStep) {
 
   for (GConst* s : steps) doc->DeleteConst(s);
   EXPECT_EQ(l->inUse + br->inUse + ag->inUse, 0);
-  EXPECT_EQ(doc->m_IncidentPool[0].inUse, 0);
+  EXPECT_EQ(doc->Store().Incidents()[0].inUse, 0);
   EXPECT_EQ(doc->Naming().Next(GNameKind::kBracket), "br1");
   EXPECT_TRUE(doc->Sheet().images.empty());
   EXPECT_EQ(doc->Selection().Images().Count(), 0);

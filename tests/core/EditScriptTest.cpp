@@ -20,11 +20,11 @@ const char* kThreeSheets =
 class EditScript : public ReaderTest {
  protected:
   void GoTo(int sheet) {
-    doc->m_CurrentSheet = sheet;
+    doc->Sheets().SetCurrent(sheet);
     doc->MoveSheet(false);
   }
   std::string WrittenSheet(int sheet) {
-    const int keep = doc->m_CurrentSheet;
+    const int keep = doc->Sheets().CurrentIndex();
     GoTo(sheet);
     std::string s = Written();
     GoTo(keep);
@@ -43,7 +43,7 @@ TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
   EXPECT_TRUE(OnLine(L("b"), P("Q")));
   EXPECT_EQ(StepCount(0), 3);
   EXPECT_EQ(StepsInUse(), 3);
-  EXPECT_EQ(InUse(doc->m_PointPool), 2);
+  EXPECT_EQ(InUse(doc->Store().Points()), 2);
   EXPECT_TRUE(user.messages.empty());
   // The old figure's names are free again for the next new point.
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
@@ -51,7 +51,7 @@ TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
   // Applying again and again does not use the pools up.
   for (int i = 0; i < 2 * kPoolSize; ++i) doc->ApplySheetScript("point P=Pt(3,4);");
   EXPECT_EQ(StepsInUse(), 1);
-  EXPECT_EQ(InUse(doc->m_PointPool), 1);
+  EXPECT_EQ(InUse(doc->Store().Points()), 1);
 }
 
 TEST_F(EditScript, TheShownTextAppliedUnchangedRebuildsTheSameSheet) {
@@ -87,12 +87,12 @@ TEST_F(EditScript, AnErrorInTheThirdStatementKeepsTheFirstTwo) {
 
 TEST_F(EditScript, ApplyingToTheMiddleSheetLeavesTheOthersAsTheyWere) {
   ASSERT_TRUE(Read(kThreeSheets));
-  ASSERT_EQ(doc->m_SheetCount, 3);
+  ASSERT_EQ(doc->Sheets().Count(), 3);
   const std::string first = WrittenSheet(0), third = WrittenSheet(2);
   GoTo(1);
   EXPECT_TRUE(doc->ApplySheetScript("point R=Pt(5,5);"));
-  EXPECT_EQ(doc->m_SheetCount, 3);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 3);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(StepCount(1), 1);
   EXPECT_EQ(WrittenSheet(0), first);
   EXPECT_EQ(WrittenSheet(2), third);
@@ -111,15 +111,15 @@ TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
       "void SetPointTextColor(10,20,30);\nvoid WindowSize(950,550);\npoint A=Pt(0,0);\n"));
   EXPECT_EQ(hooks.freshSwitches, 1);  // the sheet was started afresh first
   EXPECT_EQ(hooks.appearance, 5);
-  const GSheet& s = doc->m_Sheets[1];
+  const GSheet& s = doc->Sheets().Slot(1);
   EXPECT_EQ(s.pointStyles[0], 1);
   EXPECT_EQ(s.pointStyles[3], 4);
   EXPECT_EQ(s.lineStyles[0], 4);
   EXPECT_EQ(s.background, 5);
   EXPECT_EQ(doc->Defaults().NameColour().r, 10);
   EXPECT_EQ(doc->Defaults().NameColour().b, 30);
-  EXPECT_EQ(doc->m_Sheets[0].background, 0);
-  EXPECT_EQ(doc->m_Sheets[2].pointStyles[0], 0);
+  EXPECT_EQ(doc->Sheets().Slot(0).background, 0);
+  EXPECT_EQ(doc->Sheets().Slot(2).pointStyles[0], 0);
   // The same window size as the document's: nothing is rescaled.
   EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.01);
   doc->m_Hooks = nullptr;
@@ -158,13 +158,13 @@ TEST_F(EditScript, StepsAndInsertsOnlyAfterTheTextWasTakenIn) {
   GoTo(1);
   EXPECT_FALSE(doc->StepEditedSheet(-1, "point N=Pt(0,0);line n=Join(N,N);"));
   EXPECT_FALSE(doc->InsertAfterEditedSheet("point N=Pt(0,0);line n=Join(N,N);"));
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
-  EXPECT_EQ(doc->m_SheetCount, 3);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
+  EXPECT_EQ(doc->Sheets().Count(), 3);
   EXPECT_EQ(StepCount(1), 1);  // the statement before the error
 
   EXPECT_TRUE(doc->InsertAfterEditedSheet("point N=Pt(0,0);point M=Pt(1,0);"));
-  EXPECT_EQ(doc->m_SheetCount, 4);
-  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(doc->Sheets().Count(), 4);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 2);
   EXPECT_EQ(doc->FirstConst(), nullptr);
   EXPECT_EQ(StepCount(1), 2);
   EXPECT_EQ(WrittenSheet(3), third);

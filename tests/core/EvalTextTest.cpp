@@ -18,7 +18,7 @@ struct Sheet {
   int used = 0;
 
   GConst* Add(int type) {
-    GConst* c = &doc->m_ConstPool[used];
+    GConst* c = &doc->Store().Steps()[used];
     c->type = static_cast<short>(type);
     c->inUse = 1;
     doc->Sheet().consts.Append(c);
@@ -26,7 +26,7 @@ struct Sheet {
   }
   // A free point with the given homogeneous coordinates.
   GPoint* Point(const char* name, CComplex x, CComplex y, CComplex z = CComplex(1, 0)) {
-    GPoint* p = &doc->m_PointPool[used];
+    GPoint* p = &doc->Store().Points()[used];
     p->x = x;
     p->y = y;
     p->z = z;
@@ -77,12 +77,12 @@ TEST(EvaluateText, ComplexValuesShowTheirImaginaryPart) {
 
 TEST(EvaluateText, AnglesInDegreesAndBracketLengths) {
   Sheet s;
-  GAngle& ang = s.doc->m_AnglePool[0];
+  GAngle& ang = s.doc->Store().Angles()[0];
   ang.name = "ag1";
   ang.value = CComplex(std::acos(-1.0) / 2, 0);
   s.Add(CONST_3P_ANGLE)->AngleOutput = &ang;
   s.used++;
-  GBracket& br = s.doc->m_BracketPool[0];
+  GBracket& br = s.doc->Store().Brackets()[0];
   br.name = "br1";
   br.x1 = CComplex(1, 0), br.y1 = CComplex(1, 0), br.z1 = CComplex(1, 0);
   br.x2 = CComplex(8, 0), br.y2 = CComplex(10, 0), br.z2 = CComplex(2, 0);
@@ -109,7 +109,7 @@ TEST(EvaluateText, MalformedReferenceEmptiesTheWholeResult) {
 TEST(EvaluateText, UnknownNamesAndWrongSelectorsVanish) {
   Sheet s;
   s.Point("A", CComplex(1, 0), CComplex(2, 0));
-  GLine& a = s.doc->m_LinePool[0];
+  GLine& a = s.doc->Store().Lines()[0];
   // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
   a.name = std::string("a");
   s.Add(CONST_JOIN)->LOutput = &a;

@@ -69,11 +69,11 @@ std::string RandomScript(unsigned seed) {
 std::string Relations(GDocument& doc, RecordingUser& user) {
   std::string out;
   for (int sheet = 0; sheet < 2; ++sheet) {
-    for (GLine* l = doc.m_Sheets[sheet].lines.head; l; l = l->next) {
+    for (GLine* l = doc.Sheets().Slot(sheet).lines.head; l; l = l->next) {
       out += "\n" + l->name + ":";
       for (GIncident* r = l->ics.head; r; r = r->next) out += " " + r->point->name;
     }
-    for (GCircle* c = doc.m_Sheets[sheet].circles.head; c; c = c->next) {
+    for (GCircle* c = doc.Sheets().Slot(sheet).circles.head; c; c = c->next) {
       out += "\n" + c->name + ":";
       for (GIncident* r = c->ics.head; r; r = r->next) out += " " + r->point->name;
     }

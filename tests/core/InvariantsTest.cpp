@@ -86,7 +86,7 @@ TEST(Invariants, EachPlantedInconsistencyIsReported) {
        "hilighted point A is not lit"},
       {"a list running in a circle", [](Figure& f) { f.B->next = f.A; },
        "the point list runs in a circle"},
-      {"a current sheet out of range", [](Figure& f) { f.doc->m_CurrentSheet = 3; },
+      {"a current sheet out of range", [](Figure& f) { f.doc->Sheets().SetCurrent(3); },
        "the current sheet 3 is not one of the 1 sheets"},
   };
   for (const Case& k : cases) {
@@ -95,7 +95,7 @@ TEST(Invariants, EachPlantedInconsistencyIsReported) {
     const std::string report = InvariantReport(*f.doc, &f.gesture);
     EXPECT_NE(report.find(k.report), std::string::npos) << k.what << ":\n" << report;
     // Put right what would otherwise trip the document's own teardown.
-    f.doc->m_CurrentSheet = 0;
+    f.doc->Sheets().SetCurrent(0);
     f.B->next = nullptr;
     f.B->inUse = 1;
   }

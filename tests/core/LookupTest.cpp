@@ -17,15 +17,15 @@ struct StepList {
   int used = 0;
 
   GConst* Add(int type) {
-    GConst* c = &doc->m_ConstPool[used++];
+    GConst* c = &doc->Store().Steps()[used++];
     c->type = static_cast<short>(type);
     c->inUse = 1;
     doc->Sheet().consts.Append(c);
     return c;
   }
   GConst* First() { return doc->FirstConst(); }
-  GPoint* P(int i) { return &doc->m_PointPool[i]; }
-  GLine* L(int i) { return &doc->m_LinePool[i]; }
+  GPoint* P(int i) { return &doc->Store().Points()[i]; }
+  GLine* L(int i) { return &doc->Store().Lines()[i]; }
 };
 
 GConst* const kSentinel = reinterpret_cast<GConst*>(0x10);
@@ -132,7 +132,7 @@ TEST(FindByInputs, ReturnsTheFirstMatchAndClearsOutWhenNothingMatches) {
   bis->PInput2 = s.P(1);
   bis->PInput3 = s.P(2);
   GConst* tan = s.Add(CONST_TANGENT);
-  tan->CInput1 = &s.doc->m_CirclePool[0];
+  tan->CInput1 = &s.doc->Store().Circles()[0];
   tan->PInput1 = s.P(1);
 
   GConst* out = kSentinel;
@@ -142,7 +142,7 @@ TEST(FindByInputs, ReturnsTheFirstMatchAndClearsOutWhenNothingMatches) {
   EXPECT_EQ(out, perp);
   EXPECT_EQ(Find3PBisectorFromCns(s.First(), s.P(0), s.P(1), s.P(2), &out), 1);
   EXPECT_EQ(out, bis);
-  EXPECT_EQ(FindTangentFromCns(s.First(), &s.doc->m_CirclePool[0], s.P(1), &out), 1);
+  EXPECT_EQ(FindTangentFromCns(s.First(), &s.doc->Store().Circles()[0], s.P(1), &out), 1);
   EXPECT_EQ(out, tan);
 
   // The vertex of a three-point bisector is its middle input: order matters.
@@ -153,7 +153,7 @@ TEST(FindByInputs, ReturnsTheFirstMatchAndClearsOutWhenNothingMatches) {
   EXPECT_EQ(FindParaFromCns(nullptr, s.L(0), s.P(0), &out), 0);
   EXPECT_EQ(out, nullptr);
   out = kSentinel;
-  EXPECT_EQ(FindTangentFromCns(s.First(), &s.doc->m_CirclePool[0], s.P(0), &out), 0);
+  EXPECT_EQ(FindTangentFromCns(s.First(), &s.doc->Store().Circles()[0], s.P(0), &out), 0);
   EXPECT_EQ(out, nullptr);
 }
 
@@ -162,20 +162,20 @@ TEST(FindByOutput, FindsTheMakingStepAndLeavesOutAloneWhenAbsent) {
   GConst* mid = s.Add(CONST_MID);
   mid->POutput = s.P(2);
   GConst* circle = s.Add(CONST_MULTI_CIRCLE);
-  circle->COutput = &s.doc->m_CirclePool[0];
+  circle->COutput = &s.doc->Store().Circles()[0];
   GConst* br = s.Add(CONST_BRACKET);
-  br->BracketOutput = &s.doc->m_BracketPool[0];
+  br->BracketOutput = &s.doc->Store().Brackets()[0];
 
   GConst* out = kSentinel;
   EXPECT_EQ(FindPtFromCn(s.First(), s.P(2), &out), 1);
   EXPECT_EQ(out, mid);
-  EXPECT_EQ(FindCiFromCn(s.First(), &s.doc->m_CirclePool[0], &out), 1);
+  EXPECT_EQ(FindCiFromCn(s.First(), &s.doc->Store().Circles()[0], &out), 1);
   EXPECT_EQ(out, circle);
-  EXPECT_EQ(FindBrFromCn(s.First(), &s.doc->m_BracketPool[0], &out), 1);
+  EXPECT_EQ(FindBrFromCn(s.First(), &s.doc->Store().Brackets()[0], &out), 1);
   EXPECT_EQ(out, br);
   out = kSentinel;
   EXPECT_EQ(FindLnFromCn(s.First(), s.L(0), &out), 0);
-  EXPECT_EQ(FindAngleFromCn(s.First(), &s.doc->m_AnglePool[0], &out), 0);
+  EXPECT_EQ(FindAngleFromCn(s.First(), &s.doc->Store().Angles()[0], &out), 0);
   EXPECT_EQ(out, kSentinel);
 }
 
@@ -186,11 +186,11 @@ TEST(FindName, FindsAStepByTheNameOfAnyOfItsOutputs) {
   // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
   s.L(0)->name = std::string("a");
   GConst* angle = s.Add(CONST_3P_ANGLE);
-  angle->AngleOutput = &s.doc->m_AnglePool[0];
-  s.doc->m_AnglePool[0].name = "ag1";
+  angle->AngleOutput = &s.doc->Store().Angles()[0];
+  s.doc->Store().Angles()[0].name = "ag1";
   GConst* text = s.Add(CONST_TEXT);
-  text->TextOutput = &s.doc->m_TextPool[0];
-  s.doc->m_TextPool[0].name = "TA";
+  text->TextOutput = &s.doc->Store().Texts()[0];
+  s.doc->Store().Texts()[0].name = "TA";
 
   GConst* out = nullptr;
   EXPECT_EQ(FindNameFromCns(s.First(), "ag1", &out), 1);

@@ -25,10 +25,10 @@ std::vector<std::string> Take(GDocument& doc, std::string& counter, int n) {
 
 // Puts a step making a point with the given name on the current sheet.
 void AddNamedPoint(GDocument& doc, int slot, const char* name) {
-  GConst* c = &doc.m_ConstPool[slot];
+  GConst* c = &doc.Store().Steps()[slot];
   c->type = CONST_FREE;
   c->inUse = 1;
-  c->POutput = &doc.m_PointPool[slot];
+  c->POutput = &doc.Store().Points()[slot];
   // A copy, not the literal itself: GCC 12 at -O3 misreads that as an overlap.
   c->POutput->name = std::string(name);
   doc.Sheet().consts.Append(c);
@@ -162,7 +162,7 @@ TEST(Naming, NamedPointGetsTheLabelDefaultsAndAdvancesTheCounter) {
   auto doc = std::make_unique<GDocument>(&user);
   doc->ResetAllName();
   doc->Defaults().SetNameFontSize(24);
-  GPoint& p = doc->m_PointPool[0];
+  GPoint& p = doc->Store().Points()[0];
   p.nameFontSize = 9;
   p.nameAngle = 1.5;
   doc->SetPointName(&p);
@@ -171,10 +171,10 @@ TEST(Naming, NamedPointGetsTheLabelDefaultsAndAdvancesTheCounter) {
   EXPECT_EQ(p.nameAngle, 0.0);
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "B");
 
-  doc->SetCircleName(&doc->m_CirclePool[0]);
-  doc->SetCircleName(&doc->m_CirclePool[1]);
-  EXPECT_EQ(doc->m_CirclePool[1].name, "C2");
-  doc->SetBracketName(&doc->m_BracketPool[0]);
-  EXPECT_EQ(doc->m_BracketPool[0].name, "br1");
+  doc->SetCircleName(&doc->Store().Circles()[0]);
+  doc->SetCircleName(&doc->Store().Circles()[1]);
+  EXPECT_EQ(doc->Store().Circles()[1].name, "C2");
+  doc->SetBracketName(&doc->Store().Brackets()[0]);
+  EXPECT_EQ(doc->Store().Brackets()[0].name, "br1");
   EXPECT_EQ(doc->Naming().Next(GNameKind::kBracket), "br2");
 }

@@ -53,8 +53,9 @@ class OpenFigureTest : public ReaderTest {
   // What an opening that fails must leave as it was, in one line.
   std::string State() {
     return StrFormat("sheets %d, on %d, redo %d, lit %d+%d, next point %s, view %g %g %g\n",
-                     doc->m_SheetCount, doc->m_CurrentSheet, doc->History().RedoCount(),
-                     doc->Selection().Points().Count(), doc->Selection().Lines().Count(),
+                     doc->Sheets().Count(), doc->Sheets().CurrentIndex(),
+                     doc->History().RedoCount(), doc->Selection().Points().Count(),
+                     doc->Selection().Lines().Count(),
                      doc->Naming().Next(GNameKind::kPoint).c_str(), doc->Viewport().Scale(),
                      doc->Viewport().XMin(), doc->Viewport().YMax()) +
            WriteScript(*doc);
@@ -109,8 +110,8 @@ TEST_F(OpenFigureTest, AFileThatDoesNotReadWholeChangesNothing) {
     ASSERT_EQ(r.messages.size(), 1u);
     EXPECT_EQ(r.messages[0].text, c.why);
     ASSERT_NE(r.attempt, nullptr);
-    ASSERT_NE(r.attempt->m_Sheets[0].points.head, nullptr);
-    EXPECT_EQ(r.attempt->m_Sheets[0].points.head->name, "A");
+    ASSERT_NE(r.attempt->Sheets().Slot(0).points.head, nullptr);
+    EXPECT_EQ(r.attempt->Sheets().Slot(0).points.head->name, "A");
   }
 }
 
@@ -154,7 +155,7 @@ TEST_F(OpenFigureTest, ASheetLineOrOneStatementIsAFigure) {
     SCOPED_TRACE(c.label);
     const GOpenResult r = Open(scratch.Put("some.fgf", c.text));
     ASSERT_TRUE(r.Opened()) << r.why;
-    EXPECT_EQ(doc->m_SheetCount, 1);
+    EXPECT_EQ(doc->Sheets().Count(), 1);
     EXPECT_EQ(StepCount(0), c.steps);
   }
 }
@@ -164,10 +165,10 @@ TEST_F(OpenFigureTest, AFileThatReadsWholeReplacesTheDocument) {
       Open(scratch.Put("two.fgf", "//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint B=Pt(3,4);"));
   ASSERT_TRUE(r.Opened()) << r.why;
   EXPECT_EQ(r.attempt, nullptr);
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_NE(P("A"), nullptr);
-  EXPECT_EQ(doc->m_Sheets[1].points.head->name, "B");
+  EXPECT_EQ(doc->Sheets().Slot(1).points.head->name, "B");
   EXPECT_EQ(doc->History().RedoCount(), 0);
   EXPECT_EQ(doc->Selection().Points().Count() + doc->Selection().Lines().Count(), 0);
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "B")

@@ -51,7 +51,7 @@ class Place : public FigureTest {
   }
   int PointsInUse() {
     int n = 0;
-    for (const GPoint& p : doc->m_PointPool) n += p.inUse ? 1 : 0;
+    for (const GPoint& p : doc->Store().Points()) n += p.inUse ? 1 : 0;
     return n;
   }
   GCircle* UnitCircleAt(GPoint* centre, double x, double y, const char* name) {

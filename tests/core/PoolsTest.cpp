@@ -25,11 +25,11 @@ struct Pools : ::testing::Test {
 
 TEST_F(Pools, PoolsAreSharedByAllSheetsAndRefuseWhenFull) {
   for (int i = 0; i < 600; ++i) ASSERT_NE(AddPoint(i, 0), nullptr);
-  doc->m_SheetCount = 2;
-  doc->m_CurrentSheet = 1;
+  doc->Sheets().SetCount(2);
+  doc->Sheets().SetCurrent(1);
   for (int i = 0; i < 400; ++i) ASSERT_NE(AddPoint(i, 1), nullptr);
   EXPECT_EQ(doc->NewPoint(CComplex(0, 0), CComplex(0, 0)), nullptr);
-  EXPECT_EQ(doc->m_Sheets[0].points.head->NumbOfPt(), 600);
+  EXPECT_EQ(doc->Sheets().Slot(0).points.head->NumbOfPt(), 600);
 
   for (int i = 0; i < 49; ++i) ASSERT_NE(doc->NewCurve(), nullptr);
   EXPECT_NE(doc->NewCurve(), nullptr);  // the 50th
@@ -103,7 +103,7 @@ TEST_F(Pools, FreedSlotsAreReusedLowestFirstAndStartFresh) {
   GLine* l = doc->NewLine(0, 0, 1, 0);
   doc->AssignIncident(l, b, 0.5);
   doc->DeleteAllLines(l);
-  EXPECT_EQ(doc->m_IncidentPool[0].inUse, 0);
+  EXPECT_EQ(doc->Store().Incidents()[0].inUse, 0);
   GLine* l2 = doc->NewLine(CComplex(0, 0), CComplex(1, 0), CComplex(0, 0));
   ASSERT_EQ(l2, l);
   EXPECT_EQ(l2->ics.head, nullptr);

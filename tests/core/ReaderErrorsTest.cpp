@@ -164,11 +164,11 @@ TEST_F(ReaderTest, ErrorInALaterSheetCountsFromTheStartOfTheFileAndKeepsWhatWasR
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(LastMessage(), Line(c.message, line));
     EXPECT_EQ(LastCaption(), c.caption);
-    EXPECT_EQ(doc->m_SheetCount, 2);
+    EXPECT_EQ(doc->Sheets().Count(), 2);
     EXPECT_EQ(StepCount(0), kBaseLines);
     EXPECT_EQ(StepCount(1), kBaseLines);
     EXPECT_EQ(StepsInUse(), 2 * kBaseLines);
-    EXPECT_EQ(doc->m_CurrentSheet, 1);
+    EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
     EXPECT_EQ(hooks.switched, hooks.freshSwitches);  // no switch back to sheet 0
   }
   doc->m_Hooks = nullptr;
@@ -215,7 +215,7 @@ TEST_F(ReaderTest, NothingToReadIsNoError) {
   EXPECT_TRUE(Read("point A=Pt(1,2)"));  // no ";": the bytes are ignored
   EXPECT_TRUE(Read("\r\n\n"));
   EXPECT_EQ(StepCount(0), 0);
-  EXPECT_EQ(doc->m_SheetCount, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
   EXPECT_TRUE(user.messages.empty());
 }
 

@@ -56,12 +56,12 @@ class ReaderTest : public ::testing::Test {
   }
   int StepCount(int sheet) {
     int n = 0;
-    for (GConst* c = doc->m_Sheets[sheet].consts.head; c; c = c->next) ++n;
+    for (GConst* c = doc->Sheets().Slot(sheet).consts.head; c; c = c->next) ++n;
     return n;
   }
   int StepsInUse() {
     int n = 0;
-    for (const GConst& c : doc->m_ConstPool) n += c.inUse ? 1 : 0;
+    for (const GConst& c : doc->Store().Steps()) n += c.inUse ? 1 : 0;
     return n;
   }
   bool OnLine(GLine* l, GPoint* p) {
@@ -77,7 +77,7 @@ class ReaderTest : public ::testing::Test {
   std::string LastMessage() { return user.messages.empty() ? "" : user.messages.back().text; }
   std::string LastCaption() { return user.messages.empty() ? "" : user.messages.back().caption; }
   // The current sheet as the writer gives it.
-  std::string Written() { return WriteSheetScript(*doc, doc->m_CurrentSheet); }
+  std::string Written() { return WriteSheetScript(*doc, doc->Sheets().CurrentIndex()); }
 };
 
 // The five header statements as the writer puts them before a sheet's steps

@@ -103,9 +103,9 @@ TEST_F(ReaderTest, MoreThanTwentyFieldsIsASyntaxErrorOfThatStatement) {
 // Whatever the bytes, reading ends (with or without a message) and leaves a
 // consistent document whose sheet, written out, reads back without complaint.
 void ExpectSane(GDocument& doc) {
-  ASSERT_GE(doc.m_SheetCount, 1);
-  ASSERT_LT(doc.m_CurrentSheet, doc.m_SheetCount);
-  const std::string written = WriteSheetScript(doc, doc.m_CurrentSheet);
+  ASSERT_GE(doc.Sheets().Count(), 1);
+  ASSERT_LT(doc.Sheets().CurrentIndex(), doc.Sheets().Count());
+  const std::string written = WriteSheetScript(doc, doc.Sheets().CurrentIndex());
   EXPECT_TRUE(ReadScript(doc, written)) << written;
 }
 
@@ -177,7 +177,7 @@ TEST_F(ReaderTest, FullPoolsAndSheetTableStopReadingWithAMessage) {
   for (int i = 0; i <= kSheetPoolSize; ++i) sheets += "//Sheet " + std::to_string(i) + ";\r\n";
   EXPECT_FALSE(Read(sheets));
   EXPECT_EQ(LastMessage(), "line 1001 : too many sheets");
-  EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
+  EXPECT_EQ(doc->Sheets().Count(), kSheetPoolSize);
 }
 
 TEST_F(ReaderTest, SenselessWindowSizeChangesNothing) {
@@ -191,12 +191,12 @@ TEST_F(ReaderTest, SheetsOfAnEditedTextAreInsertedNotWrittenOverOthers) {
       Read("//Sheet 0;\r\npoint A=Pt(0,0);//Sheet 1;\r\npoint B=Pt(1,1);"
            "//Sheet 2;\r\npoint C=Pt(2,2);"));
   ASSERT_TRUE(Read("//Sheet 0;\r\npoint X=Pt(0,0);//Sheet 1;\r\npoint Y=Pt(1,1);", false));
-  EXPECT_EQ(doc->m_SheetCount, 4);
+  EXPECT_EQ(doc->Sheets().Count(), 4);
   EXPECT_EQ(StepCount(0), 1);
-  EXPECT_EQ(doc->m_Sheets[0].points.head->name, "X");
-  EXPECT_EQ(doc->m_Sheets[1].points.head->name, "Y");
-  EXPECT_EQ(doc->m_Sheets[2].points.head->name, "B");
-  EXPECT_EQ(doc->m_Sheets[3].points.head->name, "C");
+  EXPECT_EQ(doc->Sheets().Slot(0).points.head->name, "X");
+  EXPECT_EQ(doc->Sheets().Slot(1).points.head->name, "Y");
+  EXPECT_EQ(doc->Sheets().Slot(2).points.head->name, "B");
+  EXPECT_EQ(doc->Sheets().Slot(3).points.head->name, "C");
   EXPECT_EQ(StepsInUse(), 4);  // the replaced point A left no step behind
 }
 

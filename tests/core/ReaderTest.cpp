@@ -219,10 +219,10 @@ TEST_F(ReaderTest, CopyWithoutTextsSkipsTextStatementsSilently) {
 
 TEST_F(ReaderTest, TextWithoutSheetCommentGoesIntoTheCurrentSheet) {
   ASSERT_TRUE(Read("//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 1;\r\npoint A=Pt(3,4);"));
-  doc->m_CurrentSheet = 1;
+  doc->Sheets().SetCurrent(1);
   doc->MoveSheet(false);
   ASSERT_TRUE(Read("point B=Pt(0,0);", false));
-  EXPECT_EQ(doc->m_SheetCount, 2);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
   EXPECT_EQ(StepCount(1), 2);
   EXPECT_EQ(StepCount(0), 1);
 }
@@ -232,8 +232,8 @@ TEST_F(ReaderTest, SheetCommentsOpenSheetsWhateverTheirNumbers) {
   ASSERT_TRUE(
       Read("point Z=Pt(9,9);//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 7;\r\n"
            "//Sheet 0;\r\npoint A=Pt(1,2);point B=Pt(2,2);"));
-  EXPECT_EQ(doc->m_SheetCount, 3);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().Count(), 3);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_EQ(StepCount(0), 1);  // Z, standing before the first separator, is gone
   EXPECT_EQ(P("Z"), nullptr);
   EXPECT_EQ(StepCount(1), 0);
@@ -251,7 +251,7 @@ TEST_F(ReaderTest, NamesAreFoundInTheirOwnSheetAndPastARemovedCopy) {
            "line m=Join(B,A);point M=Mid(A,B);line k=Join(M,A);"))
       << LastMessage();
   EXPECT_EQ(StepCount(0), 3);
-  doc->m_CurrentSheet = 1;
+  doc->Sheets().SetCurrent(1);
   doc->MoveSheet(false);
   EXPECT_EQ(StepCount(1), 4);  // m and k (below) are gone
   EXPECT_EQ(L("m"), nullptr);
@@ -274,10 +274,10 @@ TEST_F(ReaderTest, AppearanceStatementsGoToTheSheetAndTheWindow) {
       Read("//Sheet 0;\r\nvoid SetPtMode(5,6,7,8,9);\nvoid SetLnMode(1,2,3,4,5);\n"
            "void SetBgMode(3);\nvoid SetPointTextColor(10,20,30);\n"
            "void WindowSize(950,550);\n//Sheet 1;\r\nvoid SetBgMode(4);"));
-  EXPECT_EQ(doc->m_Sheets[0].pointStyles[4], 9);
-  EXPECT_EQ(doc->m_Sheets[0].lineStyles[0], 1);
-  EXPECT_EQ(doc->m_Sheets[0].background, 3);
-  EXPECT_EQ(doc->m_Sheets[1].background, 4);
+  EXPECT_EQ(doc->Sheets().Slot(0).pointStyles[4], 9);
+  EXPECT_EQ(doc->Sheets().Slot(0).lineStyles[0], 1);
+  EXPECT_EQ(doc->Sheets().Slot(0).background, 3);
+  EXPECT_EQ(doc->Sheets().Slot(1).background, 4);
   EXPECT_EQ(doc->Defaults().NameColour().g, 20);
   EXPECT_EQ(hooks.appearance, 6);
   EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.01);  // written for this very window size
@@ -289,7 +289,7 @@ TEST_F(ReaderTest, TextsOfAnotherWindowSizeAreScaledOnceAndTheViewZoomedOnce) {
       Read("//Sheet 0;\r\nvoid WindowSize(500,850);\ntext T=Text(s,100,200,20);"
            "//Sheet 1;\r\nvoid WindowSize(500,850);\ntext T=Text(s,100,200,20);"));
   for (int s = 0; s < 2; ++s) {
-    const GText* t = doc->m_Sheets[s].texts.head;
+    const GText* t = doc->Sheets().Slot(s).texts.head;
     ASSERT_NE(t, nullptr);
     EXPECT_DOUBLE_EQ(t->x, 200.0);
     EXPECT_DOUBLE_EQ(t->y, 100.0);

@@ -74,7 +74,7 @@ TEST_F(Rename, RenamedFigureReadsBackFromItsScript) {
   ASSERT_TRUE(doc->RenameElement(a, "P1"));
   EXPECT_FALSE(doc->RenameElement(b, "Q;R"));
   EXPECT_FALSE(doc->RenameElement(b, "a b"));
-  const std::string written = WriteSheetScript(*doc, doc->m_CurrentSheet);
+  const std::string written = WriteSheetScript(*doc, doc->Sheets().CurrentIndex());
   user.messages.clear();
   EXPECT_TRUE(ReadScript(*doc, written));
   EXPECT_TRUE(user.messages.empty());

@@ -55,7 +55,7 @@ TEST_F(Save, EachSheetIsItsLineAndItsOwnAppearance) {
   doc->Sheet().lineStyles[4] = 9;
   doc->Sheet().background = 1;
   // Saving from the first sheet writes the third with its own styles.
-  doc->m_CurrentSheet = 0;
+  doc->Sheets().SetCurrent(0);
   doc->MoveSheet(false);
 
   EXPECT_EQ(WriteScript(*doc),

@@ -166,7 +166,7 @@ TEST(ScriptRoundTrip, GeneratedSheetReadAfterADragKeepsItsIntersections) {
 TEST(ScriptRoundTrip, GeneratedDocumentOfSeveralSheetsReadsBackToTheSameText) {
   RecordingUser user;
   auto source = GenerateDocument(&user, 3, 300, 5);
-  ASSERT_EQ(source->m_SheetCount, 3);
+  ASSERT_EQ(source->Sheets().Count(), 3);
   const std::string text = WriteScript(*source);
 
   RecordingUser reader;
@@ -174,10 +174,10 @@ TEST(ScriptRoundTrip, GeneratedDocumentOfSeveralSheetsReadsBackToTheSameText) {
   ASSERT_TRUE(ReadScript(doc, text));
   ExpectNoMessages(reader);
   EXPECT_EQ(FirstDifference(text, WriteScript(doc)), "");
-  EXPECT_EQ(doc.m_CurrentSheet, 0);
+  EXPECT_EQ(doc.Sheets().CurrentIndex(), 0);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(doc.m_Sheets[i].background, source->m_Sheets[i].background);
-    EXPECT_EQ(doc.m_Sheets[i].consts.head->POutput->name, "A");
+    EXPECT_EQ(doc.Sheets().Slot(i).background, source->Sheets().Slot(i).background);
+    EXPECT_EQ(doc.Sheets().Slot(i).consts.head->POutput->name, "A");
   }
 }
 
@@ -194,15 +194,15 @@ TEST_F(SheetCopy, IsTheSameFigureMadeOfNewElementsWithOrWithoutTexts) {
   doc->PrevSheet();
 
   ASSERT_TRUE(doc->InsertCopyFigure(false));
-  EXPECT_EQ(doc->m_SheetCount, 3);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 3);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(doc->Sheet().background, 5);
   EXPECT_TRUE(doc->Sheet().texts.empty());
-  EXPECT_EQ(doc->m_Sheets[2].points.head->name, "Z");
+  EXPECT_EQ(doc->Sheets().Slot(2).points.head->name, "Z");
 
   // Same statements, apart from the text left out.
   std::string original;
-  for (GConst* c = doc->m_Sheets[0].consts.head; c; c = c->next)
+  for (GConst* c = doc->Sheets().Slot(0).consts.head; c; c = c->next)
     if (c->type != CONST_TEXT) c->ConstSrc(original);
   std::string copy;
   for (GConst* c = doc->FirstConst(); c; c = c->next) c->ConstSrc(copy);
@@ -220,8 +220,8 @@ TEST_F(SheetCopy, IsTheSameFigureMadeOfNewElementsWithOrWithoutTexts) {
   ASSERT_TRUE(doc->InsertCopyFigure(true));
   ASSERT_NE(doc->Sheet().texts.head, nullptr);
   EXPECT_EQ(doc->Sheet().texts.head->text, "label; with semicolon");
-  EXPECT_NE(doc->Sheet().texts.head, doc->m_Sheets[0].texts.head);
-  EXPECT_EQ(doc->m_SheetCount, 4);
+  EXPECT_NE(doc->Sheet().texts.head, doc->Sheets().Slot(0).texts.head);
+  EXPECT_EQ(doc->Sheets().Count(), 4);
 }
 
 // A copy goes through the reader into a sheet that is not the first: the
@@ -232,7 +232,7 @@ TEST(ScriptRoundTrip, CopyOfAGeneratedSheetIsTheSameStatements) {
   std::string original;
   for (GConst* c = doc->FirstConst(); c; c = c->next) c->ConstSrc(original);
   ASSERT_TRUE(doc->InsertCopyFigure(true));
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   std::string copy;
   for (GConst* c = doc->FirstConst(); c; c = c->next) c->ConstSrc(copy);
   EXPECT_EQ(FirstDifference(original, copy), "");

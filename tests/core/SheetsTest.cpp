@@ -34,7 +34,7 @@ class Sheets : public ScriptTest {
       Free(i, 0, name.c_str());
       doc->Sheet().background = 10 + i;
     }
-    doc->m_CurrentSheet = 0;
+    doc->Sheets().SetCurrent(0);
     doc->MoveSheet(false);
     hooks.switches.clear();
   }
@@ -44,7 +44,7 @@ class Sheets : public ScriptTest {
   }
   int StepsInUse() {
     int n = 0;
-    for (const GConst& c : doc->m_ConstPool) n += c.inUse;
+    for (const GConst& c : doc->Store().Steps()) n += c.inUse;
     return n;
   }
 };
@@ -52,20 +52,20 @@ class Sheets : public ScriptTest {
 TEST_F(Sheets, NextAndPrevStopAtEitherEnd) {
   ThreeSheets();
   doc->PrevSheet();
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_TRUE(hooks.switches.empty());
 
   EXPECT_EQ(doc->NextSheet(), 1);
   EXPECT_EQ(doc->NextSheet(), 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 2);
   EXPECT_EQ(FirstName(), "P2");
   EXPECT_EQ(doc->NextSheet(), 0);
-  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 2);
   EXPECT_EQ(hooks.switches, (std::vector<bool>{false, false}));
 
   doc->PrevSheet();
   EXPECT_EQ(FirstName(), "P1");
-  EXPECT_EQ(doc->m_SheetCount, 3);
+  EXPECT_EQ(doc->Sheets().Count(), 3);
 }
 
 TEST_F(Sheets, InsertingOnTheSecondOfThreeMovesTheThirdUp) {
@@ -73,8 +73,8 @@ TEST_F(Sheets, InsertingOnTheSecondOfThreeMovesTheThirdUp) {
   doc->NextSheet();
   hooks.switches.clear();
   ASSERT_TRUE(doc->InsertNewSheet());
-  EXPECT_EQ(doc->m_SheetCount, 4);
-  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(doc->Sheets().Count(), 4);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 2);
   EXPECT_EQ(hooks.switches, (std::vector<bool>{true}));
   EXPECT_EQ(doc->FirstConst(), nullptr);
   EXPECT_TRUE(doc->Sheet().points.empty());
@@ -83,7 +83,7 @@ TEST_F(Sheets, InsertingOnTheSecondOfThreeMovesTheThirdUp) {
   doc->NextSheet();
   EXPECT_EQ(FirstName(), "P2");
   EXPECT_EQ(doc->Sheet().background, 12);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(doc->m_Sheets[i].number, i);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(doc->Sheets().Slot(i).number, i);
 
   // A point made on the new sheet joins that sheet only; the one after keeps
   // its list, and its tail still appends to its own list.
@@ -103,8 +103,8 @@ TEST_F(Sheets, DeletingMakesTheNewLastCurrentFreesTheSlotsAndKeepsOneSheet) {
   doc->NextSheet();
   GPoint* gone = doc->FirstConst()->POutput;
   doc->DeleteSheet();
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(FirstName(), "P1");
   EXPECT_EQ(doc->Sheet().background, 11);
   EXPECT_EQ(gone->inUse, 0);
@@ -113,15 +113,15 @@ TEST_F(Sheets, DeletingMakesTheNewLastCurrentFreesTheSlotsAndKeepsOneSheet) {
   // Deleting the first sheet moves the others down.
   doc->PrevSheet();
   doc->DeleteSheet();
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_EQ(FirstName(), "P1");
   EXPECT_EQ(doc->Sheet().number, 0);
 
   // The document keeps one sheet: deleting it empties it, and it works on.
   Text("note", "SZ1");
   doc->DeleteSheet();
-  EXPECT_EQ(doc->m_SheetCount, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
   EXPECT_EQ(doc->FirstConst(), nullptr);
   EXPECT_TRUE(doc->Sheet().points.empty() && doc->Sheet().texts.empty());
   EXPECT_EQ(StepsInUse(), 0);
@@ -131,17 +131,17 @@ TEST_F(Sheets, DeletingMakesTheNewLastCurrentFreesTheSlotsAndKeepsOneSheet) {
 
 TEST_F(Sheets, TheThousandAndFirstSheetIsRefused) {
   for (int i = 1; i < kSheetPoolSize; ++i) ASSERT_TRUE(doc->InsertNewSheet());
-  EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
+  EXPECT_EQ(doc->Sheets().Count(), kSheetPoolSize);
   EXPECT_TRUE(user.messages.empty());
-  doc->m_CurrentSheet = 500;
+  doc->Sheets().SetCurrent(500);
   doc->MoveSheet(false);
 
   EXPECT_FALSE(doc->InsertNewSheet());
-  EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
-  EXPECT_EQ(doc->m_CurrentSheet, 500);
+  EXPECT_EQ(doc->Sheets().Count(), kSheetPoolSize);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 500);
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_EQ(user.messages[0].caption, "Insert sheet");
-  EXPECT_EQ(doc->m_Sheets[kSheetPoolSize - 1].number, kSheetPoolSize - 1);
+  EXPECT_EQ(doc->Sheets().Slot(kSheetPoolSize - 1).number, kSheetPoolSize - 1);
 }
 
 TEST_F(Sheets, LeavingASheetGivesUpItsRedoAndHilights) {
@@ -163,7 +163,7 @@ TEST_F(Sheets, LeavingASheetGivesUpItsRedoAndHilights) {
   EXPECT_EQ(A->hilighted, 0);
   // B was freed from the sheet it belonged to.
   EXPECT_EQ(B->inUse, 0);
-  EXPECT_EQ(doc->m_Sheets[0].points.head, A);
+  EXPECT_EQ(doc->Sheets().Slot(0).points.head, A);
   EXPECT_EQ(A->next, nullptr);
 }
 

@@ -170,7 +170,7 @@ TEST_F(SlideShowTest, ASheetWithoutEffectsWaitsAndTheLastClickEndsTheShow) {
   EXPECT_TRUE(show.m_EffectWaiting);
   EXPECT_EQ(show.m_CurrentEffect, nullptr);
   show.Click();
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(RunCurrent(), 4);
   EXPECT_EQ(b->fadeLevel, 5);
   show.Animnext();  // nothing left: waits for the click
@@ -229,14 +229,14 @@ TEST_F(SlideShowTest, EffectStepsAreMadeByKindLoggedClearedAndKeptInTheScript) {
   Effect(a, 1, kBottom, 0, 1);
   EXPECT_EQ(AddConstEffect(*doc, e, 0, 0, 0, 0), nullptr);  // an effect of an effect
 
-  const std::string written = WriteSheetScript(*doc, doc->m_CurrentSheet);
+  const std::string written = WriteSheetScript(*doc, doc->Sheets().CurrentIndex());
   EXPECT_NE(written.find("void EffectLine(a,immediately,left,in,withEffect);\n"),
             std::string::npos);
   EXPECT_NE(written.find("void EffectPoint(A,withClick,bottom,out,noEffect);\n"),
             std::string::npos);
   GDocument other(&user);
   ASSERT_TRUE(ReadScript(other, written));
-  EXPECT_EQ(WriteSheetScript(other, other.m_CurrentSheet), written);
+  EXPECT_EQ(WriteSheetScript(other, other.Sheets().CurrentIndex()), written);
 
   ClearConstEffect(*doc);
   EXPECT_EQ(EffectSteps(), 0);

@@ -9,6 +9,6 @@
 TEST(Document, CreatesWithOneEmptySheet) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
-  EXPECT_EQ(doc->m_SheetCount, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
   EXPECT_EQ(doc->FirstConst(), nullptr);
 }

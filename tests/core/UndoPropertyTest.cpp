@@ -84,10 +84,10 @@ int Listed(const GList<T>& list) {
 
 void ExpectNothingLost(GDocument& d, const char* after) {
   GSheet& s = d.Sheet();
-  EXPECT_EQ(InUse(d.m_PointPool), Listed(s.points)) << after;
-  EXPECT_EQ(InUse(d.m_LinePool), Listed(s.lines)) << after;
-  EXPECT_EQ(InUse(d.m_CirclePool), Listed(s.circles)) << after;
-  EXPECT_EQ(InUse(d.m_ConstPool), Listed(s.consts)) << after;  // undone steps wait unmarked
+  EXPECT_EQ(InUse(d.Store().Points()), Listed(s.points)) << after;
+  EXPECT_EQ(InUse(d.Store().Lines()), Listed(s.lines)) << after;
+  EXPECT_EQ(InUse(d.Store().Circles()), Listed(s.circles)) << after;
+  EXPECT_EQ(InUse(d.Store().Steps()), Listed(s.consts)) << after;  // undone steps wait unmarked
   std::set<const GObject*> made;
   for (GConst* c = s.consts.head; c; c = c->next) made.insert(c->Output());
   for (int i = 0; i < d.History().RedoCount(); ++i) made.insert(d.History().RedoAt(i)->Output());
@@ -97,7 +97,7 @@ void ExpectNothingLost(GDocument& d, const char* after) {
   int records = 0;
   for (GLine* l = s.lines.head; l; l = l->next) records += Listed(l->ics);
   for (GCircle* c = s.circles.head; c; c = c->next) records += Listed(c->ics);
-  EXPECT_EQ(InUse(d.m_IncidentPool), records) << after;
+  EXPECT_EQ(InUse(d.Store().Incidents()), records) << after;
 }
 
 TEST(UndoProperty, UndoingAndRedoingEveryStepGivesTheSheetBack) {

@@ -45,7 +45,7 @@ class Undo : public ::testing::Test {
     return c;
   }
   bool Read(const char* text) { return ReadScript(*doc, text); }
-  std::string Text() { return WriteSheetScript(*doc, doc->m_CurrentSheet); }
+  std::string Text() { return WriteSheetScript(*doc, doc->Sheets().CurrentIndex()); }
 };
 
 TEST_F(Undo, PointGoesAndComesBackUnderItsName) {

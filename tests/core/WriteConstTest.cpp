@@ -9,9 +9,9 @@
 TEST(WriteConst, LogsSetSlotsInFixedOrderWithNames) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
-  GPoint& A = doc->m_PointPool[0];
-  GPoint& B = doc->m_PointPool[1];
-  GLine& a = doc->m_LinePool[0];
+  GPoint& A = doc->Store().Points()[0];
+  GPoint& B = doc->Store().Points()[1];
+  GLine& a = doc->Store().Lines()[0];
   // Copies, not the literals themselves: GCC 12 at -O3 misreads those as overlaps.
   A.name = std::string("A");
   B.name = std::string("B");
@@ -26,11 +26,11 @@ TEST(WriteConst, LogsSetSlotsInFixedOrderWithNames) {
   EXPECT_EQ(user.log[0], "  PInput1=A,PInput2=B,LOutput=a,\n");
 
   // Outputs follow all inputs; the image comes before the bracket.
-  GCircle& c = doc->m_CirclePool[0];
+  GCircle& c = doc->Store().Circles()[0];
   c.name = "C1";
-  GBracket& br = doc->m_BracketPool[0];
+  GBracket& br = doc->Store().Brackets()[0];
   br.name = "br1";
-  GAngle& ag = doc->m_AnglePool[0];
+  GAngle& ag = doc->Store().Angles()[0];
   ag.name = "ag1";
   GImage img;
   img.name = "im1";

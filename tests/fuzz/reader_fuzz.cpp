@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ReadScript(doc, input, GReadScope::kCurrentSheet, GReadTexts::kWithout);
 
   // What was read, written and read back.
-  ReadScript(doc, WriteSheetScript(doc, doc.m_CurrentSheet));
+  ReadScript(doc, WriteSheetScript(doc, doc.Sheets().CurrentIndex()));
   return 0;
 }

@@ -46,7 +46,7 @@ class DocumentCommandsTest : public WindowTest {
   }
   GConst* StepOn(int sheet, const char* name) {
     GConst* c = nullptr;
-    FindNameFromCns(doc->m_Sheets[sheet].consts.head, name, &c);
+    FindNameFromCns(doc->Sheets().Slot(sheet).consts.head, name, &c);
     return c;
   }
   GPoint* PointOn(int sheet, const char* name) {
@@ -71,7 +71,7 @@ class DocumentCommandsTest : public WindowTest {
     EXPECT_EQ(canvas->m_Painter.m_Look.bg.number, background);
   }
   void ExpectRecorded(int sheet, const int (&styles)[5], int background) {
-    const GSheet& s = doc->m_Sheets[sheet];
+    const GSheet& s = doc->Sheets().Slot(sheet);
     for (int i = 0; i < kSlots; ++i) {
       EXPECT_EQ(s.pointStyles[i], styles[i]) << "sheet " << sheet << " point slot " << i;
       EXPECT_EQ(s.lineStyles[i], styles[i]) << "sheet " << sheet << " line slot " << i;
@@ -89,8 +89,8 @@ const int kPastel[5] = {26, 27, 28, 29, 30};
 TEST_F(DocumentCommandsTest, OpenShowsTheFirstSheetAndNextBringsTheSecondSheetsLooks) {
   const fs::path file = Write("two.fgf", kTwoSheets);
   OpenFile(file);
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_NE(PointOn(0, "A"), nullptr);
   EXPECT_NE(StepOn(0, "a"), nullptr);
   EXPECT_NE(PointOn(1, "C"), nullptr);
@@ -104,19 +104,19 @@ TEST_F(DocumentCommandsTest, OpenShowsTheFirstSheetAndNextBringsTheSecondSheetsL
   ExpectLooks(kStar, 4);
   // Stepping past either end changes nothing and still names the sheet.
   Command(kCmdNextSheet);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(Status(), "Sheet 2");
   ExpectLooks(kStar, 4);
   Command(kCmdPrevSheet);
   Command(kCmdPrevSheet);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_EQ(Status(), "Sheet 1");
   ExpectLooks(kCat, 3);
 
   // Answering No to the question keeps everything, the title included.
   const fs::path other = Write("other.fgf", "//Sheet 0;\r\npoint Z=Pt(0,0);");
   OpenFile(other, GUser::kNo);
-  EXPECT_EQ(doc->m_SheetCount, 2);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
   EXPECT_NE(PointOn(0, "A"), nullptr);
   EXPECT_EQ(PointOn(0, "Z"), nullptr);
   EXPECT_EQ(Title(), "Figuretta - two.fgf");
@@ -166,15 +166,15 @@ TEST_F(DocumentCommandsTest, NewAfterYesLeavesOneFreshSheetInTheCurrentTheme) {
   OpenFile(Write("two.fgf", kTwoSheets));
   Command(kCmdNextSheet);
   Command(kCmdNew);  // answered No
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(Title(), "Figuretta - two.fgf");
   ExpectLooks(kStar, 4);
 
   user->answers.push_back(GUser::kYes);
   Command(kCmdNew);
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_EQ(doc->Sheet().consts.head, nullptr);
   EXPECT_EQ(doc->Sheet().points.head, nullptr);
   EXPECT_EQ(Title(), "Figuretta - untitled");
@@ -190,8 +190,8 @@ TEST_F(DocumentCommandsTest, InsertSheetTakesTheThemeAndShiftsTheLaterSheet) {
   OpenFile(Write("three.fgf", kThreeSheets));
   Command(kCmdNextSheet);
   Command(kCmdInsertNew);
-  EXPECT_EQ(doc->m_SheetCount, 4);
-  EXPECT_EQ(doc->m_CurrentSheet, 2);
+  EXPECT_EQ(doc->Sheets().Count(), 4);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 2);
   EXPECT_EQ(Status(), "Sheet 3");
   EXPECT_EQ(doc->Sheet().consts.head, nullptr);
   EXPECT_EQ(doc->Sheet().points.head, nullptr);
@@ -202,7 +202,7 @@ TEST_F(DocumentCommandsTest, InsertSheetTakesTheThemeAndShiftsTheLaterSheet) {
   ExpectRecorded(1, kStar, 4);
   EXPECT_NE(PointOn(3, "D"), nullptr);
   ExpectRecorded(3, kSkeleton, 5);
-  EXPECT_EQ(doc->m_Sheets[3].number, 3);
+  EXPECT_EQ(doc->Sheets().Slot(3).number, 3);
   Command(kCmdNextSheet);
   EXPECT_EQ(Status(), "Sheet 4");
   ExpectLooks(kSkeleton, 5);
@@ -215,8 +215,8 @@ TEST_F(DocumentCommandsTest, CopiesAreIndependentAndTheTextlessOneHasNoTexts) {
   const double lineA = originalLine->a.re, lineB = originalLine->b.re;
 
   Command(kCmdInsertCopyFigure);
-  EXPECT_EQ(doc->m_SheetCount, 3);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 3);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(Status(), "Sheet 2");
   EXPECT_EQ(Count(doc->Sheet().texts.head), 0);
   GPoint* copyA = PointOn(1, "A");
@@ -242,7 +242,7 @@ TEST_F(DocumentCommandsTest, CopiesAreIndependentAndTheTextlessOneHasNoTexts) {
   EXPECT_EQ(originalLine->b.re, lineB);
 
   Command(kCmdInsertCopyAll);
-  EXPECT_EQ(doc->m_SheetCount, 4);
+  EXPECT_EQ(doc->Sheets().Count(), 4);
   EXPECT_EQ(Status(), "Sheet 3");
   EXPECT_EQ(Count(doc->Sheet().texts.head), 0);  // copied from the textless copy
   Command(kCmdPrevSheet);
@@ -257,19 +257,19 @@ TEST_F(DocumentCommandsTest, DeletingTheLastSheetShowsTheNewLastAndTheOnlyOneIsE
   Command(kCmdNextSheet);
   Command(kCmdNextSheet);
   Command(kCmdDeleteSheet);
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_NE(PointOn(1, "C"), nullptr);
   ExpectLooks(kStar, 4);
 
   Command(kCmdDeleteSheet);
   Command(kCmdDeleteSheet);
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_EQ(doc->Sheet().consts.head, nullptr);
   EXPECT_EQ(doc->Sheet().points.head, nullptr);
   int inUse = 0;
-  for (const GPoint& p : doc->m_PointPool) inUse += p.inUse ? 1 : 0;
+  for (const GPoint& p : doc->Store().Points()) inUse += p.inUse ? 1 : 0;
   EXPECT_EQ(inUse, 0);
   canvas->RenderToScreenPicture();
   EXPECT_EQ(Status(), "Sheet: 1/1");
@@ -325,7 +325,7 @@ TEST_F(DocumentCommandsTest, AFileOfAThousandSheetsOpensWithEachSheetsLooks) {
   for (int i = 0; i < kSheetPoolSize; ++i) text += i % 2 ? kSheet1 : cat;
   const fs::path file = Write("many.fgf", text);
   OpenFile(file);
-  EXPECT_EQ(doc->m_SheetCount, kSheetPoolSize);
+  EXPECT_EQ(doc->Sheets().Count(), kSheetPoolSize);
   ExpectLooks(kCat, 3);
   for (int i = 0; i < 3; ++i) Command(kCmdNextSheet);
   ExpectLooks(kStar, 4);
@@ -364,16 +364,16 @@ TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
 // changing the sheet under the gesture would split its step from its point.
 TEST_F(DocumentCommandsTest, SheetCommandsWaitWhileAButtonIsHeld) {
   OpenFile(Write("two.fgf", kTwoSheets));
-  ASSERT_EQ(doc->m_SheetCount, 2);
+  ASSERT_EQ(doc->Sheets().Count(), 2);
   canvas->m_Tool.HoldButton(true, true);
   Command(kCmdNextSheet);
   Command(kCmdInsertNew);
   Command(kCmdDeleteSheet);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
-  EXPECT_EQ(doc->m_SheetCount, 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
   canvas->m_Tool.HoldButton(true, false);
   Command(kCmdNextSheet);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
 }
 
 // Yes to the quitting question saves the document before the window goes.

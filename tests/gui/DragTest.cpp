@@ -185,8 +185,8 @@ TEST_F(DragTest, NameLabelTurnsAroundItsPointOnlyWithShift) {
 TEST_F(DragTest, AfterimagesFollowTheDragAndAreFreedAtTheEnd) {
   auto used = [&] {
     int n = 0;
-    for (const GPoint& p : doc->m_PointPool) n += p.inUse != 0;
-    for (const GLine& l : doc->m_LinePool) n += l.inUse != 0;
+    for (const GPoint& p : doc->Store().Points()) n += p.inUse != 0;
+    for (const GLine& l : doc->Store().Lines()) n += l.inUse != 0;
     return n;
   };
   GPoint* a = Place(-1, 0);

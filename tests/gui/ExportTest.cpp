@@ -145,7 +145,7 @@ TEST_F(ExportTest, DocumentNamedAtStartIsOpenedOrLeavesAnEmptyOne) {
   ASSERT_FALSE(user->messages.empty());
   EXPECT_EQ(user->messages.back().caption, "Open");
   EXPECT_EQ(canvas->m_Doc->Sheet().points.head, nullptr);
-  EXPECT_EQ(canvas->m_Doc->m_SheetCount, 1);
+  EXPECT_EQ(canvas->m_Doc->Sheets().Count(), 1);
   EXPECT_EQ(frame->GetTitle(), "Figuretta - untitled");
 
   user->messages.clear();

@@ -32,7 +32,7 @@ class FileCommandsTest : public WindowTest {
   }
   int StepsInUse() {
     int n = 0;
-    for (const GConst& c : doc->m_ConstPool) n += c.inUse ? 1 : 0;
+    for (const GConst& c : doc->Store().Steps()) n += c.inUse ? 1 : 0;
     return n;
   }
 };
@@ -90,12 +90,12 @@ TEST_F(FileCommandsTest, SaveDataAsksBeforeChoosingTheFile) {
 TEST_F(FileCommandsTest, NewLeavesOneEmptySheetAfterConfirmation) {
   ASSERT_TRUE(ReadScript(*doc, kTwoSheets));
   Command(kCmdNew);  // answered No
-  EXPECT_EQ(doc->m_SheetCount, 2);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
   EXPECT_EQ(Title(), "Figuretta - untitled.fgf");
   user->answers.push_back(GUser::kYes);
   Command(kCmdNew);
-  EXPECT_EQ(doc->m_SheetCount, 1);
-  EXPECT_EQ(doc->m_CurrentSheet, 0);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 0);
   EXPECT_EQ(StepsInUse(), 0);
   EXPECT_EQ(doc->Sheet().points.head, nullptr);
   EXPECT_EQ(Title(), "Figuretta - untitled");
@@ -114,7 +114,7 @@ TEST_F(FileCommandsTest, OpenReplacesTheDocumentAfterConfirmation) {
   user->files.push_back(file.string());
   user->answers.push_back(GUser::kYes);
   Command(kCmdOpen);
-  EXPECT_EQ(doc->m_SheetCount, 2);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
   EXPECT_NE(Point("A"), nullptr);
   EXPECT_EQ(Title(), "Figuretta - two.fgf");
   EXPECT_EQ(user->log.back(), "OnOpen: end\n");
@@ -125,7 +125,7 @@ TEST_F(FileCommandsTest, OpenReplacesTheDocumentAfterConfirmation) {
 std::string Shown(MyFrame& f) {
   GDocument& d = *f.m_Canvas->m_Doc;
   return StrFormat("sheets %d, on %d, redo %d, lit %d+%d, background %d, view %g %g\n",
-                   d.m_SheetCount, d.m_CurrentSheet, d.History().RedoCount(),
+                   d.Sheets().Count(), d.Sheets().CurrentIndex(), d.History().RedoCount(),
                    d.Selection().Points().Count(), d.Selection().Lines().Count(),
                    f.m_Canvas->m_Painter.m_Look.background, d.Viewport().Scale(),
                    d.Viewport().XMin()) +

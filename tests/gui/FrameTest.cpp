@@ -369,8 +369,8 @@ TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
   EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeGraph)));
 
   GDocument& doc = *canvas->m_Doc;
-  doc.Selection().Points().Add(&doc.m_PointPool[0]);
-  doc.Selection().Points().Add(&doc.m_PointPool[1]);
+  doc.Selection().Points().Add(&doc.Store().Points()[0]);
+  doc.Selection().Points().Add(&doc.Store().Points()[1]);
   frame->enableToolbar();
   for (int id : constructions) {
     bool forTwoPoints =
@@ -379,12 +379,12 @@ TEST_F(FrameTest, QuilBarEnablesConstructionsForTheSelection) {
   }
 
   doc.Selection().Points().Clear();
-  doc.Selection().Points().Add(&doc.m_PointPool[0]);
-  doc.Selection().Circles().Add(&doc.m_CirclePool[0]);
+  doc.Selection().Points().Add(&doc.Store().Points()[0]);
+  doc.Selection().Circles().Add(&doc.Store().Circles()[0]);
   frame->enableToolbar();
   EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeTangent)));
   EXPECT_FALSE(ModeBar()->GetToolEnabled(ToolkitId(kModeMeet)));
-  doc.Selection().Lines().Add(&doc.m_LinePool[0]);
+  doc.Selection().Lines().Add(&doc.Store().Lines()[0]);
   frame->enableToolbar();
   // A line and a circle meet; a point and a line give parallels.
   EXPECT_TRUE(ModeBar()->GetToolEnabled(ToolkitId(kModeMeet)));

@@ -39,7 +39,7 @@ class ScriptDialogTest : public CanvasTest {
     return c ? c->POutput : nullptr;
   }
   // The current sheet as the writer gives it.
-  std::string Written() { return WriteSheetScript(*doc, doc->m_CurrentSheet); }
+  std::string Written() { return WriteSheetScript(*doc, doc->Sheets().CurrentIndex()); }
   void ReadDocument(const char* text) { ASSERT_TRUE(ReadScript(*doc, text)); }
 };
 
@@ -110,7 +110,7 @@ TEST_F(ScriptDialogTest, SteppingAppliesTheEditAndShowsTheNeighbour) {
   Type("point A=Pt(0,0);point B=Pt(3,0);");
   Click(dialog->m_Forward);  // "Prev >" goes forward
   EXPECT_EQ(Label(), "Sheet: 2/2");
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(Field(), Written());
   EXPECT_NE(Field().find("point Q=Pt(2.000,2.000,"), std::string::npos);
   EXPECT_EQ(Field().find("point B"), std::string::npos);
@@ -135,13 +135,13 @@ TEST_F(ScriptDialogTest, InsertThenCancelKeepsTheNewEmptySheet) {
   EXPECT_EQ(Field(), "");
   EXPECT_EQ(Label(), "Sheet: 2/2");
   Click(dialog->m_Cancel);
-  EXPECT_EQ(doc->m_SheetCount, 2);
-  EXPECT_EQ(doc->m_CurrentSheet, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 2);
+  EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(doc->FirstConst(), nullptr);
   // What was typed before Insert went into the first sheet.
-  EXPECT_NE(doc->m_Sheets[0].points.head, nullptr);
+  EXPECT_NE(doc->Sheets().Slot(0).points.head, nullptr);
   int points = 0;
-  for (GPoint* p = doc->m_Sheets[0].points.head; p; p = p->next) ++points;
+  for (GPoint* p = doc->Sheets().Slot(0).points.head; p; p = p->next) ++points;
   EXPECT_EQ(points, 2);
 }
 
@@ -153,7 +153,7 @@ TEST_F(ScriptDialogTest, CancelAloneChangesNothing) {
   Click(dialog->m_Cancel);
   EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);
   EXPECT_EQ(Written(), before);
-  EXPECT_EQ(doc->m_SheetCount, 1);
+  EXPECT_EQ(doc->Sheets().Count(), 1);
   EXPECT_EQ(Pt("X"), nullptr);
 }
 

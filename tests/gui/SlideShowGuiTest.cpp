@@ -188,7 +188,7 @@ TEST_F(SlideFrameTest, F5FillsTheScreenToolbarsGoDeafAndEscapeEndsTheShow) {
   Command(kModeSPoint);    // a toolbar button
   Command(kCmdInsertNew);  // a menu key
   EXPECT_EQ(canvas->m_Tool.m_Mode, kModeMove);
-  EXPECT_EQ(canvas->m_Doc->m_SheetCount, 1);
+  EXPECT_EQ(canvas->m_Doc->Sheets().Count(), 1);
   Key(WXK_ESCAPE);
   EXPECT_FALSE(canvas->m_Slides.m_SlideShow);
   EXPECT_FALSE(frame->IsFullScreen());
@@ -233,7 +233,7 @@ TEST_F(SlideFrameTest, ScreenshotsOfTheDialogAndOfASlide) {
       "point A=Pt(-2.000,-1.000);\npoint B=Pt(2.000,-1.000);\npoint C=Pt(0.000,2.000);\n"
       "line a=Join(A,B);\nvoid EffectPoint(C,withClick,right,in,withEffect);\n";
   ASSERT_TRUE(ReadScript(doc, text));
-  doc.Sethilighted(doc.m_Sheets[0].lines.head);
+  doc.Sethilighted(doc.Sheets().Slot(0).lines.head);
   auto* dialog = new AnimationDialog(frame, doc);
   dialog->Show();
   PumpEvents([] { return false; }, 300);

@@ -53,8 +53,8 @@ TEST_F(ViewTest, TallerWindowScalesTextsOfEverySheetAndZoomsIn) {
   t1->x = 50;
   t1->y = 30;
   t1->fontSize = 12;
-  doc->m_Sheets[1].texts.Append(t1);
-  doc->m_SheetCount = 2;
+  doc->Sheets().Slot(1).texts.Append(t1);
+  doc->Sheets().SetCount(2);
 
   Resize(800, 1050);  // (1050 - 50) / (550 - 50) = 2
   EXPECT_DOUBLE_EQ(t0->x, 100);
@@ -126,8 +126,8 @@ TEST(ViewStatus, FirstPaintShowsTheSheetCounter) {
   MyCanvas* canvas = new MyCanvas(frame, &user);
   canvas->RenderToScreenPicture();
   EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "Sheet: 1/1");
-  canvas->m_Doc->m_SheetCount = 3;
-  canvas->m_Doc->m_CurrentSheet = 1;
+  canvas->m_Doc->Sheets().SetCount(3);
+  canvas->m_Doc->Sheets().SetCurrent(1);
   canvas->RenderToScreenPicture();
   EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "Sheet: 2/3");
   delete frame;
