@@ -11,9 +11,16 @@
 #include "script/SafeFile.h"
 #include "script/Script.h"
 
-void MyFrame::OnSaveCsv(wxCommandEvent&) { m_Canvas->OnSaveCsv(); }
+std::string MyFrame::DocumentStem() const {
+  wxString name = GetTitle();
+  name = name.StartsWith("Figuretta - ", &name) ? name : wxString("untitled");
+  if (name.Lower().EndsWith(".fgf")) name.RemoveLast(4);
+  return name.empty() ? std::string("untitled") : name.utf8_string();
+}
 
-void MyFrame::OnSaveBmp(wxCommandEvent&) { m_Canvas->OnSaveBmp(); }
+void MyFrame::OnSaveCsv(wxCommandEvent&) { m_Canvas->OnSaveCsv(DocumentStem()); }
+
+void MyFrame::OnSaveBmp(wxCommandEvent&) { m_Canvas->OnSaveBmp(DocumentStem()); }
 
 void MyFrame::InitPrintData() {
   DeletePrintData();
@@ -78,8 +85,8 @@ void MyFrame::OnPageSetup(wxCommandEvent&) {
 }
 
 void MyFrame::OnExportPdf(wxCommandEvent&) {
-  const std::string path =
-      m_User->ChooseFile("Export a PDF file", "untitled.pdf", "PDF files (*.pdf)|*.pdf", true);
+  const std::string path = m_User->ChooseFile("Export a PDF file", DocumentStem() + ".pdf",
+                                              "PDF files (*.pdf)|*.pdf", true);
   if (!path.empty()) ExportPdf(path);
 }
 

@@ -78,11 +78,24 @@ TEST_F(ExportTest, UnwritableImageIsReportedAndLeavesNothing) {
   EXPECT_EQ(FilesInDir(), 1u) << "a temporary file is left";
 }
 
-TEST(ChooserFilter, NameWithoutExtensionTakesTheChosenKind) {
+// The kind chosen in the image chooser decides the extension, also of the
+// name it proposed.
+TEST(ChooserFilter, TheChosenKindDecidesTheExtension) {
   const wxString images = "BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png|SVG files (*.svg)|*.svg";
-  EXPECT_EQ(WithChosenFilter("/tmp/x", images, 1), "/tmp/x.png");
-  EXPECT_EQ(WithChosenFilter("/tmp/x", images, 2), "/tmp/x.svg");
-  EXPECT_EQ(WithChosenFilter("/tmp/x.bmp", images, 1), "/tmp/x.bmp");
+  const struct {
+    const char* path;
+    int index;
+    const char* result;
+  } cases[] = {
+      {"/tmp/x", 1, "/tmp/x.png"},
+      {"/tmp/x", 2, "/tmp/x.svg"},
+      {"/tmp/x.bmp", 1, "/tmp/x.png"},
+      {"/tmp/x.BMP", 2, "/tmp/x.svg"},
+      {"/tmp/x.png", 1, "/tmp/x.png"},
+      {"/tmp/v1.2", 0, "/tmp/v1.2.bmp"},
+      {"/tmp/a.b/x.svg", 0, "/tmp/a.b/x.bmp"},
+  };
+  for (const auto& k : cases) EXPECT_EQ(WithChosenFilter(k.path, images, k.index), k.result);
   // One kind only: the command's own rule decides ("datacsv" stays).
   EXPECT_EQ(WithChosenFilter("/tmp/datacsv", "CSV files(*.csv)|*.csv", 0), "/tmp/datacsv");
 }
