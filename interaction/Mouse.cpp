@@ -7,6 +7,7 @@
 void MyCanvas::OnMouseEvent(wxMouseEvent& event) {
   ToolState& t = m_Tool;
   t.SetShift(event.ShiftDown());
+  t.Gesture().SetWholeUnits(event.ControlDown());
   t.m_MousePos = event.GetPosition();
   wxPoint pos = t.m_MousePos;
   if (event.LeftDown()) {

@@ -3,6 +3,7 @@
 // construction builders and the drag of a point — beside the document it acts on.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 #include "model/Document.h"
@@ -21,6 +22,13 @@ class GGesture {
   bool Shift() const { return m_ShiftDown; }
   void SetShift(bool down) { m_ShiftDown = down; }
   void SetSelectClipMark(int mark) { m_SelectClipMark = mark; }
+  // While Ctrl is held, a point being placed or dragged goes to whole units.
+  void SetWholeUnits(bool on) { m_WholeUnits = on; }
+  void ToWholeUnits(double* x, double* y) const {
+    if (!m_WholeUnits) return;
+    *x = std::round(*x);
+    *y = std::round(*y);
+  }
   bool Placing() const { return m_PlacingPoint; }
   bool PlacingTwoPoint() const { return m_PlacingPoint && m_GestureConst; }
   GPoint* PointBeingPlaced() const { return m_NewPoint; }
@@ -216,4 +224,7 @@ class GGesture {
   // A mark chosen earlier may have been erased or undone since, or belong to
   // another sheet: it is forgotten, so no step refers to a freed mark.
   void DropStaleCurrentAngle();
+
+ private:
+  bool m_WholeUnits = false;
 };

@@ -16,6 +16,7 @@ bool GGesture::BeginDrag(GPoint* p, bool shift) {
 }
 
 bool GGesture::DragTo(double x, double y) {
+  ToWholeUnits(&x, &y);
   return m_DragPoint && m_Doc.MovePoint(m_DragPoint, x, y);
 }
 

@@ -87,6 +87,7 @@ void GGesture::ConstFree(double x, double y, bool hilight) {
 }
 
 void GGesture::LDown_SPoint(double x, double y) {
+  ToWholeUnits(&x, &y);
   if (!m_ShiftDown) m_Doc.ClearAllHilights();
   ConstFree(x, y, true);
   m_PlacingPoint = m_NewPoint != nullptr;
@@ -99,6 +100,7 @@ void GGesture::LDown_SPoint(double x, double y) {
 // the point, then from there onto the line, so crossings come out right.
 void GGesture::LDrag_Point(double x, double y) {
   if (!m_PlacingPoint || !m_NewPoint) return;
+  ToWholeUnits(&x, &y);
   GSheet& s = m_Doc.Sheet();
   GPoint* found = nullptr;
   m_SnapPoint = Snapping(s.points.head, &x, &y, &found);
@@ -157,6 +159,7 @@ int Undecided(GGesture& g) {
 int GGesture::LUp_Point(double* x, double* y) {
   m_DropPoint = nullptr;
   if (!m_PlacingPoint || !m_NewPoint) return 0;
+  ToWholeUnits(x, y);
   // The release decides from where it happens, as though one last drag step
   // had gone there: a plain click (a tap, a trackpad click) has no motion at
   // all, and a release may come a little away from the last motion event.

@@ -356,4 +356,19 @@ TEST_F(Place, TheReleaseDecidesWhereItHappens) {
   }
 }
 
+// While Ctrl is held, a point placed or dragged goes to whole units.
+TEST_F(Place, WholeUnitsWhileCtrlIsHeld) {
+  gesture.SetWholeUnits(true);
+  ASSERT_EQ(Drop(0.4, 1.7), 9);
+  GPoint* p = gesture.PlacedPoint();
+  ExpectAt(p, 0, 2);
+  ASSERT_TRUE(gesture.BeginDrag(p, false));
+  ASSERT_TRUE(gesture.DragTo(2.6, -0.2));
+  gesture.EndDrag(false);
+  ExpectAt(p, 3, 0);
+  gesture.SetWholeUnits(false);
+  ASSERT_EQ(Drop(0.4, 1.7), 9);
+  ExpectAt(gesture.PlacedPoint(), 0.4, 1.7);
+}
+
 }  // namespace
