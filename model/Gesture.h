@@ -7,6 +7,8 @@
 
 #include "model/Document.h"
 
+struct GGraphReport;
+
 class GGesture {
  private:
   GDocument& m_Doc;
@@ -156,8 +158,12 @@ class GGesture {
   GParaCurve* NewParaCurve(const std::string& first, const std::string& second);
   // The Graph command: "f(x)" makes a graph over [xmin, xmax], "f(x),g(x)" a
   // parametric curve. Returns 0 when the curve was built; otherwise the
-  // formula's error code, which the person was shown ("error %d").
-  int AddGraph(const std::string& formula, double xmin, double xmax);
+  // formula's error code, which the person was shown ("error %d" and a line
+  // saying what is wrong where). The report, when asked for, holds the
+  // fault, or the curve's name and its formula as understood (PrintFormula
+  // of each component).
+  int AddGraph(const std::string& formula, double xmin, double xmax,
+               GGraphReport* report = nullptr);
   // The angle dialog's two choices for the line-with-angle tool. By names:
   // false (nothing changes) unless all three name points of the sheet.
   bool SetCurrentAngleByNames(const std::string& a, const std::string& vertex,
