@@ -180,6 +180,7 @@ class Parser {
       GCalculation* sign = New(CALC_CONST);
       if (!sign) return Fail(f, nullptr, CALC_CANNOT_SPLIT);
       sign->value = c == '-' ? -1 : 1;
+      sign->name = std::string(1, c);  // written back as typed
       return Join(CALC_PROD, sign, f, out);
     }
     GCalculation* base = nullptr;

@@ -41,7 +41,7 @@ constexpr int kCalcPoolSize = 1000;
 class GCalculation {
  public:
   double value = 0;
-  std::string name;  // "x" or "y" for a variable
+  std::string name;  // "x" or "y" for a variable; "+" or "-" for the 1 or -1 of a sign
   GCalculation* left = nullptr;
   GCalculation* right = nullptr;
   int kind = 0;

@@ -35,18 +35,11 @@ const char* FunctionWord(int kind) {
 }
 
 // A sign before a factor ("-x", and the "+" of every term after the first)
-// is parsed as -1 or 1 times it. No number the parser reads is negative, so
-// -1 on the left of a product is always a sign; 1 is written as nothing.
+// is parsed as -1 or 1 times it; its constant keeps the sign typed, so that
+// "1x" is not written as "+x".
 bool IsSign(const GCalculation* n) {
   return n->kind == CALC_PROD && n->left && n->right && n->left->kind == CALC_CONST &&
-         (n->left->value == -1 || n->left->value == 1);
-}
-
-// A function takes the rest of its term, and so does a sign before one:
-// "sin(x)*y" would read as sin(x*y), so such a factor is bracketed when
-// something follows it.
-bool TakesRest(const GCalculation* n) {
-  return IsFunction(n->kind) || (IsSign(n) && TakesRest(n->right));
+         (n->left->name == "-" || n->left->name == "+");
 }
 
 // Numbers in full, in the C locale's form and never with an exponent (the
@@ -65,22 +58,33 @@ std::string Number(double v) {
 
 class Printer {
  public:
-  // A whole polynomial: terms joined by "+", or by the "-" of a signed term.
+  // A whole polynomial: terms joined by the sign that begins each term
+  // after the first ("+" where a term has none, as in "(a+b)+c").
   std::string Polynomial(const GCalculation* n) {
     if (n->kind != CALC_SUM) return Term(n);
     const std::string rest = Polynomial(n->right);
-    return Polynomial(n->left) + (rest[0] == '-' ? "" : "+") + rest;
+    return Polynomial(n->left) + (StartsWithSign(rest) ? "" : "+") + rest;
   }
 
  private:
+  static bool StartsWithSign(const std::string& s) { return s[0] == '-' || s[0] == '+'; }
+
   std::string Term(const GCalculation* n) {
-    if (IsSign(n)) return (n->left->value < 0 ? "-" : "") + Factor(n->right);
+    if (IsSign(n)) return Signed(n, false);
     if (n->kind != CALC_PROD && n->kind != CALC_DIV) return Factor(n);
     const GCalculation* l = n->left;
     const GCalculation* r = n->right;
-    const bool bareLeft = IsSign(l) ? !TakesRest(l)
-                                    : !TakesRest(l) && l->kind != CALC_SUM &&
-                                          l->kind != CALC_PROD && l->kind != CALC_DIV;
+    // A function takes the rest of its term ("sin(x)*y" reads as sin(x*y)),
+    // so one with something after it is bracketed, as are sums, products
+    // and quotients on the left.
+    std::string left;
+    if (IsSign(l))
+      left = Signed(l, true);
+    else if (IsFunction(l->kind) || l->kind == CALC_SUM || l->kind == CALC_PROD ||
+             l->kind == CALC_DIV)
+      left = Bracketed(l);
+    else
+      left = Factor(l);
     // The parser nests a term to the right, so what follows "/" divides as a
     // whole: that needs brackets where it is a product or quotient.
     std::string right;
@@ -89,9 +93,16 @@ class Printer {
       right = Bracketed(r);
     } else {
       right = Term(r);
-      if (right[0] == '-') right = "(" + right + ")";
+      if (StartsWithSign(right)) right = "(" + right + ")";
     }
-    return (bareLeft ? Term(l) : Bracketed(l)) + (n->kind == CALC_DIV ? "/" : "*") + right;
+    return left + (n->kind == CALC_DIV ? "/" : "*") + right;
+  }
+
+  // The sign as typed and the factor it stands before; a function there is
+  // bracketed when more of the term follows.
+  std::string Signed(const GCalculation* n, bool followed) {
+    const GCalculation* f = n->right;
+    return n->left->name + (followed && IsFunction(f->kind) ? Bracketed(f) : Factor(f));
   }
 
   // One factor: a number, the variable, a power or a function; anything
