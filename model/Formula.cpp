@@ -320,14 +320,14 @@ class Parser {
   }
 
  public:
-  // The failure found first: nothing is tried again after a part fails, so
-  // it is the cause of all that fails after it.
-  // Returns the code to fail with.
+  // Keeps the failure found first and returns the code to fail with.
+  // Nothing is tried again after a part fails, so the first failure is the
+  // cause of all that fail after it.
   int Note(int code, GFormulaFault fault, int at, int length) {
     if (fault_.fault != GFormulaFault::kNone) return code;
     fault_.fault = fault;
     fault_.at = static_cast<size_t>(at);
-    fault_.what.assign(s_ + at, static_cast<size_t>(length));
+    if (at >= 0 && length > 0) fault_.what.assign(s_ + at, s_ + at + length);
     return code;
   }
 

@@ -52,7 +52,7 @@ int GGesture::AddGraph(const std::string& formula, double xmin, double xmax, GGr
     report->error = error;
     report->name = curve->name;
     report->understood = PrintFormula(curve->calc1);
-    if (para) report->understood += "," + PrintFormula(curve->calc2);
+    if (para) report->understood.append(",").append(PrintFormula(curve->calc2));
   }
   return CALC_OK;
 }
