@@ -167,10 +167,8 @@ TEST_F(CurveTest, FaultIsPlacedInTheFormulaAsTyped) {
 // the parser nested it.
 TEST_F(CurveTest, ReportGivesTheFormulaAsUnderstood) {
   GGraphReport report;
-  ASSERT_EQ(gesture.AddGraph("x/2*2", -5, 5, &report), 0);
-  EXPECT_EQ(report.name, LastCurve()->name);
-  EXPECT_EQ(report.understood, "x/(2*2)");
   ASSERT_EQ(gesture.AddGraph("sqrt x, ln(x)*2", 0, 5, &report), 0);
+  EXPECT_EQ(report.name, LastCurve()->name);
   EXPECT_EQ(report.understood, "sqrt(x),ln(x*2)");
 }
 

@@ -65,16 +65,12 @@ TEST_F(FormulaTest, NestsToTheRightAndEvaluates) {
       {"+x", 4, 4},                                          //
       // The words of school, which take the rest of the term as sin does.
       {"sqrt(x)", 9, 3},                            //
-      {"sqrtx+1", 4, 3},                            //
       {"2sqrt(x)*4", 2, 2 * std::sqrt(8.0)},        //
       {"abs(x)", -2.5, 2.5},                        //
       {"exp(x)", 1, std::exp(1.0)},                 //
-      {"exp(-x)", 2, std::exp(-2.0)},               //
       {"lnx", std::exp(3.0), 3},                    //
-      {"\xCF\x80", 0, 3.1415926535},                // the letter pi
-      {"2\xCF\x80x", 0.5, 3.1415926535},            //
+      {"2\xCF\x80x", 0.5, 3.1415926535},            // the letter pi
       {"expi", 2, 2.718281828 * 2 * 3.1415926535},  // as ever: e times x times pi
-      {"abs(sin(x))+sqrt(abs(x))", -4, std::fabs(std::sin(-4.0)) + 2},  //
   };
   for (const auto& c : cases) {
     const Outcome o = Calc(c.text, c.x);
@@ -89,10 +85,9 @@ TEST_F(FormulaTest, UndefinedPlaces) {
     const char* text;
     double x;
   } cases[] = {
-      {"1/x", 0},         {"logx", 0},  {"log(x)", -1},  {"x^0.5", -1},
-      {"(x-1)^1.5", 0.5}, {"0^0.5", 0}, {"1/(x-x)", 3},  {"10^400", 0},
-      {"sin(1/x)", 0},    {"2+1/x", 0}, {"x^-1", 0},     {"e^(1/x)", 0},
-      {"sqrt(x)", -1},    {"lnx", 0},   {"exp(x)", 1e3}, {"sqrt(ln(x))", 0.5},
+      {"1/x", 0},   {"logx", 0},    {"log(x)", -1},  {"x^0.5", -1},   {"(x-1)^1.5", 0.5},
+      {"0^0.5", 0}, {"1/(x-x)", 3}, {"10^400", 0},   {"sin(1/x)", 0}, {"2+1/x", 0},
+      {"x^-1", 0},  {"e^(1/x)", 0}, {"sqrt(x)", -1}, {"lnx", 0},      {"exp(x)", 1e3},
   };
   for (const auto& c : cases) {
     const Outcome o = Calc(c.text, c.x);
@@ -186,33 +181,21 @@ TEST_F(FormulaTest, PrintShowsHowTheFormulaNests) {
     const char* typed;
     const char* printed;
   } cases[] = {
-      {"x/2*2", "x/(2*2)"},
-      {"8/2/2", "8/(2/2)"},
-      {"x*2/4", "x*2/4"},
-      {"2x^2-3", "2*x^2-3"},
-      {"x-2+x", "x-2+x"},
-      {"-x^2", "-x^2"},
-      {"2^3^2", "2^(3^2)"},
-      {"x^-1", "x^(-1)"},
-      {"(x+1)^2", "(x+1)^2"},
-      {"sin(x)*2", "sin(x*2)"},
-      {"(sinx)x", "(sin(x))*x"},
-      {"-sinx+1", "-sin(x)+1"},
-      {"(-sinx)x", "-(sin(x))*x"},
-      {"x(-x)", "x*(-x)"},
-      {"2(x+1)", "2*(x+1)"},
-      {"(x/2)x", "(x/2)*x"},
-      {"y", "y"},
-      {"+x", "+x"},
-      {"e^x+pi", "e^x+pi"},
-      {"\xCF\x80x", "pi*x"},
-      {"2e3+.5+1e999", "2000+0.5+1e999"},
-      {"sqrtx+abs(x)", "sqrt(x)+abs(x)"},
-      {"exp(x)ln(x)", "exp(x*ln(x))"},
-      {"2^sinx", "2^(sin(x))"},
-      {"log(x)/(1+x)", "log(x/(1+x))"},
-      {"x-(-x)", "x-(-x)"},
-      {"x-x*x", "x-x*x"},
+      {"x/2*2", "x/(2*2)"},                // what follows "/" divides as a whole
+      {"x*2/4", "x*2/4"},                  // no brackets where the readings agree
+      {"2y^2-3", "2*y^2-3"},               //
+      {"2^3^2", "2^(3^2)"},                //
+      {"(x+1)^-1", "(x+1)^(-1)"},          //
+      {"sin(x)*2", "sin(x*2)"},            // a function takes the rest of its term
+      {"(sinx)x", "(sin(x))*x"},           //
+      {"(-sinx)x", "-(sin(x))*x"},         //
+      {"x(-x)", "x*(-x)"},                 //
+      {"(x/2)x", "(x/2)*x"},               //
+      {"2(x+1)/(x-1)", "2*(x+1)/(x-1)"},   //
+      {"1x+x", "1*x+x"},                   // a typed 1 is not a sign
+      {"e^x\xCF\x80", "e^x*pi"},           //
+      {"2e3+.5+1e999", "2000+0.5+1e999"},  //
+      {"sqrtx+abs(x)-exp(x)ln(x)", "sqrt(x)+abs(x)-exp(x*ln(x))"},
   };
   for (const auto& c : cases) {
     GCalculation *t = nullptr, *again = nullptr;
