@@ -25,6 +25,7 @@ constexpr int kCmdSlideShowStart = 57630;
 constexpr int kCmdSaveCsv = 57631;
 constexpr int kCmdSaveBmp = 57632;
 constexpr int kCmdLogfile = 57633;
+constexpr int kCmdExportPdf = 57634;
 constexpr int kCmdAbout = 57666;
 constexpr int kCmdEditText = 57681;
 constexpr int kCmdUndo = 57685;

@@ -1,15 +1,26 @@
 // The frame's ways out of the program: "Save image", "Save data", printing,
-// page setup and print preview. Print settings are made afresh for each
-// command and dropped at its end.
+// page setup, print preview and PDF pages. Print settings are made afresh for
+// each command and dropped at its end.
+#include <memory>
 #include <wx/printdlg.h>
 
 #include "app/MyFrame.h"
 #include "app/MyPrintout.h"
 #include "interaction/MyCanvas.h"
+#include "render/CairoRender.h"
+#include "script/SafeFile.h"
+#include "script/Script.h"
 
-void MyFrame::OnSaveCsv(wxCommandEvent&) { m_Canvas->OnSaveCsv(); }
+std::string MyFrame::DocumentStem() const {
+  wxString name = GetTitle();
+  name = name.StartsWith("Figuretta - ", &name) ? name : wxString("untitled");
+  if (name.Lower().EndsWith(".fgf")) name.RemoveLast(4);
+  return name.empty() ? std::string("untitled") : name.utf8_string();
+}
 
-void MyFrame::OnSaveBmp(wxCommandEvent&) { m_Canvas->OnSaveBmp(); }
+void MyFrame::OnSaveCsv(wxCommandEvent&) { m_Canvas->OnSaveCsv(DocumentStem()); }
+
+void MyFrame::OnSaveBmp(wxCommandEvent&) { m_Canvas->OnSaveBmp(DocumentStem()); }
 
 void MyFrame::InitPrintData() {
   DeletePrintData();
@@ -71,4 +82,31 @@ void MyFrame::OnPageSetup(wxCommandEvent&) {
   *m_PrintData = pageSetupDialog.GetPageSetupDialogData().GetPrintData();
   *m_PageSetupData = pageSetupDialog.GetPageSetupDialogData();
   DeletePrintData();
+}
+
+void MyFrame::OnExportPdf(wxCommandEvent&) {
+  const std::string path = m_User->ChooseFile("Export a PDF file", DocumentStem() + ".pdf",
+                                              "PDF files (*.pdf)|*.pdf", true);
+  if (!path.empty()) ExportPdf(path);
+}
+
+bool MyFrame::ExportPdf(const std::string& chosen) {
+  const std::string path = WithExtension(chosen, "pdf");
+  // A copy of the document goes through the sheets: turning the window's own
+  // would drop its redo stack and its tools' holds.
+  GSilentUser quiet;
+  auto copy = std::make_unique<GDocument>(&quiet);
+  FigurePainter painter(*copy);
+  const CanvasPainter& shown = m_Canvas->m_Painter;
+  std::string why;
+  bool ok = LoadTextForRender(WriteScript(*m_Canvas->m_Doc), shown.m_Width, shown.m_Height,
+                              shown.m_Look.theme, *copy, painter);
+  if (!ok)
+    why = "the document could not be copied";
+  else
+    ok = WritePdfOfDocument(painter, true, GPaper::kA4, path, why);
+  if (!ok)
+    m_User->ShowMessage("The PDF " + path + " could not be saved (" + why + ").", "Export PDF",
+                        GUser::kError);
+  return ok;
 }

@@ -25,6 +25,7 @@ inline constexpr const wxChar* MenuFileLogfile = wxT("Save logfile");
 inline constexpr const wxChar* MenuFilePrint = wxT("Print(&P)\tCtrl+P");
 inline constexpr const wxChar* MenuFilePageSetup = wxT("Print setup");
 inline constexpr const wxChar* MenuFilePrintPreview = wxT("Print preview");
+inline constexpr const wxChar* MenuFileExportPdf = wxT("Export PDF...");
 inline constexpr const wxChar* MenuFileAbout = wxT("About Figuretta(&A)");
 inline constexpr const wxChar* MenuFileExit = wxT("Exit(&Q)\tCtrl+Q");
 

@@ -23,6 +23,7 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
   EVT_MENU(ToolkitId(kCmdPrint), MyFrame::OnPrint)
   EVT_MENU(ToolkitId(kCmdPageSetup), MyFrame::OnPageSetup)
   EVT_MENU(ToolkitId(kCmdPrintPreview), MyFrame::OnPrintPreview)
+  EVT_MENU(ToolkitId(kCmdExportPdf), MyFrame::OnExportPdf)
   EVT_MENU(ToolkitId(kCmdAbout), MyFrame::OnAbout)
   EVT_MENU(ToolkitId(kCmdExit), MyFrame::OnQuit)
   EVT_MENU(ToolkitId(kCmdUndo), MyFrame::OnModeUndo)
@@ -147,6 +148,7 @@ void MyFrame::BuildMenus() {
   m_FileMenu->Append(ToolkitId(kCmdPrint), MenuFilePrint);
   m_FileMenu->Append(ToolkitId(kCmdPageSetup), MenuFilePageSetup);
   m_FileMenu->Append(ToolkitId(kCmdPrintPreview), MenuFilePrintPreview);
+  m_FileMenu->Append(ToolkitId(kCmdExportPdf), MenuFileExportPdf);
   m_FileMenu->AppendSeparator();
   m_FileMenu->Append(ToolkitId(kCmdAbout), MenuFileAbout);
   m_FileMenu->Append(ToolkitId(kCmdExit), MenuFileExit);

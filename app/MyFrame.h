@@ -71,6 +71,15 @@ class MyFrame : public wxFrame {
   void OnPrint(wxCommandEvent& event);
   void OnPageSetup(wxCommandEvent& event);
   void OnPrintPreview(wxCommandEvent& event);
+  void OnExportPdf(wxCommandEvent& event);
+  // Every sheet of the document, one A4 page each, as "fgf render ... --sheet
+  // all" draws the saved document, into `chosen` (".pdf" added when missing);
+  // the window's document is left as it is. False, after telling the person,
+  // when the file cannot be written.
+  bool ExportPdf(const std::string& chosen);
+  // The document's file name without folder and ".fgf", as the title shows
+  // it ("untitled" before a first save): what the export choosers propose.
+  std::string DocumentStem() const;
   // The print settings of one print command (app/FrameExport.cpp).
   wxPrintData* m_PrintData = nullptr;
   wxPageSetupDialogData* m_PageSetupData = nullptr;

@@ -24,15 +24,22 @@ long IconStyle(GUser::Icon icon) {
 }  // namespace
 
 wxString WithChosenFilter(const wxString& path, const wxString& wildcard, int index) {
-  // Only a chooser that offers several kinds decides by its filter; a name
-  // with an extension of its own keeps it.
+  // Only a chooser that offers several kinds decides by its filter: a name
+  // ending in another kind it offers (the name proposed, say) is changed to
+  // the chosen kind, and any other name (a dot inside it or none) takes the
+  // chosen kind's extension after it.
   const wxArrayString parts = wxSplit(wildcard, '|');
   if (parts.size() < 4 || index < 0 || (size_t)(2 * index + 1) >= parts.size()) return path;
   const wxString name = path.AfterLast('/');
-  if (name.empty() || name.Contains(".")) return path;
   const wxString pattern = parts[2 * index + 1].BeforeFirst(';');
-  if (!pattern.StartsWith("*.") || pattern.size() < 3) return path;
-  return path + pattern.Mid(1);
+  if (name.empty() || !pattern.StartsWith("*.") || pattern.size() < 3) return path;
+  const wxString chosen = pattern.Mid(1);
+  const wxString ext = "." + name.AfterLast('.').Lower();
+  if (ext == chosen.Lower()) return path;
+  for (size_t i = 1; i < parts.size(); i += 2)
+    if (parts[i].BeforeFirst(';').Mid(1).Lower() == ext)
+      return path.Left(path.size() - ext.size()) + chosen;
+  return path + chosen;
 }
 
 void WxUser::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {

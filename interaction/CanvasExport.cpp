@@ -7,9 +7,11 @@
 static const char kImageWildcard[] =
     "BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png|SVG files (*.svg)|*.svg";
 
-void MyCanvas::OnSaveBmp() {
+// The chooser proposes the document's name as a picture of the first kind;
+// the kind chosen in it decides the extension (app/WxUser.cpp).
+void MyCanvas::OnSaveBmp(const std::string& stem) {
   const std::string path =
-      m_Doc->User().ChooseFile("Save an image file", "untitled", kImageWildcard, true);
+      m_Doc->User().ChooseFile("Save an image file", stem + ".bmp", kImageWildcard, true);
   if (path.empty()) return;
   SaveImage(wxString::FromUTF8(path));
   Refresh(false);
@@ -28,12 +30,19 @@ bool MyCanvas::SaveImage(const wxString& chosen) {
 }
 
 // The question comes before the chooser: No writes nothing and asks no more.
-void MyCanvas::OnSaveCsv() {
+// With nothing hilighted there is no data to save: that is said, and no file
+// is written.
+void MyCanvas::OnSaveCsv(const std::string& stem) {
   GUser& user = m_Doc->User();
+  if (m_Doc->Selection().Empty()) {
+    user.ShowMessage("Nothing is chosen: hilight the elements whose data you want to save.",
+                     "Save data", GUser::kInformation);
+    return;
+  }
   if (user.Ask("Are you sure to save data of hilighted elements\n into a CSV (EXCEL) file.",
                "Are you sure?") == GUser::kYes) {
     const std::string path =
-        user.ChooseFile("Input a file name", "untitled.csv", "CSV files(*.csv)|*.csv", true);
+        user.ChooseFile("Input a file name", stem + ".csv", "CSV files(*.csv)|*.csv", true);
     if (!path.empty()) m_Doc->SaveCsv(path);
   }
   Refresh(false);

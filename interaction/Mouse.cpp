@@ -255,10 +255,8 @@ void MyCanvas::PanelAction(wxPoint& pos) {
       LUp_Image(pos);
     } else {
       t.SetShift(t.m_PanelKeep);
-      // A drag step between press and release, so the tap snaps as a drag
-      // that ends there would.
+      // The release snaps as a drag that ends there would.
       LDown_SPoint(pos);
-      LDrag_Point(pos);
       LUp_SPoint(pos);
       RefreshToolbar();
     }

@@ -70,11 +70,11 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   // "Save image": the chooser, then SaveImage. SaveImage picks BMP, PNG or
   // SVG by the name's last three letters (".bmp" is appended to any other
   // name) and reports a file it cannot write; false then.
-  void OnSaveBmp();
+  void OnSaveBmp(const std::string& stem = "untitled");
   bool SaveImage(const wxString& path);
   // "Save data": the question, the chooser and the document's CSV export,
   // then a repaint.
-  void OnSaveCsv();
+  void OnSaveCsv(const std::string& stem = "untitled");
 
   // ---- remembered settings (interaction/CanvasPrefs.cpp) ----
   // The preference file, in the user's configuration folder.

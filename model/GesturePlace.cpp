@@ -157,6 +157,10 @@ int Undecided(GGesture& g) {
 int GGesture::LUp_Point(double* x, double* y) {
   m_DropPoint = nullptr;
   if (!m_PlacingPoint || !m_NewPoint) return 0;
+  // The release decides from where it happens, as though one last drag step
+  // had gone there: a plain click (a tap, a trackpad click) has no motion at
+  // all, and a release may come a little away from the last motion event.
+  LDrag_Point(*x, *y);
   m_PlacingPoint = false;
   GSheet& s = m_Doc.Sheet();
 

@@ -51,8 +51,8 @@ class FigurePainter {
   // ---- the appearance ----
   GAppearance m_Look;
   bool m_BgDrawn = false;
-  // Whether background tiles are decoded: a vector drawing shows the
-  // background's plain colour and never needs the tile's pixels.
+  // Whether background tiles are decoded; without them a drawing shows the
+  // background's plain colour.
   bool m_WantTiles = true;
   void SetTheme(int theme, int flag = 0);
   // Puts the chosen styles into the slots, records them in the current sheet

@@ -5,14 +5,18 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "render/SvgSurface.h"
 #include "script/OpenFigure.h"
 #include "script/SafeFile.h"
+#include "script/Script.h"
 
 const char kRenderUsage[] =
-    "usage: fgf render FILE OUT.{png,svg,bmp} [--sheet N] [--size WxH] [--theme NAME]\n";
+    "usage: fgf render FILE OUT.{png,bmp,svg,pdf} [--sheet N|all] [--size WxH] [--theme NAME]\n"
+    "                  [--paper a4|letter]\n";
 
 namespace {
 
@@ -60,7 +64,18 @@ bool ParseRenderArgs(const std::vector<std::string>& args, GRenderRequest* r, st
   r->out = args[1];
   for (size_t i = 2; i < args.size(); ++i) {
     const bool hasValue = i + 1 < args.size();
-    if (args[i] == "--sheet" && hasValue) {
+    if (args[i] == "--sheet" && hasValue && Lower(args[i + 1]) == "all") {
+      r->allSheets = true;
+      ++i;
+    } else if (args[i] == "--paper" && hasValue) {
+      const std::string v = Lower(args[++i]);
+      if (v != "a4" && v != "letter") {
+        error = "unknown paper " + args[i] + " (a4 or letter)";
+        *status = 1;
+        return false;
+      }
+      r->paper = v == "a4" ? GPaper::kA4 : GPaper::kLetter;
+    } else if (args[i] == "--sheet" && hasValue) {
       const std::string& v = args[++i];
       if (v.empty() || v.size() > 6 || v.find_first_not_of("0123456789") != std::string::npos) {
         error = "unknown sheet " + v + " (sheets are counted from 1)";
@@ -68,6 +83,11 @@ bool ParseRenderArgs(const std::vector<std::string>& args, GRenderRequest* r, st
         return false;
       }
       r->sheet = std::atoi(v.c_str());
+      if (r->sheet < 1) {
+        error = "unknown sheet 0 (sheets are counted from 1)";
+        *status = 1;
+        return false;
+      }
     } else if (args[i] == "--size" && hasValue) {
       if (!ParseRenderSize(args[++i], &r->width, &r->height)) {
         error = "unknown size " + args[i] + " (WxH, each 16 to 10000 pixels)";
@@ -81,6 +101,18 @@ bool ParseRenderArgs(const std::vector<std::string>& args, GRenderRequest* r, st
       return false;
     }
   }
+  // Checked before anything is read: a wrong name costs nothing and leaves nothing.
+  GImageFormat format;
+  *status = 1;
+  if (!RenderFormatOf(r->out, &format)) {
+    error = r->out + ": the picture's name must end in .png, .bmp, .svg or .pdf";
+    return false;
+  }
+  if (r->allSheets && format != kImagePdf) {
+    error = "--sheet all needs a PDF (one page per sheet)";
+    return false;
+  }
+  *status = 0;
   return true;
 }
 
@@ -117,13 +149,16 @@ bool RenderFormatOf(const std::string& out, GImageFormat* format) {
     *format = kImageSvg;
   } else if (EndsWith(out, ".bmp")) {
     *format = kImageBmp;
+  } else if (EndsWith(out, ".pdf")) {
+    *format = kImagePdf;
   } else {
     return false;
   }
   return true;
 }
 
-bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, std::string& error) {
+bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, std::string& error,
+                   bool* partial) {
   const int theme = r.theme.empty() ? 0 : RenderThemeByName(r.theme);
   if (!r.theme.empty() && !theme) {
     error = "unknown theme " + r.theme + " (standard, cat, star, skeleton, quil, tovik or pastel)";
@@ -138,24 +173,70 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, st
   Host host(doc, p);
   doc.SetHooks(&host);
   const GOpenResult opened = OpenFigure(doc, r.file);
-  if (opened.Opened() && r.sheet >= 1 && r.sheet <= doc.SheetCount()) {
-    while (doc.CurrentSheetIndex() + 1 < r.sheet && doc.NextSheet()) {
-    }
+  bool stopped = false;
+  if (opened.status == GOpenStatus::kReadError && partial) {
+    // The same text again, straight into doc this time: the reader keeps
+    // what it built before the statement it stopped at.
+    std::ifstream in(r.file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ReadScript(doc, text.str());
+    stopped = true;
   }
   doc.SetHooks(nullptr);
   if (!opened.Opened()) {
     error = r.file + ": " +
             (opened.status == GOpenStatus::kUnreadable ? std::string("cannot read the file")
                                                        : opened.why);
-    return false;
+    if (!stopped) return false;
   }
-  if (r.sheet < 1 || r.sheet > doc.SheetCount()) {
+  if (!r.allSheets &&
+      (r.sheet < 1 || r.sheet > doc.SheetCount() || !TurnToSheet(doc, p, r.sheet))) {
     error = "no sheet " + std::to_string(r.sheet) + " in " + r.file + " (it has " +
             std::to_string(doc.SheetCount()) + ")";
     return false;
   }
   if (theme) p.SetTheme(theme, 0);
-  return true;
+  if (stopped) *partial = true;
+  return !stopped;
+}
+
+bool LoadTextForRender(const std::string& text, int width, int height, int theme, GDocument& doc,
+                       FigurePainter& p) {
+  p.m_Width = p.m_OldWidth = width;
+  p.m_Height = p.m_OldHeight = height;
+  p.SetTheme(theme ? theme : THM_STANDARD, 0);
+  p.UpdateView();
+  Host host(doc, p);
+  doc.SetHooks(&host);
+  const bool read = ReadScript(doc, text);
+  doc.SetHooks(nullptr);
+  return read;
+}
+
+bool TurnToSheet(GDocument& doc, FigurePainter& p, int sheet) {
+  if (sheet < 1 || sheet > doc.SheetCount()) return false;
+  Host host(doc, p);
+  doc.SetHooks(&host);
+  for (int at = -1; doc.CurrentSheetIndex() + 1 > sheet && at != doc.CurrentSheetIndex();) {
+    at = doc.CurrentSheetIndex();
+    doc.PrevSheet();
+  }
+  while (doc.CurrentSheetIndex() + 1 < sheet && doc.NextSheet()) {
+  }
+  doc.SetHooks(nullptr);
+  return doc.CurrentSheetIndex() + 1 == sheet;
+}
+
+void DrawBackground(GSurface& s, const FigurePainter& p) {
+  const BGBmp& bg = p.m_Look.bg;
+  if (bg.tile.Empty() || bg.width <= 0 || bg.height <= 0) {
+    s.Clear(bg.colour);
+    return;
+  }
+  for (int i = 0; i <= p.m_Width / bg.width; ++i)
+    for (int j = 0; j <= p.m_Height / bg.height; ++j)
+      s.Picture(bg.tile, i * bg.width, j * bg.height);
 }
 
 bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
@@ -163,7 +244,7 @@ bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& pa
   // The document goes to the file as it is drawn, a piece at a time.
   auto produce = [&](const GFilePut& put) {
     GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height), put);
-    svg.Clear(p.m_Look.bg.colour);
+    DrawBackground(svg, p);
     DrawSheet(svg, p.Paint(o), o);
     return svg.End();
   };
@@ -175,8 +256,8 @@ bool RenderSvg(const GRenderRequest& r, std::string& error) {
   // The document is large (fixed pools): it lives on the heap.
   auto doc = std::make_unique<GDocument>(&user);
   FigurePainter p(*doc);
-  p.m_WantTiles = false;
-  if (!LoadForRender(r, *doc, p, error)) return false;
+  bool partial = false;
+  if (!LoadForRender(r, *doc, p, error, &partial) && !partial) return false;
   std::string why;
   // A rendered picture can always be made again from its document: it is
   // written safely (never half-written under its name) but not waited for,
@@ -185,5 +266,5 @@ bool RenderSvg(const GRenderRequest& r, std::string& error) {
     error = r.out + ": cannot write the picture (" + why + ")";
     return false;
   }
-  return true;
+  return !partial;
 }

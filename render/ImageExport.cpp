@@ -1,11 +1,12 @@
 // Saving the figure as BMP, PNG or SVG through a temporary file.
 #include "render/ImageExport.h"
 
-#include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/log.h>
 
+#include "render/CairoRender.h"
 #include "render/CanvasPainter.h"
+#include "render/Png.h"
 #include "script/SafeFile.h"
 
 GImageFormat ImageFormatFor(wxString& path) {
@@ -17,21 +18,16 @@ GImageFormat ImageFormatFor(wxString& path) {
 
 namespace {
 
-bool WriteRaster(CanvasPainter& painter, const GOverlay& overlay, const std::string& temp,
-                 wxBitmapType type) {
-  const int w = std::max(1, painter.m_Width), h = std::max(1, painter.m_Height);
-  wxBitmap picture(w, h, 24);
-  {
-    wxMemoryDC dc(picture);
-    painter.DrawBackGround(dc);
-    painter.Draw(dc, overlay);
+// The touch panel's buttons over the figure, where the canvas shows them.
+void DrawPanelButtons(CanvasPainter& painter, const GOverlay& overlay, GSurface& s) {
+  if (!overlay.panelPressed) return;
+  for (int i = 0; i < 3; ++i) {
+    const wxBitmap& b =
+        overlay.panelPressed[i] ? painter.m_PanelButtonPressed[i] : painter.m_PanelButton[i];
+    if (b.IsOk())
+      s.Picture(RasterFromImage(b.ConvertToImage()), 64 * i,
+                painter.m_ViewRect.height - painter.m_ToolbarHeight - 32);
   }
-  if (!wxImage::FindHandler(type)) wxInitAllImageHandlers();
-  wxImage image = picture.ConvertToImage();
-  // A figure is large areas of one colour: the fastest compression already
-  // packs it well, and the default level takes several times as long.
-  image.SetOption(wxIMAGE_OPTION_PNG_COMPRESSION_LEVEL, 1);
-  return image.SaveFile(wxString::FromUTF8(temp), type);
 }
 
 }  // namespace
@@ -43,11 +39,14 @@ bool SaveFigureImage(CanvasPainter& painter, const GOverlay& overlay, const wxSt
   wxLogNull quiet;
   const std::string target(path.fn_str());
   if (format == kImageSvg) return WriteSvgOfFigure(painter, overlay, target, why);
-  return ReplaceFileWith(
-      target,
-      [&](const std::string& temp) {
-        return WriteRaster(painter, overlay, temp,
-                           format == kImagePng ? wxBITMAP_TYPE_PNG : wxBITMAP_TYPE_BMP);
-      },
-      why);
+  // The same pixels as the window's picture, drawn without the toolkit.
+  const GRaster picture =
+      RasterOfFigure(painter, overlay, [&](GSurface& s) { DrawPanelButtons(painter, overlay, s); });
+  const std::string bytes = format == kImagePng ? EncodePng(picture, true) : EncodeBmp(picture);
+  if (bytes.empty()) {
+    why = "the picture could not be made";
+    return false;
+  }
+  // A picture can be made again: safe, but not waited for on the disk.
+  return ReplaceFile(target, bytes, why, false);
 }

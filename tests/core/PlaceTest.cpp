@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "FigureFixture.h"
+#include "model/Invariants.h"
 #include "model/HitTest.h"
 
 namespace {
@@ -311,29 +312,48 @@ TEST_F(Place, IntersectionOnAnExistingPointLeavesOnlyTheOldPoint) {
   EXPECT_EQ(PointsInUse(), inUse);
 }
 
-TEST_F(Place, UndecidedReleaseLeavesNoNamelessPointBehind) {
-  Join(Free(-1, 0, "A"), Free(1, 0, "B"));
-  UnitCircleAt(Free(5, 0, "M"), 5, 1, "N");
-  const int steps = Steps(), inUse = PointsInUse();
-  // Last seen near the line, released far from it.
-  gesture.LDown_SPoint(0.5, 0.05);
-  gesture.LDrag_Point(0.5, 0.05);
-  EXPECT_EQ(gesture.LUp_SPoint(0.5, 2.0), 0);
-  // Last seen near the line and the circle, released near the line only.
-  gesture.LDown_SPoint(4.0, 0.02);
-  gesture.LDrag_Point(4.0, 0.02);
-  EXPECT_TRUE(gesture.m_NearLine && gesture.m_NearCircle);
-  EXPECT_EQ(gesture.LUp_SPoint(0.5, 0.02), 0);
-
-  EXPECT_EQ(gesture.PlacedPoint(), nullptr);
-  EXPECT_EQ(Steps(), steps);
-  EXPECT_EQ(PointsInUse(), inUse);
-  for (GConst* k = doc->FirstConst(); k; k = k->next) {
-    if (k->POutput) {
-      EXPECT_FALSE(k->POutput->name.empty());
+// The release decides from where it happens: a click with no motion binds
+// as a press-drag-release there does, and a release away from the last drag
+// step is not bound to what that step passed. No point is left unnamed.
+TEST_F(Place, TheReleaseDecidesWhereItHappens) {
+  struct Case {
+    const char* what;
+    bool dragFirst;  // one drag step at (dx, dy) before the release
+    double dx, dy, x, y;
+    int code;
+  };
+  const Case cases[] = {
+      {"a click on the line", false, 0, 0, 0.5, 0.02, 3},
+      {"a click on the circle", false, 0, 0, 5.71, 0.71, 6},
+      {"a click where the line crosses the circle", false, 0, 0, 4.0, 0.02, 5},
+      {"a click on a point", false, 0, 0, -1.0, 0.01, 1},
+      {"a click on nothing", false, 0, 0, 0.5, 2.0, 9},
+      {"last seen near the line, released far from it", true, 0.5, 0.05, 0.5, 2.0, 9},
+      {"last seen at the crossing, released near the line only", true, 4.0, 0.02, 0.5, 0.02, 3},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    doc->NewDocument();
+    GLine* line = Join(Free(-1, 0, "A"), Free(1, 0, "B"));
+    GCircle* circle = UnitCircleAt(Free(5, 0, "M"), 5, 1, "N");
+    doc->ResetAllName();
+    gesture.LDown_SPoint(k.dragFirst ? k.dx : k.x, k.dragFirst ? k.dy : k.y);
+    if (k.dragFirst) gesture.LDrag_Point(k.dx, k.dy);
+    ASSERT_EQ(gesture.LUp_SPoint(k.x, k.y), k.code);
+    GPoint* p = gesture.PlacedPoint();
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(Records(line, p), k.code == 1 || k.code == 3 || k.code == 5);
+    EXPECT_EQ(Records(circle, p), k.code == 5 || k.code == 6);
+    if (k.code == 9) {
+      ExpectAt(p, k.x, k.y);
     }
+    for (GConst* c = doc->FirstConst(); c; c = c->next) {
+      if (c->POutput) {
+        EXPECT_FALSE(c->POutput->name.empty());
+      }
+    }
+    EXPECT_EQ(InvariantReport(*doc, &gesture), "");
   }
-  EXPECT_EQ(doc->Selection().Points().Count(), 0);
 }
 
 }  // namespace

@@ -51,28 +51,39 @@ GRaster Picture(int w, int h) {
 
 }  // namespace
 
+// With alpha: RGBA rows unfiltered. Opaque: RGB rows, each the difference
+// from the row above (filter 2), undone here as a reader undoes it.
 TEST(Png, DecodesBackToThePixels) {
-  for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {17, 5}, {1, 40}, {64, 64}}) {
-    SCOPED_TRACE(testing::Message() << w << "x" << h);
-    const GRaster picture = Picture(w, h);
-    const Chunks c = ReadChunks(EncodePng(picture));
-    EXPECT_EQ(c.types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
-    ASSERT_EQ(c.ihdr.size(), 13u);
-    EXPECT_EQ(BE32(c.ihdr, 0), (uint32_t)w);
-    EXPECT_EQ(BE32(c.ihdr, 4), (uint32_t)h);
-    EXPECT_EQ(c.ihdr.substr(8), std::string("\x08\x06\0\0\0", 5));  // 8-bit RGBA, plain
-    std::vector<uint8_t> raw((size_t)(w * 4 + 1) * h + 1);
-    uLongf n = raw.size();
-    ASSERT_EQ(
-        uncompress(raw.data(), &n, reinterpret_cast<const Bytef*>(c.idat.data()), c.idat.size()),
-        Z_OK);
-    ASSERT_EQ(n, (uLongf)(w * 4 + 1) * h);
-    for (int y = 0; y < h; ++y) {
-      const uint8_t* row = &raw[(size_t)y * (w * 4 + 1)];
-      EXPECT_EQ(row[0], 0);  // filter: none
-      EXPECT_EQ(std::vector<uint8_t>(row + 1, row + 1 + w * 4),
-                std::vector<uint8_t>(picture.rgba.begin() + y * w * 4,
-                                     picture.rgba.begin() + (y + 1) * w * 4));
+  for (bool opaque : {false, true}) {
+    const int bpp = opaque ? 3 : 4;
+    for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {17, 5}, {1, 40}, {64, 64}}) {
+      SCOPED_TRACE(testing::Message() << w << "x" << h << (opaque ? " opaque" : ""));
+      const GRaster picture = Picture(w, h);
+      const Chunks c = ReadChunks(EncodePng(picture, opaque));
+      EXPECT_EQ(c.types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
+      ASSERT_EQ(c.ihdr.size(), 13u);
+      EXPECT_EQ(BE32(c.ihdr, 0), (uint32_t)w);
+      EXPECT_EQ(BE32(c.ihdr, 4), (uint32_t)h);
+      // 8-bit RGB or RGBA, plain
+      EXPECT_EQ(c.ihdr.substr(8), std::string(opaque ? "\x08\x02\0\0\0" : "\x08\x06\0\0\0", 5));
+      const size_t stride = (size_t)w * bpp + 1;
+      std::vector<uint8_t> raw(stride * h + 1);
+      uLongf n = raw.size();
+      ASSERT_EQ(
+          uncompress(raw.data(), &n, reinterpret_cast<const Bytef*>(c.idat.data()), c.idat.size()),
+          Z_OK);
+      ASSERT_EQ(n, (uLongf)stride * h);
+      std::vector<uint8_t> above((size_t)w * bpp, 0);
+      for (int y = 0; y < h; ++y) {
+        const uint8_t* row = &raw[(size_t)y * stride];
+        EXPECT_EQ(row[0], opaque ? 2 : 0);
+        std::vector<uint8_t> got(row + 1, row + stride), want;
+        for (size_t i = 0; i < got.size(); ++i)
+          if (opaque) got[i] = above[i] = (uint8_t)(got[i] + above[i]);
+        for (int x = 0; x < w; ++x)
+          for (int k = 0; k < bpp; ++k) want.push_back(picture.rgba[((size_t)y * w + x) * 4 + k]);
+        EXPECT_EQ(got, want);
+      }
     }
   }
 }

@@ -19,6 +19,7 @@ class RecordingUser : public GUser {
   std::vector<std::string> log;
   std::deque<Answer> answers;
   std::deque<std::string> files;
+  std::vector<std::string> proposals;  // the names each chooser proposed
 
   void ShowMessage(const std::string& text, const std::string& caption, Icon) override {
     messages.push_back({text, caption});
@@ -30,8 +31,9 @@ class RecordingUser : public GUser {
     answers.pop_front();
     return a;
   }
-  std::string ChooseFile(const std::string&, const std::string&, const std::string&,
+  std::string ChooseFile(const std::string&, const std::string& proposed, const std::string&,
                          bool) override {
+    proposals.push_back(proposed);
     if (files.empty()) return std::string();
     std::string f = files.front();
     files.pop_front();

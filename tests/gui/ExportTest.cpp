@@ -18,7 +18,7 @@
 #include "app/WxUser.h"
 #include "interaction/MyCanvas.h"
 #include "render/PrintLook.h"
-#include "render/RenderDocument.h"
+#include "render/CairoRender.h"
 #include "FileText.h"
 
 namespace fs = std::filesystem;
@@ -78,11 +78,24 @@ TEST_F(ExportTest, UnwritableImageIsReportedAndLeavesNothing) {
   EXPECT_EQ(FilesInDir(), 1u) << "a temporary file is left";
 }
 
-TEST(ChooserFilter, NameWithoutExtensionTakesTheChosenKind) {
+// The kind chosen in the image chooser decides the extension, also of the
+// name it proposed.
+TEST(ChooserFilter, TheChosenKindDecidesTheExtension) {
   const wxString images = "BMP files (*.bmp)|*.bmp|PNG files (*.png)|*.png|SVG files (*.svg)|*.svg";
-  EXPECT_EQ(WithChosenFilter("/tmp/x", images, 1), "/tmp/x.png");
-  EXPECT_EQ(WithChosenFilter("/tmp/x", images, 2), "/tmp/x.svg");
-  EXPECT_EQ(WithChosenFilter("/tmp/x.bmp", images, 1), "/tmp/x.bmp");
+  const struct {
+    const char* path;
+    int index;
+    const char* result;
+  } cases[] = {
+      {"/tmp/x", 1, "/tmp/x.png"},
+      {"/tmp/x", 2, "/tmp/x.svg"},
+      {"/tmp/x.bmp", 1, "/tmp/x.png"},
+      {"/tmp/x.BMP", 2, "/tmp/x.svg"},
+      {"/tmp/x.png", 1, "/tmp/x.png"},
+      {"/tmp/v1.2", 0, "/tmp/v1.2.bmp"},
+      {"/tmp/a.b/x.svg", 0, "/tmp/a.b/x.bmp"},
+  };
+  for (const auto& k : cases) EXPECT_EQ(WithChosenFilter(k.path, images, k.index), k.result);
   // One kind only: the command's own rule decides ("datacsv" stays).
   EXPECT_EQ(WithChosenFilter("/tmp/datacsv", "CSV files(*.csv)|*.csv", 0), "/tmp/datacsv");
 }
@@ -166,7 +179,7 @@ TEST_F(ExportTest, RenderedPngHasTheSizeAndTheFigure) {
   r.height = 300;
   r.theme = "tovik";
   std::string error;
-  ASSERT_TRUE(RenderDocument(r, error)) << error;
+  ASSERT_TRUE(RenderFigureFile(r, error)) << error;
   wxImage img(wxString::FromUTF8(r.out), wxBITMAP_TYPE_PNG);
   ASSERT_TRUE(img.IsOk());
   EXPECT_EQ(img.GetWidth(), 400);
@@ -187,9 +200,41 @@ TEST_F(ExportTest, RenderedPngHasTheSizeAndTheFigure) {
   EXPECT_FALSE(inkNear(380, 280)) << "outside the circle";
   r.sheet = 2;
   r.out = (dir / "none.png").string();
-  EXPECT_FALSE(RenderDocument(r, error));
+  EXPECT_FALSE(RenderFigureFile(r, error));
   EXPECT_NE(error.find("no sheet 2"), std::string::npos);
   EXPECT_FALSE(fs::exists(r.out));
+}
+
+// Export PDF: every sheet on a page of its own, read back by a real reader,
+// while the window stays on its sheet; a folder that does not exist is said
+// and leaves nothing.
+TEST_F(ExportTest, ExportPdfHasAPagePerSheetAndLeavesTheWindowAsItWas) {
+  const std::string second =
+      "//Sheet 1;\npoint Q=Pt(1.000,1.000);\npoint R=Pt(2.000,1.000);\nline q=Join(Q,R);\n";
+  frame->OpenAtStart(wxString::FromUTF8(Write("t.fgf", kTriangle + second).string()));
+  canvas->m_Doc->NextSheet();
+  const std::string pdf = (dir / "pages").string();
+  ASSERT_TRUE(frame->ExportPdf(pdf));
+  EXPECT_EQ(canvas->m_Doc->CurrentSheetIndex(), 1);
+  auto run = [](const std::string& command) {
+    std::string out;
+    if (FILE* p = popen(command.c_str(), "r")) {
+      char buf[512];
+      while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+      pclose(p);
+    }
+    return out;
+  };
+  EXPECT_NE(run("pdfinfo " + pdf + ".pdf").find("Pages:           2"), std::string::npos);
+  const std::string text = run("pdftotext " + pdf + ".pdf -");
+  for (const char* name : {"A", "B", "C", "hello", "Q", "R"})
+    EXPECT_NE(text.find(name), std::string::npos) << name;
+
+  user->messages.clear();
+  EXPECT_FALSE(frame->ExportPdf((dir / "no-such-folder" / "x.pdf").string()));
+  ASSERT_EQ(user->messages.size(), 1u);
+  EXPECT_EQ(user->messages[0].caption, "Export PDF");
+  EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
 }
 
 }  // namespace

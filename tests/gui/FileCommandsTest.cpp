@@ -87,6 +87,39 @@ TEST_F(FileCommandsTest, SaveDataAsksBeforeChoosingTheFile) {
   EXPECT_EQ(FileText(dir / "no.csv"), " ,point A \n ,x,y\n ,1.000000,2.000000\n");
 }
 
+// With nothing hilighted there is nothing to save: it is said, nothing is
+// asked and no file is written.
+TEST_F(FileCommandsTest, SaveDataWithNothingChosenSaysSoAndWritesNothing) {
+  ASSERT_TRUE(ReadScript(*doc, "point A=Pt(1.000,2.000);\n"));
+  doc->ClearAllHilights();
+  user->answers = {GUser::kYes};
+  user->files = {(dir / "empty.csv").string()};
+  Command(kCmdSaveCsv);
+  ASSERT_EQ(user->messages.size(), 1u);
+  EXPECT_EQ(user->messages[0].caption, "Save data");
+  EXPECT_EQ(FilesIn(dir), 0);
+  EXPECT_EQ(user->files.size(), 1u) << "no chooser was shown";
+}
+
+// The export choosers propose the document's own name, untitled before a save.
+TEST_F(FileCommandsTest, ExportsProposeTheDocumentsName) {
+  ASSERT_TRUE(ReadScript(*doc, "point A=Pt(1.000,2.000);\n"));
+  doc->Sethilighted(Point("A"));
+  const int exports[] = {kCmdSaveBmp, kCmdExportPdf, kCmdSaveCsv};
+  for (const char* title : {"Figuretta - untitled.fgf", "Figuretta - triangle.fgf"}) {
+    frame->SetTitle(title);
+    user->proposals.clear();
+    for (int command : exports) {
+      user->answers = {GUser::kYes};
+      Command(command);  // the chooser is cancelled
+    }
+    const std::string stem =
+        std::string(title).find("triangle") != std::string::npos ? "triangle" : "untitled";
+    const std::vector<std::string> expected = {stem + ".bmp", stem + ".pdf", stem + ".csv"};
+    EXPECT_EQ(user->proposals, expected);
+  }
+}
+
 TEST_F(FileCommandsTest, NewLeavesOneEmptySheetAfterConfirmation) {
   ASSERT_TRUE(ReadScript(*doc, kTwoSheets));
   Command(kCmdNew);  // answered No

@@ -147,6 +147,7 @@ TEST_F(FrameTest, FileAndEditMenusListEveryCommand) {
                {"Print(&P)\tCtrl+P", kCmdPrint, kNormal},
                {"Print setup", kCmdPageSetup, kNormal},
                {"Print preview", kCmdPrintPreview, kNormal},
+               {"Export PDF...", kCmdExportPdf, kNormal},
                kSep,
                {"About Figuretta(&A)", kCmdAbout, kNormal},
                {"Exit(&Q)\tCtrl+Q", kCmdExit, kNormal}},

@@ -50,6 +50,28 @@ class MouseTest : public CanvasTest {
     return gesture->PlacedPoint();
   }
   GPoint* Place(Style s, double x, double y) { return Place(s, At(x, y), At(x, y)); }
+  // The same gesture without any motion: press and release at `at` (a tap,
+  // a trackpad click).
+  GPoint* Click(Style s, wxPoint at) {
+    canvas->m_Tool.SetStyle(s);
+    switch (s) {
+      case kTovik:
+        canvas->m_Tool.SetMode(kModeSPoint);
+        canvas->LButtonDown(at);
+        canvas->LButtonUp(at);
+        break;
+      case kQuil:
+        canvas->RButtonDown(at);
+        canvas->RButtonUp(at);
+        break;
+      case kPanel:
+        canvas->m_Tool.SetPanel(canvas->m_Tool.m_PanelKeep, true, false);
+        canvas->LButtonUp(at);
+        break;
+    }
+    EXPECT_EQ(InvariantReport(*doc, gesture), "");
+    return gesture->PlacedPoint();
+  }
   GPoint* Place(double x, double y) { return Place(kTovik, At(x, y), At(x, y)); }
 
   // A Move-tool drag from `from` to `to` in Tovik style.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "gui/MouseFixture.h"
+#include "script/Script.h"
 
 class PlaceInStyle : public MouseTest, public ::testing::WithParamInterface<Style> {};
 
@@ -140,4 +141,26 @@ TEST_F(MouseTest, ReleaseWithoutPressPlacesNothing) {
   canvas->LButtonUp(at);
   EXPECT_EQ(Steps(), steps);
   EXPECT_EQ(Points(), 1);
+}
+
+// A click with no motion on a line, a circle or a crossing makes the same
+// steps as a press, a drag step and a release there.
+TEST_P(PlaceInStyle, AClickWithoutMotionBindsAsADragThere) {
+  const std::pair<const char*, wxPoint> targets[] = {
+      {"line", At(0.5, 0.0)}, {"circle", At(4.06, 1.06)}, {"crossing", At(1.5, 0.0)}};
+  for (const auto& [what, at] : targets) {
+    SCOPED_TRACE(what);
+    std::string script[2];
+    for (int motion = 0; motion < 2; ++motion) {
+      doc->NewDocument();
+      Join(Place(-1, 0), Place(1, 0));
+      CircleOf(Place(3, 0), Place(3, 1.5));
+      doc->ClearAllHilights();
+      GPoint* p = motion ? Place(GetParam(), at, at) : Click(GetParam(), at);
+      ASSERT_NE(p, nullptr);
+      EXPECT_NE(StepOf(p)->type, CONST_FREE);
+      script[motion] = WriteSheetScript(*doc, 0);
+    }
+    EXPECT_EQ(script[0], script[1]);
+  }
 }

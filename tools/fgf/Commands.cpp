@@ -124,3 +124,33 @@ int RunDump(const std::string& file, const std::vector<FgfMove>& moves, int step
   Print(DumpDocument(*s.doc, s.ok, s.error, s.user.messages));
   return s.ok ? 0 : 1;
 }
+
+int RunCsv(const std::string& file, int sheet) {
+  Session s;
+  Read(s, file);
+  if (!s.ok) {
+    std::fprintf(stderr, "fgf: %s: %s\n", file.c_str(), s.error.c_str());
+    return 1;
+  }
+  GDocument& doc = *s.doc;
+  if (sheet < 1 || sheet > doc.SheetCount()) {
+    std::fprintf(stderr, "fgf: no sheet %d in %s (it has %d)\n", sheet, file.c_str(),
+                 doc.SheetCount());
+    return 1;
+  }
+  while (doc.CurrentSheetIndex() + 1 < sheet && doc.NextSheet()) {
+  }
+  // Save data writes the elements a person chose; here every element of the
+  // sheet is chosen (the document is this command's own and goes with it).
+  GSheet& sh = doc.Sheet();
+  auto choose = [](auto* head) {
+    for (auto* e = head; e; e = e->next) e->hilighted = true;
+  };
+  choose(sh.points.head);
+  choose(sh.lines.head);
+  choose(sh.circles.head);
+  choose(sh.texts.head);
+  choose(sh.curves.head);
+  Print(doc.CsvText());
+  return 0;
+}

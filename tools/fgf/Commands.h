@@ -1,4 +1,4 @@
-// The three commands of the fgf tool: check, format and dump. Each returns the
+// The commands of the fgf tool: check, format, dump and csv. Each returns the
 // exit status (0 success, 1 a document failed or a move was refused).
 #pragma once
 
@@ -13,3 +13,6 @@ struct FgfMove {
 int RunCheck(const std::vector<std::string>& files);
 int RunFormat(const std::string& file);
 int RunDump(const std::string& file, const std::vector<FgfMove>& moves, int steps);
+// Prints the CSV that Save data writes, for every element of sheet `sheet`
+// (counted from 1).
+int RunCsv(const std::string& file, int sheet);

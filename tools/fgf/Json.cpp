@@ -1,6 +1,7 @@
 // Writing JSON text: string escaping with UTF-8 validation, and numbers.
 #include "tools/fgf/Json.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -56,10 +57,11 @@ void JsonNumber(std::string& out, double v) {
     out += "null";
     return;
   }
-  if (std::fabs(v) < 1e-12) v = 0;  // also turns -0 into 0
+  // The shortest digits that read back to this very double, whatever the
+  // locale: a dump compares figures exactly.
   char buf[32];
-  std::snprintf(buf, sizeof buf, "%.6g", v);
-  out += buf;
+  const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, v);
+  out.append(buf, r.ptr);
 }
 
 void JsonComplex(std::string& out, const CComplex& z) {

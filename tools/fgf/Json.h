@@ -1,5 +1,6 @@
 // Writing JSON text: strings escaped into valid UTF-8 whatever bytes they
-// hold, numbers with six significant digits, non-finite numbers as null.
+// hold, numbers as the shortest text that reads back to the same double,
+// non-finite numbers as null.
 #pragma once
 
 #include <string>
@@ -9,8 +10,8 @@
 // Appends s as a JSON string literal. Bytes that do not form valid UTF-8 are
 // replaced by U+FFFD, so the output is always valid UTF-8.
 void JsonString(std::string& out, const std::string& s);
-// Appends a number with "%.6g"; NaN and infinities become null, and values
-// closer to zero than rounding noise (1e-12) are written as 0.
+// Appends a number as the shortest text that reads back to exactly v ("0.1",
+// "-0", "1e+300"); NaN and infinities become null.
 void JsonNumber(std::string& out, double v);
 // Appends [re, im].
 void JsonComplex(std::string& out, const CComplex& z);

@@ -1,6 +1,7 @@
 // fgf: reads Figuretta documents without a window. "check" reports whether
 // files read cleanly, "format" prints a document as Save writes it, "dump"
-// drags points as the Move tool does and prints the figure as JSON.
+// drags points as the Move tool does and prints the figure as JSON, "csv"
+// prints a sheet's data and "render" draws a sheet into a picture.
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -18,14 +19,23 @@ const char kUsage[] =
     "usage: fgf check FILE...\n"
     "       fgf format FILE\n"
     "       fgf dump FILE [--move NAME=X,Y]... [--steps K]\n"
-    "       fgf render FILE OUT.{png,svg,bmp} [--sheet N] [--size WxH] [--theme NAME]\n"
+    "       fgf csv FILE [--sheet N]\n"
+    "       fgf render FILE OUT.{png,bmp,svg,pdf} [--sheet N|all] [--size WxH] [--theme NAME]\n"
+    "                  [--paper a4|letter]\n"
+    "       fgf --help | --version\n"
     "\n"
     "  check   read each file as Open does; print \"FILE: ok\" or the reader's message\n"
     "  format  print the document as Save writes it\n"
     "  dump    read the file, drag each named point of the first sheet to world\n"
     "          position (X, Y) in K motion steps (default 10), print the figure as JSON\n"
+    "  csv     print the CSV that Save data writes, for every element of sheet N\n"
+    "          (default 1)\n"
     "  render  draw a sheet (default 1) as the window shows it, at WxH pixels\n"
-    "          (default 950x550), optionally in another theme, into a picture\n";
+    "          (default 950x550), optionally in another theme, into a picture; a PDF\n"
+    "          gets one page per sheet with --sheet all, fitted to A4 (default) or\n"
+    "          Letter paper\n"
+    "\n"
+    "Exit status: 0 success, 1 a document or a value failed, 2 a misused command.\n";
 
 int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "fgf: %s\n", problem);
@@ -53,9 +63,9 @@ bool ParseMove(const std::string& s, FgfMove* m) {
          ParseNumber(s.substr(comma + 1), &m->y);
 }
 
-// An SVG is drawn here, without the toolkit. Pictures of pixels need it: the
-// command line goes to fgf-render beside this program, so that fgf itself
-// never loads the toolkit.
+// An SVG is drawn here, with nothing but zlib. Pictures of pixels and PDF
+// pages are drawn with cairo and Pango: the command line goes to fgf-render
+// beside this program, so that fgf itself stays small and static.
 int Render(int argc, char** argv) {
   std::vector<std::string> args(argv + 2, argv + argc);
   GRenderRequest r;
@@ -117,7 +127,22 @@ int main(int argc, char** argv) {
     }
     return RunDump(args[1], moves, steps);
   }
+  if (command == "csv") {
+    if (args.size() != 2 && !(args.size() == 4 && args[2] == "--sheet"))
+      return Usage("csv needs a file and at most --sheet N");
+    double sheet = 1;
+    if (args.size() == 4 &&
+        (!ParseNumber(args[3], &sheet) || sheet != std::floor(sheet) || sheet < 1 || sheet > 1e6)) {
+      std::fprintf(stderr, "fgf: unknown sheet %s (sheets are counted from 1)\n", args[3].c_str());
+      return 1;
+    }
+    return RunCsv(args[1], static_cast<int>(sheet));
+  }
   if (command == "render") return Render(argc, argv);
+  if (command == "--version" || command == "-V") {
+    std::printf("fgf %s\n", FIGURETTA_VERSION);
+    return 0;
+  }
   if (command == "-h" || command == "--help" || command == "help") {
     std::fputs(kUsage, stdout);
     return 0;

@@ -410,18 +410,63 @@ TOOLBAR = [
 ]
 
 
-def app_icon():
-    m = Img(48, 48)
-    m.framed_rrect(1.5, 1.5, 46.5, 46.5, 10, (255, 246, 205), NAVY, 2)
-    cx, cy, r = 24, 25, 16
+def app_icon(size=48):
+    """Triangle, circumcircle and three points on a rounded card; drawn for a
+    48-pixel square and scaled to `size`."""
+    k = size / 48.0
+    m = Img(size, size)
+    m.framed_rrect(1.5 * k, 1.5 * k, 46.5 * k, 46.5 * k, 10 * k, PAPER_ICON, NAVY, 2 * k)
+    cx, cy, r = 24 * k, 25 * k, 16 * k
+    m.ring(cx, cy, r, 2.6 * k, BLUE)
+    pts = icon_points(cx, cy, r)
+    for i in range(3):
+        a, b = pts[i], pts[(i + 1) % 3]
+        m.line(a[0], a[1], b[0], b[1], 2.6 * k, GREEN)
+    for p, c in zip(pts, ICON_BALLS):
+        ball(m, p[0], p[1], 5 * k, c)
+    return m
+
+
+PAPER_ICON = (255, 246, 205)
+ICON_BALLS = (RED, ORANGE, (150, 80, 220))
+# The hicolor sizes a desktop looks for.
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def icon_points(cx, cy, r):
     pts = []
     for ang in (100, 215, 330):
         a = math.radians(ang)
         pts.append((cx + r * math.cos(a), cy - r * math.sin(a)))
-    m.ring(cx, cy, r, 2.6, BLUE)
-    for i in range(3):
-        a, b = pts[i], pts[(i + 1) % 3]
-        m.line(a[0], a[1], b[0], b[1], 2.6, GREEN)
-    for p, c in zip(pts, (RED, ORANGE, (150, 80, 220))):
-        ball(m, p[0], p[1], 5, c)
-    return m
+    return pts
+
+
+def app_icon_svg():
+    """The same icon as vector shapes, in the 48-unit square: the balls' shade
+    as a radial gradient lit from the upper left, and their shine."""
+    def rgb(c):
+        return "#%02x%02x%02x" % tuple(int(round(v)) for v in c)
+    out = ['<?xml version="1.0" encoding="UTF-8"?>',
+           '<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">',
+           '<defs>']
+    for i, c in enumerate(ICON_BALLS):
+        out.append('<radialGradient id="b%d" cx="0.325" cy="0.3" r="0.65">'
+                   '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/>'
+                   '</radialGradient>' % (i, rgb(shade(c, 1.45)), rgb(shade(c, 0.8))))
+    out.append('</defs>')
+    out.append('<rect x="1.5" y="1.5" width="45" height="45" rx="10" fill="%s" stroke="%s" '
+               'stroke-width="2"/>' % (rgb(PAPER_ICON), rgb(NAVY)))
+    cx, cy, r = 24, 25, 16
+    out.append('<circle cx="%g" cy="%g" r="%g" fill="none" stroke="%s" stroke-width="2.6"/>'
+               % (cx, cy, r, rgb(BLUE)))
+    pts = icon_points(cx, cy, r)
+    out.append('<polygon points="%s" fill="none" stroke="%s" stroke-width="2.6" '
+               'stroke-linejoin="round"/>'
+               % (" ".join("%.3f,%.3f" % p for p in pts), rgb(GREEN)))
+    for i, p in enumerate(pts):
+        out.append('<circle cx="%.3f" cy="%.3f" r="5" fill="%s"/>' % (p[0], p[1], rgb(NAVY)))
+        out.append('<circle cx="%.3f" cy="%.3f" r="4" fill="url(#b%d)"/>' % (p[0], p[1], i))
+        out.append('<circle cx="%.3f" cy="%.3f" r="1.1" fill="#ffffff" fill-opacity="0.85"/>'
+                   % (p[0] - 1.55, p[1] - 1.8))
+    out.append('</svg>')
+    return "\n".join(out) + "\n"

@@ -33,6 +33,13 @@ def main():
             "application icon, 48 x 48: triangle, circumcircle and three points")
         # The same icon for the desktop, which wants a PNG.
         write_png(os.path.join(folder, "figuretta.png"), icons.app_icon())
+        # And in every size a desktop looks for, and as vector shapes.
+        sizes = os.path.join(folder, "icons")
+        os.makedirs(sizes, exist_ok=True)
+        for n in icons.ICON_SIZES:
+            write_png(os.path.join(sizes, "figuretta-%d.png" % n), icons.app_icon(n))
+        with open(os.path.join(sizes, "figuretta.svg"), "w") as f:
+            f.write(icons.app_icon_svg())
     if want("panel_button"):
         out(folder, "panel_button", flatten(sp.panel_strip(), "key", (0, 0, 0)),
             "touch-panel buttons KEEP, POINT, MOVE: normal, then pressed; 64 x 32 each")
