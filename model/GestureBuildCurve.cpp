@@ -27,19 +27,22 @@ int GGesture::AddGraph(const std::string& formula, double xmin, double xmax, GGr
     ParseCurveFormula(m_Doc.FirstConst(), curve->expr2, curve->calc2, &error);
     if (error.code != CALC_OK) error.at += comma + 1;  // the place in the formula as typed
   }
-  GConst* c =
-      error.code == CALC_OK ? m_Doc.NewConst(para ? CONST_PARA_CURVE : CONST_GRAPH) : nullptr;
+  GConst* c = nullptr;
+  if (error.code == CALC_OK) {
+    c = m_Doc.NewConst(para ? CONST_PARA_CURVE : CONST_GRAPH);
+    // With no step left the curve cannot be kept either; retyping cannot help.
+    if (!c) error = GFormulaError{CALC_CANNOT_SPLIT, GFormulaFault::kNoCurve, 0, ""};
+  }
   if (!c) {
     if (curve) {
       ReleaseCurveTrees(curve);
       curve->inUse = 0;
     }
-    if (error.code != CALC_OK)
-      m_Doc.m_User->ShowMessage(
-          StrFormat("error %d", error.code) + "\n" + FormulaErrorText(error, formula),
-          "Invalid function input");
+    m_Doc.m_User->ShowMessage(
+        StrFormat("error %d", error.code) + "\n" + FormulaErrorText(error, formula),
+        "Invalid function input");
     if (report) report->error = error;
-    return error.code != CALC_OK ? error.code : CALC_CANNOT_SPLIT;
+    return error.code;
   }
   curve->xmin = xmin;
   curve->xmax = xmax;

@@ -142,6 +142,15 @@ TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
   EXPECT_EQ(report.error.fault, GFormulaFault::kNoCurve);
 }
 
+// With every step in use a curve cannot be kept: that is said, not passed over.
+TEST_F(CurveTest, NoStepLeftIsTold) {
+  while (doc->NewConst(CONST_GRAPH)) {
+  }
+  EXPECT_EQ(gesture.AddGraph("x", -1, 1), 2);
+  EXPECT_EQ(LastMessage(), "error 2\nThere is no room for another curve.");
+  for (const GParaCurve& c : doc->Store().Curves()) EXPECT_FALSE(c.inUse);
+}
+
 // The place a message names is counted in the formula as typed: blanks, a
 // value put in for a reference, the second half of a parametric curve and a
 // letter of two bytes included.
