@@ -107,6 +107,9 @@ wxEND_EVENT_TABLE()
   SetIcon(wxIcon(appicon_xpm));
   BuildMenus();
   CreateStatusBar(2);
+  // The sheet counter is short; the guidance beside it takes the rest.
+  const int widths[2] = {-1, -4};
+  SetStatusWidths(2, widths);
   SetStatusText(StatusWelcome, 0);
   m_Canvas = new MyCanvas(this, m_User);
   // The canvas asks its questions through the frame's dialogs, and its

@@ -8,6 +8,7 @@
 #include <wx/stopwatch.h>
 
 #include "interaction/MyCanvas.h"
+#include "interaction/ToolHints.h"
 #include "model/AppFolders.h"
 #include "model/LogFile.h"
 #include "model/Prefs.h"
@@ -74,15 +75,39 @@ void MyCanvas::OnModeZoomOut(double factor) {
 }
 
 // A slide-show step changes what is shown before it is drawn; the status
-// bar names the sheet.
+// bar names the sheet and, beside it, guides the person.
 GOverlay MyCanvas::PrepareDrawing() {
   if (m_Tool.m_SlideShow && !m_Tool.m_SlideWaitClick && m_Tool.m_AnimStep) m_Tool.m_AnimStep();
   if (wxStatusBar* bar = m_Frame ? m_Frame->GetStatusBar() : nullptr) {
     const wxString text =
         wxString::Format("Sheet: %d/%d", m_Doc->CurrentSheetIndex() + 1, m_Doc->SheetCount());
     if (bar->GetStatusText(0) != text) bar->SetStatusText(text, 0);
+    const wxString hint = wxString::FromUTF8(Guidance());
+    if (bar->GetFieldsCount() > 1 && bar->GetStatusText(1) != hint) bar->SetStatusText(hint, 1);
   }
   return m_Tool.Overlay();
+}
+
+std::string MyCanvas::Guidance() {
+  if (m_Tool.m_SlideShow) return "";
+  const std::string hint = ToolHint(m_Tool.m_GMode, m_Tool.m_Mode, Gesture(), *m_Doc);
+  // A step that is new at the end of the sheet's list, once the gesture that
+  // makes it is over, is what the last action made; it is said until the
+  // tool asks for something else. An undo or a sheet switch says nothing.
+  if (!Gesture().Placing()) {
+    int steps = 0;
+    GConst* last = nullptr;
+    for (GConst* c = m_Doc->FirstConst(); c; c = c->next, ++steps) last = c;
+    const unsigned serial = last ? last->serial : 0;
+    if (steps != m_SeenSteps || serial != m_SeenSerial)
+      m_LastMade = steps > m_SeenSteps && last ? MadeText(last) : "";
+    else if (hint != m_LastHint)
+      m_LastMade.clear();
+    m_SeenSteps = steps;
+    m_SeenSerial = serial;
+  }
+  m_LastHint = hint;
+  return m_LastMade.empty() ? hint : m_LastMade + ". " + hint;
 }
 
 void MyCanvas::OnDraw(wxDC& dc) { m_Painter.Draw(dc, PrepareDrawing()); }

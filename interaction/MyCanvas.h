@@ -188,7 +188,14 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   GSlideBox Window() override;
   bool Extent(const GConst* effect, GSlideBox* box) override;
 
+  // The status bar's second field: what the last action made, then what the
+  // tool expects next (interaction/ToolHints.h).
+  std::string Guidance();
+
  private:
+  int m_SeenSteps = 0;
+  unsigned m_SeenSerial = 0;
+  std::string m_LastMade, m_LastHint;
   GOverlay PrepareDrawing();
   void HistoryChanged();
   void DragTrail();

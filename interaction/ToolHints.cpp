@@ -1,0 +1,103 @@
+// The status bar's guidance: one plain sentence per tool and stage, chosen
+// from the gesture under way and the points already hilighted.
+#include "interaction/ToolHints.h"
+
+#include "model/Gesture.h"
+
+namespace {
+
+// The three stages of a tool that collects points one click at a time.
+const char* Collecting(int chosen, const char* first, const char* second, const char* third) {
+  return chosen <= 0 ? first : chosen == 1 ? second : third;
+}
+
+std::string TovikHint(GToolMode mode, const GGesture& g, GDocument& doc) {
+  const int points = doc.Selection().Points().Count();
+  const bool second = g.PlacingTwoPoint();
+  switch (mode) {
+    case kModeMove:
+      return "Drag a point, a name, a text or a picture to move it";
+    case kModeSelect:
+      return "Click the elements to hilight them (Shift keeps the others)";
+    case kModeSPoint:
+      return "Click to place a point; on a line, a circle or a crossing it stays there";
+    case kModeMLine:
+      return second ? "Now release on the second point of the line"
+                    : "Press on the first point of the line and drag to the second";
+    case kModeMCircle:
+      return second ? "Now release where the circle passes"
+                    : "Press on the centre of the circle and drag to a point it passes";
+    case kModeMid:
+      return second ? "Now release on the second point"
+                    : "Press on the first point and drag to the second: the midpoint is made";
+    case kModeBracket:
+      return second ? "Now release on the other end of the bracket"
+                    : "Press on one end of the bracket and drag to the other";
+    case kModePara:
+      return second ? "Now release on the point the parallel goes through"
+                    : "Press on a line and drag to the point the parallel goes through";
+    case kModePerp:
+      return second ? "Now release on the point the perpendicular goes through"
+                    : "Press on a line and drag to the point the perpendicular goes through";
+    case kModeLineWithAngle:
+      return second ? "Now release on the point the new line goes through"
+                    : "Press on a line and drag to the point the line at the angle goes through";
+    case kModeBisector:
+      return g.BisectorClicks() ? "Now click the second line"
+                                : "Click the first of the two lines to bisect";
+    case kModeAngle:
+      return Collecting(points, "Click the first point of the angle", "Now click its vertex",
+                        "Now click the last point of the angle");
+    case kModeCircleBy3:
+      return Collecting(points, "Click the first of three points on the circle",
+                        "Now click the second point", "Now click the third point");
+    case kModeCompass:
+      return Collecting(points, "Click the first point of the distance to take",
+                        "Now click its second point", "Now click the centre of the circle");
+    case kModeOrbit:
+      return points == 0 ? "Click a point that runs on a line or a circle"
+                         : "Now click the point whose path is traced";
+    case kModeTangent:
+      return "Click a point and a circle or a curve: the tangents through the point are made";
+    case kModeText:
+      return "Click where the text goes";
+    case kModeImage:
+      return "Click where the picture goes";
+    default:
+      return "";
+  }
+}
+
+}  // namespace
+
+std::string ToolHint(GStyle style, GToolMode mode, const GGesture& gesture, GDocument& doc) {
+  if (style == kGModeTovik) return TovikHint(mode, gesture, doc);
+  const char* place = style == kGModeQuil ? "Right button: place a point. " : "";
+  const GToolMode order[] = {kModeMLine,  kModeMCircle,   kModeMid,   kModePara,
+                             kModePerp,   kModeBisector,  kModeMeet,  kModeTangent,
+                             kModeOrbit,  kModeCircleBy3, kModeAngle, kModeLineWithAngle,
+                             kModeBracket};
+  bool any = false;
+  for (GToolMode m : order) any = any || gesture.CanBuild(m);
+  return std::string(place) +
+         (any ? "The lit buttons build from what is hilighted"
+              : "Hilight points, lines or circles, then press a construction button");
+}
+
+std::string MadeText(const GConst* c) {
+  if (!c) return "";
+  struct Output {
+    const GObject* e;
+    const char* kind;
+  };
+  const Output outputs[] = {{c->POutput, "point"},          {c->LOutput, "line"},
+                            {c->COutput, "circle"},         {c->CurveOutput, "curve"},
+                            {c->AngleOutput, "angle mark"}, {c->BracketOutput, "bracket"},
+                            {c->TextOutput, "text"},        {c->ImageOutput, "picture"}};
+  for (const Output& o : outputs) {
+    if (!o.e) continue;
+    return o.e->name.empty() ? std::string("Made a ") + o.kind
+                             : std::string("Made ") + o.kind + " " + o.e->name;
+  }
+  return "";
+}
