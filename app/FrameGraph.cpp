@@ -1,6 +1,6 @@
 // The Graph command: the graph dialog's formula becomes a function graph or a
-// parametric curve of the current sheet, and the status bar shows it as it
-// was understood; a refused formula keeps the dialog open.
+// parametric curve of the current sheet; a refused formula keeps the dialog
+// open.
 #include "app/MyFrame.h"
 #include "app/dialogs/ToolDialogs.h"
 #include "interaction/MyCanvas.h"
@@ -13,15 +13,11 @@ void MyFrame::OnModeGraph(wxCommandEvent&) {
   const GGraphAccept build = [this, &built](const GGraphInput& g) {
     const std::string formula = g.formula.utf8_string();
     if (formula.empty()) return true;  // nothing typed ends the command
-    GGraphReport report;
+    GFormulaError error;
     // A range that is not a number reads as 0, as the files have always had it.
-    if (m_Canvas->Gesture().AddGraph(formula, ReadNumber(g.xmin), ReadNumber(g.xmax), &report)) {
-      // Typing cannot make room for another curve.
-      return report.error.fault == GFormulaFault::kNoCurve;
-    }
-    built = true;
-    // The brackets show how the formula nests, which is how files read it.
-    SetStatusText(wxString::FromUTF8(report.name + ": " + report.understood), 1);
+    if (m_Canvas->Gesture().AddGraph(formula, ReadNumber(g.xmin), ReadNumber(g.xmax), &error))
+      return error.fault == GFormulaFault::kNoCurve;  // typing cannot make room
+    built = true;  // the status bar's guidance tells the formula as understood
     return true;
   };
   if (!m_Canvas->m_AskGraph(in, build) || !built) return;

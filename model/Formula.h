@@ -97,13 +97,6 @@ struct GFormulaError {
 // error code with `out` none and no node kept (and, when asked, the fault).
 int MakeCalcPolynomial(const std::string& text, GCalculation*& out, GFormulaError* error = nullptr);
 
-// What the Graph command tells besides its code: why the formula was
-// refused, or the curve's name and its formula as the parser understood it.
-struct GGraphReport {
-  GFormulaError error;
-  std::string name, understood;
-};
-
 // The tree as formula text that reads back into the same tree. Every "*" is
 // written, and brackets stand wherever the parser's nesting is not the
 // usual reading: "x/2*2" is written "x/(2*2)", "sin(x)*2" "sin(x*2)".
@@ -122,6 +115,9 @@ class GConst;
 class GParaCurve;
 // Gives a curve's trees back to the pool.
 void ReleaseCurveTrees(GParaCurve* c);
+// A graph's formula, or a parametric curve's two, as the parser understood
+// them at the last evaluation ("x/(2*2)", "sqrt(x),ln(x*2)"); "" for a locus.
+std::string UnderstoodFormula(const GParaCurve& c);
 // A curve's formula as it stands now: the values of the elements it names
 // (evaluated from the list at `first`) put in, blanks dropped, then parsed
 // into `tree` after the old tree went back to the pool. Returns the code;

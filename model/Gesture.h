@@ -7,7 +7,7 @@
 
 #include "model/Document.h"
 
-struct GGraphReport;
+struct GFormulaError;
 
 class GGesture {
  private:
@@ -159,11 +159,9 @@ class GGesture {
   // The Graph command: "f(x)" makes a graph over [xmin, xmax], "f(x),g(x)" a
   // parametric curve. Returns 0 when the curve was built; otherwise the
   // formula's error code, which the person was shown ("error %d" and a line
-  // saying what is wrong where). The report, when asked for, holds the
-  // fault, or the curve's name and its formula as understood (PrintFormula
-  // of each component).
+  // saying what is wrong where), also in `error` when asked for.
   int AddGraph(const std::string& formula, double xmin, double xmax,
-               GGraphReport* report = nullptr);
+               GFormulaError* error = nullptr);
   // The angle dialog's two choices for the line-with-angle tool. By names:
   // false (nothing changes) unless all three name points of the sheet.
   bool SetCurrentAngleByNames(const std::string& a, const std::string& vertex,

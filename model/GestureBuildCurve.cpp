@@ -1,7 +1,7 @@
 // Function graphs and parametric curves made from a typed formula: the curve
 // records from the pool, and the Graph command's building of the step, with
 // the message a person sees when the formula cannot be read (the code and
-// what is wrong where) and the formula as it was understood.
+// what is wrong where), and a curve's formula as it was understood.
 #include "model/Gesture.h"
 #include "model/Formula.h"
 #include "model/Utf8Text.h"
@@ -16,7 +16,8 @@ GParaCurve* GGesture::NewParaCurve(const std::string& first, const std::string& 
   return c;
 }
 
-int GGesture::AddGraph(const std::string& formula, double xmin, double xmax, GGraphReport* report) {
+int GGesture::AddGraph(const std::string& formula, double xmin, double xmax,
+                       GFormulaError* report) {
   const size_t comma = formula.find(',');
   const bool para = GetRBInGraphText(formula);
   GParaCurve* curve = para ? NewParaCurve(formula.substr(0, comma), formula.substr(comma + 1))
@@ -41,7 +42,7 @@ int GGesture::AddGraph(const std::string& formula, double xmin, double xmax, GGr
     m_Doc.m_User->ShowMessage(
         StrFormat("error %d", error.code) + "\n" + FormulaErrorText(error, formula),
         "Invalid function input");
-    if (report) report->error = error;
+    if (report) *report = error;
     return error.code;
   }
   curve->xmin = xmin;
@@ -51,11 +52,13 @@ int GGesture::AddGraph(const std::string& formula, double xmin, double xmax, GGr
   m_Doc.WriteLogFile(formula + "\n");
   m_Doc.EvaluateConst(m_Doc.FirstConst());
   ShowNewOutput(c);
-  if (report) {
-    report->error = error;
-    report->name = curve->name;
-    report->understood = PrintFormula(curve->calc1);
-    if (para) report->understood.append(",").append(PrintFormula(curve->calc2));
-  }
+  if (report) *report = error;
   return CALC_OK;
+}
+
+std::string UnderstoodFormula(const GParaCurve& c) {
+  if (!c.calc1) return std::string();
+  std::string text = PrintFormula(c.calc1);
+  if (c.calc2) text.append(",").append(PrintFormula(c.calc2));
+  return text;
 }

@@ -136,10 +136,10 @@ TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
 
   // The 51st curve is refused: the records hold 50.
   for (int i = 0; i < 50; ++i) ASSERT_EQ(gesture.AddGraph("x", -1, 1), 0) << i;
-  GGraphReport report;
-  EXPECT_NE(gesture.AddGraph("x", -1, 1, &report), 0);
+  GFormulaError error;
+  EXPECT_NE(gesture.AddGraph("x", -1, 1, &error), 0);
   EXPECT_EQ(LastMessage(), "error 2\nThere is no room for another curve.");
-  EXPECT_EQ(report.error.fault, GFormulaFault::kNoCurve);
+  EXPECT_EQ(error.fault, GFormulaFault::kNoCurve);
 }
 
 // With every step in use a curve cannot be kept: that is said, not passed over.
@@ -172,13 +172,16 @@ TEST_F(CurveTest, FaultIsPlacedInTheFormulaAsTyped) {
   }
 }
 
-// What the status bar shows of a new curve: its name and each component as
-// the parser nested it.
-TEST_F(CurveTest, ReportGivesTheFormulaAsUnderstood) {
-  GGraphReport report;
-  ASSERT_EQ(gesture.AddGraph("sqrt x, ln(x)*2", 0, 5, &report), 0);
-  EXPECT_EQ(report.name, LastCurve()->name);
-  EXPECT_EQ(report.understood, "sqrt(x),ln(x*2)");
+// What the status bar shows of a new curve: each component as the parser
+// nested it; a locus has no formula.
+TEST_F(CurveTest, CurveFormulaAsUnderstood) {
+  ASSERT_EQ(gesture.AddGraph("sqrt x, ln(x)*2", 0, 5), 0);
+  EXPECT_EQ(UnderstoodFormula(*LastCurve()), "sqrt(x),ln(x*2)");
+  ASSERT_TRUE(
+      Read("point O=Pt(0.000,0.000);\npoint B=Pt(1.000,0.000);\ncircle C1=Circle(O,B);\n"
+           "point P=PtOnCircle(C1,0.300);\npoint F=Pt(0.500,1.000);\npoint M=Mid(F,P);\n"
+           "curve x1=OrbitOnCircle(P,M);\n"));
+  EXPECT_EQ(UnderstoodFormula(*Curve("x1")), "");
 }
 
 // The words of school are kept in the file as typed and read back into the

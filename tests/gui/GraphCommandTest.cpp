@@ -141,8 +141,10 @@ TEST_F(GraphCommandTest, DialogStaysOpenUntilTheFormulaIsRight) {
   EXPECT_EQ(g->CurveOutput->expr1, "x/2*2");
   EXPECT_EQ(g->CurveOutput->xmin, -5);
   EXPECT_EQ(g->CurveOutput->xmax, 5);
-  EXPECT_EQ(frame->GetStatusBar()->GetStatusText(1).utf8_string(),
-            g->CurveOutput->name + ": x/(2*2)");
+  const std::string made = "Made curve " + g->CurveOutput->name + ": x/(2*2)";
+  EXPECT_TRUE(PumpEvents([&] {
+    return frame->GetStatusBar()->GetStatusText(1).utf8_string().rfind(made, 0) == 0;
+  })) << frame->GetStatusBar()->GetStatusText(1).utf8_string();
 }
 
 TEST_F(GraphCommandTest, CurvesScreenshotAfterOpening) {
