@@ -36,6 +36,11 @@ void DrawOneImage(GImage* im, const GPaint& g, GSurface& s);
 void DrawOneAngle(GAngle* a, const GPaint& g, GSurface& s);
 void DrawOneBracket(GBracket* b, const GPaint& g, GSurface& s);
 void DrawAxis(const GPaint& g, GSurface& s);
+// The axes' numbers, at least kAxisLabelGap pixels apart at 1, 2 or 5 times a
+// power of ten; AxisLabel gives the i-th number from the origin at a zoom.
+constexpr double kAxisLabelGap = 60;
+void DrawAxisNumbers(const GPaint& g, GSurface& s);
+std::string AxisLabel(double pixelsPerUnit, long i);
 // A circle of pixel centre and radius in the compass pen.
 void DrawCompass(const GPaint& g, GSurface& s, GPix centre, int radius);
 

@@ -1,6 +1,8 @@
 // Drawing of angle marks, brackets (dimension marks between two points), the
-// coordinate axes with their ticks and the compass circle.
+// coordinate axes with their ticks and numbers, and the compass circle.
+#include <charconv>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "render/Draw.h"
@@ -188,6 +190,42 @@ void DrawOneBracket(GBracket* b, const GPaint& g, GSurface& out) {
   }
 }
 
+namespace {
+
+// The step between two numbered places on an axis: 1, 2 or 5 times a power
+// of ten, the smallest that leaves at least `minPixels` between the numbers
+// at `pixelsPerUnit`. As m * 10^k, so the numbers can be written exactly.
+void AxisStep(double pixelsPerUnit, double minPixels, int* m, int* k) {
+  *m = 1;
+  *k = 0;
+  if (!(pixelsPerUnit > 0) || !std::isfinite(pixelsPerUnit)) return;
+  *k = static_cast<int>(std::floor(std::log10(minPixels / pixelsPerUnit)));
+  for (int tries = 0; tries < 4; ++tries, ++*k)
+    for (int mant : {1, 2, 5})
+      if (mant * std::pow(10.0, *k) * pixelsPerUnit >= minPixels) {
+        *m = mant;
+        return;
+      }
+}
+
+// i steps of m * 10^k as the shortest text that reads back to it, whatever
+// the locale ("0.3", not "0.30000000000000004" nor "0,3").
+std::string AxisNumber(long i, int m, int k) {
+  const double v = k >= 0 ? static_cast<double>(i * m) * std::pow(10.0, k)
+                          : static_cast<double>(i * m) / std::pow(10.0, -k);
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+  return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
+std::string AxisLabel(double pixelsPerUnit, long i) {
+  int m = 1, k = 0;
+  AxisStep(pixelsPerUnit, kAxisLabelGap, &m, &k);
+  return AxisNumber(i, m, k);
+}
+
 void DrawAxis(const GPaint& g, GSurface& out) {
   const GView& v = g.view;
   const GRgb axis = g.look->axis, tick = g.look->tick;
@@ -204,6 +242,38 @@ void DrawAxis(const GPaint& g, GSurface& out) {
     for (double x = std::floor(v.xMin) + 1; x < std::floor(v.xMax) + 1; x += 1)
       line(tick, v.PixelX(x), v.PixelY(0.05), v.PixelX(x), v.PixelY(-0.05));
   }
+  DrawAxisNumbers(g, out);
+}
+
+// Numbers at round places of both axes, the step following the zoom; the
+// origin's 0 once, below and left of it.
+void DrawAxisNumbers(const GPaint& g, GSurface& out) {
+  const GView& v = g.view;
+  const double ppu = std::fabs(static_cast<double>(v.PixelX(1000)) - v.PixelX(0)) / 1000;
+  int m = 1, k = 0;
+  AxisStep(ppu, kAxisLabelGap, &m, &k);
+  const double step = k >= 0 ? m * std::pow(10.0, k) : m / std::pow(10.0, -k);
+  const GRgb ink = g.look->tick;
+  constexpr int kSize = 10;
+  auto put = [&](const std::string& s, int x, int y, bool alignRight, bool centreY) {
+    int w = 0, h = 0, descent = 0;
+    out.TextExtent(s, kSize, false, &w, &h, &descent);
+    out.Text(s, kSize, false, ink, alignRight ? x - w : x - w / 2, centreY ? y - h / 2 : y);
+  };
+  const bool xAxis = v.yMin < 0 && 0 < v.yMax, yAxis = v.xMin < 0 && 0 < v.xMax;
+  if (xAxis) {
+    const long first = static_cast<long>(std::ceil(v.xMin / step));
+    const long last = static_cast<long>(std::floor(v.xMax / step));
+    for (long i = first; i <= last && last - first < 1000; ++i)
+      if (i != 0) put(AxisNumber(i, m, k), v.PixelX(i * step), v.PixelY(0) + 4, false, false);
+  }
+  if (yAxis) {
+    const long first = static_cast<long>(std::ceil(v.yMin / step));
+    const long last = static_cast<long>(std::floor(v.yMax / step));
+    for (long i = first; i <= last && last - first < 1000; ++i)
+      if (i != 0) put(AxisNumber(i, m, k), v.PixelX(0) - 4, v.PixelY(i * step), true, true);
+  }
+  if (xAxis && yAxis) put("0", v.PixelX(0) - 4, v.PixelY(0) + 4, true, false);
 }
 
 void DrawCompass(const GPaint& g, GSurface& out, GPix centre, int radius) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Recorder.h"
+#include "render/Draw.h"
 #include "render/Sheet.h"
 
 namespace {
@@ -207,6 +208,21 @@ TEST_F(DrawSheetTest, PointsLieOverLinesAndTextsOverPointsWithTheirNames) {
   ASSERT_FALSE(calls.empty());
   EXPECT_EQ(calls[0], "stroke");
   EXPECT_EQ(calls[calls.size() - 1], "text:lines");
+}
+
+// The axes' numbers are 1, 2 or 5 times a power of ten apart, the smallest
+// step that leaves room between them at the zoom, and written exactly.
+TEST(AxisNumbers, TheStepFollowsTheZoom) {
+  const struct {
+    double pixelsPerUnit;
+    long i;
+    const char* label;
+  } cases[] = {
+      {100, 3, "3"},     {20, 2, "10"},     {35, -1, "-2"},       {1000, 3, "0.3"},
+      {4000, 7, "0.14"}, {0.5, -2, "-400"}, {1e-4, 1, "1000000"},
+  };
+  for (const auto& k : cases)
+    EXPECT_EQ(AxisLabel(k.pixelsPerUnit, k.i), k.label) << k.pixelsPerUnit << " " << k.i;
 }
 
 }  // namespace
