@@ -116,7 +116,9 @@ wxEND_EVENT_TABLE()
   // selection changes reach the toolbar.
   m_Canvas->m_AskText = [this](GTextEdit& e) { return AskTextByDialog(m_Canvas, e); };
   m_Canvas->m_AskAngle = [this](GAngleChoice& c) { return AskAngleByDialog(m_Canvas, c); };
-  m_Canvas->m_AskGraph = [this](GGraphInput& g) { return AskGraphByDialog(m_Canvas, g); };
+  m_Canvas->m_AskGraph = [this](GGraphInput& g, const GGraphAccept& accept) {
+    return AskGraphByDialog(m_Canvas, g, accept);
+  };
   m_Canvas->m_OnSelectionChanged = [this] { enableToolbar(); };
   InstallSlideShow();
   m_Canvas->m_EditBracket = [this](GBracket& b) { return EditBracketByDialog(m_Canvas, b); };

@@ -170,10 +170,12 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
     if (m_OnSelectionChanged) m_OnSelectionChanged();
   }
   // Who answers the text, angle and graph dialogs: the frame installs the modal
-  // dialogs, tests answer here. False (and no hook) means Cancel.
+  // dialogs, tests answer here. False (and no hook) means Cancel. The graph
+  // dialog hands each OK to `accept` and ends only when it takes the input.
   std::function<bool(GTextEdit&)> m_AskText;
   std::function<bool(GAngleChoice&)> m_AskAngle;
-  std::function<bool(GGraphInput&)> m_AskGraph;
+  std::function<bool(GGraphInput&, const std::function<bool(const GGraphInput&)>& accept)>
+      m_AskGraph;
 
   // ---- the slide show (interaction/CanvasSlides.cpp) ----
   GSlideShow m_Slides{*m_Doc, this};

@@ -3,6 +3,8 @@
 // answers with its modal dialogs, tests answer directly.
 #pragma once
 
+#include <functional>
+
 #include <wx/string.h>
 
 // What the text dialog shows and, after Ok, what was entered. A size that is
@@ -21,6 +23,10 @@ struct GGraphInput {
   wxString formula;
   wxString xmin = "-5", xmax = "5";
 };
+// What the graph dialog's OK does with what is typed: true when it was
+// taken (the dialog closes), false when the person was told what is wrong
+// (the dialog stays open with the text as typed).
+using GGraphAccept = std::function<bool(const GGraphInput&)>;
 
 // The angle dialog's answer: three point names, or a typed number of degrees.
 struct GAngleChoice {

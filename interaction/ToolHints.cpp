@@ -2,6 +2,7 @@
 // from the gesture under way and the points already hilighted.
 #include "interaction/ToolHints.h"
 
+#include "model/Formula.h"
 #include "model/Gesture.h"
 
 namespace {
@@ -96,8 +97,13 @@ std::string MadeText(const GConst* c) {
                             {c->TextOutput, "text"},        {c->ImageOutput, "picture"}};
   for (const Output& o : outputs) {
     if (!o.e) continue;
-    return o.e->name.empty() ? std::string("Made a ") + o.kind
-                             : std::string("Made ") + o.kind + " " + o.e->name;
+    std::string made = o.e->name.empty() ? std::string("Made a ") + o.kind
+                                         : std::string("Made ") + o.kind + " " + o.e->name;
+    // A formula as the parser nested it, brackets written out ("x/(2*2)"),
+    // which is also how a file holding it is read.
+    if (c->CurveOutput && !UnderstoodFormula(*c->CurveOutput).empty())
+      made.append(": ").append(UnderstoodFormula(*c->CurveOutput));
+    return made;
   }
   return "";
 }

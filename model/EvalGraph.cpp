@@ -7,15 +7,61 @@
 #include "model/Formula.h"
 #include "model/GConst.h"
 
-int ParseCurveFormula(GConst* first, const std::string& text, GCalculation*& tree) {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The offset in `text` as written of the byte at `at` in the text parsed
+// (values put in, blanks dropped): a place inside a value is its reference.
+size_t WrittenOffset(GConst* first, const std::string& text, size_t at) {
+  size_t parsed = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (IsBlank(text[i])) continue;
+    size_t length = 1, next = i;
+    if (text[i] == '{') {
+      next = text.find('}', i + 1);
+      std::string value;
+      EvaluateText(first, text.substr(i, next - i + 1), value, true);
+      length = value.size();
+    }
+    if (at < parsed + length) return i;
+    parsed += length;
+    i = next;
+  }
+  return text.size();
+}
+
+// The first reference without its "}" or without a name and a letter.
+size_t BrokenReference(const std::string& text) {
+  for (size_t open = text.find('{'); open != std::string::npos; open = text.find('{', open + 1)) {
+    const size_t close = text.find('}', open + 1);
+    if (close == std::string::npos || close - open - 1 < 2) return open;
+    open = close;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int ParseCurveFormula(GConst* first, const std::string& text, GCalculation*& tree,
+                      GFormulaError* error) {
   std::string substituted, bare;
-  EvaluateText(first, text, substituted, true);
+  const bool broken = EvaluateText(first, text, substituted, true) != 0;
   bare.reserve(substituted.size());
   for (char c : substituted)
-    if (c != ' ' && c != '\t' && c != '\r' && c != '\n') bare += c;
+    if (!IsBlank(c)) bare += c;
   DeleteGCalc(tree);
   tree = nullptr;
-  return MakeCalcPolynomial(bare, tree);
+  const int code = MakeCalcPolynomial(bare, tree, error);
+  if (code != CALC_OK && error) {
+    // A broken reference empties the whole text: that, not the emptiness, is
+    // what the person has to mend.
+    if (broken)
+      *error = GFormulaError{code, GFormulaFault::kReference, BrokenReference(text), "{"};
+    else
+      error->at = WrittenOffset(first, text, error->at);
+  }
+  return code;
 }
 
 void ReleaseCurveTrees(GParaCurve* c) {

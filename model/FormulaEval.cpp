@@ -1,6 +1,7 @@
 // Evaluation of formula trees at a value of the variable, with the places
-// where a formula has no value (poles, logarithms and roots of numbers not
-// above 0), and the debug print of a tree.
+// where a formula has no value (poles, logarithms and broken powers of
+// numbers not above 0, square roots of negative numbers), and the debug
+// print of a tree.
 #include <cmath>
 #include <cstdio>
 
@@ -54,8 +55,18 @@ bool GCalculation::Evaluate(double x, double* result) const {
       *result = kind == CALC_SIN ? std::sin(a) : kind == CALC_COS ? std::cos(a) : std::tan(a);
       break;
     case CALC_LOG:
+    case CALC_LN:
       if (!left || !left->Evaluate(x, &a) || !(a > 0)) return false;
       *result = std::log(a);
+      break;
+    case CALC_SQRT:
+      if (!left || !left->Evaluate(x, &a) || !(a >= 0)) return false;
+      *result = std::sqrt(a);
+      break;
+    case CALC_ABS:
+    case CALC_EXP:
+      if (!left || !left->Evaluate(x, &a)) return false;
+      *result = kind == CALC_ABS ? std::fabs(a) : std::exp(a);
       break;
     default:
       return false;
@@ -102,6 +113,18 @@ void GCalculation::Print(int depth) const {
       break;
     case CALC_LOG:
       head = "log {";
+      break;
+    case CALC_SQRT:
+      head = "sqrt {";
+      break;
+    case CALC_ABS:
+      head = "abs {";
+      break;
+    case CALC_EXP:
+      head = "exp {";
+      break;
+    case CALC_LN:
+      head = "ln {";
       break;
     case CALC_CONST:
       indent(depth);

@@ -8,6 +8,8 @@
 
 #include "model/Document.h"
 
+struct GFormulaError;
+
 class GGesture {
  private:
   GDocument& m_Doc;
@@ -164,8 +166,10 @@ class GGesture {
   GParaCurve* NewParaCurve(const std::string& first, const std::string& second);
   // The Graph command: "f(x)" makes a graph over [xmin, xmax], "f(x),g(x)" a
   // parametric curve. Returns 0 when the curve was built; otherwise the
-  // formula's error code, which the person was shown ("error %d").
-  int AddGraph(const std::string& formula, double xmin, double xmax);
+  // formula's error code, which the person was shown ("error %d" and a line
+  // saying what is wrong where), also in `error` when asked for.
+  int AddGraph(const std::string& formula, double xmin, double xmax,
+               GFormulaError* error = nullptr);
   // The angle dialog's two choices for the line-with-angle tool. By names:
   // false (nothing changes) unless all three name points of the sheet.
   bool SetCurrentAngleByNames(const std::string& a, const std::string& vertex,

@@ -100,13 +100,16 @@ void FinishCurve(GReader& r, GConst* c, int attributesFrom) {
 }
 
 // A formula the curve could not be drawn from stops the reading with the
-// parser's code. The tree built for the test goes straight back to the pool.
+// parser's code and what is wrong where in the formula. The tree built for
+// the test goes straight back to the pool.
 bool FormulaRejected(GReader& r, const std::string& text) {
   GCalculation* tree = nullptr;
-  const int code = ParseCurveFormula(r.doc.FirstConst(), text, tree);
+  GFormulaError error;
+  const int code = ParseCurveFormula(r.doc.FirstConst(), text, tree, &error);
   DeleteGCalc(tree);
   if (code == CALC_OK) return false;
-  r.doc.m_User->ShowMessage(StrFormat("line %d : Graph syntax error %d", r.line, code),
+  r.doc.m_User->ShowMessage(StrFormat("line %d : Graph syntax error %d", r.line, code) + "\n" +
+                                FormulaErrorText(error, text),
                             "syntax error");
   return true;
 }

@@ -1,13 +1,15 @@
 // GraphDialog ("Input graph"): the formula of a function graph, f(x), or of a
 // parametric curve, f(x),g(x), and the range of x the curve is drawn over.
+// A formula that is refused leaves the dialog open with the text as typed.
 #include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 #include "app/dialogs/ToolDialogs.h"
 
-GraphDialog::GraphDialog(wxWindow* parent, const GGraphInput& start)
-    : wxDialog(parent, wxID_ANY, "Input graph", wxDefaultPosition, wxSize(400, 220)) {
+GraphDialog::GraphDialog(wxWindow* parent, const GGraphInput& start, GGraphAccept accept)
+    : wxDialog(parent, wxID_ANY, "Input graph", wxDefaultPosition, wxSize(400, 220)),
+      m_Accept(std::move(accept)) {
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(new wxStaticText(this, wxID_ANY, "Input function"), 0, wxLEFT | wxTOP | wxRIGHT, 10);
   m_Formula = new wxTextCtrl(this, wxID_ANY, start.formula, wxDefaultPosition, wxSize(350, 25));
@@ -31,6 +33,20 @@ GraphDialog::GraphDialog(wxWindow* parent, const GGraphInput& start)
   top->Add(row, 0, wxEXPAND | wxALL, 10);
   SetSizer(top);
   m_Formula->SetFocus();
+  // OK (the button or Return) asks first; a refusal was explained, and the
+  // child mends the text where it stands.
+  Bind(
+      wxEVT_BUTTON,
+      [this](wxCommandEvent&) {
+        GGraphInput g;
+        Read(g);
+        if (!m_Accept || m_Accept(g)) {
+          EndModal(wxID_OK);
+          return;
+        }
+        m_Formula->SetFocus();
+      },
+      wxID_OK);
 }
 
 void GraphDialog::Read(GGraphInput& g) const {
@@ -39,8 +55,8 @@ void GraphDialog::Read(GGraphInput& g) const {
   g.xmax = m_XMax->GetValue();
 }
 
-bool AskGraphByDialog(wxWindow* parent, GGraphInput& g) {
-  GraphDialog dialog(parent, g);
+bool AskGraphByDialog(wxWindow* parent, GGraphInput& g, const GGraphAccept& accept) {
+  GraphDialog dialog(parent, g, accept);
   if (dialog.ShowModal() != wxID_OK) return false;
   dialog.Read(g);
   return true;

@@ -29,14 +29,18 @@ class MyEditTextDialog : public wxDialog {
   ColourRow m_Colour;
 };
 
-// "Input graph": a formula f(x) or f(x),g(x) and the range of x.
+// "Input graph": a formula f(x) or f(x),g(x) and the range of x. OK ends
+// the dialog only when `accept` takes what is typed (none takes anything).
 class GraphDialog : public wxDialog {
  public:
-  GraphDialog(wxWindow* parent, const GGraphInput& start);
+  GraphDialog(wxWindow* parent, const GGraphInput& start, GGraphAccept accept = nullptr);
   void Read(GGraphInput& g) const;
   wxTextCtrl* m_Formula;
   wxTextCtrl* m_XMin;
   wxTextCtrl* m_XMax;
+
+ private:
+  GGraphAccept m_Accept;
 };
 
 class AngleDialog : public wxDialog {
@@ -57,4 +61,4 @@ double ReadNumber(const wxString& text);
 // Shows the dialog modally and fills e on Ok; false on Cancel.
 bool AskTextByDialog(wxWindow* parent, GTextEdit& e);
 bool AskAngleByDialog(wxWindow* parent, GAngleChoice& c);
-bool AskGraphByDialog(wxWindow* parent, GGraphInput& g);
+bool AskGraphByDialog(wxWindow* parent, GGraphInput& g, const GGraphAccept& accept);

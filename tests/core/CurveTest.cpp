@@ -1,6 +1,8 @@
 // Curves that follow the figure: graphs and parametric curves sampled from
-// formulas, the Graph command and the "Graph" statement with their messages,
-// and loci, which must leave the figure exactly where it was.
+// formulas, the Graph command and the "Graph" statement with their messages
+// (the place of a fault in the formula as typed), formulas with the words of
+// school read back from a file, and loci, which must leave the figure
+// exactly where it was.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -126,7 +128,7 @@ TEST_F(CurveTest, GraphFollowsTheElementItNames) {
 TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
   const int nodes = UsedGcals();
   for (int i = 0; i < 100; ++i) EXPECT_EQ(gesture.AddGraph("x^2+(x", -5, 5), 1);
-  EXPECT_EQ(LastMessage(), "error 1");
+  EXPECT_EQ(LastMessage(), "error 1\nThe bracket \"(\" at position 5 is never closed.");
   EXPECT_EQ(LastCaption(), "Invalid function input");
   EXPECT_EQ(doc->FirstConst(), nullptr);
   EXPECT_EQ(UsedGcals(), nodes);
@@ -134,8 +136,70 @@ TEST_F(CurveTest, RejectedFormulaTellsWhyAndBuildsNothing) {
 
   // The 51st curve is refused: the records hold 50.
   for (int i = 0; i < 50; ++i) ASSERT_EQ(gesture.AddGraph("x", -1, 1), 0) << i;
-  EXPECT_NE(gesture.AddGraph("x", -1, 1), 0);
-  EXPECT_EQ(LastMessage(), "error 2");
+  GFormulaError error;
+  EXPECT_NE(gesture.AddGraph("x", -1, 1, &error), 0);
+  EXPECT_EQ(LastMessage(), "error 2\nThere is no room for another curve.");
+  EXPECT_EQ(error.fault, GFormulaFault::kNoCurve);
+}
+
+// With every step in use a curve cannot be kept: that is said, not passed over.
+TEST_F(CurveTest, NoStepLeftIsTold) {
+  while (doc->NewConst(CONST_GRAPH)) {
+  }
+  EXPECT_EQ(gesture.AddGraph("x", -1, 1), 2);
+  EXPECT_EQ(LastMessage(), "error 2\nThere is no room for another curve.");
+  for (const GParaCurve& c : doc->Store().Curves()) EXPECT_FALSE(c.inUse);
+}
+
+// The place a message names is counted in the formula as typed: blanks, a
+// value put in for a reference, the second half of a parametric curve and a
+// letter of two bytes included.
+TEST_F(CurveTest, FaultIsPlacedInTheFormulaAsTyped) {
+  ASSERT_TRUE(Read("point A=Pt(1.000,2.000);\n"));
+  const struct {
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {"x +  #", "error 1\n\"#\" at position 6 cannot stand there."},
+      {"2{Ax}+#", "error 1\n\"#\" at position 7 cannot stand there."},
+      {"cos(x),sin x)", "error 2\nThe bracket \")\" at position 13 closes nothing."},
+      {"\xCF\x80 x +", "error 1\nSomething is missing after \"+\" at position 5."},
+      {"x*{A", "error 2\nThe braces at position 3 need a name and a letter, as in {Ax}."},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NE(gesture.AddGraph(c.typed, -5, 5), 0) << c.typed;
+    EXPECT_EQ(LastMessage(), c.message) << c.typed;
+  }
+}
+
+// What the status bar shows of a new curve: each component as the parser
+// nested it; a locus has no formula.
+TEST_F(CurveTest, CurveFormulaAsUnderstood) {
+  ASSERT_EQ(gesture.AddGraph("sqrt x, ln(x)*2", 0, 5), 0);
+  EXPECT_EQ(UnderstoodFormula(*LastCurve()), "sqrt(x),ln(x*2)");
+  ASSERT_TRUE(
+      Read("point O=Pt(0.000,0.000);\npoint B=Pt(1.000,0.000);\ncircle C1=Circle(O,B);\n"
+           "point P=PtOnCircle(C1,0.300);\npoint F=Pt(0.500,1.000);\npoint M=Mid(F,P);\n"
+           "curve x1=OrbitOnCircle(P,M);\n"));
+  EXPECT_EQ(UnderstoodFormula(*Curve("x1")), "");
+}
+
+// The words of school are kept in the file as typed and read back into the
+// same curve; a file that has none of them reads as before.
+TEST_F(CurveTest, SchoolWordsReadBackFromAFile) {
+  ASSERT_EQ(gesture.AddGraph("sqrt(abs x)+exp(-x)-ln x-\xCF\x80", 0.1, 3), 0);
+  ASSERT_EQ(gesture.AddGraph("abs(x-1),sqrt x", 0, 2), 0);
+  std::vector<std::vector<double>> made;
+  for (const GParaCurve* c = doc->Sheet().curves.head; c; c = c->next) made.push_back(Samples(c));
+  const std::string file = WriteScript(*doc);
+  ASSERT_TRUE(Read(file));
+  EXPECT_EQ(WriteScript(*doc), file);
+  std::vector<std::vector<double>> read;
+  for (const GParaCurve* c = doc->Sheet().curves.head; c; c = c->next) read.push_back(Samples(c));
+  ASSERT_EQ(read.size(), 2u);
+  EXPECT_GT(read[0].size(), 30u);
+  EXPECT_EQ(read, made);
+  EXPECT_TRUE(user.messages.empty());
 }
 
 // A formula that stops parsing once its named values are put in (the point
@@ -154,11 +218,14 @@ TEST_F(CurveTest, FormulaFailingAtEvaluationFailsQuietly) {
 
 TEST_F(CurveTest, ReaderRejectsABadFormulaWithItsCode) {
   EXPECT_FALSE(Read("point A=Pt(0.000,0.000);\ncurve x1=Graph(sqr(x),-1.000,1.000);\n"));
-  EXPECT_EQ(LastMessage(), "line 2 : Graph syntax error 4");
+  EXPECT_EQ(LastMessage(),
+            "line 2 : Graph syntax error 4\nUnknown word \"sqr\" at position 1 (known: sin, cos, "
+            "tan, log, ln, exp, sqrt, abs, pi, e, x).");
   EXPECT_EQ(LastCaption(), "syntax error");
   EXPECT_EQ(StepCount(0), 1);
   EXPECT_FALSE(Read("curve x1=ParaCurve(cos(x),(x,0.000,1.000);\n"));
-  EXPECT_EQ(LastMessage(), "line 1 : Graph syntax error 128");
+  EXPECT_EQ(LastMessage(),
+            "line 1 : Graph syntax error 128\nThe bracket \"(\" at position 1 is never closed.");
 }
 
 // The Point tool puts a point on a graph; its tangent follows the curve's

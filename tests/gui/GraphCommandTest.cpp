@@ -1,6 +1,7 @@
 // The Graph command in the main window: the dialog's fields, the curve a
-// formula makes, the message a wrong formula gives, and a picture of curves
-// (graph, parametric curve, locus) for a person to look at.
+// formula makes, the message a wrong formula gives (the dialog staying open
+// with the text), the formula as understood in the status bar, and a
+// picture of curves (graph, parametric curve, locus) for a person to look at.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -45,10 +46,10 @@ class GraphCommandTest : public ::testing::Test {
     frame->Show(true);
     canvas = frame->m_Canvas;
     doc = canvas->m_Doc.get();
-    canvas->m_AskGraph = [this](GGraphInput& g) {
+    canvas->m_AskGraph = [this](GGraphInput& g, const GGraphAccept& accept) {
       asked = true;
       g = answer;
-      return true;
+      return accept(g);
     };
   }
   void TearDown() override {
@@ -91,36 +92,59 @@ TEST_F(GraphCommandTest, FormulaMakesAGraphOrAParametricCurve) {
 TEST_F(GraphCommandTest, WrongFormulaIsToldAndEmptyOneIgnored) {
   EXPECT_EQ(Graph("(x+1"), nullptr);
   ASSERT_EQ(user->messages.size(), 1u);
-  EXPECT_EQ(user->messages[0].text, "error 128");
+  EXPECT_EQ(user->messages[0].text, "error 128\nThe bracket \"(\" at position 1 is never closed.");
   EXPECT_EQ(user->messages[0].caption, "Invalid function input");
   EXPECT_EQ(Graph(""), nullptr);
   EXPECT_EQ(user->messages.size(), 1u);
 }
 
-// The real dialog, answered while it is shown: OK with a formula typed in
-// builds the graph over the preset range.
-TEST_F(GraphCommandTest, DialogOkBuildsTheGraph) {
-  canvas->m_AskGraph = [this](GGraphInput& g) { return AskGraphByDialog(canvas, g); };
-  bool answered = false;
-  wxTheApp->CallAfter([&answered] {
+// The real dialog, answered while it is shown: OK on a wrong formula is
+// explained and leaves the dialog open with the text as typed; OK on the
+// mended one builds the graph over the preset range, and the status bar
+// shows the formula as the parser nested it.
+TEST_F(GraphCommandTest, DialogStaysOpenUntilTheFormulaIsRight) {
+  canvas->m_AskGraph = [this](GGraphInput& g, const GGraphAccept& accept) {
+    return AskGraphByDialog(canvas, g, accept);
+  };
+  bool stayedOpen = false, closed = false;
+  wxString kept;
+  wxTheApp->CallAfter([&] {
     for (wxWindow* w : wxTopLevelWindows) {
       auto* dialog = dynamic_cast<GraphDialog*>(w);
       if (!dialog || !dialog->IsModal()) continue;
-      dialog->m_Formula->SetValue("x^3");
-      dialog->EndModal(wxID_OK);
-      answered = true;
+      auto ok = [dialog] {
+        wxCommandEvent click(wxEVT_BUTTON, wxID_OK);
+        click.SetEventObject(dialog->FindWindow(wxID_OK));
+        dialog->FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(click);
+      };
+      dialog->m_Formula->SetValue("sin(x");
+      ok();
+      stayedOpen = dialog->IsModal();
+      kept = dialog->m_Formula->GetValue();
+      dialog->m_Formula->SetValue("x/2*2");
+      ok();
+      closed = !dialog->IsModal();
+      if (!closed) dialog->EndModal(wxID_CANCEL);
     }
   });
   wxCommandEvent event(wxEVT_MENU, ToolkitId(kModeGraph));
   event.SetEventObject(frame);
   frame->ProcessWindowEvent(event);
-  ASSERT_TRUE(answered);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(kept, "sin(x");
+  ASSERT_EQ(user->messages.size(), 1u);
+  EXPECT_EQ(user->messages[0].text, "error 128\nThe bracket \"(\" at position 4 is never closed.");
+  EXPECT_TRUE(closed);
   GConst* g = doc->FirstConst();
   ASSERT_NE(g, nullptr);
-  EXPECT_EQ(g->CurveOutput->expr1, "x^3");
+  EXPECT_EQ(g->next, nullptr);
+  EXPECT_EQ(g->CurveOutput->expr1, "x/2*2");
   EXPECT_EQ(g->CurveOutput->xmin, -5);
   EXPECT_EQ(g->CurveOutput->xmax, 5);
-  EXPECT_GT(g->CurveOutput->count, 10);
+  const std::string made = "Made curve " + g->CurveOutput->name + ": x/(2*2)";
+  EXPECT_TRUE(PumpEvents([&] {
+    return frame->GetStatusBar()->GetStatusText(1).utf8_string().rfind(made, 0) == 0;
+  })) << frame->GetStatusBar()->GetStatusText(1).utf8_string();
 }
 
 TEST_F(GraphCommandTest, CurvesScreenshotAfterOpening) {
