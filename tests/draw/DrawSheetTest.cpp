@@ -177,7 +177,7 @@ TEST_F(DrawSheetTest, ASurfaceTakingThePatternsPutsTheBeadsWhereThePolygonsLie) 
 TEST_F(DrawSheetTest, PointsLieOverLinesAndTextsOverPointsWithTheirNames) {
   GPoint* p = doc->NewPoint(CComplex(0, 0), CComplex(0, 0));
   doc->AssignPoint(p);
-  p->name = "P1";
+  p->name = std::string("P1");
   GText* t = doc->NewText("two\nlines");
   doc->AssignText(t);
   t->x = 20;

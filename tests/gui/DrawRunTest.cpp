@@ -35,7 +35,7 @@ TEST_F(DrawRunTest, RepaintsShowTheSameLettersAsTheFirstDrawing) {
   // texts no other test draws, so the first repaint lays them out afresh.
   Text("Qjy7 fg{runs}\n   \nlast (line)", 120, 80, 19, {20, 60, 160});
   GPoint* p = Point(0.5, -0.5);
-  p->name = "Pjq9";
+  p->name = std::string("Pjq9");
   p->nameFontSize = 17;
   Render();
   const wxImage first = picture.Copy();

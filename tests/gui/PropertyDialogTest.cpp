@@ -48,7 +48,7 @@ void ExpectColours(const ColourRow& row, E& e) {
 
 TEST(AnglePropertyDialogTest, SizeIsTakenFrom20To100AndColoursFrom0To255) {
   GAngle angle;
-  angle.name = "ag1";
+  angle.name = std::string("ag1");
   angle.style = 1;
   angle.radius = 40;
   auto* dialog = new AnglePropertyDialog(nullptr, angle);
@@ -74,7 +74,7 @@ TEST(AnglePropertyDialogTest, SizeIsTakenFrom20To100AndColoursFrom0To255) {
 
 TEST(BracketPropertyDialogTest, HeightIsTakenWithinHalfAndCaptionReplacesTheMark) {
   GBracket bracket;
-  bracket.name = "br1";
+  bracket.name = std::string("br1");
   bracket.intField = 2;
   bracket.bulge = 0.3;
   auto* dialog = new BracketPropertyDialog(nullptr, bracket);
