@@ -88,7 +88,6 @@ void MyCanvas::LUp_Tangent(wxPoint& pos) {
   const GGesture::TangentPick before = g.RememberTangentPick();
   double x = 0, y = 0;
   PixelToWorld(*this, pos, &x, &y);
-  g.SetShift(m_Tool.Shift());
   g.LUp_Select(x, y);
   g.TangentAfterSelect(before);
   Done(*this);
