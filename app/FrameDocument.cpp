@@ -5,6 +5,7 @@
 #include "interaction/MyCanvas.h"
 #include "model/Utf8Text.h"
 #include "script/OpenFigure.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ void MyFrame::SaveChosenFile() {
       m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
   if (chosen.empty()) return;
   std::string written;
-  if (m_Canvas->m_Doc->SaveDocument(chosen, &written))
+  if (SaveDocument(*m_Canvas->m_Doc, chosen, &written))
     SetTitle(wxString::FromUTF8("Figuretta - " + written));
 }
 

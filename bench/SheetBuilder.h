@@ -206,7 +206,7 @@ class Builder {
     c->Evaluate();
     doc_.AssignPoint(p);
     doc_.SetPointName(p);
-    if (unique && doc_.CheckCoincidency(p)) return nullptr;
+    if (unique && doc_.Relations().CheckCoincidency(p)) return nullptr;
     if (GoodPoint(p)) points_.push_back(p);
     return p;
   }
@@ -218,7 +218,7 @@ class Builder {
     c->Evaluate();
     doc_.AssignLine(l);
     l->name = doc_.TakeName(GNameKind::kLine);
-    if (doc_.CheckCoincidency(l)) return nullptr;
+    if (doc_.Relations().CheckCoincidency(l)) return nullptr;
     if (GoodLine(l)) {
       lines_.push_back(l);
       carriers_[c->type].push_back(c);
@@ -233,7 +233,7 @@ class Builder {
     c->Evaluate();
     doc_.AssignCircle(e);
     doc_.SetCircleName(e);
-    if (doc_.CheckCoincidency(e)) return nullptr;
+    if (doc_.Relations().CheckCoincidency(e)) return nullptr;
     if (GoodCircle(e)) circles_.push_back(e);
     return e;
   }

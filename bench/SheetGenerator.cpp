@@ -77,8 +77,8 @@ void FillSheet(GDocument& doc, int steps, uint64_t seed) {
   for (int kind : waiting)
     if (!builder.TryMake(kind)) builder.Fallback(kind);
 
-  for (GLine* l = doc.Sheet().lines.head; l; l = l->next) doc.ResetLineIcPara(l);
-  for (GCircle* c = doc.Sheet().circles.head; c; c = c->next) doc.ResetCircleIcPara(c);
+  for (GLine* l = doc.Sheet().lines.head; l; l = l->next) doc.Relations().ResetLineIcPara(l);
+  for (GCircle* c = doc.Sheet().circles.head; c; c = c->next) doc.Relations().ResetCircleIcPara(c);
   doc.EvaluateConst(doc.FirstConst());
 }
 

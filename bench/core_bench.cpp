@@ -89,8 +89,8 @@ GPoint* PlaceRecordedMeet(GDocument& doc, GLine* l, GLine* m, GConst** step) {
   if (!p) return nullptr;
   doc.AssignIncident(l, p, 0);
   doc.AssignIncident(m, p, 0);
-  doc.ResetLineIcPara(l);
-  doc.ResetLineIcPara(m);
+  doc.Relations().ResetLineIcPara(l);
+  doc.Relations().ResetLineIcPara(m);
   return p;
 }
 
@@ -102,7 +102,7 @@ CheckSetup MakeCheckSetup() {
     GConst* step = nullptr;
     GPoint* p = PlaceRecordedMeet(*s.doc, s.l, s.m, &step);
     if (!p) break;
-    if (s.doc->CheckCoincidency(p)) continue;  // removed again: an existing point
+    if (s.doc->Relations().CheckCoincidency(p)) continue;  // removed again: an existing point
     s.doc->DeleteConst(step);
     return s;
   }
@@ -118,13 +118,13 @@ void CheckAfterNewPoint(benchmark::State& state, bool literal) {
     state.SkipWithError("no two lines meet at a new point");
     return;
   }
-  s.doc->m_LiteralIncidenceWalk = literal;
+  s.doc->Relations().SetLiteralWalk(literal);
   for (auto _ : state) {
     state.PauseTiming();
     GConst* step = nullptr;
     GPoint* p = PlaceRecordedMeet(*s.doc, s.l, s.m, &step);
     state.ResumeTiming();
-    if (!s.doc->CheckCoincidency(p)) s.doc->CheckIncidency(p, true);
+    if (!s.doc->Relations().CheckCoincidency(p)) s.doc->Relations().CheckIncidency(p, true);
     state.PauseTiming();
     s.doc->DeleteConst(step);
     state.ResumeTiming();
@@ -145,9 +145,10 @@ void HoldingIncidence(benchmark::State& state, bool literal) {
   }
   GConst* step = nullptr;
   GPoint* p = PlaceRecordedMeet(*s.doc, s.l, s.m, &step);
-  s.doc->m_LiteralIncidenceWalk = literal;
+  s.doc->Relations().SetLiteralWalk(literal);
   bool holds = true;
-  for (auto _ : state) holds = holds && s.doc->incident_LP_global(s.doc->FirstConst(), s.l, p);
+  for (auto _ : state)
+    holds = holds && s.doc->Relations().incident_LP_global(s.doc->FirstConst(), s.l, p);
   if (!holds) state.SkipWithError("the point left its line");
 }
 void BM_HoldingIncidence(benchmark::State& state) { HoldingIncidence(state, false); }

@@ -2,6 +2,7 @@
 // OnDraw as the window) and "Save data" (the CSV of the hilighted elements).
 #include "interaction/MyCanvas.h"
 #include "render/ImageExport.h"
+#include "script/Script.h"
 
 // The filters in the order the chooser shows them; the first is the default.
 static const char kImageWildcard[] =
@@ -43,7 +44,7 @@ void MyCanvas::OnSaveCsv(const std::string& stem) {
                "Are you sure?") == GUser::kYes) {
     const std::string path =
         user.ChooseFile("Input a file name", stem + ".csv", "CSV files(*.csv)|*.csv", true);
-    if (!path.empty()) m_Doc->SaveCsv(path);
+    if (!path.empty()) SaveCsv(*m_Doc, path);
   }
   Refresh(false);
 }

@@ -2,52 +2,7 @@
 #include "model/Document.h"
 #include "model/HitTest.h"
 
-// ---- list maintenance ----
-
-void GDocument::Sethilighted(GPoint* p) {
-  if (!p) return;
-  p->hilighted = 1;
-  p->hilightCounter = 3;  // the blinking bitmap restarts at frame 3
-  Selection().Points().Add(p);
-}
-void GDocument::Sethilighted(GLine* l) {
-  if (!l) return;
-  l->hilighted = 1;
-  Selection().Lines().Add(l);
-}
-void GDocument::Sethilighted(GCircle* c) {
-  if (!c) return;
-  c->hilighted = 1;
-  Selection().Circles().Add(c);
-}
-void GDocument::Sethilighted(GParaCurve* c) {
-  if (!c) return;
-  c->hilighted = 1;
-  Selection().Curves().Add(c);
-}
-void GDocument::Sethilighted(GAngle* a) {
-  if (!a) return;
-  a->hilighted = 1;
-  Selection().Angles().Add(a);
-}
-void GDocument::Sethilighted(GImage* im) {
-  if (!im) return;
-  im->hilighted = 1;
-  Selection().Images().Add(im);
-}
-void GDocument::Sethilighted(GBracket* b) {
-  if (!b) return;
-  b->hilighted = 1;
-  Selection().Brackets().Add(b);
-}
-
 namespace {
-template <class T>
-void Unhilight(T* e, GHilightList<T>& list) {
-  if (!e) return;
-  e->hilighted = 0;
-  list.Remove(e);
-}
 template <class T>
 void ClearFlags(T* head) {
   for (T* e = head; e; e = e->next) e->hilighted = 0;
@@ -58,14 +13,6 @@ void ClearUnchosen(T* head, const GHilightList<T>& chosen) {
     if (e->hilighted && !chosen.Contains(e)) e->hilighted = 0;
 }
 }  // namespace
-
-void GDocument::Deletehilighted(GPoint* p) { Unhilight(p, Selection().Points()); }
-void GDocument::Deletehilighted(GLine* l) { Unhilight(l, Selection().Lines()); }
-void GDocument::Deletehilighted(GCircle* c) { Unhilight(c, Selection().Circles()); }
-void GDocument::Deletehilighted(GParaCurve* c) { Unhilight(c, Selection().Curves()); }
-void GDocument::Deletehilighted(GAngle* a) { Unhilight(a, Selection().Angles()); }
-void GDocument::Deletehilighted(GImage* im) { Unhilight(im, Selection().Images()); }
-void GDocument::Deletehilighted(GBracket* b) { Unhilight(b, Selection().Brackets()); }
 
 // Elements listed but no longer in a sheet list (a point being placed) keep
 // no flag either.

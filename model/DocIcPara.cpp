@@ -64,13 +64,13 @@ void BisectorDirection(const GPoint* P1, const GPoint* V, const GPoint* P3, doub
 
 }  // namespace
 
-void GDocument::ResetLineIcPara(GLine* L) {
+void GRelations::ResetLineIcPara(GLine* L) {
   GConst* step = nullptr;
-  if (!L || !FindLnFromCn(FirstConst(), L, &step) || !step) return;
+  if (!L || !FindLnFromCn(m_Doc.FirstConst(), L, &step) || !step) return;
   ResetLineIcPara(L, step);
 }
 
-void GDocument::ResetLineIcPara(GLine* L, GConst* step) {
+void GRelations::ResetLineIcPara(GLine* L, GConst* step) {
   if (!L || !step || step->LOutput != L) return;
   GIncident* first = L->ics.head;
   if (!first || !first->point) return;
@@ -163,26 +163,26 @@ void GDocument::ResetLineIcPara(GLine* L, GConst* step) {
   }
 }
 
-void GDocument::ResetCircleIcPara(GCircle* C) {
+void GRelations::ResetCircleIcPara(GCircle* C) {
   if (!C) return;
   for (GIncident* ic = C->ics.head; ic; ic = ic->next)
     if (ic->point) SetParam(ic, AngleOn(C, ic->point));
 }
 
-void GDocument::ResetIcs(GConst* first, GLine* lines) {
+void GRelations::ResetIcs(GConst* first, GLine* lines) {
   // Only the lists cleared here are rebuilt, so a step on a line outside the
   // given list cannot add a second copy of a record that line still holds.
   std::vector<char> rebuilt(kPoolSize, 0);
   for (GLine* L = lines; L; L = L->next) {
-    DeleteIcs(L);
-    if (m_Store.Lines().Holds(L)) rebuilt[m_Store.Lines().IndexOf(L)] = 1;
+    m_Doc.DeleteIcs(L);
+    if (m_Doc.Store().Lines().Holds(L)) rebuilt[m_Doc.Store().Lines().IndexOf(L)] = 1;
   }
   auto ours = [&](const GLine* L) {
-    return m_Store.Lines().Holds(L) && rebuilt[m_Store.Lines().IndexOf(L)];
+    return m_Doc.Store().Lines().Holds(L) && rebuilt[m_Doc.Store().Lines().IndexOf(L)];
   };
   auto add = [&](GLine* L, GPoint* P, double t, bool recompute) {
     if (!ours(L) || !P) return;
-    AssignIncident(L, P, t);
+    m_Doc.AssignIncident(L, P, t);
     if (recompute) ResetLineIcPara(L);
   };
   for (GConst* c = first; c; c = c->next) {
@@ -221,16 +221,16 @@ void GDocument::ResetIcs(GConst* first, GLine* lines) {
   }
 }
 
-void GDocument::ResetIcs(GConst* first, GCircle* circles) {
+void GRelations::ResetIcs(GConst* first, GCircle* circles) {
   std::vector<char> rebuilt(kPoolSize, 0);
   for (GCircle* C = circles; C; C = C->next) {
-    DeleteIcs(C);
-    if (m_Store.Circles().Holds(C)) rebuilt[m_Store.Circles().IndexOf(C)] = 1;
+    m_Doc.DeleteIcs(C);
+    if (m_Doc.Store().Circles().Holds(C)) rebuilt[m_Doc.Store().Circles().IndexOf(C)] = 1;
   }
   auto add = [&](GCircle* C, GPoint* P, bool angle, double t) {
-    if (!P || !m_Store.Circles().Holds(C)) return;
-    if (!rebuilt[m_Store.Circles().IndexOf(C)]) return;
-    AssignIncident(C, P, angle ? AngleOn(C, P) : t);
+    if (!P || !m_Doc.Store().Circles().Holds(C)) return;
+    if (!rebuilt[m_Doc.Store().Circles().IndexOf(C)]) return;
+    m_Doc.AssignIncident(C, P, angle ? AngleOn(C, P) : t);
   };
   for (GConst* c = first; c; c = c->next) {
     switch (c->type) {

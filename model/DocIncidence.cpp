@@ -19,13 +19,13 @@ const char* const TangencyCaption = "Tangency Test";
 
 using namespace incidence_now;
 
-bool GDocument::incident_LP_local(GLine* L, GPoint* P) { return PointOnLine(L, P); }
+bool GRelations::incident_LP_local(GLine* L, GPoint* P) { return PointOnLine(L, P); }
 
-bool GDocument::incident_CP_local(GCircle* C, GPoint* P) { return PointOnCircle(C, P); }
+bool GRelations::incident_CP_local(GCircle* C, GPoint* P) { return PointOnCircle(C, P); }
 
-bool GDocument::tangent_CL_local(GCircle* C, GLine* L) { return LineTouchesCircle(C, L); }
+bool GRelations::tangent_CL_local(GCircle* C, GLine* L) { return LineTouchesCircle(C, L); }
 
-bool GDocument::tangent_CC_local(GCircle* C1, GCircle* C2) {
+bool GRelations::tangent_CC_local(GCircle* C1, GCircle* C2) {
   if (!C1 || !C2) return false;
   const double r1 = std::sqrt(C1->r2.re), r2 = std::sqrt(C2->r2.re);
   const CComplex dx = C1->cx - C2->cx, dy = C1->cy - C2->cy;
@@ -34,15 +34,15 @@ bool GDocument::tangent_CC_local(GCircle* C1, GCircle* C2) {
          Within(r1 + delta, r2, 0.0001);
 }
 
-bool GDocument::point_coincide_local(GPoint* P, GPoint* Q) {
+bool GRelations::point_coincide_local(GPoint* P, GPoint* Q) {
   if (!P || !Q || P == Q) return false;
   const CComplex u[3] = {P->x, P->y, P->z}, v[3] = {Q->x, Q->y, Q->z};
   return Aligned(u, v);
 }
 
-bool GDocument::line_coincide_local(GLine* L, GLine* M) { return SameLine(L, M); }
+bool GRelations::line_coincide_local(GLine* L, GLine* M) { return SameLine(L, M); }
 
-bool GDocument::circle_coincide_local(GCircle* C, GCircle* D) { return SameCircle(C, D); }
+bool GRelations::circle_coincide_local(GCircle* C, GCircle* D) { return SameCircle(C, D); }
 
 bool RelationHoldsNow(GDocument& doc, const Relation& r) {
   switch (r.kind) {
@@ -53,9 +53,9 @@ bool RelationHoldsNow(GDocument& doc, const Relation& r) {
     case RelationKind::kLineTouchesCircle:
       return LineTouchesCircle(r.circle1, r.line1);
     case RelationKind::kCirclesTouch:
-      return doc.tangent_CC_local(r.circle1, r.circle2);
+      return doc.Relations().tangent_CC_local(r.circle1, r.circle2);
     case RelationKind::kSamePoint:
-      return doc.point_coincide_local(r.point1, r.point2);
+      return doc.Relations().point_coincide_local(r.point1, r.point2);
     case RelationKind::kSameLine:
       return SameLine(r.line1, r.line2);
     case RelationKind::kSameCircle:
@@ -66,41 +66,41 @@ bool RelationHoldsNow(GDocument& doc, const Relation& r) {
 
 // ---- for every position of the free points ----
 
-bool GDocument::incident_LP_global(GConst* from, GLine* L, GPoint* P) {
+bool GRelations::incident_LP_global(GConst* from, GLine* L, GPoint* P) {
   if (!L || !P || L->hidden || P->hidden) return false;
   Relation r{.kind = RelationKind::kPointOnLine, .point1 = P, .line1 = L};
-  return RelationHoldsEverywhere(*this, from, r);
+  return RelationHoldsEverywhere(m_Doc, from, r);
 }
 
-bool GDocument::incident_CP_global(GConst* from, GCircle* C, GPoint* P) {
+bool GRelations::incident_CP_global(GConst* from, GCircle* C, GPoint* P) {
   if (!C || !P || C->hidden || P->hidden) return false;
   Relation r{.kind = RelationKind::kPointOnCircle, .point1 = P, .circle1 = C};
-  return RelationHoldsEverywhere(*this, from, r);
+  return RelationHoldsEverywhere(m_Doc, from, r);
 }
 
-bool GDocument::tangent_CL_global(GConst* from, GCircle* C, GLine* L) {
+bool GRelations::tangent_CL_global(GConst* from, GCircle* C, GLine* L) {
   if (!C || !L || C->hidden || L->hidden) return false;
   Relation r{.kind = RelationKind::kLineTouchesCircle, .line1 = L, .circle1 = C};
-  return RelationHoldsEverywhere(*this, from, r);
+  return RelationHoldsEverywhere(m_Doc, from, r);
 }
 
-bool GDocument::tangent_CC_global(GConst* from, GCircle* C1, GCircle* C2) {
+bool GRelations::tangent_CC_global(GConst* from, GCircle* C1, GCircle* C2) {
   if (!C1 || !C2 || C1->hidden || C2->hidden) return false;
   Relation r{.kind = RelationKind::kCirclesTouch, .circle1 = C1, .circle2 = C2};
-  return RelationHoldsEverywhere(*this, from, r);
+  return RelationHoldsEverywhere(m_Doc, from, r);
 }
 
-bool GDocument::point_coincide_global(GConst* from, GPoint* P, GPoint* Q) {
+bool GRelations::point_coincide_global(GConst* from, GPoint* P, GPoint* Q) {
   Relation r{.kind = RelationKind::kSamePoint, .point1 = P, .point2 = Q};
-  return RelationHoldsEverywhere(*this, from, r);
+  return RelationHoldsEverywhere(m_Doc, from, r);
 }
 
-bool GDocument::line_coincide_global(GConst* from, GLine* L, GLine* M) {
+bool GRelations::line_coincide_global(GConst* from, GLine* L, GLine* M) {
   Relation r{.kind = RelationKind::kSameLine, .line1 = L, .line2 = M};
-  return RelationHoldsEverywhere(*this, from, r);
+  return RelationHoldsEverywhere(m_Doc, from, r);
 }
 
-bool GDocument::circle_coincide_global(GConst* from, GCircle* C, GCircle* D) {
+bool GRelations::circle_coincide_global(GConst* from, GCircle* C, GCircle* D) {
   Relation r{.kind = RelationKind::kSameCircle, .circle1 = C, .circle2 = D};
-  return RelationHoldsEverywhere(*this, from, r);
+  return RelationHoldsEverywhere(m_Doc, from, r);
 }

@@ -39,16 +39,6 @@ std::string CircleName(GDocument& doc, const GCircle* C) {
   return C->name;
 }
 
-// The copies of positions that choose what a check of a new element looks
-// at; they serve while a script is read (see GIncidenceShadow), unless the
-// literal reference is asked for.
-GIncidenceShadow* Shadow(GDocument& doc) {
-  if (!doc.m_ReadingScript || doc.m_LiteralIncidenceWalk) return nullptr;
-  if (!doc.m_Shadow) doc.m_Shadow = std::make_shared<GIncidenceShadow>();
-  doc.m_Shadow->Sync(doc.Sheet());
-  return doc.m_Shadow.get();
-}
-
 // Calls visit for each element of `all` in list order, or only for those of
 // `chosen` (in the same order) when the copies chose them.
 template <class T, class F>
@@ -62,142 +52,155 @@ void ForEach(T* all, const std::vector<T*>* chosen, F visit) {
 
 }  // namespace
 
-void GDocument::CheckIncidency(GLine* L, bool announce) {
+// The copies serve while a script is read (see GIncidenceShadow), unless the
+// literal reference is asked for.
+GIncidenceShadow* GRelations::Shadow() {
+  if (!m_Doc.m_ReadingScript || m_LiteralWalk) return nullptr;
+  if (!m_Shadow) m_Shadow = std::make_shared<GIncidenceShadow>();
+  m_Shadow->Sync(m_Doc.Sheet());
+  return m_Shadow.get();
+}
+
+void GRelations::CheckIncidency(GLine* L, bool announce) {
   if (!L) return;
-  QuietCheckScope quiet(*this, true, true);
+  QuietCheckScope quiet(m_Doc, true, true);
   const double den = PointOnLineDivisor(L);
-  GIncidenceShadow* shadow = Shadow(*this);
-  ForEach(Sheet().points.head, shadow ? shadow->PointsMaybeOn(L) : nullptr, [&](GPoint* P) {
+  GIncidenceShadow* shadow = Shadow();
+  ForEach(m_Doc.Sheet().points.head, shadow ? shadow->PointsMaybeOn(L) : nullptr, [&](GPoint* P) {
     if (!MaybePointOnLine(L, P, den) || !PointOnLine(L, P) || Records(L, P) ||
-        !incident_LP_global(FirstConst(), L, P))
+        !incident_LP_global(m_Doc.FirstConst(), L, P))
       return;
-    AssignIncident(L, P, 0.0);
+    m_Doc.AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
-    if (announce) m_User->ShowMessage(StrFormat(IncidentMsg, P->name.c_str()), IncidencyCaption);
+    if (announce)
+      m_Doc.User().ShowMessage(StrFormat(IncidentMsg, P->name.c_str()), IncidencyCaption);
   });
   // Tangencies are only told, never recorded.
   if (!announce) return;
-  for (GCircle* C = Sheet().circles.head; C; C = C->next) {
-    if (!LineTouchesCircle(C, L) || !tangent_CL_global(FirstConst(), C, L)) continue;
+  for (GCircle* C = m_Doc.Sheet().circles.head; C; C = C->next) {
+    if (!LineTouchesCircle(C, L) || !tangent_CL_global(m_Doc.FirstConst(), C, L)) continue;
     if (L->icCount < 2) {
-      m_User->ShowMessage(StrFormat(TangentMsgLC, CircleName(*this, C).c_str()), TangencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(TangentMsgLC, CircleName(m_Doc, C).c_str()),
+                               TangencyCaption);
     } else {
       std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_User->ShowMessage(
-          StrFormat(TangentMsgLCAB, a.c_str(), b.c_str(), CircleName(*this, C).c_str()),
+      m_Doc.User().ShowMessage(
+          StrFormat(TangentMsgLCAB, a.c_str(), b.c_str(), CircleName(m_Doc, C).c_str()),
           TangencyCaption);
     }
   }
 }
 
-void GDocument::CheckIncidency(GCircle* C, bool announce) {
+void GRelations::CheckIncidency(GCircle* C, bool announce) {
   if (!C) return;
-  QuietCheckScope quiet(*this, true, true);
-  GIncidenceShadow* shadow = Shadow(*this);
-  ForEach(Sheet().points.head, shadow ? shadow->PointsMaybeOn(C) : nullptr, [&](GPoint* P) {
+  QuietCheckScope quiet(m_Doc, true, true);
+  GIncidenceShadow* shadow = Shadow();
+  ForEach(m_Doc.Sheet().points.head, shadow ? shadow->PointsMaybeOn(C) : nullptr, [&](GPoint* P) {
     if (!MaybePointOnCircle(C, P) || !PointOnCircle(C, P) || Records(C, P) ||
-        !incident_CP_global(FirstConst(), C, P))
+        !incident_CP_global(m_Doc.FirstConst(), C, P))
       return;
-    AssignIncident(C, P, 0.0);
+    m_Doc.AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
-    if (announce) m_User->ShowMessage(StrFormat(IncidentMsgC, P->name.c_str()), IncidencyCaption);
+    if (announce)
+      m_Doc.User().ShowMessage(StrFormat(IncidentMsgC, P->name.c_str()), IncidencyCaption);
   });
   if (!announce) return;
-  const std::string name = CircleName(*this, C);
-  for (GLine* L = Sheet().lines.head; L; L = L->next) {
-    if (!LineTouchesCircle(C, L) || !tangent_CL_global(FirstConst(), C, L)) continue;
+  const std::string name = CircleName(m_Doc, C);
+  for (GLine* L = m_Doc.Sheet().lines.head; L; L = L->next) {
+    if (!LineTouchesCircle(C, L) || !tangent_CL_global(m_Doc.FirstConst(), C, L)) continue;
     if (L->icCount < 2) {
-      m_User->ShowMessage(StrFormat(TangentMsgCL, name.c_str()), TangencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(TangentMsgCL, name.c_str()), TangencyCaption);
     } else {
       std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_User->ShowMessage(StrFormat(TangentMsgCLAB, name.c_str(), a.c_str(), b.c_str()),
-                          TangencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(TangentMsgCLAB, name.c_str(), a.c_str(), b.c_str()),
+                               TangencyCaption);
     }
   }
-  for (GCircle* D = Sheet().circles.head; D; D = D->next) {
-    if (D == C || !tangent_CC_global(FirstConst(), C, D)) continue;
-    m_User->ShowMessage(StrFormat(TangentMsgCC, name.c_str(), CircleName(*this, D).c_str()),
-                        TangencyCaption);
+  for (GCircle* D = m_Doc.Sheet().circles.head; D; D = D->next) {
+    if (D == C || !tangent_CC_global(m_Doc.FirstConst(), C, D)) continue;
+    m_Doc.User().ShowMessage(StrFormat(TangentMsgCC, name.c_str(), CircleName(m_Doc, D).c_str()),
+                             TangencyCaption);
   }
 }
 
-void GDocument::CheckIncidency(GPoint* P, bool announce) {
+void GRelations::CheckIncidency(GPoint* P, bool announce) {
   if (!P) return;
-  QuietCheckScope quiet(*this, true, true);
-  for (GLine* L = Sheet().lines.head; L; L = L->next) {
+  QuietCheckScope quiet(m_Doc, true, true);
+  for (GLine* L = m_Doc.Sheet().lines.head; L; L = L->next) {
     if (!MaybePointOnLine(L, P, PointOnLineDivisor(L)) || !PointOnLine(L, P) || Records(L, P) ||
-        !incident_LP_global(FirstConst(), L, P))
+        !incident_LP_global(m_Doc.FirstConst(), L, P))
       continue;
-    AssignIncident(L, P, 0.0);
+    m_Doc.AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
     if (!announce) continue;
     if (L->icCount < 3) {
-      m_User->ShowMessage(StrFormat(IncidentMsgPL, P->name.c_str()), IncidencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(IncidentMsgPL, P->name.c_str()), IncidencyCaption);
     } else {
       std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_User->ShowMessage(StrFormat(IncidentMsgPLAB, P->name.c_str(), a.c_str(), b.c_str()),
-                          IncidencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(IncidentMsgPLAB, P->name.c_str(), a.c_str(), b.c_str()),
+                               IncidencyCaption);
     }
   }
   // A point already recorded on a circle (an intersection registered by its
   // tool) is neither recorded twice nor announced again.
-  for (GCircle* C = Sheet().circles.head; C; C = C->next) {
+  for (GCircle* C = m_Doc.Sheet().circles.head; C; C = C->next) {
     if (!MaybePointOnCircle(C, P) || !PointOnCircle(C, P) || Records(C, P) ||
-        !incident_CP_global(FirstConst(), C, P))
+        !incident_CP_global(m_Doc.FirstConst(), C, P))
       continue;
-    AssignIncident(C, P, 0.0);
+    m_Doc.AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
-    if (announce) m_User->ShowMessage(StrFormat(IncidentMsgPC, P->name.c_str()), IncidencyCaption);
+    if (announce)
+      m_Doc.User().ShowMessage(StrFormat(IncidentMsgPC, P->name.c_str()), IncidencyCaption);
   }
 }
 
-int GDocument::CheckCoincidency(GPoint* P) {
+int GRelations::CheckCoincidency(GPoint* P) {
   if (!P) return 0;
   bool copy = false;
   {
-    QuietCheckScope quiet(*this, true, true);
-    for (GPoint* Q = Sheet().points.head; Q && !copy; Q = Q->next)
-      copy = point_coincide_global(FirstConst(), Q, P);
+    QuietCheckScope quiet(m_Doc, true, true);
+    for (GPoint* Q = m_Doc.Sheet().points.head; Q && !copy; Q = Q->next)
+      copy = point_coincide_global(m_Doc.FirstConst(), Q, P);
   }
   if (!copy) return 0;
-  DeletePtFromCn(&Sheet().consts.head, P);
-  DeletePoint(P);
-  Sheet().points.FixTail();
+  m_Doc.DeletePtFromCn(&m_Doc.Sheet().consts.head, P);
+  m_Doc.DeletePoint(P);
+  m_Doc.Sheet().points.FixTail();
   return 1;
 }
 
-int GDocument::CheckCoincidency(GLine* L) {
+int GRelations::CheckCoincidency(GLine* L) {
   if (!L) return 0;
   bool copy = false;
   {
-    QuietCheckScope quiet(*this, true, true);
-    GIncidenceShadow* shadow = Shadow(*this);
-    ForEach(Sheet().lines.head, shadow ? shadow->LinesMaybeSame(L) : nullptr, [&](GLine* M) {
-      copy = copy ||
-             (MaybeSameLine(M, L) && SameLine(M, L) && line_coincide_global(FirstConst(), M, L));
+    QuietCheckScope quiet(m_Doc, true, true);
+    GIncidenceShadow* shadow = Shadow();
+    ForEach(m_Doc.Sheet().lines.head, shadow ? shadow->LinesMaybeSame(L) : nullptr, [&](GLine* M) {
+      copy = copy || (MaybeSameLine(M, L) && SameLine(M, L) &&
+                      line_coincide_global(m_Doc.FirstConst(), M, L));
     });
   }
   if (!copy) return 0;
-  DeleteLnFromCn(&Sheet().consts.head, L);
-  DeleteLine(L);
-  Sheet().lines.FixTail();
+  m_Doc.DeleteLnFromCn(&m_Doc.Sheet().consts.head, L);
+  m_Doc.DeleteLine(L);
+  m_Doc.Sheet().lines.FixTail();
   return 1;
 }
 
-int GDocument::CheckCoincidency(GCircle* C) {
+int GRelations::CheckCoincidency(GCircle* C) {
   if (!C) return 0;
   bool copy = false;
   {
-    QuietCheckScope quiet(*this, true, true);
-    for (GCircle* D = Sheet().circles.head; D && !copy; D = D->next)
-      copy = SameCircle(D, C) && circle_coincide_global(FirstConst(), D, C);
+    QuietCheckScope quiet(m_Doc, true, true);
+    for (GCircle* D = m_Doc.Sheet().circles.head; D && !copy; D = D->next)
+      copy = SameCircle(D, C) && circle_coincide_global(m_Doc.FirstConst(), D, C);
   }
   if (!copy) return 0;
-  DeleteCiFromCn(&Sheet().consts.head, C);
-  DeleteCircle(C);
-  Sheet().circles.FixTail();
+  m_Doc.DeleteCiFromCn(&m_Doc.Sheet().consts.head, C);
+  m_Doc.DeleteCircle(C);
+  m_Doc.Sheet().circles.FixTail();
   return 1;
 }

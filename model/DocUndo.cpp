@@ -184,7 +184,7 @@ bool GDocument::OnRedo() {
   // step itself is brought up to date with them.
   EvaluateConst(c->type == CONST_INVISIBLE ? FirstConst() : c);
   if (c->Output_Type() == OUTPUT_POINT && c->POutput && !c->POutput->hidden)
-    CheckIncidency(c->POutput, false);
+    Relations().CheckIncidency(c->POutput, false);
   ResetAllName();
   return true;
 }

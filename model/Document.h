@@ -7,6 +7,7 @@
 #include <cassert>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 #include "model/Defaults.h"
 #include "model/ElementStore.h"
@@ -16,6 +17,7 @@
 #include "model/Modes.h"
 #include "model/Naming.h"
 #include "model/Pool.h"
+#include "model/Relations.h"
 #include "model/Selection.h"
 #include "model/Sheet.h"
 #include "model/SheetTable.h"
@@ -83,6 +85,9 @@ class GDocument {
   GNaming& Naming() { return m_Naming; }
   const GNaming& Naming() const { return m_Naming; }
   GDefaults& Defaults() { return m_Defaults; }
+  // Incidence, tangency and coincidence: tests, records and announcements.
+  GRelations& Relations() { return m_Relations; }
+  const GRelations& Relations() const { return m_Relations; }
   GElementStore& Store() { return m_Store; }
   const GDefaults& Defaults() const { return m_Defaults; }
 
@@ -90,21 +95,8 @@ class GDocument {
   GHandle<GPoint> m_MovingPoint{&m_History};  // the point being dragged
   GMotion m_Motion;                           // of m_MovingPoint, published by EvaluateConst
   GConst* m_CurrentConst = nullptr;           // the last step made
-  // Incidence checks move every free point and evaluate the whole list
-  // (the slow reference walk) instead of only what the two elements depend on,
-  // and look at every element of the sheet, without the copies of positions
-  // that choose candidates while a script is read.
-  bool m_LiteralIncidenceWalk = false;
   // A script is being read: each step is evaluated as it is made (see GReader).
   bool m_ReadingScript = false;
-  // Which step reads which, for the incidence walk (model/StepGraph.h); it
-  // checks its record against the history's version of the step lists.
-  std::shared_ptr<struct GStepGraph> m_StepGraph;
-  // Copies of the positions of the sheet's points and lines for the checks
-  // while a script is read (model/IncidenceShadow.h), and the stamp of the
-  // last slot handed out (of any kind), by which the copies and the tools'
-  // holds know a slot that was given back or handed out again.
-  std::shared_ptr<struct GIncidenceShadow> m_Shadow;
 
   // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
@@ -212,37 +204,6 @@ class GDocument {
   int FindAnotherMeet(GCircle*, GCircle*, GPoint** out);
   GPoint* FindPtFromPts(GPoint* from, GPoint* q);
 
-  // ==== incidence, tangency and coincidence (DocIncidence.cpp) ====
-  bool incident_LP_local(GLine*, GPoint*);
-  bool incident_CP_local(GCircle*, GPoint*);
-  bool tangent_CL_local(GCircle*, GLine*);
-  bool tangent_CC_local(GCircle*, GCircle*);
-  bool point_coincide_local(GPoint*, GPoint*);
-  bool line_coincide_local(GLine*, GLine*);
-  bool circle_coincide_local(GCircle*, GCircle*);
-  bool incident_LP_global(GConst* from, GLine*, GPoint*);
-  bool incident_CP_global(GConst* from, GCircle*, GPoint*);
-  bool tangent_CL_global(GConst* from, GCircle*, GLine*);
-  bool tangent_CC_global(GConst* from, GCircle*, GCircle*);
-  bool point_coincide_global(GConst* from, GPoint*, GPoint*);
-  bool line_coincide_global(GConst* from, GLine*, GLine*);
-  bool circle_coincide_global(GConst* from, GCircle*, GCircle*);
-  void CheckIncidency(GLine*, bool announce);
-  void CheckIncidency(GCircle*, bool announce);
-  void CheckIncidency(GPoint*, bool announce);
-  int CheckCoincidency(GPoint*);
-  int CheckCoincidency(GLine*);
-  int CheckCoincidency(GCircle*);
-
-  // ==== incident-point parameters (DocIcPara.cpp) ====
-  void ResetLineIcPara(GLine*);
-  // The same when the caller knows `maker`, the first step of the list that
-  // makes L (the reader does), sparing the search for it.
-  void ResetLineIcPara(GLine* L, GConst* maker);
-  void ResetCircleIcPara(GCircle*);
-  void ResetIcs(GConst* first, GLine* lines);
-  void ResetIcs(GConst* first, GCircle* circles);
-
   // ==== naming (DocNaming.cpp) ====
   bool next_name_sub(std::string& name);
   bool next_name(std::string& counter);
@@ -261,20 +222,29 @@ class GDocument {
   bool MovePoint(GPoint* p, double x, double y);
 
   // ==== hilights (DocHilight.cpp) ====
-  void Sethilighted(GPoint*);
-  void Sethilighted(GLine*);
-  void Sethilighted(GCircle*);
-  void Sethilighted(GParaCurve*);
-  void Sethilighted(GAngle*);
-  void Sethilighted(GImage*);
-  void Sethilighted(GBracket*);
-  void Deletehilighted(GPoint*);
-  void Deletehilighted(GLine*);
-  void Deletehilighted(GCircle*);
-  void Deletehilighted(GParaCurve*);
-  void Deletehilighted(GAngle*);
-  void Deletehilighted(GImage*);
-  void Deletehilighted(GBracket*);
+  // Chooses (or unchooses) an element: its flag and its kind's hilight list
+  // kept in step; a chosen point's blinking restarts at frame 3.
+  template <class T>
+  void Sethilighted(T* e) {
+    if (!e) return;
+    e->hilighted = 1;
+    if constexpr (std::is_same_v<T, GPoint>) e->hilightCounter = 3;
+    m_Selection.Of(e).Add(e);
+  }
+  template <class T>
+  void Deletehilighted(T* e) {
+    if (!e) return;
+    e->hilighted = 0;
+    m_Selection.Of(e).Remove(e);
+  }
+  template <class T>
+  void Sethilighted(const GHandle<T>& h) {
+    Sethilighted(h.Get());
+  }
+  template <class T>
+  void Deletehilighted(const GHandle<T>& h) {
+    Deletehilighted(h.Get());
+  }
   void ClearAllHilights();
   // Unlights the points, lines, circles and curves lit without being chosen
   // (in no hilight list), as passing over them while placing a point does.
@@ -286,14 +256,6 @@ class GDocument {
   bool RenameElement(GObject* e, const std::string& name);
   // The Text tool's edit of a point's name: name, colour and size (5..100, else 14).
   bool EditPointName(GPoint* p, const std::string& name, double size, int red, int green, int blue);
-  // A new point, line or circle that only repeats an existing one is removed
-  // again (false); otherwise its relations to the others are checked.
-  template <class T>
-  bool CheckNewElement(T* e, bool announce) {
-    if (CheckCoincidency(e)) return false;
-    CheckIncidency(e, announce);
-    return true;
-  }
 
   // ==== appearance commands, texts and view (DocStyles.cpp) ====
   // The Point, Line and Angle menus: the slot becomes the mode of new
@@ -323,42 +285,6 @@ class GDocument {
   // left takes the theme in force, as a new sheet does.
   void NewDocument();
 
-  // ==== the construction language (script/; read and written by the
-  // functions of script/Script.h) ====
-  // Saving (script/DocSave.cpp): the file text written safely to the chosen
-  // path, ".fgf" appended by the extension rule; the path written goes to
-  // `written`. False, with a message, when it could not be written: the file
-  // on disk is then as it was.
-  bool SaveDocument(const std::string& chosen, std::string* written = nullptr);
-  // Reading (script/Reader*.cpp): the statement helpers on byte strings (true
-  // means "end of text" or "error", as documented with each). A file is
-  // opened by OpenFigure (script/OpenFigure.h).
-  static bool GetALine(std::string& line, const std::string& text, size_t& pos);
-  static bool Check_Prefix(std::string& prefix, std::string& text);
-  bool Get_ElementName(std::string& name, std::string& text);
-  bool Get_FunctionName(std::string& name, std::string& text);
-  bool Get_Variables(std::string* fields, const std::string& text, int& count);
-  static void RemoveSpace(std::string& s);
-  // The script editor (script/DocEditScript.cpp). The current sheet's block as
-  // text to edit (bytes that are not UTF-8 show as U+FFFD, so no statement
-  // is hidden); rebuilding the current sheet from edited text (false when the
-  // reader stopped at an error: the statements before it stay); and the
-  // editor's stepping, which first rebuilds the sheet from the text.
-  std::string SheetScriptText();
-  bool ApplySheetScript(const std::string& text);
-  // direction -1 goes back one sheet, +1 forward. Both return true when the
-  // text was taken in and the editor must show the (new) current sheet; false
-  // when nothing was applied (first or last sheet) or the text has an error.
-  bool StepEditedSheet(int direction, const std::string& text);
-  // Rebuilds the current sheet from text, then inserts an empty sheet after it.
-  bool InsertAfterEditedSheet(const std::string& text);
-
-  // "Save data" (script/DocCsv.cpp): the CSV blocks of the hilighted
-  // elements of the current sheet; writing them to `path` (".csv" appended
-  // by the extension rule; false, with a message, when it cannot be written).
-  std::string CsvText();
-  bool SaveCsv(const std::string& path);
-
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);
   // The day's log takes lines only while logging is on ("Save logfile").
@@ -376,6 +302,7 @@ class GDocument {
   GHistory m_History;
   GNaming m_Naming;
   GDefaults m_Defaults;
+  GRelations m_Relations{*this};
   // Last of all, so that the pools most figures use little or not at all lie
   // at the end of the document's block: every other member and the pools of
   // points, lines, circles and steps then share its first 2 MB page

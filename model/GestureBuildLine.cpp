@@ -78,7 +78,7 @@ void GGesture::ShowNewOutput(GConst* c) {
 bool GGesture::FinishLine(GConst* c, bool announce) {
   m_Doc.EvaluateConst(m_Doc.FirstConst());
   ShowNewOutput(c);
-  return m_Doc.CheckNewElement(c->LOutput, announce);
+  return m_Doc.Relations().CheckNewElement(c->LOutput, announce);
 }
 
 // An existing line stands in for the one asked for: it alone is hilighted.
@@ -104,7 +104,7 @@ bool GGesture::MakeJoin(GPoint* p, GPoint* q, bool clipped) {
   c->Evaluate();
   m_Doc.AssignIncident(c->LOutput, p, 0);
   m_Doc.AssignIncident(c->LOutput, q, 1);
-  m_Doc.ResetLineIcPara(c->LOutput);
+  m_Doc.Relations().ResetLineIcPara(c->LOutput);
   return FinishLine(c, true);
 }
 

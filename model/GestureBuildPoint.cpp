@@ -42,7 +42,7 @@ bool GGesture::ConstDefMid() {
   c->Evaluate();
   m_Doc.SetPointName(m);
   ShowNewOutput(c);
-  return m_Doc.CheckNewElement(m, true);
+  return m_Doc.Relations().CheckNewElement(m, true);
 }
 
 // A circle step of the given kind on up to three points, named, hilighted,
@@ -63,10 +63,10 @@ bool GGesture::MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3) {
   m_Doc.EvaluateConst(m_Doc.FirstConst());
   if (type == CONST_MULTI_CIRCLE) {
     m_Doc.AssignIncident(circle, p2, 0);
-    m_Doc.ResetCircleIcPara(circle);
+    m_Doc.Relations().ResetCircleIcPara(circle);
   }
   ShowNewOutput(c);
-  return m_Doc.CheckNewElement(circle, true);
+  return m_Doc.Relations().CheckNewElement(circle, true);
 }
 
 // Two points: the circle about P1 through P2. Three points: the compass circle
@@ -92,12 +92,12 @@ bool GGesture::ConstDefCircle() {
   c->Evaluate();
   m_Doc.AssignIncident(c->LOutput, p, 0);
   m_Doc.AssignIncident(c->LOutput, q, 1);
-  m_Doc.ResetLineIcPara(c->LOutput);
+  m_Doc.Relations().ResetLineIcPara(c->LOutput);
   m_Doc.WriteConst(c);
   m_Doc.AssignLine(c->LOutput);
   // The segment only shows the radius: its relations are recorded quietly,
   // and the circle stays the one hilighted element.
-  m_Doc.CheckNewElement(c->LOutput, false);
+  m_Doc.Relations().CheckNewElement(c->LOutput, false);
   m_Doc.ClearAllHilights();
   if (circle) m_Doc.Sethilighted(circle);
   return built;
@@ -155,8 +155,8 @@ bool GGesture::ConstDefCircleBy3() {
   m_Doc.AssignIncident(circle, p1, 0);
   m_Doc.AssignIncident(circle, p2, 0);
   m_Doc.AssignIncident(circle, p3, 0);
-  m_Doc.ResetCircleIcPara(circle);
-  if (!m_Doc.CheckNewElement(circle, true)) {
+  m_Doc.Relations().ResetCircleIcPara(circle);
+  if (!m_Doc.Relations().CheckNewElement(circle, true)) {
     // The circle was there already; its new centre was made only for it.
     m_Doc.DeleteConst(cc);
     return false;
@@ -217,11 +217,11 @@ int GGesture::MakeMeetPair(GLine* l, GCircle* c1, GCircle* c2) {
     if (c2) m_Doc.AssignIncident(c2, p, AngleOnCircle(c2, p));
     m_Doc.AssignPoint(p);
     m_Doc.WriteConst(step[i]);
-    if (l) m_Doc.CheckIncidency(p, true);
+    if (l) m_Doc.Relations().CheckIncidency(p, true);
   }
-  if (l) m_Doc.ResetLineIcPara(l);
-  m_Doc.ResetCircleIcPara(c1);
-  if (c2) m_Doc.ResetCircleIcPara(c2);
+  if (l) m_Doc.Relations().ResetLineIcPara(l);
+  m_Doc.Relations().ResetCircleIcPara(c1);
+  if (c2) m_Doc.Relations().ResetCircleIcPara(c2);
   return kept;
 }
 
@@ -249,12 +249,12 @@ bool GGesture::ConstDefMeet() {
     m_Doc.SetPointName(p);
     ShowNewOutput(c);
     // Two lines through one point already meet there: no second point.
-    if (m_Doc.CheckCoincidency(p)) return false;
+    if (m_Doc.Relations().CheckCoincidency(p)) return false;
     m_Doc.AssignIncident(l, p, 0);
     m_Doc.AssignIncident(m, p, 0);
-    m_Doc.ResetLineIcPara(l);
-    m_Doc.ResetLineIcPara(m);
-    m_Doc.CheckIncidency(p, true);
+    m_Doc.Relations().ResetLineIcPara(l);
+    m_Doc.Relations().ResetLineIcPara(m);
+    m_Doc.Relations().CheckIncidency(p, true);
     return true;
   }
   if (m_Doc.Selection().Lines().Count() == 1 && m_Doc.Selection().Circles().Count() == 1)

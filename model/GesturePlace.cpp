@@ -299,7 +299,7 @@ int GGesture::ConstOnLine(GLine* line) {
   k->Evaluate();
   m_Doc.EvaluateConst(k->next);
   m_Doc.AssignIncident(line, p, t.re);
-  m_Doc.ResetLineIcPara(line);
+  m_Doc.Relations().ResetLineIcPara(line);
   return 1;
 }
 
@@ -347,7 +347,7 @@ GPoint* CoincidingPoint(GGesture& g, const GPoint& copy) {
   GDocument& doc = g.Doc();
   for (GPoint* q = doc.Sheet().points.head; q; q = q->next) {
     GPoint probe = copy;
-    if (q != g.m_NewPoint && doc.point_coincide_local(q, &probe)) return q;
+    if (q != g.m_NewPoint && doc.Relations().point_coincide_local(q, &probe)) return q;
   }
   return nullptr;
 }
@@ -361,7 +361,7 @@ bool EvaluateNewMeet(GGesture& g, GConst* k) {
   k->Evaluate();
   doc.EvaluateConst(k->next);
   const GPoint copy = *p;
-  if (!doc.CheckCoincidency(p)) return true;
+  if (!doc.Relations().CheckCoincidency(p)) return true;
   g.m_DropPoint = CoincidingPoint(g, copy);
   return false;
 }
@@ -379,9 +379,9 @@ void GGesture::ConstMeet(GLine* l1, GLine* l2) {
   if (!EvaluateNewMeet(*this, k)) return;
   m_Doc.AssignIncident(l1, p, 0);
   m_Doc.AssignIncident(l2, p, 0);
-  m_Doc.ResetLineIcPara(l1);
-  m_Doc.ResetLineIcPara(l2);
-  m_Doc.CheckIncidency(p, true);
+  m_Doc.Relations().ResetLineIcPara(l1);
+  m_Doc.Relations().ResetLineIcPara(l2);
+  m_Doc.Relations().CheckIncidency(p, true);
 }
 
 namespace {
@@ -414,9 +414,9 @@ void GGesture::ConstMeet(GCircle* c, GLine* l, double x, double y) {
   GPoint* p = m_NewPoint;
   if (!EvaluateNewMeet(*this, k)) return;
   m_Doc.AssignIncident(l, p, 0);
-  m_Doc.ResetLineIcPara(l);
+  m_Doc.Relations().ResetLineIcPara(l);
   m_Doc.AssignIncident(c, p, AngleOn(c, p));
-  m_Doc.CheckIncidency(p, true);
+  m_Doc.Relations().CheckIncidency(p, true);
 }
 
 void GGesture::ConstMeet(GCircle* c1, GCircle* c2, double x, double y) {
@@ -431,5 +431,5 @@ void GGesture::ConstMeet(GCircle* c1, GCircle* c2, double x, double y) {
   if (!EvaluateNewMeet(*this, k)) return;
   m_Doc.AssignIncident(c1, p, AngleOn(c1, p));
   m_Doc.AssignIncident(c2, p, AngleOn(c2, p));
-  m_Doc.CheckIncidency(p, true);
+  m_Doc.Relations().CheckIncidency(p, true);
 }

@@ -191,15 +191,15 @@ int GGesture::SetDownGesture(GToolMode mode, double x, double y) {
   }
   m_Doc.WriteConst(c);
   if (GLine* l = c->LOutput) {
-    m_Doc.ResetLineIcPara(l);
-    m_Doc.CheckNewElement(l, true);
+    m_Doc.Relations().ResetLineIcPara(l);
+    m_Doc.Relations().CheckNewElement(l, true);
   } else if (GPoint* m = c->POutput) {
     m_Doc.SetPointName(m);
-    m_Doc.CheckNewElement(m, true);
+    m_Doc.Relations().CheckNewElement(m, true);
   } else if (GCircle* circle = c->COutput) {
-    m_Doc.ResetCircleIcPara(circle);
+    m_Doc.Relations().ResetCircleIcPara(circle);
     m_Doc.SetCircleName(circle);
-    m_Doc.CheckNewElement(circle, true);
+    m_Doc.Relations().CheckNewElement(circle, true);
   } else if (c->BracketOutput) {
     m_Doc.SetBracketName(c->BracketOutput);
   }

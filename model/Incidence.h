@@ -137,7 +137,7 @@ bool RelationHoldsNow(GDocument& doc, const Relation& r);
 // separately, along y (the figure re-evaluated each time). The figure is left
 // exactly as it was: coordinates, intersection branches and motion records.
 // The figure must be evaluated at its present positions (the checks see to it).
-// Unless doc.m_LiteralIncidenceWalk is set, only the free points the two
+// Unless the literal walk is asked for (GRelations::LiteralWalk), only the free points the two
 // elements depend on are moved and only the steps they drive are evaluated,
 // with the same outcome as moving every free point and evaluating the whole
 // list.

@@ -136,9 +136,8 @@ bool RelationHoldsEverywhere(GDocument& doc, GConst* from, const Relation& r) {
   if (!RelationHoldsNow(doc, r)) return false;
   if (!from) return true;
   QuietCheckScope quiet(doc, false, false);
-  if (!doc.m_LiteralIncidenceWalk) {
-    if (!doc.m_StepGraph) doc.m_StepGraph = std::make_shared<GStepGraph>();
-    GStepGraph& g = *doc.m_StepGraph;
+  if (!doc.Relations().LiteralWalk()) {
+    GStepGraph& g = doc.Relations().StepGraph();
     g.Update(doc);
     const int fromPos = g.usable ? g.Position(doc, from) : -1;
     if (fromPos >= 0) return DependencyWalk(doc, g, fromPos, r);
@@ -183,4 +182,9 @@ QuietCheckScope::~QuietCheckScope() {
   }
   doc_.m_MovingPoint = movingPoint_;
   doc_.m_Motion = dragMotion_;
+}
+
+GStepGraph& GRelations::StepGraph() {
+  if (!m_StepGraph) m_StepGraph = std::make_shared<GStepGraph>();
+  return *m_StepGraph;
 }

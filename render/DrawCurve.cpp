@@ -52,7 +52,7 @@ void DrawOneCircle(GCircle* c, const GPaint& g, GSurface& s) {
   const double delta = (st.period > 0 ? st.period : 1.0) / r;
   double start = 0.0, end = kTurn;
   if (c->toolMark && c->icCount > 2) {
-    if (g.doc) g.doc->ResetCircleIcPara(c);
+    if (g.doc) g.doc->Relations().ResetCircleIcPara(c);
     const GIncident* i1 = c->ics.head;
     const GIncident* i2 = i1 ? i1->next : nullptr;
     const GIncident* i3 = i2 ? i2->next : nullptr;

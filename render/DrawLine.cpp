@@ -81,7 +81,7 @@ bool GetGeomXY(GLine* l, const GPaint& g, double* x1, double* y1, double* x2, do
     e1 = {l->ex1, l->ey1};
     e2 = {l->ex2, l->ey2};
   } else if (l->toolMark && l->icCount >= 2) {
-    if (g.doc) g.doc->ResetLineIcPara(l);
+    if (g.doc) g.doc->Relations().ResetLineIcPara(l);
     GIncident *lo = nullptr, *hi = nullptr;
     FindLineends(l->ics.head, &lo, &hi);
     if (lo && hi && lo != hi) {

@@ -8,6 +8,7 @@
 #include "model/Utf8Text.h"
 #include "script/EvalText.h"
 #include "script/SafeFile.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -48,9 +49,9 @@ std::string QuotedField(GConst* first, const GText& t) {
 
 }  // namespace
 
-std::string GDocument::CsvText() {
+std::string CsvText(GDocument& doc) {
   std::string out;
-  GConst* first = FirstConst();
+  GConst* first = doc.FirstConst();
   for (GConst* c = first; c; c = c->next) {
     switch (c->Output_Type()) {
       case OUTPUT_POINT:
@@ -95,11 +96,11 @@ std::string GDocument::CsvText() {
   return out;
 }
 
-bool GDocument::SaveCsv(const std::string& chosen) {
+bool SaveCsv(GDocument& doc, const std::string& chosen) {
   const std::string path = WithExtension(chosen, "csv");
   std::string why;
-  if (!ReplaceFile(path, CsvText(), why)) {
-    m_User->ShowMessage(
+  if (!ReplaceFile(path, CsvText(doc), why)) {
+    doc.User().ShowMessage(
         StrFormat("The file %s could not be saved (%s).", path.c_str(), why.c_str()), "Save data",
         GUser::kError);
     return false;

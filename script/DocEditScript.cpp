@@ -9,8 +9,8 @@
 // with U+FFFD for every byte that starts no well-formed sequence.
 std::string ScriptBytesToText(const std::string& bytes) { return Utf8Repaired(bytes); }
 
-std::string GDocument::SheetScriptText() {
-  return ScriptBytesToText(WriteSheetScript(*this, m_Sheets.CurrentIndex()));
+std::string SheetScriptText(GDocument& doc) {
+  return ScriptBytesToText(WriteSheetScript(doc, doc.CurrentSheetIndex()));
 }
 
 // The sheet is emptied completely (steps, elements, an undone step waiting to
@@ -19,37 +19,37 @@ std::string GDocument::SheetScriptText() {
 // header statements in the text give the sheet its looks again. The zooms of
 // the old steps are taken back first, since the text replays its own: applying
 // the text unchanged leaves the view as it was.
-bool GDocument::ApplySheetScript(const std::string& text) {
-  RevertSheetZooms(false);
-  ClearSheet();
-  MoveSheet(true);
-  const bool read = ReadScript(*this, text, GReadScope::kCurrentSheet);
+bool ApplySheetScript(GDocument& doc, const std::string& text) {
+  doc.RevertSheetZooms(false);
+  doc.ClearSheet();
+  doc.MoveSheet(true);
+  const bool read = ReadScript(doc, text, GReadScope::kCurrentSheet);
   // Reading stops at an error before it evaluates; the statements kept must
   // still stand where their constructions put them.
-  if (FirstConst()) EvaluateConst(FirstConst());
-  ResetAllName();
+  if (doc.FirstConst()) doc.EvaluateConst(doc.FirstConst());
+  doc.ResetAllName();
   return read;
 }
 
 // When the text has an error the editor stays on its sheet, so that the
 // text, error and all, is still there to be put right.
-bool GDocument::StepEditedSheet(int direction, const std::string& text) {
+bool StepEditedSheet(GDocument& doc, int direction, const std::string& text) {
   if (direction == 0) return false;
-  if (direction < 0 && m_Sheets.CurrentIndex() <= 0) return false;
-  if (direction > 0 && m_Sheets.CurrentIndex() >= m_Sheets.Count() - 1) return false;
-  if (!ApplySheetScript(text)) return false;
+  if (direction < 0 && doc.CurrentSheetIndex() <= 0) return false;
+  if (direction > 0 && doc.CurrentSheetIndex() >= doc.SheetCount() - 1) return false;
+  if (!ApplySheetScript(doc, text)) return false;
   // Reading may have opened more sheets ("//Sheet" lines in the text) and left
   // a later one current; the step goes from there, and where it cannot go on
   // the editor simply shows that sheet.
   if (direction < 0)
-    PrevSheet();
+    doc.PrevSheet();
   else
-    NextSheet();
+    doc.NextSheet();
   return true;
 }
 
-bool GDocument::InsertAfterEditedSheet(const std::string& text) {
-  if (!ApplySheetScript(text)) return false;
-  InsertNewSheet();  // when the document is full the person is told so
+bool InsertAfterEditedSheet(GDocument& doc, const std::string& text) {
+  if (!ApplySheetScript(doc, text)) return false;
+  doc.InsertNewSheet();  // when the document is full the person is told so
   return true;
 }

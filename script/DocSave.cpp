@@ -31,23 +31,23 @@ std::string BuildText(GDocument& doc, bool log) {
 
 std::string WriteScript(GDocument& doc) { return BuildText(doc, false); }
 
-bool GDocument::SaveDocument(const std::string& chosen, std::string* written) {
-  WriteLogFile("OnSave: start\n");
+bool SaveDocument(GDocument& doc, const std::string& chosen, std::string* written) {
+  doc.WriteLogFile("OnSave: start\n");
   const std::string path = WithExtension(chosen, "fgf");
 
-  const std::string text = BuildText(*this, true);
+  const std::string text = BuildText(doc, true);
 
   std::string why;
   if (path.empty() || !ReplaceFile(path, text, why)) {
     if (why.empty()) why = "no file name";
-    m_User->ShowMessage(StrFormat("The file %s could not be saved (%s).\n"
-                                  "The file on disk was not changed.",
-                                  path.c_str(), why.c_str()),
-                        "Save", GUser::kError);
-    WriteLogFile("OnSave: failed\n");
+    doc.User().ShowMessage(StrFormat("The file %s could not be saved (%s).\n"
+                                     "The file on disk was not changed.",
+                                     path.c_str(), why.c_str()),
+                           "Save", GUser::kError);
+    doc.WriteLogFile("OnSave: failed\n");
     return false;
   }
   if (written) *written = path;
-  WriteLogFile("OnSave: end\n");
+  doc.WriteLogFile("OnSave: end\n");
   return true;
 }

@@ -144,7 +144,7 @@ GSilentUser& Nobody() {
 void CopyReadingSettings(const GDocument& from, GDocument& to) {
   to.Defaults() = from.Defaults();
   to.Viewport() = from.Viewport();
-  to.m_LiteralIncidenceWalk = from.m_LiteralIncidenceWalk;
+  to.Relations().SetLiteralWalk(from.Relations().LiteralWalk());
 }
 
 // The reader's own words for why it stopped: the last message about a

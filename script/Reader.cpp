@@ -218,7 +218,7 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
   int separators = 0;
   size_t pos = 0;
   std::string line;
-  while (!GDocument::GetALine(line, text, pos)) {
+  while (!GetALine(line, text, pos)) {
     size_t lead = 0;
     while (lead < line.size() && (line[lead] == '\n' || line[lead] == '\r')) ++lead;
     line.erase(0, lead);
@@ -230,7 +230,7 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
     std::string statement = line;
     r.name.clear();
     r.names.TakeIn(doc);
-    if (GDocument::Check_Prefix(r.type, statement)) return r.Fail("line %d : invalid type");
+    if (Check_Prefix(r.type, statement)) return r.Fail("line %d : invalid type");
     // Every element but a "void" one is named, by a name not yet taken.
     if (r.type != "void" &&
         (!SplitElementName(r.name, statement) || r.NameTaken(ScriptName(r.name)))) {
@@ -239,12 +239,12 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
           "Syntax error");
       return false;
     }
-    if (doc.Get_FunctionName(r.keyword, statement)) {
+    if (Get_FunctionName(r.keyword, statement)) {
       doc.m_User->ShowMessage(StrFormat("line %d : illegal function name", r.line),
                               ScriptName(r.keyword));
       return false;
     }
-    r.tooMany = doc.Get_Variables(r.var, statement, r.count);
+    r.tooMany = Get_Variables(r.var, statement, r.count);
     if (r.keyword == "Text" && !withTexts) {
       ++r.line;
       continue;
@@ -276,7 +276,7 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
 bool HoldsStatement(const std::string& text) {
   size_t pos = 0;
   std::string line, type;
-  while (!GDocument::GetALine(line, text, pos)) {
+  while (!GetALine(line, text, pos)) {
     const size_t lead = line.find_first_not_of("\r\n");
     if (lead == std::string::npos) continue;
     line.erase(0, lead);
@@ -284,7 +284,7 @@ bool HoldsStatement(const std::string& text) {
       if (line.compare(0, 8, "//Sheet ") == 0) return true;
       continue;
     }
-    if (!GDocument::Check_Prefix(type, line)) return true;
+    if (!Check_Prefix(type, line)) return true;
   }
   return false;
 }

@@ -96,7 +96,7 @@ int FloorToInt(double v) {
 
 // A ";" right after a backslash belongs to a text and does not end the
 // statement.
-bool GDocument::GetALine(std::string& line, const std::string& text, size_t& pos) {
+bool GetALine(std::string& line, const std::string& text, size_t& pos) {
   line.clear();
   if (pos >= text.size()) return true;
   size_t at = pos;
@@ -114,13 +114,13 @@ bool GDocument::GetALine(std::string& line, const std::string& text, size_t& pos
   return false;
 }
 
-void GDocument::RemoveSpace(std::string& s) {
+void RemoveSpace(std::string& s) {
   s.erase(
       std::remove_if(s.begin(), s.end(), [](char c) { return c == ' ' || c == '\r' || c == '\n'; }),
       s.end());
 }
 
-bool GDocument::Check_Prefix(std::string& prefix, std::string& text) {
+bool Check_Prefix(std::string& prefix, std::string& text) {
   static const char* const kTypes[] = {"point", "line",  "circle",  "curve", "text",
                                        "angle", "image", "bracket", "void",  "graph"};
   // Blanks before the type word do not count as its end.
@@ -145,18 +145,18 @@ bool SplitElementName(std::string& name, std::string& text) {
     return false;
   }
   name = text.substr(0, eq);
-  GDocument::RemoveSpace(name);
+  RemoveSpace(name);
   text.erase(0, eq + 1);
   return true;
 }
 
-bool GDocument::Get_ElementName(std::string& name, std::string& text) {
+bool Get_ElementName(GDocument& doc, std::string& name, std::string& text) {
   if (!SplitElementName(name, text)) return true;
   GConst* found = nullptr;
-  return FindNameFromCns(FirstConst(), ScriptName(name), &found) != 0;
+  return FindNameFromCns(doc.FirstConst(), ScriptName(name), &found) != 0;
 }
 
-bool GDocument::Get_FunctionName(std::string& name, std::string& text) {
+bool Get_FunctionName(std::string& name, std::string& text) {
   // In byte order, for a binary search: every statement looks its keyword up.
   static constexpr std::string_view kKeywords[] = {"3PBisector",
                                                    "Angle",
@@ -230,7 +230,7 @@ bool GDocument::Get_FunctionName(std::string& name, std::string& text) {
 // Fields end at a "," not preceded by a backslash, and the list ends at a ")"
 // followed by ";". Only the first kScriptFields fields are kept; the result
 // tells whether there were more.
-bool GDocument::Get_Variables(std::string* fields, const std::string& text, int& count) {
+bool Get_Variables(std::string* fields, const std::string& text, int& count) {
   count = 0;
   int seen = 0;
   std::string cur;
@@ -266,7 +266,7 @@ bool GReader::Fail(const char* format, const char* caption) {
 std::string GReader::Word(int i) const {
   if (i < 0 || i >= count) return std::string();
   std::string w = var[i];
-  GDocument::RemoveSpace(w);
+  RemoveSpace(w);
   return w;
 }
 
@@ -291,9 +291,9 @@ void GReader::Register(GLine* l, GPoint* p, double t) {
       maker = doc.m_CurrentConst;
   }
   if (maker && maker->LOutput == l)
-    doc.ResetLineIcPara(l, maker);
+    doc.Relations().ResetLineIcPara(l, maker);
   else
-    doc.ResetLineIcPara(l);
+    doc.Relations().ResetLineIcPara(l);
 }
 
 void GReader::Register(GCircle* c, GPoint* p) {
@@ -301,19 +301,19 @@ void GReader::Register(GCircle* c, GPoint* p) {
   for (GIncident* r = c->ics.head; r; r = r->next)
     if (r->point == p) return;
   doc.AssignIncident(c, p, 0.0);
-  doc.ResetCircleIcPara(c);
+  doc.Relations().ResetCircleIcPara(c);
 }
 
 void GReader::CheckPoint(GPoint* p) {
-  if (p) doc.CheckNewElement(p, false);
+  if (p) doc.Relations().CheckNewElement(p, false);
 }
 
 void GReader::CheckLine(GLine* l) {
-  if (l) doc.CheckNewElement(l, false);
+  if (l) doc.Relations().CheckNewElement(l, false);
 }
 
 void GReader::CheckCircle(GCircle* c) {
-  if (c) doc.CheckNewElement(c, false);
+  if (c) doc.Relations().CheckNewElement(c, false);
 }
 
 namespace {

@@ -23,6 +23,19 @@ bool mStrncmp(const std::string& s, const std::string& t, long n);  // first n b
 // UTF-8 when valid, otherwise byte for byte, so distinct bytes stay distinct).
 std::string ScriptName(const std::string& bytes);
 
+// The statement helpers (true means "end of text" or "error"): the next
+// statement of `text` from `pos` up to its ";"; the type word cut off the
+// front (true when it is not one of the language's); the name before "=" cut
+// off (true when an earlier step bears it); the keyword before "(" (true when
+// it is not one); the fields of the list (true when there were more than
+// kScriptFields); blanks and line ends removed.
+bool GetALine(std::string& line, const std::string& text, size_t& pos);
+bool Check_Prefix(std::string& prefix, std::string& text);
+bool Get_ElementName(GDocument& doc, std::string& name, std::string& text);
+bool Get_FunctionName(std::string& name, std::string& text);
+bool Get_Variables(std::string* fields, const std::string& text, int& count);
+void RemoveSpace(std::string& s);
+
 // Cuts "name=" off the front of a statement's text into `name` (blanks
 // removed); false, with `name` empty, when the text has no "=".
 bool SplitElementName(std::string& name, std::string& text);
@@ -79,11 +92,11 @@ struct GReader {
   // after it, points may have been dragged.
   explicit GReader(GDocument& d) : doc(d), wasReading(d.m_ReadingScript) {
     d.m_ReadingScript = true;
-    if (!wasReading) d.m_Shadow.reset();
+    if (!wasReading) d.Relations().DropShadow();
   }
   ~GReader() {
     doc.m_ReadingScript = wasReading;
-    if (!wasReading) doc.m_Shadow.reset();
+    if (!wasReading) doc.Relations().DropShadow();
   }
   GReader(const GReader&) = delete;
   GReader& operator=(const GReader&) = delete;

@@ -60,7 +60,7 @@ void FinishLine(GReader& r, GConst* c, int attributesFrom, GPoint* through, bool
   if (incidence)
     r.CheckLine(l);
   else
-    r.doc.CheckCoincidency(l);
+    r.doc.Relations().CheckCoincidency(l);
 }
 
 bool ReadJoin(GReader& r) {

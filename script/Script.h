@@ -37,3 +37,28 @@ std::string WriteScript(GDocument& doc);
 // One sheet's block: its five appearance statements and its steps; nothing
 // for a sheet without steps.
 std::string WriteSheetScript(GDocument& doc, int sheet);
+
+// Saving: the file text written safely to the chosen path, ".fgf" appended by
+// the extension rule; the path written goes to `written`. False, with a
+// message, when it could not be written: the file on disk is then as it was.
+bool SaveDocument(GDocument& doc, const std::string& chosen, std::string* written = nullptr);
+
+// "Save data": the CSV blocks of the hilighted elements of the current sheet;
+// writing them to `path` (".csv" appended by the extension rule; false, with
+// a message, when it cannot be written).
+std::string CsvText(GDocument& doc);
+bool SaveCsv(GDocument& doc, const std::string& path);
+
+// The script editor. The current sheet's block as text to edit (bytes that
+// are not UTF-8 show as U+FFFD, so no statement is hidden); rebuilding the
+// current sheet from edited text (false when the reader stopped at an error:
+// the statements before it stay); and the editor's stepping, which first
+// rebuilds the sheet from the text: direction -1 goes back one sheet, +1
+// forward. The steppers return true when the text was taken in and the
+// editor must show the (new) current sheet; false when nothing was applied
+// (first or last sheet) or the text has an error.
+std::string SheetScriptText(GDocument& doc);
+bool ApplySheetScript(GDocument& doc, const std::string& text);
+bool StepEditedSheet(GDocument& doc, int direction, const std::string& text);
+// Rebuilds the current sheet from text, then inserts an empty sheet after it.
+bool InsertAfterEditedSheet(GDocument& doc, const std::string& text);

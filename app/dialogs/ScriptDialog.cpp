@@ -2,6 +2,7 @@
 // sheet from the text, the stepping and the inserting are the document's; the
 // dialog shows the sheet and passes the text on.
 #include "app/dialogs/ScriptDialog.h"
+#include "script/Script.h"
 
 #include "interaction/MyCanvas.h"
 
@@ -47,7 +48,7 @@ void ScriptDialog::ShowSheetNumber() {
 
 void ScriptDialog::ShowSheet() {
   ShowSheetNumber();
-  m_Script->SetValue(wxString::FromUTF8(m_Doc.SheetScriptText()));
+  m_Script->SetValue(wxString::FromUTF8(SheetScriptText(m_Doc)));
 }
 
 void ScriptDialog::Finish(int code) {
@@ -61,7 +62,7 @@ void ScriptDialog::Finish(int code) {
 // the reader has said where the error is, and the rest of the text is not
 // lost. The statements before the error are in the sheet already.
 void ScriptDialog::OnApply(wxCommandEvent&) {
-  const bool read = m_Doc.ApplySheetScript(m_Script->GetValue().utf8_string());
+  const bool read = ApplySheetScript(m_Doc, m_Script->GetValue().utf8_string());
   m_Canvas->Refresh(false);
   ShowSheetNumber();  // "//Sheet" lines in the text may have added sheets
   if (read) Finish(wxID_OK);
@@ -78,7 +79,7 @@ void ScriptDialog::ShowOutcome(bool changed) {
 }
 
 void ScriptDialog::Step(int direction) {
-  ShowOutcome(m_Doc.StepEditedSheet(direction, m_Script->GetValue().utf8_string()));
+  ShowOutcome(StepEditedSheet(m_Doc, direction, m_Script->GetValue().utf8_string()));
 }
 
 void ScriptDialog::OnScriptPrevSheet(wxCommandEvent&) { Step(-1); }
@@ -89,5 +90,5 @@ void ScriptDialog::OnScriptNextSheet(wxCommandEvent&) { Step(+1); }
 // that what was typed is never dropped; the new sheet starts with an empty
 // field.
 void ScriptDialog::OnScriptNewSheet(wxCommandEvent&) {
-  ShowOutcome(m_Doc.InsertAfterEditedSheet(m_Script->GetValue().utf8_string()));
+  ShowOutcome(InsertAfterEditedSheet(m_Doc, m_Script->GetValue().utf8_string()));
 }

@@ -64,9 +64,9 @@ const char kFigure[] =
 // only hilighted elements are written.
 TEST_F(CsvExport, WritesTheBlockOfEachHilightedKindInListOrder) {
   Read(kFigure);
-  EXPECT_EQ(doc->CsvText(), "") << "nothing hilighted: an empty file";
+  EXPECT_EQ(CsvText(*doc), "") << "nothing hilighted: an empty file";
   for (const char* n : {"T", "k", "a", "M"}) Hilight(n);
-  const std::string csv = doc->CsvText();
+  const std::string csv = CsvText(*doc);
   const std::string pad(1000 - std::string("AB is +1.0000, \"\"long\"\"").size(), ' ');
   EXPECT_EQ(csv,
             " ,line a,ax+by+c=0 \n ,a,b,c\n ,-4.000000,3.000000,-2.000000\n"
@@ -87,7 +87,7 @@ TEST_F(CsvExport, ExtensionRuleLooksAtTheLastThreeCharacters) {
   Read(kFigure);
   Hilight("A");
   for (const auto& c : cases) {
-    ASSERT_TRUE(doc->SaveCsv(dir + "/" + c.chosen)) << c.chosen;
+    ASSERT_TRUE(SaveCsv(*doc, dir + "/" + c.chosen)) << c.chosen;
     EXPECT_EQ(FileText(dir + "/" + c.written), " ,point A \n ,x,y\n ,1.000000,2.000000\n")
         << c.chosen;
   }
@@ -104,7 +104,7 @@ TEST_F(CsvExport, UnwritableFileIsReportedAndLeavesNothingBehind) {
   ASSERT_EQ(mkdir((dir + "/taken.csv").c_str(), 0755), 0);
   for (const std::string& chosen : {dir + "/taken.csv", dir + "/missing/data.csv"}) {
     user.messages.clear();
-    EXPECT_FALSE(doc->SaveCsv(chosen)) << chosen;
+    EXPECT_FALSE(SaveCsv(*doc, chosen)) << chosen;
     ASSERT_EQ(user.messages.size(), 1u);
     EXPECT_EQ(user.messages[0].caption, "Save data");
     EXPECT_NE(user.messages[0].text.find("could not be saved"), std::string::npos);

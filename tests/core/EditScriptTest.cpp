@@ -2,6 +2,7 @@
 // from edited text (figure replaced, errors, other sheets untouched, looks
 // from the header lines), and stepping or inserting after a faulty edit.
 #include "ReaderFixture.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ class EditScript : public ReaderTest {
 
 TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
   ASSERT_TRUE(Read("point A=Pt(0,0);point B=Pt(1,0);line a=Join(A,B);circle C1=Circle(A,B);"));
-  EXPECT_TRUE(doc->ApplySheetScript("point P=Pt(3,4);\npoint Q=Pt(5,6);\nline b=Join(P,Q);\n"));
+  EXPECT_TRUE(ApplySheetScript(*doc, "point P=Pt(3,4);\npoint Q=Pt(5,6);\nline b=Join(P,Q);\n"));
   EXPECT_EQ(P("A"), nullptr);
   EXPECT_EQ(C("C1"), nullptr);
   ASSERT_NE(P("P"), nullptr);
@@ -49,7 +50,7 @@ TEST_F(EditScript, ApplyingReplacesTheFigureAndGivesBackWhatTheOldOneUsed) {
   EXPECT_EQ(doc->Naming().Next(GNameKind::kPoint), "A");
 
   // Applying again and again does not use the pools up.
-  for (int i = 0; i < 2 * kPoolSize; ++i) doc->ApplySheetScript("point P=Pt(3,4);");
+  for (int i = 0; i < 2 * kPoolSize; ++i) ApplySheetScript(*doc, "point P=Pt(3,4);");
   EXPECT_EQ(StepsInUse(), 1);
   EXPECT_EQ(InUse(doc->Store().Points()), 1);
 }
@@ -59,10 +60,10 @@ TEST_F(EditScript, TheShownTextAppliedUnchangedRebuildsTheSameSheet) {
       Read("point A=Pt(0,0);point B=Pt(2,0);point C=Pt(0,2);line a=Join(A,B);"
            "circle C1=Circle(A,C);point M=Mid(B,C);line p=Perp(a,C);point D=Meet(a,p);"
            "text T=Text(two\\nlines,1,2,20);"));
-  const std::string shown = doc->SheetScriptText();
+  const std::string shown = SheetScriptText(*doc);
   const std::string before = Written();
   EXPECT_EQ(shown, before);
-  EXPECT_TRUE(doc->ApplySheetScript(shown));
+  EXPECT_TRUE(ApplySheetScript(*doc, shown));
   EXPECT_EQ(Written(), before);
   ASSERT_NE(P("D"), nullptr);
   EXPECT_NEAR(P("D")->x.re, 0, 1e-9);  // the foot of the perpendicular from C
@@ -70,9 +71,9 @@ TEST_F(EditScript, TheShownTextAppliedUnchangedRebuildsTheSameSheet) {
 
 TEST_F(EditScript, AnErrorInTheThirdStatementKeepsTheFirstTwo) {
   ASSERT_TRUE(Read("point Z=Pt(9,9);"));
-  EXPECT_FALSE(
-      doc->ApplySheetScript("point A=Pt(0,0);\npoint B=Pt(1,0);\nline a=Join(A,A);\n"
-                            "point C=Pt(2,2);\n"));
+  EXPECT_FALSE(ApplySheetScript(*doc,
+                                "point A=Pt(0,0);\npoint B=Pt(1,0);\nline a=Join(A,A);\n"
+                                "point C=Pt(2,2);\n"));
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_EQ(LastMessage(), "line 3 : Join : syntax error");
   EXPECT_EQ(LastCaption(), "Syntax error");
@@ -90,14 +91,14 @@ TEST_F(EditScript, ApplyingToTheMiddleSheetLeavesTheOthersAsTheyWere) {
   ASSERT_EQ(doc->Sheets().Count(), 3);
   const std::string first = WrittenSheet(0), third = WrittenSheet(2);
   GoTo(1);
-  EXPECT_TRUE(doc->ApplySheetScript("point R=Pt(5,5);"));
+  EXPECT_TRUE(ApplySheetScript(*doc, "point R=Pt(5,5);"));
   EXPECT_EQ(doc->Sheets().Count(), 3);
   EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(StepCount(1), 1);
   EXPECT_EQ(WrittenSheet(0), first);
   EXPECT_EQ(WrittenSheet(2), third);
   // Names belong to their sheet: the middle one may use A as well.
-  EXPECT_TRUE(doc->ApplySheetScript("point A=Pt(5,5);"));
+  EXPECT_TRUE(ApplySheetScript(*doc, "point A=Pt(5,5);"));
   EXPECT_EQ(WrittenSheet(0), first);
 }
 
@@ -106,7 +107,8 @@ TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
   ASSERT_TRUE(Read(kThreeSheets));
   GoTo(1);
   hooks = CountingHooks();
-  EXPECT_TRUE(doc->ApplySheetScript(
+  EXPECT_TRUE(ApplySheetScript(
+      *doc,
       "void SetPtMode(1,2,3,4,0);\nvoid SetLnMode(4,3,2,1,0);\nvoid SetBgMode(5);\n"
       "void SetPointTextColor(10,20,30);\nvoid WindowSize(950,550);\npoint A=Pt(0,0);\n"));
   EXPECT_EQ(hooks.freshSwitches, 1);  // the sheet was started afresh first
@@ -140,10 +142,10 @@ TEST_F(EditScript, BytesThatAreNotUtf8ShowAsReplacementsNotAsNothing) {
   // A sheet whose text holds such bytes is shown whole, and applying what is
   // shown keeps its figure.
   ASSERT_TRUE(Read("point A=Pt(1,2);text T=Text(H\xF6he,1,2,20);point B=Pt(3,4);"));
-  const std::string shown = doc->SheetScriptText();
+  const std::string shown = SheetScriptText(*doc);
   EXPECT_NE(shown.find("point A=Pt(1.000,2.000"), std::string::npos) << shown;
   EXPECT_NE(shown.find("H" + bad + "he"), std::string::npos);
-  EXPECT_TRUE(doc->ApplySheetScript(shown));
+  EXPECT_TRUE(ApplySheetScript(*doc, shown));
   EXPECT_NE(P("A"), nullptr);
   EXPECT_NE(P("B"), nullptr);
   ASSERT_NE(doc->Sheet().texts.head, nullptr);
@@ -156,13 +158,13 @@ TEST_F(EditScript, StepsAndInsertsOnlyAfterTheTextWasTakenIn) {
   ASSERT_TRUE(Read(kThreeSheets));
   const std::string third = WrittenSheet(2);
   GoTo(1);
-  EXPECT_FALSE(doc->StepEditedSheet(-1, "point N=Pt(0,0);line n=Join(N,N);"));
-  EXPECT_FALSE(doc->InsertAfterEditedSheet("point N=Pt(0,0);line n=Join(N,N);"));
+  EXPECT_FALSE(StepEditedSheet(*doc, -1, "point N=Pt(0,0);line n=Join(N,N);"));
+  EXPECT_FALSE(InsertAfterEditedSheet(*doc, "point N=Pt(0,0);line n=Join(N,N);"));
   EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
   EXPECT_EQ(doc->Sheets().Count(), 3);
   EXPECT_EQ(StepCount(1), 1);  // the statement before the error
 
-  EXPECT_TRUE(doc->InsertAfterEditedSheet("point N=Pt(0,0);point M=Pt(1,0);"));
+  EXPECT_TRUE(InsertAfterEditedSheet(*doc, "point N=Pt(0,0);point M=Pt(1,0);"));
   EXPECT_EQ(doc->Sheets().Count(), 4);
   EXPECT_EQ(doc->Sheets().CurrentIndex(), 2);
   EXPECT_EQ(doc->FirstConst(), nullptr);

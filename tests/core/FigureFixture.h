@@ -75,8 +75,8 @@ class FigureTest : public ::testing::Test {
     k->Evaluate();
     doc->AssignIncident(l, k->POutput, 0);
     doc->AssignIncident(m, k->POutput, 0);
-    doc->ResetLineIcPara(l);
-    doc->ResetLineIcPara(m);
+    doc->Relations().ResetLineIcPara(l);
+    doc->Relations().ResetLineIcPara(m);
     return k->POutput;
   }
   // The circle about `centre` through `on`, with `on` recorded on it.
@@ -89,7 +89,7 @@ class FigureTest : public ::testing::Test {
     doc->AssignCircle(k->COutput);
     k->Evaluate();
     doc->AssignIncident(k->COutput, on, 0);
-    doc->ResetCircleIcPara(k->COutput);
+    doc->Relations().ResetCircleIcPara(k->COutput);
     return k->COutput;
   }
   // A point on a circle at the clockwise angle theta.

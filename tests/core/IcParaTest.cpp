@@ -16,7 +16,7 @@ class IcPara : public FigureTest {
     k->param2 = CComplex(v, 0);
     k->Evaluate();
     doc->AssignIncident(l, k->POutput, 0);
-    doc->ResetLineIcPara(l);
+    doc->Relations().ResetLineIcPara(l);
     return k->POutput;
   }
 };
@@ -29,13 +29,13 @@ TEST_F(IcPara, JoinKeepsItsEndsAtZeroAndOneAndPlacesTheMidpointAtHalf) {
   GLine* l = Join(a, b);
   GPoint* m = Mid(a, b, "M");
   doc->AssignIncident(l, m, 0);
-  doc->ResetLineIcPara(l);
+  doc->Relations().ResetLineIcPara(l);
   EXPECT_DOUBLE_EQ(ParamOf(l, m), 0.5);
   GPoint* beyond = OnLine(l, a, b, 3, -1, "P");  // three halves of the way
   EXPECT_DOUBLE_EQ(ParamOf(l, beyond), 1.5);
 
   Drag(b, -2, 6);
-  doc->ResetLineIcPara(l);
+  doc->Relations().ResetLineIcPara(l);
   EXPECT_EQ(ParamOf(l, a), 0.0);
   EXPECT_EQ(ParamOf(l, b), 1.0);
   EXPECT_DOUBLE_EQ(ParamOf(l, m), 0.5);
@@ -81,14 +81,14 @@ TEST_F(IcPara, BisectorOfTwoLinesMeasuresFromTheirMeetingPoint) {
     pts[i] = p->POutput;
     doc->AssignIncident(bis, pts[i], 99);
   }
-  doc->ResetLineIcPara(bis);
+  doc->Relations().ResetLineIcPara(bis);
   for (int i = 0; i < 3; ++i) EXPECT_NEAR(ParamOf(bis, pts[i]), ts[i], 1e-12);
 
   // Parallel lines have no meeting point: every record gets 0.
   GLine* de = Join(Free(0, 3, "D"), Free(5, 3, "E"));  // parallel to AB
   k->LInput2 = de;
   k->Evaluate();
-  doc->ResetLineIcPara(bis);
+  doc->Relations().ResetLineIcPara(bis);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(ParamOf(bis, pts[i]), 0.0);
 }
 
@@ -100,7 +100,7 @@ TEST_F(IcPara, CircleParameterIsTheClockwiseAngle) {
   GPoint* left = NewListedPoint(0, 1, "L");
   doc->AssignIncident(c, top, 0);
   doc->AssignIncident(c, left, 0);
-  doc->ResetCircleIcPara(c);
+  doc->Relations().ResetCircleIcPara(c);
   EXPECT_DOUBLE_EQ(ParamOf(c, r), 0.0);
   EXPECT_DOUBLE_EQ(ParamOf(c, top), -M_PI / 2);
   EXPECT_DOUBLE_EQ(ParamOf(c, left), M_PI);
@@ -150,8 +150,8 @@ TEST_F(IcPara, ResetIcsRebuildsRecordsFromTheSteps) {
   GPoint* u = MeetNear(CONST_MEET_CC, nullptr, circ, circ2, 2, -3.46, "U");  // below AB
   Evaluate();
 
-  doc->ResetIcs(doc->FirstConst(), doc->Sheet().lines.head);
-  doc->ResetIcs(doc->FirstConst(), doc->Sheet().circles.head);
+  doc->Relations().ResetIcs(doc->FirstConst(), doc->Sheet().lines.head);
+  doc->Relations().ResetIcs(doc->FirstConst(), doc->Sheet().circles.head);
   EXPECT_EQ(ab->icCount, 3);  // A, B, P
   EXPECT_DOUBLE_EQ(ParamOf(ab, p), 0.5);
   EXPECT_EQ(ac->icCount, 3);  // A, C, S
@@ -171,7 +171,7 @@ TEST_F(IcPara, ResetIcsRebuildsRecordsFromTheSteps) {
   EXPECT_EQ(circ2->icCount, 2);  // A, U
   EXPECT_NEAR(ParamOf(circ2, u), 2 * M_PI / 3, 1e-9);
   // Rebuilding twice gives the same lists, not doubled ones.
-  doc->ResetIcs(doc->FirstConst(), doc->Sheet().lines.head);
+  doc->Relations().ResetIcs(doc->FirstConst(), doc->Sheet().lines.head);
   EXPECT_EQ(ab->icCount, 3);
 }
 
@@ -190,6 +190,6 @@ TEST_F(IcPara, PointOnALineAtAnAngleInDegreesKeepsItsPosition) {
   p->param1 = CComplex(30, 0);
   p->param2 = CComplex(0.75, 0);
   Evaluate();
-  doc->ResetIcs(doc->FirstConst(), doc->Sheet().lines.head);
+  doc->Relations().ResetIcs(doc->FirstConst(), doc->Sheet().lines.head);
   EXPECT_DOUBLE_EQ(ParamOf(k->LOutput, p->POutput), 0.75);
 }

@@ -109,7 +109,7 @@ TEST_F(ShadowTest, ChosenCandidatesFindWhatLookingAtEveryElementFinds) {
     for (int literal = 0; literal < 2; ++literal) {
       doc = std::make_unique<GDocument>(&user);
       user.messages.clear();
-      doc->m_LiteralIncidenceWalk = literal;
+      doc->Relations().SetLiteralWalk(literal);
       ASSERT_TRUE(Read(script)) << LastMessage();
       found[literal] = Relations(*doc, user);
     }

@@ -27,7 +27,7 @@ TEST_F(Incidence, MidpointOnItsLineIsRecordedAndNamedByTheLinesTwoPoints) {
   GLine* ab = Join(A, B);
   GLine* bc = Join(B, C);
   GPoint* m = Mid(A, B, "M");
-  doc->CheckIncidency(m, true);
+  doc->Relations().CheckIncidency(m, true);
   EXPECT_TRUE(Records(ab, m));
   EXPECT_FALSE(Records(bc, m));
   ASSERT_EQ(Messages().size(), 1u);
@@ -43,12 +43,12 @@ TEST_F(Incidence, MediansMeetOnTheThirdMedianButOnNoSide) {
   GLine* mc = Join(C, Mid(A, B, "F"));
   GPoint* g = Meet(ma, mb, "G");
   user.messages.clear();
-  doc->CheckIncidency(g, true);
+  doc->Relations().CheckIncidency(g, true);
   EXPECT_TRUE(Records(mc, g));
   for (GLine* s : sides) EXPECT_FALSE(Records(s, g));
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) Point G is on line CF.");
-  EXPECT_EQ(doc->incident_LP_global(doc->FirstConst(), mc, g), true);
+  EXPECT_EQ(doc->Relations().incident_LP_global(doc->FirstConst(), mc, g), true);
 }
 
 TEST_F(Incidence, PointPlacedByEyeOnALineIsNotReported) {
@@ -56,9 +56,9 @@ TEST_F(Incidence, PointPlacedByEyeOnALineIsNotReported) {
   B = Free(2, 2, "B");
   GLine* l = Join(A, B);
   GPoint* p = Free(1, 1, "P");  // exactly on the line, but free to leave it
-  ASSERT_TRUE(doc->incident_LP_local(l, p));
-  doc->CheckIncidency(p, true);
-  doc->CheckIncidency(l, true);
+  ASSERT_TRUE(doc->Relations().incident_LP_local(l, p));
+  doc->Relations().CheckIncidency(p, true);
+  doc->Relations().CheckIncidency(l, true);
   EXPECT_FALSE(Records(l, p));
   EXPECT_TRUE(Messages().empty());
 }
@@ -68,12 +68,12 @@ TEST_F(Incidence, HiddenElementsAreNeverReported) {
   GLine* l = Join(A, B);
   GPoint* m = Mid(A, B, "M");
   m->hidden = 1;
-  doc->CheckIncidency(m, true);
-  doc->CheckIncidency(l, true);
+  doc->Relations().CheckIncidency(m, true);
+  doc->Relations().CheckIncidency(l, true);
   EXPECT_FALSE(Records(l, m));
   m->hidden = 0;
   l->hidden = 1;
-  EXPECT_FALSE(doc->incident_LP_global(doc->FirstConst(), l, m));
+  EXPECT_FALSE(doc->Relations().incident_LP_global(doc->FirstConst(), l, m));
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -82,7 +82,7 @@ TEST_F(Incidence, PointsOnCirclesAndCirclesThroughPoints) {
   GCircle* c = Circle(C, A, "c");
   GPoint* p = OnCircle(c, 0.7, "P");
   doc->DeleteIcs(c);
-  doc->CheckIncidency(p, true);
+  doc->Relations().CheckIncidency(p, true);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) Point P is on this circle.");
   EXPECT_NEAR(ParamOf(c, p), 0.7, 1e-12);
@@ -91,8 +91,8 @@ TEST_F(Incidence, PointsOnCirclesAndCirclesThroughPoints) {
   // B is recorded once only, however often the check runs.
   user.messages.clear();
   GCircle* d = Circle(Mid(A, B, "M"), A);
-  doc->CheckIncidency(d, true);
-  doc->CheckIncidency(d, true);
+  doc->Relations().CheckIncidency(d, true);
+  doc->Relations().CheckIncidency(d, true);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) This circle thru point B.");
   EXPECT_EQ(d->icCount, 2);
@@ -104,7 +104,7 @@ TEST_F(Incidence, PointAlreadyOnItsCircleIsNotRecordedTwice) {
   Triangle();
   GCircle* c = Circle(A, B, "c");
   GPoint* p = OnCircle(c, 2.0, "P");
-  doc->CheckIncidency(p, true);
+  doc->Relations().CheckIncidency(p, true);
   EXPECT_EQ(c->icCount, 2);
   EXPECT_TRUE(Messages().empty());
 }
@@ -118,7 +118,7 @@ TEST_F(Incidence, TangentAtAPointOfACircleIsAnnouncedByTheCentresName) {
   k->LOutput = doc->NewLine(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));
   doc->AssignLine(k->LOutput);
   Evaluate();
-  doc->CheckIncidency(k->LOutput, true);
+  doc->Relations().CheckIncidency(k->LOutput, true);
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) This line thru point B.");
   EXPECT_EQ(Messages()[0].caption, "Incidency Test");
@@ -127,7 +127,7 @@ TEST_F(Incidence, TangentAtAPointOfACircleIsAnnouncedByTheCentresName) {
 
   // Seen from the circle, the tangent (now with one recorded point) touches it.
   user.messages.clear();
-  doc->CheckIncidency(c, true);
+  doc->Relations().CheckIncidency(c, true);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) Circle A is tangent to this line.");
 }
@@ -140,11 +140,11 @@ TEST_F(Incidence, TangencyNamesALineByItsFirstTwoPoints) {
   GLine* perp = LineStep(CONST_PERP, ab, o);
   GPoint* foot = Meet(ab, perp, "F");
   GCircle* c = Circle(o, foot);
-  doc->CheckIncidency(ab, true);
+  doc->Relations().CheckIncidency(ab, true);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) Line AB is tangent to circle O.");
   user.messages.clear();
-  doc->CheckIncidency(c, true);
+  doc->Relations().CheckIncidency(c, true);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) Circle O is tangent to line AB.");
 }
@@ -162,11 +162,11 @@ TEST_F(Incidence, CircleInsideTouchingAnotherIsAnnouncedAndCompassCentreNamesIt)
   Evaluate();
   doc->AssignIncident(k->COutput, A, 0);
   doc->AssignIncident(k->COutput, B, 0);
-  doc->CheckIncidency(k->COutput, true);
+  doc->Relations().CheckIncidency(k->COutput, true);
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text, "(*^_^*) Circle M is tangent to circle A.");
   EXPECT_EQ(Messages()[0].caption, "Tangency Test");
-  EXPECT_FALSE(doc->tangent_CC_global(doc->FirstConst(), big, Circle(C, A)));
+  EXPECT_FALSE(doc->Relations().tangent_CC_global(doc->FirstConst(), big, Circle(C, A)));
 }
 
 TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
@@ -182,11 +182,11 @@ TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
   doc->m_MovingPoint = B;
   const std::vector<unsigned char> before = State();
   for (bool literal : {false, true}) {
-    doc->m_LiteralIncidenceWalk = literal;
-    doc->CheckIncidency(q, false);
-    doc->CheckIncidency(l, false);
-    doc->CheckIncidency(c1, false);
-    EXPECT_EQ(doc->CheckCoincidency(q), 0);
+    doc->Relations().SetLiteralWalk(literal);
+    doc->Relations().CheckIncidency(q, false);
+    doc->Relations().CheckIncidency(l, false);
+    doc->Relations().CheckIncidency(c1, false);
+    EXPECT_EQ(doc->Relations().CheckCoincidency(q), 0);
     EXPECT_TRUE(State() == before);
     EXPECT_EQ(doc->m_Motion.a11, 0.9);
     EXPECT_EQ(doc->m_Motion.a12, 0.2);
@@ -197,10 +197,10 @@ TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
 TEST_F(Incidence, SameMidpointTwiceLeavesOnePoint) {
   Triangle();
   GPoint* m1 = Mid(A, B, "M");
-  EXPECT_EQ(doc->CheckCoincidency(m1), 0);
+  EXPECT_EQ(doc->Relations().CheckCoincidency(m1), 0);
   const int steps = Steps();
   GPoint* m2 = Mid(B, A, "N");
-  EXPECT_EQ(doc->CheckCoincidency(m2), 1);
+  EXPECT_EQ(doc->Relations().CheckCoincidency(m2), 1);
   EXPECT_EQ(Steps(), steps);
   EXPECT_FALSE(m2->inUse);
   int points = 0;
@@ -209,7 +209,7 @@ TEST_F(Incidence, SameMidpointTwiceLeavesOnePoint) {
   EXPECT_EQ(*doc->Sheet().points.tail, nullptr);
   // Two free points on the same spot are different points.
   GPoint* twin = Free(0, 0, "T");
-  EXPECT_EQ(doc->CheckCoincidency(twin), 0);
+  EXPECT_EQ(doc->Relations().CheckCoincidency(twin), 0);
 }
 
 TEST_F(Incidence, CoincidentLinesAndCirclesAreRemovedWithTheirSteps) {
@@ -219,14 +219,14 @@ TEST_F(Incidence, CoincidentLinesAndCirclesAreRemovedWithTheirSteps) {
   GLine* am = Join(A, m);
   GLine* ac = Join(A, C);
   const int steps = Steps();
-  EXPECT_EQ(doc->CheckCoincidency(ac), 0);
-  EXPECT_EQ(doc->CheckCoincidency(am), 1);
+  EXPECT_EQ(doc->Relations().CheckCoincidency(ac), 0);
+  EXPECT_EQ(doc->Relations().CheckCoincidency(am), 1);
   EXPECT_EQ(Steps(), steps - 1);
   EXPECT_FALSE(am->inUse);
   EXPECT_TRUE(ab->inUse);
 
   GCircle* c = Circle(A, B);
-  EXPECT_EQ(doc->CheckCoincidency(c), 0);
+  EXPECT_EQ(doc->Relations().CheckCoincidency(c), 0);
   GConst* k = doc->NewConst(CONST_COMPASS);
   k->PInput1 = A;
   k->PInput2 = B;
@@ -234,7 +234,7 @@ TEST_F(Incidence, CoincidentLinesAndCirclesAreRemovedWithTheirSteps) {
   k->COutput = doc->NewCircle(0, 0, 1);
   doc->AssignCircle(k->COutput);
   Evaluate();
-  EXPECT_EQ(doc->CheckCoincidency(k->COutput), 1);
+  EXPECT_EQ(doc->Relations().CheckCoincidency(k->COutput), 1);
   EXPECT_EQ(doc->Sheet().circles.head, c);
   EXPECT_EQ(c->next, nullptr);
 }
@@ -246,12 +246,12 @@ TEST_F(Incidence, WithoutFreePointsOnlyWhatHoldsNowHolds) {
   GLine* l = Join(p, q);
   GPoint* off = NewListedPoint(0.5, 1, "R");
   GPoint* on = NewListedPoint(0.5, 0, "S");
-  EXPECT_FALSE(doc->incident_LP_global(doc->FirstConst(), l, off));
-  EXPECT_TRUE(doc->incident_LP_global(doc->FirstConst(), l, on));
+  EXPECT_FALSE(doc->Relations().incident_LP_global(doc->FirstConst(), l, off));
+  EXPECT_TRUE(doc->Relations().incident_LP_global(doc->FirstConst(), l, on));
   // A point at infinity has no place on a circle, not even one through the origin.
   GCircle c(1.0, 0.0, 1.0);
   GPoint far(CComplex(1, 0), CComplex(0, 0), CComplex(0, 0));
-  EXPECT_FALSE(doc->incident_CP_local(&c, &far));
+  EXPECT_FALSE(doc->Relations().incident_CP_local(&c, &far));
 }
 
 TEST(IncidencePrefilter, NeverRefusesWhatTheExactTestsAccept) {

@@ -79,18 +79,18 @@ class IncidenceWalk : public FigureTest {
     std::vector<bool> r;
     GConst* head = doc->FirstConst();
     for (GPoint* p : points) {
-      for (GLine* l : lines) r.push_back(doc->incident_LP_global(head, l, p));
-      for (GCircle* c : circles) r.push_back(doc->incident_CP_global(head, c, p));
-      for (GPoint* q : points) r.push_back(doc->point_coincide_global(head, q, p));
+      for (GLine* l : lines) r.push_back(doc->Relations().incident_LP_global(head, l, p));
+      for (GCircle* c : circles) r.push_back(doc->Relations().incident_CP_global(head, c, p));
+      for (GPoint* q : points) r.push_back(doc->Relations().point_coincide_global(head, q, p));
     }
     for (GLine* l : lines) {
-      for (GCircle* c : circles) r.push_back(doc->tangent_CL_global(head, c, l));
-      for (GLine* m : lines) r.push_back(doc->line_coincide_global(head, m, l));
+      for (GCircle* c : circles) r.push_back(doc->Relations().tangent_CL_global(head, c, l));
+      for (GLine* m : lines) r.push_back(doc->Relations().line_coincide_global(head, m, l));
     }
     for (GCircle* c : circles)
       for (GCircle* d : circles) {
-        r.push_back(doc->tangent_CC_global(head, c, d));
-        r.push_back(doc->circle_coincide_global(head, c, d));
+        r.push_back(doc->Relations().tangent_CC_global(head, c, d));
+        r.push_back(doc->Relations().circle_coincide_global(head, c, d));
       }
     return r;
   }
@@ -104,10 +104,10 @@ TEST_F(IncidenceWalk, QuickWalkDecidesEveryRelationAsTheFullWalkOnRandomFigures)
     doc = std::make_unique<GDocument>(&user);
     Build(seed);
     const std::vector<unsigned char> before = State();
-    doc->m_LiteralIncidenceWalk = true;
+    doc->Relations().SetLiteralWalk(true);
     const std::vector<bool> full = Outcomes();
     EXPECT_TRUE(State() == before) << "seed " << seed;
-    doc->m_LiteralIncidenceWalk = false;
+    doc->Relations().SetLiteralWalk(false);
     const std::vector<bool> quick = Outcomes();
     EXPECT_TRUE(State() == before) << "seed " << seed;
     ASSERT_EQ(full.size(), quick.size());
@@ -131,10 +131,10 @@ TEST_F(IncidenceWalk, ChecksRecordAndAnnounceTheSameWithEitherWalk) {
       doc = std::make_unique<GDocument>(&user);
       user.messages.clear();
       Build(seed);
-      doc->m_LiteralIncidenceWalk = literal;
-      for (GPoint* p : points) doc->CheckIncidency(p, true);
-      for (GLine* l : lines) doc->CheckIncidency(l, true);
-      for (GCircle* c : circles) doc->CheckIncidency(c, true);
+      doc->Relations().SetLiteralWalk(literal);
+      for (GPoint* p : points) doc->Relations().CheckIncidency(p, true);
+      for (GLine* l : lines) doc->Relations().CheckIncidency(l, true);
+      for (GCircle* c : circles) doc->Relations().CheckIncidency(c, true);
       for (auto& m : user.messages) texts[literal].push_back(m.text);
       for (GLine* l : lines) counts[literal].push_back(l->icCount);
       for (GCircle* c : circles) counts[literal].push_back(c->icCount);
@@ -181,9 +181,9 @@ TEST_F(IncidenceWalk, QuickWalkKeepsUpWithStepsUndoneAndSlotsReused) {
         made.push_back(2);
       }
       Evaluate();
-      doc->m_LiteralIncidenceWalk = true;
+      doc->Relations().SetLiteralWalk(true);
       const std::vector<bool> full = Outcomes();
-      doc->m_LiteralIncidenceWalk = false;
+      doc->Relations().SetLiteralWalk(false);
       EXPECT_EQ(Outcomes(), full) << "seed " << seed << " step " << n;
     }
   }

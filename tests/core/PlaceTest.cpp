@@ -185,7 +185,7 @@ TEST_F(Place, PointOnEveryLineKindStaysWhereDroppedAndOnItsLine) {
     // The free points move; the point rides along on its line.
     Drag(a, 0.3, -0.4);
     Drag(b, 2.5, 0.6);
-    EXPECT_TRUE(doc->incident_LP_local(line, p));
+    EXPECT_TRUE(doc->Relations().incident_LP_local(line, p));
     EXPECT_TRUE(p->xz().realp() && p->yz().realp());
   }
 }

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "ReaderFixture.h"
+#include "script/ReaderHelpers.h"
 #include "script/Script.h"
 
 namespace {
@@ -68,11 +69,11 @@ TEST_F(ReaderTest, EscapedSemicolonDoesNotEndTheStatement) {
   std::string line;
   size_t pos = 0;
   const std::string text = "text T=Text(a\\;b,1,2,3);point A=Pt(1,2);";
-  EXPECT_FALSE(doc->GetALine(line, text, pos));
+  EXPECT_FALSE(GetALine(line, text, pos));
   EXPECT_EQ(line, "text T=Text(a\\;b,1,2,3);");
-  EXPECT_FALSE(doc->GetALine(line, text, pos));
+  EXPECT_FALSE(GetALine(line, text, pos));
   EXPECT_EQ(line, "point A=Pt(1,2);");
-  EXPECT_TRUE(doc->GetALine(line, text, pos));
+  EXPECT_TRUE(GetALine(line, text, pos));
   EXPECT_TRUE(line.empty());
 }
 

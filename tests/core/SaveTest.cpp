@@ -75,7 +75,7 @@ TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   const fs::path bare = dir / "fig";
   user.log.clear();
   std::string written;
-  ASSERT_TRUE(doc->SaveDocument(bare.string(), &written));
+  ASSERT_TRUE(SaveDocument(*doc, bare.string(), &written));
   EXPECT_EQ(written, (dir / "fig.fgf").string());
   EXPECT_FALSE(fs::exists(bare));
   EXPECT_EQ(FileText(dir / "fig.fgf"), WriteScript(*doc));
@@ -87,7 +87,7 @@ TEST_F(Save, WritesTheFileAddingTheExtensionAndLogs) {
   // A name that already ends in the extension is kept; an old file is replaced
   // and no temporary file stays behind.
   Free(3, 4, "B");
-  ASSERT_TRUE(doc->SaveDocument((dir / "fig.fgf").string()));
+  ASSERT_TRUE(SaveDocument(*doc, (dir / "fig.fgf").string()));
   EXPECT_EQ(FileText(dir / "fig.fgf"), WriteScript(*doc));
   EXPECT_EQ(FilesIn(dir), 1);
   EXPECT_TRUE(user.messages.empty());
@@ -107,7 +107,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
         } else {
           chmod(dir.c_str(), 0555);
         }
-        const bool saved = doc->SaveDocument(target.string());
+        const bool saved = SaveDocument(*doc, target.string());
         const bool told = user.messages.size() == 1 && user.messages[0].caption == "Save";
         _exit(!saved && told ? 0 : 1);
       },
@@ -124,7 +124,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
         rlimit limit{};
         limit.rlim_cur = limit.rlim_max = 1000;
         if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(3);
-        const bool saved = doc->SaveDocument(target.string());
+        const bool saved = SaveDocument(*doc, target.string());
         _exit(!saved && user.messages.size() == 1 ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
@@ -133,7 +133,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
 
   // The target is a directory: the rename fails, the temporary file goes.
   fs::create_directory(dir / "taken.fgf");
-  EXPECT_FALSE(doc->SaveDocument((dir / "taken.fgf").string()));
+  EXPECT_FALSE(SaveDocument(*doc, (dir / "taken.fgf").string()));
   ASSERT_EQ(user.messages.size(), 1u);
   EXPECT_EQ(user.messages[0].caption, "Save");
   EXPECT_NE(user.messages[0].text.find("taken.fgf"), std::string::npos);
@@ -141,7 +141,7 @@ TEST_F(Save, FailureLeavesTheOldFileAndSaysSo) {
   EXPECT_EQ(FilesIn(dir), 2);
 
   // A folder that does not exist.
-  EXPECT_FALSE(doc->SaveDocument((dir / "no" / "such.fgf").string()));
+  EXPECT_FALSE(SaveDocument(*doc, (dir / "no" / "such.fgf").string()));
   EXPECT_EQ(user.messages.size(), 2u);
 }
 

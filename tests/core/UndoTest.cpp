@@ -287,8 +287,8 @@ TEST_F(Undo, EditorAndSheetCopyKeepZoomSteps) {
   doc->ZoomStep(true);
   doc->ZoomStep(true);
   const double scale = doc->Viewport().Scale();
-  const std::string text = doc->SheetScriptText();
-  ASSERT_TRUE(doc->ApplySheetScript(text));
+  const std::string text = SheetScriptText(*doc);
+  ASSERT_TRUE(ApplySheetScript(*doc, text));
   EXPECT_EQ(Steps(), 3);
   EXPECT_NEAR(doc->Viewport().Scale(), scale, 1e-12);
   ASSERT_TRUE(doc->InsertCopyFigure(true));

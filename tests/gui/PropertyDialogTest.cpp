@@ -16,6 +16,7 @@
 #include "app/dialogs/PropertyDialogs.h"
 #include "gui/GuiHarness.h"
 #include "interaction/MyCanvas.h"
+#include "script/Script.h"
 
 namespace {
 
@@ -250,9 +251,10 @@ TEST_F(PropertyCommandTest, ScreenshotOfTheDialogsAndTheirResult) {
   const char* out = std::getenv("FIGURETTA_SCREENSHOT");
   if (!out) GTEST_SKIP() << "set FIGURETTA_SCREENSHOT to a .png path";
   const wxString base = wxString(out).BeforeLast('.');
-  ASSERT_TRUE(doc->ApplySheetScript(
-      "point A=Pt(-2,-1);\npoint B=Pt(2,-1);\npoint C=Pt(0,2);\n"
-      "angle ag1=AngleBy3P(A,C,B);\nbracket br1=Bracket(A,B,0.300,0,0,0);\n"));
+  ASSERT_TRUE(
+      ApplySheetScript(*doc,
+                       "point A=Pt(-2,-1);\npoint B=Pt(2,-1);\npoint C=Pt(0,2);\n"
+                       "angle ag1=AngleBy3P(A,C,B);\nbracket br1=Bracket(A,B,0.300,0,0,0);\n"));
   GBracket* br = doc->Sheet().brackets.head;
   GAngle* ag = doc->Sheet().angles.head;
   ASSERT_TRUE(br && ag);

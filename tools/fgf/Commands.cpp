@@ -151,6 +151,6 @@ int RunCsv(const std::string& file, int sheet) {
   choose(sh.circles.head);
   choose(sh.texts.head);
   choose(sh.curves.head);
-  Print(doc.CsvText());
+  Print(CsvText(doc));
   return 0;
 }
