@@ -7,9 +7,9 @@
 #include "interaction/MyCanvas.h"
 
 // ---- appearance ----
-void MyFrame::ChooseTheme(int theme) {
+void MyFrame::ChooseTheme(GTheme theme) {
   m_Canvas->m_Painter.SetTheme(theme);
-  m_ThemeMenu->Check(theme, true);
+  m_ThemeMenu->Check(ThemeNumber(theme), true);
   m_Canvas->Refresh(false);
 }
 void MyFrame::OnThemeStandard(wxCommandEvent&) { ChooseTheme(THM_STANDARD); }

@@ -10,7 +10,7 @@ void MyFrame::CheckSettingsMenus() {
     if (menu->FindItem(id)) menu->Check(id, true);
   };
   const GDocument& d = *m_Canvas->m_Doc;
-  check(m_ThemeMenu, m_Canvas->m_Painter.m_Look.theme);
+  check(m_ThemeMenu, ThemeNumber(m_Canvas->m_Painter.m_Look.theme));
   check(m_PointMenu, d.Defaults().PointMode());
   check(m_LineMenu, d.Defaults().LineMode());
   check(m_AngleMenu, d.Defaults().AngleMode());

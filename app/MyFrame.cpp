@@ -40,13 +40,13 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
   EVT_MENU(ToolkitId(kCmdBenchMark), MyFrame::OnBenchMark)
   EVT_MENU(ToolkitId(kCmdSlideShowStart), MyFrame::OnSlideShowStart)
   EVT_MENU(ToolkitId(kCmdSlideShowProperty), MyFrame::OnSlideShowProperty)
-  EVT_MENU(THM_STANDARD, MyFrame::OnThemeStandard)
-  EVT_MENU(THM_CAT, MyFrame::OnThemeCat)
-  EVT_MENU(THM_STAR, MyFrame::OnThemeStar)
-  EVT_MENU(THM_QUIL, MyFrame::OnThemeQuil)
-  EVT_MENU(THM_TOVIK, MyFrame::OnThemeTovik)
-  EVT_MENU(THM_PASTEL, MyFrame::OnThemePastel)
-  EVT_MENU(THM_SKELETON, MyFrame::OnThemeSkeleton)
+  EVT_MENU(ThemeNumber(THM_STANDARD), MyFrame::OnThemeStandard)
+  EVT_MENU(ThemeNumber(THM_CAT), MyFrame::OnThemeCat)
+  EVT_MENU(ThemeNumber(THM_STAR), MyFrame::OnThemeStar)
+  EVT_MENU(ThemeNumber(THM_QUIL), MyFrame::OnThemeQuil)
+  EVT_MENU(ThemeNumber(THM_TOVIK), MyFrame::OnThemeTovik)
+  EVT_MENU(ThemeNumber(THM_PASTEL), MyFrame::OnThemePastel)
+  EVT_MENU(ThemeNumber(THM_SKELETON), MyFrame::OnThemeSkeleton)
   EVT_MENU(kCmdPoint0 + 0, MyFrame::OnPt0)
   EVT_MENU(kCmdPoint0 + 1, MyFrame::OnPt1)
   EVT_MENU(kCmdPoint0 + 2, MyFrame::OnPt2)
@@ -191,13 +191,13 @@ void MyFrame::BuildMenus() {
   m_SlideMenu->Append(ToolkitId(kCmdSlideShowProperty), MenuSlideShowProperty);
 
   m_ThemeMenu = new wxMenu;
-  m_ThemeMenu->AppendRadioItem(THM_STANDARD, MenuThemeStandard);
-  m_ThemeMenu->AppendRadioItem(THM_CAT, MenuThemeCat);
-  m_ThemeMenu->AppendRadioItem(THM_STAR, MenuThemeStar);
-  m_ThemeMenu->AppendRadioItem(THM_SKELETON, MenuThemeSkeleton);
-  m_ThemeMenu->AppendRadioItem(THM_QUIL, MenuThemeQuil);
-  m_ThemeMenu->AppendRadioItem(THM_TOVIK, MenuThemeTovik);
-  m_ThemeMenu->AppendRadioItem(THM_PASTEL, MenuThemePastel);
+  m_ThemeMenu->AppendRadioItem(ThemeNumber(THM_STANDARD), MenuThemeStandard);
+  m_ThemeMenu->AppendRadioItem(ThemeNumber(THM_CAT), MenuThemeCat);
+  m_ThemeMenu->AppendRadioItem(ThemeNumber(THM_STAR), MenuThemeStar);
+  m_ThemeMenu->AppendRadioItem(ThemeNumber(THM_SKELETON), MenuThemeSkeleton);
+  m_ThemeMenu->AppendRadioItem(ThemeNumber(THM_QUIL), MenuThemeQuil);
+  m_ThemeMenu->AppendRadioItem(ThemeNumber(THM_TOVIK), MenuThemeTovik);
+  m_ThemeMenu->AppendRadioItem(ThemeNumber(THM_PASTEL), MenuThemePastel);
   m_PointMenu = new wxMenu;
   m_LineMenu = new wxMenu;
   m_AngleMenu = new wxMenu;

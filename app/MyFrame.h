@@ -193,7 +193,7 @@ class MyFrame : public wxFrame {
   void Build(bool (GGesture::*builder)());
   // The Tovik tool `mode`, or in the Quil and touch-panel styles the builder.
   void ToolOrBuild(GToolMode mode, bool (GGesture::*builder)());
-  void ChooseTheme(int theme);
+  void ChooseTheme(GTheme theme);
   void ChoosePointStyle(int slot);
   void ChooseLineStyle(int slot);
   void ChooseAngleStyle(int style);

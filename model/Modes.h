@@ -82,20 +82,36 @@ constexpr GStyle kGModePanel = GStyle::kPanel;
 constexpr int StyleNumber(GStyle s) { return static_cast<int>(s); }
 
 // ---- themes ----
-enum ThemeId {
-  THM_STANDARD = 6000,
-  THM_CAT = 6001,
-  THM_STAR = 6002,
-  THM_RAILROAD = 6003,  // a number without a theme: choosing it changes nothing
-  THM_QUIL = 6004,
-  THM_TOVIK = 6005,
-  THM_PASTEL = 6006,
-  THM_SKELETON = 6007,
+enum class GTheme : int {
+  kNone = 0,  // no theme asked for (a picture then takes each sheet's own)
+  kStandard = 6000,
+  kCat = 6001,
+  kStar = 6002,
+  kRailroad = 6003,  // a number without a theme: choosing it changes nothing
+  kQuil = 6004,
+  kTovik = 6005,
+  kPastel = 6006,
+  kSkeleton = 6007,
 };
+constexpr GTheme THM_STANDARD = GTheme::kStandard;
+constexpr GTheme THM_CAT = GTheme::kCat;
+constexpr GTheme THM_STAR = GTheme::kStar;
+constexpr GTheme THM_RAILROAD = GTheme::kRailroad;
+constexpr GTheme THM_QUIL = GTheme::kQuil;
+constexpr GTheme THM_TOVIK = GTheme::kTovik;
+constexpr GTheme THM_PASTEL = GTheme::kPastel;
+constexpr GTheme THM_SKELETON = GTheme::kSkeleton;
+// The number a theme is stored (in the preferences) and commanded by, and the
+// theme of a number (kNone for a number that names none).
+constexpr int ThemeNumber(GTheme t) { return static_cast<int>(t); }
+constexpr GTheme ThemeOfNumber(int n) {
+  return n >= ThemeNumber(THM_STANDARD) && n <= ThemeNumber(THM_SKELETON) ? static_cast<GTheme>(n)
+                                                                          : GTheme::kNone;
+}
 
 // Themes whose hilighted points are animated strips: a drag keeps repainting
 // them even when nothing moves.
-constexpr bool AnimatedHilightTheme(int theme) {
+constexpr bool AnimatedHilightTheme(GTheme theme) {
   return theme == THM_STANDARD || theme == THM_CAT || theme == THM_STAR || theme == THM_SKELETON;
 }
 

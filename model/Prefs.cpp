@@ -23,14 +23,14 @@ constexpr Entry kEntries[] = {
     {"GMode=TOVIK", kGMode, StyleNumber(kGModeTovik)},
     {"GMode=QUIL", kGMode, StyleNumber(kGModeQuil)},
     {"GMode=PANEL", kGMode, StyleNumber(kGModePanel)},
-    {"ThemeMode=THM_STANDARD;", kTheme, THM_STANDARD},
-    {"ThemeMode=THM_CAT;", kTheme, THM_CAT},
-    {"ThemeMode=THM_STAR;", kTheme, THM_STAR},
-    {"ThemeMode=THM_RAILROAD;", kTheme, THM_RAILROAD},
-    {"ThemeMode=THM_QUIL;", kTheme, THM_QUIL},
-    {"ThemeMode=THM_TOVIK;", kTheme, THM_TOVIK},
-    {"ThemeMode=THM_PASTEL;", kTheme, THM_PASTEL},
-    {"ThemeMode=THM_SKELETON;", kTheme, THM_SKELETON},
+    {"ThemeMode=THM_STANDARD;", kTheme, ThemeNumber(THM_STANDARD)},
+    {"ThemeMode=THM_CAT;", kTheme, ThemeNumber(THM_CAT)},
+    {"ThemeMode=THM_STAR;", kTheme, ThemeNumber(THM_STAR)},
+    {"ThemeMode=THM_RAILROAD;", kTheme, ThemeNumber(THM_RAILROAD)},
+    {"ThemeMode=THM_QUIL;", kTheme, ThemeNumber(THM_QUIL)},
+    {"ThemeMode=THM_TOVIK;", kTheme, ThemeNumber(THM_TOVIK)},
+    {"ThemeMode=THM_PASTEL;", kTheme, ThemeNumber(THM_PASTEL)},
+    {"ThemeMode=THM_SKELETON;", kTheme, ThemeNumber(THM_SKELETON)},
     {"PointMode=PT_1;", kPoint, kPointMode0 + 0},
     {"PointMode=PT_2;", kPoint, kPointMode0 + 1},
     {"PointMode=PT_3;", kPoint, kPointMode0 + 2},
@@ -57,7 +57,7 @@ void Take(const Entry& e, GPrefs& p) {
     case kTheme:
       // The railroad number has no look: choosing it leaves the theme in
       // force, so an earlier theme entry keeps its effect.
-      if (e.value != THM_RAILROAD) p.theme = e.value;
+      if (e.value != ThemeNumber(THM_RAILROAD)) p.theme = ThemeOfNumber(e.value);
       break;
     case kPoint:
       p.pointMode = e.value;
@@ -105,7 +105,7 @@ std::string FormatPrefs(const GPrefs& p) {
   std::string out;
   // The style entries are found without their ";" but written with it.
   if (const char* style = KeyFor(kGMode, StyleNumber(p.gmode))) out += std::string(style) + ";";
-  out += KeyFor(kTheme, p.theme);
+  out += KeyFor(kTheme, ThemeNumber(p.theme));
   out += KeyFor(kPoint, p.pointMode);
   out += KeyFor(kLine, p.lineMode);
   out += KeyFor(kAngle, p.angleMode);

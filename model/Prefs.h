@@ -15,7 +15,7 @@ constexpr size_t kPrefReadLimit = 4096;
 
 struct GPrefs {
   GStyle gmode = kGModeTovik;
-  int theme = THM_STANDARD;
+  GTheme theme = THM_STANDARD;
   int pointMode = kPointMode0;
   int lineMode = kLineMode0;
   int angleMode = kAngleMode0;

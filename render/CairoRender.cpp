@@ -120,7 +120,7 @@ std::string EncodeBmp(const GRaster& picture) {
 }
 
 bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const std::string& path,
-                        std::string& why, int theme) {
+                        std::string& why, GTheme theme) {
   GDocument& doc = p.Document();
   const int current = doc.CurrentSheetIndex() + 1;
   double pw = 0, ph = 0;
@@ -134,7 +134,7 @@ bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const st
     const int first = allSheets ? 1 : current, last = allSheets ? doc.SheetCount() : current;
     for (int sheet = first; sheet <= last; ++sheet) {
       // A sheet turned to takes its own looks; a theme asked for goes over them.
-      if (allSheets && TurnToSheet(doc, p, sheet) && theme) p.SetTheme(theme, 0);
+      if (allSheets && TurnToSheet(doc, p, sheet) && theme != GTheme::kNone) p.SetTheme(theme, 0);
       DrawPage(cr, p, pw, ph);
     }
     cairo_destroy(cr);
@@ -165,7 +165,7 @@ bool RenderFigureFile(const GRenderRequest& r, std::string& error) {
   bool written = false;
   if (format == kImagePdf) {
     written = WritePdfOfDocument(p, r.allSheets, r.paper, r.out, why,
-                                 r.theme.empty() ? 0 : RenderThemeByName(r.theme));
+                                 r.theme.empty() ? GTheme::kNone : RenderThemeByName(r.theme));
   } else {
     const GRaster picture = RasterOfFigure(p, GOverlay());
     const std::string bytes = format == kImagePng ? EncodePng(picture, true) : EncodeBmp(picture);

@@ -27,7 +27,7 @@ GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
 // page in `theme` when one is given (a theme number, 0 for each sheet's own).
 // False with the reason in `why`; nothing is left at `path` then.
 bool WritePdfOfDocument(FigurePainter& p, bool allSheets, GPaper paper, const std::string& path,
-                        std::string& why, int theme = 0);
+                        std::string& why, GTheme theme = GTheme::kNone);
 
 // A picture as the bytes of an uncompressed 24-bit BMP file (rows from the
 // bottom, each padded to four bytes).

@@ -54,7 +54,7 @@ class FigurePainter {
   // Whether background tiles are decoded; without them a drawing shows the
   // background's plain colour.
   bool m_WantTiles = true;
-  void SetTheme(int theme, int flag = 0);
+  void SetTheme(GTheme theme, int flag = 0);
   // Puts the chosen styles into the slots, records them in the current sheet
   // and reloads them; the background is marked for redrawing.
   void ApplyAppearance(const int pointStyles[kSlots], const int lineStyles[kSlots], int bg);

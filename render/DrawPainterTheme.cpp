@@ -3,7 +3,7 @@
 // pictures kept for reuse.
 #include "render/DrawPainter.h"
 
-void FigurePainter::SetTheme(int theme, int /*flag*/) {
+void FigurePainter::SetTheme(GTheme theme, int /*flag*/) {
   GThemeData t;
   if (!ThemeData(theme, &t)) return;  // no such theme (THM_RAILROAD): nothing changes
   m_Look.theme = theme;

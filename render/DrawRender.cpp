@@ -128,18 +128,18 @@ bool ParseRenderSize(const std::string& text, int* width, int* height) {
   return *width >= 16 && *height >= 16 && *width <= 10000 && *height <= 10000;
 }
 
-int RenderThemeByName(const std::string& name) {
+GTheme RenderThemeByName(const std::string& name) {
   std::string n = Lower(name);
   if (n.rfind("like ", 0) == 0) n = n.substr(5);
   static const struct {
     const char* name;
-    int theme;
+    GTheme theme;
   } kThemes[] = {{"standard", THM_STANDARD}, {"cat", THM_CAT},   {"star", THM_STAR},
                  {"skeleton", THM_SKELETON}, {"quil", THM_QUIL}, {"tovik", THM_TOVIK},
                  {"pastel", THM_PASTEL}};
   for (const auto& t : kThemes)
     if (n == t.name) return t.theme;
-  return 0;
+  return GTheme::kNone;
 }
 
 bool RenderFormatOf(const std::string& out, GImageFormat* format) {
@@ -159,8 +159,8 @@ bool RenderFormatOf(const std::string& out, GImageFormat* format) {
 
 bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, std::string& error,
                    bool* partial) {
-  const int theme = r.theme.empty() ? 0 : RenderThemeByName(r.theme);
-  if (!r.theme.empty() && !theme) {
+  const GTheme theme = r.theme.empty() ? GTheme::kNone : RenderThemeByName(r.theme);
+  if (!r.theme.empty() && theme == GTheme::kNone) {
     error = "unknown theme " + r.theme + " (standard, cat, star, skeleton, quil, tovik or pastel)";
     return false;
   }
@@ -196,16 +196,16 @@ bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, st
             std::to_string(doc.SheetCount()) + ")";
     return false;
   }
-  if (theme) p.SetTheme(theme, 0);
+  if (theme != GTheme::kNone) p.SetTheme(theme, 0);
   if (stopped) *partial = true;
   return !stopped;
 }
 
-bool LoadTextForRender(const std::string& text, int width, int height, int theme, GDocument& doc,
+bool LoadTextForRender(const std::string& text, int width, int height, GTheme theme, GDocument& doc,
                        FigurePainter& p) {
   p.m_Width = p.m_OldWidth = width;
   p.m_Height = p.m_OldHeight = height;
-  p.SetTheme(theme ? theme : THM_STANDARD, 0);
+  p.SetTheme(theme != GTheme::kNone ? theme : THM_STANDARD, 0);
   p.UpdateView();
   Host host(doc, p);
   doc.SetHooks(&host);

@@ -32,8 +32,8 @@ bool ParseRenderArgs(const std::vector<std::string>& args, GRenderRequest* r, st
                      int* status);
 // Parses "WxH" (each 16..10000 pixels).
 bool ParseRenderSize(const std::string& text, int* width, int* height);
-// The theme of a name (case ignored; "tovik" and "like Tovik" alike); 0 for none.
-int RenderThemeByName(const std::string& name);
+// The theme of a name (case ignored; "tovik" and "like Tovik" alike); kNone for none.
+GTheme RenderThemeByName(const std::string& name);
 // The format the picture's name asks for (.png, .svg, .bmp or .pdf, any case).
 bool RenderFormatOf(const std::string& out, GImageFormat* format);
 
@@ -49,9 +49,9 @@ bool RenderFormatOf(const std::string& out, GImageFormat* format);
 bool LoadForRender(const GRenderRequest& r, GDocument& doc, FigurePainter& p, std::string& error,
                    bool* partial = nullptr);
 // The same start for a document's script text already in memory (a window's
-// own document, copied): a canvas of width x height in `theme` (0 for the
+// own document, copied): a canvas of width x height in `theme` (kNone for the
 // Standard one), then the text read into doc. False when the reader stopped.
-bool LoadTextForRender(const std::string& text, int width, int height, int theme, GDocument& doc,
+bool LoadTextForRender(const std::string& text, int width, int height, GTheme theme, GDocument& doc,
                        FigurePainter& p);
 // Turns doc to `sheet` (counted from 1), the painter taking its looks as the
 // canvas does; false for a sheet doc does not have.

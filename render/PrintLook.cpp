@@ -1,7 +1,7 @@
 // Swapping the theme for a printout and putting every colour and style back.
 #include "render/PrintLook.h"
 
-bool GPrintLook::PrintsAsTovik(int theme) {
+bool GPrintLook::PrintsAsTovik(GTheme theme) {
   return theme == THM_STANDARD || theme == THM_CAT || theme == THM_STAR || theme == THM_SKELETON;
 }
 

@@ -15,7 +15,7 @@ class GPrintLook {
   GPrintLook(const GPrintLook&) = delete;
   GPrintLook& operator=(const GPrintLook&) = delete;
   // Whether the theme on screen prints in another one.
-  static bool PrintsAsTovik(int theme);
+  static bool PrintsAsTovik(GTheme theme);
 
  private:
   struct Rgb {

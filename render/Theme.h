@@ -75,7 +75,7 @@ class BGBmp {
 
 // Everything a theme decides.
 struct GAppearance {
-  int theme = THM_STANDARD;
+  GTheme theme = THM_STANDARD;
   int pointStyle[kSlots] = {0, 1, 2, 3, 4};
   PtBmp point[kSlots];
   int lineStyle[kSlots] = {0, 1, 2, 3, 4};
@@ -94,7 +94,7 @@ struct GThemeData {
   int background;
   GRgb text, hilightFrame, axis;
 };
-bool ThemeData(int theme, GThemeData* out);
+bool ThemeData(GTheme theme, GThemeData* out);
 // Colour of background n (0..8).
 GRgb BackgroundColour(int n);
 // Fills the disc colours and radii of a disc style (16..35); false otherwise.

@@ -14,10 +14,10 @@ const char* const kBackgroundNames[kBackgroundCount] = {"FG1",    "FG2",      "F
                                                         "Star",   "Skeleton", "Tovik", "Quil",
                                                         "Pastel", "User1",    "User2", "User3"};
 
-bool ThemeData(int theme, GThemeData* out) {
+bool ThemeData(GTheme theme, GThemeData* out) {
   // styles of slots 0..4, background, text colour, hilight frame, axis pens
   static const struct {
-    int theme;
+    GTheme theme;
     GThemeData data;
   } kThemes[] = {
       {THM_STANDARD, {{0, 1, 2, 3, 4}, 0, {0, 0, 0}, {155, 100, 100}, {128, 128, 128}}},

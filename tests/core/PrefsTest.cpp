@@ -31,13 +31,14 @@ struct ParseCase {
   GPrefs want;
 };
 
-GPrefs With(GStyle gmode, int theme, int point, int line, int angle, bool log) {
+GPrefs With(GStyle gmode, GTheme theme, int point, int line, int angle, bool log) {
   return GPrefs{gmode, theme, point, line, angle, log};
 }
 
 TEST(Prefs, EntriesAreFoundAnywhereAndTheLaterOneWins) {
   const GStyle T = kGModeTovik;
-  const int S = THM_STANDARD, P = kPointMode0, L = kLineMode0, A = kAngleMode0;
+  const GTheme S = THM_STANDARD;
+  const int P = kPointMode0, L = kLineMode0, A = kAngleMode0;
   const ParseCase cases[] = {
       {"empty: defaults, logging off", "", With(T, S, P, L, A, false)},
       {"the later theme wins", "ThemeMode=THM_CAT;ThemeMode=THM_STAR;",
@@ -66,12 +67,14 @@ TEST(Prefs, TheLineWrittenHasTheFixedOrderAndOnlyKnownValues) {
             "GMode=TOVIK;ThemeMode=THM_STANDARD;PointMode=PT_1;LineMode=LN_1;AngleMode=AG_1;"
             "WriteLogfile;");
   // Unknown numbers: no style entry, the first entry of every other kind.
-  EXPECT_EQ(FormatPrefs(With(static_cast<GStyle>(1502), 6100, 3200, 0, 5506, false)),
-            "ThemeMode=THM_STANDARD;PointMode=PT_1;LineMode=LN_1;AngleMode=AG_1;");
+  EXPECT_EQ(
+      FormatPrefs(With(static_cast<GStyle>(1502), static_cast<GTheme>(6100), 3200, 0, 5506, false)),
+      "ThemeMode=THM_STANDARD;PointMode=PT_1;LineMode=LN_1;AngleMode=AG_1;");
   // Every value that has a word reads back as itself.
   for (GStyle g : {kGModeTovik, kGModeQuil, kGModePanel})
-    for (int t = THM_STANDARD; t <= THM_SKELETON; ++t)
+    for (int n = ThemeNumber(THM_STANDARD); n <= ThemeNumber(THM_SKELETON); ++n)
       for (int slot = 0; slot < kStyleModeSlots; ++slot) {
+        const GTheme t = ThemeOfNumber(n);
         if (t == THM_RAILROAD) continue;
         const GPrefs p = With(g, t, kPointMode0 + slot, kLineMode0 + (4 - slot), kAngleMode0 + slot,
                               slot % 2 == 0);

@@ -47,7 +47,7 @@ class CanvasTest : public ::testing::Test {
   }
   // Applies a theme and replaces its tile by its plain colour, so that every
   // pixel nothing covers is exactly the background colour.
-  void Theme(int theme) {
+  void Theme(GTheme theme) {
     canvas->m_Painter.SetTheme(theme, 0);
     canvas->m_Painter.m_Look.bg.tile = GRaster();
   }

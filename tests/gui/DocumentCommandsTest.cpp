@@ -186,7 +186,7 @@ TEST_F(DocumentCommandsTest, NewAfterYesLeavesOneFreshSheetInTheCurrentTheme) {
 }
 
 TEST_F(DocumentCommandsTest, InsertSheetTakesTheThemeAndShiftsTheLaterSheet) {
-  Command(THM_PASTEL);
+  Command(ThemeNumber(THM_PASTEL));
   OpenFile(Write("three.fgf", kThreeSheets));
   Command(kCmdNextSheet);
   Command(kCmdInsertNew);
@@ -347,7 +347,7 @@ TEST_F(DocumentCommandsTest, ScreenshotAfterOpening) {
 // Point names have one colour for the document: the theme chosen sets it,
 // and what is drawn is what is saved (a theme once changed only the drawn one).
 TEST_F(DocumentCommandsTest, ThemeChoiceGivesNamesTheColourThatIsSaved) {
-  Command(THM_STAR);
+  Command(ThemeNumber(THM_STAR));
   GThemeData star;
   ASSERT_TRUE(ThemeData(THM_STAR, &star));
   EXPECT_EQ(doc->Defaults().NameColour().r, star.text.r);

@@ -138,14 +138,14 @@ TEST_F(ExportTest, PrintoutDrawsThePageAndPutsTheThemeBack) {
 // the others.
 TEST_F(ExportTest, PrintLookIsLikeTovikOnlyForTheScreenThemes) {
   const struct {
-    int screen, printed;
+    GTheme screen, printed;
   } cases[] = {{THM_STANDARD, THM_TOVIK}, {THM_CAT, THM_TOVIK},     {THM_STAR, THM_TOVIK},
                {THM_SKELETON, THM_TOVIK}, {THM_PASTEL, THM_PASTEL}, {THM_QUIL, THM_QUIL}};
   for (const auto& c : cases) {
     canvas->m_Painter.SetTheme(c.screen, 0);
     {
       GPrintLook look(canvas->m_Painter);
-      EXPECT_EQ(canvas->m_Painter.m_Look.theme, c.printed) << c.screen;
+      EXPECT_EQ(canvas->m_Painter.m_Look.theme, c.printed) << ThemeNumber(c.screen);
     }
     EXPECT_EQ(canvas->m_Painter.m_Look.theme, c.screen);
   }

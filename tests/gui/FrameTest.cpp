@@ -211,13 +211,13 @@ TEST_F(FrameTest, AppearanceMenuHoldsThemeAndStyleSubmenus) {
               "appearance");
   const auto& items = appear->GetMenuItems();
   ExpectItems(items[0]->GetSubMenu(),
-              {{"Standard", THM_STANDARD, kRadio},
-               {"Cat", THM_CAT, kRadio},
-               {"Star", THM_STAR, kRadio},
-               {"Skeleton", THM_SKELETON, kRadio},
-               {"like Quil", THM_QUIL, kRadio},
-               {"like Tovik", THM_TOVIK, kRadio},
-               {"Pastel", THM_PASTEL, kRadio}},
+              {{"Standard", ThemeNumber(THM_STANDARD), kRadio},
+               {"Cat", ThemeNumber(THM_CAT), kRadio},
+               {"Star", ThemeNumber(THM_STAR), kRadio},
+               {"Skeleton", ThemeNumber(THM_SKELETON), kRadio},
+               {"like Quil", ThemeNumber(THM_QUIL), kRadio},
+               {"like Tovik", ThemeNumber(THM_TOVIK), kRadio},
+               {"Pastel", ThemeNumber(THM_PASTEL), kRadio}},
               "theme");
   ExpectItems(items[2]->GetSubMenu(),
               {{"point 1", 3100, kRadio},
@@ -436,9 +436,9 @@ TEST_F(FrameTest, AxisButtonTogglesTheAxes) {
 }
 
 TEST_F(FrameTest, ThemeCommandChecksItsMenuItem) {
-  Command(THM_CAT);
-  EXPECT_TRUE(frame->m_ThemeMenu->IsChecked(THM_CAT));
-  EXPECT_FALSE(frame->m_ThemeMenu->IsChecked(THM_STANDARD));
+  Command(ThemeNumber(THM_CAT));
+  EXPECT_TRUE(frame->m_ThemeMenu->IsChecked(ThemeNumber(THM_CAT)));
+  EXPECT_FALSE(frame->m_ThemeMenu->IsChecked(ThemeNumber(THM_STANDARD)));
 }
 
 TEST_F(FrameTest, StatusBarWelcomesThenCountsSheetsAfterPaint) {

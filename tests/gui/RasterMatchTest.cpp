@@ -57,14 +57,14 @@ TEST_F(RasterMatchTest, EveryDocumentInEveryThemeMatchesTheWindow) {
               {"two-sheets", DataFile("two-sheets.fgf")},
               {"curves", DataFile("curves.fgf")},
               {"pool-scale sheet", pool}};
-  const int themes[] = {THM_STANDARD, THM_CAT,   THM_STAR,  THM_SKELETON,
-                        THM_QUIL,     THM_TOVIK, THM_PASTEL};
+  const GTheme themes[] = {THM_STANDARD, THM_CAT,   THM_STAR,  THM_SKELETON,
+                           THM_QUIL,     THM_TOVIK, THM_PASTEL};
   for (const auto& d : docs) {
     ASSERT_FALSE(d.text.empty()) << d.name;
     ASSERT_TRUE(ReadScript(*doc, d.text)) << d.name;
-    for (int theme : themes) {
+    for (GTheme theme : themes) {
       canvas->m_Painter.SetTheme(theme, 0);
-      EXPECT_GE(Matching(8), 0.999) << d.name << " in theme " << theme;
+      EXPECT_GE(Matching(8), 0.999) << d.name << " in theme " << ThemeNumber(theme);
     }
   }
 }

@@ -63,7 +63,7 @@ TEST_F(SettingsTest, AStartTakesStyleThemeAndModesAndChecksTheirMenus) {
   EXPECT_EQ(Canvas().m_Doc->Defaults().PointMode(), kPointMode0 + 2);
   EXPECT_EQ(Canvas().m_Doc->Defaults().LineMode(), kLineMode0 + 1);
   EXPECT_EQ(Canvas().m_Doc->Defaults().AngleMode(), kAngleMode0 + 4);
-  EXPECT_TRUE(Checked(frame->m_ThemeMenu, THM_CAT));
+  EXPECT_TRUE(Checked(frame->m_ThemeMenu, ThemeNumber(THM_CAT)));
   EXPECT_TRUE(Checked(frame->m_PointMenu, kPointMode0 + 2));
   EXPECT_TRUE(Checked(frame->m_LineMenu, kLineMode0 + 1));
   EXPECT_TRUE(Checked(frame->m_AngleMenu, kAngleMode0 + 4));
@@ -81,7 +81,7 @@ TEST_F(SettingsTest, AStartTakesStyleThemeAndModesAndChecksTheirMenus) {
 TEST_F(SettingsTest, LoggingSwitchedOffIsSavedYetTheNextRunLogsAgain) {
   Start();
   Command(kGModePanel);
-  Command(THM_STAR);
+  Command(ThemeNumber(THM_STAR));
   Command(kCmdLogfile);
   EXPECT_FALSE(Checked(frame->m_FileMenu, kCmdLogfile));
   EXPECT_FALSE(Canvas().m_Doc->m_WriteLog);

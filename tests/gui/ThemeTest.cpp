@@ -8,7 +8,7 @@ using ThemeTest = CanvasTest;
 
 TEST_F(ThemeTest, EveryThemePaintsItsBackgroundColour) {
   const struct {
-    int theme;
+    GTheme theme;
     wxColour colour;
   } kThemes[] = {{THM_STANDARD, {240, 189, 255}}, {THM_CAT, {255, 187, 206}},
                  {THM_STAR, {0, 0, 96}},          {THM_QUIL, {239, 239, 239}},
@@ -16,7 +16,7 @@ TEST_F(ThemeTest, EveryThemePaintsItsBackgroundColour) {
                  {THM_SKELETON, {0, 0, 0}}};
   for (const auto& t : kThemes) {
     canvas->m_Painter.SetTheme(t.theme, 0);
-    EXPECT_EQ(ToWx(canvas->m_Painter.m_Look.bg.colour), t.colour) << t.theme;
+    EXPECT_EQ(ToWx(canvas->m_Painter.m_Look.bg.colour), t.colour) << ThemeNumber(t.theme);
     ASSERT_FALSE(canvas->m_Painter.m_Look.bg.tile.Empty());
     EXPECT_EQ(canvas->m_Painter.m_Look.bg.width, 256);
     EXPECT_EQ(canvas->m_Painter.m_Look.bg.height, 192);
@@ -29,7 +29,7 @@ TEST_F(ThemeTest, EveryThemePaintsItsBackgroundColour) {
         g += picture.GetGreen(x, y);
         b += picture.GetBlue(x, y);
       }
-    EXPECT_LT(ColourDistance(wxColour(r / n, g / n, b / n), t.colour), 40) << t.theme;
+    EXPECT_LT(ColourDistance(wxColour(r / n, g / n, b / n), t.colour), 40) << ThemeNumber(t.theme);
   }
 }
 
