@@ -49,8 +49,6 @@ class GDocument {
   static void* operator new(std::size_t bytes);
   static void operator delete(void* block, std::size_t bytes);
 
-  GUser* m_User;
-
   // The current sheet: its record holds the working list heads and tails.
   GSheet& Sheet() { return m_Sheets.Current(); }
   GConst* FirstConst() { return Sheet().consts.head; }
@@ -92,11 +90,14 @@ class GDocument {
   const GDefaults& Defaults() const { return m_Defaults; }
 
   // ---- interaction state the core needs ----
-  GHandle<GPoint> m_MovingPoint{&m_History};  // the point being dragged
-  GMotion m_Motion;                           // of m_MovingPoint, published by EvaluateConst
-  GConst* m_CurrentConst = nullptr;           // the last step made
+  // The point being dragged, and its motion published by EvaluateConst.
+  GPoint* MovingPoint() const { return m_MovingPoint.Get(); }
+  void SetMovingPoint(GPoint* p) { m_MovingPoint = p; }
+  const GMotion& Motion() const { return m_Motion; }
+  void SetMotion(const GMotion& m) { m_Motion = m; }
   // A script is being read: each step is evaluated as it is made (see GReader).
-  bool m_ReadingScript = false;
+  bool ReadingScript() const { return m_ReadingScript; }
+  void SetReadingScript(bool on) { m_ReadingScript = on; }
 
   // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
@@ -273,7 +274,7 @@ class GDocument {
   void PushViewToConsts();
 
   // ==== sheets (DocSheets.cpp) ====
-  GDocumentHooks* m_Hooks = nullptr;  // the canvas; none in headless use
+  GDocumentHooks* Hooks() const { return m_Hooks; }  // the canvas; none in headless use
   void MoveSheet(bool fresh);
   void PrevSheet();
   int NextSheet();
@@ -288,7 +289,6 @@ class GDocument {
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);
   // The day's log takes lines only while logging is on ("Save logfile").
-  bool m_WriteLog = true;
   bool Logging() const { return m_WriteLog && m_User->KeepsLog(); }
   void WriteLogFile(const std::string& text) {
     if (Logging()) m_User->WriteLog(text);
@@ -296,6 +296,13 @@ class GDocument {
 
   // The small parts, reached through the functions above.
  private:
+  GUser* m_User;
+  GDocumentHooks* m_Hooks = nullptr;
+  GHandle<GPoint> m_MovingPoint{&m_History};
+  GMotion m_Motion;
+  GConst* m_CurrentConst = nullptr;
+  bool m_ReadingScript = false;
+  bool m_WriteLog = true;
   GSheetTable m_Sheets;
   GViewport m_Viewport;
   GSelection m_Selection;

@@ -46,7 +46,7 @@ class OpenFigureTest : public ReaderTest {
     doc->Sethilighted(P("Y"));
     doc->Sethilighted(L("y"));
     ASSERT_TRUE(doc->ZoomIn(kZoomFactor));
-    doc->m_Hooks = &hooks;
+    doc->SetHooks(&hooks);
     user.messages.clear();
     user.log.clear();
   }

@@ -127,7 +127,7 @@ TEST(UndoProperty, UndoThenANewStepEmptiesRedo) {
     for (int i = 0; i < k; ++i) doc->OnUndo();
     EXPECT_EQ(doc->History().RedoCount(), k);
     gesture.LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
-    gesture.LUp_SPoint(gesture.m_NewPoint->xz().re, gesture.m_NewPoint->yz().re);
+    gesture.LUp_SPoint(gesture.PointBeingPlaced()->xz().re, gesture.PointBeingPlaced()->yz().re);
     EXPECT_EQ(doc->History().RedoCount(), 0);
     EXPECT_FALSE(doc->OnRedo());
     ExpectNothingLost(*doc, "a new point after undoing");
@@ -172,7 +172,8 @@ TEST(UndoProperty, PoolsNeverLeakOverLongSequences) {
       } else if (op < 15) {
         doc->ClearAllHilights();
         gesture.LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
-        gesture.LUp_SPoint(gesture.m_NewPoint->xz().re, gesture.m_NewPoint->yz().re);
+        gesture.LUp_SPoint(gesture.PointBeingPlaced()->xz().re,
+                           gesture.PointBeingPlaced()->yz().re);
       } else if (op < 17 && !steps.empty()) {
         Choose(*doc, steps[rng.Index(steps.size())]);
         doc->OnModeEraser();

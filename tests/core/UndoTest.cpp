@@ -30,7 +30,7 @@ class Undo : public ::testing::Test {
   GConst* BuildFrom(std::initializer_list<GPoint*> points, Build build) {
     doc->ClearAllHilights();
     for (GPoint* p : points) doc->Sethilighted(p);
-    return (gesture.*build)() ? doc->m_CurrentConst : nullptr;
+    return (gesture.*build)() ? doc->CurrentConst() : nullptr;
   }
   GLine* Join(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GGesture::ConstDefLine)->LOutput; }
   GPoint* Mid(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GGesture::ConstDefMid)->POutput; }
