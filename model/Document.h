@@ -7,7 +7,6 @@
 #include <cassert>
 #include <memory>
 #include <string>
-#include <type_traits>
 
 #include "model/Defaults.h"
 #include "model/ElementStore.h"
@@ -23,8 +22,6 @@
 #include "model/SheetTable.h"
 #include "model/User.h"
 #include "model/Viewport.h"
-
-constexpr double kZoomFactor = 1.2;  // one press of ZoomIn or ZoomOut
 
 // What the window showing a document must do when the document changes its
 // sheet or reads appearance statements (themes and styles live in the GUI).
@@ -53,11 +50,7 @@ class GDocument {
   GSheet& Sheet() { return m_Sheets.Current(); }
   GConst* FirstConst() { return Sheet().consts.head; }
 
-  // ---- creation defaults taken from the canvas ----
-
   // ---- the document's parts ----
-  // The view (copied into every new step), the chosen elements, and the
-  // undone steps with the version of the step lists.
   // Who answers messages and questions (the GUI, a recorder, the command line).
   GUser& User() const { return *m_User; }
   void SetUser(GUser* user) { m_User = user; }
@@ -99,7 +92,7 @@ class GDocument {
   bool ReadingScript() const { return m_ReadingScript; }
   void SetReadingScript(bool on) { m_ReadingScript = on; }
 
-  // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
+  // ==== elements, lists and incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
   GPoint* NewPoint(CComplex x, CComplex y);
   GLine* NewLine(CComplex a, CComplex b, CComplex c);
@@ -132,15 +125,6 @@ class GDocument {
   void DeleteAllAngles(GAngle* from);
   void DeleteAllBrackets(GBracket* from);
   void DeleteAllImages(GImage* from);
-  GPoint* makePClone(GPoint*);
-  GLine* makeLClone(GLine*);
-  GCircle* makeCClone(GCircle*);
-  void copyToPClone(GPoint* dst, GPoint* src);
-  void copyToLClone(GLine* dst, GLine* src);
-  void copyToCClone(GCircle* dst, GCircle* src);
-  void deletePClone(GPoint*);
-  void deleteLClone(GLine*);
-  void deleteCClone(GCircle*);
   void AssignIncident(GLine*, GPoint*, double t);
   void AssignIncident(GCircle*, GPoint*, double t);
   void DeleteIcs(GLine*);
@@ -149,7 +133,6 @@ class GDocument {
 
   // ==== construction steps (DocConst.cpp) ====
   GConst* NewConst(int type);
-  static const char* ConstName(int type) { return ::ConstName(type); }
   void EvaluateConst(GConst* from);
   int DeletePtFromCn(GConst** list, GPoint*);
   int DeleteLnFromCn(GConst** list, GLine*);
@@ -172,7 +155,7 @@ class GDocument {
   // Deletes the element a step produced, by the step's output kind.
   void DeleteOutputOf(GConst*);
 
-  // ==== undo, redo, hiding and zoom steps (DocUndo.cpp), the eraser (DocErase.cpp) ====
+  // ==== undo, redo and hiding (DocUndo.cpp), the eraser (DocErase.cpp) ====
   // Undo takes the last step off the list onto the redo stack and hides what
   // it made (a zoom step zooms back, an Invisible step shows its element);
   // redo puts it back as it was. Both evaluate and re-seed the names; false
@@ -181,18 +164,6 @@ class GDocument {
   bool OnRedo();
   // Gives up every undone step for good, freeing the elements they made.
   void DiscardRedo();
-  // One zoom step within the scale limits 0.001..0.1 world units per pixel;
-  // true when the view changed. The centre of the view stays in place.
-  bool ZoomIn(double factor);
-  bool ZoomOut(double factor);
-  // Multiplies the world size of a pixel by k, whatever the limits.
-  void ScaleView(double k);
-  // The zoom commands: zoom by kZoomFactor and record the step, also when
-  // the limit kept the view as it was. None when the step pool is full.
-  GConst* ZoomStep(bool in);
-  // Takes back the zooms the current sheet's steps made, last first; with
-  // `forget` the steps then count as not having changed the view.
-  void RevertSheetZooms(bool forget);
   // The Invisible command: every hilighted element is hidden by a step of
   // its own. Returns the number hidden.
   int OnModeInvisible();
@@ -206,7 +177,6 @@ class GDocument {
   GPoint* FindPtFromPts(GPoint* from, GPoint* q);
 
   // ==== naming (DocNaming.cpp) ====
-  bool next_name_sub(std::string& name);
   bool next_name(std::string& counter);
   // The next name of `kind`, its counter stepped on past it.
   std::string TakeName(GNameKind kind);
@@ -223,28 +193,22 @@ class GDocument {
   bool MovePoint(GPoint* p, double x, double y);
 
   // ==== hilights (DocHilight.cpp) ====
-  // Chooses (or unchooses) an element: its flag and its kind's hilight list
-  // kept in step; a chosen point's blinking restarts at frame 3.
+  // Chooses (or unchooses) an element, by pointer or handle (GSelection::Choose).
   template <class T>
   void Sethilighted(T* e) {
-    if (!e) return;
-    e->hilighted = 1;
-    if constexpr (std::is_same_v<T, GPoint>) e->hilightCounter = 3;
-    m_Selection.Of(e).Add(e);
+    m_Selection.Choose(e);
   }
   template <class T>
   void Deletehilighted(T* e) {
-    if (!e) return;
-    e->hilighted = 0;
-    m_Selection.Of(e).Remove(e);
+    m_Selection.Unchoose(e);
   }
   template <class T>
   void Sethilighted(const GHandle<T>& h) {
-    Sethilighted(h.Get());
+    m_Selection.Choose(h.Get());
   }
   template <class T>
   void Deletehilighted(const GHandle<T>& h) {
-    Deletehilighted(h.Get());
+    m_Selection.Unchoose(h.Get());
   }
   void ClearAllHilights();
   // Unlights the points, lines, circles and curves lit without being chosen
@@ -257,21 +221,6 @@ class GDocument {
   bool RenameElement(GObject* e, const std::string& name);
   // The Text tool's edit of a point's name: name, colour and size (5..100, else 14).
   bool EditPointName(GPoint* p, const std::string& name, double size, int red, int green, int blue);
-
-  // ==== appearance commands, texts and view (DocStyles.cpp) ====
-  // The Point, Line and Angle menus: the slot becomes the mode of new
-  // elements and the style of the hilighted ones.
-  void SetPointStyleOfHilighted(int slot);
-  void SetLineStyleOfHilighted(int slot);  // lines, circles and curves
-  void SetAngleStyleOfHilighted(int style);
-  // A theme's text colour: for new texts, marks and brackets, for every
-  // point name, and for the sheet's marks and brackets.
-  void SetThemeColours(int r, int g, int b);
-  // Texts of every sheet keep their place and size relative to a window
-  // whose size changed by rx across and ry down.
-  void RescaleTexts(double rx, double ry);
-  // Copies scale and bounds into every step of the current sheet and evaluates it.
-  void PushViewToConsts();
 
   // ==== sheets (DocSheets.cpp) ====
   GDocumentHooks* Hooks() const { return m_Hooks; }  // the canvas; none in headless use

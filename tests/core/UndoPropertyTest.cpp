@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "model/ViewSteps.h"
 #include "Recorder.h"
 #include "bench/SheetBuilder.h"
 #include "bench/SheetGenerator.h"
@@ -181,7 +182,7 @@ TEST(UndoProperty, PoolsNeverLeakOverLongSequences) {
         Choose(*doc, steps[rng.Index(steps.size())]);
         doc->OnModeInvisible();
       } else {
-        doc->ZoomStep(rng.Index(2) == 0);
+        ZoomStep(*doc, rng.Index(2) == 0);
       }
       ExpectNothingLost(*doc, "a random command");
       if (HasFailure()) return;
