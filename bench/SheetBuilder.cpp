@@ -8,7 +8,7 @@ namespace sheetgen {
 // A point bound to a line made earlier, as the point tool binds a point to
 // the line under it: the step takes the inputs of the line's step, and its
 // parameter says where along the line the point sits.
-bool Builder::OnCarrier(int kind) {
+bool Builder::OnCarrier(GStepKind kind) {
   const std::vector<GConst*>& made = carriers_[CarrierKind(kind)];
   if (made.empty()) return false;
   GConst* line = made[rng_.Index(made.size())];
@@ -51,16 +51,16 @@ bool Builder::OnCarrier(int kind) {
   return true;
 }
 
-bool Builder::TryMake(int kind) {
+bool Builder::TryMake(GStepKind kind) {
   GPoint *p = nullptr, *q = nullptr, *r = nullptr;
   GLine *l = nullptr, *m = nullptr;
   GCircle *c = nullptr, *e = nullptr;
   double x = 0, y = 0;
   GConst* s = nullptr;
   // Picks inputs first: a step is only made when its inputs were found.
-  auto step = [&](int type) { return s = doc_.NewConst(type); };
+  auto step = [&](GStepKind type) { return s = doc_.NewConst(type); };
 
-  if (CarrierKind(kind)) return OnCarrier(kind);
+  if (CarrierKind(kind) != GStepKind{}) return OnCarrier(kind);
   switch (kind) {
     case CONST_FREE: {
       GPoint* f = doc_.NewPoint(CComplex(Grid(rng_.Uniform(-4.5, 4.5)), 0),

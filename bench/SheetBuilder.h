@@ -75,7 +75,7 @@ inline double Grid(double v) { return std::round(v * 1000.0) / 1000.0; }
 
 // The kind of line a point-on-a-line kind runs along, as the point tool binds
 // a point to the line under it; 0 for the other kinds.
-inline int CarrierKind(int pointKind) { return StepKindOf(pointKind)->carrier; }
+inline GStepKind CarrierKind(GStepKind pointKind) { return StepKindOf(pointKind)->carrier; }
 
 class Builder {
  public:
@@ -83,10 +83,10 @@ class Builder {
 
   // Makes a step of `kind`; false when its inputs cannot be found yet or
   // the new element turned out to repeat an existing one (and was removed).
-  bool TryMake(int kind);
+  bool TryMake(GStepKind kind);
 
   // A failed pick of inputs becomes a simpler step of the same element kind.
-  void Fallback(int kind) {
+  void Fallback(GStepKind kind) {
     switch (StepKindOf(kind)->output) {
       case OUTPUT_LINE:
         if (TryMake(CONST_JOIN)) return;
@@ -107,7 +107,7 @@ class Builder {
   std::vector<GLine*> lines_;
   std::vector<GCircle*> circles_;
   std::vector<std::pair<GCircle*, GPoint*>> onCircle_;  // points made on circles
-  std::map<int, std::vector<GConst*>> carriers_;        // steps of good lines, by kind
+  std::map<GStepKind, std::vector<GConst*>> carriers_;  // steps of good lines, by kind
 
   GPoint* AnyPoint() { return points_[rng_.Index(points_.size())]; }
 
@@ -248,7 +248,7 @@ class Builder {
     doc_.AssignIncident(c, p, std::atan2(c->cy.re - Y(p), X(p) - c->cx.re));
   }
 
-  bool OnCarrier(int kind);
+  bool OnCarrier(GStepKind kind);
 };
 
 }  // namespace sheetgen

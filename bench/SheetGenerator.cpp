@@ -13,7 +13,7 @@ using namespace sheetgen;
 // Kinds and their share of a 1000-step sheet; the first 40 steps are free
 // points so that every later kind finds inputs.
 struct Share {
-  int kind;
+  GStepKind kind;
   int count;
 };
 constexpr Share kRecipe[] = {
@@ -54,10 +54,10 @@ constexpr int kSeedPoints = 40;
 // far) wait until the end of the list; what still finds no inputs there
 // becomes a simpler step of its element kind.
 void FillSheet(GDocument& doc, int steps, uint64_t seed) {
-  std::vector<int> kinds;
+  std::vector<GStepKind> kinds;
   for (const Share& share : kRecipe) kinds.insert(kinds.end(), share.count, share.kind);
   // Free points first, then the rest in a fixed shuffled order.
-  std::stable_partition(kinds.begin(), kinds.end(), [](int k) { return k == CONST_FREE; });
+  std::stable_partition(kinds.begin(), kinds.end(), [](GStepKind k) { return k == CONST_FREE; });
   Rng order{seed ^ 0x5eedULL};
   for (size_t i = kinds.size() - 1; i > kSeedPoints; --i) {
     const size_t j = kSeedPoints + order.Next() % (i - kSeedPoints + 1);
@@ -66,15 +66,15 @@ void FillSheet(GDocument& doc, int steps, uint64_t seed) {
   kinds.resize(std::min<size_t>(kinds.size(), std::max(steps, 0)));
 
   Builder builder(doc, seed);
-  std::vector<int> waiting;
-  for (int kind : kinds) {
+  std::vector<GStepKind> waiting;
+  for (GStepKind kind : kinds) {
     if (builder.TryMake(kind)) continue;
-    if (CarrierKind(kind))
+    if (CarrierKind(kind) != GStepKind{})
       waiting.push_back(kind);
     else
       builder.Fallback(kind);
   }
-  for (int kind : waiting)
+  for (GStepKind kind : waiting)
     if (!builder.TryMake(kind)) builder.Fallback(kind);
 
   for (GLine* l = doc.Sheet().lines.head; l; l = l->next) doc.Relations().ResetLineIcPara(l);
@@ -118,7 +118,7 @@ std::unique_ptr<GDocument> GenerateDocument(GUser* user, int sheets, int stepsPe
 
 SheetStats CountSheet(GDocument& doc) {
   SheetStats st;
-  std::set<int> kinds;
+  std::set<GStepKind> kinds;
   for (GConst* c = doc.FirstConst(); c; c = c->next) {
     ++st.steps;
     kinds.insert(c->type);

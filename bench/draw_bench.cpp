@@ -174,7 +174,7 @@ void BM_DragStep(benchmark::State& state) { DragOn(state, DragCanvas()); }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
 
 // A step of `type` with the given inputs and a new point or line as output.
-GConst* AddStep(GDocument& doc, int type, GPoint* p1, GPoint* p2, GLine* l1, GLine* l2) {
+GConst* AddStep(GDocument& doc, GStepKind type, GPoint* p1, GPoint* p2, GLine* l1, GLine* l2) {
   GConst* k = doc.NewConst(type);
   k->PInput1 = p1;
   k->PInput2 = p2;

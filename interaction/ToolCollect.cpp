@@ -34,7 +34,7 @@ bool CollectOrbit(GGesture& g, GPoint* p) {
   if (d.Selection().Points().Count() == 1) {
     GConst* step = nullptr;
     FindPtFromCn(d.FirstConst(), d.Selection().Points()[0], &step);
-    const int type = step ? step->type : 0;
+    const GStepKind type = step ? step->type : GStepKind{};
     if (type == CONST_PT_ON_CIRCLE)
       d.Sethilighted(step->CInput1);
     else if (!BoundToLine(type))

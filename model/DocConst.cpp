@@ -2,7 +2,7 @@
 // unlinking steps, clearing the whole document and the redo stack.
 #include "model/Document.h"
 
-GConst* GDocument::NewConst(int type) {
+GConst* GDocument::NewConst(GStepKind type) {
   // A new step ends every chance to redo: the undone steps are gone for good,
   // and so are the (hidden) elements they produced.
   DiscardRedo();
@@ -17,7 +17,7 @@ GConst* GDocument::NewConst(int type) {
   *c = GConst();
   c->serial = serial;
   c->owner = this;
-  c->type = static_cast<short>(type);
+  c->type = type;
   c->inUse = 1;
   c->viewScale = m_Viewport.Scale();
   c->viewLeft = m_Viewport.XMin();

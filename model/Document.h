@@ -132,7 +132,7 @@ class GDocument {
   void DeletePtFromIcs(GPoint*);
 
   // ==== construction steps (DocConst.cpp) ====
-  GConst* NewConst(int type);
+  GConst* NewConst(GStepKind type);
   void EvaluateConst(GConst* from);
   int DeletePtFromCn(GConst** list, GPoint*);
   int DeleteLnFromCn(GConst** list, GLine*);

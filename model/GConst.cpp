@@ -61,7 +61,7 @@ GObject* GConst::HiddenElement() const {
   return nullptr;
 }
 
-const char* ConstName(int type) {
+const char* ConstName(GStepKind type) {
   const StepKind* kind = StepKindOf(type);
   return kind ? kind->name : "";
 }
@@ -78,7 +78,7 @@ void TakeCarrierInputs(GConst* step, const GConst* line) {
 }
 
 // The steps that keep a point on a line, so that a locus can sweep it along.
-bool BoundToLine(int type) {
+bool BoundToLine(GStepKind type) {
   const StepKind* kind = StepKindOf(type);
-  return kind && kind->carrier;
+  return kind && kind->carrier != GStepKind{};
 }

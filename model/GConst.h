@@ -7,7 +7,9 @@
 
 class GDocument;
 
-enum ConstKind {
+// A step kind travels as GStepKind; its value is the kind's number, which is
+// also what the step graph hashes. The CONST_* names stand in the enclosing scope.
+enum class GStepKind : short {
   CONST_FREE = 2000,
   CONST_ON_LINE = 2001,
   CONST_JOIN = 2002,
@@ -57,6 +59,9 @@ enum ConstKind {
   CONST_EFFECT_BRACKET = 2106,
   CONST_EFFECT_IMAGE = 2107,
 };
+using enum GStepKind;
+// The kind's number, for tables indexed by kind.
+constexpr int StepKindNumber(GStepKind k) { return static_cast<int>(k); }
 
 // Output kinds reported by GConst::Output_Type().
 enum OutputKind {
@@ -104,7 +109,7 @@ class GConst {
   long curveWord3 = 0;
   unsigned char inUse = 0;
   unsigned serial = 0;  // stamped anew each time the slot is handed out
-  short type = 0;
+  GStepKind type{};
   // Step view: world size of one pixel, then left, right, top and bottom.
   double viewScale = 0.01, viewLeft = 0, viewRight = 0, viewTop = 0, viewBottom = 0;
   // Slide-show effects: the step whose output the effect acts on, and its settings.
@@ -168,7 +173,7 @@ class GConst {
 };
 
 // Whether a step of this kind keeps its point on a line (a locus can sweep it).
-bool BoundToLine(int type);
+bool BoundToLine(GStepKind type);
 // A point bound to a line takes the inputs of the step that made the line, so
 // that it is evaluated on the line however the line's own inputs move.
 void TakeCarrierInputs(GConst* step, const GConst* line);
@@ -178,4 +183,4 @@ void TakeCarrierInputs(GConst* step, const GConst* line);
 void SetLocusWholeListSweep(bool whole);
 
 // Name of a step kind ("CONST_JOIN"); "" for kinds without a name.
-const char* ConstName(int type);
+const char* ConstName(GStepKind type);

@@ -196,16 +196,16 @@ class GGesture {
   int SetDownGesture(GToolMode mode, double x, double y);  // the release's decision and build
   // Building blocks of the builders.
   GLine* NewToolLine(GPoint* through);
-  GConst* NewLineStep(int type, GPoint* through);
+  GConst* NewLineStep(GStepKind type, GPoint* through);
   bool FinishLine(GConst* c, bool announce);
   // The common end of a builder: the element step c made, alone hilighted, goes
   // into its list, and the step to the log.
   void ShowNewOutput(GConst* c);
   void ShowExisting(GLine* l);
   bool MakeJoin(GPoint* p, GPoint* q, bool clipped);
-  bool MakeParaOrPerp(int type);
+  bool MakeParaOrPerp(GStepKind type);
   bool MakeLineWithAngle(GLine* base, GPoint* p);
-  bool MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3);
+  bool MakeCircleStep(GStepKind type, GPoint* p1, GPoint* p2, GPoint* p3);
   int MakeMeetPair(GLine* l, GCircle* c1, GCircle* c2);
   bool CollectPointFor3(GPoint* p, bool (GGesture::*build)());
   static double BisectorSide(const GLine& l1, const GLine& l2, double x1, double y1, double x2,

@@ -80,7 +80,7 @@ bool GGesture::ConstDefOrbit() {
   GConst* driverStep = nullptr;
   FindPtFromCn(m_Doc.FirstConst(), driver, &driverStep);
   if (!driverStep) return false;
-  int type;
+  GStepKind type;
   if (driverStep->type == CONST_PT_ON_CIRCLE)
     type = CONST_ORBIT1;
   else if (BoundToLine(driverStep->type))

@@ -29,7 +29,7 @@ GLine* GGesture::NewToolLine(GPoint* through) {
 
 // A line step with its output, appended to the list. When the step pool is
 // full the line goes back to its pool and nothing is made.
-GConst* GGesture::NewLineStep(int type, GPoint* through) {
+GConst* GGesture::NewLineStep(GStepKind type, GPoint* through) {
   GLine* l = NewToolLine(through);
   if (!l) return nullptr;
   GConst* c = m_Doc.NewConst(type);
@@ -131,7 +131,7 @@ void GGesture::SetClipping(bool on) {
 }
 
 // Parallel and perpendicular share everything but the step kind.
-bool GGesture::MakeParaOrPerp(int type) {
+bool GGesture::MakeParaOrPerp(GStepKind type) {
   if (m_Doc.Selection().Points().Count() < 1 || m_Doc.Selection().Lines().Count() < 1) return false;
   GPoint* p = m_Doc.Selection().Points()[0];
   GLine* base = m_Doc.Selection().Lines()[0];

@@ -47,7 +47,7 @@ bool GGesture::ConstDefMid() {
 
 // A circle step of the given kind on up to three points, named, hilighted,
 // listed and checked. The circle through P2 records P2 on itself.
-bool GGesture::MakeCircleStep(int type, GPoint* p1, GPoint* p2, GPoint* p3) {
+bool GGesture::MakeCircleStep(GStepKind type, GPoint* p1, GPoint* p2, GPoint* p3) {
   GCircle* circle = m_Doc.NewCircle(0, 0, 1);
   if (!circle) return false;
   GConst* c = m_Doc.NewConst(type);
@@ -169,7 +169,7 @@ bool GGesture::ConstDefCircleBy3() {
 // on a point already there is given back, and that point serves as the other
 // step's "other root" instead. Returns how many new points stay.
 int GGesture::MakeMeetPair(GLine* l, GCircle* c1, GCircle* c2) {
-  const int type = l ? CONST_MEET_CL : CONST_MEET_CC;
+  const GStepKind type = l ? CONST_MEET_CL : CONST_MEET_CC;
   GConst* step[2] = {nullptr, nullptr};
   GPoint* pt[2] = {nullptr, nullptr};
   for (int i = 0; i < 2; ++i) {

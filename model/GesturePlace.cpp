@@ -261,10 +261,10 @@ int GGesture::ConstOnLine(GLine* line) {
   if (!k || !line || !FindLnFromCn(m_Doc.FirstConst(), line, &ls)) return 0;
   GPoint* p = m_NewPoint;
   const GPoint at = *p;
-  const int type = BoundKindOn(ls->type);
-  if (!type) return 0;
+  const GStepKind type = BoundKindOn(ls->type);
+  if (type == GStepKind{}) return 0;
   ClearInputs(k);
-  k->type = static_cast<short>(type);
+  k->type = type;
   k->POutput = p;
   TakeCarrierInputs(k, ls);
 
@@ -390,11 +390,11 @@ namespace {
 // Makes the point's step an intersection with a circle. The release position
 // picks the nearer of the two roots; a point already standing on the other
 // root makes the step take the root away from it for good.
-GConst* MakeCircleMeet(GGesture& g, int type, double x, double y, GPoint* other) {
+GConst* MakeCircleMeet(GGesture& g, GStepKind type, double x, double y, GPoint* other) {
   GConst* k = NewPointStep(g);
   if (!k) return nullptr;
   ClearInputs(k);
-  k->type = static_cast<short>(type);
+  k->type = type;
   k->param1 = CComplex(x, 0);
   k->param2 = CComplex(y, 0);
   k->param3 = k->param4 = kNoRejectedMeet;

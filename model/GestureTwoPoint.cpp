@@ -61,7 +61,7 @@ bool GGesture::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint* 
 
   GConst* c = nullptr;
   if (IsLineMode(mode)) {
-    int type = CONST_JOIN;
+    GStepKind type = CONST_JOIN;
     if (mode == kModePara) type = CONST_PARALLEL;
     if (mode == kModePerp) type = CONST_PERP;
     if (mode == kModeLineWithAngle)

@@ -111,7 +111,7 @@ int FindBisectorFromCns(GConst* list, GLine* L, GLine* M, double side, GConst** 
 
 int FindCarrierFromCns(GConst* list, const GConst* c, GConst** out) {
   const StepKind* kind = StepKindOf(c->type);
-  switch (kind ? kind->carrier : 0) {
+  switch (kind ? kind->carrier : GStepKind{}) {
     case CONST_PARALLEL:
       return FindParaFromCns(list, c->LInput1, c->PInput1, out);
     case CONST_PERP:

@@ -56,9 +56,9 @@ constexpr StepKind kKinds[] = {
      &GConst::Evaluate_PtOnTangent, CONST_TANGENT, &GConst::param1},
     {CONST_CURVE_TANGENT, "CONST_CURVE_TANGENT", OUTPUT_LINE, "CurveTangent", "K1,P1",
      &GConst::Evaluate_CurveTangent},
-    {CONST_ZOOMIN, "CONST_ZOOMIN", CONST_ZOOMIN, "ZoomIn"},
-    {CONST_ZOOMOUT, "CONST_ZOOMOUT", CONST_ZOOMOUT, "ZoomOut"},
-    {CONST_INVISIBLE, "CONST_INVISIBLE", CONST_INVISIBLE, "Invisible"},
+    {CONST_ZOOMIN, "CONST_ZOOMIN", StepKindNumber(CONST_ZOOMIN), "ZoomIn"},
+    {CONST_ZOOMOUT, "CONST_ZOOMOUT", StepKindNumber(CONST_ZOOMOUT), "ZoomOut"},
+    {CONST_INVISIBLE, "CONST_INVISIBLE", StepKindNumber(CONST_INVISIBLE), "Invisible"},
     {CONST_PARA_CURVE, "", OUTPUT_CURVE, "ParaCurve", nullptr, &GConst::Evaluate_ParaCurve},
     {CONST_PT_ON_CURVE_TANGENT, "CONST_PT_ON_CURVE_TANGENT", OUTPUT_POINT, "PtOnCurveTangent",
      "K1,P1,t", &GConst::Evaluate_PtOnCurveTangent, CONST_CURVE_TANGENT, &GConst::param1},
@@ -95,13 +95,13 @@ static_assert([] {
 
 constinit const std::array<const StepKind*, kStepKindSpan> kStepKindRows = [] {
   std::array<const StepKind*, kStepKindSpan> rows{};
-  for (const StepKind& k : kKinds) rows[k.type - CONST_FREE] = &k;
+  for (const StepKind& k : kKinds) rows[StepKindNumber(k.type) - StepKindNumber(CONST_FREE)] = &k;
   return rows;
 }();
 
-int BoundKindOn(int lineKind) {
-  if (lineKind == 0) return 0;
+GStepKind BoundKindOn(GStepKind lineKind) {
+  if (lineKind == GStepKind{}) return GStepKind{};
   for (const StepKind& k : kKinds)
     if (k.carrier == lineKind) return k.type;
-  return 0;
+  return GStepKind{};
 }

@@ -8,7 +8,7 @@
 #include "model/GConst.h"
 
 struct StepKind {
-  int type;          // CONST_*
+  GStepKind type;    // CONST_*
   const char* name;  // "CONST_JOIN"; "" for kinds without a name of their own
   // What the step makes: OUTPUT_*. Zooming and hiding make nothing and report
   // their own kind; clipping reports 0.
@@ -24,20 +24,20 @@ struct StepKind {
   // A point bound to a line: the kind of step that makes its line, and the
   // parameter that places it along that line (none for CONST_ON_LINE, which
   // divides its line's two points by two weights).
-  int carrier = 0;
+  GStepKind carrier{};
   CComplex GConst::*position = nullptr;
 };
 
 // The rows by kind value from CONST_FREE on, none where no kind has the value.
-constexpr int kStepKindSpan = CONST_EFFECT_IMAGE - CONST_FREE + 1;
+constexpr int kStepKindSpan = StepKindNumber(CONST_EFFECT_IMAGE) - StepKindNumber(CONST_FREE) + 1;
 extern const std::array<const StepKind*, kStepKindSpan> kStepKindRows;
 
 // The row of a step kind; none for a value that is no kind. Every evaluation
 // of a step asks, so this is a plain index.
-inline const StepKind* StepKindOf(int type) {
-  const unsigned i = static_cast<unsigned>(type - CONST_FREE);
+inline const StepKind* StepKindOf(GStepKind type) {
+  const unsigned i = static_cast<unsigned>(StepKindNumber(type) - StepKindNumber(CONST_FREE));
   return i < kStepKindRows.size() ? kStepKindRows[i] : nullptr;
 }
-// The kind of point bound to a line made by a step of `lineKind`; 0 when such
-// a line cannot carry a point.
-int BoundKindOn(int lineKind);
+// The kind of point bound to a line made by a step of `lineKind`; none (the
+// zero kind) when such a line cannot carry a point.
+GStepKind BoundKindOn(GStepKind lineKind);

@@ -58,7 +58,7 @@ namespace {
 // Effect statements: the element they act on, then option words.
 struct EffectKind {
   const char* keyword;
-  int type;
+  GStepKind type;
 };
 const EffectKind kEffects[] = {
     {"EffectPoint", CONST_EFFECT_POINT},   {"EffectLine", CONST_EFFECT_LINE},
@@ -68,7 +68,7 @@ const EffectKind kEffects[] = {
 };
 
 // The step whose output of the effect's kind bears the name.
-GConst* EffectTarget(GReader& r, int type) {
+GConst* EffectTarget(GReader& r, GStepKind type) {
   const std::string name = ScriptName(r.Word(0));
   for (GConst* c = r.doc.FirstConst(); c; c = c->next) {
     const GObject* out = nullptr;
@@ -97,13 +97,15 @@ GConst* EffectTarget(GReader& r, int type) {
       case CONST_EFFECT_BRACKET:
         out = c->BracketOutput;
         break;
+      default:  // not an effect: it names nothing
+        break;
     }
     if (out && out->name == name) return c;
   }
   return nullptr;
 }
 
-bool ReadEffect(GReader& r, int type) {
+bool ReadEffect(GReader& r, GStepKind type) {
   GConst* target = r.count >= 1 ? EffectTarget(r, type) : nullptr;
   if (!target) return r.Fail(SyntaxMessage(r.keyword));
   GConst* c = r.Step(type);

@@ -270,7 +270,7 @@ std::string GReader::Word(int i) const {
   return w;
 }
 
-GConst* GReader::Step(int type) {
+GConst* GReader::Step(GStepKind type) {
   GConst* c = doc.NewConst(type);
   if (!c) Fail("line %d : too many constructions");
   return c;

@@ -122,7 +122,7 @@ struct GReader {
   std::string Word(int i) const;
 
   // A new step of `type`, or none (with a message) when the pool is full.
-  GConst* Step(int type);
+  GConst* Step(GStepKind type);
   // Records p on the line (circle) unless it is there already, and recomputes
   // the parameters of all its records from the present coordinates.
   void Register(GLine* l, GPoint* p, double t);

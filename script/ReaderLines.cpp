@@ -8,7 +8,7 @@ namespace {
 
 // The step of kind `type` and its new line, named by the statement, visible,
 // in colour slot 0 and unclipped. None (a message shown) when a pool is full.
-GConst* MakeLine(GReader& r, int type) {
+GConst* MakeLine(GReader& r, GStepKind type) {
   GLine* l = r.doc.NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
   if (!l) {
     r.Fail("line %d : too many lines");
@@ -28,7 +28,7 @@ GConst* MakeLine(GReader& r, int type) {
   return c;
 }
 
-GConst* MakeCircle(GReader& r, int type) {
+GConst* MakeCircle(GReader& r, GStepKind type) {
   GCircle* ci = r.doc.NewCircle(0, 0, 1);
   if (!ci) {
     r.Fail("line %d : too many circles");
@@ -80,7 +80,7 @@ bool ReadJoin(GReader& r) {
   return true;
 }
 
-bool ReadParallelOrPerp(GReader& r, int type) {
+bool ReadParallelOrPerp(GReader& r, GStepKind type) {
   GLine* l = r.Line(0);
   GPoint* p = r.Point(1);
   if (r.count < 2 || !l || !p) return r.Fail("line %d : syntax error");

@@ -43,7 +43,7 @@ std::string UnescapeCaption(const std::string& s) {
 // Allocates the step of `type` after its element was made; releases the
 // element when the step pool is full.
 template <class T>
-GConst* StepFor(GReader& r, int type, T* e) {
+GConst* StepFor(GReader& r, GStepKind type, T* e) {
   GConst* c = r.Step(type);
   if (!c) e->inUse = 0;
   return c;
@@ -77,7 +77,7 @@ bool ReadText(GReader& r) {
 
 // A curve named by the statement, visible and in colour slot 0, with its
 // step. The formulas are kept as written; sampling happens at evaluation.
-GConst* MakeCurve(GReader& r, int type) {
+GConst* MakeCurve(GReader& r, GStepKind type) {
   GParaCurve* cv = r.doc.NewCurve();
   if (!cv) {
     r.Fail("line %d : too many curves");

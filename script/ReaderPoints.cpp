@@ -9,7 +9,7 @@ namespace {
 // The step of kind `type` and its new point at (x, y), named by the statement
 // and with the display fields of a freshly read point. None (a message shown)
 // when a pool is full.
-GConst* MakePoint(GReader& r, int type, double x = 0, double y = 0) {
+GConst* MakePoint(GReader& r, GStepKind type, double x = 0, double y = 0) {
   GPoint* p = r.doc.NewPoint(CComplex(x, 0), CComplex(y, 0));
   if (!p) {
     r.Fail("line %d : too many points");

@@ -38,8 +38,9 @@ GObject* EffectElement(const GConst* effect) {
 
 namespace {
 
-// The effect kind for a step's output kind; 0 for outputs without effects.
-int EffectKindFor(int output) {
+// The effect kind for a step's output kind; none (the zero kind) for outputs
+// without effects.
+GStepKind EffectKindFor(int output) {
   switch (output) {
     case OUTPUT_POINT:
       return CONST_EFFECT_POINT;
@@ -58,7 +59,7 @@ int EffectKindFor(int output) {
     case OUTPUT_IMAGE:
       return CONST_EFFECT_IMAGE;
     default:
-      return 0;
+      return GStepKind{};
   }
 }
 
@@ -66,8 +67,8 @@ int EffectKindFor(int output) {
 
 GConst* AddConstEffect(GDocument& doc, GConst* target, int click, int direction, int effect,
                        int inout) {
-  const int kind = target ? EffectKindFor(target->Output_Type()) : 0;
-  if (!kind) return nullptr;
+  const GStepKind kind = target ? EffectKindFor(target->Output_Type()) : GStepKind{};
+  if (kind == GStepKind{}) return nullptr;
   GConst* c = doc.NewConst(kind);
   if (!c) return nullptr;
   c->effectTarget = target;

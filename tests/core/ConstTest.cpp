@@ -13,7 +13,7 @@ struct Steps : ::testing::Test {
   RecordingUser user;
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
 
-  GConst* Step(int type, GPoint* p, GPoint* q, GPoint* pOut, GLine* lOut = nullptr) {
+  GConst* Step(GStepKind type, GPoint* p, GPoint* q, GPoint* pOut, GLine* lOut = nullptr) {
     if (pOut) doc->AssignPoint(pOut);
     if (lOut) doc->AssignLine(lOut);
     GConst* c = doc->NewConst(type);

@@ -12,9 +12,9 @@ inline GLine Line(double a, double b, double c) {
   return GLine(CComplex(a, 0), CComplex(b, 0), CComplex(c, 0));
 }
 
-inline GConst Step(int type) {
+inline GConst Step(GStepKind type) {
   GConst c;
-  c.type = static_cast<short>(type);
+  c.type = type;
   return c;
 }
 

@@ -42,7 +42,7 @@ TEST(EvaluateJoinAndMeet, DegenerateInputsStillGiveElementsThroughThePoint) {
   EXPECT_EQ(meet.Evaluate(), 0);
   EXPECT_FALSE(zerop(m.x) && zerop(m.y) && zerop(m.z));
   // Parallel or perpendicular to the line at infinity: the vertical through P.
-  for (int type : {CONST_PARALLEL, CONST_PERP}) {
+  for (GStepKind type : {CONST_PARALLEL, CONST_PERP}) {
     GConst c = Step(type);
     c.LInput1 = &inf, c.PInput1 = &p, c.LOutput = &l;
     EXPECT_EQ(c.Evaluate(), 0);
@@ -158,7 +158,7 @@ TEST(EvaluateFailure, MissingInputOrOutputLeavesEverythingAlone) {
   GConst placed;
   // Each kind with everything wired except the one element dropped.
   struct Case {
-    int type;
+    GStepKind type;
     void (*drop)(GConst&);
   };
   const Case cases[] = {
@@ -196,12 +196,12 @@ TEST(EvaluateFailure, MissingInputOrOutputLeavesEverythingAlone) {
     c.CInput1 = &circle, c.CurveInput1 = &curve, c.AngleInput1 = &angle, c.curveStep = &placed;
     c.POutput = &out, c.LOutput = &lout, c.COutput = &cout, c.BracketOutput = &bracket;
     k.drop(c);
-    EXPECT_EQ(c.Evaluate(), 1) << k.type;
-    EXPECT_EQ(out.x.re, 7.0) << k.type;
-    EXPECT_EQ(out.prevX, 0.0) << k.type;  // motion record untouched
-    EXPECT_EQ(lout.a.re, 9.0) << k.type;
-    EXPECT_EQ(cout.r2.re, 9.0) << k.type;
-    EXPECT_EQ(bracket.x1.re, 0.0) << k.type;
+    EXPECT_EQ(c.Evaluate(), 1) << StepKindNumber(k.type);
+    EXPECT_EQ(out.x.re, 7.0) << StepKindNumber(k.type);
+    EXPECT_EQ(out.prevX, 0.0) << StepKindNumber(k.type);  // motion record untouched
+    EXPECT_EQ(lout.a.re, 9.0) << StepKindNumber(k.type);
+    EXPECT_EQ(cout.r2.re, 9.0) << StepKindNumber(k.type);
+    EXPECT_EQ(bracket.x1.re, 0.0) << StepKindNumber(k.type);
   }
 }
 
@@ -235,9 +235,9 @@ TEST(StepKinds, OutputKindsAndNames) {
   EXPECT_EQ(Step(CONST_EFFECT_IMAGE).Output_Type(), OUTPUT_EFFECT);
   EXPECT_EQ(Step(CONST_ZOOMIN).Output_Type(), 2028);
   EXPECT_EQ(Step(CONST_CLIPPING).Output_Type(), 0);
-  EXPECT_EQ(Step(2033).Output_Type(), 0);
+  EXPECT_EQ(Step(GStepKind{2033}).Output_Type(), 0);
   EXPECT_STREQ(ConstName(CONST_EFFECT_BRACKET), "CONST_EFFECT_BRACKET");
   EXPECT_STREQ(ConstName(CONST_PARA_CURVE), "");
   EXPECT_STREQ(ConstName(CONST_PT_ON_LINE_WITH_ANGLE_DEGREE), "");
-  EXPECT_STREQ(ConstName(2042), "");
+  EXPECT_STREQ(ConstName(GStepKind{2042}), "");
 }

@@ -31,7 +31,7 @@ class FigureTest : public ::testing::Test {
     k->Evaluate();
     return k->POutput;
   }
-  GConst* PointStep(int type, GPoint* p1, GPoint* p2, const char* name) {
+  GConst* PointStep(GStepKind type, GPoint* p1, GPoint* p2, const char* name) {
     GConst* k = doc->NewConst(type);
     k->PInput1 = p1;
     k->PInput2 = p2;
@@ -56,7 +56,7 @@ class FigureTest : public ::testing::Test {
     return k->LOutput;
   }
   // A line step of the given kind through p, with p recorded on it.
-  GLine* LineStep(int type, GLine* l, GPoint* p) {
+  GLine* LineStep(GStepKind type, GLine* l, GPoint* p) {
     GConst* k = doc->NewConst(type);
     k->LInput1 = l;
     k->PInput1 = p;
@@ -103,7 +103,7 @@ class FigureTest : public ::testing::Test {
     return k->POutput;
   }
   // An intersection placed near (x, y), as the placing tool leaves it.
-  GPoint* MeetNear(int type, GLine* l, GCircle* c1, GCircle* c2, double x, double y,
+  GPoint* MeetNear(GStepKind type, GLine* l, GCircle* c1, GCircle* c2, double x, double y,
                    const char* name) {
     GConst* k = doc->NewConst(type);
     k->LInput1 = l;

@@ -16,9 +16,9 @@ struct StepList {
   std::unique_ptr<GDocument> doc = std::make_unique<GDocument>(&user);
   int used = 0;
 
-  GConst* Add(int type) {
+  GConst* Add(GStepKind type) {
     GConst* c = &doc->Store().Steps()[used++];
-    c->type = static_cast<short>(type);
+    c->type = type;
     c->inUse = 1;
     doc->Sheet().consts.Append(c);
     return c;

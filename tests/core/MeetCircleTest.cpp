@@ -27,7 +27,7 @@ struct Meet {
   GCircle c1{0.0, 0.0, 1.0}, c2{1.0, 0.0, 1.0};
   GPoint out;
   GConst step;
-  Meet(int type, double x, double y) {
+  Meet(GStepKind type, double x, double y) {
     step.type = type;
     step.LInput1 = &line;
     step.CInput1 = &c1;

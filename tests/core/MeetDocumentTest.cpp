@@ -27,7 +27,7 @@ class MeetDocument : public ::testing::Test {
     return k->POutput;
   }
   // A step of the given kind with point inputs p1..p3 and a fresh output.
-  GConst* Step(int type, GPoint* p1, GPoint* p2, GPoint* p3) {
+  GConst* Step(GStepKind type, GPoint* p1, GPoint* p2, GPoint* p3) {
     GConst* k = doc->NewConst(type);
     k->PInput1 = p1;
     k->PInput2 = p2;
@@ -35,7 +35,7 @@ class MeetDocument : public ::testing::Test {
     return k;
   }
   // A meet placed at the clicked position (x, y), as the placing tool does.
-  GPoint* PlaceMeet(int type, GLine* l, GCircle* c1, GCircle* c2, GPoint* other, double x,
+  GPoint* PlaceMeet(GStepKind type, GLine* l, GCircle* c1, GCircle* c2, GPoint* other, double x,
                     double y) {
     GConst* k = Step(type, other, nullptr, nullptr);
     k->LInput1 = l;

@@ -11,7 +11,7 @@ namespace {
 
 class MovePoint : public FigureTest {
  protected:
-  GConst* Step(int type) { return doc->NewConst(type); }
+  GConst* Step(GStepKind type) { return doc->NewConst(type); }
   GLine* NewListedLine(GConst* k) {
     k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
     doc->AssignLine(k->LOutput);

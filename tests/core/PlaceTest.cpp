@@ -22,7 +22,7 @@ class Place : public FigureTest {
   using FigureTest::LineStep;
   using FigureTest::PointStep;
   // A listed line made by a step of the given kind; the caller sets inputs.
-  GConst* LineOf(int type) {
+  GConst* LineOf(GStepKind type) {
     GConst* k = doc->NewConst(type);
     k->LOutput = doc->NewLine(CComplex(0, 0), CComplex(0, 0), CComplex(1, 0));
     doc->AssignLine(k->LOutput);
@@ -102,7 +102,7 @@ TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
 // must get. The figure has free points A and B and their join.
 struct LineCase {
   const char* what;
-  int pointKind;
+  GStepKind pointKind;
   std::function<GLine*(Place&, GPoint* a, GPoint* b, GLine* ab)> make;
 };
 

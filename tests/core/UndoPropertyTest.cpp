@@ -149,7 +149,7 @@ TEST(UndoProperty, EraserTakesExactlyTheDependentSteps) {
       std::vector<GConst*> want;
       for (GConst* c : before)
         if (!gone.count(c)) want.push_back(c);
-      EXPECT_EQ(StepList(*doc), want) << "seed " << seed << " step " << root->type;
+      EXPECT_EQ(StepList(*doc), want) << "seed " << seed << " step " << ConstName(root->type);
       ExpectNothingLost(*doc, "erasing");
     }
   }

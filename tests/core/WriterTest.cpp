@@ -107,10 +107,10 @@ TEST_F(Writer, ImagesEffectsAndStepsWithoutStatement) {
   k->click = 1, k->direction = 7, k->inout = 1;
   EXPECT_EQ(Src(k), "void EffectPoint(A,withClick,out,noEffect);\n");
 
-  for (int type : {int{CONST_CLIPPING}, 2033}) {
+  for (GStepKind type : {CONST_CLIPPING, GStepKind{2033}}) {
     k = doc->NewConst(type);
     k->POutput = A;
-    EXPECT_EQ(Src(k), "") << type;
+    EXPECT_EQ(Src(k), "") << StepKindNumber(type);
   }
   // Zooms and hiding are replayed from statements of their own.
   EXPECT_EQ(Src(doc->NewConst(CONST_ZOOMIN)), "void ZoomIn();\n");

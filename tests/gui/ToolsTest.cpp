@@ -33,7 +33,7 @@ class ToolsTest : public MouseTest {
     for (GConst* c = doc->FirstConst(); c; c = c->next) last = c;
     return last;
   }
-  int StepsOf(int type) {
+  int StepsOf(GStepKind type) {
     int n = 0;
     for (GConst* c = doc->FirstConst(); c; c = c->next) n += c->type == type;
     return n;
@@ -69,7 +69,7 @@ TEST_F(ToolsTest, LineJoinsThePressPointToThePointOfRelease) {
 TEST_F(ToolsTest, TwoPointToolsBuildTheirStepFromPressAndRelease) {
   struct Case {
     GToolMode mode;
-    int type;
+    GStepKind type;
   };
   for (Case k : {Case{kModeMid, CONST_MID}, Case{kModeMCircle, CONST_MULTI_CIRCLE},
                  Case{kModeBracket, CONST_BRACKET}}) {
@@ -96,7 +96,7 @@ TEST_F(ToolsTest, LinesAtALineStartOnlyWhenThePressFindsOne) {
   gesture->SetAngleDegrees("30");
   struct Case {
     GToolMode mode;
-    int type;
+    GStepKind type;
   };
   for (Case k : {Case{kModePara, CONST_PARALLEL}, Case{kModePerp, CONST_PERP},
                  Case{kModeLineWithAngle, CONST_LINE_WITH_ANGLE_DEGREE}}) {

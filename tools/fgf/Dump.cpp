@@ -98,7 +98,7 @@ void Sheet(std::string& out, int index, const GSheet& s) {
     if (name && *name)
       JsonString(out, name);
     else
-      out += std::to_string(k.type);
+      out += std::to_string(StepKindNumber(k.type));
     out += ", ";
     Key(out, "output");
     const GObject* o = OutputOf(k);
