@@ -322,7 +322,9 @@ GRecoveryEvent GRecoveryKeeper::BringUpToDate(std::int64_t nowMs) {
     RemoveCopy();
     return GRecoveryEvent::kRemoved;
   }
-  if (m_Written && script == m_Copied) return GRecoveryEvent::kNone;
+  // A figure just brought back is written whatever the copy held before:
+  // its first line names another document, and the copy taken over goes.
+  if (m_Written && script == m_Copied && !m_Urgent) return GRecoveryEvent::kNone;
   if (Write(script)) {
     m_Urgent = false;
     m_RetryAt = 0;

@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const char kFigure[] =
-    "//Sheet 0;\r\npoint A=Pt(-1.000,0.000);\npoint B=Pt(1.000,0.000);\nline a=Line(A,B);\n";
+    "//Sheet 0;\r\npoint A=Pt(-1.000,0.000);\npoint B=Pt(1.000,0.000);\nline a=Join(A,B);\n";
 
 class RecoveryGuiTest : public WindowTest {
  protected:
@@ -109,7 +109,9 @@ TEST_F(RecoveryGuiTest, ALeftCopyIsOfferedInOneQuestionAndComesBackUnsaved) {
       {"", GUser::kYes,
        "Figuretta stopped before your new figure was saved.\nDo you want to get it back?",
        "Figuretta - untitled (not saved)"},
-      {"/home/ann/tri.fgf", GUser::kNo, nullptr, "Figuretta - untitled.fgf"},
+      {"/home/ann/tri.fgf", GUser::kNo,
+       "Figuretta stopped before your figure \"tri.fgf\" was saved.\nDo you want to get it back?",
+       "Figuretta - untitled.fgf"},
   };
   for (const auto& c : cases) {
     ASSERT_TRUE(ReadScript(*doc, "//Sheet 0;\r\n"));
@@ -120,14 +122,14 @@ TEST_F(RecoveryGuiTest, ALeftCopyIsOfferedInOneQuestionAndComesBackUnsaved) {
     EXPECT_EQ(frame->OfferRecovery(), c.answer == GUser::kYes);
     ASSERT_EQ(user->messages.size(), 1u) << c.origin;
     EXPECT_EQ(user->messages[0].caption, "Get your figure back");
-    if (c.question) EXPECT_EQ(user->messages[0].text, c.question);
+    EXPECT_EQ(user->messages[0].text, c.question);
     EXPECT_EQ(Title(), c.title);
     if (c.answer == GUser::kNo) {
       EXPECT_TRUE(fs::exists(left)) << "kept for later";
       EXPECT_EQ(Script(), "//Sheet 0;\r\n");
       continue;
     }
-    EXPECT_NE(Script().find("\nline a=Line(A,B);\n"), std::string::npos);
+    EXPECT_NE(Script().find("\nline a=Join(A,B);\n"), std::string::npos);
     EXPECT_TRUE(fs::exists(left)) << "until the window's own copy is written";
     Tick();
     EXPECT_FALSE(fs::exists(left));
