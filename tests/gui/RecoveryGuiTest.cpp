@@ -36,8 +36,8 @@ class RecoveryGuiTest : public WindowTest {
   std::string Script() { return WriteScript(*doc); }
 };
 
-// Opened, changed, saved: the copy names the document, holds the change and
-// goes with the save.
+// Opened, changed, saved: the copy names the document, holds the change, is
+// said when the disk refuses it, and goes with the save.
 TEST_F(RecoveryGuiTest, TheCopyFollowsTheDocumentUntilItIsSaved) {
   const fs::path file = Write("tri.fgf", kFigure);
   ASSERT_TRUE(frame->OpenFile(file.string(), false));
@@ -51,6 +51,13 @@ TEST_F(RecoveryGuiTest, TheCopyFollowsTheDocumentUntilItIsSaved) {
   ASSERT_TRUE(ParseRecoveryText(FileText(copy), origin, script));
   EXPECT_EQ(origin, file.string());
   EXPECT_EQ(script, Script());
+  // A copy the disk refuses is said once, and the older copy stays.
+  SetFileFault(GFileFault::kDiskFull);
+  Command(kCmdUndo);
+  Tick();
+  ASSERT_EQ(user->messages.size(), 1u);
+  EXPECT_EQ(user->messages[0].caption, "Safety copy");
+  EXPECT_EQ(FileText(copy), RecoveryText(file.string(), script));
   user->files = {file.string()};
   Command(kCmdSave);
   EXPECT_FALSE(fs::exists(copy));
