@@ -1,6 +1,7 @@
 // The frame's appearance, interaction-style and view commands: each sets the
 // canvas state (tool mode, toggles, theme) and refreshes the toolbars. The
 // construction tools' commands are in FrameTools.cpp.
+#include "model/Styles.h"
 #include "app/CommandIds.h"
 #include "app/MyFrame.h"
 #include "app/dialogs/AppearanceDialog.h"
@@ -21,15 +22,15 @@ void MyFrame::OnThemePastel(wxCommandEvent&) { ChooseTheme(THM_PASTEL); }
 void MyFrame::OnThemeSkeleton(wxCommandEvent&) { ChooseTheme(THM_SKELETON); }
 
 void MyFrame::ChoosePointStyle(int slot) {
-  m_Canvas->m_Doc->SetPointStyleOfHilighted(slot);
+  SetPointStyleOfHilighted(*m_Canvas->m_Doc, slot);
   m_Canvas->Refresh(false);
 }
 void MyFrame::ChooseLineStyle(int slot) {
-  m_Canvas->m_Doc->SetLineStyleOfHilighted(slot);
+  SetLineStyleOfHilighted(*m_Canvas->m_Doc, slot);
   m_Canvas->Refresh(false);
 }
 void MyFrame::ChooseAngleStyle(int style) {
-  m_Canvas->m_Doc->SetAngleStyleOfHilighted(style);
+  SetAngleStyleOfHilighted(*m_Canvas->m_Doc, style);
   m_Canvas->Refresh(false);
 }
 void MyFrame::OnPt0(wxCommandEvent&) { ChoosePointStyle(0); }

@@ -57,7 +57,7 @@ void BM_DragFreePoint(benchmark::State& state) {
   auto doc = GenerateSheet(&gQuiet);
   const SheetStats st = CountSheet(*doc);
   GPoint* p = doc->FirstConst()->POutput;
-  doc->m_MovingPoint = p;
+  doc->SetMovingPoint(p);
   const double x0 = p->x.re;
   long i = 0;
   const double start = ThreadNs();

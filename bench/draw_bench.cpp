@@ -15,6 +15,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 
+#include "model/ViewSteps.h"
 #include "bench/SheetGenerator.h"
 #include "interaction/MyCanvas.h"
 #include "slides/SlideShow.h"
@@ -119,7 +120,7 @@ MyCanvas* SheetCanvas(GDocument& sheet, GUser* user) {
   canvas->m_Painter.m_OldHeight = 700;
   canvas->OnSize();
   canvas->m_Doc->Sheet() = sheet.Sheet();
-  canvas->m_Doc->PushViewToConsts();
+  PushViewToConsts(*canvas->m_Doc);
   return canvas;
 }
 

@@ -7,6 +7,7 @@
 #include <wx/statusbr.h>
 #include <wx/stopwatch.h>
 
+#include "model/ViewSteps.h"
 #include "interaction/MyCanvas.h"
 #include "interaction/ToolHints.h"
 #include "model/AppFolders.h"
@@ -134,7 +135,7 @@ void MyCanvas::OnSize() {
   SetSize(0, p.m_ToolbarHeight, p.m_Width, std::max(1, p.m_Height - p.m_ToolbarHeight));
   p.convert_textsize();
   p.UpdateView();
-  m_Doc->PushViewToConsts();
+  PushViewToConsts(*m_Doc);
   p.m_BgDrawn = false;
   p.EnsurePictures();
   m_Slides.WindowChanged();

@@ -1,6 +1,7 @@
 // The canvas's history commands: undo, redo, the eraser, Invisible and the
 // zoom steps. The document does the work; the canvas drops what its tools
 // held, takes the view again and repaints.
+#include "model/ViewSteps.h"
 #include "interaction/MyCanvas.h"
 
 // What the tools held may be gone or hidden now; the view may have zoomed.
@@ -37,6 +38,6 @@ void MyCanvas::OnModeInvisible() {
 // step by step.
 void MyCanvas::ZoomStep(bool in) {
   if (m_Tool.GestureUnderway()) return;
-  m_Doc->ZoomStep(in);
+  ::ZoomStep(*m_Doc, in);
   HistoryChanged();
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <wx/time.h>
 
+#include "model/Afterimages.h"
 #include "interaction/MyCanvas.h"
 
 namespace {
@@ -115,13 +116,13 @@ void MyCanvas::DragTrail() {
     // Each generation takes the positions of the one before it.
     GSheet& s = m_Doc->Sheet();
     for (int g = 2; g > 0; --g) {
-      m_Doc->copyToPClone(t.m_AfterPoints[g].head, t.m_AfterPoints[g - 1].head);
-      m_Doc->copyToLClone(t.m_AfterLines[g].head, t.m_AfterLines[g - 1].head);
-      m_Doc->copyToCClone(t.m_AfterCircles[g].head, t.m_AfterCircles[g - 1].head);
+      copyToPClone(t.m_AfterPoints[g].head, t.m_AfterPoints[g - 1].head);
+      copyToLClone(t.m_AfterLines[g].head, t.m_AfterLines[g - 1].head);
+      copyToCClone(t.m_AfterCircles[g].head, t.m_AfterCircles[g - 1].head);
     }
-    m_Doc->copyToPClone(t.m_AfterPoints[0].head, s.points.head);
-    m_Doc->copyToLClone(t.m_AfterLines[0].head, s.lines.head);
-    m_Doc->copyToCClone(t.m_AfterCircles[0].head, s.circles.head);
+    copyToPClone(t.m_AfterPoints[0].head, s.points.head);
+    copyToLClone(t.m_AfterLines[0].head, s.lines.head);
+    copyToCClone(t.m_AfterCircles[0].head, s.circles.head);
     Refresh(false);
   } else if (AnimatedHilightTheme(m_Painter.m_Look.theme) &&
              m_Doc->Selection().Points().Count() > 0) {
@@ -191,11 +192,11 @@ void MyCanvas::OnCloneOn() {
   GSheet& s = m_Doc->Sheet();
   for (int g = 0; g < 3; ++g) {
     m_Tool.m_AfterPoints[g].head =
-        m_Doc->makePClone(g ? m_Tool.m_AfterPoints[g - 1].head : s.points.head);
+        makePClone(*m_Doc, g ? m_Tool.m_AfterPoints[g - 1].head : s.points.head);
     m_Tool.m_AfterLines[g].head =
-        m_Doc->makeLClone(g ? m_Tool.m_AfterLines[g - 1].head : s.lines.head);
+        makeLClone(*m_Doc, g ? m_Tool.m_AfterLines[g - 1].head : s.lines.head);
     m_Tool.m_AfterCircles[g].head =
-        m_Doc->makeCClone(g ? m_Tool.m_AfterCircles[g - 1].head : s.circles.head);
+        makeCClone(*m_Doc, g ? m_Tool.m_AfterCircles[g - 1].head : s.circles.head);
     m_Tool.m_AfterPoints[g].FixTail();
     m_Tool.m_AfterLines[g].FixTail();
     m_Tool.m_AfterCircles[g].FixTail();
@@ -204,9 +205,9 @@ void MyCanvas::OnCloneOn() {
 
 void MyCanvas::OnCloneOff() {
   for (int g = 0; g < 3; ++g) {
-    if (m_Tool.m_AfterPoints[g].head) m_Doc->deletePClone(m_Tool.m_AfterPoints[g].head);
-    if (m_Tool.m_AfterLines[g].head) m_Doc->deleteLClone(m_Tool.m_AfterLines[g].head);
-    if (m_Tool.m_AfterCircles[g].head) m_Doc->deleteCClone(m_Tool.m_AfterCircles[g].head);
+    if (m_Tool.m_AfterPoints[g].head) deletePClone(*m_Doc, m_Tool.m_AfterPoints[g].head);
+    if (m_Tool.m_AfterLines[g].head) deleteLClone(*m_Doc, m_Tool.m_AfterLines[g].head);
+    if (m_Tool.m_AfterCircles[g].head) deleteCClone(*m_Doc, m_Tool.m_AfterCircles[g].head);
     m_Tool.m_AfterPoints[g].Reset();
     m_Tool.m_AfterLines[g].Reset();
     m_Tool.m_AfterCircles[g].Reset();

@@ -55,7 +55,7 @@ void ForEach(T* all, const std::vector<T*>* chosen, F visit) {
 // The copies serve while a script is read (see GIncidenceShadow), unless the
 // literal reference is asked for.
 GIncidenceShadow* GRelations::Shadow() {
-  if (!m_Doc.m_ReadingScript || m_LiteralWalk) return nullptr;
+  if (!m_Doc.ReadingScript() || m_LiteralWalk) return nullptr;
   if (!m_Shadow) m_Shadow = std::make_shared<GIncidenceShadow>();
   m_Shadow->Sync(m_Doc.Sheet());
   return m_Shadow.get();

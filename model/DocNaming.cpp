@@ -54,7 +54,7 @@ bool NextCodes(std::u32string& name) {
 // The successor rule: the last character counts up; past 9, Z or z it wraps
 // and the character before it is stepped by one code, with no further carry
 // (AZ -> BA, C9 -> D0). Returns true when the name has no successor.
-bool GDocument::next_name_sub(std::string& name) {
+bool GNaming::next_name_sub(std::string& name) {
   std::u32string codes = Utf8Decode(name);
   // The three seeds sit just before the first name of their sequence.
   if (codes == U"ZZZ")
@@ -76,7 +76,7 @@ bool GDocument::next_name_sub(std::string& name) {
 bool GDocument::next_name(std::string& counter) {
   for (;;) {
     const std::string before = counter;
-    if (next_name_sub(counter)) return true;
+    if (GNaming::next_name_sub(counter)) return true;
     GConst* found = nullptr;
     if (!FindNameFromCns(FirstConst(), counter, &found)) return false;
     if (counter == before) return true;
@@ -124,7 +124,7 @@ void GDocument::ResetAllName() {
     counter = before;
     for (;;) {
       const std::string was = counter;
-      if (next_name_sub(counter) || !taken.Find(counter) || counter == was) return;
+      if (GNaming::next_name_sub(counter) || !taken.Find(counter) || counter == was) return;
     }
   };
   seed(m_Naming.Counter(GNameKind::kPoint), "ZZZ");

@@ -52,7 +52,7 @@ void OpenGapAfterCurrent(GDocument& doc) {
 
 bool RoomForASheet(GDocument& doc) {
   if (doc.Sheets().Count() < kSheetPoolSize) return true;
-  doc.m_User->ShowMessage(
+  doc.User().ShowMessage(
       StrFormat("A document holds at most %d sheets; no sheet was added.", kSheetPoolSize),
       "Insert sheet");
   return false;

@@ -3,6 +3,7 @@
 // stays in its list, hidden, so redo can bring back the very same element.
 #include <vector>
 
+#include "model/ViewSteps.h"
 #include "model/Document.h"
 
 namespace {
@@ -122,10 +123,10 @@ bool GDocument::OnUndo() {
   if (!c) return false;
   switch (c->type) {
     case CONST_ZOOMIN:
-      if (c->viewChanged) ScaleView(kZoomFactor);
+      if (c->viewChanged) ScaleView(*this, kZoomFactor);
       break;
     case CONST_ZOOMOUT:
-      if (c->viewChanged) ScaleView(1.0 / kZoomFactor);
+      if (c->viewChanged) ScaleView(*this, 1.0 / kZoomFactor);
       break;
     case CONST_INVISIBLE:
       ForHidden(c, [](auto* e) { Reveal(e); });
@@ -167,10 +168,10 @@ bool GDocument::OnRedo() {
   m_CurrentConst = c;
   switch (c->type) {
     case CONST_ZOOMIN:
-      if (c->viewChanged) ScaleView(1.0 / kZoomFactor);
+      if (c->viewChanged) ScaleView(*this, 1.0 / kZoomFactor);
       break;
     case CONST_ZOOMOUT:
-      if (c->viewChanged) ScaleView(kZoomFactor);
+      if (c->viewChanged) ScaleView(*this, kZoomFactor);
       break;
     case CONST_INVISIBLE:
       ForHidden(c, [&](auto* e) { Conceal(*this, e); });
@@ -191,40 +192,6 @@ bool GDocument::OnRedo() {
 
 void GDocument::DiscardRedo() {
   while (GConst* c = m_History.PopRedo()) DeleteOutputOf(c);
-}
-
-bool GDocument::ZoomIn(double factor) {
-  if (!m_Viewport.ZoomIn(factor)) return false;
-  PushViewToConsts();
-  return true;
-}
-
-bool GDocument::ZoomOut(double factor) {
-  if (!m_Viewport.ZoomOut(factor)) return false;
-  PushViewToConsts();
-  return true;
-}
-
-void GDocument::ScaleView(double k) {
-  m_Viewport.ScaleAroundCentre(k);
-  PushViewToConsts();
-}
-
-GConst* GDocument::ZoomStep(bool in) {
-  const bool changed = in ? ZoomIn(kZoomFactor) : ZoomOut(kZoomFactor);
-  GConst* c = NewConst(in ? CONST_ZOOMIN : CONST_ZOOMOUT);
-  if (c) c->viewChanged = changed ? 1 : 0;
-  return c;
-}
-
-void GDocument::RevertSheetZooms(bool forget) {
-  std::vector<GConst*> zooms;
-  for (GConst* c = FirstConst(); c; c = c->next)
-    if ((c->type == CONST_ZOOMIN || c->type == CONST_ZOOMOUT) && c->viewChanged) zooms.push_back(c);
-  for (auto it = zooms.rbegin(); it != zooms.rend(); ++it) {
-    ScaleView((*it)->type == CONST_ZOOMIN ? kZoomFactor : 1.0 / kZoomFactor);
-    if (forget) (*it)->viewChanged = 0;
-  }
 }
 
 // Kinds in the order lines, points, circles, texts, angle marks, curves,

@@ -7,7 +7,6 @@
 #include <cassert>
 #include <memory>
 #include <string>
-#include <type_traits>
 
 #include "model/Defaults.h"
 #include "model/ElementStore.h"
@@ -23,8 +22,6 @@
 #include "model/SheetTable.h"
 #include "model/User.h"
 #include "model/Viewport.h"
-
-constexpr double kZoomFactor = 1.2;  // one press of ZoomIn or ZoomOut
 
 // What the window showing a document must do when the document changes its
 // sheet or reads appearance statements (themes and styles live in the GUI).
@@ -49,17 +46,11 @@ class GDocument {
   static void* operator new(std::size_t bytes);
   static void operator delete(void* block, std::size_t bytes);
 
-  GUser* m_User;
-
   // The current sheet: its record holds the working list heads and tails.
   GSheet& Sheet() { return m_Sheets.Current(); }
   GConst* FirstConst() { return Sheet().consts.head; }
 
-  // ---- creation defaults taken from the canvas ----
-
   // ---- the document's parts ----
-  // The view (copied into every new step), the chosen elements, and the
-  // undone steps with the version of the step lists.
   // Who answers messages and questions (the GUI, a recorder, the command line).
   GUser& User() const { return *m_User; }
   void SetUser(GUser* user) { m_User = user; }
@@ -92,13 +83,16 @@ class GDocument {
   const GDefaults& Defaults() const { return m_Defaults; }
 
   // ---- interaction state the core needs ----
-  GHandle<GPoint> m_MovingPoint{&m_History};  // the point being dragged
-  GMotion m_Motion;                           // of m_MovingPoint, published by EvaluateConst
-  GConst* m_CurrentConst = nullptr;           // the last step made
+  // The point being dragged, and its motion published by EvaluateConst.
+  GPoint* MovingPoint() const { return m_MovingPoint.Get(); }
+  void SetMovingPoint(GPoint* p) { m_MovingPoint = p; }
+  const GMotion& Motion() const { return m_Motion; }
+  void SetMotion(const GMotion& m) { m_Motion = m; }
   // A script is being read: each step is evaluated as it is made (see GReader).
-  bool m_ReadingScript = false;
+  bool ReadingScript() const { return m_ReadingScript; }
+  void SetReadingScript(bool on) { m_ReadingScript = on; }
 
-  // ==== elements, lists, clones, incidence records (DocPools.cpp) ====
+  // ==== elements, lists and incidence records (DocPools.cpp) ====
   GPoint* NewPoint(CComplex x, CComplex y, CComplex z);
   GPoint* NewPoint(CComplex x, CComplex y);
   GLine* NewLine(CComplex a, CComplex b, CComplex c);
@@ -131,15 +125,6 @@ class GDocument {
   void DeleteAllAngles(GAngle* from);
   void DeleteAllBrackets(GBracket* from);
   void DeleteAllImages(GImage* from);
-  GPoint* makePClone(GPoint*);
-  GLine* makeLClone(GLine*);
-  GCircle* makeCClone(GCircle*);
-  void copyToPClone(GPoint* dst, GPoint* src);
-  void copyToLClone(GLine* dst, GLine* src);
-  void copyToCClone(GCircle* dst, GCircle* src);
-  void deletePClone(GPoint*);
-  void deleteLClone(GLine*);
-  void deleteCClone(GCircle*);
   void AssignIncident(GLine*, GPoint*, double t);
   void AssignIncident(GCircle*, GPoint*, double t);
   void DeleteIcs(GLine*);
@@ -148,7 +133,6 @@ class GDocument {
 
   // ==== construction steps (DocConst.cpp) ====
   GConst* NewConst(int type);
-  static const char* ConstName(int type) { return ::ConstName(type); }
   void EvaluateConst(GConst* from);
   int DeletePtFromCn(GConst** list, GPoint*);
   int DeleteLnFromCn(GConst** list, GLine*);
@@ -171,7 +155,7 @@ class GDocument {
   // Deletes the element a step produced, by the step's output kind.
   void DeleteOutputOf(GConst*);
 
-  // ==== undo, redo, hiding and zoom steps (DocUndo.cpp), the eraser (DocErase.cpp) ====
+  // ==== undo, redo and hiding (DocUndo.cpp), the eraser (DocErase.cpp) ====
   // Undo takes the last step off the list onto the redo stack and hides what
   // it made (a zoom step zooms back, an Invisible step shows its element);
   // redo puts it back as it was. Both evaluate and re-seed the names; false
@@ -180,18 +164,6 @@ class GDocument {
   bool OnRedo();
   // Gives up every undone step for good, freeing the elements they made.
   void DiscardRedo();
-  // One zoom step within the scale limits 0.001..0.1 world units per pixel;
-  // true when the view changed. The centre of the view stays in place.
-  bool ZoomIn(double factor);
-  bool ZoomOut(double factor);
-  // Multiplies the world size of a pixel by k, whatever the limits.
-  void ScaleView(double k);
-  // The zoom commands: zoom by kZoomFactor and record the step, also when
-  // the limit kept the view as it was. None when the step pool is full.
-  GConst* ZoomStep(bool in);
-  // Takes back the zooms the current sheet's steps made, last first; with
-  // `forget` the steps then count as not having changed the view.
-  void RevertSheetZooms(bool forget);
   // The Invisible command: every hilighted element is hidden by a step of
   // its own. Returns the number hidden.
   int OnModeInvisible();
@@ -205,7 +177,6 @@ class GDocument {
   GPoint* FindPtFromPts(GPoint* from, GPoint* q);
 
   // ==== naming (DocNaming.cpp) ====
-  bool next_name_sub(std::string& name);
   bool next_name(std::string& counter);
   // The next name of `kind`, its counter stepped on past it.
   std::string TakeName(GNameKind kind);
@@ -222,28 +193,22 @@ class GDocument {
   bool MovePoint(GPoint* p, double x, double y);
 
   // ==== hilights (DocHilight.cpp) ====
-  // Chooses (or unchooses) an element: its flag and its kind's hilight list
-  // kept in step; a chosen point's blinking restarts at frame 3.
+  // Chooses (or unchooses) an element, by pointer or handle (GSelection::Choose).
   template <class T>
   void Sethilighted(T* e) {
-    if (!e) return;
-    e->hilighted = 1;
-    if constexpr (std::is_same_v<T, GPoint>) e->hilightCounter = 3;
-    m_Selection.Of(e).Add(e);
+    m_Selection.Choose(e);
   }
   template <class T>
   void Deletehilighted(T* e) {
-    if (!e) return;
-    e->hilighted = 0;
-    m_Selection.Of(e).Remove(e);
+    m_Selection.Unchoose(e);
   }
   template <class T>
   void Sethilighted(const GHandle<T>& h) {
-    Sethilighted(h.Get());
+    m_Selection.Choose(h.Get());
   }
   template <class T>
   void Deletehilighted(const GHandle<T>& h) {
-    Deletehilighted(h.Get());
+    m_Selection.Unchoose(h.Get());
   }
   void ClearAllHilights();
   // Unlights the points, lines, circles and curves lit without being chosen
@@ -257,23 +222,8 @@ class GDocument {
   // The Text tool's edit of a point's name: name, colour and size (5..100, else 14).
   bool EditPointName(GPoint* p, const std::string& name, double size, int red, int green, int blue);
 
-  // ==== appearance commands, texts and view (DocStyles.cpp) ====
-  // The Point, Line and Angle menus: the slot becomes the mode of new
-  // elements and the style of the hilighted ones.
-  void SetPointStyleOfHilighted(int slot);
-  void SetLineStyleOfHilighted(int slot);  // lines, circles and curves
-  void SetAngleStyleOfHilighted(int style);
-  // A theme's text colour: for new texts, marks and brackets, for every
-  // point name, and for the sheet's marks and brackets.
-  void SetThemeColours(int r, int g, int b);
-  // Texts of every sheet keep their place and size relative to a window
-  // whose size changed by rx across and ry down.
-  void RescaleTexts(double rx, double ry);
-  // Copies scale and bounds into every step of the current sheet and evaluates it.
-  void PushViewToConsts();
-
   // ==== sheets (DocSheets.cpp) ====
-  GDocumentHooks* m_Hooks = nullptr;  // the canvas; none in headless use
+  GDocumentHooks* Hooks() const { return m_Hooks; }  // the canvas; none in headless use
   void MoveSheet(bool fresh);
   void PrevSheet();
   int NextSheet();
@@ -288,7 +238,6 @@ class GDocument {
   // ==== texts and the log (DocText.cpp) ====
   void WriteConst(GConst*);
   // The day's log takes lines only while logging is on ("Save logfile").
-  bool m_WriteLog = true;
   bool Logging() const { return m_WriteLog && m_User->KeepsLog(); }
   void WriteLogFile(const std::string& text) {
     if (Logging()) m_User->WriteLog(text);
@@ -296,6 +245,13 @@ class GDocument {
 
   // The small parts, reached through the functions above.
  private:
+  GUser* m_User;
+  GDocumentHooks* m_Hooks = nullptr;
+  GHandle<GPoint> m_MovingPoint{&m_History};
+  GMotion m_Motion;
+  GConst* m_CurrentConst = nullptr;
+  bool m_ReadingScript = false;
+  bool m_WriteLog = true;
   GSheetTable m_Sheets;
   GViewport m_Viewport;
   GSelection m_Selection;

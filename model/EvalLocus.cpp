@@ -75,7 +75,7 @@ class SweepScope {
   // The driver's step is saved too: its parameter is what the sweep varies.
   SweepScope(GDocument& doc, const std::vector<GConst*>& steps, GConst* driverStep,
              const GPoint* driver)
-      : doc_(doc), motion_(doc.m_Motion), moving_(doc.m_MovingPoint) {
+      : doc_(doc), motion_(doc.Motion()), moving_(doc.MovingPoint()) {
     records_.resize(doc.Store().Points().Built());
     for (int i = 0; i < (int)records_.size(); ++i) {
       const GPoint& p = doc.Store().Points()[i];
@@ -84,8 +84,8 @@ class SweepScope {
     saved_.resize(steps.size() + 1);
     SaveStep(driverStep, saved_[0]);
     for (size_t i = 0; i < steps.size(); ++i) SaveStep(steps[i], saved_[i + 1]);
-    doc.m_MovingPoint = nullptr;
-    doc.m_Motion = {driver->a11, driver->a12, driver->a21, driver->a22};
+    doc.SetMovingPoint(nullptr);
+    doc.SetMotion({driver->a11, driver->a12, driver->a21, driver->a22});
     ++g_Sweeping;
   }
   ~SweepScope() {
@@ -102,8 +102,8 @@ class SweepScope {
       p.dX = r.dX;
       p.dY = r.dY;
     }
-    doc_.m_Motion = motion_;
-    doc_.m_MovingPoint = moving_;
+    doc_.SetMotion(motion_);
+    doc_.SetMovingPoint(moving_);
     // The intersections start their branch memory afresh from where they are.
     for (GConst* c = doc_.FirstConst(); c; c = c->next) {
       if (!IsMeet(c) || !c->POutput) continue;

@@ -101,7 +101,7 @@ bool ChooseFirst(const MeetPair& m, const GConst& k, bool predict) {
   }
 
   // A step outside any document (a bare record) sees no drag.
-  const GMotion mo = k.owner ? k.owner->m_Motion : GMotion();
+  const GMotion mo = k.owner ? k.owner->Motion() : GMotion();
   if (predict && (mo.a11 != 0.0 || mo.a12 != 0.0)) {
     // Where would this point be if it moved as the dragged point turned and
     // stretched its last step? A clear winner settles the choice.

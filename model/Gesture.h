@@ -40,6 +40,17 @@ class GGesture {
   int ImageGrabY() const { return m_ImageGrabY; }
   double AngleDegrees() const { return m_AngleDegrees; }
   void SetCurrentAngle(GAngle* a) { m_CurrentAngle = a; }
+  GAngle* CurrentAngle() const { return m_CurrentAngle.Get(); }
+  // The first point of a two-point gesture, and the circle the gesture draws
+  // (never snapped to); a test may plant either as a press would.
+  GPoint* StartPoint() const { return m_StartPoint.Get(); }
+  void SetStartPoint(GPoint* p) { m_StartPoint = p; }
+  GCircle* DrawingCircle() const { return m_DrawingCircle.Get(); }
+  void SetDrawingCircle(GCircle* c) { m_DrawingCircle = c; }
+  GLine* BisectorLine() const { return m_BisectorLine.Get(); }
+  void SetBisectorLine(GLine* l) { m_BisectorLine = l; }
+  // Whether the last drag step of a placing gesture hovered over a point.
+  bool OverPoint() const { return m_SnapPoint; }
 
   // Whether e is what the gesture is making: the point being placed, or the
   // line, circle, midpoint or bracket of a two-point tool. It is lit from the
@@ -47,7 +58,6 @@ class GGesture {
   bool Making(const GObject* e) const { return e && (e == m_NewPoint || e == m_NewElement.Get()); }
 
   // ==== a point drag of the Move tool, press to release (GestureDrag.cpp) ====
-  GHandle<GPoint> m_DragPoint{&m_Doc.History()};  // the point the press took hold of
   // The press on p, or on no point (none): records the modifier, hilights p
   // (alone unless shift) and restarts every point's motion record. False when
   // p cannot be moved; DragTo then moves nothing.
@@ -61,18 +71,6 @@ class GGesture {
   // ==== hit testing and hilights (GestureSnap.cpp, GestureSelect.cpp) ====
   // Positions are world coordinates unless named px, py (canvas pixels).
   // Searches walk an element list from the element given (normally its head).
-  bool m_ShiftDown = false;  // Shift held at the latest mouse event; the canvas copies it here
-  // What selecting a line does to its clipped mark: -1 leaves it (Quil and
-  // touch-panel styles), 0 or 1 sets it (Tovik style, the Clipping toggle).
-  int m_SelectClipMark = -1;
-  GHandle<GCircle> m_DrawingCircle{
-      &m_Doc.History()};  // drawn by the current gesture: never snapped to
-  // Hover flags written by each drag step of a placing gesture, read at release.
-  bool m_SnapPoint = false, m_NearLine = false, m_NearCircle = false, m_NearCurve = false;
-  GHandle<GAngle> m_PickedAngle{&m_Doc.History()};
-  GHandle<GBracket> m_PickedBracket{&m_Doc.History()};
-  GHandle<GImage> m_PickedImage{&m_Doc.History()};
-  int m_ImageGrabX = 0, m_ImageGrabY = 0;  // pointer minus the grabbed corner (pixels)
   bool NearPoint(GPoint* list, double* x, double* y, GPoint** out);
   bool Snapping(GPoint* list, double* x, double* y, GPoint** out);
   bool Snap2Line(GLine* list, double* x, double* y);
@@ -100,12 +98,6 @@ class GGesture {
   bool LUp_Select(double x, double y);
 
   // ==== placing points (GesturePlace.cpp) ====
-  GPoint* m_NewPoint = nullptr;  // the point being placed; in no list until released
-  GHandle<GPoint> m_StartPoint{&m_Doc.History()};  // first point of a two-point gesture
-  // The existing point a release ended on: the point dropped on (codes 1 and
-  // 2) or the old point a new intersection turned out to coincide with.
-  GHandle<GPoint> m_DropPoint{&m_Doc.History()};
-  bool m_PlacingPoint = false;
   void ConstFree(double x, double y, bool hilight);
   int ConstOnLine(GLine*);
   int ConstOnCircle(GCircle*);
@@ -125,22 +117,16 @@ class GGesture {
   // The point a release gave: the new point, or the existing one it was dropped
   // on or coincided with; none after code 0.
   GPoint* PlacedPoint() const;
+  // The release ended on an existing point p (see PlacedPoint).
+  void DroppedOn(GPoint* p) { m_DropPoint = p; }
 
   // ==== construction builders (GestureBuild*.cpp, GestureTwoPoint.cpp) ====
   // The model half of the construction tools. The ConstDef* builders read the
   // hilight lists (P1, P2, P3 the hilighted points in order, L1 the first
   // hilighted line, ...) and return true when the figure gained an element;
   // where the asked-for element exists already it is hilighted instead.
-  // The line, circle, midpoint or bracket of a two-point gesture, and its step.
-  GHandle<GObject> m_NewElement{&m_Doc.History()};
-  GHandle<GConst> m_GestureConst{&m_Doc.History()};
-  double m_AngleDegrees = 60;  // angle of the line-with-angle tool without a mark
-  GHandle<GAngle> m_CurrentAngle{
-      &m_Doc.History()};  // the mark that tool uses, or none for m_AngleDegrees
-  GHandle<GLine> m_BisectorLine{&m_Doc.History()};
   // Tovik bisector: 1 once the first line is clicked (and still held).
   int BisectorClicks() const { return m_BisectorLine ? 1 : 0; }
-  double m_BisectorX = 0, m_BisectorY = 0;  // where the first line was clicked
   bool ConstDefLine();
   bool ConstDefClippingLine();
   void LineClippingon();
@@ -230,5 +216,32 @@ class GGesture {
   void DropStaleCurrentAngle();
 
  private:
+  GHandle<GPoint> m_DragPoint{&m_Doc.History()};  // the point the press took hold of
+  bool m_ShiftDown = false;  // Shift held at the latest mouse event; the canvas copies it here
+  // What selecting a line does to its clipped mark: -1 leaves it (Quil and
+  // touch-panel styles), 0 or 1 sets it (Tovik style, the Clipping toggle).
+  int m_SelectClipMark = -1;
+  GHandle<GCircle> m_DrawingCircle{
+      &m_Doc.History()};  // drawn by the current gesture: never snapped to
+  // Hover flags written by each drag step of a placing gesture, read at release.
+  bool m_SnapPoint = false, m_NearLine = false, m_NearCircle = false, m_NearCurve = false;
+  GHandle<GAngle> m_PickedAngle{&m_Doc.History()};
+  GHandle<GBracket> m_PickedBracket{&m_Doc.History()};
+  GHandle<GImage> m_PickedImage{&m_Doc.History()};
+  int m_ImageGrabX = 0, m_ImageGrabY = 0;  // pointer minus the grabbed corner (pixels)
+  GPoint* m_NewPoint = nullptr;            // the point being placed; in no list until released
+  GHandle<GPoint> m_StartPoint{&m_Doc.History()};  // first point of a two-point gesture
+  // The existing point a release ended on: the point dropped on (codes 1 and
+  // 2) or the old point a new intersection turned out to coincide with.
+  GHandle<GPoint> m_DropPoint{&m_Doc.History()};
+  bool m_PlacingPoint = false;
+  // The line, circle, midpoint or bracket of a two-point gesture, and its step.
+  GHandle<GObject> m_NewElement{&m_Doc.History()};
+  GHandle<GConst> m_GestureConst{&m_Doc.History()};
+  double m_AngleDegrees = 60;  // angle of the line-with-angle tool without a mark
+  GHandle<GAngle> m_CurrentAngle{
+      &m_Doc.History()};  // the mark that tool uses, or none for m_AngleDegrees
+  GHandle<GLine> m_BisectorLine{&m_Doc.History()};
+  double m_BisectorX = 0, m_BisectorY = 0;  // where the first line was clicked
   bool m_WholeUnits = false;
 };

@@ -39,7 +39,7 @@ int GGesture::AddGraph(const std::string& formula, double xmin, double xmax,
       ReleaseCurveTrees(curve);
       curve->inUse = 0;
     }
-    m_Doc.m_User->ShowMessage(
+    m_Doc.User().ShowMessage(
         StrFormat("error %d", error.code) + "\n" + FormulaErrorText(error, formula),
         "Invalid function input");
     if (report) *report = error;

@@ -22,7 +22,7 @@ bool GGesture::DragTo(double x, double y) {
 
 void GGesture::EndDrag(bool shift) {
   m_ShiftDown = shift;
-  m_Doc.m_MovingPoint = nullptr;
+  m_Doc.SetMovingPoint(nullptr);
   if (!shift)
     for (GPoint* q = m_Doc.Sheet().points.head; q; q = q->next) q->hilighted = 0;
   if (m_DragPoint && m_DragPoint->inUse) m_Doc.Sethilighted(m_DragPoint);

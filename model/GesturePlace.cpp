@@ -119,7 +119,7 @@ void GGesture::LDrag_Point(double x, double y) {
 
 int GGesture::LUp_SPoint(double x, double y) {
   const int code = LUp_Point(&x, &y);
-  m_Doc.WriteConst(m_Doc.m_CurrentConst);
+  m_Doc.WriteConst(m_Doc.CurrentConst());
   m_PlacingPoint = false;
   return code;
 }
@@ -140,7 +140,7 @@ namespace {
 // it was dropped on in its place.
 void DropNewPoint(GGesture& g) {
   GDocument& doc = g.Doc();
-  GPoint* p = g.m_NewPoint;
+  GPoint* p = g.PointBeingPlaced();
   if (!p) return;
   doc.DeletePtFromCn(&doc.Sheet().consts.head, p);
   doc.Selection().Points().Remove(p);
@@ -245,7 +245,8 @@ namespace {
 GConst* NewPointStep(GGesture& g) {
   GDocument& doc = g.Doc();
   GConst* k = nullptr;
-  if (!g.m_NewPoint || !FindPtFromCn(doc.FirstConst(), g.m_NewPoint, &k)) return nullptr;
+  if (!g.PointBeingPlaced() || !FindPtFromCn(doc.FirstConst(), g.PointBeingPlaced(), &k))
+    return nullptr;
   return k;
 }
 
@@ -347,7 +348,7 @@ GPoint* CoincidingPoint(GGesture& g, const GPoint& copy) {
   GDocument& doc = g.Doc();
   for (GPoint* q = doc.Sheet().points.head; q; q = q->next) {
     GPoint probe = copy;
-    if (q != g.m_NewPoint && doc.Relations().point_coincide_local(q, &probe)) return q;
+    if (q != g.PointBeingPlaced() && doc.Relations().point_coincide_local(q, &probe)) return q;
   }
   return nullptr;
 }
@@ -357,12 +358,12 @@ GPoint* CoincidingPoint(GGesture& g, const GPoint& copy) {
 // release counts as dropped on that point.
 bool EvaluateNewMeet(GGesture& g, GConst* k) {
   GDocument& doc = g.Doc();
-  GPoint* p = g.m_NewPoint;
+  GPoint* p = g.PointBeingPlaced();
   k->Evaluate();
   doc.EvaluateConst(k->next);
   const GPoint copy = *p;
   if (!doc.Relations().CheckCoincidency(p)) return true;
-  g.m_DropPoint = CoincidingPoint(g, copy);
+  g.DroppedOn(CoincidingPoint(g, copy));
   return false;
 }
 
@@ -397,7 +398,7 @@ GConst* MakeCircleMeet(GGesture& g, int type, double x, double y, GPoint* other)
   k->param1 = CComplex(x, 0);
   k->param2 = CComplex(y, 0);
   k->param3 = k->param4 = kNoRejectedMeet;
-  k->PInput1 = (other && other != g.m_NewPoint) ? other : nullptr;
+  k->PInput1 = (other && other != g.PointBeingPlaced()) ? other : nullptr;
   return k;
 }
 

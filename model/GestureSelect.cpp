@@ -19,9 +19,9 @@ void SelectWalk(GGesture& g, T* list, HitTest hit) {
     const Hit h = hit(e);
     if (h == Hit::kNotReal) return;
     if (h == Hit::kHit && !e->hidden) {
-      if (!g.m_ShiftDown) doc.ClearAllHilights();
+      if (!g.Shift()) doc.ClearAllHilights();
       doc.Sethilighted(e);
-    } else if (!g.m_ShiftDown) {
+    } else if (!g.Shift()) {
       doc.Deletehilighted(e);
     }
   }
@@ -85,7 +85,7 @@ void DragWalk(GGesture& g, T* list, HitTest hit) {
     }
     if (h == Hit::kHit && !e->hidden)
       e->hilighted = 1;
-    else if (!g.m_ShiftDown)
+    else if (!g.Shift())
       e->hilighted = 0;
   }
 }

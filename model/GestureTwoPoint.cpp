@@ -124,7 +124,7 @@ bool GGesture::BeginTwoPointGesture(GToolMode mode, double x, double y, GPoint* 
     m_NewElement = br;
   }
   m_GestureConst = c;
-  m_Doc.m_CurrentConst = c;
+  m_Doc.SetCurrentConst(c);
   m_Doc.EvaluateConst(m_Doc.FirstConst());
   m_PlacingPoint = true;
   m_SnapPoint = m_NearLine = m_NearCircle = m_NearCurve = false;

@@ -147,13 +147,13 @@ bool RelationHoldsEverywhere(GDocument& doc, GConst* from, const Relation& r) {
 
 QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
     : doc_(doc),
-      movingPoint_(doc.m_MovingPoint),
-      dragMotion_(doc.m_Motion),
+      movingPoint_(doc.MovingPoint()),
+      dragMotion_(doc.Motion()),
       // The walks put back every motion record they touch; only the
       // evaluation of the whole list leaves records to restore.
-      saveMotion_(saveMotion && !(evaluate && doc.m_ReadingScript)) {
-  doc.m_MovingPoint = nullptr;
-  doc.m_Motion = GMotion();
+      saveMotion_(saveMotion && !(evaluate && doc.ReadingScript())) {
+  doc.SetMovingPoint(nullptr);
+  doc.SetMotion(GMotion());
   if (saveMotion_) {
     motion_.resize(doc.Store().Points().Built() * 8);
     for (int i = 0; i < doc.Store().Points().Built(); ++i) {
@@ -162,7 +162,7 @@ QuietCheckScope::QuietCheckScope(GDocument& doc, bool saveMotion, bool evaluate)
       std::memcpy(&motion_[i * 8], m, sizeof m);
     }
   }
-  if (evaluate && !doc.m_ReadingScript) doc.EvaluateConst(doc.FirstConst());
+  if (evaluate && !doc.ReadingScript()) doc.EvaluateConst(doc.FirstConst());
 }
 
 QuietCheckScope::~QuietCheckScope() {
@@ -180,8 +180,8 @@ QuietCheckScope::~QuietCheckScope() {
       p.dY = m[7];
     }
   }
-  doc_.m_MovingPoint = movingPoint_;
-  doc_.m_Motion = dragMotion_;
+  doc_.SetMovingPoint(movingPoint_);
+  doc_.SetMotion(dragMotion_);
 }
 
 GStepGraph& GRelations::StepGraph() {

@@ -13,6 +13,9 @@ class GNaming {
   // The name the next element of `kind` gets.
   const std::string& Next(GNameKind kind) const { return m_Next[Index(kind)]; }
   std::string& Counter(GNameKind kind) { return m_Next[Index(kind)]; }
+  // The successor rule on a name (AZ -> BA, C9 -> D0); true when the name
+  // has no successor.
+  static bool next_name_sub(std::string& name);
 
  private:
   static int Index(GNameKind kind) { return static_cast<int>(kind); }

@@ -3,6 +3,8 @@
 // tools read their inputs from it (P1, P2, P3 are the first three points).
 #pragma once
 
+#include <type_traits>
+
 class GPoint;
 class GLine;
 class GCircle;
@@ -75,6 +77,21 @@ class GSelection {
   GHilightList<GAngle>& Of(const GAngle*) { return m_Angles; }
   GHilightList<GImage>& Of(const GImage*) { return m_Images; }
   GHilightList<GBracket>& Of(const GBracket*) { return m_Brackets; }
+  // Chooses (or unchooses) an element: its flag and its kind's list kept in
+  // step; a chosen point's blinking restarts at frame 3. None is ignored.
+  template <class T>
+  void Choose(T* e) {
+    if (!e) return;
+    e->hilighted = 1;
+    if constexpr (std::is_same_v<T, GPoint>) e->hilightCounter = 3;
+    Of(e).Add(e);
+  }
+  template <class T>
+  void Unchoose(T* e) {
+    if (!e) return;
+    e->hilighted = 0;
+    Of(e).Remove(e);
+  }
   // Whether nothing at all is chosen.
   bool Empty() const {
     return m_Points.Empty() && m_Lines.Empty() && m_Circles.Empty() && m_Curves.Empty() &&

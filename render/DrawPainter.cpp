@@ -1,5 +1,7 @@
 // The painter's view and paint record: the transform kept in step with the
 // window and the document, zooming, and the rescaling of texts after a resize.
+#include "model/ViewSteps.h"
+#include "model/Styles.h"
 #include "render/DrawPainter.h"
 
 FigurePainter::FigurePainter(GDocument& doc) : m_Viewport(doc.Viewport()), m_Doc(doc) {}
@@ -38,12 +40,12 @@ void FigurePainter::UpdateView() {
 // The document zooms (scale, pick distance, bounds, every step's view); the
 // painter then takes the bounds from the window again.
 void FigurePainter::ZoomIn(double factor) {
-  m_Doc.ZoomIn(factor);
+  ::ZoomIn(m_Doc, factor);
   UpdateView();
 }
 
 void FigurePainter::ZoomOut(double factor) {
-  m_Doc.ZoomOut(factor);
+  ::ZoomOut(m_Doc, factor);
   UpdateView();
 }
 
@@ -55,7 +57,7 @@ void FigurePainter::convert_textsize() {
   if (m_Width <= 0 || m_Height <= 50 || m_OldWidth <= 0 || m_OldHeight <= 50) return;
   const double rx = (double)m_Width / m_OldWidth;
   const double ry = (double)(m_Height - 50) / (m_OldHeight - 50);
-  m_Doc.RescaleTexts(rx, ry);
+  RescaleTexts(m_Doc, rx, ry);
   ZoomIn(ry);
   m_OldWidth = m_Width;
   m_OldHeight = m_Height;

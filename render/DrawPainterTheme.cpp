@@ -1,6 +1,7 @@
 // The painter's side of themes: applying a theme, the Customize choices, the
 // appearance a sheet brings along when it becomes current, and the decoded
 // pictures kept for reuse.
+#include "model/Styles.h"
 #include "render/DrawPainter.h"
 
 void FigurePainter::SetTheme(GTheme theme, int /*flag*/) {
@@ -19,7 +20,7 @@ void FigurePainter::SetTheme(GTheme theme, int /*flag*/) {
   m_Look.text = m_Look.pointName = t.text;
   m_Look.hilightFrame = t.hilightFrame;
   m_Look.axis = m_Look.tick = t.axis;
-  m_Doc.SetThemeColours(t.text.r, t.text.g, t.text.b);
+  SetThemeColours(m_Doc, t.text.r, t.text.g, t.text.b);
   m_BgDrawn = false;
 }
 

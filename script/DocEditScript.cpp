@@ -1,6 +1,7 @@
 // Editing the current sheet as script text: its block as text to show,
 // rebuilding the sheet from edited text, and stepping to a neighbouring sheet
 // or inserting one after the edited text has been applied.
+#include "model/ViewSteps.h"
 #include "model/Document.h"
 #include "model/Utf8Text.h"
 #include "script/Script.h"
@@ -20,7 +21,7 @@ std::string SheetScriptText(GDocument& doc) {
 // the old steps are taken back first, since the text replays its own: applying
 // the text unchanged leaves the view as it was.
 bool ApplySheetScript(GDocument& doc, const std::string& text) {
-  doc.RevertSheetZooms(false);
+  RevertSheetZooms(doc, false);
   doc.ClearSheet();
   doc.MoveSheet(true);
   const bool read = ReadScript(doc, text, GReadScope::kCurrentSheet);

@@ -1,5 +1,6 @@
 // Inserting a copy of the current sheet after it, with or without its texts.
 // Kept apart from the other sheet operations because it needs the reader.
+#include "model/ViewSteps.h"
 #include "model/Document.h"
 #include "script/Script.h"
 
@@ -16,6 +17,6 @@ bool GDocument::InsertCopyFigure(bool withTexts) {
   const std::string block = WriteSheetScript(*this, m_Sheets.CurrentIndex() - 1);
   ReadScript(*this, block, GReadScope::kCurrentSheet,
              withTexts ? GReadTexts::kWith : GReadTexts::kWithout);
-  RevertSheetZooms(true);
+  RevertSheetZooms(*this, true);
   return true;
 }

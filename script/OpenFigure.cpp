@@ -180,14 +180,14 @@ GOpenResult OpenFigureText(GDocument& doc, const std::string& text,
     return result;
   }
 
-  TrialUser trialUser(doc.m_User);
+  TrialUser trialUser(&doc.User());
   auto trial = std::make_unique<GDocument>(&trialUser);
   CopyReadingSettings(doc, *trial);
   if (!ReadScript(*trial, text)) {
     result.status = GOpenStatus::kReadError;
     result.why = ReasonOf(trialUser.messages);
     result.messages = std::move(trialUser.messages);
-    trial->m_User = &Nobody();
+    trial->SetUser(&Nobody());
     result.attempt = std::move(trial);
     return result;
   }
@@ -196,11 +196,11 @@ GOpenResult OpenFigureText(GDocument& doc, const std::string& text,
   // The trial read the whole file with the same start, so this reading goes
   // through as well; should it not, the reader has said why, and what it
   // read stays, as with any reading that stops.
-  ReplayUser replay(doc.m_User, trialUser);
-  GUser* const own = doc.m_User;
-  doc.m_User = &replay;
+  ReplayUser replay(&doc.User(), trialUser);
+  GUser* const own = &doc.User();
+  doc.SetUser(&replay);
   const bool read = ReadScript(doc, text);
-  doc.m_User = own;
+  doc.SetUser(own);
   if (!read) {
     result.status = GOpenStatus::kReadError;
     result.why = ReasonOf(replay.messages);

@@ -170,7 +170,7 @@ bool ReadHeader(GReader& r, bool* known) {
     *known = false;
     return true;
   }
-  if (d.m_Hooks) d.m_Hooks->AppearanceRead();
+  if (d.Hooks()) d.Hooks()->AppearanceRead();
   return true;
 }
 
@@ -234,14 +234,14 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
     // Every element but a "void" one is named, by a name not yet taken.
     if (r.type != "void" &&
         (!SplitElementName(r.name, statement) || r.NameTaken(ScriptName(r.name)))) {
-      doc.m_User->ShowMessage(
+      doc.User().ShowMessage(
           StrFormat("line %d : element name error : %s ", r.line, ScriptName(r.name).c_str()),
           "Syntax error");
       return false;
     }
     if (Get_FunctionName(r.keyword, statement)) {
-      doc.m_User->ShowMessage(StrFormat("line %d : illegal function name", r.line),
-                              ScriptName(r.keyword));
+      doc.User().ShowMessage(StrFormat("line %d : illegal function name", r.line),
+                             ScriptName(r.keyword));
       return false;
     }
     r.tooMany = Get_Variables(r.var, statement, r.count);

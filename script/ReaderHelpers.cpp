@@ -259,7 +259,7 @@ bool Get_Variables(std::string* fields, const std::string& text, int& count) {
 // ---- the reading pass ----
 
 bool GReader::Fail(const char* format, const char* caption) {
-  doc.m_User->ShowMessage(StrFormat(format, line), caption);
+  doc.User().ShowMessage(StrFormat(format, line), caption);
   return false;
 }
 
@@ -287,8 +287,8 @@ void GReader::Register(GLine* l, GPoint* p, double t) {
   GConst* maker = nullptr;
   if (!l->name.empty()) {
     maker = names.Find(l->name);
-    if (!maker && doc.m_CurrentConst && doc.m_CurrentConst->LOutput == l)
-      maker = doc.m_CurrentConst;
+    if (!maker && doc.CurrentConst() && doc.CurrentConst()->LOutput == l)
+      maker = doc.CurrentConst();
   }
   if (maker && maker->LOutput == l)
     doc.Relations().ResetLineIcPara(l, maker);

@@ -90,12 +90,12 @@ struct GReader {
   // incidence checks need not evaluate the whole list again for each step.
   // The checks' copies of positions hold only within one reading: before and
   // after it, points may have been dragged.
-  explicit GReader(GDocument& d) : doc(d), wasReading(d.m_ReadingScript) {
-    d.m_ReadingScript = true;
+  explicit GReader(GDocument& d) : doc(d), wasReading(d.ReadingScript()) {
+    d.SetReadingScript(true);
     if (!wasReading) d.Relations().DropShadow();
   }
   ~GReader() {
-    doc.m_ReadingScript = wasReading;
+    doc.SetReadingScript(wasReading);
     if (!wasReading) doc.Relations().DropShadow();
   }
   GReader(const GReader&) = delete;

@@ -108,9 +108,9 @@ bool FormulaRejected(GReader& r, const std::string& text) {
   const int code = ParseCurveFormula(r.doc.FirstConst(), text, tree, &error);
   DeleteGCalc(tree);
   if (code == CALC_OK) return false;
-  r.doc.m_User->ShowMessage(StrFormat("line %d : Graph syntax error %d", r.line, code) + "\n" +
-                                FormulaErrorText(error, text),
-                            "syntax error");
+  r.doc.User().ShowMessage(StrFormat("line %d : Graph syntax error %d", r.line, code) + "\n" +
+                               FormulaErrorText(error, text),
+                           "syntax error");
   return true;
 }
 
@@ -219,8 +219,8 @@ bool ReadImage(GReader& r) {
     chosen = path;
   } else {
     const std::string picked =
-        r.doc.m_User->ChooseFile(StrFormat("Choose %s", ScriptName(path).c_str()), ScriptName(path),
-                                 "image files|*.bmp;*.jpg;*.png;*.gif", false);
+        r.doc.User().ChooseFile(StrFormat("Choose %s", ScriptName(path).c_str()), ScriptName(path),
+                                "image files|*.bmp;*.jpg;*.png;*.gif", false);
     if (picked.empty()) return true;
     const std::string& full = picked;
     r.doc.WriteLogFile("const_src2cns : fullpath=" + full + "\n");

@@ -1,6 +1,7 @@
 // Reading the steps that change how the sheet is seen rather than what it
 // holds: "void ZoomIn();", "void ZoomOut();" and "void Invisible(A);". They are
 // replayed as the commands made them, so they can be undone after opening.
+#include "model/ViewSteps.h"
 #include "script/ReaderHelpers.h"
 
 namespace {
@@ -52,7 +53,7 @@ bool ReadViewStatement(GReader& r, bool* known) {
   *known = true;
   if (r.keyword == "ZoomIn" || r.keyword == "ZoomOut") {
     // Zooming at a limit leaves the view, and the step records that.
-    if (!r.doc.ZoomStep(r.keyword == "ZoomIn")) return r.Fail("line %d : too many constructions");
+    if (!ZoomStep(r.doc, r.keyword == "ZoomIn")) return r.Fail("line %d : too many constructions");
     return true;
   }
   if (r.keyword == "Invisible") return ReadInvisible(r);

@@ -95,15 +95,15 @@ TEST_F(BuildMark, AngleDialogFindsAMarkEitherWayRoundOrMakesOne) {
   const int steps = Steps();
   EXPECT_FALSE(gesture.SetCurrentAngleByNames("C", "B", "Q"));
   EXPECT_TRUE(gesture.SetCurrentAngleByNames("C", "B", "A"));
-  EXPECT_EQ(gesture.m_CurrentAngle, mark);
+  EXPECT_EQ(gesture.CurrentAngle(), mark);
   EXPECT_EQ(Steps(), steps);
   EXPECT_TRUE(gesture.SetCurrentAngleByNames("B", "A", "C"));
-  EXPECT_NE(gesture.m_CurrentAngle, mark);
+  EXPECT_NE(gesture.CurrentAngle(), mark);
   EXPECT_EQ(Last()->type, CONST_3P_ANGLE);
   EXPECT_EQ(Last()->AngleOutput->name, "ag2");
   gesture.SetAngleDegrees("45.5");
-  EXPECT_EQ(gesture.m_CurrentAngle, nullptr);
-  EXPECT_EQ(gesture.m_AngleDegrees, 45.5);
+  EXPECT_EQ(gesture.CurrentAngle(), nullptr);
+  EXPECT_EQ(gesture.AngleDegrees(), 45.5);
 }
 
 TEST_F(BuildCollect, AngleToolCountsAPointClickedTwiceOnce) {

@@ -105,7 +105,7 @@ TEST_F(BuildLine, LineAtATypedAngleOrAtAMark) {
   gesture.ConstDefLine();
   GLine* base = Last()->LOutput;
   gesture.SetAngleDegrees("not a number");
-  EXPECT_EQ(gesture.m_AngleDegrees, 60);
+  EXPECT_EQ(gesture.AngleDegrees(), 60);
   gesture.SetAngleDegrees("90");
   Select(c, base);
   ASSERT_TRUE(gesture.ConstDefLineWithAngle());
@@ -124,7 +124,7 @@ TEST_F(BuildLine, LineAtATypedAngleOrAtAMark) {
   // Once the mark is gone the tool falls back to the typed angle.
   doc->DeleteConst(doc->FirstConst()->next->next->next->next->next);  // the mark's step
   tornByHand = true;  // the line still reads the mark
-  gesture.m_CurrentAngle = mark;
+  gesture.SetCurrentAngle(mark);
   Select(b, base);
   ASSERT_TRUE(gesture.ConstDefLineWithAngle());
   EXPECT_EQ(Last()->type, CONST_LINE_WITH_ANGLE_DEGREE);
@@ -248,7 +248,7 @@ TEST_F(BuildMeet, TwoCirclesWithACommonPointCreateOnlyTheOther) {
 TEST_F(BuildGesture, LineDroppedOnAPointJoinsItWithoutANewPoint) {
   GPoint* a = Pt(2, 0);
   ASSERT_TRUE(gesture.BeginTwoPointGesture(kModeMLine, 0, 0, nullptr, nullptr, false));
-  GPoint* start = gesture.m_StartPoint;
+  GPoint* start = gesture.StartPoint();
   EXPECT_EQ(start->name, "B");
   gesture.LDrag_Point(1, 0.5);
   gesture.LDrag_Point(2.03, 0.02);
@@ -299,13 +299,13 @@ TEST_F(BuildGesture, ReleaseUnlightsWhatTheSecondPointPassed) {
 
 TEST_F(BuildGesture, CircleAndParallelFollowTheirSecondPoint) {
   ASSERT_TRUE(gesture.BeginTwoPointGesture(kModeMCircle, 0, 0, nullptr, nullptr, false));
-  EXPECT_NE(gesture.m_DrawingCircle, nullptr);
+  EXPECT_NE(gesture.DrawingCircle(), nullptr);
   gesture.LDrag_Point(3, 4);
   EXPECT_EQ(gesture.EndTwoPointGesture(kModeMCircle, 3, 4), 9);
   GCircle* c = Last()->COutput;
   EXPECT_EQ(c->name, "C1");
   EXPECT_NEAR(c->r2.re, 25, 1e-9);
-  EXPECT_EQ(gesture.m_DrawingCircle, nullptr);
+  EXPECT_EQ(gesture.DrawingCircle(), nullptr);
 
   EXPECT_FALSE(gesture.BeginTwoPointGesture(kModePara, 9, 9, nullptr, nullptr, false));  // no line
   Select(doc->Sheet().points.head, doc->Sheet().points.head->next);

@@ -51,7 +51,7 @@ TEST_F(Steps, NewStepIsAppendedWithTheViewAndLogged) {
   GConst* b = doc->NewConst(CONST_JOIN);
   EXPECT_EQ(a->next, b);
   EXPECT_EQ(b->firstConst, a);
-  EXPECT_EQ(doc->m_CurrentConst, b);
+  EXPECT_EQ(doc->CurrentConst(), b);
   EXPECT_EQ(b->viewScale, 0.02);
   EXPECT_EQ(b->viewLeft, -1);
   EXPECT_EQ(b->viewBottom, -4);
@@ -68,18 +68,20 @@ TEST_F(Steps, EvaluationGoesOnPastAFailingStepAndPublishesTheDraggedPoint) {
   GPoint* m = Mid(a, b);
   doc->FirstConst()->next->next->PInput2 = nullptr;  // its input was deleted
   broken->x = CComplex(7, 0);
-  doc->m_Motion.a11 = -5;
+  GMotion stale = doc->Motion();
+  stale.a11 = -5;
+  doc->SetMotion(stale);
   doc->EvaluateConst(doc->FirstConst());
   EXPECT_EQ(broken->x.re, 7.0);
   EXPECT_NEAR(m->xz().re, 2.0, 1e-12);
   EXPECT_NEAR(m->yz().re, 1.0, 1e-12);
-  EXPECT_EQ(doc->m_Motion.a11, -5);  // nothing is dragged
+  EXPECT_EQ(doc->Motion().a11, -5);  // nothing is dragged
 
-  doc->m_MovingPoint = b;
+  doc->SetMovingPoint(b);
   b->x = CComplex(6, 0);
   doc->EvaluateConst(doc->FirstConst());
-  EXPECT_EQ(doc->m_Motion.a11, b->a11);
-  EXPECT_EQ(doc->m_Motion.a21, b->a21);
+  EXPECT_EQ(doc->Motion().a11, b->a11);
+  EXPECT_EQ(doc->Motion().a21, b->a21);
 }
 
 TEST_F(Steps, UnlinkingTheLastStepKeepsTheListAppendable) {

@@ -242,7 +242,7 @@ TEST_F(CurveTest, PointTangentAndPointOnTangentFollowTheGraph) {
   doc->Sethilighted(p);
   doc->Sethilighted(curve);
   ASSERT_TRUE(gesture.ConstDefCurveTangent());
-  GConst* tangent = doc->m_CurrentConst;
+  GConst* tangent = doc->CurrentConst();
   ASSERT_EQ(tangent->type, CONST_CURVE_TANGENT);
   auto slope = [&] { return -tangent->LOutput->a.re / tangent->LOutput->b.re; };
   EXPECT_NEAR(slope(), 2 * p->xz().re, 0.2);
@@ -351,7 +351,7 @@ TEST_F(CurveTest, DependencySweepEqualsWholeListSweep) {
       d->Sethilighted(drv->POutput);
       d->Sethilighted(traced->POutput);
       ASSERT_TRUE(GGesture(*d).ConstDefOrbit());
-      GConst* locus = d->m_CurrentConst;
+      GConst* locus = d->CurrentConst();
       ASSERT_TRUE(locus->type == CONST_ORBIT1 || locus->type == CONST_ORBIT2);
       const std::vector<unsigned char> state = Snapshot(*d);
       SetLocusWholeListSweep(true);

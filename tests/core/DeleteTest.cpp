@@ -46,13 +46,13 @@ TEST_F(Deletion, DeletedPointLeavesIncidenceAndHilightListsAndTheTail) {
   doc->AssignIncident(l, c, 2);
   doc->Selection().Points().Add(c);
   doc->Selection().Points().Add(b);
-  doc->m_MovingPoint = c;
+  doc->SetMovingPoint(c);
 
   doc->DeletePoint(c);
   EXPECT_EQ(l->icCount, 1);
   EXPECT_EQ(doc->Selection().Points().Count(), 1);
   EXPECT_EQ(doc->Selection().Points()[0], b);
-  EXPECT_EQ(doc->m_MovingPoint, nullptr);
+  EXPECT_EQ(doc->MovingPoint(), nullptr);
   GPoint* d = doc->NewPoint(CComplex(3, 0), CComplex(0, 0));
   doc->AssignPoint(d);
   EXPECT_EQ(b->next, d);
@@ -89,7 +89,7 @@ TEST_F(Deletion, EveryOutputKindIsDeletedWithItsStep) {
   EXPECT_EQ(doc->Naming().Next(GNameKind::kBracket), "br1");
   EXPECT_TRUE(doc->Sheet().images.empty());
   EXPECT_EQ(doc->Selection().Images().Count(), 0);
-  EXPECT_EQ(doc->m_CurrentConst, nullptr);
+  EXPECT_EQ(doc->CurrentConst(), nullptr);
   GConst* next = doc->NewConst(CONST_MID);
   EXPECT_EQ(doc->FirstConst()->next->next, next);
 }

@@ -63,12 +63,12 @@ TEST_F(Drag, PressAndReleaseLeaveThePointHeldHilightedAndOthersOnlyWithShift) {
     EXPECT_TRUE(q->hilighted);
     EXPECT_EQ(doc->Selection().Lines().Count(), shift ? 1 : 0);
     ASSERT_TRUE(fresh.DragTo(0.5, 1));
-    EXPECT_EQ(doc->m_MovingPoint, q);
+    EXPECT_EQ(doc->MovingPoint(), q);
     // Selecting during the drag lights the other point again; the release
     // keeps it only with Shift.
     other->hilighted = 1;
     fresh.EndDrag(shift);
-    EXPECT_EQ(doc->m_MovingPoint, nullptr);
+    EXPECT_EQ(doc->MovingPoint(), nullptr);
     EXPECT_TRUE(q->hilighted && doc->Selection().Points().Contains(q));
     EXPECT_EQ(other->hilighted, shift ? 1 : 0);
   }
@@ -80,7 +80,7 @@ TEST_F(Drag, ConstructedPointIsHeldButDoesNotMove) {
   EXPECT_TRUE(m->hilighted);
   EXPECT_FALSE(gesture.DragTo(5, 5));
   EXPECT_EQ(m->xz().re, 1.0);
-  EXPECT_EQ(doc->m_MovingPoint, nullptr);
+  EXPECT_EQ(doc->MovingPoint(), nullptr);
   // A press on no point moves nothing either.
   EXPECT_FALSE(gesture.BeginDrag(nullptr, false));
   EXPECT_FALSE(gesture.DragTo(5, 5));

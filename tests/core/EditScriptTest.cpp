@@ -103,7 +103,7 @@ TEST_F(EditScript, ApplyingToTheMiddleSheetLeavesTheOthersAsTheyWere) {
 }
 
 TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
-  doc->m_Hooks = &hooks;
+  doc->SetHooks(&hooks);
   ASSERT_TRUE(Read(kThreeSheets));
   GoTo(1);
   hooks = CountingHooks();
@@ -124,7 +124,7 @@ TEST_F(EditScript, HeaderLinesGiveTheSheetItsLooks) {
   EXPECT_EQ(doc->Sheets().Slot(2).pointStyles[0], 0);
   // The same window size as the document's: nothing is rescaled.
   EXPECT_DOUBLE_EQ(doc->Viewport().Scale(), 0.01);
-  doc->m_Hooks = nullptr;
+  doc->SetHooks(nullptr);
 }
 
 TEST_F(EditScript, BytesThatAreNotUtf8ShowAsReplacementsNotAsNothing) {

@@ -42,11 +42,11 @@ TEST_F(HandleTest, EveryRoadThatRemovesOrSwitchesLetsGo) {
     Pt(1, 1);
     GHandle<GPoint> held(&doc->History());
     held = p;
-    gesture.m_StartPoint = p;
+    gesture.SetStartPoint(p);
     ASSERT_EQ(held.Get(), p);
     k.act(*doc);
     EXPECT_EQ(held.Get(), nullptr);
-    EXPECT_EQ(gesture.m_StartPoint, nullptr);
+    EXPECT_EQ(gesture.StartPoint(), nullptr);
   }
 }
 

@@ -44,7 +44,7 @@ TEST_F(Hilight, WithoutShiftTheLastPointHitStaysSelected) {
   EXPECT_EQ(doc->Selection().Points()[0], b);
 
   // With Shift every point hit is added and nothing is dropped.
-  gesture.m_ShiftDown = true;
+  gesture.SetShift(true);
   doc->Sethilighted(far);
   gesture.SelectHilight(S().points.head, 0.02, 0);
   EXPECT_TRUE(a->hilighted && b->hilighted && far->hilighted);
@@ -56,11 +56,11 @@ TEST_F(Hilight, ShiftKeepsTheFirstLineWhenASecondIsClicked) {
   GLine* l2 = LineY(0, 2);
   gesture.SelectHilight(S().lines.head, 0.5, 0.03);
   EXPECT_TRUE(l1->hilighted);
-  gesture.m_ShiftDown = true;
+  gesture.SetShift(true);
   gesture.SelectHilight(S().lines.head, 0.5, 2.03);
   EXPECT_TRUE(l1->hilighted && l2->hilighted);
   EXPECT_EQ(doc->Selection().Lines().Count(), 2);
-  gesture.m_ShiftDown = false;
+  gesture.SetShift(false);
   gesture.SelectHilight(S().lines.head, 0.5, 2.03);
   EXPECT_FALSE(l1->hilighted);
   EXPECT_EQ(doc->Selection().Lines().Count(), 1);
@@ -73,7 +73,7 @@ TEST_F(Hilight, HiddenElementsAreNeverSelected) {
   GCircle* c = doc->NewCircle(0, 0, 1);
   doc->AssignCircle(c);
   c->hidden = 1;
-  gesture.m_ShiftDown = true;
+  gesture.SetShift(true);
   gesture.SelectHilight(S().lines.head, 0.5, 0.01);
   gesture.SelectHilight(S().circles.head, 0, 1.01);
   EXPECT_TRUE(shown->hilighted);
@@ -92,7 +92,7 @@ TEST_F(Hilight, SelectToolPrefersPointsThenLinesThenCircles) {
   EXPECT_TRUE(gesture.LUp_Select(0.02, 0.0));
   EXPECT_TRUE(a->hilighted);
   EXPECT_FALSE(l->hilighted);
-  EXPECT_TRUE(gesture.m_SnapPoint);
+  EXPECT_TRUE(gesture.OverPoint());
   // Where the line crosses the circle at (-1, 0): the line wins.
   EXPECT_TRUE(gesture.LUp_Select(-1.02, 0.03));
   EXPECT_TRUE(l->hilighted);

@@ -177,9 +177,11 @@ TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
   MeetNear(CONST_MEET_CC, nullptr, c1, c2, 3.5, 2.5, "P");
   GPoint* q = MeetNear(CONST_MEET_CL, l, c2, nullptr, 4, 0.5, "Q");
   Drag(B, 4.1, 0.6);  // motion records and the drag's motion matrix are live
-  doc->m_Motion.a11 = 0.9;
-  doc->m_Motion.a12 = 0.2;
-  doc->m_MovingPoint = B;
+  GMotion live = doc->Motion();
+  live.a11 = 0.9;
+  live.a12 = 0.2;
+  doc->SetMotion(live);
+  doc->SetMovingPoint(B);
   const std::vector<unsigned char> before = State();
   for (bool literal : {false, true}) {
     doc->Relations().SetLiteralWalk(literal);
@@ -188,9 +190,9 @@ TEST_F(Incidence, ChecksLeaveEveryCoordinateBranchAndMotionRecordAsTheyWere) {
     doc->Relations().CheckIncidency(c1, false);
     EXPECT_EQ(doc->Relations().CheckCoincidency(q), 0);
     EXPECT_TRUE(State() == before);
-    EXPECT_EQ(doc->m_Motion.a11, 0.9);
-    EXPECT_EQ(doc->m_Motion.a12, 0.2);
-    EXPECT_EQ(doc->m_MovingPoint, B);
+    EXPECT_EQ(doc->Motion().a11, 0.9);
+    EXPECT_EQ(doc->Motion().a12, 0.2);
+    EXPECT_EQ(doc->MovingPoint(), B);
   }
 }
 

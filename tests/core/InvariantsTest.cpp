@@ -26,10 +26,10 @@ struct Figure {
     B = Free(1, 0);
     Pick({A, B});
     gesture.ConstDefLine();
-    a = doc->m_CurrentConst->LOutput;
+    a = doc->CurrentConst()->LOutput;
     Pick({A, B});
     gesture.ConstDefCircle();
-    c = doc->m_CurrentConst->COutput;
+    c = doc->CurrentConst()->COutput;
     doc->ClearAllHilights();
   }
   GPoint* Free(double x, double y) {

@@ -71,7 +71,7 @@ TEST(LogSwitch, ADocumentWithLoggingOffWritesNoLine) {
   RecordingUser user;
   GDocument doc(&user);
   doc.WriteLogFile("one\n");
-  doc.m_WriteLog = false;
+  doc.SetWriteLog(false);
   doc.WriteLogFile("two\n");
   EXPECT_EQ(user.log, std::vector<std::string>{"one\n"});
 }

@@ -156,7 +156,7 @@ TEST_F(MeetCircle, ClearPredictionFromDragOverridesNearestChoiceForTwoCircles) {
   }
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
-  doc->m_Motion = {1.0, 0.0, 0.0, 1.0};
+  doc->SetMotion({1.0, 0.0, 0.0, 1.0});
   c.step.owner = l.step.owner = doc.get();
   ASSERT_EQ(c.Eval(), 0);
   ASSERT_EQ(l.Eval(), 0);

@@ -51,7 +51,7 @@ class MeetDocument : public ::testing::Test {
   void DragTo(GPoint* p, double x, double y) {
     p->x = CComplex(x, 0);
     p->y = CComplex(y, 0);
-    doc->m_MovingPoint = p;
+    doc->SetMovingPoint(p);
     doc->EvaluateConst(doc->FirstConst());
   }
 };

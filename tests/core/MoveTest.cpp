@@ -44,7 +44,7 @@ TEST_F(MovePoint, FreePointGoesToTheTargetAndTheFigureFollows) {
   GPoint* m = Mid(a, b, "C");
   ASSERT_TRUE(doc->CanMovePoint(a));
   ASSERT_TRUE(doc->MovePoint(a, -1.5, 3.25));
-  EXPECT_EQ(doc->m_MovingPoint, a);
+  EXPECT_EQ(doc->MovingPoint(), a);
   EXPECT_DOUBLE_EQ(a->xz().re, -1.5);
   EXPECT_DOUBLE_EQ(a->yz().re, 3.25);
   EXPECT_DOUBLE_EQ(m->xz().re, 0.25);
@@ -310,7 +310,7 @@ TEST_F(MovePoint, ConstructedPointsCannotBeDraggedAndNothingMoves) {
     EXPECT_FALSE(doc->MovePoint(p, 3, -1));
   }
   EXPECT_EQ(State(), before);
-  EXPECT_EQ(doc->m_MovingPoint, nullptr);
+  EXPECT_EQ(doc->MovingPoint(), nullptr);
   // A target that is no position at all moves nothing either.
   EXPECT_FALSE(doc->MovePoint(a, NAN, 1));
   EXPECT_FALSE(doc->MovePoint(a, 1, INFINITY));

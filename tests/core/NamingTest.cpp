@@ -116,10 +116,10 @@ TEST(Naming, CarryReachesOnlyTheCharacterBeforeTheLast) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
   std::string name = "ZZ";
-  EXPECT_FALSE(doc->next_name_sub(name));
+  EXPECT_FALSE(GNaming::next_name_sub(name));
   EXPECT_EQ(name, "[A");
   name = "AZ9";
-  EXPECT_FALSE(doc->next_name_sub(name));
+  EXPECT_FALSE(GNaming::next_name_sub(name));
   EXPECT_EQ(name, "A[0");
 }
 
@@ -127,13 +127,13 @@ TEST(Naming, NameWithoutSuccessorFailsAndStaysUnchanged) {
   RecordingUser user;
   auto doc = std::make_unique<GDocument>(&user);
   std::string name = "P'";
-  EXPECT_TRUE(doc->next_name_sub(name));
+  EXPECT_TRUE(GNaming::next_name_sub(name));
   EXPECT_EQ(name, "P'");
   EXPECT_TRUE(doc->next_name(name));
   EXPECT_EQ(name, "P'");
   // A single character outside the letters is its own successor.
   std::string single = "7";
-  EXPECT_FALSE(doc->next_name_sub(single));
+  EXPECT_FALSE(GNaming::next_name_sub(single));
   EXPECT_EQ(single, "7");
 }
 

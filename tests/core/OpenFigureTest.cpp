@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "model/ViewSteps.h"
 #include "ReaderFixture.h"
 #include "model/Utf8Text.h"
 #include "script/OpenFigure.h"
@@ -45,8 +46,8 @@ class OpenFigureTest : public ReaderTest {
     ASSERT_TRUE(doc->OnUndo());
     doc->Sethilighted(P("Y"));
     doc->Sethilighted(L("y"));
-    ASSERT_TRUE(doc->ZoomIn(kZoomFactor));
-    doc->m_Hooks = &hooks;
+    ASSERT_TRUE(ZoomIn(*doc, kZoomFactor));
+    doc->SetHooks(&hooks);
     user.messages.clear();
     user.log.clear();
   }

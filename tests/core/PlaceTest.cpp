@@ -73,7 +73,7 @@ TEST_F(Place, ReleaseOnEmptyCanvasGivesANamedFreePoint) {
   EXPECT_EQ(StepOf(p)->type, CONST_FREE);
   ExpectAt(p, 0.5, 0.25);
   EXPECT_TRUE(p->hilighted);
-  EXPECT_FALSE(gesture.m_PlacingPoint);
+  EXPECT_FALSE(gesture.Placing());
 }
 
 TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
@@ -91,7 +91,7 @@ TEST_F(Place, DroppingOnAnExistingPointCreatesNothing) {
 
   // Back on the start point of a two-point gesture.
   gesture.LDown_SPoint(2.03, 0);
-  gesture.m_StartPoint = b;
+  gesture.SetStartPoint(b);
   gesture.LDrag_Point(2.03, 0);
   EXPECT_EQ(gesture.LUp_SPoint(2.03, 0), 2);
   EXPECT_EQ(Steps(), steps);
@@ -271,8 +271,8 @@ TEST_F(Place, CrossingAfterADragIsStillTheOneUnderTheRelease) {
   GPoint* far = Free(5, 5, "F");
   ASSERT_TRUE(doc->MovePoint(far, 5.5, 4.5));
   ASSERT_TRUE(doc->MovePoint(far, 6, 5.5));
-  doc->m_MovingPoint = nullptr;  // the release of that drag
-  ASSERT_TRUE(doc->m_Motion.a11 != 0.0 || doc->m_Motion.a12 != 0.0);
+  doc->SetMovingPoint(nullptr);  // the release of that drag
+  ASSERT_TRUE(doc->Motion().a11 != 0.0 || doc->Motion().a12 != 0.0);
   ASSERT_EQ(Drop(1.98, 2.01), 7);
   ExpectAt(gesture.PlacedPoint(), 2, 2, 1e-5);
 }

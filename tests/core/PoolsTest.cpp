@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "model/Afterimages.h"
 #include "Recorder.h"
 #include "model/BigBlock.h"
 #include "model/Document.h"
@@ -115,7 +116,7 @@ TEST_F(Pools, ClonesFadeOneLevelPerGenerationAndStayOffTheLists) {
   AddPoint(1, 0)->pointStyle = 3;
   AddPoint(2, 0)->hidden = 1;
   a->name = "A";
-  GPoint* first = doc->makePClone(a);
+  GPoint* first = makePClone(*doc, a);
   ASSERT_EQ(first->NumbOfPt(), 3);
   for (GPoint *c = first, *s = a; c; c = c->next, s = s->next) {
     EXPECT_EQ(c->fadeLevel, 1);
@@ -124,25 +125,25 @@ TEST_F(Pools, ClonesFadeOneLevelPerGenerationAndStayOffTheLists) {
     EXPECT_EQ(c->pointStyle, s->pointStyle);
     EXPECT_EQ(c->name, "");
   }
-  GPoint* second = doc->makePClone(first);
+  GPoint* second = makePClone(*doc, first);
   EXPECT_EQ(second->next->next->fadeLevel, 2);
   EXPECT_EQ(doc->Sheet().points.head->NumbOfPt(), 3);
 
   a->x = CComplex(9, 0);
-  doc->copyToPClone(first, a);
+  copyToPClone(first, a);
   EXPECT_EQ(first->x.re, 9.0);
 
   GLine* l = doc->NewLine(0, 0, 1, 0);
   doc->AssignIncident(l, a, 0.0);
-  EXPECT_EQ(doc->makeLClone(l)->icCount, -999);
+  EXPECT_EQ(makeLClone(*doc, l)->icCount, -999);
 }
 
 TEST_F(Pools, CloneEndsEarlyWhenThePoolRunsOut) {
   for (int i = 0; i < kPoolSize - 2; ++i) ASSERT_NE(AddPoint(i, 0), nullptr);
-  GPoint* copy = doc->makePClone(doc->Sheet().points.head);
+  GPoint* copy = makePClone(*doc, doc->Sheet().points.head);
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->NumbOfPt(), 2);
-  doc->deletePClone(copy);
+  deletePClone(*doc, copy);
   EXPECT_NE(doc->NewPoint(CComplex(0, 0), CComplex(0, 0)), nullptr);
 }
 

@@ -155,7 +155,7 @@ TEST_F(ReaderTest, ErrorInALaterSheetCountsFromTheStartOfTheFileAndKeepsWhatWasR
   const std::string sheet0 = std::string("//Sheet 0;\r\n") + kBase;
   const std::string sheet1 = std::string("//Sheet 1;\r\n// copied from sheet 0;\r\n") + kBase;
   const int line = 1 + kBaseLines + 2 + kBaseLines + 1;
-  doc->m_Hooks = &hooks;
+  doc->SetHooks(&hooks);
   for (const BadStatement& c : kBad) {
     SCOPED_TRACE(c.statement);
     hooks.switched = hooks.freshSwitches = 0;
@@ -171,7 +171,7 @@ TEST_F(ReaderTest, ErrorInALaterSheetCountsFromTheStartOfTheFileAndKeepsWhatWasR
     EXPECT_EQ(doc->Sheets().CurrentIndex(), 1);
     EXPECT_EQ(hooks.switched, hooks.freshSwitches);  // no switch back to sheet 0
   }
-  doc->m_Hooks = nullptr;
+  doc->SetHooks(nullptr);
 }
 
 // What counts as one statement for the numbers of the messages: every piece

@@ -228,7 +228,7 @@ TEST_F(ReaderTest, TextWithoutSheetCommentGoesIntoTheCurrentSheet) {
 }
 
 TEST_F(ReaderTest, SheetCommentsOpenSheetsWhateverTheirNumbers) {
-  doc->m_Hooks = &hooks;
+  doc->SetHooks(&hooks);
   ASSERT_TRUE(
       Read("point Z=Pt(9,9);//Sheet 0;\r\npoint A=Pt(1,2);//Sheet 7;\r\n"
            "//Sheet 0;\r\npoint A=Pt(1,2);point B=Pt(2,2);"));
@@ -269,7 +269,7 @@ TEST_F(ReaderTest, NamesAreFoundInTheirOwnSheetAndPastARemovedCopy) {
 }
 
 TEST_F(ReaderTest, AppearanceStatementsGoToTheSheetAndTheWindow) {
-  doc->m_Hooks = &hooks;
+  doc->SetHooks(&hooks);
   ASSERT_TRUE(
       Read("//Sheet 0;\r\nvoid SetPtMode(5,6,7,8,9);\nvoid SetLnMode(1,2,3,4,5);\n"
            "void SetBgMode(3);\nvoid SetPointTextColor(10,20,30);\n"

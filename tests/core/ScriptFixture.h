@@ -55,5 +55,5 @@ class ScriptTest : public ::testing::Test {
     k->ConstSrc(s);
     return s;
   }
-  std::string Last() { return Src(doc->m_CurrentConst); }
+  std::string Last() { return Src(doc->CurrentConst()); }
 };

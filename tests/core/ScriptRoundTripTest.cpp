@@ -155,7 +155,7 @@ TEST(ScriptRoundTrip, GeneratedSheetReadAfterADragKeepsItsIntersections) {
   const std::string text = WriteScript(*source);
   RecordingUser reader;
   auto doc = std::make_unique<GDocument>(&reader);
-  doc->m_Motion = {1.0, 0.3, -0.3, 1.0};  // stale: the drag was on this document
+  doc->SetMotion({1.0, 0.3, -0.3, 1.0});  // stale: the drag was on this document
   EXPECT_TRUE(ReadScript(*doc, text));
   EXPECT_EQ(FirstDifference(text, WriteScript(*doc)), "");
   ExpectNoMessages(reader);

@@ -18,7 +18,7 @@ class Sheets : public ScriptTest {
  protected:
   SwitchRecorder hooks;
 
-  void SetUp() override { doc->m_Hooks = &hooks; }
+  void SetUp() override { doc->SetHooks(&hooks); }
 
   // Three sheets whose first points are P0, P1, P2 and whose background is
   // 10, 11, 12; the first sheet is current.
@@ -177,17 +177,17 @@ TEST_F(Sheets, ToolsLetGoOfTheirElementsWhenTheSheetChanges) {
   GAngle mark;
   GLine first;
   const auto holdSome = [&] {
-    gesture.m_StartPoint = P0;
-    gesture.m_CurrentAngle = &mark;
-    gesture.m_BisectorLine = &first;
-    doc->m_MovingPoint = P0;
+    gesture.SetStartPoint(P0);
+    gesture.SetCurrentAngle(&mark);
+    gesture.SetBisectorLine(&first);
+    doc->SetMovingPoint(P0);
   };
   const auto expectNone = [&](const char* after) {
-    EXPECT_EQ(gesture.m_StartPoint, nullptr) << after;
-    EXPECT_EQ(gesture.m_CurrentAngle, nullptr) << after;
-    EXPECT_EQ(gesture.m_BisectorLine, nullptr) << after;
+    EXPECT_EQ(gesture.StartPoint(), nullptr) << after;
+    EXPECT_EQ(gesture.CurrentAngle(), nullptr) << after;
+    EXPECT_EQ(gesture.BisectorLine(), nullptr) << after;
     EXPECT_EQ(gesture.BisectorClicks(), 0) << after;
-    EXPECT_EQ(doc->m_MovingPoint, nullptr) << after;
+    EXPECT_EQ(doc->MovingPoint(), nullptr) << after;
   };
   holdSome();
   EXPECT_EQ(doc->NextSheet(), 1);

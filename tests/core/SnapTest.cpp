@@ -76,7 +76,7 @@ TEST_F(Snap, HiddenOrDrawnElementsDoNotAttract) {
   EXPECT_FALSE(gesture.Snap2Circle(c, &x, &y));
   // The circle a two-point gesture is drawing does not catch its own point.
   c->hidden = 0;
-  gesture.m_DrawingCircle = c;
+  gesture.SetDrawingCircle(c);
   EXPECT_FALSE(gesture.Snap2Circle(c, &x, &y));
 }
 
@@ -112,7 +112,7 @@ TEST_F(Snap, BracketIsGrabbedAtItsApexOnTheSideOfItsBulge) {
   doc->AssignBracket(b);
   b->bulge = 0.3;  // apex 0.6 to the right of P -> Q
   EXPECT_TRUE(gesture.Snap2Bracket(S().brackets.head, 1.05, -0.55));
-  EXPECT_EQ(gesture.m_PickedBracket, b);
+  EXPECT_EQ(gesture.PickedBracket(), b);
   EXPECT_FALSE(gesture.Snap2Bracket(S().brackets.head, 1.0, 0.6));
   b->bulge = -0.3;
   EXPECT_TRUE(gesture.Snap2Bracket(S().brackets.head, 1.0, 0.6));
@@ -149,8 +149,8 @@ TEST_F(Snap, ImageBodyAndCornerHandles) {
   EXPECT_EQ(gesture.Snap2Image(S().images.head, 143, 47), 4);
   EXPECT_EQ(gesture.Snap2Image(S().images.head, 142, 84), 5);
   // The grab offset is taken from the corner concerned.
-  EXPECT_EQ(gesture.m_ImageGrabX, 2);
-  EXPECT_EQ(gesture.m_ImageGrabY, 4);
+  EXPECT_EQ(gesture.ImageGrabX(), 2);
+  EXPECT_EQ(gesture.ImageGrabY(), 4);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "model/ViewSteps.h"
 #include "Recorder.h"
 #include "bench/SheetBuilder.h"
 #include "bench/SheetGenerator.h"
@@ -127,7 +128,7 @@ TEST(UndoProperty, UndoThenANewStepEmptiesRedo) {
     for (int i = 0; i < k; ++i) doc->OnUndo();
     EXPECT_EQ(doc->History().RedoCount(), k);
     gesture.LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
-    gesture.LUp_SPoint(gesture.m_NewPoint->xz().re, gesture.m_NewPoint->yz().re);
+    gesture.LUp_SPoint(gesture.PointBeingPlaced()->xz().re, gesture.PointBeingPlaced()->yz().re);
     EXPECT_EQ(doc->History().RedoCount(), 0);
     EXPECT_FALSE(doc->OnRedo());
     ExpectNothingLost(*doc, "a new point after undoing");
@@ -172,7 +173,8 @@ TEST(UndoProperty, PoolsNeverLeakOverLongSequences) {
       } else if (op < 15) {
         doc->ClearAllHilights();
         gesture.LDown_SPoint(rng.Uniform(-4, 4), rng.Uniform(-2, 2));
-        gesture.LUp_SPoint(gesture.m_NewPoint->xz().re, gesture.m_NewPoint->yz().re);
+        gesture.LUp_SPoint(gesture.PointBeingPlaced()->xz().re,
+                           gesture.PointBeingPlaced()->yz().re);
       } else if (op < 17 && !steps.empty()) {
         Choose(*doc, steps[rng.Index(steps.size())]);
         doc->OnModeEraser();
@@ -180,7 +182,7 @@ TEST(UndoProperty, PoolsNeverLeakOverLongSequences) {
         Choose(*doc, steps[rng.Index(steps.size())]);
         doc->OnModeInvisible();
       } else {
-        doc->ZoomStep(rng.Index(2) == 0);
+        ZoomStep(*doc, rng.Index(2) == 0);
       }
       ExpectNothingLost(*doc, "a random command");
       if (HasFailure()) return;

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "model/ViewSteps.h"
 #include "Recorder.h"
 #include "model/Gesture.h"
 #include "script/Script.h"
@@ -30,7 +31,7 @@ class Undo : public ::testing::Test {
   GConst* BuildFrom(std::initializer_list<GPoint*> points, Build build) {
     doc->ClearAllHilights();
     for (GPoint* p : points) doc->Sethilighted(p);
-    return (gesture.*build)() ? doc->m_CurrentConst : nullptr;
+    return (gesture.*build)() ? doc->CurrentConst() : nullptr;
   }
   GLine* Join(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GGesture::ConstDefLine)->LOutput; }
   GPoint* Mid(GPoint* a, GPoint* b) { return BuildFrom({a, b}, &GGesture::ConstDefMid)->POutput; }
@@ -99,7 +100,7 @@ TEST_F(Undo, ZoomStepsUndoExactlyWhatTheyDid) {
     doc->Viewport().SetScale(k.scale);
     doc->Viewport().SetPickDistance(k.scale * 10);
     const double left = doc->Viewport().XMin();
-    GConst* c = doc->ZoomStep(k.in);
+    GConst* c = ZoomStep(*doc, k.in);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->type, k.in ? CONST_ZOOMIN : CONST_ZOOMOUT);
     EXPECT_EQ(c->viewChanged, k.changed);
@@ -257,11 +258,11 @@ TEST_F(Undo, NewStepEndsRedo) {
 // be undone after opening the file.
 TEST_F(Undo, ZoomAndInvisibleStepsTravelThroughTheFile) {
   GPoint* a = Place(1, 1);
-  doc->ZoomStep(true);
+  ZoomStep(*doc, true);
   doc->ClearAllHilights();
   doc->Sethilighted(a);
   doc->OnModeInvisible();
-  doc->ZoomStep(false);
+  ZoomStep(*doc, false);
   const std::string text = Text();
   EXPECT_NE(text.find("point A=Pt(1.000,1.000,fontsize18);\nvoid ZoomIn();\n"
                       "void Invisible(A);\nvoid ZoomOut();\n"),
@@ -284,8 +285,8 @@ TEST_F(Undo, ZoomAndInvisibleStepsTravelThroughTheFile) {
 // of the sheet keeps the zoom steps without zooming again.
 TEST_F(Undo, EditorAndSheetCopyKeepZoomSteps) {
   Place(1, 1);
-  doc->ZoomStep(true);
-  doc->ZoomStep(true);
+  ZoomStep(*doc, true);
+  ZoomStep(*doc, true);
   const double scale = doc->Viewport().Scale();
   const std::string text = SheetScriptText(*doc);
   ASSERT_TRUE(ApplySheetScript(*doc, text));

@@ -29,7 +29,7 @@ TEST(Utf8Names, SuccessorStepsWholeCharacters) {
   GDocument doc(&user);
   for (const Case& c : cases) {
     std::string name = c.name;
-    EXPECT_EQ(doc.next_name_sub(name), c.next == nullptr) << c.name;
+    EXPECT_EQ(GNaming::next_name_sub(name), c.next == nullptr) << c.name;
     EXPECT_EQ(name, c.next ? c.next : c.name) << c.name;
   }
 }

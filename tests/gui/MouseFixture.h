@@ -98,16 +98,16 @@ class MouseTest : public CanvasTest {
     return built;
   }
   GLine* Join(GPoint* a, GPoint* b) {
-    return BuildFrom({a, b}, nullptr, &GGesture::ConstDefLine) ? doc->m_CurrentConst->LOutput
+    return BuildFrom({a, b}, nullptr, &GGesture::ConstDefLine) ? doc->CurrentConst()->LOutput
                                                                : nullptr;
   }
   GLine* Para(GPoint* through, GLine* to) {
-    return BuildFrom({through}, to, &GGesture::ConstDefPara) ? doc->m_CurrentConst->LOutput
+    return BuildFrom({through}, to, &GGesture::ConstDefPara) ? doc->CurrentConst()->LOutput
                                                              : nullptr;
   }
   GCircle* CircleOf(GPoint* centre, GPoint* on) {
     return BuildFrom({centre, on}, nullptr, &GGesture::ConstDefCircle)
-               ? doc->m_CurrentConst->COutput
+               ? doc->CurrentConst()->COutput
                : nullptr;
   }
 

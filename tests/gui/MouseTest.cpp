@@ -78,7 +78,7 @@ TEST_F(MouseTest, QuilArmedTextTakesTheRightClickInsteadOfAPoint) {
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(Points(), 0);
   EXPECT_EQ(Steps(), 0);
-  EXPECT_FALSE(gesture->m_PlacingPoint);
+  EXPECT_FALSE(gesture->Placing());
 }
 
 TEST_F(MouseTest, PanelButtonsToggleAndTheMoveButtonForgetsAPick) {
@@ -187,7 +187,7 @@ TEST_F(MouseTest, LeavingTheWindowEndsADragAtTheLastPositionInside) {
   canvas->OnMouseEvent(press);
   canvas->OnMouseEvent(drag);
   canvas->LeaveWindow(leave);
-  EXPECT_FALSE(gesture->m_PlacingPoint);
+  EXPECT_FALSE(gesture->Placing());
   ASSERT_EQ(Points(), 2);
   EXPECT_NEAR(X(gesture->PlacedPoint()), -2, 1e-9);
 }
@@ -250,7 +250,7 @@ TEST_F(MouseTest, MidpointOfTwoPointsOfALineIsAnnouncedOnIt) {
   ASSERT_EQ(doc->Selection().Points().Count(), 2);
   user.messages.clear();
   ASSERT_TRUE(gesture->ConstDefMid());
-  GPoint* m = doc->m_CurrentConst->POutput;
+  GPoint* m = doc->CurrentConst()->POutput;
   ASSERT_NE(m, nullptr);
   // The line holds four named points by now, so the message names it by two.
   EXPECT_EQ(m->name, "E");

@@ -24,7 +24,7 @@ TEST_P(PlaceInStyle, FreePointLandsUnderTheReleaseWithAName) {
   EXPECT_EQ(p->name, "A");
   EXPECT_EQ(Points(), 1);
   EXPECT_FALSE(canvas->m_Tool.m_Preview);  // the preview ended with the gesture
-  EXPECT_FALSE(gesture->m_PlacingPoint);
+  EXPECT_FALSE(gesture->Placing());
 }
 
 TEST_P(PlaceInStyle, DropOnAnExistingPointCreatesNothing) {

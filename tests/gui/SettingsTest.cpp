@@ -72,7 +72,7 @@ TEST_F(SettingsTest, AStartTakesStyleThemeAndModesAndChecksTheirMenus) {
   EXPECT_EQ(frame->m_ModeToolbar->FindById(ToolkitId(kModeSelect)), nullptr);
   EXPECT_NE(frame->m_ModeToolbar->FindById(ToolkitId(kModeMeet)), nullptr);
   // The file had no log entry, yet logging is on and the run says so.
-  EXPECT_TRUE(Canvas().m_Doc->m_WriteLog);
+  EXPECT_TRUE(Canvas().m_Doc->WritesLog());
   EXPECT_TRUE(Checked(frame->m_FileMenu, kCmdLogfile));
   ASSERT_FALSE(user->log.empty());
   EXPECT_EQ(user->log[0].rfind("**** Start ****", 0), 0u);
@@ -84,7 +84,7 @@ TEST_F(SettingsTest, LoggingSwitchedOffIsSavedYetTheNextRunLogsAgain) {
   Command(ThemeNumber(THM_STAR));
   Command(kCmdLogfile);
   EXPECT_FALSE(Checked(frame->m_FileMenu, kCmdLogfile));
-  EXPECT_FALSE(Canvas().m_Doc->m_WriteLog);
+  EXPECT_FALSE(Canvas().m_Doc->WritesLog());
   RecordingUser* first = user;
   Exit();
   EXPECT_EQ(PrefFile(),

@@ -20,7 +20,7 @@ class SlideCanvasTest : public CanvasTest {
   // A named free point as the Point tool leaves it: its step, its place in the list.
   GConst* Free(double x, double y, const char* name) {
     gesture->ConstFree(x, y, false);
-    GConst* k = doc->m_CurrentConst;
+    GConst* k = doc->CurrentConst();
     doc->AssignPoint(k->POutput);
     k->POutput->name = name;
     return k;

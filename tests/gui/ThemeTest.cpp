@@ -1,6 +1,7 @@
 // Themes: the background colour and tile of every theme, the styles they put
 // in the slots, the colours they give marks, and the menus and Customize
 // choices that change single slots or the hilighted elements.
+#include "model/Styles.h"
 #include "gui/CanvasFixture.h"
 #include "app/dialogs/AppearanceDialog.h"
 
@@ -112,7 +113,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GPoint* other = Point(1, 0);
   chosen->hilighted = 1;
   chosen->frameCount = 5;
-  doc->SetPointStyleOfHilighted(3);
+  SetPointStyleOfHilighted(*doc, 3);
   EXPECT_EQ(doc->Defaults().PointMode(), 3103);
   EXPECT_EQ(chosen->pointStyle, 3);
   EXPECT_EQ(chosen->frameCount, 0);
@@ -122,7 +123,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GCircle* c = Circle(0, 0, 1);
   l->hilighted = c->hilighted = 1;
   GLine* plain = Line(0, 1, 1, 0);
-  doc->SetLineStyleOfHilighted(4);
+  SetLineStyleOfHilighted(*doc, 4);
   EXPECT_EQ(doc->Defaults().LineMode(), 4104);
   EXPECT_EQ(l->lineStyle, 4);
   EXPECT_EQ(c->lineStyle, 4);
@@ -131,7 +132,7 @@ TEST_F(ThemeTest, MenusRestyleOnlyHilightedElements) {
   GAngle* a = doc->NewAngle(1.0);
   doc->AssignAngle(a);
   a->hilighted = 1;
-  doc->SetAngleStyleOfHilighted(2);
+  SetAngleStyleOfHilighted(*doc, 2);
   EXPECT_EQ(doc->Defaults().AngleMode(), 5502);
   EXPECT_EQ(a->style, 2);
 }

@@ -51,7 +51,7 @@ TEST_F(ToolsTest, LineJoinsThePressPointToThePointOfRelease) {
   EXPECT_NEAR(X(c->PInput1), -1, 0.02);
   EXPECT_EQ(Points(), 2);
   EXPECT_NE(doc->Sheet().lines.head, nullptr);
-  EXPECT_FALSE(gesture->m_PlacingPoint);
+  EXPECT_FALSE(gesture->Placing());
 
   // A second line ending on B: the first line, passed at the end, is not left lit.
   GLine* first = c->LOutput;
@@ -81,7 +81,7 @@ TEST_F(ToolsTest, TwoPointToolsBuildTheirStepFromPressAndRelease) {
     ASSERT_TRUE(c->PInput1 && c->PInput2) << k.mode;
     EXPECT_NEAR(X(c->PInput1), -1, 0.02) << k.mode;  // the press: first point or centre
     EXPECT_NEAR(X(c->PInput2), 1.5, 0.02) << k.mode;
-    EXPECT_FALSE(gesture->m_PlacingPoint);
+    EXPECT_FALSE(gesture->Placing());
   }
   doc->ClearSheet();
   Gesture(kModeMid, At(0, 0), At(2, 1));
@@ -130,7 +130,7 @@ TEST_F(ToolsTest, SegmentToggleMakesClippedLinesAndAnErasedMarkIsNotUsed) {
   ASSERT_EQ(markStep->type, CONST_3P_ANGLE);
   doc->DeleteConst(markStep);
   // The tool's hold knows the mark's slot was given back.
-  EXPECT_EQ(gesture->m_CurrentAngle, nullptr);
+  EXPECT_EQ(gesture->CurrentAngle(), nullptr);
   Gesture(kModeLineWithAngle, At(0, -0.5), At(0, -2));
   ASSERT_EQ(Last()->type, CONST_LINE_WITH_ANGLE_DEGREE);
   EXPECT_EQ(Last()->LInput1, base);
@@ -332,7 +332,7 @@ class ButtonsTest : public WindowTest {
   void Style(GStyle style) { Command(StyleNumber(style)); }
   GPoint* Point(double x, double y) {
     gesture->ConstFree(x, y, false);
-    GPoint* p = gesture->m_NewPoint;
+    GPoint* p = gesture->PointBeingPlaced();
     doc->AssignPoint(p);
     doc->SetPointName(p);
     return p;

@@ -170,7 +170,7 @@ TEST_F(UndoCommandsTest, SegmentToggleClipsTheChosenLine) {
   doc->Sethilighted(a);
   doc->Sethilighted(a->next);
   ASSERT_TRUE(gesture->ConstDefLine());
-  GLine* l = doc->m_CurrentConst->LOutput;
+  GLine* l = doc->CurrentConst()->LOutput;
   doc->ClearAllHilights();
   doc->Sethilighted(l);
   Command(kModeClipping);
