@@ -5,6 +5,7 @@
 #include "interaction/MyCanvas.h"
 #include "model/Utf8Text.h"
 #include "script/OpenFigure.h"
+#include "script/Recovery.h"
 #include "script/Script.h"
 
 namespace {
@@ -41,6 +42,8 @@ void MyFrame::OnNew(wxCommandEvent&) {
     GDocument& doc = *m_Canvas->m_Doc;
     doc.NewDocument();
     SetTitle("Figuretta - untitled");
+    m_DocPath.clear();
+    m_Recovery->Reset("");
     doc.WriteLogFile("OnNew:\n");
   }
   ShowDocument(*this);
@@ -59,13 +62,16 @@ void MyFrame::OnSave(wxCommandEvent&) {
   ShowDocument(*this);
 }
 
-void MyFrame::SaveChosenFile() {
+bool MyFrame::SaveChosenFile() {
   const std::string chosen =
       m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
-  if (chosen.empty()) return;
+  if (chosen.empty()) return false;
   std::string written;
-  if (SaveDocument(*m_Canvas->m_Doc, chosen, &written))
-    SetTitle(wxString::FromUTF8("Figuretta - " + written));
+  if (!SaveDocument(*m_Canvas->m_Doc, chosen, &written)) return false;
+  SetTitle(wxString::FromUTF8("Figuretta - " + written));
+  m_DocPath = written;
+  m_Recovery->Saved(written);
+  return true;
 }
 
 void MyFrame::OnNextSheet(wxCommandEvent&) {
@@ -127,6 +133,8 @@ bool MyFrame::OpenFile(const std::string& path, bool ask) {
     return false;
   }
   SetTitle("Figuretta - " + wxString::FromUTF8(path).AfterLast('/'));
+  m_DocPath = path;
+  m_Recovery->Reset(path);
   doc.WriteLogFile("OnOpen: end\n");
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include <wx/image.h>
 
+#include "app/AnsweringUser.h"
 #include "app/MyFrame.h"
 #include "app/Session.h"
 #include "app/WxUser.h"
@@ -27,6 +28,10 @@ bool MyApp::OnInit() {
   if (!m_User) {
     m_OwnUser = std::make_unique<WxUser>(ResolveAppFolders().state);
     m_User = m_OwnUser.get();
+    if (const char* answers = std::getenv(kAnswersVariable)) {
+      m_Answering = std::make_unique<AnsweringUser>(*m_OwnUser, answers);
+      m_User = m_Answering.get();
+    }
   }
   // Pictures placed in documents may be PNG, JPEG or GIF.
   if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxInitAllImageHandlers();
@@ -50,18 +55,29 @@ bool MyApp::OnInit() {
     m_Frame->OpenAtStart(arg);
     break;
   }
+  // A figure a program that stopped left unsaved; Yes takes the place of the
+  // file just opened, which is whole on the disk.
+  m_Frame->OfferRecovery();
   return true;
 }
 
 int MyApp::OnExit() { return 0; }
 
-#ifdef FIGURETTA_CHECK_INVARIANTS
 namespace {
 bool IsCommand(const wxEvent& e) {
   const wxEventType t = e.GetEventType();
   return t == wxEVT_MENU || t == wxEVT_LEFT_DOWN || t == wxEVT_LEFT_UP || t == wxEVT_RIGHT_DOWN ||
          t == wxEVT_RIGHT_UP || t == wxEVT_MOTION || t == wxEVT_LEAVE_WINDOW ||
-         t == wxEVT_KEY_DOWN || t == wxEVT_CHAR;
+         t == wxEVT_KEY_DOWN || t == wxEVT_CHAR || t == wxEVT_LEFT_DCLICK || t == wxEVT_MOUSEWHEEL;
+}
+
+// The main window an event was handled for: the handler's, else the one the
+// event came from (a menu is no window), else the application's.
+MyFrame* FrameOf(wxEvtHandler* handler, const wxEvent& e, MyFrame* fallback) {
+  for (wxObject* o : {static_cast<wxObject*>(handler), e.GetEventObject()})
+    if (auto* w = wxDynamicCast(o, wxWindow))
+      if (auto* f = dynamic_cast<MyFrame*>(wxGetTopLevelParent(w))) return f;
+  return fallback;
 }
 }  // namespace
 
@@ -69,12 +85,19 @@ void MyApp::CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxE
   ++m_HandlerDepth;
   wxApp::CallEventHandler(handler, functor, event);
   --m_HandlerDepth;
-  if (m_HandlerDepth > 0 || !m_Frame || !m_Frame->m_Canvas || !IsCommand(event)) return;
+  if (m_HandlerDepth > 0 || !IsCommand(event)) return;
+  // A pointer moved with no button held changes nothing.
+  const bool hover =
+      event.GetEventType() == wxEVT_MOTION && !static_cast<wxMouseEvent&>(event).Dragging();
+  MyFrame* frame = FrameOf(handler, event, m_Frame);
+  if (!hover && frame && frame->m_Canvas) frame->RecoveryTouched();
+#ifdef FIGURETTA_CHECK_INVARIANTS
+  if (!m_Frame || !m_Frame->m_Canvas) return;
   const std::string report =
       InvariantReport(*m_Frame->m_Canvas->m_Doc, &m_Frame->m_Canvas->Gesture());
   if (report.empty()) return;
   fprintf(stderr, "figuretta: the document broke its rules after event %d:\n%s",
           static_cast<int>(event.GetEventType()), report.c_str());
   abort();
-}
 #endif
+}

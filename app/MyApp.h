@@ -17,13 +17,16 @@ class MyApp : public wxApp {
   ~MyApp() override;
   bool OnInit() override;
   int OnExit() override;
-#ifdef FIGURETTA_CHECK_INVARIANTS
   // After every command and mouse or key event (not those handled inside a
-  // dialog a command opened), the document must keep its standing rules; the
-  // first that breaks stops the program with a report.
+  // dialog a command opened) the window's document may have changed: its
+  // recovery copy is told. With FIGURETTA_CHECK_INVARIANTS the document must
+  // also keep its standing rules; the first that breaks stops the program
+  // with a report.
   void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor,
                         wxEvent& event) const override;
-#endif
+  // How many event handlers are running, one inside another: 1 in a handler
+  // called from the main loop, more while a handler waits on a dialog.
+  int HandlerDepth() const { return m_HandlerDepth; }
 
   // Set before OnInit to answer every message without a screen (tests);
   // left empty, the program talks to the person through dialogs.
@@ -32,9 +35,10 @@ class MyApp : public wxApp {
 
  private:
   std::unique_ptr<WxUser> m_OwnUser;
-#ifdef FIGURETTA_CHECK_INVARIANTS
+  // With FIGURETTA_ANSWERS set: questions answered from it, all said on
+  // standard output (app/AnsweringUser.h).
+  std::unique_ptr<GUser> m_Answering;
   mutable int m_HandlerDepth = 0;
-#endif
 };
 
 wxDECLARE_APP(MyApp);

@@ -11,6 +11,7 @@
 #include "app/dialogs/ToolDialogs.h"
 #include "interaction/MyCanvas.h"
 #include "resources/appicon.xpm"
+#include "script/Recovery.h"
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
@@ -121,6 +122,7 @@ wxEND_EVENT_TABLE()
   };
   m_Canvas->m_OnSelectionChanged = [this] { enableToolbar(); };
   InstallSlideShow();
+  InstallRecovery();
   m_Canvas->m_EditBracket = [this](GBracket& b) { return EditBracketByDialog(m_Canvas, b); };
   m_Canvas->m_EditAngle = [this](GAngle& a) { return EditAngleByDialog(m_Canvas, a); };
   // The canvas read the preference file: the menus show what it brought.
@@ -267,9 +269,16 @@ void MyFrame::OnClose(wxCloseEvent&) {
   // while the window is going away must not ask again.
   if (m_Closing) return;
   m_Closing = true;
-  if (m_User->Ask(wxString(QuitQuestion).utf8_string(), wxString(QuitCaption).utf8_string()) ==
+  // No lets the unsaved changes go; a save that was wanted but did not
+  // happen (the chooser cancelled, the disk refused) keeps them in the
+  // recovery copy for the next start.
+  if (m_User->Ask(wxString(QuitQuestion).utf8_string(), wxString(QuitCaption).utf8_string()) !=
       GUser::kYes)
-    SaveChosenFile();
+    m_Recovery->Finish();
+  else if (!SaveChosenFile())
+    m_Recovery->KeepForNextStart();
+  else
+    m_Recovery->Finish();
   // Whatever happened to the document, the settings are kept for the next run.
   m_Canvas->WritePrefFile();
   m_Canvas->WriteLogFile("**** Quit ****\n");

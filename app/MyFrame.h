@@ -3,6 +3,8 @@
 // forwards nearly every command to the canvas.
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <wx/bitmap.h>
 #include <wx/frame.h>
@@ -14,6 +16,7 @@
 
 class GDocument;
 class GGesture;
+class GRecoveryKeeper;
 class wxPrintData;
 class wxPageSetupDialogData;
 
@@ -64,7 +67,25 @@ class MyFrame : public wxFrame {
   void OnSave(wxCommandEvent& event);
   // The Save command, also taken when the person quits with Yes: the file is
   // chosen and written, and the window is titled with the path written.
-  void SaveChosenFile();
+  // False when the chooser was cancelled or the file could not be written.
+  bool SaveChosenFile();
+  // The document's file ("" while untitled), as opened or last saved.
+  std::string m_DocPath;
+
+  // ---- the recovery copy (app/FrameRecovery.cpp) ----
+  // Kept in the state folder while the document has changes not saved.
+  std::unique_ptr<GRecoveryKeeper> m_Recovery;
+  void InstallRecovery();
+  // At start: the copy a program that stopped left behind is offered in one
+  // question; Yes brings the figure back, titled as the document it came
+  // from and still unsaved. A damaged copy is said so and put aside. True
+  // when a figure came back.
+  bool OfferRecovery();
+  // The document may have changed (after every command, click or key).
+  void RecoveryTouched();
+  // The repaint tick, at RecoveryClock() milliseconds.
+  void RecoveryTick(std::int64_t nowMs);
+  static std::int64_t RecoveryClock();
   void OnSaveCsv(wxCommandEvent& event);
   void OnSaveBmp(wxCommandEvent& event);
   void OnLogfile(wxCommandEvent& event);
@@ -80,6 +101,9 @@ class MyFrame : public wxFrame {
   // The document's file name without folder and ".fgf", as the title shows
   // it ("untitled" before a first save): what the export choosers propose.
   std::string DocumentStem() const;
+  // What the title adds to the name of a figure brought back from its
+  // recovery copy, until it is saved.
+  static constexpr const char* kNotSavedMark = " (not saved)";
   // The print settings of one print command (app/FrameExport.cpp).
   wxPrintData* m_PrintData = nullptr;
   wxPageSetupDialogData* m_PageSetupData = nullptr;

@@ -125,7 +125,10 @@ void MyCanvas::OnPaint(wxPaintEvent&) {
 
 void MyCanvas::OnEraseBG(wxEraseEvent&) {}
 
-void MyCanvas::OnTimer(wxTimerEvent&) { Refresh(false); }
+void MyCanvas::OnTimer(wxTimerEvent&) {
+  if (m_OnTick) m_OnTick();
+  Refresh(false);
+}
 
 void MyCanvas::OnSize() {
   CanvasPainter& p = m_Painter;

@@ -35,6 +35,9 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   CanvasPainter m_Painter;
   bool m_RefreshPending = false;
   wxTimer m_Timer;
+  // Called on every tick of the repaint timer, before the repaint; the frame
+  // keeps the recovery copy from it.
+  std::function<void()> m_OnTick;
 
   // ---- view ----
   GView View() const { return m_Painter.View(); }

@@ -13,11 +13,8 @@
 
 #include "script/Script.h"
 
-namespace {
-
-// Reads a regular file whole; on failure `why` says what went wrong. Devices,
-// pipes and directories are refused before they are opened (reading them
-// could block or never end).
+// Devices, pipes and directories are refused before they are opened
+// (reading them could block or never end).
 bool ReadWholeFile(const std::string& p, std::string& out, std::string& why) {
   struct stat st;
   if (p.empty()) {
@@ -59,6 +56,8 @@ bool ReadWholeFile(const std::string& p, std::string& out, std::string& why) {
   out.swap(text);
   return true;
 }
+
+namespace {
 
 // The person as the trial reading meets them: what it says is kept, not
 // shown (the real reading shows it, once); a question or a file choice goes
@@ -165,6 +164,12 @@ GOpenResult OpenFigure(GDocument& doc, const std::string& path,
     result.status = GOpenStatus::kUnreadable;
     return result;
   }
+  return OpenFigureText(doc, text, confirm);
+}
+
+GOpenResult OpenFigureText(GDocument& doc, const std::string& text,
+                           const std::function<bool()>& confirm) {
+  GOpenResult result;
   if (!HoldsStatement(text)) {
     result.status = GOpenStatus::kNotAFigure;
     result.why = "not a Figuretta figure";

@@ -34,6 +34,9 @@ struct GOpenResult {
   bool Opened() const { return status == GOpenStatus::kOpened; }
 };
 
+// Reads a regular file whole; on failure `why` says what went wrong.
+bool ReadWholeFile(const std::string& path, std::string& out, std::string& why);
+
 // Reads the file at `path` whole. A file that holds nothing of the
 // construction language (HoldsStatement) is no figure and is refused, as
 // one that cannot be read is. `confirm`, when given, is asked once the bytes
@@ -48,3 +51,7 @@ struct GOpenResult {
 // given during the first reading serves the second.
 GOpenResult OpenFigure(GDocument& doc, const std::string& path,
                        const std::function<bool()>& confirm = nullptr);
+// The same road for text already in hand (a recovery copy's figure): refused
+// as no figure when it holds no statement, read whole or not at all.
+GOpenResult OpenFigureText(GDocument& doc, const std::string& text,
+                           const std::function<bool()>& confirm = nullptr);

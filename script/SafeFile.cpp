@@ -9,8 +9,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
+
+GFileFault g_Fault = GFileFault::kNone;
+
+// The fault the write that starts now meets (and no later one).
+GFileFault TakeFault() { return std::exchange(g_Fault, GFileFault::kNone); }
 
 // Writes all of `text` to `fd`; false on any error.
 bool WriteAll(int fd, std::string_view text) {
@@ -39,9 +45,13 @@ mode_t ModeFor(const std::string& target) {
 }
 
 // A fresh temporary file in the target's directory (so the rename is atomic).
-int MakeTemp(const std::string& target, std::string& temp, std::string& why) {
+int MakeTemp(const std::string& target, std::string& temp, std::string& why, GFileFault fault) {
   if (target.empty()) {
     why = "no file name";
+    return -1;
+  }
+  if (fault == GFileFault::kFolderGone || fault == GFileFault::kReadOnly) {
+    why = std::strerror(fault == GFileFault::kFolderGone ? ENOENT : EROFS);
     return -1;
   }
   temp = target + ".XXXXXX";
@@ -92,11 +102,17 @@ bool ReplaceFile(const std::string& target, std::string_view bytes, std::string&
 bool ReplaceFileBy(const std::string& target,
                    const std::function<bool(const GFilePut& put)>& produce, std::string& why,
                    bool durable) {
+  const GFileFault fault = TakeFault();
   std::string temp;
-  const int fd = MakeTemp(target, temp, why);
+  const int fd = MakeTemp(target, temp, why, fault);
   if (fd < 0) return false;
   int error = 0;
   const GFilePut put = [&](std::string_view piece) {
+    // A full disk takes half of the first piece and then no more.
+    if (!error && fault == GFileFault::kDiskFull) {
+      WriteAll(fd, piece.substr(0, piece.size() / 2));
+      error = ENOSPC;
+    }
     if (!error && !WriteAll(fd, piece)) error = errno ? errno : EIO;
     return !error;
   };
@@ -104,6 +120,10 @@ bool ReplaceFileBy(const std::string& target,
   if (!ok) error = errno;
   // A piece that failed fails the whole, whatever `produce` made of it.
   if (ok) ok = produce(put) && !error;
+  if (ok && fault == GFileFault::kDiskFull) {  // contents that had no piece to cut
+    ok = false;
+    error = ENOSPC;
+  }
   if (!ok && !error) why = "the file could not be written";
   if (ok && durable && ::fsync(fd) != 0) {
     ok = false;
@@ -119,8 +139,9 @@ bool ReplaceFileBy(const std::string& target,
 
 bool ReplaceFileWith(const std::string& target,
                      const std::function<bool(const std::string& temp)>& write, std::string& why) {
+  const GFileFault fault = TakeFault();
   std::string temp;
-  const int fd = MakeTemp(target, temp, why);
+  const int fd = MakeTemp(target, temp, why, fault);
   if (fd < 0) return false;
   bool ok = ::fchmod(fd, ModeFor(target)) == 0;
   if (!ok) why = std::strerror(errno);
@@ -129,8 +150,14 @@ bool ReplaceFileWith(const std::string& target,
     ok = false;
     why = "the file could not be written";
   }
+  if (ok && fault == GFileFault::kDiskFull) {  // the writer's last bytes found no room
+    ok = false;
+    why = std::strerror(ENOSPC);
+  }
   return Finish(temp, target, ok, true, why);
 }
+
+void SetFileFault(GFileFault fault) { g_Fault = fault; }
 
 std::string WithExtension(const std::string& path, const std::string& ext) {
   const bool ends =

@@ -26,6 +26,14 @@ bool ReplaceFileBy(const std::string& target,
 // `target`. On failure the temporary file is removed.
 bool ReplaceFileWith(const std::string& target,
                      const std::function<bool(const std::string& temp)>& write, std::string& why);
+// A fault the next write through this layer meets, for tests that must see a
+// save fail the way a real disk fails it, not by hoping the disk fills: the
+// temporary file cannot be made (the folder is gone, the disk is read-only),
+// or it is cut off halfway with the disk full. One write takes the fault and
+// the layer is sound again.
+enum class GFileFault { kNone, kDiskFull, kFolderGone, kReadOnly };
+void SetFileFault(GFileFault fault);
+
 // Appends "." + ext unless the last three characters of the path already
 // are ext ("sheet" becomes "sheet.csv"; "sheet.csv" and "sheetcsv" stay).
 std::string WithExtension(const std::string& path, const std::string& ext);
