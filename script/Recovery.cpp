@@ -150,7 +150,10 @@ std::string Stamp() {
   char text[48];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   std::string stamp = text;
-  if (made++ > 0) stamp += "-" + std::to_string(made);
+  if (made++ > 0) {
+    stamp += '-';
+    stamp += std::to_string(made);
+  }
   return stamp;
 }
 
