@@ -19,14 +19,18 @@ void MyFrame::OnMeasure(wxCommandEvent&) {
     return;
   }
   const GView v = m_Canvas->View();
-  int x = 20, y = 20;
+  // Without a point to stand beside, measurements go down the left edge
+  // one under the other rather than on top of each other.
+  int texts = 0;
+  for (const GText* t = d.Sheet().texts.head; t; t = t->next) texts += t->hidden ? 0 : 1;
+  int x = 20, y = 20 + 70 * (texts % 6);
   if (const GPoint* p = d.Selection().Points()[0]) {
     x = v.PixelX(p->xz().re) + 12;
     y = v.PixelY(p->yz().re) + 12;
   }
   // A text placed outside the canvas would never be drawn nor clicked.
   if (x < 0 || x > v.width - 40) x = 20;
-  if (y < 0 || y > v.height - 40) y = 20;
+  if (y < 0 || y > v.height - 40) y = 20 + 70 * (texts % 6);
   if (!AddMeasureText(d, content, x, y)) return;
   m_Canvas->Refresh(false);
 }

@@ -13,7 +13,8 @@ void Walk(T* head, const GPaint& g, GSurface& s, F draw) {
 }
 
 // Elements put away, drawn three quarters toward the background so they can
-// be found and chosen; from copies, as the document keeps them hidden.
+// be found and chosen (the kinds a click can choose: points, lines, circles,
+// curves); from copies, as the document keeps them hidden.
 template <class T, class F>
 void WalkFaint(T* head, const GPaint& g, GSurface& s, F draw) {
   for (T* e = head; e; e = e->next) {
@@ -43,7 +44,6 @@ void DrawSheet(GSurface& s, const GPaint& g, const GOverlay& o) {
     WalkFaint(sheet.circles.head, g, s, DrawOneCircle);
     WalkFaint(sheet.curves.head, g, s, DrawOneCurve);
     WalkFaint(sheet.points.head, g, s, DrawOnePoint);
-    WalkFaint(sheet.texts.head, g, s, DrawOneText);
   }
   Walk(sheet.images.head, g, s, DrawOneImage);
   Walk(sheet.angles.head, g, s, DrawOneAngle);
