@@ -39,7 +39,7 @@ void DrawSheet(GSurface& s, const GPaint& g, const GOverlay& o) {
   if (o.compass) DrawCompass(g, s, o.compassCenter, o.compassRadius);
 
   GSheet& sheet = g.doc->Sheet();
-  if (g.doc->Viewport().ShowHidden()) {
+  if (o.faintHidden) {
     WalkFaint(sheet.lines.head, g, s, DrawOneLine);
     WalkFaint(sheet.circles.head, g, s, DrawOneCircle);
     WalkFaint(sheet.curves.head, g, s, DrawOneCurve);

@@ -27,6 +27,7 @@ struct GOverlay {
   GCircle* previewCircle = nullptr;
   GBracket* previewBracket = nullptr;
   const bool* panelPressed = nullptr;  // the three panel buttons; none outside the touch panel
+  bool faintHidden = false;  // the elements put away, drawn faintly (Show hidden elements)
 };
 
 // The layers in their fixed order: squared paper, axes, afterimages, compass,

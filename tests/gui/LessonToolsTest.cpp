@@ -55,6 +55,13 @@ TEST_F(LessonDrawTest, HiddenElementsShowFaintlyOnlyWhileShown) {
   EXPECT_FALSE(IsBackground(lx, ly));
   // Only drawn: the document still holds both hidden.
   EXPECT_TRUE(doc->Sheet().points.head->hidden);
+  // A slide show shows its audience nothing of them.
+  canvas->m_Tool.m_SlideShow = true;
+  canvas->m_Tool.m_SlideWaitClick = true;
+  Render();
+  EXPECT_TRUE(IsBackground(x + 3, y));
+  canvas->m_Tool.m_SlideShow = false;
+  canvas->m_Tool.m_SlideWaitClick = false;
   doc->Viewport().SetShowHidden(false);
 }
 
