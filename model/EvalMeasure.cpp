@@ -92,7 +92,7 @@ bool Compute(GConst* first, const std::string& word, const std::vector<std::stri
   if (word == "length" && n == 1) {
     // A segment: the line of two points, measured between them.
     GConst* step = Named(first, args[0]);
-    if (!step || !step->LOutput || !step->PInput1 || !step->PInput2) return false;
+    if (!step || step->type != CONST_JOIN || !step->PInput1 || !step->PInput2) return false;
     const std::vector<std::string> ends{step->PInput1->name, step->PInput2->name};
     return Compute(first, "distance", ends, v);
   }

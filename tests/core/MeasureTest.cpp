@@ -22,7 +22,8 @@ const char* const kFigure =
     "//Sheet 0;\n"
     "point A=Pt(0.000,0.000);\npoint B=Pt(3.000,0.000);\npoint C=Pt(3.000,4.000);\n"
     "line a=Join(A,B);\nline b=Join(C,B);\ncircle k=Circle(A,B);\n"
-    "angle ag1=AngleBy3P(A,B,C,design:1,size:40,R:0,G:0,B:0);\n";
+    "angle ag1=AngleBy3P(A,B,C,design:1,size:40,R:0,G:0,B:0);\n"
+    "line p=3PBisector(A,B,C);\n";
 
 struct Figure {
   RecordingUser user;
@@ -95,9 +96,10 @@ TEST(Measure, NothingMeasurableMakesNoText) {
 
 TEST(Measure, WordsWithoutARealValueShowNothing) {
   Figure f(kFigure);
-  const char* const refs[] = {"{distance(A,Q)}", "{distance(A)}",  "{area(A,B)}",
-                              "{radius(a)}",     "{length(k)}",    "{slope(A)}",
-                              "{angle(a)}",      "{distance(A,)}", "{width(A,B)}"};
+  // A bisector through three points is no segment, though it holds two of them.
+  const char* const refs[] = {"{distance(A,Q)}", "{distance(A)}", "{area(A,B)}", "{radius(a)}",
+                              "{length(k)}",     "{slope(A)}",    "{angle(a)}",  "{distance(A,)}",
+                              "{width(A,B)}",    "{length(p)}"};
   for (const char* r : refs) {
     std::string out = "stale";
     EXPECT_EQ(EvaluateText(f.doc->FirstConst(), std::string("[") + r + "]", out, false), 0) << r;
