@@ -39,6 +39,8 @@ inline constexpr const wxChar* MenuEditInsertCopyFigure = wxT("Insert copy (with
 inline constexpr const wxChar* MenuEditInsertCopyAll = wxT("Insert copy");
 inline constexpr const wxChar* MenuEditDeleteSheet = wxT("Delete sheet");
 inline constexpr const wxChar* MenuEditScript = wxT("Edit script\tE");
+inline constexpr const wxChar* MenuEditMeasure = wxT("Measure\tCtrl+M");
+inline constexpr const wxChar* MenuEditShowAgain = wxT("Show again");
 inline constexpr const wxChar* MenuEditBenchMark = wxT("Bench mark test");
 
 // ---- mode ----
@@ -69,6 +71,8 @@ inline constexpr const wxChar* MenuBackground = wxT("Background");
 inline constexpr const wxChar* MenuCustomize = wxT("Customize");
 inline constexpr const wxChar* MenuProperty = wxT("Property");
 inline constexpr const wxChar* MenuAfterimage = wxT("Afterimage");
+inline constexpr const wxChar* MenuShowHidden = wxT("Show hidden elements\tCtrl+H");
+inline constexpr const wxChar* MenuSquaredPaper = wxT("Squared paper");
 
 // ---- toolbar labels ----
 inline constexpr const wxChar* ToolText_New = wxT("New");

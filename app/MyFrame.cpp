@@ -67,6 +67,11 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
   EVT_MENU(kCmdCustomize, MyFrame::OnAppearSelect)
   EVT_MENU(ToolkitId(kCmdProperty), MyFrame::OnProperty)
   EVT_MENU(ToolkitId(kCmdCloneOn), MyFrame::OnCloneOn)
+  EVT_MENU(ToolkitId(kCmdMeasure), MyFrame::OnMeasure)
+  EVT_MENU(ToolkitId(kCmdShowHidden), MyFrame::OnShowHidden)
+  EVT_MENU(ToolkitId(kCmdShowAgain), MyFrame::OnShowAgain)
+  EVT_MENU(ToolkitId(kCmdSquaredPaper), MyFrame::OnSquaredPaper)
+  EVT_UPDATE_UI(ToolkitId(kCmdSquaredPaper), MyFrame::OnUpdateSquaredPaper)
   EVT_MENU(ToolkitId(kGModeTovik), MyFrame::OnGModeTovik)
   EVT_MENU(ToolkitId(kGModeQuil), MyFrame::OnGModeQuil)
   EVT_MENU(ToolkitId(kGModePanel), MyFrame::OnGModePanel)
@@ -170,6 +175,9 @@ void MyFrame::BuildMenus() {
   m_EditMenu->Append(ToolkitId(kCmdInsertCopyAll), MenuEditInsertCopyAll);
   m_EditMenu->Append(ToolkitId(kCmdDeleteSheet), MenuEditDeleteSheet);
   m_EditMenu->AppendSeparator();
+  m_EditMenu->Append(ToolkitId(kCmdMeasure), MenuEditMeasure);
+  m_EditMenu->Append(ToolkitId(kCmdShowAgain), MenuEditShowAgain);
+  m_EditMenu->AppendSeparator();
   m_EditMenu->Append(ToolkitId(kCmdEditText), MenuEditScript);
   m_EditMenu->Append(ToolkitId(kCmdBenchMark), MenuEditBenchMark);
 
@@ -221,6 +229,8 @@ void MyFrame::BuildMenus() {
   m_AppearMenu->Append(ToolkitId(kCmdProperty), MenuProperty);
   m_AppearMenu->AppendSeparator();
   m_AppearMenu->AppendCheckItem(ToolkitId(kCmdCloneOn), MenuAfterimage);
+  m_AppearMenu->AppendCheckItem(ToolkitId(kCmdShowHidden), MenuShowHidden);
+  m_AppearMenu->AppendCheckItem(ToolkitId(kCmdSquaredPaper), MenuSquaredPaper);
 
   auto* bar = new wxMenuBar;
   bar->Append(m_FileMenu, MenuFile);

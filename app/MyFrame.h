@@ -168,6 +168,13 @@ class MyFrame : public wxFrame {
   void OnAppearSelect(wxCommandEvent& event);
   void OnProperty(wxCommandEvent& event);
   void OnCloneOn(wxCommandEvent& event);
+  // ---- measuring and hidden elements (app/FrameMeasure.cpp) ----
+  void OnMeasure(wxCommandEvent& event);
+  void OnShowHidden(wxCommandEvent& event);
+  void OnShowAgain(wxCommandEvent& event);
+  // Squared paper belongs to the sheet: the check follows sheet switches and files.
+  void OnSquaredPaper(wxCommandEvent& event);
+  void OnUpdateSquaredPaper(wxUpdateUIEvent& event);
   // ---- interaction styles ----
   void OnGModeTovik(wxCommandEvent& event);
   void OnGModeQuil(wxCommandEvent& event);

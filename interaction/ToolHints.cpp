@@ -2,6 +2,7 @@
 // from the gesture under way and the points already hilighted.
 #include "interaction/ToolHints.h"
 
+#include "model/EvalText.h"
 #include "model/Formula.h"
 #include "model/Gesture.h"
 
@@ -103,6 +104,15 @@ std::string MadeText(const GConst* c) {
     // which is also how a file holding it is read.
     if (c->CurveOutput && !UnderstoodFormula(*c->CurveOutput).empty())
       made.append(": ").append(UnderstoodFormula(*c->CurveOutput));
+    // A text says what it shows now, so a measurement reads in the status bar.
+    if (c->TextOutput && c->owner) {
+      std::string shown;
+      if (EvaluateText(c->owner->FirstConst(), c->TextOutput->text, shown, false) == 0) {
+        RemoveYenCommaOnText(shown);
+        shown = shown.substr(0, shown.find('\n'));
+        if (!shown.empty()) made.append(": ").append(shown);
+      }
+    }
     return made;
   }
   return "";

@@ -87,5 +87,7 @@ GOverlay ToolState::Overlay() {
     o.previewBracket = m_PreviewBracket;
   }
   if (m_GMode == kGModePanel) o.panelPressed = m_PanelPressed;
+  // A slide show shows the figure as its audience should see it.
+  o.faintHidden = m_Doc.Viewport().ShowHidden() && !m_SlideShow;
   return o;
 }

@@ -5,6 +5,7 @@
 
 #include "model/ViewSteps.h"
 #include "model/Document.h"
+#include "model/PutAway.h"
 
 namespace {
 
@@ -82,12 +83,27 @@ void Reveal(T* e) {
 void Reveal(GAngle* a) { a->userHidden = 0; }  // the next evaluation shows it when defined
 
 // Appends an Invisible step that hides e, held in the step's slot of e's kind.
+// An element already hidden (chosen while hidden ones are shown) gets none:
+// undoing it would show what the person never saw shown.
 template <class T>
 bool HideByStep(GDocument& d, T* e, T* GConst::*slot) {
+  if (HiddenOnPurpose(e)) return false;
   GConst* c = d.NewConst(CONST_INVISIBLE);
   if (!c) return false;
   c->*slot = e;
   Conceal(d, e);
+  d.WriteConst(c);
+  return true;
+}
+
+// Appends a Visible step that shows e again, when e is put away.
+template <class T>
+bool ShowByStep(GDocument& d, T* e, T* GConst::*slot) {
+  if (!PutAway(d, e)) return false;
+  GConst* c = d.NewConst(CONST_VISIBLE);
+  if (!c) return false;
+  c->*slot = e;
+  Reveal(e);
   d.WriteConst(c);
   return true;
 }
@@ -131,6 +147,9 @@ bool GDocument::OnUndo() {
     case CONST_INVISIBLE:
       ForHidden(c, [](auto* e) { Reveal(e); });
       break;
+    case CONST_VISIBLE:
+      ForHidden(c, [&](auto* e) { Conceal(*this, e); });
+      break;
     default:
       // The element keeps whatever it was given on purpose (an angle mark's
       // `userHidden`); while undone its step is not evaluated, so nothing
@@ -154,7 +173,8 @@ bool GDocument::OnUndo() {
   // Nothing earlier in the list depends on the last step: only showing an
   // element again needs an evaluation (an angle mark decides its own
   // visibility), and zooming has evaluated the list already.
-  if (c->type == CONST_INVISIBLE && FirstConst()) EvaluateConst(FirstConst());
+  if ((c->type == CONST_INVISIBLE || c->type == CONST_VISIBLE) && FirstConst())
+    EvaluateConst(FirstConst());
   ResetAllName();
   return true;
 }
@@ -176,6 +196,9 @@ bool GDocument::OnRedo() {
     case CONST_INVISIBLE:
       ForHidden(c, [&](auto* e) { Conceal(*this, e); });
       break;
+    case CONST_VISIBLE:
+      ForHidden(c, [](auto* e) { Reveal(e); });
+      break;
     default:
       ForOutput(c, [&](auto* e) { e->hidden = c->hiddenBefore; });
       break;
@@ -183,7 +206,7 @@ bool GDocument::OnRedo() {
   m_History.NewEra();  // every hold a tool took lets go
   // The steps before it are evaluated (a drag meanwhile evaluated them); the
   // step itself is brought up to date with them.
-  EvaluateConst(c->type == CONST_INVISIBLE ? FirstConst() : c);
+  EvaluateConst(c->type == CONST_INVISIBLE || c->type == CONST_VISIBLE ? FirstConst() : c);
   if (c->Output_Type() == OUTPUT_POINT && c->POutput && !c->POutput->hidden)
     Relations().CheckIncidency(c->POutput, false);
   ResetAllName();
@@ -208,5 +231,22 @@ int GDocument::OnModeInvisible() {
   for (GImage* im : Flagged(Sheet().images.head)) n += HideByStep(*this, im, &GConst::ImageInput1);
   for (GBracket* b : Chosen(Selection().Brackets()))
     n += HideByStep(*this, b, &GConst::BracketInput1);
+  return n;
+}
+
+// The chosen elements that are put away come back, each by a step of its
+// own, in the kinds' order of Invisible; an angle mark shows at the next
+// evaluation when its arms are defined.
+int GDocument::OnModeShowAgain() {
+  int n = 0;
+  for (GLine* l : Chosen(Selection().Lines())) n += ShowByStep(*this, l, &GConst::LInput1);
+  for (GPoint* p : Chosen(Selection().Points())) n += ShowByStep(*this, p, &GConst::PInput1);
+  for (GCircle* c : Chosen(Selection().Circles())) n += ShowByStep(*this, c, &GConst::CInput1);
+  for (GAngle* a : Chosen(Selection().Angles())) n += ShowByStep(*this, a, &GConst::AngleInput1);
+  for (GParaCurve* c : Chosen(Selection().Curves()))
+    n += ShowByStep(*this, c, &GConst::CurveInput1);
+  for (GBracket* b : Chosen(Selection().Brackets()))
+    n += ShowByStep(*this, b, &GConst::BracketInput1);
+  if (n && FirstConst()) EvaluateConst(FirstConst());
   return n;
 }

@@ -49,6 +49,12 @@ class GDocument {
   // The current sheet: its record holds the working list heads and tails.
   GSheet& Sheet() { return m_Sheets.Current(); }
   GConst* FirstConst() { return Sheet().consts.head; }
+  // The current sheet's squared paper, saved with the sheet.
+  bool SquaredPaper() { return Sheet().squaredPaper; }
+  void SetSquaredPaper(bool on) {
+    Sheet().squaredPaper = on;
+    m_History.Edited();
+  }
 
   // ---- the document's parts ----
   // Who answers messages and questions (the GUI, a recorder, the command line).
@@ -167,6 +173,10 @@ class GDocument {
   // The Invisible command: every hilighted element is hidden by a step of
   // its own. Returns the number hidden.
   int OnModeInvisible();
+  // Show again: every chosen element that is put away (model/PutAway.h) is
+  // shown by a Visible step of its own, which undo takes back. Returns the
+  // number shown.
+  int OnModeShowAgain();
   // The Erase command: the hilighted elements go, with every step built on
   // them, in one command. Returns the number of steps deleted.
   int OnModeEraser();

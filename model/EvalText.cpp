@@ -1,5 +1,6 @@
-// Texts whose references to elements ({Ax}, {Ay}, {ag1_}, {br1_}) are
-// replaced by the elements' current values, and the backslash escaping of
+// Texts whose references to elements ({Ax}, {Ay}, {ag1_}, {br1_} and the
+// measuring words such as {distance(A,B)}) are replaced by the elements'
+// current values, and the backslash escaping of
 // commas in stored texts.
 #include "model/EvalText.h"
 
@@ -79,7 +80,10 @@ int EvaluateText(GConst* first, const std::string& in, std::string& out, bool pa
     const std::string name = in.substr(open + 1, close - open - 2);
     const char selector = in[close - 1];
     std::string value;
-    if (ReferenceValue(first, name, selector, value)) {
+    const std::string inside = in.substr(open + 1, close - open - 1);
+    const bool known = selector == ')' ? MeasureValue(first, inside, value)
+                                       : ReferenceValue(first, name, selector, value);
+    if (known) {
       if (parenthesise) result += '(';
       result += value;
       if (parenthesise) result += ')';

@@ -53,7 +53,7 @@ GObject* GConst::Output() const {
 }
 
 GObject* GConst::HiddenElement() const {
-  if (type != CONST_INVISIBLE) return nullptr;
+  if (type != CONST_INVISIBLE && type != CONST_VISIBLE) return nullptr;
   GObject* const slots[] = {LInput1,     PInput1,     CInput1,     TextInput1,
                             AngleInput1, CurveInput1, ImageInput1, BracketInput1};
   for (GObject* e : slots)

@@ -50,6 +50,7 @@ enum class GStepKind : short {
   CONST_PT_ON_LINE_WITH_ANGLE_DEGREE = 2039,  // has no name of its own
   CONST_IMAGE = 2040,
   CONST_BRACKET = 2041,
+  CONST_VISIBLE = 2043,  // shows again what an Invisible step or a file's "invisible" hid
   CONST_EFFECT_POINT = 2100,
   CONST_EFFECT_LINE = 2101,
   CONST_EFFECT_CIRCLE = 2102,
@@ -127,7 +128,8 @@ class GConst {
   // The element the step made, by its output kind; none for steps that make
   // nothing (zooming, hiding, effects).
   GObject* Output() const;
-  // The element an Invisible step hides; none for other steps.
+  // The element an Invisible step hides or a Visible step shows again; none
+  // for other steps.
   GObject* HiddenElement() const;
   // Appends the statement of this step (with its attributes, ");" and "\n").
   void ConstSrc(std::string& out) const;

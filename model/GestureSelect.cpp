@@ -3,13 +3,14 @@
 // tool's tests.
 #include "model/Gesture.h"
 #include "model/HitTest.h"
+#include "model/PutAway.h"
 
 // ---- selecting ----
 // Every element under the pointer is selected in list order; without Shift
 // each selection first clears all others, so the last one hit stays, and the
-// elements not hit leave the selection. Hidden elements are never selected:
-// an undone or hidden element would otherwise be consumed, unseen, by the
-// construction buttons.
+// elements not hit leave the selection. Hidden elements are not selected
+// (an undone or hidden element would otherwise be consumed, unseen, by the
+// construction buttons), except those put away while they are shown faintly.
 
 namespace {
 template <class T, class HitTest>
@@ -18,7 +19,7 @@ void SelectWalk(GGesture& g, T* list, HitTest hit) {
   for (T* e = list; e; e = e->next) {
     const Hit h = hit(e);
     if (h == Hit::kNotReal) return;
-    if (h == Hit::kHit && !e->hidden) {
+    if (h == Hit::kHit && Choosable(doc, e)) {
       if (!g.Shift()) doc.ClearAllHilights();
       doc.Sethilighted(e);
     } else if (!g.Shift()) {
@@ -40,7 +41,7 @@ void GGesture::SelectHilight(GLine* list, double x, double y) {
     double fx = 0, fy = 0;
     const Hit h = LineHit(l, x, y, m_Doc.Viewport().PickDistance2(), &fx, &fy);
     // In Tovik style a selected line takes the state of the Clipping toggle.
-    if (h == Hit::kHit && !l->hidden && m_SelectClipMark >= 0)
+    if (h == Hit::kHit && Choosable(m_Doc, l) && m_SelectClipMark >= 0)
       l->toolMark = static_cast<unsigned char>(m_SelectClipMark);
     return h;
   });

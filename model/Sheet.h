@@ -19,6 +19,8 @@ struct GSheet {
   int background = 0;
   int number = 0;
   int extra = 0;
+  // Squared paper: a line at every unit of the axes, drawn under everything.
+  bool squaredPaper = false;
 
   // The list of a kind, for code written once for every kind.
   GList<GConst>& ListOf(const GConst*) { return consts; }
@@ -31,8 +33,11 @@ struct GSheet {
   GList<GImage>& ListOf(const GImage*) { return images; }
   GList<GBracket>& ListOf(const GBracket*) { return brackets; }
 
-  // Forgets every list (the elements themselves are freed by the caller).
+  // Forgets every list (the elements themselves are freed by the caller) and
+  // the squared paper: a sheet started afresh, or read from a file that never
+  // mentions it, is plain.
   void ResetLists() {
+    squaredPaper = false;
     consts.Reset();
     points.Reset();
     lines.Reset();

@@ -74,6 +74,7 @@ constexpr StepKind kKinds[] = {
      &GConst::Evaluate_PtOnLineWithAngleDegree, CONST_LINE_WITH_ANGLE_DEGREE, &GConst::param2},
     {CONST_IMAGE, "CONST_IMAGE", OUTPUT_IMAGE, "Image"},
     {CONST_BRACKET, "CONST_BRACKET", OUTPUT_BRACKET, "Bracket", "P1,P2", &GConst::Evaluate_Bracket},
+    {CONST_VISIBLE, "CONST_VISIBLE", StepKindNumber(CONST_VISIBLE), "Visible"},
     {CONST_EFFECT_POINT, "CONST_EFFECT_POINT", OUTPUT_EFFECT, "EffectPoint"},
     {CONST_EFFECT_LINE, "CONST_EFFECT_LINE", OUTPUT_EFFECT, "EffectLine"},
     {CONST_EFFECT_CIRCLE, "CONST_EFFECT_CIRCLE", OUTPUT_EFFECT, "EffectCircle"},

@@ -67,6 +67,10 @@ class GViewport {
     SetPickDistance(0.1);
   }
   void SetScale(double scale) { m_Scale = scale; }
+  // Hidden elements drawn faintly and open to choosing; a way of looking,
+  // not part of the figure, so it is neither saved nor undone.
+  bool ShowHidden() const { return m_ShowHidden; }
+  void SetShowHidden(bool on) { m_ShowHidden = on; }
   void SetPickDistance(double d) {
     m_PickDistance = d;
     m_PickDistance2 = d * d;
@@ -84,6 +88,7 @@ class GViewport {
 
  private:
   double m_Scale = 0.01;
+  bool m_ShowHidden = false;
   double m_XMin = -4.75, m_XMax = 4.75, m_YMin = -2.75, m_YMax = 2.75;
   double m_PickDistance = 0.1;
   double m_PickDistance2 = 0.01;

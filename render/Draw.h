@@ -40,6 +40,10 @@ void DrawAxis(const GPaint& g, GSurface& s);
 // power of ten; AxisLabel gives the i-th number from the origin at a zoom.
 constexpr double kAxisLabelGap = 60;
 void DrawAxisNumbers(const GPaint& g, GSurface& s);
+// Squared paper: lines at whole units (coarser when they would come closer
+// than kPaperGap pixels), faint, under everything.
+constexpr double kPaperGap = 12;
+void DrawSquaredPaper(const GPaint& g, GSurface& s);
 std::string AxisLabel(double pixelsPerUnit, long i);
 // A circle of pixel centre and radius in the compass pen.
 void DrawCompass(const GPaint& g, GSurface& s, GPix centre, int radius);

@@ -276,6 +276,30 @@ void DrawAxisNumbers(const GPaint& g, GSurface& out) {
   if (xAxis && yAxis) put("0", v.PixelX(0) - 4, v.PixelY(0) + 4, true, false);
 }
 
+// A line at every whole unit, where points land when Ctrl snaps them; zoomed
+// out until units come closer than kPaperGap pixels, every 2, 5, 10, ...
+// units instead, so the paper never turns into a grey blur.
+void DrawSquaredPaper(const GPaint& g, GSurface& out) {
+  const GView& v = g.view;
+  const double ppu = std::fabs(static_cast<double>(v.PixelX(1000)) - v.PixelX(0)) / 1000;
+  if (!(ppu > 0)) return;
+  double step = 1;
+  if (ppu < kPaperGap) {
+    int m = 1, k = 0;
+    AxisStep(ppu, kPaperGap, &m, &k);
+    step = m * std::pow(10.0, k);
+  }
+  const GRgb ink = Faded(g.look->axis, 3, g);
+  const long x0 = static_cast<long>(std::ceil(v.xMin / step));
+  const long x1 = static_cast<long>(std::floor(v.xMax / step));
+  for (long i = x0; i <= x1 && x1 - x0 < 2000; ++i)
+    out.Stroke(ink, 1, GPix{v.PixelX(i * step), 0}, GPix{v.PixelX(i * step), v.height});
+  const long y0 = static_cast<long>(std::ceil(v.yMin / step));
+  const long y1 = static_cast<long>(std::floor(v.yMax / step));
+  for (long i = y0; i <= y1 && y1 - y0 < 2000; ++i)
+    out.Stroke(ink, 1, GPix{0, v.PixelY(i * step)}, GPix{v.width, v.PixelY(i * step)});
+}
+
 void DrawCompass(const GPaint& g, GSurface& out, GPix centre, int radius) {
   if (radius <= 0) return;
   out.Circle(GInk::Outline(g.look->axis, 1), centre, radius);

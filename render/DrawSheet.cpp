@@ -2,15 +2,34 @@
 // layer, the afterimages of a drag, the compass and the preview of the tool.
 #include "render/Sheet.h"
 
+#include <memory>
+
+#include "model/PutAway.h"
+
 namespace {
 template <class T, class F>
 void Walk(T* head, const GPaint& g, GSurface& s, F draw) {
   for (T* e = head; e; e = e->next) draw(e, g, s);
 }
+
+// Elements put away, drawn three quarters toward the background so they can
+// be found and chosen (the kinds a click can choose: points, lines, circles,
+// curves); from copies, as the document keeps them hidden.
+template <class T, class F>
+void WalkFaint(T* head, const GPaint& g, GSurface& s, F draw) {
+  for (T* e = head; e; e = e->next) {
+    if (!PutAway(*g.doc, e)) continue;
+    auto copy = std::make_unique<T>(*e);
+    copy->hidden = 0;
+    copy->fadeLevel = 3;
+    draw(copy.get(), g, s);
+  }
+}
 }  // namespace
 
 void DrawSheet(GSurface& s, const GPaint& g, const GOverlay& o) {
   if (!g.doc || !g.look) return;
+  if (g.doc->SquaredPaper()) DrawSquaredPaper(g, s);
   if (g.axis) DrawAxis(g, s);
   for (int gen = 0; gen < 3; ++gen) {
     if (o.afterLines) Walk(o.afterLines[gen].head, g, s, DrawOneLine);
@@ -20,6 +39,12 @@ void DrawSheet(GSurface& s, const GPaint& g, const GOverlay& o) {
   if (o.compass) DrawCompass(g, s, o.compassCenter, o.compassRadius);
 
   GSheet& sheet = g.doc->Sheet();
+  if (o.faintHidden) {
+    WalkFaint(sheet.lines.head, g, s, DrawOneLine);
+    WalkFaint(sheet.circles.head, g, s, DrawOneCircle);
+    WalkFaint(sheet.curves.head, g, s, DrawOneCurve);
+    WalkFaint(sheet.points.head, g, s, DrawOnePoint);
+  }
   Walk(sheet.images.head, g, s, DrawOneImage);
   Walk(sheet.angles.head, g, s, DrawOneAngle);
   Walk(sheet.lines.head, g, s, DrawOneLine);

@@ -27,9 +27,11 @@ struct GOverlay {
   GCircle* previewCircle = nullptr;
   GBracket* previewBracket = nullptr;
   const bool* panelPressed = nullptr;  // the three panel buttons; none outside the touch panel
+  bool faintHidden = false;  // the elements put away, drawn faintly (Show hidden elements)
 };
 
-// The layers in their fixed order: axes, afterimages, compass, images,
-// angles, lines, circles, curves, brackets, points, texts and the preview.
+// The layers in their fixed order: squared paper, axes, afterimages, compass,
+// the faint elements put away (when hidden ones are shown), images, angles,
+// lines, circles, curves, brackets, points, texts and the preview.
 // g.doc is the document whose current sheet is drawn.
 void DrawSheet(GSurface& s, const GPaint& g, const GOverlay& o);

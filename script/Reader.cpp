@@ -42,6 +42,8 @@ const char* SyntaxMessage(const std::string& k) {
       {"WindowSize", "line %d : WindowSize : syntax error"},
       {"Bracket", "line %d : Bracket : syntax error"},
       {"Invisible", "line %d : Invisible : syntax error"},
+      {"Visible", "line %d : Visible : syntax error"},
+      {"SquaredPaper", "line %d : SquaredPaper : syntax error"},
       // Statements that fail silently.
       {"Orthocenter", nullptr},
       {"Angle", nullptr},
@@ -149,7 +151,7 @@ void ReadWindowSize(GReader& r) {
   d.Viewport().FitToWindowRatio(r.textRy);
 }
 
-// Point and line modes, background, name colour and window size.
+// Point and line modes, background, squared paper, name colour and window size.
 bool ReadHeader(GReader& r, bool* known) {
   const std::string& k = r.keyword;
   GDocument& d = r.doc;
@@ -162,6 +164,9 @@ bool ReadHeader(GReader& r, bool* known) {
   } else if (k == "SetBgMode") {
     if (r.count < 1) return r.Fail(SyntaxMessage(k));
     s.background = r.Int(0);
+  } else if (k == "SquaredPaper") {
+    if (r.count < 1) return r.Fail(SyntaxMessage(k));
+    s.squaredPaper = r.Int(0) != 0;
   } else if (k == "SetPointTextColor") {
     if (r.count < 3) return r.Fail(SyntaxMessage(k));
     d.Defaults().SetNameColour(GColour{r.Int(0), r.Int(1), r.Int(2)});

@@ -208,8 +208,10 @@ bool Get_FunctionName(std::string& name, std::string& text) {
                                                    "SetLnMode",
                                                    "SetPointTextColor",
                                                    "SetPtMode",
+                                                   "SquaredPaper",
                                                    "Tangent",
                                                    "Text",
+                                                   "Visible",
                                                    "WindowSize",
                                                    "ZoomIn",
                                                    "ZoomOut"};

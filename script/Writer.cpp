@@ -136,14 +136,19 @@ void ColorAttribute(int index, std::string& out) {
   if (index >= 1 && index <= 4) Appendf(out, ",color%d", index + 1);
 }
 
-// An element that a later step of the list hides is written visible: reading
-// replays that step, and until then the element takes part in the incidence
-// checks of the statements between, as it did when it was built.
-bool HiddenByALaterStep(const GConst& c) {
+// An element is written as it was before the first later step that hides or
+// shows it: visible when an Invisible step follows (reading replays that
+// step, and until then the element takes part in the incidence checks of the
+// statements between, as it did when it was built), hidden when a Visible
+// step follows. With no such step it is written as it is.
+bool WrittenHidden(const GConst& c, bool hiddenNow) {
   const GObject* out = c.Output();
-  for (const GConst* k = c.next; k && out; k = k->next)
-    if (k->type == CONST_INVISIBLE && k->HiddenElement() == out) return true;
-  return false;
+  for (const GConst* k = c.next; k && out; k = k->next) {
+    if (k->HiddenElement() != out) continue;
+    if (k->type == CONST_INVISIBLE) return false;
+    if (k->type == CONST_VISIBLE) return true;
+  }
+  return hiddenNow;
 }
 
 void PointAttributes(const GPoint* p, bool invisible, std::string& out) {
@@ -157,34 +162,33 @@ void PointAttributes(const GPoint* p, bool invisible, std::string& out) {
 }
 
 void Attributes(const GConst& c, std::string& out) {
-  const bool byStep = HiddenByALaterStep(c);
   switch (c.Output_Type()) {
     case OUTPUT_POINT:
-      PointAttributes(c.POutput, c.POutput && c.POutput->hidden && !byStep, out);
+      PointAttributes(c.POutput, c.POutput && WrittenHidden(c, c.POutput->hidden), out);
       break;
     case OUTPUT_LINE:
       if (GLine* l = c.LOutput) {
         if (l->toolMark) out += ",clipping";
-        if (l->hidden && !byStep) out += ",invisible";
+        if (WrittenHidden(c, l->hidden)) out += ",invisible";
         ColorAttribute(l->lineStyle, out);
       }
       break;
     case OUTPUT_CIRCLE:
       if (GCircle* ci = c.COutput) {
         if (ci->toolMark) out += ",clipping";
-        if (ci->hidden && !byStep) out += ",invisible";
+        if (WrittenHidden(c, ci->hidden)) out += ",invisible";
         ColorAttribute(ci->lineStyle, out);
       }
       break;
     case OUTPUT_TEXT:
       if (GText* t = c.TextOutput) {
-        if (t->hidden && !byStep) out += ",invisible";
+        if (WrittenHidden(c, t->hidden)) out += ",invisible";
         if (t->centered) out += ",center";
       }
       break;
     case OUTPUT_CURVE:
       if (GParaCurve* cu = c.CurveOutput) {
-        if (cu->hidden && !byStep) out += ",invisible";
+        if (WrittenHidden(c, cu->hidden)) out += ",invisible";
         ColorAttribute(cu->lineStyle, out);
       }
       break;
@@ -192,13 +196,13 @@ void Attributes(const GConst& c, std::string& out) {
       // A new mark takes its design, size and colour from the settings of the
       // moment it is read, so all five are always written.
       if (GAngle* a = c.AngleOutput) {
-        if (a->userHidden && !byStep) out += ",invisible";
+        if (WrittenHidden(c, a->userHidden)) out += ",invisible";
         Appendf(out, ",design:%d,size:%d,R:%d,G:%d,B:%d", a->style, a->radius, a->red, a->green,
                 a->blue);
       }
       break;
     case OUTPUT_IMAGE:
-      if (c.ImageOutput && c.ImageOutput->hidden && !byStep) out += ",invisible";
+      if (c.ImageOutput && WrittenHidden(c, c.ImageOutput->hidden)) out += ",invisible";
       break;
     case OUTPUT_BRACKET:
       if (GBracket* b = c.BracketOutput) {
@@ -207,7 +211,7 @@ void Attributes(const GConst& c, std::string& out) {
           out += ",caption:" + EscapeCaption(b->label);
         else
           Appendf(out, ",design:%d", b->intField);
-        if (b->hidden && !byStep) out += ",invisible";
+        if (WrittenHidden(c, b->hidden)) out += ",invisible";
       }
       break;
     default:
@@ -220,14 +224,14 @@ void Attributes(const GConst& c, std::string& out) {
 bool Head(const GConst& c, std::string& out) {
   const StepKind* kind = StepKindOf(c.type);
   if (!kind || !kind->word) return false;  // clipping: kept by the lines' "clipping" word
-  // Zoom and Invisible steps name no element of their own: "void ZoomIn();",
-  // "void Invisible(A);".
+  // Zoom, Invisible and Visible steps name no element of their own:
+  // "void ZoomIn();", "void Invisible(A);", "void Visible(A);".
   if (c.type == CONST_ZOOMIN || c.type == CONST_ZOOMOUT) {
     Appendf(out, "void %s(", kind->word);
     return true;
   }
-  if (c.type == CONST_INVISIBLE) {
-    if (!c.HiddenElement()) return false;  // its element is gone: nothing to hide
+  if (c.type == CONST_INVISIBLE || c.type == CONST_VISIBLE) {
+    if (!c.HiddenElement()) return false;  // its element is gone: nothing to hide or show
     Appendf(out, "void %s(%s", kind->word, Name(c.HiddenElement()).c_str());
     return true;
   }
@@ -316,6 +320,9 @@ std::string WriteSheetScript(GDocument& doc, int sheet) {
           doc.Defaults().NameColour().r, doc.Defaults().NameColour().g,
           doc.Defaults().NameColour().b, doc.Viewport().WindowWidth(),
           doc.Viewport().WindowHeight());
+  // Only a sheet with squared paper says so: files without the statement
+  // read as before, as plain sheets.
+  if (s.squaredPaper) out += "void SquaredPaper(1);\n";
   for (GConst* c = s.consts.head; c; c = c->next) c->ConstSrc(out);
   return out;
 }

@@ -164,6 +164,9 @@ TEST_F(FrameTest, FileAndEditMenusListEveryCommand) {
                {"Insert copy", kCmdInsertCopyAll, kNormal},
                {"Delete sheet", kCmdDeleteSheet, kNormal},
                kSep,
+               {"Measure\tCtrl+M", kCmdMeasure, kNormal},
+               {"Show again", kCmdShowAgain, kNormal},
+               kSep,
                {"Edit script\tE", kCmdEditText, kNormal},
                {"Bench mark test", kCmdBenchMark, kNormal}},
               "edit");
@@ -207,7 +210,9 @@ TEST_F(FrameTest, AppearanceMenuHoldsThemeAndStyleSubmenus) {
                {"Customize", kCmdCustomize, kNormal},
                {"Property", kCmdProperty, kNormal},
                kSep,
-               {"Afterimage", kCmdCloneOn, kCheck}},
+               {"Afterimage", kCmdCloneOn, kCheck},
+               {"Show hidden elements\tCtrl+H", kCmdShowHidden, kCheck},
+               {"Squared paper", kCmdSquaredPaper, kCheck}},
               "appearance");
   const auto& items = appear->GetMenuItems();
   ExpectItems(items[0]->GetSubMenu(),
