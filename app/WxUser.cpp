@@ -82,7 +82,11 @@ std::string WxUser::ChooseFile(const std::string& message, const std::string& de
   dialog->SetMessage(wxString::FromUTF8(message));
   dialog->SetWildcard(filters);
   dialog->SetFilterIndex(0);
-  dialog->SetFilename(wxString::FromUTF8(defaultFile));
+  // The chooser takes a folder and a bare name: a proposal with a folder in it
+  // opens in that folder.
+  const wxString proposal = wxString::FromUTF8(defaultFile);
+  if (proposal.Contains('/')) dialog->SetDirectory(proposal.BeforeLast('/'));
+  dialog->SetFilename(proposal.AfterLast('/'));
   if (dialog->ShowModal() != wxID_OK) return std::string();
   return WithChosenFilter(dialog->GetPath(), filters, dialog->GetFilterIndex()).utf8_string();
 }

@@ -101,12 +101,15 @@ TEST_F(FileCommandsTest, SaveDataWithNothingChosenSaysSoAndWritesNothing) {
   EXPECT_EQ(user->files.size(), 1u) << "no chooser was shown";
 }
 
-// The export choosers propose the document's own name, untitled before a save.
+// The export choosers propose the document's own name, untitled before a save;
+// after a save the title holds the whole path, and the proposal is the name
+// alone (a chooser given a path as its file name refuses it).
 TEST_F(FileCommandsTest, ExportsProposeTheDocumentsName) {
   ASSERT_TRUE(ReadScript(*doc, "point A=Pt(1.000,2.000);\n"));
   doc->Sethilighted(Point("A"));
   const int exports[] = {kCmdSaveBmp, kCmdExportPdf, kCmdSaveCsv};
-  for (const char* title : {"Figuretta - untitled.fgf", "Figuretta - triangle.fgf"}) {
+  for (const char* title : {"Figuretta - untitled.fgf", "Figuretta - triangle.fgf",
+                            "Figuretta - /home/ann/lessons/triangle.fgf"}) {
     frame->SetTitle(title);
     user->proposals.clear();
     for (int command : exports) {
