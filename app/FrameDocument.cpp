@@ -41,6 +41,7 @@ void MyFrame::OnNew(wxCommandEvent&) {
   if (m_User->Ask("Are you sure?", "Are you sure to delete?") == GUser::kYes) {
     GDocument& doc = *m_Canvas->m_Doc;
     doc.NewDocument();
+    doc.Actions().Reset();  // a new document is not undone
     SetTitle("Figuretta - untitled");
     m_DocPath.clear();
     m_Recovery->Reset("");
@@ -77,30 +78,35 @@ bool MyFrame::SaveChosenFile() {
 void MyFrame::OnNextSheet(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->NextSheet();
+  m_Canvas->m_Doc->Actions().Absorb();  // looking at another sheet is no action
   ShowDocument(*this);
 }
 
 void MyFrame::OnPrevSheet(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->PrevSheet();
+  m_Canvas->m_Doc->Actions().Absorb();
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertNew(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertNewSheet();
+  m_Canvas->m_Doc->Actions().Name("insert a sheet");
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(false);
+  m_Canvas->m_Doc->Actions().Name("copy the figure to a new sheet");
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(true);
+  m_Canvas->m_Doc->Actions().Name("copy the sheet");
   ShowDocument(*this);
 }
 
@@ -109,6 +115,7 @@ void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
 void MyFrame::OnDeleteSheet(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->DeleteSheet();
+  m_Canvas->m_Doc->Actions().Name("delete the sheet");
   m_Canvas->Refresh(false);
   enableToolbar();
 }
@@ -132,6 +139,7 @@ bool MyFrame::OpenFile(const std::string& path, bool ask) {
     doc.WriteLogFile("OnOpen: failed\n");
     return false;
   }
+  doc.Actions().Reset();  // an opened document is where Undo stops
   SetTitle("Figuretta - " + wxString::FromUTF8(path).AfterLast('/'));
   m_DocPath = path;
   m_Recovery->Reset(path);

@@ -79,6 +79,7 @@ bool MyFrame::OfferRecovery() {
     m_User->ShowMessage(Damaged(left->SetAside()), kCaption, GUser::kWarning);
     return false;
   }
+  doc.Actions().Reset();  // Undo stops at the figure as it was brought back
   m_DocPath = left->origin;
   const std::string name = left->origin.empty() ? std::string("untitled") : FileName(left->origin);
   SetTitle(wxString::FromUTF8("Figuretta - " + name + kNotSavedMark));

@@ -24,9 +24,12 @@ void MyFrame::OnSlideShowStart(wxCommandEvent&) {
 void MyFrame::OnSlideShowProperty(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway() || m_Canvas->m_Slides.m_SlideShow) return;
   if (AnimationProperty(this, *m_Canvas->m_Doc)) m_Canvas->Refresh(false);
+  m_Canvas->m_Doc->Actions().Name("set up the animation");
 }
 
 void MyFrame::PresentSlideShow(bool running) {
+  // What a show does to the figure (its effects, the sheets it turns) is no action.
+  m_Canvas->m_Doc->Actions().Absorb();
   if (IsFullScreen() != running) ShowFullScreen(running);
   enableToolbar();
   m_Canvas->SetFocus();

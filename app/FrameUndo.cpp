@@ -4,11 +4,21 @@
 #include <wx/toolbar.h>
 
 #include "app/CommandIds.h"
+#include "app/MyApp.h"
 #include "app/MyFrame.h"
 #include "interaction/MyCanvas.h"
 
-bool MyFrame::CanUndo() const { return !m_Canvas->m_Doc->Sheet().consts.empty(); }
-bool MyFrame::CanRedo() const { return m_Canvas->m_Doc->History().RedoCount() > 0; }
+bool MyFrame::CanUndo() const { return m_Canvas->m_Doc->Actions().CanUndo(); }
+bool MyFrame::CanRedo() const { return m_Canvas->m_Doc->Actions().CanRedo(); }
+
+namespace {
+// A command that comes while a dialog is open (from inside its handler) must
+// not change the document under it.
+bool InsideDialog() {
+  auto* app = dynamic_cast<MyApp*>(wxTheApp);
+  return app && app->HandlerDepth() > 1;
+}
+}  // namespace
 
 void MyFrame::OnUpdateUndo(wxUpdateUIEvent& event) {
   // The menu item stays enabled: the toolkit refreshes menus only when they
@@ -20,12 +30,20 @@ void MyFrame::OnUpdateRedo(wxUpdateUIEvent& event) {
 }
 
 void MyFrame::OnModeUndo(wxCommandEvent&) {
+  if (InsideDialog()) return;
+  const std::string what = m_Canvas->m_Doc->Actions().UndoText();
   m_Canvas->OnUndo();
   enableToolbar();
+  ShowHistoryTexts();
+  SetStatusText(wxString::FromUTF8(what), 0);
 }
 void MyFrame::OnModeRedo(wxCommandEvent&) {
+  if (InsideDialog()) return;
+  const std::string what = m_Canvas->m_Doc->Actions().RedoText();
   m_Canvas->OnRedo();
   enableToolbar();
+  ShowHistoryTexts();
+  SetStatusText(wxString::FromUTF8(what), 0);
 }
 
 void MyFrame::OnModeInvisible(wxCommandEvent&) {

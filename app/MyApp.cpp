@@ -82,15 +82,23 @@ MyFrame* FrameOf(wxEvtHandler* handler, const wxEvent& e, MyFrame* fallback) {
 }  // namespace
 
 void MyApp::CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const {
+  // A pointer moved with no button held changes nothing.
+  const bool outer = m_HandlerDepth == 0 && IsCommand(event);
+  const bool hover =
+      event.GetEventType() == wxEVT_MOTION && !static_cast<const wxMouseEvent&>(event).Dragging();
+  MyFrame* frame = outer && !hover ? FrameOf(handler, event, m_Frame) : nullptr;
+  if (frame && !frame->m_Canvas) frame = nullptr;
+  if (frame) frame->HistoryBefore(event);
   ++m_HandlerDepth;
   wxApp::CallEventHandler(handler, functor, event);
   --m_HandlerDepth;
-  if (m_HandlerDepth > 0 || !IsCommand(event)) return;
-  // A pointer moved with no button held changes nothing.
-  const bool hover =
-      event.GetEventType() == wxEVT_MOTION && !static_cast<wxMouseEvent&>(event).Dragging();
-  MyFrame* frame = FrameOf(handler, event, m_Frame);
-  if (!hover && frame && frame->m_Canvas) frame->RecoveryTouched();
+  if (!outer) return;
+  // The handler may have closed the window.
+  if (frame && frame != FrameOf(handler, event, m_Frame)) frame = nullptr;
+  if (frame && frame->m_Canvas) {
+    frame->HistoryAfter(event);
+    frame->RecoveryTouched();
+  }
 #ifdef FIGURETTA_CHECK_INVARIANTS
   if (!m_Frame || !m_Frame->m_Canvas) return;
   const std::string report =

@@ -60,6 +60,17 @@ class MyFrame : public wxFrame {
   // Whether the current sheet has a step to undo, an undone step to redo.
   bool CanUndo() const;
   bool CanRedo() const;
+  // ---- the history of actions (app/FrameHistory.cpp) ----
+  // Around every command, mouse and key event handled from the main loop:
+  // before it, what changed since is taken as no action; after it, what it
+  // changed is recorded as one action (a drag once its button is released).
+  void HistoryBefore(const wxEvent& event);
+  void HistoryAfter(const wxEvent& event);
+  // The menu item or the tool an event used, as the name of its action.
+  std::string ActionLabel(const wxEvent& event) const;
+  // The Undo and Redo buttons' tooltips and the status texts of the menu
+  // items: what they would take back or apply again.
+  void ShowHistoryTexts();
 
   // ---- file ----
   void OnNew(wxCommandEvent& event);

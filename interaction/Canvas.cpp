@@ -43,6 +43,7 @@ MyCanvas::MyCanvas(wxFrame* frame, GUser* user)
   m_Painter.m_Width = m_Painter.m_OldWidth = frame->GetClientSize().x;
   m_Painter.m_Height = m_Painter.m_OldHeight = frame->GetClientSize().y;
   m_Doc->Viewport().Reset();
+  m_Doc->Actions().Image().SetLooksKeeper(this);
   m_Timer.Start(100);
   m_Painter.SetTheme(THM_STANDARD, 0);
   m_Doc->Defaults().SetPointMode(kPointMode0);

@@ -1,6 +1,9 @@
 // The canvas's history commands: undo, redo, the eraser, Invisible and the
 // zoom steps. The document does the work; the canvas drops what its tools
 // held, takes the view again and repaints.
+#include <cstring>
+
+#include "model/Utf8Text.h"
 #include "model/ViewSteps.h"
 #include "interaction/MyCanvas.h"
 
@@ -12,26 +15,84 @@ void MyCanvas::HistoryChanged() {
   Refresh(false);
 }
 
+bool MyCanvas::HistoryQuiet() const { return !m_Tool.GestureUnderway() && !m_Slides.m_SlideShow; }
+
+// What showing the result changes (the view taken again) is no action.
 void MyCanvas::OnUndo() {
-  if (m_Tool.GestureUnderway() || !m_Doc->OnUndo()) return;
+  if (!HistoryQuiet() || !m_Doc->Actions().Undo()) return;
   HistoryChanged();
+  m_Doc->Actions().Absorb();
 }
 
 void MyCanvas::OnRedo() {
-  if (m_Tool.GestureUnderway() || !m_Doc->OnRedo()) return;
+  if (!HistoryQuiet() || !m_Doc->Actions().Redo()) return;
   HistoryChanged();
+  m_Doc->Actions().Absorb();
 }
+
+namespace {
+std::string Counted(const char* verb, int n, const char* one, const char* many) {
+  return StrFormat("%s %d %s", verb, n, n == 1 ? one : many);
+}
+}  // namespace
 
 void MyCanvas::OnModeEraser() {
   if (m_Tool.GestureUnderway()) return;
-  m_Doc->OnModeEraser();
+  const int n = m_Doc->OnModeEraser();
+  m_Doc->Actions().Name(Counted("erase", n, "element", "elements"));
   HistoryChanged();
 }
 
 void MyCanvas::OnModeInvisible() {
   if (m_Tool.GestureUnderway()) return;
-  m_Doc->OnModeInvisible();
+  const int n = m_Doc->OnModeInvisible();
+  m_Doc->Actions().Name(Counted("hide", n, "element", "elements"));
   HistoryChanged();
+}
+
+namespace {
+// The looks as a row of whole numbers, every byte written, so that equal
+// looks compare equal.
+constexpr int kLooksNumbers = 15;
+void PutColour(int*& at, const GRgb& c) {
+  *at++ = c.r;
+  *at++ = c.g;
+  *at++ = c.b;
+}
+GRgb TakeColour(const int*& at) {
+  GRgb c;
+  c.r = *at++;
+  c.g = *at++;
+  c.b = *at++;
+  return c;
+}
+}  // namespace
+
+std::string MyCanvas::Looks() const {
+  int row[kLooksNumbers];
+  int* at = row;
+  const GAppearance& a = m_Painter.m_Look;
+  *at++ = static_cast<int>(a.theme);
+  for (const GRgb& c : {a.text, a.hilightFrame, a.axis, a.tick}) PutColour(at, c);
+  *at++ = m_Painter.m_AxisOn ? 1 : 0;
+  *at++ = m_Tool.m_Clipping ? 1 : 0;
+  return std::string(reinterpret_cast<const char*>(row), sizeof row);
+}
+
+void MyCanvas::RestoreLooks(const std::string& looks) {
+  int row[kLooksNumbers];
+  if (looks.size() != sizeof row) return;
+  std::memcpy(row, looks.data(), sizeof row);
+  const int* at = row;
+  GAppearance& a = m_Painter.m_Look;
+  a.theme = static_cast<GTheme>(*at++);
+  a.text = TakeColour(at);
+  a.hilightFrame = TakeColour(at);
+  a.axis = TakeColour(at);
+  a.tick = TakeColour(at);
+  m_Painter.m_AxisOn = *at++ != 0;
+  m_Tool.SetClipping(*at++ != 0);
+  m_Painter.m_BgDrawn = false;
 }
 
 // A zoom at its limit is recorded all the same: a file replays its zooms

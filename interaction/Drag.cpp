@@ -173,8 +173,21 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
   }
 }
 
+// What a drag did, for the history: "move point A".
+std::string MyCanvas::DragLabel() {
+  const ToolState& t = m_Tool;
+  if (t.m_MovingPoint && m_Doc->MovingPoint()) return std::string("move point ").append(m_Doc->MovingPoint()->name);
+  if (t.m_MovingText) return "move a text";
+  if (t.m_MovingName) return "move a name";
+  if (t.m_MovingImage == 1) return "move an image";
+  if (t.m_MovingImage) return "resize an image";
+  if (t.m_MovingBracket) return "bend a bracket";
+  return std::string();
+}
+
 void MyCanvas::LUp_Move(wxPoint&) {
   ToolState& t = m_Tool;
+  if (const std::string label = DragLabel(); !label.empty()) m_Doc->Actions().Name(label);
   if (t.m_MovingPoint) OnCloneOff();
   // The release of the document's drag: the held point stays hilighted.
   Gesture().EndDrag(t.Shift());

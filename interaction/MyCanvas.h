@@ -20,7 +20,10 @@ struct GTextEdit;     // the values of the text dialog (interaction/ToolAsk.h)
 struct GAngleChoice;  // the values of the angle dialog
 struct GGraphInput;   // the values of the graph dialog
 
-class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
+class MyCanvas : public wxWindow,
+                 public GDocumentHooks,
+                 public GSlideWindow,
+                 public GLooksKeeper {
  public:
   // Creates the canvas below the mode toolbar of frame; user answers every
   // message (a recorder in tests). The canvas owns its document.
@@ -51,6 +54,13 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   // step), then acts on the document and shows the result.
   void OnUndo();
   void OnRedo();
+  // Whether an action may be recorded or taken back now: no mouse button is
+  // held (a step or a drag is half-way) and no slide show runs.
+  bool HistoryQuiet() const;
+  // The theme chosen, its colours, the axes and the Segment toggle, as the
+  // history keeps them beside the document.
+  std::string Looks() const override;
+  void RestoreLooks(const std::string& looks) override;
   void OnModeEraser();
   void OnModeInvisible();
   void ZoomStep(bool in);  // a zoom command: zooms and records its step
@@ -201,6 +211,7 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow {
   std::string m_LastMade, m_LastHint;
   GOverlay PrepareDrawing();
   void HistoryChanged();
+  std::string DragLabel();
   void DragTrail();
   wxDECLARE_EVENT_TABLE();
 };

@@ -127,7 +127,7 @@ void MyCanvas::LUp_Image(wxPoint& pos) {
   GImage* im = d.NewImage();
   GConst* c = d.NewConst(CONST_IMAGE);
   if (!c) {
-    delete im;
+    im->inUse = 0;  // made for nothing: freed with the history
     return;
   }
   auto* pic = new GWxPicture;

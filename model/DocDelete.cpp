@@ -125,8 +125,9 @@ void GDocument::DeleteAngle(GAngle* a) {
   RestartCounter(*this, m_Naming.Counter(GNameKind::kAngle), "ag1");
 }
 
-// Images live on the heap: a deleted image is freed, and any step of the list
-// or of the redo stack that still names it forgets it, so nothing reads the freed picture later.
+// An erased image leaves its sheet and is kept aside (model/ImageKeeper.h),
+// so that undo can bring it back; any step of the list or of the redo stack
+// that still names it forgets it.
 void GDocument::DeleteImage(GImage* img) {
   if (!img || !Sheet().images.Unlink(img)) return;
   Selection().Images().Remove(img);
@@ -136,7 +137,7 @@ void GDocument::DeleteImage(GImage* img) {
   };
   for (GConst* c = FirstConst(); c; c = c->next) forget(c);
   for (int i = 0; i < History().RedoCount(); ++i) forget(History().RedoAt(i));
-  delete img;
+  img->inUse = 0;
   RestartCounter(*this, m_Naming.Counter(GNameKind::kImage), "im1");
 }
 

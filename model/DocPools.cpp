@@ -167,7 +167,7 @@ GBracket* GDocument::NewBracket(GPoint* p, GPoint* q) {
   return b;
 }
 
-GImage* GDocument::NewImage() { return new GImage(); }
+GImage* GDocument::NewImage() { return m_Images.Make(); }
 
 // ---- lists of the current sheet ----
 
@@ -193,11 +193,7 @@ void GDocument::DeleteAllCurves(GParaCurve* from) {
 void GDocument::DeleteAllAngles(GAngle* from) { m_Store.FreeAll(from); }
 void GDocument::DeleteAllBrackets(GBracket* from) { m_Store.FreeAll(from); }
 void GDocument::DeleteAllImages(GImage* from) {
-  while (from) {
-    GImage* next = from->next;
-    delete from;
-    from = next;
-  }
+  for (; from; from = from->next) from->inUse = 0;  // kept aside, as one erased
 }
 
 // ---- incidence records ----

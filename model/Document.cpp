@@ -19,7 +19,6 @@ void GDocument::operator delete(void* block, std::size_t bytes) { FreeBigBlock(b
 GDocument::GDocument(GUser* user) : m_User(user) { ClearConst(); }
 
 GDocument::~GDocument() {
-  for (int i = 0; i < m_Sheets.Count(); ++i) DeleteAllImages(m_Sheets.Slot(i).images.head);
   // The expression nodes are shared by the whole program.
   for (GParaCurve& c : m_Store.Curves()) ReleaseCurveTrees(&c);
 }

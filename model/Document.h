@@ -11,8 +11,10 @@
 #include "model/Defaults.h"
 #include "model/ElementStore.h"
 #include "model/GConst.h"
+#include "model/ActionHistory.h"
 #include "model/Handle.h"
 #include "model/History.h"
+#include "model/ImageKeeper.h"
 #include "model/Modes.h"
 #include "model/Naming.h"
 #include "model/Pool.h"
@@ -79,6 +81,10 @@ class GDocument {
   const GSelection& Selection() const { return m_Selection; }
   GHistory& History() { return m_History; }
   const GHistory& History() const { return m_History; }
+  // Every action taken, for Undo and Redo (model/ActionHistory.h).
+  GActionHistory& Actions() { return m_Actions; }
+  const GActionHistory& Actions() const { return m_Actions; }
+  GImageKeeper& Images() { return m_Images; }
   GNaming& Naming() { return m_Naming; }
   const GNaming& Naming() const { return m_Naming; }
   GDefaults& Defaults() { return m_Defaults; }
@@ -255,6 +261,7 @@ class GDocument {
 
   // The small parts, reached through the functions above.
  private:
+  friend class GDocImage;  // reads and writes back every part as bytes
   GUser* m_User;
   GDocumentHooks* m_Hooks = nullptr;
   GHandle<GPoint> m_MovingPoint{&m_History};
@@ -269,6 +276,8 @@ class GDocument {
   GNaming m_Naming;
   GDefaults m_Defaults;
   GRelations m_Relations{*this};
+  GImageKeeper m_Images;
+  GActionHistory m_Actions{*this};
   // Last of all, so that the pools most figures use little or not at all lie
   // at the end of the document's block: every other member and the pools of
   // points, lines, circles and steps then share its first 2 MB page

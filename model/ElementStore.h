@@ -44,6 +44,19 @@ class GElementStore {
   }
   // Gives back every element from `from` to the end of its list (the caller
   // forgets the list). Freeing order is not observable for pool slots.
+  // Every pool searches for a free slot from its first again (the slots'
+  // in-use marks were written back from a record).
+  void ForgetHints() {
+    m_Points.ReleasedAll();
+    m_Lines.ReleasedAll();
+    m_Circles.ReleasedAll();
+    m_Steps.ReleasedAll();
+    m_Incidents.ReleasedAll();
+    m_Texts.ReleasedAll();
+    m_Curves.ReleasedAll();
+    m_Angles.ReleasedAll();
+    m_Brackets.ReleasedAll();
+  }
   template <class T>
   void FreeAll(T* from) {
     for (T* e = from; e; e = e->next) e->inUse = 0;
@@ -51,6 +64,7 @@ class GElementStore {
   }
 
  private:
+  friend class GDocImage;
   // The pools every figure uses first; the rarely used ones lie after them,
   // at the end of the document's block.
   GPool<GPoint, kPoolSize> m_Points;

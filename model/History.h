@@ -56,6 +56,7 @@ class GHistory {
   void NewEra() { ++m_Era; }
 
  private:
+  friend class GDocImage;
   GConst* m_Redo[kRedoStackSize] = {};
   int m_RedoCount = 0;
   unsigned m_Version = 0;

@@ -18,6 +18,7 @@ class GNaming {
   static bool next_name_sub(std::string& name);
 
  private:
+  friend class GDocImage;
   static int Index(GNameKind kind) { return static_cast<int>(kind); }
   std::string m_Next[kNameKinds];
 };

@@ -39,6 +39,7 @@ class GSheetTable {
   auto end() { return m_Slots.end(); }
 
  private:
+  friend class GDocImage;
   GPool<GSheet, kSheetPoolSize> m_Slots;
   int m_Count = 1;
   int m_Current = 0;

@@ -87,6 +87,7 @@ class GViewport {
   }
 
  private:
+  friend class GDocImage;
   double m_Scale = 0.01;
   bool m_ShowHidden = false;
   double m_XMin = -4.75, m_XMax = 4.75, m_YMin = -2.75, m_YMax = 2.75;

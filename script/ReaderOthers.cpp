@@ -233,7 +233,7 @@ bool ReadImage(GReader& r) {
   GImage* img = r.doc.NewImage();
   GConst* c = r.Step(CONST_IMAGE);
   if (!c) {
-    delete img;
+    img->inUse = 0;  // made for nothing: freed with the history
     return false;
   }
   img->fileName = ScriptName(chosen);

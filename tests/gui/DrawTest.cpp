@@ -207,6 +207,5 @@ TEST_F(DrawTest, HilightedImageGetsAFrameAndCornerHandles) {
   im->fadeLevel = 4;
   Render();
   EXPECT_TRUE(IsBackground(120, 115));
-  doc->Sheet().images.Unlink(im);
-  delete im;
+  doc->DeleteImage(im);
 }

@@ -161,7 +161,7 @@ TEST_F(FileCommandsTest, OpenReplacesTheDocumentAfterConfirmation) {
 std::string Shown(MyFrame& f) {
   GDocument& d = *f.m_Canvas->m_Doc;
   return StrFormat("sheets %d, on %d, redo %d, lit %d+%d, background %d, view %g %g\n",
-                   d.Sheets().Count(), d.Sheets().CurrentIndex(), d.History().RedoCount(),
+                   d.Sheets().Count(), d.Sheets().CurrentIndex(), static_cast<int>(d.Actions().RedoCount()),
                    d.Selection().Points().Count(), d.Selection().Lines().Count(),
                    f.m_Canvas->m_Painter.m_Look.background, d.Viewport().Scale(),
                    d.Viewport().XMin()) +
@@ -200,7 +200,7 @@ TEST_F(FileCommandsTest, AFileThatDoesNotOpenChangesNothingFromEitherRoad) {
   gesture->ConstFree(0.5, 0.5, false);
   Command(kCmdUndo);
   doc->Sethilighted(Point("B"));
-  ASSERT_EQ(doc->History().RedoCount(), 1);
+  ASSERT_EQ(doc->Actions().RedoCount(), 1u);
   ASSERT_EQ(Title(), "Figuretta - two.fgf");
 
   for (const auto& c : cases) {
