@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "model/CNumeric.h"
 #include "model/Document.h"
 #include "model/Utf8Text.h"
 #include "script/EvalText.h"
@@ -50,6 +51,7 @@ std::string QuotedField(GConst* first, const GText& t) {
 }  // namespace
 
 std::string CsvText(GDocument& doc) {
+  const GCNumericScope dots;
   std::string out;
   GConst* first = doc.FirstConst();
   for (GConst* c = first; c; c = c->next) {

@@ -3,6 +3,7 @@
 // effect statements.
 #include <cstring>
 
+#include "model/CNumeric.h"
 #include "model/Utf8Text.h"
 #include "script/ReaderHelpers.h"
 #include "script/Script.h"
@@ -217,6 +218,7 @@ bool StartSheet(GReader& r, int& separators) {
 }  // namespace
 
 bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GReadTexts texts) {
+  const GCNumericScope dots;
   const bool clear = scope == GReadScope::kDocument;
   const bool withTexts = texts == GReadTexts::kWith;
   if (clear) doc.ClearConst();
