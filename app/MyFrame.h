@@ -11,6 +11,7 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+#include "app/Language.h"
 #include "model/Modes.h"
 #include "model/User.h"
 
@@ -89,6 +90,7 @@ class MyFrame : public wxFrame {
   void OnSaveCsv(wxCommandEvent& event);
   void OnSaveBmp(wxCommandEvent& event);
   void OnLogfile(wxCommandEvent& event);
+  void OnLanguage(wxCommandEvent& event);
   void OnPrint(wxCommandEvent& event);
   void OnPageSetup(wxCommandEvent& event);
   void OnPrintPreview(wxCommandEvent& event);
@@ -214,6 +216,7 @@ class MyFrame : public wxFrame {
 
  private:
   void BuildMenus();
+  wxMenu* LanguageMenu();
   // Checks the theme, point, line and angle items and "Save logfile" as the
   // canvas has them (after it read the preference file).
   void CheckSettingsMenus();
