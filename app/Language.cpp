@@ -7,6 +7,7 @@
 #include <wx/translation.h>
 
 #include <clocale>
+#include <cstdlib>
 #include <string>
 #include <unordered_map>
 
@@ -67,6 +68,12 @@ void AddLookupPaths() {
 }  // namespace
 
 void StartTranslations(const std::string& code) {
+  // The toolkit's own dialogs (the file chooser, the buttons of a message
+  // box) are translated by the system's gettext, which follows the locale
+  // and, within it, LANGUAGE: the person's locale is taken, and a language
+  // chosen in the program goes first.
+  std::setlocale(LC_ALL, "");
+  if (!code.empty()) setenv("LANGUAGE", code.c_str(), 1);
   AddLookupPaths();
   CoreTranslations().clear();
   auto* translations = new wxTranslations;
@@ -77,8 +84,8 @@ void StartTranslations(const std::string& code) {
   translations->AddStdCatalog();
   translations->AddCatalog(kDomain, wxLANGUAGE_ENGLISH_US);
   SetTranslator(&CoreTranslation);
-  // Whatever the toolkit or the desktop set, numbers read and written by the
-  // program keep the dot: a German "1,5" never reaches a file.
+  // Numbers read and written by the program keep the dot whatever the
+  // locale: a German "1,5" never reaches a file nor a field.
   std::setlocale(LC_NUMERIC, "C");
 }
 
