@@ -15,7 +15,7 @@
 std::string MyFrame::DocumentStem() const {
   wxString name = GetTitle();
   name = name.StartsWith("Figuretta - ", &name) ? name : wxString("untitled");
-  name.EndsWith(kNotSavedMark, &name);
+  name.EndsWith(Translated(kNotSavedMark), &name);
   name = name.AfterLast('/');  // a saved document's title holds its whole path
   if (name.Lower().EndsWith(".fgf")) name.RemoveLast(4);
   return name.empty() ? std::string("untitled") : name.utf8_string();

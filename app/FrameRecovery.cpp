@@ -85,7 +85,7 @@ bool MyFrame::OfferRecovery() {
   }
   m_DocPath = left->origin;
   const std::string name = left->origin.empty() ? std::string("untitled") : FileName(left->origin);
-  SetTitle(wxString::FromUTF8("Figuretta - " + name + kNotSavedMark));
+  SetTitle(wxString::FromUTF8("Figuretta - " + name) + Translated(kNotSavedMark));
   doc.WriteLogFile("OnRecover: " + left->path + "\n");
   const std::string origin = left->origin;
   m_Recovery->Recovered(origin, std::move(*left));

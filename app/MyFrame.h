@@ -105,7 +105,7 @@ class MyFrame : public wxFrame {
   std::string DocumentStem() const;
   // What the title adds to the name of a figure brought back from its
   // recovery copy, until it is saved.
-  static constexpr const char* kNotSavedMark = " (not saved)";
+  static constexpr const char* kNotSavedMark = N_(" (not saved)");
   // The print settings of one print command (app/FrameExport.cpp).
   wxPrintData* m_PrintData = nullptr;
   wxPageSetupDialogData* m_PageSetupData = nullptr;
