@@ -11,6 +11,8 @@
 #include <wx/toolbar.h>
 
 #include "app/Language.h"
+#include "model/AppFolders.h"
+#include "model/Prefs.h"
 #include "gui/WindowFixture.h"
 
 namespace {
@@ -169,19 +171,44 @@ TEST(LanguageStartup, ACatalogueAddsLessThanTenMilliseconds) {
     PumpEvents([] { return false; }, 0);
     return std::chrono::duration<double, std::milli>(end - begin).count();
   };
-  // Alternating runs, so that a busy moment of the machine hits both alike.
+  // Alternating runs, the fastest of each: a busy moment of the shared
+  // machine only ever slows a run down.
   std::vector<double> english, japanese;
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < 9; ++i) {
     english.push_back(startOnce("en"));
     japanese.push_back(startOnce("ja"));
   }
   StartTranslations("en");
-  auto median = [](std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-  };
-  const double without = median(english), with = median(japanese);
+  const double without = *std::min_element(english.begin(), english.end());
+  const double with = *std::min_element(japanese.begin(), japanese.end());
   std::printf("start-up without a catalogue %.2f ms, with the Japanese one %.2f ms\n", without,
               with);
   EXPECT_LT(with - without, 10.0);
+}
+
+// Appearance > Language keeps the choice in the preference file at once and
+// says that it counts from the next start; a window started then finds its
+// language checked. "System language" takes the entry away again.
+class LanguageChoiceTest : public WindowTest {};
+
+TEST_F(LanguageChoiceTest, TheChoiceIsKeptForTheNextStart) {
+  const std::string pref = InFolder(TestFilesDir(), kPrefFileName);
+  auto fileText = [&] {
+    std::ifstream in(pref, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  Command(kCmdLanguage0 + LanguageIndex("fr"));
+  EXPECT_NE(fileText().find("WriteLogfile;Language=fr;"), std::string::npos) << fileText();
+  ASSERT_EQ(user->messages.size(), 1u);
+  EXPECT_EQ(user->messages[0].text, "Figuretta speaks the new language the next time it starts.");
+  // The texts on screen stay as they were until then.
+  EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0).utf8_string(), "file(&F)");
+
+  auto* next = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(60, 60), wxSize(950, 700),
+                           LastingUser());
+  EXPECT_TRUE(next->GetMenuBar()->IsChecked(kCmdLanguage0 + LanguageIndex("fr")));
+  next->Destroy();
+
+  Command(kCmdLanguage0);
+  EXPECT_EQ(fileText().find("Language="), std::string::npos) << fileText();
 }
