@@ -43,6 +43,8 @@ constexpr int kCmdLine0 = kLineMode0;    // .. + 4
 constexpr int kCmdAngle0 = kAngleMode0;  // .. + 4
 constexpr int kCmdBackground = 7003;
 constexpr int kCmdCustomize = 7005;
+// The Language menu: base + index into kLanguages.
+constexpr int kCmdLanguage0 = 7900;
 
 // Two commands without a tool that do nothing.
 constexpr int kCmdIdModeTangent = 702;

@@ -12,8 +12,8 @@ namespace {
 
 // "Sheet 2" for the second sheet: the status bar counts sheets from 1.
 void ShowSheetNumber(MyFrame& frame) {
-  frame.SetStatusText(wxString::Format("Sheet %d", frame.m_Canvas->m_Doc->CurrentSheetIndex() + 1),
-                      0);
+  frame.SetStatusText(
+      wxString::Format(_("Sheet %d"), frame.m_Canvas->m_Doc->CurrentSheetIndex() + 1), 0);
 }
 
 // After a command that may have replaced the document or the sheet on
@@ -28,9 +28,9 @@ void ShowDocument(MyFrame& frame) {
 // The one message for a file that did not open.
 std::string Refusal(const std::string& path, const GOpenResult& opened) {
   if (opened.status == GOpenStatus::kNotAFigure)
-    return StrFormat("The file %s is not a Figuretta figure.\nThe document was not changed.",
+    return StrFormat(Tr("The file %s is not a Figuretta figure.\nThe document was not changed."),
                      path.c_str());
-  return StrFormat("The file %s could not be opened (%s).\nThe document was not changed.",
+  return StrFormat(Tr("The file %s could not be opened (%s).\nThe document was not changed."),
                    path.c_str(), opened.why.c_str());
 }
 
@@ -38,7 +38,7 @@ std::string Refusal(const std::string& path, const GOpenResult& opened) {
 
 void MyFrame::OnNew(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
-  if (m_User->Ask("Are you sure?", "Are you sure to delete?") == GUser::kYes) {
+  if (m_User->Ask(N_("Are you sure?"), N_("Are you sure to delete?")) == GUser::kYes) {
     GDocument& doc = *m_Canvas->m_Doc;
     doc.NewDocument();
     doc.Actions().Reset();  // a new document is not undone
@@ -52,8 +52,8 @@ void MyFrame::OnNew(wxCommandEvent&) {
 
 void MyFrame::OnOpen(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
-  const std::string path =
-      m_User->ChooseFile("Choose a file", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", false);
+  const std::string path = m_User->ChooseFile(N_("Choose a file"), "untitled.fgf",
+                                              N_("Figuretta files(*.fgf)|*.fgf"), false);
   if (!path.empty()) OpenFile(path, true);
   ShowDocument(*this);
 }
@@ -64,8 +64,8 @@ void MyFrame::OnSave(wxCommandEvent&) {
 }
 
 bool MyFrame::SaveChosenFile() {
-  const std::string chosen =
-      m_User->ChooseFile("Input a file name", "untitled.fgf", "Figuretta files(*.fgf)|*.fgf", true);
+  const std::string chosen = m_User->ChooseFile(N_("Input a file name"), "untitled.fgf",
+                                                N_("Figuretta files(*.fgf)|*.fgf"), true);
   if (chosen.empty()) return false;
   std::string written;
   if (!SaveDocument(*m_Canvas->m_Doc, chosen, &written)) return false;
@@ -128,14 +128,15 @@ bool MyFrame::OpenFile(const std::string& path, bool ask) {
   GDocument& doc = *m_Canvas->m_Doc;
   doc.WriteLogFile("OnOpen : g_Path=" + path + "\n");
   const auto confirm = [&] {
-    if (ask && m_User->Ask("Are you sure?", "Are you sure to delete?") != GUser::kYes) return false;
+    if (ask && m_User->Ask(N_("Are you sure?"), N_("Are you sure to delete?")) != GUser::kYes)
+      return false;
     doc.WriteLogFile("OnOpen: start\n");
     return true;
   };
   const GOpenResult opened = OpenFigure(doc, path, confirm);
   if (opened.status == GOpenStatus::kCancelled) return false;
   if (!opened.Opened()) {
-    m_User->ShowMessage(Refusal(path, opened), "Open", GUser::kError);
+    m_User->ShowMessage(Refusal(path, opened), N_("Open"), GUser::kError);
     doc.WriteLogFile("OnOpen: failed\n");
     return false;
   }

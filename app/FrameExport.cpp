@@ -7,6 +7,7 @@
 #include "app/MyFrame.h"
 #include "app/MyPrintout.h"
 #include "interaction/MyCanvas.h"
+#include "model/Utf8Text.h"
 #include "render/CairoRender.h"
 #include "script/SafeFile.h"
 #include "script/Script.h"
@@ -14,7 +15,7 @@
 std::string MyFrame::DocumentStem() const {
   wxString name = GetTitle();
   name = name.StartsWith("Figuretta - ", &name) ? name : wxString("untitled");
-  name.EndsWith(kNotSavedMark, &name);
+  name.EndsWith(Translated(kNotSavedMark), &name);
   name = name.AfterLast('/');  // a saved document's title holds its whole path
   if (name.Lower().EndsWith(".fgf")) name.RemoveLast(4);
   return name.empty() ? std::string("untitled") : name.utf8_string();
@@ -46,10 +47,10 @@ void MyFrame::OnPrint(wxCommandEvent&) {
     *m_PrintData = printer.GetPrintDialogData().GetPrintData();
   } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
     m_User->ShowMessage(
-        "There was a problem printing.\nPerhaps your current printer is not set correctly?",
-        "Printing", GUser::kInformation);
+        N_("There was a problem printing.\nPerhaps your current printer is not set correctly?"),
+        N_("Printing"), GUser::kInformation);
   } else {
-    m_User->ShowMessage("You canceled printing", "Printing", GUser::kInformation);
+    m_User->ShowMessage(N_("You canceled printing"), N_("Printing"), GUser::kInformation);
   }
   DeletePrintData();
 }
@@ -64,10 +65,10 @@ void MyFrame::OnPrintPreview(wxCommandEvent&) {
   if (!preview->IsOk()) {
     delete preview;
     m_User->ShowMessage(
-        "There was a problem previewing.\nPerhaps your current printer is not set correctly?",
-        "Previewing", GUser::kInformation);
+        N_("There was a problem previewing.\nPerhaps your current printer is not set correctly?"),
+        N_("Previewing"), GUser::kInformation);
   } else {
-    auto* frame = new wxPreviewFrame(preview, this, wxT("Demo Print Preview"), wxPoint(100, 100),
+    auto* frame = new wxPreviewFrame(preview, this, _("Demo Print Preview"), wxPoint(100, 100),
                                      wxSize(600, 650));
     frame->Centre(wxBOTH);
     frame->Initialize();
@@ -87,8 +88,8 @@ void MyFrame::OnPageSetup(wxCommandEvent&) {
 }
 
 void MyFrame::OnExportPdf(wxCommandEvent&) {
-  const std::string path = m_User->ChooseFile("Export a PDF file", DocumentStem() + ".pdf",
-                                              "PDF files (*.pdf)|*.pdf", true);
+  const std::string path = m_User->ChooseFile(N_("Export a PDF file"), DocumentStem() + ".pdf",
+                                              N_("PDF files (*.pdf)|*.pdf"), true);
   if (!path.empty()) ExportPdf(path);
 }
 
@@ -104,11 +105,12 @@ bool MyFrame::ExportPdf(const std::string& chosen) {
   bool ok = LoadTextForRender(WriteScript(*m_Canvas->m_Doc), shown.m_Width, shown.m_Height,
                               shown.m_Look.theme, *copy, painter);
   if (!ok)
-    why = "the document could not be copied";
+    why = Tr("the document could not be copied");
   else
     ok = WritePdfOfDocument(painter, true, GPaper::kA4, path, why);
   if (!ok)
-    m_User->ShowMessage("The PDF " + path + " could not be saved (" + why + ").", "Export PDF",
-                        GUser::kError);
+    m_User->ShowMessage(
+        StrFormat(Tr("The PDF %s could not be saved (%s)."), path.c_str(), why.c_str()),
+        N_("Export PDF"), GUser::kError);
   return ok;
 }

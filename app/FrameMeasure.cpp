@@ -11,11 +11,10 @@ void MyFrame::OnMeasure(wxCommandEvent&) {
   GDocument& d = *m_Canvas->m_Doc;
   const std::string content = MeasureContent(d);
   if (content.empty()) {
-    m_User->ShowMessage(
-        std::string("Nothing to measure is chosen.\nChoose two points, a segment, a "
-                    "line, a circle, an angle mark or the corners of a polygon, "
-                    "then Measure again."),
-        std::string("Measure"), GUser::kInformation);
+    m_User->ShowMessage(N_("Nothing to measure is chosen.\nChoose two points, a segment, a "
+                           "line, a circle, an angle mark or the corners of a polygon, "
+                           "then Measure again."),
+                        N_("Measure"), GUser::kInformation);
     return;
   }
   const GView v = m_Canvas->View();
@@ -45,9 +44,9 @@ void MyFrame::OnShowHidden(wxCommandEvent&) {
 
 void MyFrame::OnShowAgain(wxCommandEvent&) {
   if (m_Canvas->m_Doc->OnModeShowAgain() == 0) {
-    m_User->ShowMessage(std::string("No hidden element is chosen.\nSwitch on Appearance > Show "
-                                    "hidden elements, click a faint element, then Show again."),
-                        std::string("Show again"), GUser::kInformation);
+    m_User->ShowMessage(N_("No hidden element is chosen.\nSwitch on Appearance > Show "
+                           "hidden elements, click a faint element, then Show again."),
+                        N_("Show again"), GUser::kInformation);
     return;
   }
   m_Canvas->Refresh(false);

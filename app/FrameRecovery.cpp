@@ -8,13 +8,14 @@
 #include "app/MyFrame.h"
 #include "interaction/MyCanvas.h"
 #include "model/AppFolders.h"
+#include "model/Utf8Text.h"
 #include "script/OpenFigure.h"
 #include "script/Recovery.h"
 #include "script/Script.h"
 
 namespace {
 
-const char kCaption[] = "Get your figure back";
+const char* const kCaption = N_("Get your figure back");
 
 std::string FileName(const std::string& path) {
   const size_t slash = path.rfind('/');
@@ -22,15 +23,17 @@ std::string FileName(const std::string& path) {
 }
 
 std::string Question(const GLeftCopy& copy) {
-  const std::string what = copy.origin.empty() ? std::string("your new figure")
-                                               : "your figure \"" + FileName(copy.origin) + "\"";
-  return "Figuretta stopped before " + what + " was saved.\nDo you want to get it back?";
+  if (copy.origin.empty())
+    return Tr("Figuretta stopped before your new figure was saved.\nDo you want to get it back?");
+  return StrFormat(
+      Tr("Figuretta stopped before your figure \"%s\" was saved.\nDo you want to get it back?"),
+      FileName(copy.origin).c_str());
 }
 
 std::string Damaged(const std::string& aside) {
-  return "Figuretta kept a copy of a figure, but the copy is damaged and cannot be opened.\n"
-         "It was put aside as \"" +
-         aside + "\".";
+  return StrFormat(Tr("Figuretta kept a copy of a figure, but the copy is damaged and cannot be "
+                      "opened.\nIt was put aside as \"%s\"."),
+                   aside.c_str());
 }
 
 }  // namespace
@@ -58,9 +61,10 @@ void MyFrame::RecoveryTick(std::int64_t nowMs) {
   if (!m_Recovery ||
       m_Recovery->Tick(nowMs, m_Canvas->m_Tool.GestureUnderway()) != GRecoveryEvent::kFailed)
     return;
-  m_User->ShowMessage("Figuretta cannot keep a safety copy of your figure (" + m_Recovery->Why() +
-                          ").\nSave your figure so that it is not lost.",
-                      "Safety copy", GUser::kWarning);
+  m_User->ShowMessage(StrFormat(Tr("Figuretta cannot keep a safety copy of your figure (%s).\nSave "
+                                   "your figure so that it is not lost."),
+                                m_Recovery->Why().c_str()),
+                      N_("Safety copy"), GUser::kWarning);
 }
 
 bool MyFrame::OfferRecovery() {
@@ -82,7 +86,7 @@ bool MyFrame::OfferRecovery() {
   doc.Actions().Reset();  // Undo stops at the figure as it was brought back
   m_DocPath = left->origin;
   const std::string name = left->origin.empty() ? std::string("untitled") : FileName(left->origin);
-  SetTitle(wxString::FromUTF8("Figuretta - " + name + kNotSavedMark));
+  SetTitle(wxString::FromUTF8("Figuretta - " + name) + Translated(kNotSavedMark));
   doc.WriteLogFile("OnRecover: " + left->path + "\n");
   const std::string origin = left->origin;
   m_Recovery->Recovered(origin, std::move(*left));

@@ -65,22 +65,22 @@ const char* const* const kToolbarImages[kToolbarBitmapCount] = {
     zoomin_xpm,       zoomout_xpm,           property_xpm};
 
 struct ToolDef {
-  constexpr ToolDef(int command, const wxChar* l, int b, const wxChar* t, wxItemKind k)
+  constexpr ToolDef(int command, GMsg l, int b, GMsg t, wxItemKind k)
       : id(command), label(l), bitmap(b), tip(t), kind(k) {}
-  constexpr ToolDef(GToolMode mode, const wxChar* l, int b, const wxChar* t, wxItemKind k)
+  constexpr ToolDef(GToolMode mode, GMsg l, int b, GMsg t, wxItemKind k)
       : ToolDef(ModeNumber(mode), l, b, t, k) {}
   int id;  // command number
-  const wxChar* label;
+  GMsg label;
   int bitmap;  // index into toolBarBitmap
-  const wxChar* tip;
+  GMsg tip;
   wxItemKind kind;
 };
 
 const ToolDef kFrameTools[] = {
-    {kCmdNew, ToolText_New, 0, wxT(""), wxITEM_NORMAL},
-    {kCmdOpen, ToolText_Open, 1, wxT(""), wxITEM_NORMAL},
-    {kCmdSave, ToolText_Save, 2, wxT(""), wxITEM_NORMAL},
-    {kCmdPrint, ToolText_Print, 3, wxT(""), wxITEM_NORMAL},
+    {kCmdNew, ToolText_New, 0, GMsg{""}, wxITEM_NORMAL},
+    {kCmdOpen, ToolText_Open, 1, GMsg{""}, wxITEM_NORMAL},
+    {kCmdSave, ToolText_Save, 2, GMsg{""}, wxITEM_NORMAL},
+    {kCmdPrint, ToolText_Print, 3, GMsg{""}, wxITEM_NORMAL},
     {kCmdUndo, ToolText_Undo, 21, ToolTip_Undo, wxITEM_NORMAL},
     {kCmdRedo, ToolText_Redo, 22, ToolTip_Redo, wxITEM_NORMAL},
     {kModeAxis, ToolText_Axis, 17, ToolTip_Axis, wxITEM_CHECK},

@@ -36,11 +36,11 @@ bool ChooseAngle(MyCanvas& canvas) {
   if (g.SetCurrentAngleByNames(choice.first.utf8_string(), choice.vertex.utf8_string(),
                                choice.second.utf8_string()))
     return true;
-  d.User().ShowMessage(wxString::Format("The points %s, %s, %s are not all in this sheet. "
-                                        "No angle was chosen.",
+  d.User().ShowMessage(wxString::Format(_("The points %s, %s, %s are not all in this sheet. "
+                                          "No angle was chosen."),
                                         choice.first, choice.vertex, choice.second)
                            .utf8_string(),
-                       "Draw a line with an angle");
+                       N_("Draw a line with an angle"));
   return false;
 }
 

@@ -1,140 +1,145 @@
 // The texts of the menus, the toolbar labels and the tooltips, exactly as the
-// person sees them ("&" marks the mnemonic, a tab separates the accelerator).
+// person sees them ("&" marks the mnemonic, a tab separates the accelerator),
+// each the key of its translation.
 #pragma once
 
-#include <wx/chartype.h>
+#include "app/Language.h"
 
 // ---- menu titles ----
-inline constexpr const wxChar* MenuFile = wxT("file(&F)");
-inline constexpr const wxChar* MenuEdit = wxT("Edit(&E)");
-inline constexpr const wxChar* MenuMode = wxT("Mode(&M)");
-inline constexpr const wxChar* MenuSlideshow = wxT("Slideshow(&D)");
-inline constexpr const wxChar* MenuAppearance = wxT("Appearance(&A)");
-inline constexpr const wxChar* MenuTheme = wxT("Theme");
-inline constexpr const wxChar* MenuPoint = wxT("Point");
-inline constexpr const wxChar* MenuLine = wxT("Line");
-inline constexpr const wxChar* MenuAngle = wxT("Angle");
+inline constexpr GMsg MenuFile = NW_("file(&F)");
+inline constexpr GMsg MenuEdit = NW_("Edit(&E)");
+inline constexpr GMsg MenuMode = NW_("Mode(&M)");
+inline constexpr GMsg MenuSlideshow = NW_("Slideshow(&D)");
+inline constexpr GMsg MenuAppearance = NW_("Appearance(&A)");
+inline constexpr GMsg MenuTheme = NW_("Theme");
+inline constexpr GMsg MenuPoint = NW_("Point");
+inline constexpr GMsg MenuLine = NW_("Line");
+inline constexpr GMsg MenuAngle = NW_("Angle");
 
 // ---- file ----
-inline constexpr const wxChar* MenuFileNew = wxT("New(&N)\tCtrl+N");
-inline constexpr const wxChar* MenuFileOpen = wxT("Open(&O)\tCtrl+O");
-inline constexpr const wxChar* MenuFileSave = wxT("Save(&S)\tCtrl+S");
-inline constexpr const wxChar* MenuFileSaveCsv = wxT("Save data\tShift+Ctrl+S");
-inline constexpr const wxChar* MenuFileSaveBmp = wxT("Save image");
-inline constexpr const wxChar* MenuFileLogfile = wxT("Save logfile");
-inline constexpr const wxChar* MenuFilePrint = wxT("Print(&P)\tCtrl+P");
-inline constexpr const wxChar* MenuFilePageSetup = wxT("Print setup");
-inline constexpr const wxChar* MenuFilePrintPreview = wxT("Print preview");
-inline constexpr const wxChar* MenuFileExportPdf = wxT("Export PDF...");
-inline constexpr const wxChar* MenuFileAbout = wxT("About Figuretta(&A)");
-inline constexpr const wxChar* MenuFileExit = wxT("Exit(&Q)\tCtrl+Q");
+inline constexpr GMsg MenuFileNew = NW_("New(&N)\tCtrl+N");
+inline constexpr GMsg MenuFileOpen = NW_("Open(&O)\tCtrl+O");
+inline constexpr GMsg MenuFileSave = NW_("Save(&S)\tCtrl+S");
+inline constexpr GMsg MenuFileSaveCsv = NW_("Save data\tShift+Ctrl+S");
+inline constexpr GMsg MenuFileSaveBmp = NW_("Save image");
+inline constexpr GMsg MenuFileLogfile = NW_("Save logfile");
+inline constexpr GMsg MenuFilePrint = NW_("Print(&P)\tCtrl+P");
+inline constexpr GMsg MenuFilePageSetup = NW_("Print setup");
+inline constexpr GMsg MenuFilePrintPreview = NW_("Print preview");
+inline constexpr GMsg MenuFileExportPdf = NW_("Export PDF...");
+inline constexpr GMsg MenuFileAbout = NW_("About Figuretta(&A)");
+inline constexpr GMsg MenuFileExit = NW_("Exit(&Q)\tCtrl+Q");
 
 // ---- edit ----
-inline constexpr const wxChar* MenuEditUndo = wxT("Undo(&U)\tCtrl+Z");
-inline constexpr const wxChar* MenuEditRedo = wxT("Redo(&R)\tCtrl+Y");
-inline constexpr const wxChar* MenuEditNextSheet = wxT("Next sheet\tN");
-inline constexpr const wxChar* MenuEditPrevSheet = wxT("Prev sheet\tP");
-inline constexpr const wxChar* MenuEditInsertNew = wxT("Insert sheet\tAlt+N");
-inline constexpr const wxChar* MenuEditInsertCopyFigure = wxT("Insert copy (without text)");
-inline constexpr const wxChar* MenuEditInsertCopyAll = wxT("Insert copy");
-inline constexpr const wxChar* MenuEditDeleteSheet = wxT("Delete sheet");
-inline constexpr const wxChar* MenuEditScript = wxT("Edit script\tE");
-inline constexpr const wxChar* MenuEditMeasure = wxT("Measure\tCtrl+M");
-inline constexpr const wxChar* MenuEditShowAgain = wxT("Show again");
-inline constexpr const wxChar* MenuEditBenchMark = wxT("Bench mark test");
+inline constexpr GMsg MenuEditUndo = NW_("Undo(&U)\tCtrl+Z");
+inline constexpr GMsg MenuEditRedo = NW_("Redo(&R)\tCtrl+Y");
+inline constexpr GMsg MenuEditNextSheet = NW_("Next sheet\tN");
+inline constexpr GMsg MenuEditPrevSheet = NW_("Prev sheet\tP");
+inline constexpr GMsg MenuEditInsertNew = NW_("Insert sheet\tAlt+N");
+inline constexpr GMsg MenuEditInsertCopyFigure = NW_("Insert copy (without text)");
+inline constexpr GMsg MenuEditInsertCopyAll = NW_("Insert copy");
+inline constexpr GMsg MenuEditDeleteSheet = NW_("Delete sheet");
+inline constexpr GMsg MenuEditScript = NW_("Edit script\tE");
+inline constexpr GMsg MenuEditMeasure = NW_("Measure\tCtrl+M");
+inline constexpr GMsg MenuEditShowAgain = NW_("Show again");
+inline constexpr GMsg MenuEditBenchMark = NW_("Bench mark test");
 
 // ---- mode ----
-inline constexpr const wxChar* MenuModeTovik = wxT("like Tovik(&c)");
-inline constexpr const wxChar* MenuModeQuil = wxT("like Quil(&K)");
-inline constexpr const wxChar* MenuModePanel = wxT("Touch panel(&P)");
+inline constexpr GMsg MenuModeTovik = NW_("like Tovik(&c)");
+inline constexpr GMsg MenuModeQuil = NW_("like Quil(&K)");
+inline constexpr GMsg MenuModePanel = NW_("Touch panel(&P)");
 
 // ---- slide show ----
-inline constexpr const wxChar* MenuSlideShowStart = wxT("Slide show(&V)\tF5");
-inline constexpr const wxChar* MenuSlideShowProperty = wxT("Animation setup \tA");
+inline constexpr GMsg MenuSlideShowStart = NW_("Slide show(&V)\tF5");
+inline constexpr GMsg MenuSlideShowProperty = NW_("Animation setup \tA");
 
 // ---- appearance ----
-inline constexpr const wxChar* MenuThemeStandard = wxT("Standard");
-inline constexpr const wxChar* MenuThemeCat = wxT("Cat");
-inline constexpr const wxChar* MenuThemeStar = wxT("Star");
-inline constexpr const wxChar* MenuThemeSkeleton = wxT("Skeleton");
-inline constexpr const wxChar* MenuThemeQuil = wxT("like Quil");
-inline constexpr const wxChar* MenuThemeTovik = wxT("like Tovik");
-inline constexpr const wxChar* MenuThemePastel = wxT("Pastel");
+inline constexpr GMsg MenuThemeStandard = NW_("Standard");
+inline constexpr GMsg MenuThemeCat = NW_("Cat");
+inline constexpr GMsg MenuThemeStar = NW_("Star");
+inline constexpr GMsg MenuThemeSkeleton = NW_("Skeleton");
+inline constexpr GMsg MenuThemeQuil = NW_("like Quil");
+inline constexpr GMsg MenuThemeTovik = NW_("like Tovik");
+inline constexpr GMsg MenuThemePastel = NW_("Pastel");
 // The fourth point item reads "point 3" although it selects the fourth slot.
-inline constexpr const wxChar* MenuPointStyle[5] = {wxT("point 1"), wxT("point 2"), wxT("point 3"),
-                                                    wxT("point 3"), wxT("point 5")};
-inline constexpr const wxChar* MenuLineStyle[5] = {wxT("line 1"), wxT("line 2"), wxT("line 3"),
-                                                   wxT("line 4"), wxT("line 5")};
-inline constexpr const wxChar* MenuAngleStyle[5] = {wxT("angle 1"), wxT("angle 2"), wxT("angle 3"),
-                                                    wxT("angle 4"), wxT("angle 5")};
-inline constexpr const wxChar* MenuBackground = wxT("Background");
-inline constexpr const wxChar* MenuCustomize = wxT("Customize");
-inline constexpr const wxChar* MenuProperty = wxT("Property");
-inline constexpr const wxChar* MenuAfterimage = wxT("Afterimage");
-inline constexpr const wxChar* MenuShowHidden = wxT("Show hidden elements\tCtrl+H");
-inline constexpr const wxChar* MenuSquaredPaper = wxT("Squared paper");
+inline constexpr GMsg MenuPointStyle[5] = {NW_("point 1"), NW_("point 2"), NW_("point 3"),
+                                           NW_("point 3"), NW_("point 5")};
+inline constexpr GMsg MenuLineStyle[5] = {NW_("line 1"), NW_("line 2"), NW_("line 3"),
+                                          NW_("line 4"), NW_("line 5")};
+inline constexpr GMsg MenuAngleStyle[5] = {NW_("angle 1"), NW_("angle 2"), NW_("angle 3"),
+                                           NW_("angle 4"), NW_("angle 5")};
+inline constexpr GMsg MenuBackground = NW_("Background");
+inline constexpr GMsg MenuCustomize = NW_("Customize");
+inline constexpr GMsg MenuProperty = NW_("Property");
+inline constexpr GMsg MenuAfterimage = NW_("Afterimage");
+inline constexpr GMsg MenuShowHidden = NW_("Show hidden elements\tCtrl+H");
+inline constexpr GMsg MenuSquaredPaper = NW_("Squared paper");
+inline constexpr GMsg MenuLanguage = NW_("Language");
+inline constexpr GMsg MenuLanguageSystem = NW_("System language");
+inline constexpr GMsg LanguageNextStart =
+    NW_("Figuretta speaks the new language the next time it starts.");
 
 // ---- toolbar labels ----
-inline constexpr const wxChar* ToolText_New = wxT("New");
-inline constexpr const wxChar* ToolText_Open = wxT("Open");
-inline constexpr const wxChar* ToolText_Save = wxT("Save");
-inline constexpr const wxChar* ToolText_Print = wxT("Print");
-inline constexpr const wxChar* ToolText_Undo = wxT("Undo");
-inline constexpr const wxChar* ToolText_Redo = wxT("Redu");
-inline constexpr const wxChar* ToolText_Axis = wxT("Axis");
-inline constexpr const wxChar* ToolText_Erase = wxT("Erase");
-inline constexpr const wxChar* ToolText_ZoomIn = wxT("ZoomIn");
-inline constexpr const wxChar* ToolText_ZoomOut = wxT("ZoomOut");
-inline constexpr const wxChar* ToolText_Property = wxT("Property");
-inline constexpr const wxChar* ToolText_Invisible = wxT("Invisi");
-inline constexpr const wxChar* ToolText_ModeSelect = wxT("Select");
-inline constexpr const wxChar* ToolText_ModeMove = wxT("Move");
-inline constexpr const wxChar* ToolText_ModeSPoint = wxT("Point");
-inline constexpr const wxChar* ToolText_ModeMLine = wxT("Line");
-inline constexpr const wxChar* ToolText_ModePara = wxT("Para");
-inline constexpr const wxChar* ToolText_ModePerp = wxT("Perp");
-inline constexpr const wxChar* ToolText_ModeMid = wxT("MidP");
-inline constexpr const wxChar* ToolText_ModeMCircle = wxT("Circ");
-inline constexpr const wxChar* ToolText_ModeAngle = wxT("Angle");
-inline constexpr const wxChar* ToolText_ModeBracket = wxT("Bracket");
-inline constexpr const wxChar* ToolText_ModeLineWithAngle = wxT("AngleLine");
-inline constexpr const wxChar* ToolText_ModeBisector = wxT("Bisect");
-inline constexpr const wxChar* ToolText_ModeCompass = wxT("Compass");
-inline constexpr const wxChar* ToolText_ModeOrbit = wxT("Orbit");
-inline constexpr const wxChar* ToolText_ModeText = wxT("Text");
-inline constexpr const wxChar* ToolText_ModeImage = wxT("Image");
-inline constexpr const wxChar* ToolText_ModeTangent = wxT("Tangent");
-inline constexpr const wxChar* ToolText_ModeCircleBy3 = wxT("CircBy3");
-inline constexpr const wxChar* ToolText_ModeClipping = wxT("Segment");
-inline constexpr const wxChar* ToolText_ModeGraph = wxT("Graph");
-inline constexpr const wxChar* ToolText_ModeMeet = wxT("Meet");
+inline constexpr GMsg ToolText_New = NW_("New");
+inline constexpr GMsg ToolText_Open = NW_("Open");
+inline constexpr GMsg ToolText_Save = NW_("Save");
+inline constexpr GMsg ToolText_Print = NW_("Print");
+inline constexpr GMsg ToolText_Undo = NW_("Undo");
+inline constexpr GMsg ToolText_Redo = NW_("Redu");
+inline constexpr GMsg ToolText_Axis = NW_("Axis");
+inline constexpr GMsg ToolText_Erase = NW_("Erase");
+inline constexpr GMsg ToolText_ZoomIn = NW_("ZoomIn");
+inline constexpr GMsg ToolText_ZoomOut = NW_("ZoomOut");
+inline constexpr GMsg ToolText_Property = NW_("Property");
+inline constexpr GMsg ToolText_Invisible = NW_("Invisi");
+inline constexpr GMsg ToolText_ModeSelect = NW_("Select");
+inline constexpr GMsg ToolText_ModeMove = NW_("Move");
+inline constexpr GMsg ToolText_ModeSPoint = NW_("Point");
+inline constexpr GMsg ToolText_ModeMLine = NW_("Line");
+inline constexpr GMsg ToolText_ModePara = NW_("Para");
+inline constexpr GMsg ToolText_ModePerp = NW_("Perp");
+inline constexpr GMsg ToolText_ModeMid = NW_("MidP");
+inline constexpr GMsg ToolText_ModeMCircle = NW_("Circ");
+inline constexpr GMsg ToolText_ModeAngle = NW_("Angle");
+inline constexpr GMsg ToolText_ModeBracket = NW_("Bracket");
+inline constexpr GMsg ToolText_ModeLineWithAngle = NW_("AngleLine");
+inline constexpr GMsg ToolText_ModeBisector = NW_("Bisect");
+inline constexpr GMsg ToolText_ModeCompass = NW_("Compass");
+inline constexpr GMsg ToolText_ModeOrbit = NW_("Orbit");
+inline constexpr GMsg ToolText_ModeText = NW_("Text");
+inline constexpr GMsg ToolText_ModeImage = NW_("Image");
+inline constexpr GMsg ToolText_ModeTangent = NW_("Tangent");
+inline constexpr GMsg ToolText_ModeCircleBy3 = NW_("CircBy3");
+inline constexpr GMsg ToolText_ModeClipping = NW_("Segment");
+inline constexpr GMsg ToolText_ModeGraph = NW_("Graph");
+inline constexpr GMsg ToolText_ModeMeet = NW_("Meet");
 
 // ---- tooltips ----
-inline constexpr const wxChar* ToolTip_Undo = wxT("Undo");
-inline constexpr const wxChar* ToolTip_Redo = wxT("Redo");
-inline constexpr const wxChar* ToolTip_Axis = wxT("Add axes");
-inline constexpr const wxChar* ToolTip_Erase = wxT("Erase");
-inline constexpr const wxChar* ToolTip_ZoomIn = wxT("ZoomIn");
-inline constexpr const wxChar* ToolTip_ZoomOut = wxT("ZoomOut");
-inline constexpr const wxChar* ToolTip_Property = wxT("Property");
-inline constexpr const wxChar* ToolTip_Invisible = wxT("Invisible");
-inline constexpr const wxChar* ToolTip_ModeSelect = wxT("Select");
-inline constexpr const wxChar* ToolTip_ModeMove = wxT("Move mode");
-inline constexpr const wxChar* ToolTip_ModeSPoint = wxT("Add a point");
-inline constexpr const wxChar* ToolTip_ModeMLine = wxT("Add a line");
-inline constexpr const wxChar* ToolTip_ModePara = wxT("Add a parallel");
-inline constexpr const wxChar* ToolTip_ModePerp = wxT("Add a perpendicular");
-inline constexpr const wxChar* ToolTip_ModeMid = wxT("Add a midpoint");
-inline constexpr const wxChar* ToolTip_ModeMCircle = wxT("Add a circle");
-inline constexpr const wxChar* ToolTip_ModeBisector = wxT("Add a bisector");
-inline constexpr const wxChar* ToolTip_ModeMeet = wxT("Add the intersection");
-inline constexpr const wxChar* ToolTip_ModeClipping = wxT("Clip a line");
+inline constexpr GMsg ToolTip_Undo = NW_("Undo");
+inline constexpr GMsg ToolTip_Redo = NW_("Redo");
+inline constexpr GMsg ToolTip_Axis = NW_("Add axes");
+inline constexpr GMsg ToolTip_Erase = NW_("Erase");
+inline constexpr GMsg ToolTip_ZoomIn = NW_("ZoomIn");
+inline constexpr GMsg ToolTip_ZoomOut = NW_("ZoomOut");
+inline constexpr GMsg ToolTip_Property = NW_("Property");
+inline constexpr GMsg ToolTip_Invisible = NW_("Invisible");
+inline constexpr GMsg ToolTip_ModeSelect = NW_("Select");
+inline constexpr GMsg ToolTip_ModeMove = NW_("Move mode");
+inline constexpr GMsg ToolTip_ModeSPoint = NW_("Add a point");
+inline constexpr GMsg ToolTip_ModeMLine = NW_("Add a line");
+inline constexpr GMsg ToolTip_ModePara = NW_("Add a parallel");
+inline constexpr GMsg ToolTip_ModePerp = NW_("Add a perpendicular");
+inline constexpr GMsg ToolTip_ModeMid = NW_("Add a midpoint");
+inline constexpr GMsg ToolTip_ModeMCircle = NW_("Add a circle");
+inline constexpr GMsg ToolTip_ModeBisector = NW_("Add a bisector");
+inline constexpr GMsg ToolTip_ModeMeet = NW_("Add the intersection");
+inline constexpr GMsg ToolTip_ModeClipping = NW_("Clip a line");
 // In the Quil and touch-panel bars the Segment button makes a segment from two
 // points, so its tooltip there is the Line tooltip.
-inline constexpr const wxChar* ToolTip_ModeClippingQuil = wxT("Add a line");
+inline constexpr GMsg ToolTip_ModeClippingQuil = NW_("Add a line");
 
 // ---- the status bar and the closing question ----
-inline constexpr const wxChar* StatusWelcome = wxT("Welcome to wxFiguretta!");
-inline constexpr const wxChar* QuitQuestion = wxT("Do you save the configuration before quitting?");
-inline constexpr const wxChar* QuitCaption = wxT("Are you sure?");
-inline constexpr const wxChar* AboutCaption = wxT("About ....");
+inline constexpr GMsg StatusWelcome = NW_("Welcome to wxFiguretta!");
+inline constexpr GMsg QuitQuestion = NW_("Do you save the configuration before quitting?");
+inline constexpr GMsg QuitCaption = NW_("Are you sure?");
+inline constexpr GMsg AboutCaption = NW_("About ....");

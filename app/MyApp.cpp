@@ -6,12 +6,14 @@
 #include <wx/image.h>
 
 #include "app/AnsweringUser.h"
+#include "app/Language.h"
 #include "app/MyFrame.h"
 #include "app/Session.h"
 #include "app/WxUser.h"
 #include "interaction/MyCanvas.h"
 #include "model/AppFolders.h"
 #include "model/Invariants.h"
+#include "model/Prefs.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +27,11 @@ MyApp::MyApp() { ChooseSettingsBackend(); }
 MyApp::~MyApp() { ReleaseToolbarBitmaps(); }
 
 bool MyApp::OnInit() {
+  // The language is chosen before any window shows a text: the one the
+  // preference file names, else the system's.
+  GPrefs prefs;
+  LoadPrefs(InFolder(ResolveAppFolders().config, kPrefFileName), prefs);
+  StartTranslations(prefs.language);
   if (!m_User) {
     m_OwnUser = std::make_unique<WxUser>(ResolveAppFolders().state);
     m_User = m_OwnUser.get();

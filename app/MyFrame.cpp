@@ -10,6 +10,7 @@
 #include "app/dialogs/PropertyDialogs.h"
 #include "app/dialogs/ToolDialogs.h"
 #include "interaction/MyCanvas.h"
+#include "model/Utf8Text.h"
 #include "resources/appicon.xpm"
 #include "script/Recovery.h"
 
@@ -103,6 +104,7 @@ wxBEGIN_EVENT_TABLE(MyFrame, wxFrame)
   EVT_MENU(ToolkitId(kModeSelect), MyFrame::OnModeSelect)
   EVT_MENU(kCmdIdModeTangent, MyFrame::OnIdModeTangent)
   EVT_MENU(kCmdIdModeCircleBy3, MyFrame::OnIdModeCircleBy3)
+  EVT_MENU_RANGE(kCmdLanguage0, kCmdLanguage0 + 15, MyFrame::OnLanguage)
   EVT_SIZE(MyFrame::OnSize)
   EVT_CLOSE(MyFrame::OnClose)
 wxEND_EVENT_TABLE()
@@ -231,6 +233,8 @@ void MyFrame::BuildMenus() {
   m_AppearMenu->AppendCheckItem(ToolkitId(kCmdCloneOn), MenuAfterimage);
   m_AppearMenu->AppendCheckItem(ToolkitId(kCmdShowHidden), MenuShowHidden);
   m_AppearMenu->AppendCheckItem(ToolkitId(kCmdSquaredPaper), MenuSquaredPaper);
+  m_AppearMenu->AppendSeparator();
+  m_AppearMenu->AppendSubMenu(LanguageMenu(), MenuLanguage);
 
   auto* bar = new wxMenuBar;
   bar->Append(m_FileMenu, MenuFile);
@@ -245,10 +249,11 @@ void MyFrame::BuildMenus() {
 // printing in FrameExport.cpp. ----
 
 void MyFrame::OnAbout(wxCommandEvent&) {
-  m_User->ShowMessage(std::string("wxFiguretta \nFiguretta on wxWidgets\n\n") +
-                          "Made for children who like to draw with compass and ruler.\n" +
-                          "Version " FIGURETTA_VERSION "\nLicence: " FIGURETTA_LICENCE "\n",
-                      wxString(AboutCaption).utf8_string(), GUser::kInformation);
+  m_User->ShowMessage(
+      std::string(Tr("wxFiguretta \nFiguretta on wxWidgets\n\n")) +
+          Tr("Made for children who like to draw with compass and ruler.\n") +
+          StrFormat(Tr("Version %s\nLicence: %s\n"), FIGURETTA_VERSION, FIGURETTA_LICENCE),
+      wxString(AboutCaption).utf8_string(), GUser::kInformation);
 }
 
 // Exit closes the window; the close event asks the question, once.

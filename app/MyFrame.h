@@ -11,6 +11,7 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+#include "app/Language.h"
 #include "model/Modes.h"
 #include "model/User.h"
 
@@ -100,6 +101,7 @@ class MyFrame : public wxFrame {
   void OnSaveCsv(wxCommandEvent& event);
   void OnSaveBmp(wxCommandEvent& event);
   void OnLogfile(wxCommandEvent& event);
+  void OnLanguage(wxCommandEvent& event);
   void OnPrint(wxCommandEvent& event);
   void OnPageSetup(wxCommandEvent& event);
   void OnPrintPreview(wxCommandEvent& event);
@@ -114,7 +116,7 @@ class MyFrame : public wxFrame {
   std::string DocumentStem() const;
   // What the title adds to the name of a figure brought back from its
   // recovery copy, until it is saved.
-  static constexpr const char* kNotSavedMark = " (not saved)";
+  static constexpr const char* kNotSavedMark = N_(" (not saved)");
   // The print settings of one print command (app/FrameExport.cpp).
   wxPrintData* m_PrintData = nullptr;
   wxPageSetupDialogData* m_PageSetupData = nullptr;
@@ -225,6 +227,7 @@ class MyFrame : public wxFrame {
 
  private:
   void BuildMenus();
+  wxMenu* LanguageMenu();
   // Checks the theme, point, line and angle items and "Save logfile" as the
   // canvas has them (after it read the preference file).
   void CheckSettingsMenus();

@@ -16,7 +16,7 @@ bool MyPrintout::OnPrintPage(int page) {
   if (page == 1) DrawPage(dc);
   dc->SetDeviceOrigin(0, 0);
   dc->SetUserScale(1.0, 1.0);
-  dc->DrawText(wxString::Format(wxT("PAGE %d"), page), 10, 10);
+  dc->DrawText(wxString::Format(_("PAGE %d"), page), 10, 10);
   return true;
 }
 

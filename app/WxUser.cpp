@@ -1,6 +1,10 @@
 // The toolkit side of GUser: modal message boxes with an OK button, Yes/No
-// (and Cancel) questions, the file chooser, and the day's log file.
+// (and Cancel) questions, the file chooser, and the day's log file. A text
+// that is a key of the catalogue is shown in the person's language; one that
+// was put together already was translated piece by piece where it was made.
 #include "app/WxUser.h"
+
+#include "app/Language.h"
 
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -43,12 +47,12 @@ wxString WithChosenFilter(const wxString& path, const wxString& wildcard, int in
 }
 
 void WxUser::ShowMessage(const std::string& text, const std::string& caption, Icon icon) {
-  wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK | IconStyle(icon));
+  wxMessageBox(Translated(text.c_str()), Translated(caption.c_str()), wxOK | IconStyle(icon));
 }
 
 GUser::Answer WxUser::Ask(const std::string& text, const std::string& caption, bool withCancel) {
   long style = wxYES_NO | wxICON_INFORMATION | (withCancel ? wxCANCEL : 0);
-  int answer = wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
+  int answer = wxMessageBox(Translated(text.c_str()), Translated(caption.c_str()), style);
   if (answer == wxYES) return kYes;
   // Closing a Yes/No box without a choice counts as No; with a Cancel button
   // it counts as Cancel, the answer that changes nothing.
@@ -78,8 +82,8 @@ wxFileDialog* WxUser::Chooser(bool forSaving) {
 std::string WxUser::ChooseFile(const std::string& message, const std::string& defaultFile,
                                const std::string& wildcard, bool forSaving) {
   wxFileDialog* dialog = Chooser(forSaving);
-  const wxString filters = wxString::FromUTF8(wildcard);
-  dialog->SetMessage(wxString::FromUTF8(message));
+  const wxString filters = Translated(wildcard.c_str());
+  dialog->SetMessage(Translated(message.c_str()));
   dialog->SetWildcard(filters);
   dialog->SetFilterIndex(0);
   // The chooser takes a folder and a bare name: a proposal with a folder in it

@@ -1,6 +1,7 @@
 // The canvas window: construction, the paint cycle through the painter's two
 // off-screen pictures, the repaint timer, resizing, zooming and the benchmark
 // command.
+#include <wx/translation.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
@@ -8,6 +9,7 @@
 #include <wx/stopwatch.h>
 
 #include "model/ViewSteps.h"
+#include "model/Translate.h"
 #include "interaction/MyCanvas.h"
 #include "interaction/ToolHints.h"
 #include "model/AppFolders.h"
@@ -82,7 +84,7 @@ GOverlay MyCanvas::PrepareDrawing() {
   if (m_Tool.m_SlideShow && !m_Tool.m_SlideWaitClick && m_Tool.m_AnimStep) m_Tool.m_AnimStep();
   if (wxStatusBar* bar = m_Frame ? m_Frame->GetStatusBar() : nullptr) {
     const wxString text =
-        wxString::Format("Sheet: %d/%d", m_Doc->CurrentSheetIndex() + 1, m_Doc->SheetCount());
+        wxString::Format(_("Sheet: %d/%d"), m_Doc->CurrentSheetIndex() + 1, m_Doc->SheetCount());
     if (bar->GetStatusText(0) != text) bar->SetStatusText(text, 0);
     const wxString hint = wxString::FromUTF8(Guidance());
     if (bar->GetFieldsCount() > 1 && bar->GetStatusText(1) != hint) bar->SetStatusText(hint, 1);
@@ -171,9 +173,9 @@ void MyCanvas::OnBenchMark() {
   }
   times[3] = sw.Time();
   m_Doc->User().ShowMessage(
-      wxString::Format("evaluate const. = %ld(us)\ndraw background = %ld(us)\ndraw elements= "
-                       "%ld(us)\nblit all = %ld(us)\n",
+      wxString::Format(_("evaluate const. = %ld(us)\ndraw background = %ld(us)\ndraw elements= "
+                         "%ld(us)\nblit all = %ld(us)\n"),
                        times[0], times[1], times[2], times[3])
           .utf8_string(),
-      "Benchmark Test", GUser::kInformation);
+      N_("Benchmark Test"), GUser::kInformation);
 }

@@ -1,6 +1,7 @@
 // The canvas's remembered settings: the interaction style, the theme, the
 // point, line and angle modes and the logging switch, read from the
-// preference file at start and written back when the program ends.
+// preference file at start and written back when the program ends, with the
+// language chosen for the next start.
 #include "interaction/MyCanvas.h"
 #include "model/Prefs.h"
 
@@ -14,6 +15,7 @@ GPrefs PrefsOf(const MyCanvas& c) {
   p.lineMode = c.m_Doc->Defaults().LineMode();
   p.angleMode = c.m_Doc->Defaults().AngleMode();
   p.writeLog = c.m_Doc->WritesLog();
+  p.language = c.m_Language;
   return p;
 }
 
@@ -28,6 +30,7 @@ void MyCanvas::ReadPrefFile() {
   m_Doc->Defaults().SetLineMode(p.lineMode);
   m_Doc->Defaults().SetAngleMode(p.angleMode);
   m_Doc->SetWriteLog(p.writeLog);
+  m_Language = p.language;
 }
 
 bool MyCanvas::WritePrefFile() { return SavePrefs(m_PrefPath, PrefsOf(*this)); }

@@ -92,6 +92,8 @@ class MyCanvas : public wxWindow,
   // ---- remembered settings (interaction/CanvasPrefs.cpp) ----
   // The preference file, in the user's configuration folder.
   std::string m_PrefPath;
+  // The language the preference file names ("" the system's).
+  std::string m_Language;
   // Takes style, theme, point, line and angle modes and the logging switch
   // from the preference file; a missing file leaves them as they are.
   void ReadPrefFile();

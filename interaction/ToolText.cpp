@@ -1,6 +1,7 @@
 // The Text and Image tools: a click on a point edits its name, on a text
 // edits the text, elsewhere places a new text; the Image tool places a
 // picture from a file with its top-left corner at the click.
+#include <wx/translation.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -8,6 +9,7 @@
 #include "interaction/ToolAsk.h"
 #include "interaction/ToolWorld.h"
 #include "render/Draw.h"
+#include "model/Translate.h"
 #include "interaction/MyCanvas.h"
 #include "model/EvalText.h"
 
@@ -110,8 +112,8 @@ void MyCanvas::LUp_Text(wxPoint& pos) {
 
 void MyCanvas::LUp_Image(wxPoint& pos) {
   GDocument& d = *m_Doc;
-  const std::string chosen = d.User().ChooseFile("Choose a image file", "untitled",
-                                                 "image files|*.bmp;*.jpg;*.png;*.gif", false);
+  const std::string chosen = d.User().ChooseFile(N_("Choose a image file"), "untitled",
+                                                 N_("image files|*.bmp;*.jpg;*.png;*.gif"), false);
   const wxString path = wxString::FromUTF8(chosen);
   d.WriteLogFile("LUp_Image : g_ImagePath=" + chosen + "\n");
   wxImage picture;

@@ -3,11 +3,12 @@
 // word without the bytes that separate statements and fields, and unique.
 #include "model/Document.h"
 #include "model/Lookup.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 
 namespace {
 
-const char* const kRenameCaption = "Rename";
+const char* const kRenameCaption = N_("Rename");
 
 // Blanks and control characters end a name in the file; the others split
 // statements and fields; a backslash would hide the comma after a name.
@@ -44,16 +45,16 @@ bool GDocument::RenameElement(GObject* e, const std::string& wanted) {
   const std::string name = TrimBlanks(wanted);
   if (name == e->name) return true;
   if (name.empty()) {
-    m_User->ShowMessage("A name cannot be empty. The old name is kept.", kRenameCaption);
+    m_User->ShowMessage(Tr("A name cannot be empty. The old name is kept."), Tr(kRenameCaption));
     return false;
   }
   for (char c : name) {
     if (BadNameChar(c)) {
       m_User->ShowMessage(
-          StrFormat("The name \"%s\" cannot be used: a name may not hold blanks or any of "
-                    ", ; = ( ) \\. The old name is kept.",
+          StrFormat(Tr("The name \"%s\" cannot be used: a name may not hold blanks or any of "
+                       ", ; = ( ) \\. The old name is kept."),
                     name.c_str()),
-          kRenameCaption);
+          Tr(kRenameCaption));
       return false;
     }
   }
@@ -64,9 +65,9 @@ bool GDocument::RenameElement(GObject* e, const std::string& wanted) {
     if (History().RedoAt(i)) taken = OutputNamed(History().RedoAt(i), name, e);
   if (taken) {
     m_User->ShowMessage(
-        StrFormat("The name \"%s\" is already used in this sheet. The old name is kept.",
+        StrFormat(Tr("The name \"%s\" is already used in this sheet. The old name is kept."),
                   name.c_str()),
-        kRenameCaption);
+        Tr(kRenameCaption));
     return false;
   }
   e->name = name;

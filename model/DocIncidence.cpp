@@ -3,19 +3,20 @@
 // announce or remove what a new line, circle or point turns out to be.
 #include "model/Incidence.h"
 #include "model/Lookup.h"
+#include "model/Translate.h"
 
-const char* const IncidentMsg = "(*^_^*) This line thru point %s.";
-const char* const IncidentMsgC = "(*^_^*) This circle thru point %s.";
-const char* const IncidentMsgPL = "(*^_^*) Point %s is on this line.";
-const char* const IncidentMsgPLAB = "(*^_^*) Point %s is on line %s%s.";
-const char* const IncidentMsgPC = "(*^_^*) Point %s is on this circle.";
-const char* const TangentMsgLC = "(*^_^*) This line is tangent to circle %s.";
-const char* const TangentMsgLCAB = "(*^_^*) Line %s%s is tangent to circle %s.";
-const char* const TangentMsgCL = "(*^_^*) Circle %s is tangent to this line.";
-const char* const TangentMsgCLAB = "(*^_^*) Circle %s is tangent to line %s%s.";
-const char* const TangentMsgCC = "(*^_^*) Circle %s is tangent to circle %s.";
-const char* const IncidencyCaption = "Incidency Test";
-const char* const TangencyCaption = "Tangency Test";
+const char* const IncidentMsg = N_("(*^_^*) This line thru point %s.");
+const char* const IncidentMsgC = N_("(*^_^*) This circle thru point %s.");
+const char* const IncidentMsgPL = N_("(*^_^*) Point %s is on this line.");
+const char* const IncidentMsgPLAB = N_("(*^_^*) Point %s is on line %s%s.");
+const char* const IncidentMsgPC = N_("(*^_^*) Point %s is on this circle.");
+const char* const TangentMsgLC = N_("(*^_^*) This line is tangent to circle %s.");
+const char* const TangentMsgLCAB = N_("(*^_^*) Line %s%s is tangent to circle %s.");
+const char* const TangentMsgCL = N_("(*^_^*) Circle %s is tangent to this line.");
+const char* const TangentMsgCLAB = N_("(*^_^*) Circle %s is tangent to line %s%s.");
+const char* const TangentMsgCC = N_("(*^_^*) Circle %s is tangent to circle %s.");
+const char* const IncidencyCaption = N_("Incidency Test");
+const char* const TangencyCaption = N_("Tangency Test");
 
 using namespace incidence_now;
 

@@ -3,6 +3,7 @@
 // a new element that is only a copy of an existing one.
 #include "model/Incidence.h"
 #include "model/IncidenceShadow.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 
 using namespace incidence_now;
@@ -73,21 +74,21 @@ void GRelations::CheckIncidency(GLine* L, bool announce) {
     m_Doc.AssignIncident(L, P, 0.0);
     ResetLineIcPara(L);
     if (announce)
-      m_Doc.User().ShowMessage(StrFormat(IncidentMsg, P->name.c_str()), IncidencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(Tr(IncidentMsg), P->name.c_str()), Tr(IncidencyCaption));
   });
   // Tangencies are only told, never recorded.
   if (!announce) return;
   for (GCircle* C = m_Doc.Sheet().circles.head; C; C = C->next) {
     if (!LineTouchesCircle(C, L) || !tangent_CL_global(m_Doc.FirstConst(), C, L)) continue;
     if (L->icCount < 2) {
-      m_Doc.User().ShowMessage(StrFormat(TangentMsgLC, CircleName(m_Doc, C).c_str()),
-                               TangencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(Tr(TangentMsgLC), CircleName(m_Doc, C).c_str()),
+                               Tr(TangencyCaption));
     } else {
       std::string a, b;
       FirstTwoNames(L, &a, &b);
       m_Doc.User().ShowMessage(
-          StrFormat(TangentMsgLCAB, a.c_str(), b.c_str(), CircleName(m_Doc, C).c_str()),
-          TangencyCaption);
+          StrFormat(Tr(TangentMsgLCAB), a.c_str(), b.c_str(), CircleName(m_Doc, C).c_str()),
+          Tr(TangencyCaption));
     }
   }
 }
@@ -103,25 +104,26 @@ void GRelations::CheckIncidency(GCircle* C, bool announce) {
     m_Doc.AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
     if (announce)
-      m_Doc.User().ShowMessage(StrFormat(IncidentMsgC, P->name.c_str()), IncidencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(Tr(IncidentMsgC), P->name.c_str()), Tr(IncidencyCaption));
   });
   if (!announce) return;
   const std::string name = CircleName(m_Doc, C);
   for (GLine* L = m_Doc.Sheet().lines.head; L; L = L->next) {
     if (!LineTouchesCircle(C, L) || !tangent_CL_global(m_Doc.FirstConst(), C, L)) continue;
     if (L->icCount < 2) {
-      m_Doc.User().ShowMessage(StrFormat(TangentMsgCL, name.c_str()), TangencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(Tr(TangentMsgCL), name.c_str()), Tr(TangencyCaption));
     } else {
       std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_Doc.User().ShowMessage(StrFormat(TangentMsgCLAB, name.c_str(), a.c_str(), b.c_str()),
-                               TangencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(Tr(TangentMsgCLAB), name.c_str(), a.c_str(), b.c_str()),
+                               Tr(TangencyCaption));
     }
   }
   for (GCircle* D = m_Doc.Sheet().circles.head; D; D = D->next) {
     if (D == C || !tangent_CC_global(m_Doc.FirstConst(), C, D)) continue;
-    m_Doc.User().ShowMessage(StrFormat(TangentMsgCC, name.c_str(), CircleName(m_Doc, D).c_str()),
-                             TangencyCaption);
+    m_Doc.User().ShowMessage(
+        StrFormat(Tr(TangentMsgCC), name.c_str(), CircleName(m_Doc, D).c_str()),
+        Tr(TangencyCaption));
   }
 }
 
@@ -136,12 +138,13 @@ void GRelations::CheckIncidency(GPoint* P, bool announce) {
     ResetLineIcPara(L);
     if (!announce) continue;
     if (L->icCount < 3) {
-      m_Doc.User().ShowMessage(StrFormat(IncidentMsgPL, P->name.c_str()), IncidencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(Tr(IncidentMsgPL), P->name.c_str()), Tr(IncidencyCaption));
     } else {
       std::string a, b;
       FirstTwoNames(L, &a, &b);
-      m_Doc.User().ShowMessage(StrFormat(IncidentMsgPLAB, P->name.c_str(), a.c_str(), b.c_str()),
-                               IncidencyCaption);
+      m_Doc.User().ShowMessage(
+          StrFormat(Tr(IncidentMsgPLAB), P->name.c_str(), a.c_str(), b.c_str()),
+          Tr(IncidencyCaption));
     }
   }
   // A point already recorded on a circle (an intersection registered by its
@@ -153,7 +156,7 @@ void GRelations::CheckIncidency(GPoint* P, bool announce) {
     m_Doc.AssignIncident(C, P, 0.0);
     ResetCircleIcPara(C);
     if (announce)
-      m_Doc.User().ShowMessage(StrFormat(IncidentMsgPC, P->name.c_str()), IncidencyCaption);
+      m_Doc.User().ShowMessage(StrFormat(Tr(IncidentMsgPC), P->name.c_str()), Tr(IncidencyCaption));
   }
 }
 

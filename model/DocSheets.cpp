@@ -2,6 +2,7 @@
 // copy of the current one, emptying and deleting the current sheet, and
 // starting the whole document afresh.
 #include "model/Document.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 
 namespace {
@@ -53,8 +54,8 @@ void OpenGapAfterCurrent(GDocument& doc) {
 bool RoomForASheet(GDocument& doc) {
   if (doc.Sheets().Count() < kSheetPoolSize) return true;
   doc.User().ShowMessage(
-      StrFormat("A document holds at most %d sheets; no sheet was added.", kSheetPoolSize),
-      "Insert sheet");
+      StrFormat(Tr("A document holds at most %d sheets; no sheet was added."), kSheetPoolSize),
+      Tr("Insert sheet"));
   return false;
 }
 

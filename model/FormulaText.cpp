@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/Formula.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 
 namespace {
@@ -151,28 +152,30 @@ std::string FormulaErrorText(const GFormulaError& error, const std::string& text
   const std::string what = Utf8Repaired(error.what);
   switch (error.fault) {
     case GFormulaFault::kEmpty:
-      return "The formula is empty.";
+      return Tr("The formula is empty.");
     case GFormulaFault::kMissing:
-      return StrFormat("Something is missing after \"%s\" at position %d.", what.c_str(), position);
+      return StrFormat(Tr("Something is missing after \"%s\" at position %d."), what.c_str(),
+                       position);
     case GFormulaFault::kUnexpected:
-      return StrFormat("\"%s\" at position %d cannot stand there.", what.c_str(), position);
+      return StrFormat(Tr("\"%s\" at position %d cannot stand there."), what.c_str(), position);
     case GFormulaFault::kUnclosed:
-      return StrFormat("The bracket \"(\" at position %d is never closed.", position);
+      return StrFormat(Tr("The bracket \"(\" at position %d is never closed."), position);
     case GFormulaFault::kUnopened:
-      return StrFormat("The bracket \")\" at position %d closes nothing.", position);
+      return StrFormat(Tr("The bracket \")\" at position %d closes nothing."), position);
     case GFormulaFault::kUnknownWord:
       return StrFormat(
-          "Unknown word \"%s\" at position %d (known: sin, cos, tan, log, ln, exp, sqrt, abs, "
-          "pi, e, x).",
+          Tr("Unknown word \"%s\" at position %d (known: sin, cos, tan, log, ln, exp, sqrt, abs, "
+             "pi, e, x)."),
           what.c_str(), position);
     case GFormulaFault::kTooDeep:
-      return "The formula has too many brackets inside brackets.";
+      return Tr("The formula has too many brackets inside brackets.");
     case GFormulaFault::kTooLong:
-      return "The formula is too long.";
+      return Tr("The formula is too long.");
     case GFormulaFault::kReference:
-      return StrFormat("The braces at position %d need a name and a letter, as in {Ax}.", position);
+      return StrFormat(Tr("The braces at position %d need a name and a letter, as in {Ax}."),
+                       position);
     case GFormulaFault::kNoCurve:
-      return "There is no room for another curve.";
+      return Tr("There is no room for another curve.");
     case GFormulaFault::kNone:
       break;
   }

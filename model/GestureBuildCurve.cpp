@@ -4,6 +4,7 @@
 // what is wrong where), and a curve's formula as it was understood.
 #include "model/Gesture.h"
 #include "model/Formula.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 
 GParaCurve* GGesture::NewGraphCurve(const std::string& text) { return NewParaCurve(text, text); }
@@ -40,8 +41,8 @@ int GGesture::AddGraph(const std::string& formula, double xmin, double xmax,
       curve->inUse = 0;
     }
     m_Doc.User().ShowMessage(
-        StrFormat("error %d", error.code) + "\n" + FormulaErrorText(error, formula),
-        "Invalid function input");
+        StrFormat(Tr("error %d"), error.code) + "\n" + FormulaErrorText(error, formula),
+        Tr("Invalid function input"));
     if (report) *report = error;
     return error.code;
   }

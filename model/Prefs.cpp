@@ -2,6 +2,7 @@
 // scan that finds entries anywhere, and the safe replacement of the file.
 #include "model/Prefs.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -86,12 +87,27 @@ const char* KeyFor(Field field, int value) {
   return field == kGMode ? nullptr : first;
 }
 
+// "Language=CODE;": letters and "_" only, as a locale names a language;
+// anything else is no entry.
+bool TakeLanguage(std::string_view rest, GPrefs& p) {
+  constexpr std::string_view key = "Language=";
+  if (!rest.starts_with(key)) return false;
+  size_t end = key.size();
+  while (end < rest.size() && end - key.size() < 16 &&
+         (std::isalpha(static_cast<unsigned char>(rest[end])) || rest[end] == '_'))
+    ++end;
+  if (end >= rest.size() || rest[end] != ';') return false;
+  p.language = std::string(rest.substr(key.size(), end - key.size()));
+  return true;
+}
+
 }  // namespace
 
 void ParsePrefs(std::string_view bytes, GPrefs& p) {
   p.writeLog = false;
   for (size_t at = 0; at < bytes.size(); ++at) {
     const std::string_view rest = bytes.substr(at);
+    if (TakeLanguage(rest, p)) continue;
     for (const Entry& e : kEntries) {
       if (rest.starts_with(e.key)) {
         Take(e, p);
@@ -110,6 +126,11 @@ std::string FormatPrefs(const GPrefs& p) {
   out += KeyFor(kLine, p.lineMode);
   out += KeyFor(kAngle, p.angleMode);
   if (p.writeLog) out += "WriteLogfile;";
+  if (!p.language.empty()) {
+    out += "Language=";
+    out += p.language;
+    out += ";";
+  }
   return out;
 }
 

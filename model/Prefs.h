@@ -1,6 +1,7 @@
 // The preference file "wxFG.pref": the interaction style, the theme, the
 // point, line and angle modes and the logging switch, kept from one run to
-// the next as one line of "Key=VALUE;" entries.
+// the next as one line of "Key=VALUE;" entries; last, when the person chose
+// one, the language of the menus and messages.
 #pragma once
 
 #include <string>
@@ -20,6 +21,8 @@ struct GPrefs {
   int lineMode = kLineMode0;
   int angleMode = kAngleMode0;
   bool writeLog = true;
+  // A language code ("de", "pt_BR"); "" follows the system.
+  std::string language;
 };
 
 // Applies every entry found anywhere in bytes to p, in the order they stand,
@@ -27,7 +30,7 @@ struct GPrefs {
 // is on only when its entry is there.
 void ParsePrefs(std::string_view bytes, GPrefs& p);
 // The entries of p in their fixed order: style, theme, point, line, angle,
-// log; no line end.
+// log, then the language when one was chosen; no line end.
 std::string FormatPrefs(const GPrefs& p);
 
 // Reads the file at path into p; false (and p unchanged) when there is no

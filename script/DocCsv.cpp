@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "model/CNumeric.h"
 #include "model/Document.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 #include "script/EvalText.h"
 #include "script/SafeFile.h"
@@ -50,6 +52,7 @@ std::string QuotedField(GConst* first, const GText& t) {
 }  // namespace
 
 std::string CsvText(GDocument& doc) {
+  const GCNumericScope dots;
   std::string out;
   GConst* first = doc.FirstConst();
   for (GConst* c = first; c; c = c->next) {
@@ -101,8 +104,8 @@ bool SaveCsv(GDocument& doc, const std::string& chosen) {
   std::string why;
   if (!ReplaceFile(path, CsvText(doc), why)) {
     doc.User().ShowMessage(
-        StrFormat("The file %s could not be saved (%s).", path.c_str(), why.c_str()), "Save data",
-        GUser::kError);
+        StrFormat(Tr("The file %s could not be saved (%s)."), path.c_str(), why.c_str()),
+        Tr("Save data"), GUser::kError);
     return false;
   }
   return true;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Document.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 #include "script/SafeFile.h"
 #include "script/Script.h"
@@ -39,11 +40,11 @@ bool SaveDocument(GDocument& doc, const std::string& chosen, std::string* writte
 
   std::string why;
   if (path.empty() || !ReplaceFile(path, text, why)) {
-    if (why.empty()) why = "no file name";
-    doc.User().ShowMessage(StrFormat("The file %s could not be saved (%s).\n"
-                                     "The file on disk was not changed.",
+    if (why.empty()) why = Tr("no file name");
+    doc.User().ShowMessage(StrFormat(Tr("The file %s could not be saved (%s).\n"
+                                        "The file on disk was not changed."),
                                      path.c_str(), why.c_str()),
-                           "Save", GUser::kError);
+                           Tr("Save"), GUser::kError);
     doc.WriteLogFile("OnSave: failed\n");
     return false;
   }

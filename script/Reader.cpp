@@ -3,6 +3,8 @@
 // effect statements.
 #include <cstring>
 
+#include "model/CNumeric.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 #include "script/ReaderHelpers.h"
 #include "script/Script.h"
@@ -217,6 +219,7 @@ bool StartSheet(GReader& r, int& separators) {
 }  // namespace
 
 bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GReadTexts texts) {
+  const GCNumericScope dots;
   const bool clear = scope == GReadScope::kDocument;
   const bool withTexts = texts == GReadTexts::kWith;
   if (clear) doc.ClearConst();
@@ -242,12 +245,12 @@ bool ReadScript(GDocument& doc, const std::string& text, GReadScope scope, GRead
     if (r.type != "void" &&
         (!SplitElementName(r.name, statement) || r.NameTaken(ScriptName(r.name)))) {
       doc.User().ShowMessage(
-          StrFormat("line %d : element name error : %s ", r.line, ScriptName(r.name).c_str()),
-          "Syntax error");
+          StrFormat(Tr("line %d : element name error : %s "), r.line, ScriptName(r.name).c_str()),
+          Tr("Syntax error"));
       return false;
     }
     if (Get_FunctionName(r.keyword, statement)) {
-      doc.User().ShowMessage(StrFormat("line %d : illegal function name", r.line),
+      doc.User().ShowMessage(StrFormat(Tr("line %d : illegal function name"), r.line),
                              ScriptName(r.keyword));
       return false;
     }

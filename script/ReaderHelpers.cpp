@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "model/Lookup.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 
 // ---- byte strings ----
@@ -261,7 +262,7 @@ bool Get_Variables(std::string* fields, const std::string& text, int& count) {
 // ---- the reading pass ----
 
 bool GReader::Fail(const char* format, const char* caption) {
-  doc.User().ShowMessage(StrFormat(format, line), caption);
+  doc.User().ShowMessage(StrFormat(Tr(format), line), Tr(caption));
   return false;
 }
 

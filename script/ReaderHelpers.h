@@ -7,6 +7,7 @@
 
 #include "model/Document.h"
 #include "model/NameTable.h"
+#include "model/Translate.h"
 
 // A statement holds at most this many fields; more is a syntax error.
 constexpr int kScriptFields = 20;
@@ -103,7 +104,7 @@ struct GReader {
   bool wasReading;
 
   // Shows "line N : ..." (format with one %d) and returns false.
-  bool Fail(const char* format, const char* caption = "Syntax error");
+  bool Fail(const char* format, const char* caption = N_("Syntax error"));
   // The element of the wanted kind whose step of the current sheet bears the
   // name in field i (blanks and line breaks in the field ignored); none when
   // the field is missing or no such element exists.

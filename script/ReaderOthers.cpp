@@ -7,6 +7,7 @@
 #include <cctype>
 
 #include "model/Formula.h"
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 #include "script/ReaderHelpers.h"
 #include "script/ScriptText.h"
@@ -108,9 +109,9 @@ bool FormulaRejected(GReader& r, const std::string& text) {
   const int code = ParseCurveFormula(r.doc.FirstConst(), text, tree, &error);
   DeleteGCalc(tree);
   if (code == CALC_OK) return false;
-  r.doc.User().ShowMessage(StrFormat("line %d : Graph syntax error %d", r.line, code) + "\n" +
+  r.doc.User().ShowMessage(StrFormat(Tr("line %d : Graph syntax error %d"), r.line, code) + "\n" +
                                FormulaErrorText(error, text),
-                           "syntax error");
+                           Tr("syntax error"));
   return true;
 }
 

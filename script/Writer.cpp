@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/CNumeric.h"
 #include "model/Document.h"
 #include "model/StepKinds.h"
 #include "script/Script.h"
@@ -307,6 +308,7 @@ void GConst::ConstSrc(std::string& out) const {
 // every sheet's own styles and not only those of the sheet on screen; the
 // name colour and the window size are the document's.
 std::string WriteSheetScript(GDocument& doc, int sheet) {
+  const GCNumericScope dots;
   std::string out;
   if (sheet < 0 || sheet >= doc.Sheets().Count()) return out;
   const GSheet& s = doc.Sheets().Slot(sheet);

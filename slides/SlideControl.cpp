@@ -2,6 +2,8 @@
 // waiting effect, to the next sheet, or to its end after the last sheet.
 #include "slides/SlideShow.h"
 
+#include "model/Translate.h"
+
 void GSlideShow::ShowAllTargets() {
   for (GConst* c = m_Doc.FirstConst(); c; c = c->next) {
     GObject* e = EffectElement(c);
@@ -49,7 +51,7 @@ void GSlideShow::Click() {
   m_SlideShow = false;
   m_EffectWaiting = true;
   m_CurrentEffect = nullptr;
-  m_Doc.User().ShowMessage("End of Slidshow", "", GUser::kInformation);
+  m_Doc.User().ShowMessage(Tr("End of Slidshow"), "", GUser::kInformation);
 }
 
 void GSlideShow::WindowChanged() {

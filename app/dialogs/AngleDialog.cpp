@@ -6,10 +6,12 @@
 
 #include "app/dialogs/ToolDialogs.h"
 
+#include "app/Language.h"
+
 AngleDialog::AngleDialog(wxWindow* parent, const GAngleChoice& start)
-    : wxDialog(parent, wxID_ANY, "Draw a line with an angle") {
+    : wxDialog(parent, wxID_ANY, _("Draw a line with an angle")) {
   auto* top = new wxBoxSizer(wxVERTICAL);
-  m_ByPoints = new wxRadioButton(this, wxID_ANY, "Angle by points", wxDefaultPosition,
+  m_ByPoints = new wxRadioButton(this, wxID_ANY, _("Angle by points"), wxDefaultPosition,
                                  wxDefaultSize, wxRB_GROUP);
   top->Add(m_ByPoints, 0, wxLEFT | wxTOP | wxRIGHT, 8);
   auto* names = new wxBoxSizer(wxHORIZONTAL);
@@ -20,19 +22,19 @@ AngleDialog::AngleDialog(wxWindow* parent, const GAngleChoice& start)
   }
   top->Add(names, 0, wxALL, 8);
 
-  m_ByDegree = new wxRadioButton(this, wxID_ANY, "Angle by degree");
+  m_ByDegree = new wxRadioButton(this, wxID_ANY, _("Angle by degree"));
   top->Add(m_ByDegree, 0, wxLEFT | wxRIGHT, 8);
   auto* degree = new wxBoxSizer(wxHORIZONTAL);
   m_Degrees = new wxTextCtrl(this, wxID_ANY, start.degrees, wxDefaultPosition, wxSize(90, -1));
   degree->Add(m_Degrees, 0, wxRIGHT, 4);
-  degree->Add(new wxStaticText(this, wxID_ANY, "degree"), 0, wxALIGN_CENTER_VERTICAL);
+  degree->Add(new wxStaticText(this, wxID_ANY, _("degree")), 0, wxALIGN_CENTER_VERTICAL);
   top->Add(degree, 0, wxALL, 8);
   m_ByPoints->SetValue(start.byPoints);
   m_ByDegree->SetValue(!start.byPoints);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->Add(new wxButton(this, wxID_OK, "OK"), 0, wxRIGHT, 8);
-  buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
+  buttons->Add(new wxButton(this, wxID_OK, _("OK")), 0, wxRIGHT, 8);
+  buttons->Add(new wxButton(this, wxID_CANCEL, _("Cancel")), 0);
   top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
   SetSizerAndFit(top);
 

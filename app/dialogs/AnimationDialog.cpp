@@ -3,6 +3,8 @@
 // Up, Down and Delete under the list, Ok and Cancel at the bottom.
 #include "app/dialogs/AnimationDialog.h"
 
+#include "app/Language.h"
+
 #include <wx/sizer.h>
 #include <wx/statbox.h>
 
@@ -12,7 +14,7 @@ namespace {
 
 // A group of radio buttons in a box; the first starts the group.
 wxStaticBoxSizer* Group(wxWindow* parent,
-                        std::initializer_list<std::pair<wxRadioButton**, const char*>> buttons) {
+                        std::initializer_list<std::pair<wxRadioButton**, wxString>> buttons) {
   auto* box = new wxStaticBoxSizer(wxVERTICAL, parent);
   bool first = true;
   for (auto& [slot, label] : buttons) {
@@ -27,17 +29,17 @@ wxStaticBoxSizer* Group(wxWindow* parent,
 }  // namespace
 
 AnimationDialog::AnimationDialog(wxWindow* parent, GDocument& doc)
-    : wxDialog(parent, wxID_ANY, "Animation setup", wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, _("Animation setup"), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER),
       m_Rows(EffectRows(doc)),
       m_Doc(doc) {
-  auto* list = new wxStaticBoxSizer(wxVERTICAL, this, "List");
+  auto* list = new wxStaticBoxSizer(wxVERTICAL, this, _("List"));
   m_List = new wxListBox(list->GetStaticBox(), wxID_ANY, wxDefaultPosition, wxSize(460, 300));
   list->Add(m_List, 1, wxEXPAND | wxALL, 4);
   auto* order = new wxBoxSizer(wxHORIZONTAL);
-  m_Up = new wxButton(list->GetStaticBox(), wxID_ANY, "Up");
-  m_Down = new wxButton(list->GetStaticBox(), wxID_ANY, "Down");
-  m_Delete = new wxButton(list->GetStaticBox(), wxID_ANY, "Delete");
+  m_Up = new wxButton(list->GetStaticBox(), wxID_ANY, _("Up"));
+  m_Down = new wxButton(list->GetStaticBox(), wxID_ANY, _("Down"));
+  m_Delete = new wxButton(list->GetStaticBox(), wxID_ANY, _("Delete"));
   order->Add(m_Up, 0, wxALL, 3);
   order->Add(m_Down, 0, wxALL, 3);
   order->AddStretchSpacer();
@@ -45,25 +47,25 @@ AnimationDialog::AnimationDialog(wxWindow* parent, GDocument& doc)
   list->Add(order, 0, wxEXPAND);
 
   auto* choices = new wxBoxSizer(wxVERTICAL);
-  choices->Add(Group(this, {{&m_Appear, "appear"}, {&m_Disappear, "disappear"}}), 0,
+  choices->Add(Group(this, {{&m_Appear, _("appear")}, {&m_Disappear, _("disappear")}}), 0,
                wxEXPAND | wxBOTTOM, 6);
-  choices->Add(Group(this, {{&m_OnClick, "on click"}, {&m_Immediately, "immediately"}}), 0,
+  choices->Add(Group(this, {{&m_OnClick, _("on click")}, {&m_Immediately, _("immediately")}}), 0,
                wxEXPAND | wxBOTTOM, 6);
-  choices->Add(Group(this, {{&m_Direction[0], "fade"},
-                            {&m_Direction[1], "right"},
-                            {&m_Direction[2], "left"},
-                            {&m_Direction[3], "top"},
-                            {&m_Direction[4], "bottom"}}),
+  choices->Add(Group(this, {{&m_Direction[0], _("fade")},
+                            {&m_Direction[1], _("right")},
+                            {&m_Direction[2], _("left")},
+                            {&m_Direction[3], _("top")},
+                            {&m_Direction[4], _("bottom")}}),
                0, wxEXPAND | wxBOTTOM, 6);
-  choices->Add(Group(this, {{&m_Effect, "effect"}, {&m_NoEffect, "no effect"}}), 0, wxEXPAND);
+  choices->Add(Group(this, {{&m_Effect, _("effect")}, {&m_NoEffect, _("no effect")}}), 0, wxEXPAND);
 
   auto* body = new wxBoxSizer(wxHORIZONTAL);
   body->Add(list, 1, wxEXPAND | wxALL, 6);
   body->Add(choices, 0, wxALL, 6);
 
   auto* closing = new wxBoxSizer(wxHORIZONTAL);
-  m_Ok = new wxButton(this, wxID_OK, "Ok");
-  m_Cancel = new wxButton(this, wxID_CANCEL, "Cancel");
+  m_Ok = new wxButton(this, wxID_OK, _("Ok"));
+  m_Cancel = new wxButton(this, wxID_CANCEL, _("Cancel"));
   closing->AddStretchSpacer();
   closing->Add(m_Ok, 0, wxALL, 4);
   closing->Add(m_Cancel, 0, wxALL, 4);

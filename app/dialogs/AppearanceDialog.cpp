@@ -2,21 +2,23 @@
 // style and its line style) and the background below, with Ok and Cancel.
 #include "app/dialogs/AppearanceDialog.h"
 
+#include "app/Language.h"
+
 #include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 AppearanceDialog::AppearanceDialog(wxWindow* parent, const int pointStyles[kSlots],
                                    const int lineStyles[kSlots], int background)
-    : wxDialog(parent, wxID_ANY, "Customize") {
+    : wxDialog(parent, wxID_ANY, _("Customize")) {
   wxArrayString styles, backgrounds;
   for (const char* n : kStyleNames) styles.Add(n);
   for (const char* n : kBackgroundNames) backgrounds.Add(n);
 
   auto* grid = new wxFlexGridSizer(3, 6, 12);
   grid->Add(new wxStaticText(this, wxID_ANY, ""));
-  grid->Add(new wxStaticText(this, wxID_ANY, "Point"));
-  grid->Add(new wxStaticText(this, wxID_ANY, "Line"));
+  grid->Add(new wxStaticText(this, wxID_ANY, _("Point")));
+  grid->Add(new wxStaticText(this, wxID_ANY, _("Line")));
   for (int i = 0; i < kSlots; ++i) {
     grid->Add(new wxStaticText(this, wxID_ANY, wxString::Format("%d", i + 1)), 0,
               wxALIGN_CENTER_VERTICAL);
@@ -29,15 +31,15 @@ AppearanceDialog::AppearanceDialog(wxWindow* parent, const int pointStyles[kSlot
     grid->Add(m_Line[i]);
   }
   auto* bgRow = new wxBoxSizer(wxHORIZONTAL);
-  bgRow->Add(new wxStaticText(this, wxID_ANY, "Background"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT,
-             8);
+  bgRow->Add(new wxStaticText(this, wxID_ANY, _("Background")), 0,
+             wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
   m_Background = new wxChoice(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, backgrounds);
   m_Background->SetSelection(background >= 0 && background < kBackgroundCount ? background : 0);
   bgRow->Add(m_Background);
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->Add(new wxButton(this, wxID_OK, "Ok"), 0, wxRIGHT, 8);
-  buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"));
+  buttons->Add(new wxButton(this, wxID_OK, _("Ok")), 0, wxRIGHT, 8);
+  buttons->Add(new wxButton(this, wxID_CANCEL, _("Cancel")));
 
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(grid, 0, wxALL, 12);

@@ -2,6 +2,8 @@
 // three components.
 #include "app/dialogs/ColourRow.h"
 
+#include "app/Language.h"
+
 #include <wx/button.h>
 #include <wx/colordlg.h>
 
@@ -24,7 +26,7 @@ wxSizer* ColourRow::Make(wxWindow* parent, int r, int g, int b) {
                                 wxDefaultPosition, wxSize(60, -1));
     row->Add(*fields[i], 0, wxRIGHT, 4);
   }
-  auto* rgb = new wxButton(parent, wxID_ANY, "RGB");
+  auto* rgb = new wxButton(parent, wxID_ANY, _("RGB"));
   row->Add(rgb, 0);
   // The chooser starts at the colour the fields show; after its Ok the fields
   // show the chosen one.

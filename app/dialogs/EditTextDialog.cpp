@@ -7,6 +7,8 @@
 #include <wx/stattext.h>
 
 #include "app/dialogs/ColourRow.h"
+
+#include "app/Language.h"
 #include "app/dialogs/ToolDialogs.h"
 
 int ReadColour(const wxString& text, int old) {
@@ -27,22 +29,22 @@ double ReadNumber(const wxString& text) {
 
 MyEditTextDialog::MyEditTextDialog(wxWindow* parent, const wxString& text, int fontsize,
                                    bool centred, int red, int green, int blue)
-    : wxDialog(parent, wxID_ANY, "Input text", wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, _("Input text"), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
   auto* top = new wxBoxSizer(wxVERTICAL);
-  top->Add(new wxStaticText(this, wxID_ANY, "Input text"), 0, wxLEFT | wxTOP, 8);
+  top->Add(new wxStaticText(this, wxID_ANY, _("Input text")), 0, wxLEFT | wxTOP, 8);
   m_Text =
       new wxTextCtrl(this, wxID_ANY, text, wxDefaultPosition, wxSize(360, 120), wxTE_MULTILINE);
   top->Add(m_Text, 1, wxEXPAND | wxALL, 8);
 
   auto* row = new wxBoxSizer(wxHORIZONTAL);
-  row->Add(new wxStaticText(this, wxID_ANY, "fontsize="), 0, wxALIGN_CENTER_VERTICAL);
+  row->Add(new wxStaticText(this, wxID_ANY, _("fontsize=")), 0, wxALIGN_CENTER_VERTICAL);
   m_Size = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", fontsize));
   row->Add(m_Size, 0, wxLEFT | wxRIGHT, 6);
   // One group: choosing one clears the other.
-  m_Left =
-      new wxRadioButton(this, wxID_ANY, "align left", wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
-  m_Centre = new wxRadioButton(this, wxID_ANY, "centering");
+  m_Left = new wxRadioButton(this, wxID_ANY, _("align left"), wxDefaultPosition, wxDefaultSize,
+                             wxRB_GROUP);
+  m_Centre = new wxRadioButton(this, wxID_ANY, _("centering"));
   m_Left->SetValue(!centred);
   m_Centre->SetValue(centred);
   row->Add(m_Left, 0, wxALIGN_CENTER_VERTICAL | wxLEFT, 6);
@@ -55,8 +57,8 @@ MyEditTextDialog::MyEditTextDialog(wxWindow* parent, const wxString& text, int f
   m_Blue = m_Colour.blue;
 
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->Add(new wxButton(this, wxID_OK, "Ok"), 0, wxRIGHT, 8);
-  buttons->Add(new wxButton(this, wxID_CANCEL, "Cancel"), 0);
+  buttons->Add(new wxButton(this, wxID_OK, _("Ok")), 0, wxRIGHT, 8);
+  buttons->Add(new wxButton(this, wxID_CANCEL, _("Cancel")), 0);
   top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 8);
   SetSizerAndFit(top);
   m_Text->SetFocus();

@@ -2,6 +2,8 @@
 // and a field column) and how their fields are taken into the element.
 #include "app/dialogs/PropertyDialogs.h"
 
+#include "app/Language.h"
+
 #include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -9,14 +11,18 @@
 namespace {
 
 // The marks, in the order of their style numbers.
-const wxString kAngleStyles[] = {"Simple", "Double", "Single segment", "Double segments", "Circle"};
-const wxString kBracketStyles[] = {"Simple", "Single segment", "Double segments", "Circle",
-                                   "Check"};
+// Translated when a dialog is made: the catalogue is loaded after these exist.
+const char* const kAngleStyles[] = {N_("Simple"), N_("Double"), N_("Single segment"),
+                                    N_("Double segments"), N_("Circle")};
+const char* const kBracketStyles[] = {N_("Simple"), N_("Single segment"), N_("Double segments"),
+                                      N_("Circle"), N_("Check")};
 constexpr int kStyleCount = 5;
 
-wxChoice* StyleChoice(wxWindow* parent, const wxString (&names)[kStyleCount], int style) {
+wxChoice* StyleChoice(wxWindow* parent, const char* const (&names)[kStyleCount], int style) {
+  wxString shown[kStyleCount];
+  for (int i = 0; i < kStyleCount; ++i) shown[i] = wxGetTranslation(names[i]);
   auto* choice =
-      new wxChoice(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kStyleCount, names);
+      new wxChoice(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, kStyleCount, shown);
   // A style the list does not name stays unchosen and is kept on Ok.
   choice->SetSelection(style >= 0 && style < kStyleCount ? style : wxNOT_FOUND);
   return choice;
@@ -55,8 +61,8 @@ class RowLayout {
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(m_Grid, 0, wxALL, 10);
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(new wxButton(m_Dialog, wxID_OK, "Ok"), 0, wxRIGHT, 8);
-    buttons->Add(new wxButton(m_Dialog, wxID_CANCEL, "Cancel"), 0);
+    buttons->Add(new wxButton(m_Dialog, wxID_OK, _("Ok")), 0, wxRIGHT, 8);
+    buttons->Add(new wxButton(m_Dialog, wxID_CANCEL, _("Cancel")), 0);
     top->Add(buttons, 0, wxALIGN_RIGHT | wxALL, 10);
     m_Dialog->SetSizerAndFit(top);
   }
@@ -73,14 +79,14 @@ wxStaticText* NameLabel(wxWindow* parent, const GObject& e) {
 }  // namespace
 
 AnglePropertyDialog::AnglePropertyDialog(wxWindow* parent, const GAngle& angle)
-    : wxDialog(parent, wxID_ANY, "Property") {
+    : wxDialog(parent, wxID_ANY, _("Property")) {
   RowLayout l(this);
-  l.Row("Name  =  ", NameLabel(this, angle));
+  l.Row(_("Name  =  "), NameLabel(this, angle));
   m_Style = StyleChoice(this, kAngleStyles, angle.style);
-  l.Row("Style  = ", m_Style);
+  l.Row(_("Style  = "), m_Style);
   m_Size = new wxTextCtrl(this, wxID_ANY, wxString::Format("%d", angle.radius));
-  l.Row("Size  = ", m_Size);
-  l.Row(new wxStaticText(this, wxID_ANY, "Color  = "),
+  l.Row(_("Size  = "), m_Size);
+  l.Row(new wxStaticText(this, wxID_ANY, _("Color  = ")),
         m_Colour.Make(this, angle.red, angle.green, angle.blue));
   l.Finish();
 }
@@ -92,17 +98,17 @@ void AnglePropertyDialog::Apply(GAngle& angle) const {
 }
 
 BracketPropertyDialog::BracketPropertyDialog(wxWindow* parent, const GBracket& bracket)
-    : wxDialog(parent, wxID_ANY, "Property") {
+    : wxDialog(parent, wxID_ANY, _("Property")) {
   RowLayout l(this);
-  l.Row("Name  =  ", NameLabel(this, bracket));
+  l.Row(_("Name  =  "), NameLabel(this, bracket));
   // A bracket shows either a mark or a caption: one option each.
-  m_ByStyle =
-      new wxRadioButton(this, wxID_ANY, "Style  = ", wxDefaultPosition, wxDefaultSize, wxRB_GROUP);
+  m_ByStyle = new wxRadioButton(this, wxID_ANY, _("Style  = "), wxDefaultPosition, wxDefaultSize,
+                                wxRB_GROUP);
   m_Style = StyleChoice(this, kBracketStyles, bracket.intField);
   auto* style = new wxBoxSizer(wxHORIZONTAL);
   style->Add(m_Style, 1, wxEXPAND);
   l.Row(m_ByStyle, style);
-  m_ByCaption = new wxRadioButton(this, wxID_ANY, "Caption= ");
+  m_ByCaption = new wxRadioButton(this, wxID_ANY, _("Caption= "));
   m_Caption = new wxTextCtrl(this, wxID_ANY, wxString::FromUTF8(bracket.label));
   auto* caption = new wxBoxSizer(wxHORIZONTAL);
   caption->Add(m_Caption, 1, wxEXPAND);
@@ -110,8 +116,8 @@ BracketPropertyDialog::BracketPropertyDialog(wxWindow* parent, const GBracket& b
   m_ByCaption->SetValue(bracket.intField < 0);
   m_ByStyle->SetValue(bracket.intField >= 0);
   m_Height = new wxTextCtrl(this, wxID_ANY, wxString::Format("%.3f", bracket.bulge));
-  l.Row("Height= ", m_Height);
-  l.Row(new wxStaticText(this, wxID_ANY, "Color  = "),
+  l.Row(_("Height= "), m_Height);
+  l.Row(new wxStaticText(this, wxID_ANY, _("Color  = ")),
         m_Colour.Make(this, bracket.red, bracket.green, bracket.blue));
   l.Finish();
   // Touching a field chooses its option.

@@ -2,6 +2,8 @@
 // sheet from the text, the stepping and the inserting are the document's; the
 // dialog shows the sheet and passes the text on.
 #include "app/dialogs/ScriptDialog.h"
+
+#include "app/Language.h"
 #include "script/Script.h"
 
 #include "interaction/MyCanvas.h"
@@ -9,16 +11,16 @@
 std::function<int(ScriptDialog&)> ScriptDialog::s_Run;
 
 ScriptDialog::ScriptDialog(wxWindow* parent, MyCanvas* canvas)
-    : wxDialog(parent, wxID_ANY, "Edit script", wxPoint(50, 50), wxSize(500, 600),
+    : wxDialog(parent, wxID_ANY, _("Edit script"), wxPoint(50, 50), wxSize(500, 600),
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
       m_Canvas(canvas),
       m_Doc(*canvas->m_Doc) {
   const wxSize button(75, 25);
-  m_Apply = new wxButton(this, wxID_OK, "Apply", wxPoint(10, 10), button);
-  m_Back = new wxButton(this, wxID_ANY, "< Next", wxPoint(110, 10), button);
-  m_Forward = new wxButton(this, wxID_ANY, "Prev >", wxPoint(210, 10), button);
-  m_Insert = new wxButton(this, wxID_ANY, "Insert", wxPoint(310, 10), button);
-  m_Cancel = new wxButton(this, wxID_CANCEL, "Cancel", wxPoint(410, 10), button);
+  m_Apply = new wxButton(this, wxID_OK, _("Apply"), wxPoint(10, 10), button);
+  m_Back = new wxButton(this, wxID_ANY, _("< Next"), wxPoint(110, 10), button);
+  m_Forward = new wxButton(this, wxID_ANY, _("Prev >"), wxPoint(210, 10), button);
+  m_Insert = new wxButton(this, wxID_ANY, _("Insert"), wxPoint(310, 10), button);
+  m_Cancel = new wxButton(this, wxID_CANCEL, _("Cancel"), wxPoint(410, 10), button);
   m_SheetLabel = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(10, 45), wxSize(470, 25),
                                 wxTE_READONLY);
   m_Script = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(10, 75), wxSize(470, 500),

@@ -22,7 +22,8 @@ void Spill(const fs::path& p, const std::string& bytes) {
 
 bool operator==(const GPrefs& a, const GPrefs& b) {
   return a.gmode == b.gmode && a.theme == b.theme && a.pointMode == b.pointMode &&
-         a.lineMode == b.lineMode && a.angleMode == b.angleMode && a.writeLog == b.writeLog;
+         a.lineMode == b.lineMode && a.angleMode == b.angleMode && a.writeLog == b.writeLog &&
+         a.language == b.language;
 }
 
 struct ParseCase {
@@ -31,8 +32,9 @@ struct ParseCase {
   GPrefs want;
 };
 
-GPrefs With(GStyle gmode, GTheme theme, int point, int line, int angle, bool log) {
-  return GPrefs{gmode, theme, point, line, angle, log};
+GPrefs With(GStyle gmode, GTheme theme, int point, int line, int angle, bool log,
+            std::string language = "") {
+  return GPrefs{gmode, theme, point, line, angle, log, std::move(language)};
 }
 
 TEST(Prefs, EntriesAreFoundAnywhereAndTheLaterOneWins) {
@@ -82,6 +84,34 @@ TEST(Prefs, TheLineWrittenHasTheFixedOrderAndOnlyKnownValues) {
         ParsePrefs(FormatPrefs(p), back);
         EXPECT_TRUE(back == p) << FormatPrefs(p);
       }
+}
+
+TEST(Prefs, TheLanguageIsOneMoreEntryAtTheEnd) {
+  const GStyle T = kGModeTovik;
+  const GTheme S = THM_STANDARD;
+  const int P = kPointMode0, L = kLineMode0, A = kAngleMode0;
+  const ParseCase cases[] = {
+      {"a code of letters", "Language=de;", With(T, S, P, L, A, false, "de")},
+      {"a code with its country", "WriteLogfile;Language=pt_BR;",
+       With(T, S, P, L, A, true, "pt_BR")},
+      {"the later one wins", "Language=fr;Language=ja;", With(T, S, P, L, A, false, "ja")},
+      {"without its ; it is no entry", "Language=de", With(T, S, P, L, A, false)},
+      {"a code of other bytes is no entry", "Language=../x;Language=d e;",
+       With(T, S, P, L, A, false)},
+  };
+  for (const ParseCase& c : cases) {
+    GPrefs p;
+    ParsePrefs(c.file, p);
+    EXPECT_TRUE(p == c.want) << c.what;
+  }
+  // Written last and only when chosen: a file of an earlier version and one
+  // written without a choice are the same line.
+  GPrefs p;
+  p.language = "es";
+  EXPECT_EQ(FormatPrefs(p), FormatPrefs(GPrefs{}) + "Language=es;");
+  GPrefs back;
+  ParsePrefs(FormatPrefs(p), back);
+  EXPECT_TRUE(back == p);
 }
 
 class PrefFile : public ::testing::Test {

@@ -212,7 +212,9 @@ TEST_F(FrameTest, AppearanceMenuHoldsThemeAndStyleSubmenus) {
                kSep,
                {"Afterimage", kCmdCloneOn, kCheck},
                {"Show hidden elements\tCtrl+H", kCmdShowHidden, kCheck},
-               {"Squared paper", kCmdSquaredPaper, kCheck}},
+               {"Squared paper", kCmdSquaredPaper, kCheck},
+               kSep,
+               {"Language", 0, kSubmenu}},
               "appearance");
   const auto& items = appear->GetMenuItems();
   ExpectItems(items[0]->GetSubMenu(),
@@ -238,6 +240,15 @@ TEST_F(FrameTest, AppearanceMenuHoldsThemeAndStyleSubmenus) {
   }
   ExpectItems(items[3]->GetSubMenu(), lines, "line");
   ExpectItems(items[4]->GetSubMenu(), angles, "angle");
+  // Each language in its own name, so that a child finds it in any of them.
+  ExpectItems(items[14]->GetSubMenu(),
+              {{"System language", kCmdLanguage0, kRadio},
+               {"English", kCmdLanguage0 + 1, kRadio},
+               {"Deutsch", kCmdLanguage0 + 2, kRadio},
+               {"Espa\u00f1ol", kCmdLanguage0 + 3, kRadio},
+               {"Fran\u00e7ais", kCmdLanguage0 + 4, kRadio},
+               {"\u65e5\u672c\u8a9e", kCmdLanguage0 + 5, kRadio}},
+              "language");
 }
 
 TEST_F(FrameTest, EveryMenuIdIsAcceptedByTheToolkitAndMapsBack) {
