@@ -92,21 +92,21 @@ void MyFrame::OnPrevSheet(wxCommandEvent&) {
 void MyFrame::OnInsertNew(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertNewSheet();
-  m_Canvas->m_Doc->Actions().Name("insert a sheet");
+  m_Canvas->m_Doc->Actions().Name(_("insert a sheet").utf8_string());
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyFigure(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(false);
-  m_Canvas->m_Doc->Actions().Name("copy the figure to a new sheet");
+  m_Canvas->m_Doc->Actions().Name(_("copy the figure to a new sheet").utf8_string());
   ShowDocument(*this);
 }
 
 void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->InsertCopyFigure(true);
-  m_Canvas->m_Doc->Actions().Name("copy the sheet");
+  m_Canvas->m_Doc->Actions().Name(_("copy the sheet").utf8_string());
   ShowDocument(*this);
 }
 
@@ -115,7 +115,7 @@ void MyFrame::OnInsertCopyAll(wxCommandEvent&) {
 void MyFrame::OnDeleteSheet(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway()) return;
   m_Canvas->m_Doc->DeleteSheet();
-  m_Canvas->m_Doc->Actions().Name("delete the sheet");
+  m_Canvas->m_Doc->Actions().Name(_("delete the sheet").utf8_string());
   m_Canvas->Refresh(false);
   enableToolbar();
 }

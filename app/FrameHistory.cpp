@@ -39,7 +39,7 @@ std::string MyFrame::ActionLabel(const wxEvent& event) const {
   if (event.GetEventType() != wxEVT_MENU) id = ToolkitId(ModeNumber(m_Canvas->m_Tool.m_Mode));
   if (wxMenuBar* bar = GetMenuBar())
     if (wxMenuItem* item = bar->FindItem(id)) return PlainLabel(item->GetItemLabel());
-  return "a change";
+  return _("a change").utf8_string();
 }
 
 void MyFrame::HistoryAfter(const wxEvent& event) {

@@ -10,7 +10,7 @@ void MyFrame::OnEditText(wxCommandEvent&) {
     ScriptDialog dialog(this, m_Canvas);
     dialog.Run();
   }
-  m_Canvas->m_Doc->Actions().Name("apply the script");
+  m_Canvas->m_Doc->Actions().Name(_("apply the script").utf8_string());
   m_Canvas->Refresh(false);
   enableToolbar();
 }

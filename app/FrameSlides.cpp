@@ -24,7 +24,7 @@ void MyFrame::OnSlideShowStart(wxCommandEvent&) {
 void MyFrame::OnSlideShowProperty(wxCommandEvent&) {
   if (m_Canvas->m_Tool.GestureUnderway() || m_Canvas->m_Slides.m_SlideShow) return;
   if (AnimationProperty(this, *m_Canvas->m_Doc)) m_Canvas->Refresh(false);
-  m_Canvas->m_Doc->Actions().Name("set up the animation");
+  m_Canvas->m_Doc->Actions().Name(_("set up the animation").utf8_string());
 }
 
 void MyFrame::PresentSlideShow(bool running) {

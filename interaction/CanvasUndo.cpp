@@ -3,6 +3,7 @@
 // held, takes the view again and repaints.
 #include <cstring>
 
+#include "model/Translate.h"
 #include "model/Utf8Text.h"
 #include "model/ViewSteps.h"
 #include "interaction/MyCanvas.h"
@@ -31,22 +32,22 @@ void MyCanvas::OnRedo() {
 }
 
 namespace {
-std::string Counted(const char* verb, int n, const char* one, const char* many) {
-  return StrFormat("%s %d %s", verb, n, n == 1 ? one : many);
+std::string Counted(int n, const char* one, const char* many) {
+  return n == 1 ? std::string(Tr(one)) : StrFormat(Tr(many), n);
 }
 }  // namespace
 
 void MyCanvas::OnModeEraser() {
   if (m_Tool.GestureUnderway()) return;
   const int n = m_Doc->OnModeEraser();
-  m_Doc->Actions().Name(Counted("erase", n, "element", "elements"));
+  m_Doc->Actions().Name(Counted(n, N_("erase 1 element"), N_("erase %d elements")));
   HistoryChanged();
 }
 
 void MyCanvas::OnModeInvisible() {
   if (m_Tool.GestureUnderway()) return;
   const int n = m_Doc->OnModeInvisible();
-  m_Doc->Actions().Name(Counted("hide", n, "element", "elements"));
+  m_Doc->Actions().Name(Counted(n, N_("hide 1 element"), N_("hide %d elements")));
   HistoryChanged();
 }
 

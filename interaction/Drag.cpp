@@ -7,6 +7,8 @@
 
 #include "model/Afterimages.h"
 #include "interaction/MyCanvas.h"
+#include "model/Translate.h"
+#include "model/Utf8Text.h"
 
 namespace {
 
@@ -176,12 +178,13 @@ void MyCanvas::LDrag_Move(wxPoint& pos) {
 // What a drag did, for the history: "move point A".
 std::string MyCanvas::DragLabel() {
   const ToolState& t = m_Tool;
-  if (t.m_MovingPoint && m_Doc->MovingPoint()) return std::string("move point ").append(m_Doc->MovingPoint()->name);
-  if (t.m_MovingText) return "move a text";
-  if (t.m_MovingName) return "move a name";
-  if (t.m_MovingImage == 1) return "move an image";
-  if (t.m_MovingImage) return "resize an image";
-  if (t.m_MovingBracket) return "bend a bracket";
+  if (t.m_MovingPoint && m_Doc->MovingPoint())
+    return StrFormat(Tr(N_("move point %s")), m_Doc->MovingPoint()->name.c_str());
+  if (t.m_MovingText) return Tr(N_("move a text"));
+  if (t.m_MovingName) return Tr(N_("move a name"));
+  if (t.m_MovingImage == 1) return Tr(N_("move an image"));
+  if (t.m_MovingImage) return Tr(N_("resize an image"));
+  if (t.m_MovingBracket) return Tr(N_("bend a bracket"));
   return std::string();
 }
 

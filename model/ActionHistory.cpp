@@ -4,11 +4,13 @@
 #include "model/ActionHistory.h"
 
 #include "model/Document.h"
+#include "model/Translate.h"
+#include "model/Utf8Text.h"
 
 namespace {
 // Steps a figure came with are taken back as steps of its construction list
 // rather than as a recorded action.
-const char* const kStepLabel = "the last step";
+const char* const kStepLabel = N_("the last step");
 }  // namespace
 
 void GActionHistory::Reset() {
@@ -95,7 +97,7 @@ bool GActionHistory::Undo() {
     if (!m_Doc.OnUndo()) return false;
     GChangeSet c = m_Image.Diff();
     c.Invert();  // redo goes back to the state with the step
-    m_Redo.push_back({kStepLabel, std::move(c)});
+    m_Redo.push_back({Tr(kStepLabel), std::move(c)});
     m_Bytes += m_Redo.back().change.Memory();
     Trim();
     return true;
@@ -113,7 +115,7 @@ bool GActionHistory::Redo() {
   DropChoice();
   if (m_Redo.empty()) {
     if (!m_Doc.OnRedo()) return false;
-    m_Undo.push_back({kStepLabel, m_Image.Diff()});
+    m_Undo.push_back({Tr(kStepLabel), m_Image.Diff()});
     m_Bytes += m_Undo.back().change.Memory();
     Trim();
     return true;
@@ -133,10 +135,12 @@ bool GActionHistory::CanUndo() const {
 bool GActionHistory::CanRedo() const { return !m_Redo.empty() || m_Doc.History().CanRedo(); }
 
 std::string GActionHistory::UndoText() const {
-  if (!CanUndo()) return "Undo";
-  return std::string("Undo: ") + (m_Undo.empty() ? kStepLabel : m_Undo.back().label);
+  if (!CanUndo()) return Tr(N_("Undo"));
+  return StrFormat(Tr(N_("Undo: %s")),
+                   m_Undo.empty() ? Tr(kStepLabel) : m_Undo.back().label.c_str());
 }
 std::string GActionHistory::RedoText() const {
-  if (!CanRedo()) return "Redo";
-  return std::string("Redo: ") + (m_Redo.empty() ? kStepLabel : m_Redo.back().label);
+  if (!CanRedo()) return Tr(N_("Redo"));
+  return StrFormat(Tr(N_("Redo: %s")),
+                   m_Redo.empty() ? Tr(kStepLabel) : m_Redo.back().label.c_str());
 }
