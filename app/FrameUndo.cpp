@@ -34,6 +34,7 @@ void MyFrame::OnModeUndo(wxCommandEvent&) {
   const std::string what = m_Canvas->m_Doc->Actions().UndoText();
   m_Canvas->OnUndo();
   enableToolbar();
+  CheckSettingsMenus();  // the theme and modes taken back show in the menus
   ShowHistoryTexts();
   SetStatusText(wxString::FromUTF8(what), 0);
 }
@@ -42,6 +43,7 @@ void MyFrame::OnModeRedo(wxCommandEvent&) {
   const std::string what = m_Canvas->m_Doc->Actions().RedoText();
   m_Canvas->OnRedo();
   enableToolbar();
+  CheckSettingsMenus();  // the theme and modes taken back show in the menus
   ShowHistoryTexts();
   SetStatusText(wxString::FromUTF8(what), 0);
 }

@@ -90,6 +90,21 @@ TEST_F(HistoryGuiTest, ADragIsOneActionThatUndoTakesBack) {
   EXPECT_FALSE(Same(Picture(), before));
 }
 
+// Looks kept by the window rather than the figure come back too.
+TEST_F(HistoryGuiTest, TheAxesAreUndoneToTheSamePicture) {
+  const wxImage before = Picture();
+  Command(kModeAxis);
+  EXPECT_EQ(doc->Actions().UndoCount(), 1u);
+  EXPECT_FALSE(Same(Picture(), before));
+  Command(kCmdUndo);
+  EXPECT_TRUE(Same(Picture(), before));
+  EXPECT_FALSE(canvas->m_Painter.m_AxisOn);
+  Command(ThemeNumber(THM_STAR));
+  Command(kCmdUndo);
+  EXPECT_EQ(canvas->m_Painter.m_Look.theme, THM_STANDARD);
+  EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ThemeNumber(THM_STANDARD)));
+}
+
 TEST_F(HistoryGuiTest, TurningSheetsAndTheSlideShowAreNoAction) {
   Command(kCmdInsertNew);
   EXPECT_EQ(doc->Actions().UndoCount(), 1u);
