@@ -91,40 +91,28 @@ void GActionHistory::DropChoice() {
   m_Pending = GChangeSet();
 }
 
-bool GActionHistory::Undo() {
+// Undo (back) or Redo: the last action of one stack is written back and
+// goes on the other. With no action left, the construction list's own undo
+// or redo of a step is recorded, so that the other command brings it back.
+bool GActionHistory::Move(bool back) {
   DropChoice();
-  if (m_Undo.empty()) {
-    if (!m_Doc.OnUndo()) return false;
+  std::deque<Action>& from = back ? m_Undo : m_Redo;
+  std::deque<Action>& to = back ? m_Redo : m_Undo;
+  if (from.empty()) {
+    if (!(back ? m_Doc.OnUndo() : m_Doc.OnRedo())) return false;
     GChangeSet c = m_Image.Diff();
-    c.Invert();  // redo goes back to the state with the step
-    m_Redo.push_back({Tr(kStepLabel), std::move(c)});
-    m_Bytes += m_Redo.back().change.Memory();
+    if (back) c.Invert();  // redo goes forward to the state with the step
+    to.push_back({Tr(kStepLabel), std::move(c)});
+    m_Bytes += to.back().change.Memory();
     Trim();
     return true;
   }
-  Action a = std::move(m_Undo.back());
-  m_Undo.pop_back();
-  const bool switched = m_Doc.CurrentSheetIndex() != a.change.sheetAfter;
-  m_Image.Apply(a.change, false);
-  m_Redo.push_back(std::move(a));
-  Restored(switched);
-  return true;
-}
-
-bool GActionHistory::Redo() {
-  DropChoice();
-  if (m_Redo.empty()) {
-    if (!m_Doc.OnRedo()) return false;
-    m_Undo.push_back({Tr(kStepLabel), m_Image.Diff()});
-    m_Bytes += m_Undo.back().change.Memory();
-    Trim();
-    return true;
-  }
-  Action a = std::move(m_Redo.back());
-  m_Redo.pop_back();
-  const bool switched = m_Doc.CurrentSheetIndex() != a.change.sheetBefore;
-  m_Image.Apply(a.change, true);
-  m_Undo.push_back(std::move(a));
+  Action a = std::move(from.back());
+  from.pop_back();
+  const int expected = back ? a.change.sheetAfter : a.change.sheetBefore;
+  const bool switched = m_Doc.CurrentSheetIndex() != expected;
+  m_Image.Apply(a.change, !back);
+  to.push_back(std::move(a));
   Restored(switched);
   return true;
 }

@@ -41,8 +41,8 @@ class GActionHistory {
 
   // Takes back the last action (on the sheet it was made on, which becomes
   // current), or, with none left, the last step of the current sheet's list.
-  bool Undo();
-  bool Redo();
+  bool Undo() { return Move(true); }
+  bool Redo() { return Move(false); }
   bool CanUndo() const;
   bool CanRedo() const;
   // What Undo and Redo would take back or apply again, for the menu, the
@@ -62,6 +62,7 @@ class GActionHistory {
   };
   void Restored(bool switched);
   void DropChoice();
+  bool Move(bool back);
   void Trim();
 
   GDocument& m_Doc;

@@ -23,15 +23,6 @@ class HistoryGuiTest : public WindowTest {
     doc->Actions().Reset();
     canvas->m_Painter.UpdateView();
   }
-  wxImage Picture() {
-    canvas->m_Painter.m_BgDrawn = false;
-    canvas->RenderToScreenPicture();
-    return canvas->ScreenPicture().ConvertToImage();
-  }
-  static bool Same(const wxImage& a, const wxImage& b) {
-    return a.GetSize() == b.GetSize() &&
-           std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
-  }
   wxPoint PixelOf(GPoint* p) {
     const GView v = canvas->View();
     return wxPoint(static_cast<int>(v.PixelX(p->xz().re)), static_cast<int>(v.PixelY(p->yz().re)));

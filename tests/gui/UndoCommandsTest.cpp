@@ -32,15 +32,6 @@ class UndoCommandsTest : public WindowTest {
     doc->ClearAllHilights();  // the last point would blink
     frame->enableToolbar();
   }
-  wxImage Picture() {
-    canvas->m_Painter.m_BgDrawn = false;
-    canvas->RenderToScreenPicture();
-    return canvas->ScreenPicture().ConvertToImage();
-  }
-  static bool Same(const wxImage& a, const wxImage& b) {
-    return a.GetSize() == b.GetSize() &&
-           std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
-  }
   int Visible() {
     int n = 0;
     for (GPoint* p = doc->Sheet().points.head; p; p = p->next) n += p->hidden ? 0 : 1;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <wx/image.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -60,6 +61,16 @@ class WindowTest : public ::testing::Test {
   void Command(GToolMode mode) { Command(ModeNumber(mode)); }
   void Command(GStyle style) { Command(StyleNumber(style)); }
 
+  // What the canvas shows, drawn afresh; and whether two pictures are the same pixel for pixel.
+  wxImage Picture() {
+    canvas->m_Painter.m_BgDrawn = false;
+    canvas->RenderToScreenPicture();
+    return canvas->ScreenPicture().ConvertToImage();
+  }
+  static bool Same(const wxImage& a, const wxImage& b) {
+    return a.GetSize() == b.GetSize() &&
+           std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
+  }
   std::string Title() { return frame->GetTitle().utf8_string(); }
   std::string Status() { return frame->GetStatusBar()->GetStatusText(0).utf8_string(); }
   std::filesystem::path Write(const std::string& fileName, const std::string& text) {
