@@ -164,9 +164,15 @@ void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false) {
     wxPoint to(at.x + ((i++ & 1) ? 30 : -30), at.y + 10);
     c->LButtonDrag(to);
     if (tick && c->m_OnTick) c->m_OnTick();
-    wxMemoryDC screen(c->ScreenPicture());
-    c->OnDraw(screen);
+    c->RenderToScreenPicture();  // what a repaint paints before its copy to the window
   }
+  const GStillLayer& still = c->m_Painter.Still();
+  state.counters["full"] = still.Frames(GStillLayer::Step::Full);
+  state.counters["build"] = still.Frames(GStillLayer::Step::Build);
+  state.counters["reuse"] = still.Frames(GStillLayer::Step::Reuse);
+  state.counters["moving"] = still.MovingCount();
+  state.counters["dirty"] = still.Dirty().size();
+  state.counters["again"] = still.Again().size();
   c->LButtonUp(at);
   int steps = 0;
   for (GConst* k = doc.FirstConst(); k; k = k->next) ++steps;
@@ -305,8 +311,7 @@ void BM_SlideTick(benchmark::State& state) {
       c->OnSlideShowStart();
       state.ResumeTiming();
     }
-    wxMemoryDC screen(c->ScreenPicture());
-    c->OnDraw(screen);  // the paint cycle's Animnext, then every layer
+    c->RenderToScreenPicture();  // the paint cycle's Animnext, then what changed
     ++ticks;
   }
   state.counters["effects"] = 50;
@@ -376,8 +381,7 @@ void BM_UndoRedo(benchmark::State& state) {
       c->OnRedo();
     else
       c->OnUndo();
-    wxMemoryDC screen(c->ScreenPicture());
-    c->OnDraw(screen);
+    c->RenderToScreenPicture();
   }
   if (i & 1) c->OnRedo();
   state.counters["action_kB"] = static_cast<double>(doc.Actions().Memory()) / 1024;

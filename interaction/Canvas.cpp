@@ -124,13 +124,31 @@ void MyCanvas::OnPaint(wxPaintEvent&) {
   wxMemoryDC screen(ScreenPicture());
   dc.Blit(0, 0, m_Painter.m_Width, m_Painter.m_Height, &screen, 0, 0);
   m_RefreshPending = false;
+  NoteShown();
+}
+
+void MyCanvas::NoteShown() {
+  const GOverlay o = m_Tool.Overlay();
+  m_ShownPrint = FramePrint(m_Painter.Paint(o), o);
 }
 
 void MyCanvas::OnEraseBG(wxEraseEvent&) {}
 
+void MyCanvas::Refresh(bool eraseBackground, const wxRect* rect) {
+  if (!m_Tool.m_LeftDown && !m_Tool.m_SlideShow) m_Painter.DropStill();
+  wxWindow::Refresh(eraseBackground, rect);
+}
+
+bool MyCanvas::TickWouldPaint() {
+  if (m_Tool.m_SlideShow) return true;
+  const GOverlay o = m_Tool.Overlay();
+  const GPaint g = m_Painter.Paint(o);
+  return Animates(g, o) || FramePrint(g, o) != m_ShownPrint;
+}
+
 void MyCanvas::OnTimer(wxTimerEvent&) {
   if (m_OnTick) m_OnTick();
-  Refresh(false);
+  if (TickWouldPaint()) wxWindow::Refresh(false);
 }
 
 void MyCanvas::OnSize() {

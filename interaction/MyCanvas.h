@@ -20,10 +20,7 @@ struct GTextEdit;     // the values of the text dialog (interaction/ToolAsk.h)
 struct GAngleChoice;  // the values of the angle dialog
 struct GGraphInput;   // the values of the graph dialog
 
-class MyCanvas : public wxWindow,
-                 public GDocumentHooks,
-                 public GSlideWindow,
-                 public GLooksKeeper {
+class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow, public GLooksKeeper {
  public:
   // Creates the canvas below the mode toolbar of frame; user answers every
   // message (a recorder in tests). The canvas owns its document.
@@ -37,6 +34,7 @@ class MyCanvas : public wxWindow,
   GGesture& Gesture() { return m_Tool.Gesture(); }
   CanvasPainter m_Painter;
   bool m_RefreshPending = false;
+  uint64_t m_ShownPrint = 0;  // FramePrint of the last frame painted
   wxTimer m_Timer;
   // Called on every tick of the repaint timer, before the repaint; the frame
   // keeps the recovery copy from it.
@@ -68,7 +66,16 @@ class MyCanvas : public wxWindow,
   // ---- paint cycle ----
   void OnPaint(wxPaintEvent& event);
   void OnEraseBG(wxEraseEvent& event);
+  // The repaint tick: repaints only when what would be drawn changed since
+  // the last frame, or something animates (a hilighted point, a slide show).
   void OnTimer(wxTimerEvent& event);
+  bool TickWouldPaint();
+  // Notes what the frame just painted shows, for the tick to compare.
+  void NoteShown();
+  // Every request to repaint, except the tick's and those while something
+  // moves, may follow a change the frames cannot see (a theme, a dialog):
+  // the still picture is dropped.
+  void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
   void OnMouseEvent(wxMouseEvent& event);
   void LeaveWindow(wxMouseEvent& event);
   // The figure with what the tools lay over it; a slide-show step first.

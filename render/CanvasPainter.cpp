@@ -15,6 +15,8 @@ void CanvasPainter::EnsurePictures() {
   const int nh = std::max(h, m_ScreenBmp.IsOk() ? m_ScreenBmp.GetHeight() : 0);
   m_ScreenBmp = wxBitmap(nw, nh, 24);
   m_BgBmp = wxBitmap(nw, nh, 24);
+  m_StillBmp = wxBitmap(nw, nh, 24);
+  m_ScratchBmp = wxBitmap(nw, nh, 24);
   m_BgDrawn = false;
 }
 
@@ -35,19 +37,99 @@ void CanvasPainter::RenderToScreenPicture(const GOverlay& o) {
     wxMemoryDC bg(m_BgBmp);
     DrawBackGround(bg);
     m_BgDrawn = true;
+    m_Still.Drop();
   }
+  if (!m_StillAllowed) {
+    m_Still.Drop();
+    RenderWhole(o);
+    return;
+  }
+  switch (m_Still.Prepare(Paint(o), o, m_Width, m_Height)) {
+    case GStillLayer::Step::Full:
+      RenderWhole(o);
+      break;
+    case GStillLayer::Step::Build:
+      RenderOverStill(o, true);
+      break;
+    case GStillLayer::Step::Reuse:
+      RenderOverStill(o, false);
+      break;
+  }
+}
+
+void CanvasPainter::RenderWhole(const GOverlay& o) {
   wxMemoryDC bg(m_BgBmp);
   wxMemoryDC screen(m_ScreenBmp);
   screen.Blit(0, 0, m_Width, m_Height, &bg, 0, 0);
   Draw(screen, o);
 }
 
-void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {
-  // Crisp pixels: the figure is drawn on the pixel grid, and smoothing every
-  // pattern polygon would cost more than the whole rest of the frame.
+namespace {
+// What every drawing of the figure begins with over the background. Crisp
+// pixels: the figure is drawn on the pixel grid, and smoothing every pattern
+// polygon would cost more than the whole rest of the frame.
+void Prime(wxDC& dc) {
   if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
   dc.SetPen(wxPen(*wxWHITE, 1));
   dc.DrawLine(0, 0, 0, 1);
+}
+}  // namespace
+
+void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
+  const GPaint g = Paint(o);
+  const std::vector<GPaintItem>& items = m_Still.Items();
+  wxMemoryDC bg(m_BgBmp);
+  if (build) {
+    wxMemoryDC still(m_StillBmp);
+    still.Blit(0, 0, m_Width, m_Height, &bg, 0, 0);
+    Prime(still);
+    GWxSurface s(still);
+    for (size_t i = 0; i < items.size(); ++i)
+      if (!m_Still.Moving(i)) DrawItemAgain(items[i], g, o, s);
+    m_Still.Built(g, o, s);
+  }
+  wxMemoryDC still(m_StillBmp);
+  wxMemoryDC screen(m_ScreenBmp);
+  if (wxGraphicsContext* gc = screen.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
+  GWxSurface s(screen);
+  // Where the moving items lie before any is drawn (a hilighted point's
+  // animation advances once, below). When what moves lies under much of the
+  // still figure, painting it again costs more than the whole drawing.
+  m_Still.Place(g, o, s);
+  if (m_Still.Again().size() * 4 > items.size()) {
+    still.SelectObject(wxNullBitmap);
+    screen.SelectObject(wxNullBitmap);
+    RenderWhole(o);
+    return;
+  }
+  screen.Blit(0, 0, m_Width, m_Height, &still, 0, 0);
+  ++m_FramesOverStill;
+  for (size_t i = 0; i < items.size(); ++i)
+    if (m_Still.Moving(i)) DrawItemAgain(items[i], g, o, s);
+  if (!m_Still.Dirty().empty()) {
+    // Tiles where a still item lies above a moving one: painted again whole,
+    // background first, every item touching them in order. Drawn whole
+    // beside the screen and copied tile by tile, as a clipped drawing may
+    // set its edge pixels otherwise.
+    wxMemoryDC scratch(m_ScratchBmp);
+    for (const GPixRect& r : m_Still.Dirty())
+      scratch.Blit(r.x, r.y, r.width, r.height, &bg, r.x, r.y);
+    Prime(scratch);
+    GWxSurface t(scratch);
+    for (int i : m_Still.Again()) DrawItemAgain(items[(size_t)i], g, o, t);
+    for (const GPixRect& r : m_Still.Dirty())
+      screen.Blit(r.x, r.y, r.width, r.height, &scratch, r.x, r.y);
+  }
+  // One animation step for each moving point, as a full drawing takes.
+  GTileMarker nowhere(1, 1, &s);
+  for (size_t i = 0; i < items.size(); ++i)
+    if (m_Still.Moving(i)) DrawItem(items[i], g, o, nowhere);
+  nowhere.Take();
+  if (o.panelPressed) DrawPanelButton(screen, o.panelPressed);
+}
+
+void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {
+  Prime(dc);
   GWxSurface s(dc);
   DrawSheet(s, Paint(o), o);
   if (o.panelPressed) DrawPanelButton(dc, o.panelPressed);

@@ -8,6 +8,7 @@
 
 #include "model/Document.h"
 #include "render/DrawPainter.h"
+#include "render/DrawStill.h"
 #include "render/Sheet.h"
 #include "render/Theme.h"
 #include "render/View.h"
@@ -32,6 +33,19 @@ class CanvasPainter : public FigurePainter {
   wxBitmap& ScreenPicture() { return m_ScreenBmp; }
   wxBitmap& BackgroundPicture() { return m_BgBmp; }
 
+  // While something moves the canvas allows the still picture: items that
+  // look as in the frame before are painted once and copied (DrawStill.h).
+  // Anything else that may change the look drops it.
+  bool m_StillAllowed = true;
+  void DropStill() { m_Still.Drop(); }
+  long m_FramesOverStill = 0;  // frames painted over the still picture
+  GStillLayer& Still() { return m_Still; }
+  // The full drawing into the screen picture, as without a still picture.
+  void RenderWhole(const GOverlay& o);
+
  private:
-  wxBitmap m_ScreenBmp, m_BgBmp;
+  // A frame over the still picture (painted anew first when `build`).
+  void RenderOverStill(const GOverlay& o, bool build);
+  wxBitmap m_ScreenBmp, m_BgBmp, m_StillBmp, m_ScratchBmp;
+  GStillLayer m_Still;
 };

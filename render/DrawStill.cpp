@@ -1,0 +1,161 @@
+// The planning of a frame over a still picture: which items moved since the
+// recorded frame, when the picture must be painted anew, and which tiles a
+// moving item shares with a still one painted above it.
+#include "render/DrawStill.h"
+
+#include <algorithm>
+
+namespace {
+// Beyond this many moving items the full drawing costs no more.
+bool TooMany(size_t moving, size_t items) { return moving > std::max<size_t>(16, items / 2); }
+}  // namespace
+
+void GStillLayer::Drop() {
+  m_Have = false;
+  m_Picture = false;
+}
+
+GStillLayer::Step GStillLayer::Prepare(const GPaint& g, const GOverlay& o, int width, int height) {
+  const Step step = Plan(g, o, width, height);
+  ++m_Frames[(int)step];
+  return step;
+}
+
+GStillLayer::Step GStillLayer::Plan(const GPaint& g, const GOverlay& o, int width, int height) {
+  PaintItems(g, o, &m_Items);
+  const size_t n = m_Items.size();
+  m_Prints.resize(n);
+  for (size_t i = 0; i < n; ++i) m_Prints[i] = ItemPrint(m_Items[i], g, o);
+  const uint64_t paint = PaintPrint(g, o);
+  m_Moving.assign(n, 0);
+
+  auto record = [&](bool picture) {
+    m_BaseItems = m_Items;
+    m_BasePrints = m_Prints;
+    m_BaseMoving = m_Moving;
+    m_BaseIndex.clear();
+    for (size_t i = 0; i < n; ++i) m_BaseIndex[m_Items[i]] = (int)i;
+    m_Now.resize(n);
+    for (size_t i = 0; i < n; ++i) m_Now[i] = (int)i;
+    m_Have = true;
+    m_Picture = picture;
+    m_Paint = paint;
+    m_Width = width;
+    m_Height = height;
+  };
+  auto full = [&] {
+    record(false);
+    return Step::Full;
+  };
+  if (!m_Have || paint != m_Paint || width != m_Width || height != m_Height) return full();
+
+  // Each item against the recorded frame: the same item (kind and element)
+  // drawn from the same print looks the same.
+  const size_t base = m_BaseItems.size();
+  const bool same = n == base && std::equal(m_Items.begin(), m_Items.end(), m_BaseItems.begin());
+  m_BaseOf.assign(n, -1);
+  m_Now.assign(base, -1);
+  for (size_t i = 0; i < n; ++i) {
+    int j = (int)i;
+    if (!same) {
+      auto it = m_BaseIndex.find(m_Items[i]);
+      j = it == m_BaseIndex.end() ? -1 : it->second;
+    }
+    m_BaseOf[i] = j;
+    if (j >= 0) m_Now[j] = (int)i;
+  }
+  size_t moving = 0;
+  bool stale = false;  // the picture shows an item that is no longer as painted
+  for (size_t i = 0; i < n; ++i) {
+    const int j = m_BaseOf[i];
+    const bool forced = m_Forced && m_Items[i].element == m_Forced;
+    bool moved = OverlayItem(m_Items[i].kind) || j < 0 || m_Prints[i] != m_BasePrints[j];
+    if (m_Picture && j >= 0 && m_BaseMoving[j]) moved = true;
+    if (forced) moved = false;
+    if (moved && m_Picture && j >= 0 && !m_BaseMoving[j]) stale = true;
+    m_Moving[i] = moved;
+    moving += moved;
+  }
+  if (m_Picture) {
+    // A still item that left, or came out of its order, is in the picture.
+    int last = -1;
+    for (size_t j = 0; j < base && !stale; ++j) {
+      if (m_BaseMoving[j]) continue;
+      if (m_Now[j] < 0 || m_Now[j] <= last) stale = true;
+      last = m_Now[j];
+    }
+  }
+  m_MovingCount = moving;
+  if (moving == 0 && !m_Picture) return full();
+  if (TooMany(moving, n)) return full();
+  if (!m_Picture || stale) {
+    record(true);
+    return Step::Build;
+  }
+  return Step::Reuse;
+}
+
+void GStillLayer::Built(const GPaint& g, const GOverlay& o, GSurface& measure) {
+  GTileMarker marker(m_Width, m_Height, &measure);
+  const int tiles = marker.Columns() * marker.Rows();
+  std::vector<std::pair<int, int>> at;  // (tile, base index)
+  for (size_t j = 0; j < m_BaseItems.size(); ++j) {
+    if (m_BaseMoving[j]) continue;
+    DrawItemAgain(m_BaseItems[j], g, o, marker);
+    for (int t : marker.Take()) at.push_back({t, (int)j});
+  }
+  std::sort(at.begin(), at.end());
+  m_TileStart.assign(tiles + 1, 0);
+  m_TileLast.assign(tiles, -1);
+  m_TileItems.resize(at.size());
+  for (size_t k = 0; k < at.size(); ++k) {
+    m_TileItems[k] = at[k].second;
+    ++m_TileStart[at[k].first + 1];
+    m_TileLast[at[k].first] = at[k].second;  // sorted: the last is the greatest
+  }
+  for (int t = 0; t < tiles; ++t) m_TileStart[t + 1] += m_TileStart[t];
+}
+
+void GStillLayer::Place(const GPaint& g, const GOverlay& o, GSurface& measure) {
+  GTileMarker marker(m_Width, m_Height, &measure);
+  const int cols = marker.Columns(), rows = marker.Rows();
+  std::vector<char> dirty((size_t)cols * rows, 0);
+  std::vector<std::pair<int, std::vector<int>>> where;
+  for (size_t i = 0; i < m_Items.size(); ++i) {
+    if (!m_Moving[i]) continue;
+    DrawItemAgain(m_Items[i], g, o, marker);
+    std::vector<int> tiles = marker.Take();
+    for (int t : tiles) {
+      const int last = m_TileLast[t];
+      if (last >= 0 && m_Now[last] > (int)i) dirty[t] = 1;
+    }
+    where.push_back({(int)i, std::move(tiles)});
+  }
+  // Every item touching a tile painted again is drawn there again, in order.
+  std::vector<char> again(m_Items.size(), 0);
+  m_Dirty.clear();
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols;) {
+      if (!dirty[(size_t)r * cols + c]) {
+        ++c;
+        continue;
+      }
+      const int c0 = c;
+      for (; c < cols && dirty[(size_t)r * cols + c]; ++c) {
+        const int t = r * cols + c;
+        for (int k = m_TileStart[t]; k < m_TileStart[t + 1]; ++k) again[m_Now[m_TileItems[k]]] = 1;
+      }
+      const int k = GTileMarker::kTile;
+      m_Dirty.push_back({c0 * k, r * k, std::min(c * k, m_Width) - c0 * k,
+                         std::min((r + 1) * k, m_Height) - r * k});
+    }
+  for (const auto& [i, tiles] : where)
+    for (int t : tiles)
+      if (dirty[t]) {
+        again[i] = 1;
+        break;
+      }
+  m_Again.clear();
+  for (size_t i = 0; i < again.size(); ++i)
+    if (again[i]) m_Again.push_back((int)i);
+}
