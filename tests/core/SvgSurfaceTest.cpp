@@ -474,3 +474,58 @@ TEST(SvgSurface, TextExtentMatchesCairo) {
   s.TextExtent("Hello world", 12, true, &bold, nullptr, nullptr);
   EXPECT_GT(bold, 89);
 }
+
+// A family of plain words goes bare before the generic sans-serif; any other
+// is quoted as a CSS string, so that a viewer reads the name it was given.
+TEST(SvgSurface, TextsNameTheGivenFamilyBeforeSansSerif) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"DejaVu Sans", "DejaVu Sans, sans-serif"},
+      {"IPAGothic", "IPAGothic, sans-serif"},
+      {"Noto Sans CJK-JP", "Noto Sans CJK-JP, sans-serif"},
+      {"", "sans-serif"},
+      {"Serif", "'Serif', sans-serif"},  // bare, the generic font
+      {"Font 3D", "'Font 3D', sans-serif"},
+      {"Two  spaces", "'Two  spaces', sans-serif"},
+      {"O'Neil \\ Co", "'O\\'Neil \\\\ Co', sans-serif"},
+      {"IPA\xe3\x82\xb4\xe3\x82\xb7\xe3\x83\x83\xe3\x82\xaf",
+       "'IPA\xe3\x82\xb4\xe3\x82\xb7\xe3\x83\x83\xe3\x82\xaf', sans-serif"},
+      {"A&B \"C\"", "'A&amp;B &quot;C&quot;', sans-serif"},  // escaped for the attribute
+      {"Line\nbreak", "'Line break', sans-serif"},
+  };
+  for (const auto& [family, want] : cases) {
+    GSvgLetters letters;
+    letters.family = family;
+    GSvgSurface s(100, 50, nullptr, letters);
+    s.Text("N", 12, false, kRed, 3, 4);
+    const std::vector<std::string> body = Body(s);
+    ASSERT_EQ(body.size(), 1u);
+    EXPECT_EQ(Attr(body[0], "font-family"), want) << family;
+  }
+}
+
+// A measure given to the surface sizes its texts and places their base
+// lines, per text (a fallback font may sit higher).
+TEST(SvgSurface, AGivenMeasureSizesAndPlacesTheTexts) {
+  GSvgLetters letters;
+  letters.family = "Test";
+  letters.measure = [](const std::string& text, int size, bool bold) {
+    GLetterBox b;
+    b.width = (int)text.size() * size + (bold ? 1 : 0);
+    b.ascent = text == "high" ? 2 * size : size;
+    b.descent = 3;
+    b.height = b.ascent + b.descent;
+    return b;
+  };
+  GSvgSurface s(100, 50, nullptr, letters);
+  int w = 0, h = 0, d = 0;
+  s.TextExtent("abc", 10, true, &w, &h, &d);
+  EXPECT_EQ(w, 31);
+  EXPECT_EQ(h, 13);
+  EXPECT_EQ(d, 3);
+  s.Text("low", 10, false, kRed, 5, 7);
+  s.Text("high", 10, false, kRed, 5, 7);
+  const std::vector<std::string> body = Body(s);
+  ASSERT_EQ(body.size(), 2u);
+  EXPECT_EQ(Attr(body[0], "y"), "17");
+  EXPECT_EQ(Attr(body[1], "y"), "27");
+}
