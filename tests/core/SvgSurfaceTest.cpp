@@ -1,6 +1,6 @@
 // The SVG surface: the element each call writes, numbers read back from the
 // document, the polygons of a fill path, arcs, pictures, and letters
-// (escaping, broken UTF-8, widths as cairo gives them).
+// (escaping, broken UTF-8, widths as cairo gives them, the family named).
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -501,31 +501,4 @@ TEST(SvgSurface, TextsNameTheGivenFamilyBeforeSansSerif) {
     ASSERT_EQ(body.size(), 1u);
     EXPECT_EQ(Attr(body[0], "font-family"), want) << family;
   }
-}
-
-// A measure given to the surface sizes its texts and places their base
-// lines, per text (a fallback font may sit higher).
-TEST(SvgSurface, AGivenMeasureSizesAndPlacesTheTexts) {
-  GSvgLetters letters;
-  letters.family = "Test";
-  letters.measure = [](const std::string& text, int size, bool bold) {
-    GLetterBox b;
-    b.width = (int)text.size() * size + (bold ? 1 : 0);
-    b.ascent = text == "high" ? 2 * size : size;
-    b.descent = 3;
-    b.height = b.ascent + b.descent;
-    return b;
-  };
-  GSvgSurface s(100, 50, nullptr, letters);
-  int w = 0, h = 0, d = 0;
-  s.TextExtent("abc", 10, true, &w, &h, &d);
-  EXPECT_EQ(w, 31);
-  EXPECT_EQ(h, 13);
-  EXPECT_EQ(d, 3);
-  s.Text("low", 10, false, kRed, 5, 7);
-  s.Text("high", 10, false, kRed, 5, 7);
-  const std::vector<std::string> body = Body(s);
-  ASSERT_EQ(body.size(), 2u);
-  EXPECT_EQ(Attr(body[0], "y"), "17");
-  EXPECT_EQ(Attr(body[1], "y"), "27");
 }
