@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "render/CairoSurface.h"
+#include "render/CairoText.h"
 #include "render/Png.h"
 #include "script/SafeFile.h"
 
@@ -154,7 +155,7 @@ bool RenderFigureFile(const GRenderRequest& r, std::string& error) {
     error = r.out + ": the picture's name must end in .png, .bmp, .svg or .pdf";
     return false;
   }
-  if (format == kImageSvg) return RenderSvg(r, error);
+  if (format == kImageSvg) return RenderSvg(r, error, CairoSvgLetters());
   GSilentUser user;
   // The document is large (fixed pools): it lives on the heap.
   auto doc = std::make_unique<GDocument>(&user);

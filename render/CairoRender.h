@@ -9,10 +9,10 @@
 #include "render/DrawRender.h"
 
 // The whole route of a request in any format (SVG goes the toolkit-free SVG
-// way): read, draw, write through a temporary file, so that nothing
-// half-written is left at r.out. False with a message for the person; a file
-// the reader stops in is drawn as far as it reads and false comes back with
-// the reader's message.
+// way, its letters measured and named as these pictures lay them out): read,
+// draw, write through a temporary file, so that nothing half-written is left
+// at r.out. False with a message for the person; a file the reader stops in
+// is drawn as far as it reads and false comes back with the reader's message.
 bool RenderFigureFile(const GRenderRequest& r, std::string& error);
 
 // The painter's window area drawn as the canvas draws it (background, then

@@ -104,3 +104,29 @@ void CairoShowText(cairo_t* cr, const std::string& text, int size, bool bold, in
   cairo_move_to(cr, x, y);
   pango_cairo_show_layout(cr, layout);
 }
+
+const std::string& CairoSansFamily() {
+  static const std::string* family = [] {
+    Layouts& k = Kept();
+    auto* name = new std::string;
+    PangoFont* font = pango_font_map_load_font(pango_context_get_font_map(k.context), k.context,
+                                               Font(k, 12, false));
+    if (font) {
+      PangoFontDescription* d = pango_font_describe(font);
+      const char* f = d ? pango_font_description_get_family(d) : nullptr;
+      if (f) *name = f;
+      if (d) pango_font_description_free(d);
+      g_object_unref(font);
+    }
+    return name;
+  }();
+  return *family;
+}
+
+GSvgLetters CairoSvgLetters() {
+  GSvgLetters letters;
+  // An empty name leaves the viewer's own sans-serif.
+  letters.family = CairoSansFamily();
+  letters.measure = CairoTextBox;
+  return letters;
+}

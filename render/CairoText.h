@@ -7,6 +7,7 @@
 #include <string>
 
 #include "render/FontMetrics.h"
+#include "render/SvgSurface.h"
 
 typedef struct _cairo cairo_t;
 
@@ -15,3 +16,9 @@ GLetterBox CairoTextBox(const std::string& text, int size, bool bold);
 // Draws the letters in the context's current colour with the box's corner at
 // (x, y). Letters on a picture of pixels are unsmoothed, as the window's are.
 void CairoShowText(cairo_t* cr, const std::string& text, int size, bool bold, int x, int y);
+// The family the letters are laid out in: what fontconfig gives for "Sans"
+// (the regular weight at 12 points), resolved once per process.
+const std::string& CairoSansFamily();
+// An SVG's letters measured as these and named by that family, so that its
+// texts take the same room as in the window and on a picture of pixels.
+GSvgLetters CairoSvgLetters();

@@ -240,10 +240,10 @@ void DrawBackground(GSurface& s, const FigurePainter& p) {
 }
 
 bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
-                      std::string& why, bool durable) {
+                      std::string& why, bool durable, const GSvgLetters& letters) {
   // The document goes to the file as it is drawn, a piece at a time.
   auto produce = [&](const GFilePut& put) {
-    GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height), put);
+    GSvgSurface svg(std::max(1, p.m_Width), std::max(1, p.m_Height), put, letters);
     DrawBackground(svg, p);
     DrawSheet(svg, p.Paint(o), o);
     return svg.End();
@@ -251,7 +251,7 @@ bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& pa
   return ReplaceFileBy(path, produce, why, durable);
 }
 
-bool RenderSvg(const GRenderRequest& r, std::string& error) {
+bool RenderSvg(const GRenderRequest& r, std::string& error, const GSvgLetters& letters) {
   GSilentUser user;
   // The document is large (fixed pools): it lives on the heap.
   auto doc = std::make_unique<GDocument>(&user);
@@ -262,7 +262,7 @@ bool RenderSvg(const GRenderRequest& r, std::string& error) {
   // A rendered picture can always be made again from its document: it is
   // written safely (never half-written under its name) but not waited for,
   // which would cost more than all the drawing in a batch of renders.
-  if (!WriteSvgOfFigure(p, GOverlay(), r.out, why, false)) {
+  if (!WriteSvgOfFigure(p, GOverlay(), r.out, why, false, letters)) {
     error = r.out + ": cannot write the picture (" + why + ")";
     return false;
   }

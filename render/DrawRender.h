@@ -8,6 +8,7 @@
 
 #include "model/User.h"
 #include "render/DrawPainter.h"
+#include "render/SvgSurface.h"
 
 enum class GPaper { kA4, kLetter };
 
@@ -62,11 +63,11 @@ void DrawBackground(GSurface& s, const FigurePainter& p);
 // Writes the painter's window area as an SVG document to `path`, replacing
 // the file safely (durably unless `durable` is false, see ReplaceFile): the
 // background as the window shows it (a tile is embedded once and placed once
-// per copy), then the sheet with the overlay. On failure the reason is in
-// `why`.
+// per copy), then the sheet with the overlay, its texts measured and named
+// as `letters` says. On failure the reason is in `why`.
 bool WriteSvgOfFigure(FigurePainter& p, const GOverlay& o, const std::string& path,
-                      std::string& why, bool durable = true);
+                      std::string& why, bool durable = true, const GSvgLetters& letters = {});
 // The whole SVG route of a request: read, draw, write through a temporary
 // file (nothing half-written is left at r.out). A file the reader stops in
 // is drawn as far as it reads, and false comes back with the reader's message.
-bool RenderSvg(const GRenderRequest& r, std::string& error);
+bool RenderSvg(const GRenderRequest& r, std::string& error, const GSvgLetters& letters = {});

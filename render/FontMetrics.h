@@ -1,6 +1,7 @@
-// The letters of the SVG surface: widths of DejaVu Sans (regular and bold)
-// in font units, and the measuring of a line of UTF-8 text with them exactly
-// as cairo measures it on a picture at 96 pixels per inch (hinted metrics).
+// The SVG surface's own letters, for a program that gives it no measure of
+// its own: widths of DejaVu Sans (regular and bold) in font units, and the
+// measuring of a line of UTF-8 text with them exactly as cairo measures it
+// on a picture at 96 pixels per inch (hinted metrics).
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <wx/log.h>
 
 #include "render/CairoRender.h"
+#include "render/CairoText.h"
 #include "render/CanvasPainter.h"
 #include "render/Png.h"
 #include "script/SafeFile.h"
@@ -38,7 +39,9 @@ bool SaveFigureImage(CanvasPainter& painter, const GOverlay& overlay, const wxSt
   // own error boxes would come on top of that.
   wxLogNull quiet;
   const std::string target(path.fn_str());
-  if (format == kImageSvg) return WriteSvgOfFigure(painter, overlay, target, why);
+  // The SVG's texts take the room and the font the window's take.
+  if (format == kImageSvg)
+    return WriteSvgOfFigure(painter, overlay, target, why, true, CairoSvgLetters());
   // The same pixels as the window's picture, drawn without the toolkit.
   const GRaster picture =
       RasterOfFigure(painter, overlay, [&](GSurface& s) { DrawPanelButtons(painter, overlay, s); });

@@ -98,7 +98,51 @@ void PutPolyline(GSvgOut& out, const GRgb& c, int width, const Point* pts, int n
   out.Done(Put(p, "/>\n"));
 }
 
+// A CSS identifier of plain letters: it starts with a letter or an
+// underscore and holds only letters, digits, hyphens and underscores.
+bool PlainWord(std::string_view w) {
+  auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  if (w.empty() || !letter(w[0])) return false;
+  for (char c : w)
+    if (!letter(c) && !(c >= '0' && c <= '9') && c != '-') return false;
+  return true;
+}
+
+bool PlainName(std::string_view name) {
+  // The generic families and the words CSS keeps for itself, in any case,
+  // would mean something else unquoted.
+  std::string lower(name);
+  for (char& c : lower)
+    if (c >= 'A' && c <= 'Z') c = (char)(c - 'A' + 'a');
+  for (const char* kept : {"serif", "sans-serif", "monospace", "cursive", "fantasy", "system-ui",
+                           "inherit", "initial", "unset", "default"})
+    if (lower == kept) return false;
+  for (size_t at = 0;;) {
+    const size_t space = name.find(' ', at);
+    if (!PlainWord(name.substr(at, space - at))) return false;
+    if (space == std::string_view::npos) return true;
+    at = space + 1;
+  }
+}
+
 }  // namespace
+
+std::string SvgFamilyList(std::string_view family) {
+  if (family.empty()) return "sans-serif";
+  std::string list;
+  if (PlainName(family)) {
+    list = family;
+  } else {
+    list = "'";
+    for (char c : family) {
+      if (c == '\\' || c == '\'') list += '\\';
+      // A CSS string cannot hold a line break.
+      list += (unsigned char)c < 0x20 ? ' ' : c;
+    }
+    list += '\'';
+  }
+  return list.append(", sans-serif");
+}
 
 // Without a sink the whole document is held; with one, a chunk at a time:
 // a few pages, written again and again, instead of fresh ones all along. The
@@ -106,10 +150,18 @@ void PutPolyline(GSvgOut& out, const GRgb& c, int width, const Point* pts, int n
 // of its own, which would be unmapped again at the end.
 constexpr size_t kWholeReserve = 1 << 18, kChunk = 1 << 16, kChunkReserve = kChunk + kChunk / 2;
 
-GSvgSurface::GSvgSurface(int width, int height, GSvgSink sink)
+GSvgSurface::GSvgSurface(int width, int height, GSvgSink sink, GSvgLetters letters)
     : m_W(std::max(1, width)),
       m_H(std::max(1, height)),
-      m_Out(sink ? kChunkReserve : kWholeReserve) {
+      m_Out(sink ? kChunkReserve : kWholeReserve),
+      m_Letters(std::move(letters)) {
+  const std::string list = SvgFamilyList(m_Letters.family);
+  std::string attr(list.size() * 6 + 32, '\0');
+  char* a = Put(&attr[0], "\" font-family=\"");
+  a = PutEscaped(a, list);
+  a = Put(a, "\" font-size=\"");
+  attr.resize((size_t)(a - attr.data()));
+  m_FontAttr = std::move(attr);
   if (sink) m_Out.SetSink(std::move(sink), kChunk);
   char* p = m_Out.Room(kElementBytes);
   p = Put(p,
@@ -333,24 +385,31 @@ void GSvgSurface::Picture(const GRaster& picture, int x, int y) {
   m_Out.Done(Put(p, "\"/>\n"));
 }
 
+GLetterBox GSvgSurface::Measure(const std::string& text, int size, bool bold) const {
+  return m_Letters.measure ? m_Letters.measure(text, size, bold) : MeasureLetters(text, size, bold);
+}
+
 void GSvgSurface::TextExtent(const std::string& text, int size, bool bold, int* w, int* h,
                              int* descent) {
-  const GLetterBox box = MeasureLetters(text, size, bold);
+  const GLetterBox box = Measure(text, size, bold);
   if (w) *w = box.width;
   if (h) *h = box.height;
   if (descent) *descent = box.descent;
 }
 
 // (x, y) is the corner of the letters' box; SVG places the base line, one
-// ascent lower. The size goes at 96 pixels per inch.
+// ascent lower. The size goes at 96 pixels per inch. A measure of the
+// program's own may give letters it lays out in another font (a fallback for
+// a script the family lacks) a higher base line: the text's own box counts.
 void GSvgSurface::Text(const std::string& text, int size, bool bold, const GRgb& c, int x, int y) {
   size = std::max(1, size);
-  const GLetterBox box = MeasureLetters({}, size, bold);
-  char* p = Put(m_Out.Room(kElementBytes + 6 * text.size()), "<text x=\"");
+  const GLetterBox box =
+      m_Letters.measure ? m_Letters.measure(text, size, bold) : MeasureLetters({}, size, bold);
+  char* p = Put(m_Out.Room(kElementBytes + m_FontAttr.size() + 6 * text.size()), "<text x=\"");
   p = PutInt(p, x);
   p = Put(p, "\" y=\"");
   p = PutInt(p, (int64_t)y + box.ascent);
-  p = Put(p, "\" font-family=\"DejaVu Sans, sans-serif\" font-size=\"");
+  p = Put(p, m_FontAttr);
   p = PutNum(p, size * 96.0 / 72.0);
   if (bold) p = Put(p, "\" font-weight=\"bold");
   p = Put(p, "\" fill=\"");

@@ -1,7 +1,8 @@
 // The SVG surface: every shape drawn on it becomes an SVG element of a
-// document kept in memory. It needs neither the toolkit nor a font library
-// (letters are measured with the widths of render/FontMetrics.cpp), so a
-// program writing SVG loads nothing but zlib for its pictures.
+// document kept in memory. It needs neither the toolkit nor a font library:
+// a program that lays letters out with one hands it its measure and family,
+// and without one letters are measured with the widths of
+// render/FontMetrics.cpp, so that a program writing SVG can load nothing but zlib.
 #pragma once
 
 #include <cstdint>
@@ -10,14 +11,32 @@
 #include <utility>
 #include <vector>
 
+#include "render/FontMetrics.h"
 #include "render/SvgOut.h"
 #include "render/Surface.h"
+
+// How the texts of an SVG are measured and which family they name. `measure`
+// gives the box of a line of `size` points (at 96 pixels per inch) as the
+// program's other pictures lay it out; without it DejaVu Sans's own widths
+// are used. The texts name `family` and then a generic sans-serif, so that a
+// viewer lacking the family still draws sans letters.
+struct GSvgLetters {
+  std::string family = "DejaVu Sans";
+  GLetterBox (*measure)(const std::string& text, int size, bool bold) = nullptr;
+};
+
+// The CSS list of font families for `family` followed by sans-serif: a name
+// of plain words as it is, any other quoted (a generic name such as "serif"
+// among them, which bare would stand for the generic font); only sans-serif
+// for an empty one.
+std::string SvgFamilyList(std::string_view family);
 
 class GSvgSurface : public GSurface {
  public:
   // A document of width x height pixels (each at least 1), held whole in
-  // memory; or, with a sink, sent to it piece by piece as it is drawn.
-  GSvgSurface(int width, int height, GSvgSink sink = nullptr);
+  // memory; or, with a sink, sent to it piece by piece as it is drawn. Its
+  // texts are measured and named as `letters` says.
+  GSvgSurface(int width, int height, GSvgSink sink = nullptr, GSvgLetters letters = {});
   // Without a sink: the whole document, the header, every element drawn so
   // far and the end.
   std::string Document() const;
@@ -50,6 +69,10 @@ class GSvgSurface : public GSurface {
  private:
   int m_W, m_H;
   GSvgOut m_Out;
+  GSvgLetters m_Letters;
+  // The texts' font attribute up to the size's number, written once.
+  std::string m_FontAttr;
+  GLetterBox Measure(const std::string& text, int size, bool bold) const;
   // The pictures met so far: GRaster::id and the number of its <image> (-1
   // for one that could not be encoded).
   std::vector<std::pair<uint64_t, int>> m_Pictures;

@@ -1,6 +1,6 @@
 // The SVG surface: the element each call writes, numbers read back from the
 // document, the polygons of a fill path, arcs, pictures, and letters
-// (escaping, broken UTF-8, widths as cairo gives them).
+// (escaping, broken UTF-8, widths as cairo gives them, the family named).
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -473,4 +473,32 @@ TEST(SvgSurface, TextExtentMatchesCairo) {
   int bold = 0;
   s.TextExtent("Hello world", 12, true, &bold, nullptr, nullptr);
   EXPECT_GT(bold, 89);
+}
+
+// A family of plain words goes bare before the generic sans-serif; any other
+// is quoted as a CSS string, so that a viewer reads the name it was given.
+TEST(SvgSurface, TextsNameTheGivenFamilyBeforeSansSerif) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"DejaVu Sans", "DejaVu Sans, sans-serif"},
+      {"IPAGothic", "IPAGothic, sans-serif"},
+      {"Noto Sans CJK-JP", "Noto Sans CJK-JP, sans-serif"},
+      {"", "sans-serif"},
+      {"Serif", "'Serif', sans-serif"},  // bare, the generic font
+      {"Font 3D", "'Font 3D', sans-serif"},
+      {"Two  spaces", "'Two  spaces', sans-serif"},
+      {"O'Neil \\ Co", "'O\\'Neil \\\\ Co', sans-serif"},
+      {"IPA\xe3\x82\xb4\xe3\x82\xb7\xe3\x83\x83\xe3\x82\xaf",
+       "'IPA\xe3\x82\xb4\xe3\x82\xb7\xe3\x83\x83\xe3\x82\xaf', sans-serif"},
+      {"A&B \"C\"", "'A&amp;B &quot;C&quot;', sans-serif"},  // escaped for the attribute
+      {"Line\nbreak", "'Line break', sans-serif"},
+  };
+  for (const auto& [family, want] : cases) {
+    GSvgLetters letters;
+    letters.family = family;
+    GSvgSurface s(100, 50, nullptr, letters);
+    s.Text("N", 12, false, kRed, 3, 4);
+    const std::vector<std::string> body = Body(s);
+    ASSERT_EQ(body.size(), 1u);
+    EXPECT_EQ(Attr(body[0], "font-family"), want) << family;
+  }
 }

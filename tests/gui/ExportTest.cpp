@@ -19,6 +19,7 @@
 #include "interaction/MyCanvas.h"
 #include "render/PrintLook.h"
 #include "render/CairoRender.h"
+#include "render/CairoText.h"
 #include "FileText.h"
 
 namespace fs = std::filesystem;
@@ -68,6 +69,9 @@ TEST_F(ExportTest, SaveImageWritesTheFormatTheNameAsksFor) {
   const std::string svg = FileText(dir / "d.svg");
   EXPECT_NE(svg.find(">hello<"), std::string::npos);
   EXPECT_NE(svg.find("<circle"), std::string::npos);
+  // Its letters name the font the window lays them out in.
+  EXPECT_NE(svg.find("font-family=\"" + SvgFamilyList(CairoSansFamily()) + "\""),
+            std::string::npos);
 }
 
 TEST_F(ExportTest, UnwritableImageIsReportedAndLeavesNothing) {

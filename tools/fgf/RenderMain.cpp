@@ -1,6 +1,7 @@
-// fgf-render: "fgf render" for pictures of pixels (PNG, BMP) and PDF pages, a
-// program of its own because it links cairo and Pango; fgf draws SVG itself
-// and hands this one the command line for the others. Neither needs a display.
+// fgf-render: "fgf render" in every format, a program of its own because it
+// links cairo and Pango, which lay letters out as the window does (an SVG's
+// texts take their font and room from them too); fgf hands it the command
+// line. Neither needs a display.
 #include <cstdio>
 #include <cstring>
 #include <string>

@@ -63,21 +63,12 @@ bool ParseMove(const std::string& s, FgfMove* m) {
          ParseNumber(s.substr(comma + 1), &m->y);
 }
 
-// An SVG is drawn here, with nothing but zlib. Pictures of pixels and PDF
-// pages are drawn with cairo and Pango: the command line goes to fgf-render
-// beside this program, so that fgf itself stays small and static.
+// Pictures are drawn by fgf-render beside this program, which lays letters
+// out with Pango as the window does (an SVG's texts then name the window's
+// font and take its room), so that fgf itself stays small and static. When
+// that cannot be run, an SVG is still drawn here, with nothing but zlib and
+// the built-in widths of DejaVu Sans.
 int Render(int argc, char** argv) {
-  std::vector<std::string> args(argv + 2, argv + argc);
-  GRenderRequest r;
-  std::string error;
-  int status = 0;
-  GImageFormat format;
-  if (ParseRenderArgs(args, &r, error, &status) && RenderFormatOf(r.out, &format) &&
-      format == kImageSvg) {
-    if (RenderSvg(r, error)) return 0;
-    std::fprintf(stderr, "fgf: %s\n", error.c_str());
-    return 1;
-  }
   char self[4096];
   const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
   std::string dir = ".";
@@ -87,8 +78,28 @@ int Render(int argc, char** argv) {
     dir = dir.substr(0, dir.rfind('/'));
   }
   const std::string helper = dir + "/fgf-render";
+  char* const own = argv[0];
   argv[0] = const_cast<char*>(helper.c_str());
   execv(helper.c_str(), argv);
+  argv[0] = own;
+  std::vector<std::string> args(argv + 2, argv + argc);
+  GRenderRequest r;
+  std::string error;
+  int status = 0;
+  GImageFormat format;
+  if (!ParseRenderArgs(args, &r, error, &status)) {
+    if (status == 2 && error.rfind("usage", 0) == 0) {
+      std::fputs(error.c_str(), stderr);
+      return 2;
+    }
+    std::fprintf(stderr, "fgf: %s\n", error.c_str());
+    return status;
+  }
+  if (RenderFormatOf(r.out, &format) && format == kImageSvg) {
+    if (RenderSvg(r, error)) return 0;
+    std::fprintf(stderr, "fgf: %s\n", error.c_str());
+    return 1;
+  }
   std::fprintf(stderr, "fgf: render is not available (%s cannot be run)\n", helper.c_str());
   return 1;
 }
