@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <vector>
 #include <unistd.h>
@@ -134,7 +135,7 @@ MyCanvas* DragCanvas() {
   return c;
 }
 
-void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false) {
+void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false, GPoint* want = nullptr) {
   GDocument& doc = *c->m_Doc;
   c->RenderToScreenPicture();
   c->m_Tool.SetStyle(kGModeTovik);
@@ -146,6 +147,7 @@ void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false) {
   for (GConst* k = doc.FirstConst(); k && !p; k = k->next) {
     GPoint* q = k->POutput;
     if (k->type != CONST_FREE || !q || !q->xz().realp() || !q->yz().realp()) continue;
+    if (want && q != want) continue;
     at = wxPoint(c->View().PixelX(q->xz().re), c->View().PixelY(q->yz().re));
     if (at.x < 40 || at.y < 40 || at.x > 900 || at.y > 600) continue;
     c->LButtonDown(at);
@@ -285,6 +287,54 @@ MyCanvas* SlideCanvas() {
   }();
   return c;
 }
+
+// A drag step as the figure grows: range(0) elements, of which a fixed ten
+// (five lines and five midpoints) depend on the dragged point, the rest free
+// points and lines joining them, spread over the view. The cost should stay
+// nearly flat: only what moves is drawn again.
+void BM_DragSeries(benchmark::State& state) {
+  static GSilentUser quiet;
+  static std::map<int, std::pair<std::unique_ptr<GDocument>, MyCanvas*>> made;
+  const int n = static_cast<int>(state.range(0));
+  auto& [sheet, canvas] = made[n];
+  GPoint* dragged = nullptr;
+  if (!sheet) {
+    sheet = std::make_unique<GDocument>(&quiet);
+    GDocument& d = *sheet;
+    std::mt19937 rng(20241210 + n);
+    std::uniform_real_distribution<double> ux(-4.5, 4.5), uy(-3.2, 3.2);
+    auto free = [&](double x, double y) {
+      GConst* k = d.NewConst(CONST_FREE);
+      k->POutput = d.NewPoint(CComplex(x, 0), CComplex(y, 0));
+      d.AssignPoint(k->POutput);
+      return k->POutput;
+    };
+    std::vector<GPoint*> pts;
+    for (int i = 0; i < n - 11; ++i) {
+      if (pts.size() < 2 || i % 5 < 2) {
+        pts.push_back(free(ux(rng), uy(rng)));
+        pts.back()->name = "P" + std::to_string(i);
+      } else {
+        AddStep(d, CONST_JOIN, pts[rng() % pts.size()], pts[rng() % pts.size()], nullptr, nullptr);
+      }
+    }
+    GPoint* p = free(0.3, 0.2);
+    p->name = "D";
+    for (int i = 0; i < 5; ++i) {
+      GPoint* q = pts[(size_t)i * pts.size() / 5];
+      AddStep(d, CONST_JOIN, p, q, nullptr, nullptr);
+      AddStep(d, CONST_MID, p, q, nullptr, nullptr);
+    }
+    d.EvaluateConst(d.FirstConst());
+    canvas = SheetCanvas(d, &quiet);
+  }
+  for (GPoint* q = canvas->m_Doc->Sheet().points.head; q; q = q->next)
+    if (q->name == "D") dragged = q;
+  // Each run starts from the same place (a run ends where its last step was).
+  if (dragged) canvas->m_Doc->MovePoint(dragged, 0.3, 0.2);
+  DragOn(state, canvas, false, dragged);
+}
+BENCHMARK(BM_DragSeries)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_DragWithLoci(benchmark::State& state) {
   MyCanvas* c = LociCanvas();

@@ -1,6 +1,7 @@
 // MyCanvas: the one drawing window. It owns the document, the tool object that
 // the mouse drives and the painter that holds the view and the appearance; it
-// repaints the whole figure every 100 ms and whenever asked.
+// repaints whenever asked and, every 100 ms, when the figure changed or
+// animates.
 #pragma once
 
 #include <functional>

@@ -3,6 +3,7 @@
 #include "render/CanvasPainter.h"
 
 #include <algorithm>
+#include <cairo.h>
 #include <cmath>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
@@ -17,6 +18,8 @@ void CanvasPainter::EnsurePictures() {
   m_BgBmp = wxBitmap(nw, nh, 24);
   m_StillBmp = wxBitmap(nw, nh, 24);
   m_ScratchBmp = wxBitmap(nw, nh, 24);
+  m_UpperBmp = wxBitmap(nw, nh, 32);
+  m_UpperBmp.UseAlpha();
   m_BgDrawn = false;
 }
 
@@ -80,12 +83,29 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
   const std::vector<GPaintItem>& items = m_Still.Items();
   wxMemoryDC bg(m_BgBmp);
   if (build) {
+    // The lower part over the background; the upper part on a see-through
+    // picture of its own.
     wxMemoryDC still(m_StillBmp);
     still.Blit(0, 0, m_Width, m_Height, &bg, 0, 0);
     Prime(still);
     GWxSurface s(still);
-    for (size_t i = 0; i < items.size(); ++i)
-      if (!m_Still.Moving(i)) DrawItemAgain(items[i], g, o, s);
+    wxMemoryDC upper(m_UpperBmp);
+    if (wxGraphicsContext* gc = upper.GetGraphicsContext()) {
+      gc->SetAntialiasMode(wxANTIALIAS_NONE);
+      auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+      cairo_save(cr);
+      cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+      cairo_paint(cr);
+      cairo_restore(cr);
+    }
+    GWxSurface u(upper);
+    m_UpperUsed = false;
+    for (size_t i = 0; i < items.size(); ++i) {
+      if (m_Still.Moving(i)) continue;
+      const bool up = GStillLayer::Upper(items[i].kind);
+      m_UpperUsed |= up;
+      DrawItemAgain(items[i], g, o, up ? static_cast<GSurface&>(u) : s);
+    }
     m_Still.Built(g, o, s);
   }
   wxMemoryDC still(m_StillBmp);
@@ -104,7 +124,11 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
   }
   screen.Blit(0, 0, m_Width, m_Height, &still, 0, 0);
   ++m_FramesOverStill;
-  for (size_t i = 0; i < items.size(); ++i)
+  size_t i = 0;
+  for (; i < items.size() && !GStillLayer::Upper(items[i].kind); ++i)
+    if (m_Still.Moving(i)) DrawItemAgain(items[i], g, o, s);
+  if (m_UpperUsed) screen.DrawBitmap(m_UpperBmp, 0, 0, true);
+  for (; i < items.size(); ++i)
     if (m_Still.Moving(i)) DrawItemAgain(items[i], g, o, s);
   if (!m_Still.Dirty().empty()) {
     // Tiles where a still item lies above a moving one: painted again whole,

@@ -47,5 +47,7 @@ class CanvasPainter : public FigurePainter {
   // A frame over the still picture (painted anew first when `build`).
   void RenderOverStill(const GOverlay& o, bool build);
   wxBitmap m_ScreenBmp, m_BgBmp, m_StillBmp, m_ScratchBmp;
+  wxBitmap m_UpperBmp;       // the still points and texts, see-through elsewhere
+  bool m_UpperUsed = false;  // it holds any
   GStillLayer m_Still;
 };

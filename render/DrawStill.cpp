@@ -10,6 +10,20 @@ namespace {
 bool TooMany(size_t moving, size_t items) { return moving > std::max<size_t>(16, items / 2); }
 }  // namespace
 
+bool GStillLayer::Upper(GPaintKind kind) {
+  switch (kind) {
+    case GPaintKind::Point:
+    case GPaintKind::Text:
+    case GPaintKind::PreviewPoint:
+    case GPaintKind::PreviewLine:
+    case GPaintKind::PreviewCircle:
+    case GPaintKind::PreviewBracket:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void GStillLayer::Drop() {
   m_Have = false;
   m_Picture = false;
@@ -106,12 +120,14 @@ void GStillLayer::Built(const GPaint& g, const GOverlay& o, GSurface& measure) {
   }
   std::sort(at.begin(), at.end());
   m_TileStart.assign(tiles + 1, 0);
-  m_TileLast.assign(tiles, -1);
+  m_TileLast[0].assign(tiles, -1);
+  m_TileLast[1].assign(tiles, -1);
   m_TileItems.resize(at.size());
   for (size_t k = 0; k < at.size(); ++k) {
     m_TileItems[k] = at[k].second;
     ++m_TileStart[at[k].first + 1];
-    m_TileLast[at[k].first] = at[k].second;  // sorted: the last is the greatest
+    // Sorted: the last of each part is the greatest.
+    m_TileLast[Upper(m_BaseItems[(size_t)at[k].second].kind)][at[k].first] = at[k].second;
   }
   for (int t = 0; t < tiles; ++t) m_TileStart[t + 1] += m_TileStart[t];
 }
@@ -126,7 +142,7 @@ void GStillLayer::Place(const GPaint& g, const GOverlay& o, GSurface& measure) {
     DrawItemAgain(m_Items[i], g, o, marker);
     std::vector<int> tiles = marker.Take();
     for (int t : tiles) {
-      const int last = m_TileLast[t];
+      const int last = m_TileLast[Upper(m_Items[i].kind)][t];
       if (last >= 0 && m_Now[last] > (int)i) dirty[t] = 1;
     }
     where.push_back({(int)i, std::move(tiles)});

@@ -1,9 +1,12 @@
 // The still picture of a drawing: while something moves (a drag, a slide-show
 // effect, a hilight's animation), the items that look as before are painted
 // once into a picture, and each frame copies it and paints only what moved.
-// Where an item that moved lies under a still item that comes later in the
-// painting order, those tiles are painted again whole, so a frame is pixel
-// for pixel the full drawing.
+// The still items are kept in two pictures: those below the points (over the
+// background) and the points and texts above them (on a see-through
+// picture), so a moving line passes under still points at no cost. Where a
+// moving item lies under a still item of its own part that comes later in
+// the painting order, those tiles are painted again whole, so a frame is
+// pixel for pixel the full drawing.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +34,9 @@ class GStillLayer {
   // The items of the frame being planned, in painting order.
   const std::vector<GPaintItem>& Items() const { return m_Items; }
   bool Moving(size_t i) const { return m_Moving[i] != 0; }
+  // Whether an item belongs to the upper part (points, texts, the preview),
+  // painted over the lower part's picture and moving items.
+  static bool Upper(GPaintKind kind);
   // After Build: the still items were painted; notes where each lies.
   void Built(const GPaint& g, const GOverlay& o, GSurface& measure);
   // Where the moving items lie now: the tiles to paint again whole (as pixel
@@ -72,8 +78,9 @@ class GStillLayer {
   std::vector<int> m_BaseOf;  // base index of each item, -1 new
   std::vector<int> m_Now;     // index now of each base item, -1 gone
   // Where the still items lie: per tile, the base indices of the still items
-  // touching it (m_TileItems from m_TileStart[t]) and the last of them.
-  std::vector<int> m_TileStart, m_TileItems, m_TileLast;
+  // touching it (m_TileItems from m_TileStart[t]) and the last of them in
+  // each part.
+  std::vector<int> m_TileStart, m_TileItems, m_TileLast[2];
   std::vector<GPixRect> m_Dirty;
   std::vector<int> m_Again;
   const void* m_Forced = nullptr;

@@ -1,7 +1,8 @@
 // Frames painted over the still picture are the whole drawing pixel for
 // pixel: drags of points of generated figures with hilights, clipped
-// segments, angle marks, live texts and afterimages; a moving element left
-// in the still picture is seen; the repaint tick paints only what changed.
+// segments, angle marks, brackets, live texts, a locus and afterimages; a
+// moving element left in the still picture is seen; the repaint tick paints
+// only what changed.
 #include <cmath>
 
 #include "bench/SheetGenerator.h"
@@ -17,8 +18,9 @@ bool Same(const wxImage& a, const wxImage& b) {
 
 class StillLayerTest : public MouseTest {
  protected:
-  // A generated figure with an angle mark on three of its points, a text
-  // showing a point's coordinates and a few elements hilighted.
+  // A generated figure with an angle mark, a segment, a bracket and a locus
+  // on its points, a text showing a point's coordinates and a few elements
+  // hilighted.
   void Build(uint64_t seed) {
     RecordingUser maker;
     ASSERT_TRUE(ReadScript(*doc, WriteScript(*GenerateSheet(&maker, 90, seed))));
@@ -29,6 +31,23 @@ class StillLayerTest : public MouseTest {
     doc->ClearAllHilights();
     for (int i : {0, 1, 2}) doc->Sethilighted(named[(size_t)i]);
     gesture->ConstDefAngle();
+    auto build = [&](std::initializer_list<GPoint*> points, bool (GGesture::*make)()) {
+      doc->ClearAllHilights();
+      for (GPoint* p : points) doc->Sethilighted(p);
+      (gesture->*make)();
+      EXPECT_EQ(InvariantReport(*doc, gesture), "");
+    };
+    build({named[0], named[5]}, &GGesture::ConstDefClippingLine);
+    build({named[1], named[3]}, &GGesture::ConstDefBracket);
+    // A locus: the midpoint of a point bound to a circle or line and a named point,
+    // traced as the first goes round.
+    for (GConst* k = doc->FirstConst(); k; k = k->next)
+      if ((k->type == CONST_PT_ON_CIRCLE || k->type == CONST_ON_LINE) && k->POutput) {
+        build({k->POutput, named[2]}, &GGesture::ConstDefMid);
+        build({k->POutput, doc->CurrentConst()->POutput}, &GGesture::ConstDefOrbit);
+        break;
+      }
+    EXPECT_NE(doc->Sheet().curves.head, nullptr);
     GText* t = doc->NewText("{" + named[0]->name + "x}");
     ASSERT_NE(t, nullptr);
     doc->AssignText(t);
