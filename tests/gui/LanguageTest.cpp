@@ -2,7 +2,6 @@
 // an incidence message read back in the translation, English where there is
 // no catalogue, and a picture of the Japanese window to look at.
 #include <algorithm>
-#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -156,34 +155,6 @@ TEST(LanguageScreenshot, JapaneseWindow) {
   frame->Destroy();
   PumpEvents([] { return false; }, 0);
   StartTranslations("en");
-}
-
-// Starting in a language costs the catalogue's loading and a lookup per text
-// shown: the window is made as fast, within 10 ms, as in English.
-TEST(LanguageStartup, ACatalogueAddsLessThanTenMilliseconds) {
-  auto startOnce = [](const char* code) {
-    const auto begin = std::chrono::steady_clock::now();
-    StartTranslations(code);
-    auto* frame = new MyFrame(wxT("Figuretta - untitled.fgf"), wxPoint(50, 50), wxSize(950, 700),
-                              LastingUser());
-    const auto end = std::chrono::steady_clock::now();
-    frame->Destroy();
-    PumpEvents([] { return false; }, 0);
-    return std::chrono::duration<double, std::milli>(end - begin).count();
-  };
-  // Alternating runs, the fastest of each: a busy moment of the shared
-  // machine only ever slows a run down.
-  std::vector<double> english, japanese;
-  for (int i = 0; i < 9; ++i) {
-    english.push_back(startOnce("en"));
-    japanese.push_back(startOnce("ja"));
-  }
-  StartTranslations("en");
-  const double without = *std::min_element(english.begin(), english.end());
-  const double with = *std::min_element(japanese.begin(), japanese.end());
-  std::printf("start-up without a catalogue %.2f ms, with the Japanese one %.2f ms\n", without,
-              with);
-  EXPECT_LT(with - without, 10.0);
 }
 
 // Appearance > Language keeps the choice in the preference file at once and
