@@ -14,7 +14,9 @@
 #include <wx/dcmemory.h>
 #include <wx/filefn.h>
 #include <wx/frame.h>
+#include <wx/evtloop.h>
 #include <wx/image.h>
+#include <wx/uiaction.h>
 
 #include "model/ViewSteps.h"
 #include "bench/SheetGenerator.h"
@@ -137,6 +139,19 @@ MyCanvas* DragCanvas() {
   return c;
 }
 
+// How the frames were painted: whole, over a still picture painted anew or
+// over the one kept, and the last frame's moving items, tiles painted again
+// and items drawn there.
+void StillCounters(benchmark::State& state, MyCanvas* c) {
+  const GStillLayer& still = c->m_Painter.Still();
+  state.counters["full"] = still.Frames(GStillLayer::Step::Full);
+  state.counters["build"] = still.Frames(GStillLayer::Step::Build);
+  state.counters["reuse"] = still.Frames(GStillLayer::Step::Reuse);
+  state.counters["moving"] = still.MovingCount();
+  state.counters["dirty"] = still.Dirty().size();
+  state.counters["again"] = still.Again().size();
+}
+
 void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false, GPoint* want = nullptr) {
   GDocument& doc = *c->m_Doc;
   c->RenderToScreenPicture();
@@ -170,13 +185,7 @@ void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false, GPoint* wan
     if (tick && c->m_OnTick) c->m_OnTick();
     c->RenderToScreenPicture();  // what a repaint paints before its copy to the window
   }
-  const GStillLayer& still = c->m_Painter.Still();
-  state.counters["full"] = still.Frames(GStillLayer::Step::Full);
-  state.counters["build"] = still.Frames(GStillLayer::Step::Build);
-  state.counters["reuse"] = still.Frames(GStillLayer::Step::Reuse);
-  state.counters["moving"] = still.MovingCount();
-  state.counters["dirty"] = still.Dirty().size();
-  state.counters["again"] = still.Again().size();
+  StillCounters(state, c);
   c->LButtonUp(at);
   int steps = 0;
   for (GConst* k = doc.FirstConst(); k; k = k->next) ++steps;
@@ -368,6 +377,7 @@ void BM_SlideTick(benchmark::State& state) {
   }
   state.counters["effects"] = 50;
   state.counters["ticks"] = ticks;
+  StillCounters(state, c);
 }
 BENCHMARK(BM_SlideTick)->Unit(benchmark::kMillisecond);
 
@@ -545,6 +555,80 @@ void BM_RenderFileSvg(benchmark::State& state) { RenderFile(state, ".svg"); }
 void BM_RenderFilePng(benchmark::State& state) { RenderFile(state, ".png"); }
 BENCHMARK(BM_RenderFileSvg)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RenderFilePng)->Unit(benchmark::kMillisecond);
+
+// A real window: a two-second drag of a point of the pool-scale sheet by the
+// toolkit's own event simulation (the X server's test input), the canvas
+// repainting as the main loop lets it; reports the frames it painted per
+// second, without the still picture (0) and with it (1).
+void BM_WindowDrag(benchmark::State& state) {
+  static GSilentUser quiet;
+  static std::unique_ptr<GDocument> sheet = GenerateSheet(&quiet);
+  static wxFrame* frame = [] {
+    auto* f = new wxFrame(nullptr, wxID_ANY, "drag", wxPoint(0, 0), wxSize(960, 760));
+    f->Show(true);
+    return f;
+  }();
+  static MyCanvas* c = [] {
+    auto* canvas = new MyCanvas(frame, &quiet);
+    canvas->m_Painter.m_Width = canvas->m_Painter.m_OldWidth = 950;
+    canvas->m_Painter.m_Height = canvas->m_Painter.m_OldHeight = 700;
+    canvas->OnSize();
+    canvas->m_Doc->Sheet() = sheet->Sheet();
+    PushViewToConsts(*canvas->m_Doc);
+    return canvas;
+  }();
+  wxEventLoop loop;
+  wxEventLoopActivator active(&loop);
+  auto pump = [&](int ms) {
+    const wxLongLong end = wxGetLocalTimeMillis() + ms;
+    do {
+      while (loop.Pending()) loop.Dispatch();
+      wxTheApp->ProcessPendingEvents();
+      wxTheApp->ProcessIdle();
+    } while (wxGetLocalTimeMillis() < end);
+  };
+  pump(300);
+  c->m_Painter.m_StillAllowed = state.range(0) != 0;
+  c->m_Tool.SetStyle(kGModeTovik);
+  c->m_Tool.SetMode(kModeMove);
+  GPoint* p = nullptr;
+  for (GConst* k = c->m_Doc->FirstConst(); k && !p; k = k->next)
+    if (k->type == CONST_FREE && k->POutput && k->POutput->xz().realp() &&
+        k->POutput->yz().realp() && std::fabs(k->POutput->xz().re) < 3 &&
+        std::fabs(k->POutput->yz().re) < 2)
+      p = k->POutput;
+  if (!p) {
+    state.SkipWithError("no free point to drag");
+    return;
+  }
+  double fps = 0;
+  for (auto _ : state) {
+    const wxPoint at =
+        c->ClientToScreen(wxPoint(c->View().PixelX(p->xz().re), c->View().PixelY(p->yz().re)));
+    wxUIActionSimulator sim;
+    sim.MouseMove(at);
+    pump(50);
+    sim.MouseDown();
+    pump(50);
+    const long before = c->m_FramesPainted;
+    const wxLongLong start = wxGetLocalTimeMillis();
+    for (int i = 0; wxGetLocalTimeMillis() - start < 2000; ++i) {
+      sim.MouseMove(at + wxPoint((i & 1) ? 30 : -30, 10));
+      pump(2);
+    }
+    fps = (c->m_FramesPainted - before) / 2.0;
+    sim.MouseUp();
+    pump(50);
+  }
+  c->m_Painter.m_StillAllowed = true;
+  state.counters["fps"] = fps;
+}
+BENCHMARK(BM_WindowDrag)
+    ->ArgName("still")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // Making the main window in English (0) and in Japanese (1), the catalogue
 // loaded first: a language costs its catalogue and a lookup per text shown.

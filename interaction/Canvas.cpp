@@ -124,6 +124,7 @@ void MyCanvas::OnPaint(wxPaintEvent&) {
   wxMemoryDC screen(ScreenPicture());
   dc.Blit(0, 0, m_Painter.m_Width, m_Painter.m_Height, &screen, 0, 0);
   m_RefreshPending = false;
+  ++m_FramesPainted;
   NoteShown();
 }
 

@@ -36,6 +36,7 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow, pu
   CanvasPainter m_Painter;
   bool m_RefreshPending = false;
   uint64_t m_ShownPrint = 0;  // FramePrint of the last frame painted
+  long m_FramesPainted = 0;   // repaints of the window so far
   wxTimer m_Timer;
   // Called on every tick of the repaint timer, before the repaint; the frame
   // keeps the recovery copy from it.

@@ -9,6 +9,8 @@
 
 #include "render/Sheet.h"
 
+// In painting order, as far as kinds go (the still picture's upper part is
+// every kind from Point on).
 enum class GPaintKind : uint8_t {
   Paper,
   Axis,

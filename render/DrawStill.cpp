@@ -10,19 +10,8 @@ namespace {
 bool TooMany(size_t moving, size_t items) { return moving > std::max<size_t>(16, items / 2); }
 }  // namespace
 
-bool GStillLayer::Upper(GPaintKind kind) {
-  switch (kind) {
-    case GPaintKind::Point:
-    case GPaintKind::Text:
-    case GPaintKind::PreviewPoint:
-    case GPaintKind::PreviewLine:
-    case GPaintKind::PreviewCircle:
-    case GPaintKind::PreviewBracket:
-      return true;
-    default:
-      return false;
-  }
-}
+// The points, the texts and the preview close the painting order.
+bool GStillLayer::Upper(GPaintKind kind) { return kind >= GPaintKind::Point; }
 
 void GStillLayer::Drop() {
   m_Have = false;
