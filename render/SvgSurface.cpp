@@ -131,9 +131,9 @@ std::string SvgFamilyList(std::string_view family) {
   if (family.empty()) return "sans-serif";
   std::string list;
   if (PlainName(family)) {
-    list = family;
+    list.append(family.data(), family.size());
   } else {
-    list = "'";
+    list.push_back('\'');
     for (char c : family) {
       if (c == '\\' || c == '\'') list += '\\';
       // A CSS string cannot hold a line break.
