@@ -140,16 +140,15 @@ MyCanvas* DragCanvas() {
 }
 
 // How the frames were painted: whole, over a still picture painted anew or
-// over the one kept, and the last frame's moving items, tiles painted again
-// and items drawn there.
+// over the one kept, and the last frame's moving items and the tiles they
+// touch.
 void StillCounters(benchmark::State& state, MyCanvas* c) {
   const GStillLayer& still = c->m_Painter.Still();
   state.counters["full"] = still.Frames(GStillLayer::Step::Full);
   state.counters["build"] = still.Frames(GStillLayer::Step::Build);
   state.counters["reuse"] = still.Frames(GStillLayer::Step::Reuse);
   state.counters["moving"] = still.MovingCount();
-  state.counters["dirty"] = still.Dirty().size();
-  state.counters["again"] = still.Again().size();
+  state.counters["tiles"] = still.Tiles().size();
 }
 
 void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false, GPoint* want = nullptr) {

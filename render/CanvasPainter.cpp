@@ -8,6 +8,8 @@
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 
+#include "render/DrawIds.h"
+
 void CanvasPainter::EnsurePictures() {
   const int w = std::max(1, m_Width), h = std::max(1, m_Height);
   if (m_ScreenBmp.IsOk() && m_ScreenBmp.GetWidth() >= w && m_ScreenBmp.GetHeight() >= h) return;
@@ -16,10 +18,8 @@ void CanvasPainter::EnsurePictures() {
   const int nh = std::max(h, m_ScreenBmp.IsOk() ? m_ScreenBmp.GetHeight() : 0);
   m_ScreenBmp = wxBitmap(nw, nh, 24);
   m_BgBmp = wxBitmap(nw, nh, 24);
-  m_StillBmp = wxBitmap(nw, nh, 24);
-  m_ScratchBmp = wxBitmap(nw, nh, 24);
-  m_UpperBmp = wxBitmap(nw, nh, 32);
-  m_UpperBmp.UseAlpha();
+  m_PixelsOk = m_Frame.Ensure(nw, nh) && m_Bg.Ensure(nw, nh) && m_StillPix.Ensure(nw, nh) &&
+               m_StillTop.Ensure(nw, nh) && m_MovingTop.Ensure(nw, nh);
   m_BgDrawn = false;
 }
 
@@ -34,15 +34,31 @@ void CanvasPainter::DrawBackGround(wxDC& dc) {
     for (int j = 0; j <= m_Height / bg.height; ++j) s.Picture(bg.tile, i * bg.width, j * bg.height);
 }
 
+void CanvasPainter::DrawBackGround(GPixelPicture& into) {
+  const BGBmp& bg = m_Look.bg;
+  if (bg.tile.Empty() || bg.width <= 0 || bg.height <= 0) {
+    const GRgb& c = bg.colour;
+    into.Set((uint32_t)c.r << 16 | c.g << 8 | c.b, m_Height);
+    return;
+  }
+  GPixelDc dc(into);
+  GWxSurface s(dc.Dc());
+  for (int i = 0; i <= m_Width / bg.width; ++i)
+    for (int j = 0; j <= m_Height / bg.height; ++j) s.Picture(bg.tile, i * bg.width, j * bg.height);
+}
+
 void CanvasPainter::RenderToScreenPicture(const GOverlay& o) {
   EnsurePictures();
   if (!m_BgDrawn) {
-    wxMemoryDC bg(m_BgBmp);
-    DrawBackGround(bg);
+    {
+      wxMemoryDC bg(m_BgBmp);
+      DrawBackGround(bg);
+    }
+    if (m_PixelsOk) DrawBackGround(m_Bg);
     m_BgDrawn = true;
     m_Still.Drop();
   }
-  if (!m_StillAllowed) {
+  if (!m_StillAllowed || !m_PixelsOk) {
     m_Still.Drop();
     RenderWhole(o);
     return;
@@ -60,13 +76,6 @@ void CanvasPainter::RenderToScreenPicture(const GOverlay& o) {
   }
 }
 
-void CanvasPainter::RenderWhole(const GOverlay& o) {
-  wxMemoryDC bg(m_BgBmp);
-  wxMemoryDC screen(m_ScreenBmp);
-  screen.Blit(0, 0, m_Width, m_Height, &bg, 0, 0);
-  Draw(screen, o);
-}
-
 namespace {
 // What every drawing of the figure begins with over the background. Crisp
 // pixels: the figure is drawn on the pixel grid, and smoothing every pattern
@@ -76,80 +85,113 @@ void Prime(wxDC& dc) {
   dc.SetPen(wxPen(*wxWHITE, 1));
   dc.DrawLine(0, 0, 0, 1);
 }
+void Crisp(wxDC& dc) {
+  if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
+}
 }  // namespace
+
+void CanvasPainter::RenderWhole(const GOverlay& o) {
+  if (!m_PixelsOk) {
+    wxMemoryDC bg(m_BgBmp);
+    wxMemoryDC screen(m_ScreenBmp);
+    screen.Blit(0, 0, m_Width, m_Height, &bg, 0, 0);
+    Draw(screen, o);
+    return;
+  }
+  // Every frame takes the same road, over pixels of the painter's own, so a
+  // frame over the still picture and a whole one come out alike.
+  m_Frame.CopyFrom(m_Bg, m_Height);
+  {
+    GPixelDc dc(m_Frame);
+    Prime(dc.Dc());
+    GWxSurface s(dc.Dc());
+    DrawSheet(s, Paint(o), o);
+  }
+  ShowFrame(o);
+}
+
+void CanvasPainter::ShowFrame(const GOverlay& o) {
+  m_Frame.GiveBitmap(m_ScreenBmp, m_Width, m_Height);
+  if (o.panelPressed) {
+    wxMemoryDC screen(m_ScreenBmp);
+    DrawPanelButton(screen, o.panelPressed);
+  }
+}
 
 void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
   const GPaint g = Paint(o);
   const std::vector<GPaintItem>& items = m_Still.Items();
-  wxMemoryDC bg(m_BgBmp);
+  const int w = m_Width, h = m_Height;
   if (build) {
-    // The lower part over the background; the upper part on a see-through
-    // picture of its own.
-    wxMemoryDC still(m_StillBmp);
-    still.Blit(0, 0, m_Width, m_Height, &bg, 0, 0);
-    Prime(still);
-    GWxSurface s(still);
-    wxMemoryDC upper(m_UpperBmp);
-    if (wxGraphicsContext* gc = upper.GetGraphicsContext()) {
-      gc->SetAntialiasMode(wxANTIALIAS_NONE);
-      auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
-      cairo_save(cr);
-      cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-      cairo_paint(cr);
-      cairo_restore(cr);
-    }
-    GWxSurface u(upper);
-    m_UpperUsed = false;
+    // The still items, and at each pixel which of them lies on top (its
+    // place in the order, plus one; none is 0).
+    m_StillPix.CopyFrom(m_Bg, h);
+    m_StillTop.Set(0, h);
+    m_MovingTop.Set(0, h);
+    GPixelDc still(m_StillPix), top(m_StillTop);
+    Prime(still.Dc());
+    Crisp(top.Dc());
+    GWxSurface s(still.Dc()), t(top.Dc());
+    GIdSurface ids(t);
     for (size_t i = 0; i < items.size(); ++i) {
       if (m_Still.Moving(i)) continue;
-      const bool up = GStillLayer::Upper(items[i].kind);
-      m_UpperUsed |= up;
-      DrawItemAgain(items[i], g, o, up ? static_cast<GSurface&>(u) : s);
+      DrawItemAgain(items[i], g, o, s);
+      ids.SetId((uint32_t)i + 1);
+      DrawItemAgain(items[i], g, o, ids);
     }
     m_Still.Built(g, o, s);
   }
-  wxMemoryDC still(m_StillBmp);
-  wxMemoryDC screen(m_ScreenBmp);
-  if (wxGraphicsContext* gc = screen.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
-  GWxSurface s(screen);
-  // Where the moving items lie before any is drawn (a hilighted point's
-  // animation advances once, below). When what moves lies under much of the
-  // still figure, painting it again costs more than the whole drawing.
-  m_Still.Place(g, o, s);
-  if (m_Still.Again().size() * 4 > items.size()) {
-    still.SelectObject(wxNullBitmap);
-    screen.SelectObject(wxNullBitmap);
+  m_Frame.CopyFrom(m_StillPix, h);
+  {
+    GPixelDc frame(m_Frame), top(m_MovingTop);
+    Crisp(frame.Dc());
+    Crisp(top.Dc());
+    GWxSurface s(frame.Dc()), t(top.Dc());
+    m_Still.Place(g, o, s);
+    if (m_Still.Whole()) {
+      // Something that blends moves, or lies above what moves.
+    } else {
+      GIdSurface ids(t);
+      for (size_t i = 0; i < items.size(); ++i) {
+        if (!m_Still.Moving(i)) continue;
+        DrawItemAgain(items[i], g, o, s);
+        ids.SetId((uint32_t)i + 1);
+        DrawItemAgain(items[i], g, o, ids);
+      }
+      // One animation step for each moving point, as a whole drawing takes.
+      GTileMarker nowhere(1, 1, &s);
+      for (size_t i = 0; i < items.size(); ++i)
+        if (m_Still.Moving(i)) DrawItem(items[i], g, o, nowhere);
+    }
+  }
+  if (m_Still.Whole()) {
     RenderWhole(o);
     return;
   }
-  screen.Blit(0, 0, m_Width, m_Height, &still, 0, 0);
-  ++m_FramesOverStill;
-  size_t i = 0;
-  for (; i < items.size() && !GStillLayer::Upper(items[i].kind); ++i)
-    if (m_Still.Moving(i)) DrawItemAgain(items[i], g, o, s);
-  if (m_UpperUsed) screen.DrawBitmap(m_UpperBmp, 0, 0, true);
-  for (; i < items.size(); ++i)
-    if (m_Still.Moving(i)) DrawItemAgain(items[i], g, o, s);
-  if (!m_Still.Dirty().empty()) {
-    // Tiles where a still item lies above a moving one: painted again whole,
-    // background first, every item touching them in order. Drawn whole
-    // beside the screen and copied tile by tile, as a clipped drawing may
-    // set its edge pixels otherwise.
-    wxMemoryDC scratch(m_ScratchBmp);
-    for (const GPixRect& r : m_Still.Dirty())
-      scratch.Blit(r.x, r.y, r.width, r.height, &bg, r.x, r.y);
-    Prime(scratch);
-    GWxSurface t(scratch);
-    for (int i : m_Still.Again()) DrawItemAgain(items[(size_t)i], g, o, t);
-    for (const GPixRect& r : m_Still.Dirty())
-      screen.Blit(r.x, r.y, r.width, r.height, &scratch, r.x, r.y);
+  // Where a still item lies above the moving one on top, the still
+  // picture's pixel is the frame's. The moving items' top is left clear.
+  const int k = GTileMarker::kTile, cols = (w + k - 1) / k;
+  for (int tile : m_Still.Tiles()) {
+    const int x0 = tile % cols * k, y0 = tile / cols * k;
+    const int x1 = std::min(w, x0 + k), y1 = std::min(h, y0 + k);
+    for (int y = y0; y < y1; ++y) {
+      uint32_t* moving = m_MovingTop.Row(y);
+      const uint32_t* still = m_StillTop.Row(y);
+      uint32_t* frame = m_Frame.Row(y);
+      const uint32_t* stillPix = m_StillPix.Row(y);
+      for (int x = x0; x < x1; ++x) {
+        const uint32_t m = moving[x] & 0xFFFFFF;
+        if (!m) continue;
+        moving[x] = 0;
+        const uint32_t s = still[x] & 0xFFFFFF;
+        if (s && (uint32_t)m_Still.Now((int)s - 1) + 1 > m) frame[x] = stillPix[x];
+      }
+    }
   }
-  // One animation step for each moving point, as a full drawing takes.
-  GTileMarker nowhere(1, 1, &s);
-  for (size_t i = 0; i < items.size(); ++i)
-    if (m_Still.Moving(i)) DrawItem(items[i], g, o, nowhere);
-  nowhere.Take();
-  if (o.panelPressed) DrawPanelButton(screen, o.panelPressed);
+  m_MovingTop.Changed();
+  m_Frame.Changed();
+  ++m_FramesOverStill;
+  ShowFrame(o);
 }
 
 void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {

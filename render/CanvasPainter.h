@@ -1,6 +1,6 @@
 // The painter of a canvas: the painter of the figure (view, appearance) with
-// the two off-screen pictures, the touch-panel buttons and the drawing of a
-// whole sheet into a wxDC.
+// its off-screen pictures, the touch-panel buttons and the drawing of a whole
+// sheet into a wxDC.
 #pragma once
 
 #include <wx/bitmap.h>
@@ -9,6 +9,7 @@
 #include "model/Document.h"
 #include "render/DrawPainter.h"
 #include "render/DrawStill.h"
+#include "render/PixelPicture.h"
 #include "render/Sheet.h"
 #include "render/Theme.h"
 #include "render/View.h"
@@ -46,8 +47,14 @@ class CanvasPainter : public FigurePainter {
  private:
   // A frame over the still picture (painted anew first when `build`).
   void RenderOverStill(const GOverlay& o, bool build);
-  wxBitmap m_ScreenBmp, m_BgBmp, m_StillBmp, m_ScratchBmp;
-  wxBitmap m_UpperBmp;       // the still points and texts, see-through elsewhere
-  bool m_UpperUsed = false;  // it holds any
+  // The background into the painter's own pixels.
+  void DrawBackGround(GPixelPicture& into);
+  // The frame into the screen picture, the panel buttons over it.
+  void ShowFrame(const GOverlay& o);
+  wxBitmap m_ScreenBmp, m_BgBmp;
+  // The frame, the background, the still picture, and the items on top at
+  // each pixel among the still ones and among the moving ones.
+  GPixelPicture m_Frame, m_Bg, m_StillPix, m_StillTop, m_MovingTop;
+  bool m_PixelsOk = false;
   GStillLayer m_Still;
 };

@@ -1,6 +1,6 @@
 // The planning of a frame over a still picture: which items moved since the
-// recorded frame, when the picture must be painted anew, and which tiles a
-// moving item shares with a still one painted above it.
+// recorded frame, when the picture must be painted anew, where the moving
+// items lie and whether anything blends.
 #include "render/DrawStill.h"
 
 #include <algorithm>
@@ -9,9 +9,6 @@ namespace {
 // Beyond this many moving items the full drawing costs no more.
 bool TooMany(size_t moving, size_t items) { return moving > std::max<size_t>(16, items / 2); }
 }  // namespace
-
-// The points, the texts and the preview close the painting order.
-bool GStillLayer::Upper(GPaintKind kind) { return kind >= GPaintKind::Point; }
 
 void GStillLayer::Drop() {
   m_Have = false;
@@ -100,67 +97,26 @@ GStillLayer::Step GStillLayer::Plan(const GPaint& g, const GOverlay& o, int widt
 
 void GStillLayer::Built(const GPaint& g, const GOverlay& o, GSurface& measure) {
   GTileMarker marker(m_Width, m_Height, &measure);
-  const int tiles = marker.Columns() * marker.Rows();
-  std::vector<std::pair<int, int>> at;  // (tile, base index)
+  m_BaseBlends.assign(m_BaseItems.size(), 0);
   for (size_t j = 0; j < m_BaseItems.size(); ++j) {
     if (m_BaseMoving[j]) continue;
     DrawItemAgain(m_BaseItems[j], g, o, marker);
-    for (int t : marker.Take()) at.push_back({t, (int)j});
+    m_BaseBlends[j] = marker.Blended();
+    marker.Take();
   }
-  std::sort(at.begin(), at.end());
-  m_TileStart.assign(tiles + 1, 0);
-  m_TileLast[0].assign(tiles, -1);
-  m_TileLast[1].assign(tiles, -1);
-  m_TileItems.resize(at.size());
-  for (size_t k = 0; k < at.size(); ++k) {
-    m_TileItems[k] = at[k].second;
-    ++m_TileStart[at[k].first + 1];
-    // Sorted: the last of each part is the greatest.
-    m_TileLast[Upper(m_BaseItems[(size_t)at[k].second].kind)][at[k].first] = at[k].second;
-  }
-  for (int t = 0; t < tiles; ++t) m_TileStart[t + 1] += m_TileStart[t];
 }
 
 void GStillLayer::Place(const GPaint& g, const GOverlay& o, GSurface& measure) {
   GTileMarker marker(m_Width, m_Height, &measure);
-  const int cols = marker.Columns(), rows = marker.Rows();
-  std::vector<char> dirty((size_t)cols * rows, 0);
-  std::vector<std::pair<int, std::vector<int>>> where;
+  m_Whole = false;
+  int first = -1;  // the first moving item
   for (size_t i = 0; i < m_Items.size(); ++i) {
     if (!m_Moving[i]) continue;
+    if (first < 0) first = (int)i;
     DrawItemAgain(m_Items[i], g, o, marker);
-    std::vector<int> tiles = marker.Take();
-    for (int t : tiles) {
-      const int last = m_TileLast[Upper(m_Items[i].kind)][t];
-      if (last >= 0 && m_Now[last] > (int)i) dirty[t] = 1;
-    }
-    where.push_back({(int)i, std::move(tiles)});
+    m_Whole |= marker.Blended();
   }
-  // Every item touching a tile painted again is drawn there again, in order.
-  std::vector<char> again(m_Items.size(), 0);
-  m_Dirty.clear();
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols;) {
-      if (!dirty[(size_t)r * cols + c]) {
-        ++c;
-        continue;
-      }
-      const int c0 = c;
-      for (; c < cols && dirty[(size_t)r * cols + c]; ++c) {
-        const int t = r * cols + c;
-        for (int k = m_TileStart[t]; k < m_TileStart[t + 1]; ++k) again[m_Now[m_TileItems[k]]] = 1;
-      }
-      const int k = GTileMarker::kTile;
-      m_Dirty.push_back({c0 * k, r * k, std::min(c * k, m_Width) - c0 * k,
-                         std::min((r + 1) * k, m_Height) - r * k});
-    }
-  for (const auto& [i, tiles] : where)
-    for (int t : tiles)
-      if (dirty[t]) {
-        again[i] = 1;
-        break;
-      }
-  m_Again.clear();
-  for (size_t i = 0; i < again.size(); ++i)
-    if (again[i]) m_Again.push_back((int)i);
+  m_Tiles = marker.Take();
+  for (size_t j = 0; j < m_BaseBlends.size() && !m_Whole && first >= 0; ++j)
+    if (m_BaseBlends[j] && m_Now[j] > first) m_Whole = true;
 }

@@ -1,12 +1,13 @@
 // The still picture of a drawing: while something moves (a drag, a slide-show
 // effect, a hilight's animation), the items that look as before are painted
 // once into a picture, and each frame copies it and paints only what moved.
-// The still items are kept in two pictures: those below the points (over the
-// background) and the points and texts above them (on a see-through
-// picture), so a moving line passes under still points at no cost. Where a
-// moving item lies under a still item of its own part that comes later in
-// the painting order, those tiles are painted again whole, so a frame is
-// pixel for pixel the full drawing.
+// Beside the picture the painter keeps, for each pixel, which still item lies
+// on top (its place in the painting order) and, each frame, which moving
+// item does: where the still one comes later, the still picture's pixel is
+// the right one. The canvas draws crisp shapes, unsmoothed letters and
+// pictures that are opaque or see-through, so the item on top decides a
+// pixel; a picture that blends with what lies below makes the frame be
+// drawn whole.
 #pragma once
 
 #include <cstdint>
@@ -34,21 +35,21 @@ class GStillLayer {
   // The items of the frame being planned, in painting order.
   const std::vector<GPaintItem>& Items() const { return m_Items; }
   bool Moving(size_t i) const { return m_Moving[i] != 0; }
-  // Whether an item belongs to the upper part (points, texts, the preview),
-  // painted over the lower part's picture and moving items.
-  static bool Upper(GPaintKind kind);
-  // After Build: the still items were painted; notes where each lies.
+  // The place in this frame's order of the item at base place j (the order
+  // the still picture was painted in), -1 for none.
+  int Now(int j) const { return j >= 0 && j < (int)m_Now.size() ? m_Now[j] : -1; }
+  // After Build: the still items were painted; notes which of them blend.
   void Built(const GPaint& g, const GOverlay& o, GSurface& measure);
-  // Where the moving items lie now: the tiles to paint again whole (as pixel
-  // rectangles, a row of neighbouring tiles in one) and the items to draw
-  // there, in painting order.
+  // Where the moving items lie now (the tiles of GTileMarker they touch) and
+  // whether the frame must be drawn whole: a moving item blends, or a still
+  // one that blends lies above a moving one.
   void Place(const GPaint& g, const GOverlay& o, GSurface& measure);
-  const std::vector<GPixRect>& Dirty() const { return m_Dirty; }
-  // How many frames took each step, and moved items in the last: for
+  const std::vector<int>& Tiles() const { return m_Tiles; }
+  bool Whole() const { return m_Whole; }
+  // How many frames took each step, and moving items in the last: for
   // benchmarks and tests.
   long Frames(Step s) const { return m_Frames[(int)s]; }
   size_t MovingCount() const { return m_MovingCount; }
-  const std::vector<int>& Again() const { return m_Again; }
 
   // For tests: leaves item i of the next frames out of the moving items, as
   // a fault in the planning would (the check must see it).
@@ -75,14 +76,11 @@ class GStillLayer {
   std::vector<GPaintItem> m_Items;
   std::vector<uint64_t> m_Prints;
   std::vector<char> m_Moving;
-  std::vector<int> m_BaseOf;  // base index of each item, -1 new
-  std::vector<int> m_Now;     // index now of each base item, -1 gone
-  // Where the still items lie: per tile, the base indices of the still items
-  // touching it (m_TileItems from m_TileStart[t]) and the last of them in
-  // each part.
-  std::vector<int> m_TileStart, m_TileItems, m_TileLast[2];
-  std::vector<GPixRect> m_Dirty;
-  std::vector<int> m_Again;
+  std::vector<int> m_BaseOf;       // base index of each item, -1 new
+  std::vector<int> m_Now;          // index now of each base item, -1 gone
+  std::vector<char> m_BaseBlends;  // still items that blend
+  std::vector<int> m_Tiles;        // the tiles the moving items touch
+  bool m_Whole = false;
   const void* m_Forced = nullptr;
   long m_Frames[3] = {0, 0, 0};
   size_t m_MovingCount = 0;

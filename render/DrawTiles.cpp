@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
+
+#include "render/DrawIds.h"
 
 namespace {
 // A pixel belongs to a shape when its centre does; a margin of two pixels
@@ -22,6 +25,7 @@ GTileMarker::GTileMarker(int width, int height, GSurface* measure)
 std::vector<int> GTileMarker::Take() {
   std::vector<int> out;
   out.swap(m_Noted);
+  m_Blended = false;
   if (++m_Round == 0) {
     std::fill(m_Stamp.begin(), m_Stamp.end(), 0);
     m_Round = 1;
@@ -172,6 +176,12 @@ void GTileMarker::EllipticArc(const GInk& ink, int x, int y, int w, int h, doubl
 }
 
 void GTileMarker::Picture(const GRaster& picture, int x, int y) {
+  // Each picture is looked at once.
+  static std::unordered_map<uint64_t, bool> blends;
+  if (blends.size() > 20000) blends.clear();
+  auto it = blends.find(picture.id);
+  if (it == blends.end()) it = blends.emplace(picture.id, Blends(picture)).first;
+  m_Blended |= it->second;
   Box(x - 1, y - 1, x + picture.width + 1, y + picture.height + 1);
 }
 

@@ -18,6 +18,9 @@ class GTileMarker : public GSurface {
   int Rows() const { return m_Rows; }
   // The tiles noted since the last call, each once.
   std::vector<int> Take();
+  // Whether a picture drawn since the last Take blends with what lies below
+  // (pixels neither opaque nor see-through).
+  bool Blended() const { return m_Blended; }
 
   bool Raster() const override { return true; }
   void Clear(const GRgb&) override;
@@ -47,4 +50,5 @@ class GTileMarker : public GSurface {
   std::vector<unsigned> m_Stamp;  // m_Round where a tile was noted in this round
   unsigned m_Round = 1;
   std::vector<int> m_Noted;
+  bool m_Blended = false;
 };
