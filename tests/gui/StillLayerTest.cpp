@@ -4,6 +4,7 @@
 // moving element left in the still picture is seen; the repaint tick paints
 // only what changed.
 #include <cmath>
+#include <functional>
 
 #include "bench/SheetGenerator.h"
 #include "gui/MouseFixture.h"
@@ -31,20 +32,21 @@ class StillLayerTest : public MouseTest {
     doc->ClearAllHilights();
     for (int i : {0, 1, 2}) doc->Sethilighted(named[(size_t)i]);
     gesture->ConstDefAngle();
-    auto build = [&](std::initializer_list<GPoint*> points, bool (GGesture::*make)()) {
+    GGesture& hand = *gesture;
+    auto build = [&](std::initializer_list<GPoint*> points, const std::function<bool()>& make) {
       doc->ClearAllHilights();
       for (GPoint* p : points) doc->Sethilighted(p);
-      (gesture->*make)();
+      make();
       EXPECT_EQ(InvariantReport(*doc, gesture), "");
     };
-    build({named[0], named[5]}, &GGesture::ConstDefClippingLine);
-    build({named[1], named[3]}, &GGesture::ConstDefBracket);
+    build({named[0], named[5]}, [&] { return hand.ConstDefClippingLine(); });
+    build({named[1], named[3]}, [&] { return hand.ConstDefBracket(); });
     // A locus: the midpoint of a point bound to a circle or line and a named point,
     // traced as the first goes round.
     for (GConst* k = doc->FirstConst(); k; k = k->next)
       if ((k->type == CONST_PT_ON_CIRCLE || k->type == CONST_ON_LINE) && k->POutput) {
-        build({k->POutput, named[2]}, &GGesture::ConstDefMid);
-        build({k->POutput, doc->CurrentConst()->POutput}, &GGesture::ConstDefOrbit);
+        build({k->POutput, named[2]}, [&] { return hand.ConstDefMid(); });
+        build({k->POutput, doc->CurrentConst()->POutput}, [&] { return hand.ConstDefOrbit(); });
         break;
       }
     EXPECT_NE(doc->Sheet().curves.head, nullptr);
