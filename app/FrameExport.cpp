@@ -25,26 +25,15 @@ void MyFrame::OnSaveCsv(wxCommandEvent&) { m_Canvas->OnSaveCsv(DocumentStem()); 
 
 void MyFrame::OnSaveBmp(wxCommandEvent&) { m_Canvas->OnSaveBmp(DocumentStem()); }
 
-void MyFrame::InitPrintData() {
-  DeletePrintData();
-  m_PrintData = new wxPrintData;
-  m_PageSetupData = new wxPageSetupDialogData;
-}
-
-void MyFrame::DeletePrintData() {
-  delete m_PrintData;
-  m_PrintData = nullptr;
-  delete m_PageSetupData;
-  m_PageSetupData = nullptr;
-}
-
+// Each of the printing commands has settings of its own: one started from
+// inside another's dialog (its nested loop still takes clicks) must not take
+// them away from it.
 void MyFrame::OnPrint(wxCommandEvent&) {
-  InitPrintData();
-  wxPrintDialogData printDialogData(*m_PrintData);
+  wxPrintDialogData printDialogData{wxPrintData()};
   wxPrinter printer(&printDialogData);
   MyPrintout printout(m_Canvas, wxT("My printout"));
   if (printer.Print(this, &printout, true)) {
-    *m_PrintData = printer.GetPrintDialogData().GetPrintData();
+    // Printed.
   } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
     m_User->ShowMessage(
         N_("There was a problem printing.\nPerhaps your current printer is not set correctly?"),
@@ -52,12 +41,10 @@ void MyFrame::OnPrint(wxCommandEvent&) {
   } else {
     m_User->ShowMessage(N_("You canceled printing"), N_("Printing"), GUser::kInformation);
   }
-  DeletePrintData();
 }
 
 void MyFrame::OnPrintPreview(wxCommandEvent&) {
-  InitPrintData();
-  wxPrintDialogData printDialogData(*m_PrintData);
+  wxPrintDialogData printDialogData{wxPrintData()};
   // The preview owns its printouts and deletes them with itself.
   auto* preview =
       new wxPrintPreview(new MyPrintout(m_Canvas, wxT("My printout")),
@@ -74,17 +61,12 @@ void MyFrame::OnPrintPreview(wxCommandEvent&) {
     frame->Initialize();
     frame->Show();
   }
-  DeletePrintData();
 }
 
 void MyFrame::OnPageSetup(wxCommandEvent&) {
-  InitPrintData();
-  *m_PageSetupData = *m_PrintData;
-  wxPageSetupDialog pageSetupDialog(this, m_PageSetupData);
+  wxPageSetupDialogData setup{wxPrintData()};
+  wxPageSetupDialog pageSetupDialog(this, &setup);
   pageSetupDialog.ShowModal();
-  *m_PrintData = pageSetupDialog.GetPageSetupDialogData().GetPrintData();
-  *m_PageSetupData = pageSetupDialog.GetPageSetupDialogData();
-  DeletePrintData();
 }
 
 void MyFrame::OnExportPdf(wxCommandEvent&) {

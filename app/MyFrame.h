@@ -18,8 +18,6 @@
 class GDocument;
 class GGesture;
 class GRecoveryKeeper;
-class wxPrintData;
-class wxPageSetupDialogData;
 
 class MyCanvas;
 
@@ -117,11 +115,6 @@ class MyFrame : public wxFrame {
   // What the title adds to the name of a figure brought back from its
   // recovery copy, until it is saved.
   static constexpr const char* kNotSavedMark = N_(" (not saved)");
-  // The print settings of one print command (app/FrameExport.cpp).
-  wxPrintData* m_PrintData = nullptr;
-  wxPageSetupDialogData* m_PageSetupData = nullptr;
-  void InitPrintData();
-  void DeletePrintData();
   // Opens a file by the one road (script/OpenFigure.h), after the person's
   // Yes when `ask`: true when the document is now the file's and the window
   // is titled with its name. A file that does not read whole is said so in
