@@ -190,8 +190,15 @@ void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false, GPoint* wan
   for (GConst* k = doc.FirstConst(); k; k = k->next) ++steps;
   state.counters["steps"] = steps;
 }
-void BM_DragStep(benchmark::State& state) { DragOn(state, DragCanvas()); }
-BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
+// range(0): 0 draws every frame whole, as before the still picture; 1 as the
+// window does.
+void BM_DragStep(benchmark::State& state) {
+  MyCanvas* c = DragCanvas();
+  c->m_Painter.m_StillAllowed = state.range(0) != 0;
+  DragOn(state, c);
+  c->m_Painter.m_StillAllowed = true;
+}
+BENCHMARK(BM_DragStep)->ArgName("still")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // BM_DragStep with a recovery copy waiting to be written (the figure changed
 // just before the press), and the repaint tick, as the window installs it,
@@ -354,14 +361,17 @@ void BM_DragWithLoci(benchmark::State& state) {
     state.SkipWithError("the sheet has fewer than three loci");
     return;
   }
+  c->m_Painter.m_StillAllowed = state.range(0) != 0;
   DragOn(state, c);
+  c->m_Painter.m_StillAllowed = true;
   state.counters["loci"] = loci;
   state.counters["samples"] = samples;
 }
-BENCHMARK(BM_DragWithLoci)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragWithLoci)->ArgName("still")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SlideTick(benchmark::State& state) {
   MyCanvas* c = SlideCanvas();
+  c->m_Painter.m_StillAllowed = state.range(0) != 0;
   c->RenderToScreenPicture();
   int ticks = 0;
   for (auto _ : state) {
@@ -377,8 +387,9 @@ void BM_SlideTick(benchmark::State& state) {
   state.counters["effects"] = 50;
   state.counters["ticks"] = ticks;
   StillCounters(state, c);
+  c->m_Painter.m_StillAllowed = true;
 }
-BENCHMARK(BM_SlideTick)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SlideTick)->ArgName("still")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Undo then redo of the last step of the pool-scale sheet (the names
 // re-seeded, the redone point evaluated and its incidences found again), then
