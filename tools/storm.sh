@@ -77,14 +77,24 @@ for n in $(seq 90 140); do
   if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
+    # The server is ready when a client gets an answer from it, not when its
+    # socket appears: a program started earlier finds no display.
+    ready=0
+    for _ in $(seq 100); do
+      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
+        ready=1
+        break
+      fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
       sleep 0.1
     done
-    if kill -0 "$xvfb_pid" 2>/dev/null; then
+    if [ "$ready" = 1 ]; then
       display=":$n"
       break
     fi
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
   fi
 done
 [ -n "$display" ] || {
