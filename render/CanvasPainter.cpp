@@ -88,6 +88,19 @@ void Prime(wxDC& dc) {
 void Crisp(wxDC& dc) {
   if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
 }
+// The still (or the moving) items of the frame onto `s`, and each one's
+// place in the order (plus one) as its only colour onto `places`.
+void DrawWithPlaces(const GStillLayer& still, bool moving, const GPaint& g, const GOverlay& o,
+                    GSurface& s, GSurface& places) {
+  const std::vector<GPaintItem>& items = still.Items();
+  GIdSurface ids(places);
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (still.Moving(i) != moving) continue;
+    DrawItemAgain(items[i], g, o, s);
+    ids.SetId((uint32_t)i + 1);
+    DrawItemAgain(items[i], g, o, ids);
+  }
+}
 }  // namespace
 
 void CanvasPainter::RenderWhole(const GOverlay& o) {
@@ -132,13 +145,7 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
     Prime(still.Dc());
     Crisp(top.Dc());
     GWxSurface s(still.Dc()), t(top.Dc());
-    GIdSurface ids(t);
-    for (size_t i = 0; i < items.size(); ++i) {
-      if (m_Still.Moving(i)) continue;
-      DrawItemAgain(items[i], g, o, s);
-      ids.SetId((uint32_t)i + 1);
-      DrawItemAgain(items[i], g, o, ids);
-    }
+    DrawWithPlaces(m_Still, false, g, o, s, t);
     m_Still.Built(g, o, s);
   }
   m_Frame.CopyFrom(m_StillPix, h);
@@ -151,13 +158,7 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
     if (m_Still.Whole()) {
       // Something that blends moves, or lies above what moves.
     } else {
-      GIdSurface ids(t);
-      for (size_t i = 0; i < items.size(); ++i) {
-        if (!m_Still.Moving(i)) continue;
-        DrawItemAgain(items[i], g, o, s);
-        ids.SetId((uint32_t)i + 1);
-        DrawItemAgain(items[i], g, o, ids);
-      }
+      DrawWithPlaces(m_Still, true, g, o, s, t);
       // One animation step for each moving point, as a whole drawing takes.
       GTileMarker nowhere(1, 1, &s);
       for (size_t i = 0; i < items.size(); ++i)
