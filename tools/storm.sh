@@ -29,7 +29,7 @@ case "$style" in
     exit 2
     ;;
 esac
-for tool in Xvfb xdotool; do
+for tool in Xvfb xauth xdotool; do
   command -v "$tool" >/dev/null || {
     echo "storm: $tool is missing" >&2
     exit 2
@@ -72,36 +72,49 @@ if command -v convert >/dev/null; then
   done
 fi
 
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    # The server is ready when a client gets an answer from it, not when its
-    # socket appears: a program started earlier finds no display.
-    ready=0
-    for _ in $(seq 100); do
-      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        ready=1
-        break
-      fi
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    if [ "$ready" = 1 ]; then
-      display=":$n"
-      break
-    fi
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-  fi
-done
-[ -n "$display" ] || {
-  echo "storm: no free display" >&2
+# The server chooses a free display itself (-displayfd: it tries each number
+# until it can take its sockets, which a lock-file check cannot see taken by
+# a server in another container of the same host) and admits only clients
+# with its cookie, so that the storm never talks to someone else's server.
+# The cookie is loaded whatever display it is written for; the client's copy
+# is written for the display the server tells.
+export XAUTHORITY="$work/xauthority"
+server_starts=0
+start_server() {
+  local cookie n=""
+  cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+  rm -f "$XAUTHORITY" "$work/display"
+  xauth -q -f "$XAUTHORITY" add :0 . "$cookie" 2>/dev/null
+  Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 1280x1024x24 -nolisten tcp \
+    3>"$work/display" >>"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  server_starts=$((server_starts + 1))
+  for _ in $(seq 100); do
+    n=$(head -1 "$work/display" 2>/dev/null)
+    [ -n "$n" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -n "$n" ] || return 1
+  xauth -q -f "$XAUTHORITY" add ":$n" . "$cookie" 2>/dev/null
+  export DISPLAY=":$n"
+  # Ready when a client gets an answer, not when the number is told.
+  for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  return 1
+}
+stop_server() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  xvfb_pid=""
+}
+start_server || {
+  echo "storm: the X server did not start" >&2
+  tail -5 "$work/xvfb.log" >&2
   exit 2
 }
-export DISPLAY=$display
 
 if [ "${STORM_LOAD:-0}" = 1 ]; then
   # Memory churned on one core: fresh pages every round, as a fuzzer beside
@@ -225,6 +238,19 @@ while [ $SECONDS -lt $end ]; do
   if ! kill -0 "$prog_pid" 2>/dev/null; then
     wait "$prog_pid"
     rc=$?
+    if [ $rc -ne 0 ] && [ -z "$(faults)" ] && ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+      # The display went away under the program: the machine's fault, not
+      # the program's. A new server, and the storm goes on.
+      echo "storm: the X server stopped answering after $events events; starting another" >&2
+      tail -5 "$work/xvfb.log" >&2
+      stop_server
+      if [ $server_starts -ge 4 ] || ! start_server; then
+        echo "storm: the X server cannot be kept running" >&2
+        exit 2
+      fi
+      start_program
+      continue
+    fi
     if [ $rc -ne 0 ] || [ -n "$(faults)" ]; then
       status=1
       break
