@@ -65,11 +65,13 @@ cairo_status_t PutPdf(void* closure, const unsigned char* data, unsigned int len
 
 }  // namespace
 
-GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
-                       const std::function<void(GSurface&)>& over) {
+namespace {
+// The figure drawn into an image surface, handed to `use` while it lives.
+template <class Use>
+void WithFigureImage(FigurePainter& p, const GOverlay& o,
+                     const std::function<void(GSurface&)>& over, Use use) {
   const int w = std::max(1, p.m_Width), h = std::max(1, p.m_Height);
   cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-  GRaster r;
   if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
     cairo_t* cr = cairo_create(image);
     {
@@ -79,10 +81,39 @@ GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
       if (over) over(surface);
     }
     cairo_destroy(cr);
-    r = RasterOfImageSurface(image);
+    cairo_surface_flush(image);
+    use(image);
   }
   cairo_surface_destroy(image);
+}
+}  // namespace
+
+GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
+                       const std::function<void(GSurface&)>& over) {
+  GRaster r;
+  WithFigureImage(p, o, over, [&](cairo_surface_t* image) { r = RasterOfImageSurface(image); });
   return r;
+}
+
+std::string EncodeFigure(FigurePainter& p, const GOverlay& o, GImageFormat format,
+                         const std::function<void(GSurface&)>& over) {
+  std::string bytes;
+  WithFigureImage(p, o, over, [&](cairo_surface_t* image) {
+    if (format != kImagePng) {
+      bytes = EncodeBmp(RasterOfImageSurface(image));
+      return;
+    }
+    // Packed from the surface's own pixels: a copy of the whole picture
+    // costs as much as the drawing of a small figure.
+    GPixelRows rows;
+    rows.data = cairo_image_surface_get_data(image);
+    rows.stride = (size_t)cairo_image_surface_get_stride(image);
+    rows.width = cairo_image_surface_get_width(image);
+    rows.height = cairo_image_surface_get_height(image);
+    rows.xrgb = true;
+    bytes = EncodePngRows(rows, true);
+  });
+  return bytes;
 }
 
 std::string EncodeBmp(const GRaster& picture) {
@@ -168,8 +199,7 @@ bool RenderFigureFile(const GRenderRequest& r, std::string& error) {
     written = WritePdfOfDocument(p, r.allSheets, r.paper, r.out, why,
                                  r.theme.empty() ? GTheme::kNone : RenderThemeByName(r.theme));
   } else {
-    const GRaster picture = RasterOfFigure(p, GOverlay());
-    const std::string bytes = format == kImagePng ? EncodePng(picture, true) : EncodeBmp(picture);
+    const std::string bytes = EncodeFigure(p, GOverlay(), format);
     if (bytes.empty())
       why = "the picture could not be made";
     else

@@ -20,6 +20,11 @@ bool RenderFigureFile(const GRenderRequest& r, std::string& error);
 GRaster RasterOfFigure(FigurePainter& p, const GOverlay& o,
                        const std::function<void(GSurface&)>& over = nullptr);
 
+// The same drawing as the bytes of a PNG or BMP file; empty when the picture
+// could not be made.
+std::string EncodeFigure(FigurePainter& p, const GOverlay& o, GImageFormat format,
+                         const std::function<void(GSurface&)>& over = nullptr);
+
 // The painter's document as a PDF at `path`: the current sheet, or every sheet
 // with `allSheets` (one page each, in order, the current sheet put back
 // afterwards), each fitted to the paper with a margin and centred, turned

@@ -134,7 +134,7 @@ void CanvasPainter::ShowFrame(const GOverlay& o) {
 void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
   const GPaint g = Paint(o);
   const std::vector<GPaintItem>& items = m_Still.Items();
-  const int w = m_Width, h = m_Height;
+  const int h = m_Height;
   if (build) {
     // The still items, and at each pixel which of them lies on top (its
     // place in the order, plus one; none is 0).
@@ -147,7 +147,9 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
     GWxSurface s(still.Dc()), t(top.Dc());
     DrawWithPlaces(m_Still, false, g, o, s, t);
     m_Still.Built(g, o, s);
+    m_StillBase = (uint32_t)items.size();
   }
+  if (build) NoteStillTiles();
   m_Frame.CopyFrom(m_StillPix, h);
   {
     GPixelDc frame(m_Frame), top(m_MovingTop);
@@ -169,30 +171,72 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
     RenderWhole(o);
     return;
   }
-  // Where a still item lies above the moving one on top, the still
-  // picture's pixel is the frame's. The moving items' top is left clear.
-  const int k = GTileMarker::kTile, cols = (w + k - 1) / k;
-  for (int tile : m_Still.Tiles()) {
-    const int x0 = tile % cols * k, y0 = tile / cols * k;
-    const int x1 = std::min(w, x0 + k), y1 = std::min(h, y0 + k);
-    for (int y = y0; y < y1; ++y) {
-      uint32_t* moving = m_MovingTop.Row(y);
-      const uint32_t* still = m_StillTop.Row(y);
-      uint32_t* frame = m_Frame.Row(y);
-      const uint32_t* stillPix = m_StillPix.Row(y);
-      for (int x = x0; x < x1; ++x) {
-        const uint32_t m = moving[x] & 0xFFFFFF;
-        if (!m) continue;
-        moving[x] = 0;
-        const uint32_t s = still[x] & 0xFFFFFF;
-        if (s && (uint32_t)m_Still.Now((int)s - 1) + 1 > m) frame[x] = stillPix[x];
-      }
-    }
-  }
+  MergeStillAbove();
   m_MovingTop.Changed();
   m_Frame.Changed();
   ++m_FramesOverStill;
   ShowFrame(o);
+}
+
+void CanvasPainter::NoteStillTiles() {
+  // The highest still item of each tile (its base place plus one).
+  const int k = GTileMarker::kTile, cols = (m_Width + k - 1) / k, rows = (m_Height + k - 1) / k;
+  m_TileStillTop.assign((size_t)cols * rows, 0);
+  for (int y = 0; y < m_Height; ++y) {
+    const uint32_t* top = m_StillTop.Row(y);
+    uint32_t* tiles = &m_TileStillTop[(size_t)(y / k) * cols];
+    for (int x = 0; x < m_Width; ++x) tiles[x / k] = std::max(tiles[x / k], top[x] & 0xFFFFFF);
+  }
+}
+
+void CanvasPainter::MergeStillAbove() {
+  // Where a still item lies above the moving one on top, the still
+  // picture's pixel is the frame's. The moving items' top is left clear.
+  // The still items keep their order among themselves, so the place now of
+  // a tile's highest one says whether any of them can lie above the lowest
+  // moving item there; only such tiles are compared pixel by pixel. A row of
+  // tiles is walked pixel row by pixel row, as the pixels lie in memory.
+  const int k = GTileMarker::kTile, cols = (m_Width + k - 1) / k, rows = (m_Height + k - 1) / k;
+  const std::vector<unsigned>& low = m_Still.TileLow();
+  if (low.size() != (size_t)cols * rows || m_TileStillTop.size() != low.size()) return;
+  const uint32_t base = m_StillBase;
+  m_PlaceNow.resize(base + 1);
+  m_PlaceNow[0] = 0;
+  for (uint32_t j = 0; j < base; ++j) m_PlaceNow[j + 1] = (uint32_t)(m_Still.Now((int)j) + 1);
+  const uint32_t* now = m_PlaceNow.data();
+  enum : char { kNone, kClear, kCompare };
+  std::vector<char> mode(cols);
+  for (int r = 0; r < rows; ++r) {
+    bool any = false;
+    for (int c = 0; c < cols; ++c) {
+      const size_t t = (size_t)r * cols + c;
+      const uint32_t top = m_TileStillTop[t];
+      mode[c] = !low[t] ? kNone : top && top <= base && now[top] > low[t] ? kCompare : kClear;
+      any |= mode[c] != kNone;
+    }
+    if (!any) continue;
+    for (int y = r * k, y1 = std::min(m_Height, y + k); y < y1; ++y) {
+      uint32_t* moving = m_MovingTop.Row(y);
+      const uint32_t* still = m_StillTop.Row(y);
+      uint32_t* frame = m_Frame.Row(y);
+      const uint32_t* stillPix = m_StillPix.Row(y);
+      for (int c = 0; c < cols; ++c) {
+        if (mode[c] == kNone) continue;
+        const int x0 = c * k, x1 = std::min(m_Width, x0 + k);
+        if (mode[c] == kClear) {
+          std::fill(moving + x0, moving + x1, 0u);
+          continue;
+        }
+        for (int x = x0; x < x1; ++x) {
+          const uint32_t m = moving[x] & 0xFFFFFF;
+          if (!m) continue;
+          moving[x] = 0;
+          const uint32_t s = still[x] & 0xFFFFFF;
+          if (s <= base && now[s] > m) frame[x] = stillPix[x];
+        }
+      }
+    }
+  }
 }
 
 void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {

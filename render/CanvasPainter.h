@@ -47,6 +47,11 @@ class CanvasPainter : public FigurePainter {
  private:
   // A frame over the still picture (painted anew first when `build`).
   void RenderOverStill(const GOverlay& o, bool build);
+  // After the still picture is painted: the highest still item of each tile.
+  void NoteStillTiles();
+  // Takes the still picture's pixels where a still item lies above the
+  // moving ones, and clears the moving items' places.
+  void MergeStillAbove();
   // The background into the painter's own pixels.
   void DrawBackGround(GPixelPicture& into);
   // The frame into the screen picture, the panel buttons over it.
@@ -56,5 +61,8 @@ class CanvasPainter : public FigurePainter {
   // each pixel among the still ones and among the moving ones.
   GPixelPicture m_Frame, m_Bg, m_StillPix, m_StillTop, m_MovingTop;
   bool m_PixelsOk = false;
+  std::vector<uint32_t> m_TileStillTop;  // per tile, its highest still item (base place + 1)
+  uint32_t m_StillBase = 0;              // items when the still picture was painted
+  std::vector<uint32_t> m_PlaceNow;      // base place + 1 -> place now + 1
   GStillLayer m_Still;
 };

@@ -20,7 +20,8 @@ GTileMarker::GTileMarker(int width, int height, GSurface* measure)
       m_Cols((m_Width + kTile - 1) / kTile),
       m_Rows((m_Height + kTile - 1) / kTile),
       m_Measure(measure),
-      m_Stamp((size_t)m_Cols * m_Rows, 0) {}
+      m_Stamp((size_t)m_Cols * m_Rows, 0),
+      m_First((size_t)m_Cols * m_Rows, 0) {}
 
 std::vector<int> GTileMarker::Take() {
   std::vector<int> out;
@@ -36,6 +37,7 @@ std::vector<int> GTileMarker::Take() {
 void GTileMarker::Note(int tile) {
   if (m_Stamp[tile] == m_Round) return;
   m_Stamp[tile] = m_Round;
+  m_First[tile] = m_Place;
   m_Noted.push_back(tile);
 }
 

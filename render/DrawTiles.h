@@ -18,6 +18,10 @@ class GTileMarker : public GSurface {
   int Rows() const { return m_Rows; }
   // The tiles noted since the last call, each once.
   std::vector<int> Take();
+  // The shapes drawn from now on belong to the item of this place; First(t)
+  // is the place of the first item that noted tile t since the last Take.
+  void SetPlace(unsigned place) { m_Place = place; }
+  unsigned First(int tile) const { return m_First[tile]; }
   // Whether a picture drawn since the last Take blends with what lies below
   // (pixels neither opaque nor see-through).
   bool Blended() const { return m_Blended; }
@@ -50,5 +54,7 @@ class GTileMarker : public GSurface {
   std::vector<unsigned> m_Stamp;  // m_Round where a tile was noted in this round
   unsigned m_Round = 1;
   std::vector<int> m_Noted;
+  std::vector<unsigned> m_First;  // per tile, the place of its first item this round
+  unsigned m_Place = 0;
   bool m_Blended = false;
 };

@@ -43,9 +43,8 @@ bool SaveFigureImage(CanvasPainter& painter, const GOverlay& overlay, const wxSt
   if (format == kImageSvg)
     return WriteSvgOfFigure(painter, overlay, target, why, true, CairoSvgLetters());
   // The same pixels as the window's picture, drawn without the toolkit.
-  const GRaster picture =
-      RasterOfFigure(painter, overlay, [&](GSurface& s) { DrawPanelButtons(painter, overlay, s); });
-  const std::string bytes = format == kImagePng ? EncodePng(picture, true) : EncodeBmp(picture);
+  const std::string bytes = EncodeFigure(
+      painter, overlay, format, [&](GSurface& s) { DrawPanelButtons(painter, overlay, s); });
   if (bytes.empty()) {
     why = "the picture could not be made";
     return false;

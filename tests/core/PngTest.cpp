@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "render/Png.h"
@@ -56,7 +57,9 @@ GRaster Picture(int w, int h) {
 TEST(Png, DecodesBackToThePixels) {
   for (bool opaque : {false, true}) {
     const int bpp = opaque ? 3 : 4;
-    for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {17, 5}, {1, 40}, {64, 64}}) {
+    // Pictures of one band of rows and of many; rows longer than a band.
+    for (auto [w, h] :
+         {std::pair{1, 1}, {3, 2}, {17, 5}, {1, 40}, {64, 64}, {300, 400}, {30000, 3}}) {
       SCOPED_TRACE(testing::Message() << w << "x" << h << (opaque ? " opaque" : ""));
       const GRaster picture = Picture(w, h);
       const Chunks c = ReadChunks(EncodePng(picture, opaque));
@@ -85,6 +88,29 @@ TEST(Png, DecodesBackToThePixels) {
         EXPECT_EQ(got, want);
       }
     }
+  }
+}
+
+// Pixels read where a cairo surface keeps them (32-bit words 0x00RRGGBB,
+// rows padded) make the same file as the same pixels as RGBA bytes.
+TEST(Png, RowsInPlaceMakeTheSameFile) {
+  for (auto [w, h, pad] : {std::tuple{1, 1, 0}, {5, 3, 12}, {300, 400, 4}}) {
+    GRaster rgba = Picture(w, h);
+    const size_t stride = (size_t)w * 4 + pad;
+    std::vector<uint32_t> words(stride / 4 * h, 0xdeadbeefu);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        uint8_t* p = &rgba.rgba[((size_t)y * w + x) * 4];
+        p[3] = 255;
+        words[y * stride / 4 + x] = 0xAB000000u | (uint32_t)p[0] << 16 | p[1] << 8 | p[2];
+      }
+    GPixelRows rows;
+    rows.data = reinterpret_cast<const uint8_t*>(words.data());
+    rows.stride = stride;
+    rows.width = w;
+    rows.height = h;
+    rows.xrgb = true;
+    EXPECT_EQ(EncodePngRows(rows, true), EncodePng(rgba, true)) << w << "x" << h;
   }
 }
 
