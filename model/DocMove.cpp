@@ -1,14 +1,49 @@
 // Moving points as the Move tool drags them: a free point goes to the target,
 // a point bound to a line, circle or curve gets the parameter that puts it
-// where the target projects onto its carrier, and the sheet is evaluated.
+// where the target projects onto its carrier, and the steps the point drives
+// are evaluated.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "model/Document.h"
 #include "model/Lookup.h"
+#include "model/StepGraph.h"
 #include "model/StepKinds.h"
 
 namespace {
+
+// Evaluates the sheet after the point made by step k moved: only the steps k
+// drives, directly or through others, in list order (a step that reads every
+// earlier one, a locus or a text with formulas, is always driven). Any other
+// step reads nothing that changed, so its value stays as it is. Without a
+// usable record of what each step reads, or with the literal walk asked for,
+// the whole list.
+void EvaluateDriven(GDocument& doc, GConst* k) {
+  GRelations& rel = doc.Relations();
+  GStepGraph* g = rel.LiteralWalk() ? nullptr : &rel.StepGraph();
+  if (g) g->Update(doc);
+  const int from = g && g->usable ? g->Position(doc, k) : -1;
+  if (from < 0) {
+    doc.EvaluateConst(doc.FirstConst());
+    return;
+  }
+  const int n = static_cast<int>(g->steps.size());
+  std::vector<char> driven(n, 0);
+  driven[from] = 1;
+  GPoint* const moving = doc.MovingPoint();
+  for (int i = from; i < n; ++i) {
+    bool d = driven[i] || g->readsAllEarlier[i];
+    for (int r = g->readStart[i]; !d && r < g->readStart[i + 1]; ++r) d = driven[g->readList[r]];
+    if (!d) continue;
+    driven[i] = 1;
+    GConst* c = g->steps[i];
+    c->Evaluate();
+    // The circle intersections that follow predict their branch from it.
+    if (moving && c->POutput == moving)
+      doc.SetMotion({moving->a11, moving->a12, moving->a21, moving->a22});
+  }
+}
 
 // Turning a point on a circle: the angle walks in steps of this size so that
 // the intersections depending on the point can follow it.
@@ -106,12 +141,12 @@ void TurnOnCircle(GDocument& doc, GConst* k, double x, double y) {
   if (theta < from) {
     for (int i = 1; from - i * kAngleStep >= theta + kAngleStep; ++i) {
       k->param1 = CComplex(from - i * kAngleStep, 0);
-      doc.EvaluateConst(doc.FirstConst());
+      EvaluateDriven(doc, k);
     }
   } else {
     for (int i = 1; from + i * kAngleStep <= theta - kAngleStep; ++i) {
       k->param1 = CComplex(from + i * kAngleStep, 0);
-      doc.EvaluateConst(doc.FirstConst());
+      EvaluateDriven(doc, k);
     }
   }
   k->param1 = CComplex(theta, 0);
@@ -182,6 +217,6 @@ bool GDocument::MovePoint(GPoint* p, double x, double y) {
       break;
     }
   }
-  EvaluateConst(FirstConst());
+  EvaluateDriven(*this, k);
   return true;
 }

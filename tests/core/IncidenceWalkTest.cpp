@@ -122,6 +122,53 @@ TEST_F(IncidenceWalk, QuickWalkDecidesEveryRelationAsTheFullWalkOnRandomFigures)
   EXPECT_GT(total, 20000);
 }
 
+// A drag evaluates only the steps the dragged point drives; every element
+// lands where evaluating the whole list after each motion puts it (which the
+// literal walk's switch asks for), on the same random figures.
+TEST_F(IncidenceWalk, DragsMoveTheFigureAsEvaluatingTheWholeListDoes) {
+  auto positions = [this] {
+    std::vector<double> v;
+    for (GPoint* p = doc->Sheet().points.head; p; p = p->next)
+      for (const CComplex& z : {p->x, p->y, p->z}) v.insert(v.end(), {z.re, z.im});
+    for (GLine* l = doc->Sheet().lines.head; l; l = l->next)
+      for (const CComplex& z : {l->a, l->b, l->c}) v.insert(v.end(), {z.re, z.im});
+    for (GCircle* c = doc->Sheet().circles.head; c; c = c->next)
+      for (const CComplex& z : {c->cx, c->cy, c->r2}) v.insert(v.end(), {z.re, z.im});
+    return v;
+  };
+  int moved = 0;
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    std::vector<std::vector<double>> seen[2];
+    for (int literal : {1, 0}) {
+      doc = std::make_unique<GDocument>(&user);
+      Build(seed);
+      doc->Relations().SetLiteralWalk(literal != 0);
+      GGesture drag(*doc);
+      std::mt19937 rng(seed);
+      std::uniform_real_distribution<double> step(-0.7, 0.7);
+      for (GPoint* p : points) {
+        if (!doc->CanMovePoint(p) || !drag.BeginDrag(p, false)) continue;
+        const double x = p->xz().re, y = p->yz().re;
+        for (int i = 1; i <= 4; ++i) {
+          drag.DragTo(x + i * step(rng), y + i * step(rng));
+          seen[literal].push_back(positions());
+        }
+        drag.EndDrag(false);
+      }
+    }
+    ASSERT_EQ(seen[0].size(), seen[1].size()) << "seed " << seed;
+    for (size_t i = 0; i < seen[0].size(); ++i) {
+      // Exactly the same numbers (NaN for both where a meet went away).
+      const bool same = seen[0][i].size() == seen[1][i].size() &&
+                        std::memcmp(seen[0][i].data(), seen[1][i].data(),
+                                    seen[0][i].size() * sizeof(double)) == 0;
+      EXPECT_TRUE(same) << "seed " << seed << " motion " << i;
+      moved += i > 0 && seen[0][i] != seen[0][i - 1];
+    }
+  }
+  EXPECT_GT(moved, 300);
+}
+
 TEST_F(IncidenceWalk, ChecksRecordAndAnnounceTheSameWithEitherWalk) {
   for (unsigned seed = 100; seed < 110; ++seed) {
     std::vector<std::string> texts[2];
