@@ -136,7 +136,8 @@ void MyCanvas::NoteShown() {
 void MyCanvas::OnEraseBG(wxEraseEvent&) {}
 
 void MyCanvas::Refresh(bool eraseBackground, const wxRect* rect) {
-  if (!m_Tool.m_LeftDown && !m_Tool.m_SlideShow) m_Painter.DropStill();
+  if (!m_Tool.m_LeftDown && !m_Tool.m_SlideShow && !m_KeepStill) m_Painter.DropStill();
+  m_KeepStill = false;
   wxWindow::Refresh(eraseBackground, rect);
 }
 

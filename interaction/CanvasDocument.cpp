@@ -17,6 +17,8 @@ void MyCanvas::SheetSwitched(bool fresh) {
     m_Painter.LoadSheetAppearance();
   }
   m_Painter.m_BgDrawn = false;
+  // The frames see a sheet or looks of their own: the still picture may stay.
+  m_KeepStill = true;
   Refresh(false);
 }
 

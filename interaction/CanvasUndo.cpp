@@ -21,12 +21,14 @@ bool MyCanvas::HistoryQuiet() const { return !m_Tool.GestureUnderway() && !m_Sli
 // What showing the result changes (the view taken again) is no action.
 void MyCanvas::OnUndo() {
   if (!HistoryQuiet() || !m_Doc->Actions().Undo()) return;
+  m_KeepStill = true;
   HistoryChanged();
   m_Doc->Actions().Absorb();
 }
 
 void MyCanvas::OnRedo() {
   if (!HistoryQuiet() || !m_Doc->Actions().Redo()) return;
+  m_KeepStill = true;
   HistoryChanged();
   m_Doc->Actions().Absorb();
 }

@@ -76,8 +76,10 @@ class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow, pu
   void NoteShown();
   // Every request to repaint, except the tick's and those while something
   // moves, may follow a change the frames cannot see (a theme, a dialog):
-  // the still picture is dropped.
+  // the still picture is dropped. Undo and redo keep it: what they change is
+  // elements, the view and the theme's look, which the frames compare.
   void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
+  bool m_KeepStill = false;  // the next Refresh keeps the still picture
   void OnMouseEvent(wxMouseEvent& event);
   void LeaveWindow(wxMouseEvent& event);
   // The figure with what the tools lay over it; a slide-show step first.

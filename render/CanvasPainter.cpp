@@ -3,6 +3,7 @@
 #include "render/CanvasPainter.h"
 
 #include <algorithm>
+#include <array>
 #include <cairo.h>
 #include <cmath>
 #include <wx/dcmemory.h>
@@ -18,6 +19,7 @@ void CanvasPainter::EnsurePictures() {
   const int nh = std::max(h, m_ScreenBmp.IsOk() ? m_ScreenBmp.GetHeight() : 0);
   m_ScreenBmp = wxBitmap(nw, nh, 24);
   m_BgBmp = wxBitmap(nw, nh, 24);
+  m_BgPrint = {};
   m_PixelsOk = m_Frame.Ensure(nw, nh) && m_Bg.Ensure(nw, nh) && m_StillPix.Ensure(nw, nh) &&
                m_StillTop.Ensure(nw, nh) && m_MovingTop.Ensure(nw, nh);
   m_BgDrawn = false;
@@ -50,13 +52,28 @@ void CanvasPainter::DrawBackGround(GPixelPicture& into) {
 void CanvasPainter::RenderToScreenPicture(const GOverlay& o) {
   EnsurePictures();
   if (!m_BgDrawn) {
-    {
-      wxMemoryDC bg(m_BgBmp);
-      DrawBackGround(bg);
+    // The sheet's looks are taken again after every undo; a background that
+    // came out the same keeps its pixels and the still picture over them.
+    const BGBmp& b = m_Look.bg;
+    const std::array<int, 9> print = {b.number,
+                                      b.colour.r,
+                                      b.colour.g,
+                                      b.colour.b,
+                                      b.tile.width,
+                                      b.tile.height,
+                                      b.tile.Empty() ? 0 : b.width * 4096 + b.height,
+                                      m_Width,
+                                      m_Height};
+    if (print != m_BgPrint) {
+      {
+        wxMemoryDC bg(m_BgBmp);
+        DrawBackGround(bg);
+      }
+      if (m_PixelsOk) DrawBackGround(m_Bg);
+      m_BgPrint = print;
+      m_Still.Drop();
     }
-    if (m_PixelsOk) DrawBackGround(m_Bg);
     m_BgDrawn = true;
-    m_Still.Drop();
   }
   if (!m_StillAllowed || !m_PixelsOk) {
     m_Still.Drop();

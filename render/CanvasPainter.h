@@ -3,6 +3,7 @@
 // sheet into a wxDC.
 #pragma once
 
+#include <array>
 #include <wx/bitmap.h>
 #include <wx/dc.h>
 
@@ -61,6 +62,7 @@ class CanvasPainter : public FigurePainter {
   // each pixel among the still ones and among the moving ones.
   GPixelPicture m_Frame, m_Bg, m_StillPix, m_StillTop, m_MovingTop;
   bool m_PixelsOk = false;
+  std::array<int, 9> m_BgPrint{};        // what the background pictures were drawn from
   std::vector<uint32_t> m_TileStillTop;  // per tile, its highest still item (base place + 1)
   uint32_t m_StillBase = 0;              // items when the still picture was painted
   std::vector<uint32_t> m_PlaceNow;      // base place + 1 -> place now + 1

@@ -359,8 +359,35 @@ uint64_t ItemPrint(const GPaintItem& item, const GPaint& g, const GOverlay& o) {
   return h.Value();
 }
 
+namespace {
+// Everything of the theme's look that a drawing reads (the pictures of the
+// point styles and the background follow from their numbers).
+void LookPrint(Print& h, const GAppearance& a) {
+  h.Add(a.theme);
+  h.Add(a.background);
+  h.Add(a.bg.number);
+  for (const GRgb* c : {&a.bg.colour, &a.text, &a.pointName, &a.hilightFrame, &a.axis, &a.tick})
+    h.Add(*c);
+  for (int i = 0; i < kSlots; ++i) {
+    const PtBmp& p = a.point[i];
+    for (int v : {a.pointStyle[i], p.style, (int)p.bitmapMode, p.r1, p.r2, p.r3}) h.Add(v);
+    for (const GRgb* c : {&p.c1, &p.c2, &p.c3}) h.Add(*c);
+    const GLnRgn& l = a.line[i];
+    for (int v : {a.lineStyle[i], l.style, l.layers}) h.Add(v);
+    h.Add(l.period);
+    h.Add(l.margin);
+    for (int k = 0; k < kMaxLayers; ++k) {
+      h.Add(l.layer[k].n);
+      h.Add(l.layer[k].colour);
+      for (const GPix& v : l.layer[k].v) h.Add(v);
+    }
+  }
+}
+}  // namespace
+
 uint64_t PaintPrint(const GPaint& g, const GOverlay& o) {
   Print h;
+  if (g.look) LookPrint(h, *g.look);
   const GView& v = g.view;
   for (double d : {v.originX, v.originY, v.scale, v.xMin, v.xMax, v.yMin, v.yMax}) h.Add(d);
   for (int i : {v.centerX, v.centerY, v.width, v.height}) h.Add(i);

@@ -130,6 +130,49 @@ TEST_F(StillLayerTest, EveryFrameOfADragIsTheWholeDrawing) {
   EXPECT_GT(canvas->m_Painter.m_FramesOverStill, 20);
 }
 
+// Undo and redo keep the still picture; every frame through a history of
+// drags, a theme change, other styles and an erase, taken back and done again, is the
+// whole drawing.
+TEST_F(StillLayerTest, FramesOfUndoAndRedoAreTheWholeDrawing) {
+  Build(kSheetSeed);
+  doc->Actions().Reset();
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(DragFrames(1), 0);
+    EXPECT_TRUE(doc->Actions().Commit("drag"));
+  }
+  canvas->m_Painter.SetTheme(THM_CAT);
+  canvas->Refresh(false);
+  EXPECT_TRUE(doc->Actions().Commit("theme"));
+  // Other point and line styles over the same background.
+  const int points[kSlots] = {14, 13, 12, 11, 10}, lines[kSlots] = {4, 3, 2, 1, 0};
+  canvas->m_Painter.ApplyAppearance(points, lines, -1);
+  canvas->Refresh(false);
+  EXPECT_TRUE(doc->Actions().Commit("styles"));
+  doc->ClearAllHilights();
+  for (GPoint* p = doc->Sheet().points.head; p; p = p->next)
+    if (doc->CanMovePoint(p)) {
+      doc->Sethilighted(p);
+      break;
+    }
+  canvas->OnModeEraser();
+  EXPECT_TRUE(doc->Actions().Commit("erase"));
+  const size_t actions = doc->Actions().UndoCount();
+  EXPECT_EQ(actions, 6u);
+  const long over = canvas->m_Painter.m_FramesOverStill;
+  EXPECT_TRUE(FrameIsWhole());
+  for (bool undo : {true, false})
+    for (size_t i = 0; i < actions; ++i) {
+      SCOPED_TRACE(testing::Message() << (undo ? "undo " : "redo ") << i);
+      if (undo)
+        canvas->OnUndo();
+      else
+        canvas->OnRedo();
+      EXPECT_EQ(InvariantReport(*doc, gesture), "");
+      EXPECT_TRUE(FrameIsWhole());
+    }
+  EXPECT_GT(canvas->m_Painter.m_FramesOverStill, over);
+}
+
 TEST_F(StillLayerTest, AMovingPointLeftInTheStillPictureIsSeen) {
   Build(kSheetSeed);
   m_Leave = true;
