@@ -57,9 +57,16 @@ GRaster Picture(int w, int h) {
 TEST(Png, DecodesBackToThePixels) {
   for (bool opaque : {false, true}) {
     const int bpp = opaque ? 3 : 4;
-    // Pictures of one band of rows and of many; rows longer than a band.
-    for (auto [w, h] :
-         {std::pair{1, 1}, {3, 2}, {17, 5}, {1, 40}, {64, 64}, {300, 400}, {30000, 3}}) {
+    // Pictures of one band of rows and of many; rows longer than a band; a
+    // picture large enough to be packed in parts side by side.
+    for (auto [w, h] : {std::pair{1, 1},
+                        {3, 2},
+                        {17, 5},
+                        {1, 40},
+                        {64, 64},
+                        {300, 400},
+                        {30000, 3},
+                        {700, 301}}) {
       SCOPED_TRACE(testing::Message() << w << "x" << h << (opaque ? " opaque" : ""));
       const GRaster picture = Picture(w, h);
       const Chunks c = ReadChunks(EncodePng(picture, opaque));
