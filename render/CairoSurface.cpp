@@ -30,8 +30,10 @@ struct SurfaceFree {
   void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
 };
 
+}  // namespace
+
 // The plain picture as cairo's premultiplied native-endian ARGB.
-cairo_surface_t* ImageOf(const GRaster& r) {
+cairo_surface_t* CairoImageOfRaster(const GRaster& r) {
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, r.width, r.height);
   if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return s;
   cairo_surface_flush(s);
@@ -50,8 +52,6 @@ cairo_surface_t* ImageOf(const GRaster& r) {
   cairo_surface_mark_dirty(s);
   return s;
 }
-
-}  // namespace
 
 GRaster RasterOfImageSurface(cairo_surface_t* image) {
   GRaster r;
@@ -219,10 +219,10 @@ cairo_surface_t* GCairoSurface::ImageFor(const GRaster& picture) {
     return nullptr;
   auto found = m_Pictures.find(picture.id);
   if (found == m_Pictures.end())
-    found =
-        m_Pictures
-            .emplace(picture.id, std::shared_ptr<cairo_surface_t>(ImageOf(picture), SurfaceFree()))
-            .first;
+    found = m_Pictures
+                .emplace(picture.id, std::shared_ptr<cairo_surface_t>(CairoImageOfRaster(picture),
+                                                                      SurfaceFree()))
+                .first;
   cairo_surface_t* image = found->second.get();
   return cairo_surface_status(image) == CAIRO_STATUS_SUCCESS ? image : nullptr;
 }

@@ -56,3 +56,6 @@ class GCairoSurface : public GSurface {
 // A picture of pixels as an opaque RGB raster (alpha 255): a cairo image
 // surface's pixels turned to plain bytes.
 GRaster RasterOfImageSurface(cairo_surface_t* image);
+// A picture as a new cairo image surface (premultiplied ARGB), the caller's
+// to destroy.
+cairo_surface_t* CairoImageOfRaster(const GRaster& picture);

@@ -7,10 +7,14 @@
 #include <cairo.h>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 #include <wx/bitmap.h>
 #include <wx/graphics.h>
+
+#include "render/CairoSurface.h"
+#include "render/DrawIds.h"
 
 namespace {
 
@@ -45,6 +49,10 @@ const wxPoint* WxPoints(const GPix* pts, int n) {
 constexpr size_t kPictureBudget = 64u << 20;  // bytes of pixels
 struct PictureCache {
   std::unordered_map<uint64_t, wxBitmap> made;
+  // Pictures without blending pixels as cairo surfaces, for a picture of
+  // pixels: the toolkit's way turns the bitmap and its mask into such a
+  // surface again at every drawing.
+  std::unordered_map<uint64_t, std::shared_ptr<cairo_surface_t>> crisp;
   size_t bytes = 0;
 };
 
@@ -229,13 +237,39 @@ void GWxSurface::EllipticArc(const GInk& ink, int x, int y, int w, int h, double
 void GWxSurface::Picture(const GRaster& picture, int x, int y) {
   if (picture.Empty() || picture.rgba.size() < (size_t)picture.width * picture.height * 4) return;
   PictureCache& cache = Pictures();
+  auto forget = [&](size_t bytes) {
+    if (cache.bytes + bytes <= kPictureBudget) return;
+    cache.made.clear();
+    cache.crisp.clear();
+    cache.bytes = 0;
+  };
+  if (m_Cr) {
+    auto crisp = cache.crisp.find(picture.id);
+    if (crisp == cache.crisp.end()) {
+      forget(picture.rgba.size());
+      std::shared_ptr<cairo_surface_t> made;
+      if (!Blends(picture))
+        made.reset(CairoImageOfRaster(picture),
+                   [](cairo_surface_t* c) { cairo_surface_destroy(c); });
+      crisp = cache.crisp.emplace(picture.id, made).first;
+      cache.bytes += picture.rgba.size();
+    }
+    if (cairo_surface_t* image = crisp->second.get()) {
+      // Each pixel opaque or see-through: the picture's own pixels where
+      // it is opaque, as the toolkit's masked bitmap puts them.
+      cairo_save(m_Cr);
+      cairo_set_source_surface(m_Cr, image, x, y);
+      cairo_pattern_set_filter(cairo_get_source(m_Cr), CAIRO_FILTER_NEAREST);
+      cairo_rectangle(m_Cr, x, y, picture.width, picture.height);
+      cairo_fill(m_Cr);
+      cairo_restore(m_Cr);
+      return;
+    }
+  }
   auto found = cache.made.find(picture.id);
   if (found == cache.made.end()) {
     const size_t bytes = picture.rgba.size();
-    if (cache.bytes + bytes > kPictureBudget) {
-      cache.made.clear();
-      cache.bytes = 0;
-    }
+    forget(bytes);
     found = cache.made.emplace(picture.id, wxBitmap(ImageFromRaster(picture))).first;
     cache.bytes += bytes;
   }

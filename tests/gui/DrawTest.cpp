@@ -63,6 +63,32 @@ TEST_F(DrawTest, HilightedBitmapPointShowsTheNextFrameEveryRepaint) {
   EXPECT_FALSE(IsBackground(Px(0), Py(0)));
 }
 
+// A point's picture puts its own pixels where it is opaque and leaves the
+// background where it is see-through, one picture pixel on one pixel.
+TEST_F(DrawTest, PointPictureSetsItsOpaquePixelsAndLeavesTheRest) {
+  Theme(THM_STANDARD);  // pictures for points, on the theme's plain colour
+  const GPoint* p = Point(0, 0);
+  Render();
+  const GRaster& frame = canvas->m_Painter.m_Look.point[p->pointStyle].NormalFrames().at(0);
+  const GRgb bg = canvas->m_Painter.m_Look.bg.colour;
+  // Where the picture lies: the offset at which every pixel matches.
+  bool found = false;
+  for (int oy = -frame.height; oy <= 0 && !found; ++oy)
+    for (int ox = -frame.width; ox <= 0 && !found; ++ox) {
+      bool all = true, opaque = false, clear = false;
+      for (int y = 0; y < frame.height && all; ++y)
+        for (int x = 0; x < frame.width && all; ++x) {
+          const uint8_t* q = &frame.rgba[((size_t)y * frame.width + x) * 4];
+          const wxColour want = q[3] ? wxColour(q[0], q[1], q[2]) : ToWx(bg);
+          all = At(Px(0) + ox + x, Py(0) + oy + y) == want;
+          opaque |= q[3] != 0;
+          clear |= q[3] == 0;
+        }
+      found = all && opaque && clear;
+    }
+  EXPECT_TRUE(found);
+}
+
 TEST_F(DrawTest, LinePatternRepeatsAlongTheLine) {
   Theme(THM_STANDARD);
   Line(-1, 0, 1, 0);  // the x axis, across the whole view
