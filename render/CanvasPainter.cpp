@@ -6,6 +6,7 @@
 #include <array>
 #include <cairo.h>
 #include <cmath>
+#include <thread>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 
@@ -221,39 +222,52 @@ void CanvasPainter::MergeStillAbove() {
   m_PlaceNow[0] = 0;
   for (uint32_t j = 0; j < base; ++j) m_PlaceNow[j + 1] = (uint32_t)(m_Still.Now((int)j) + 1);
   const uint32_t* now = m_PlaceNow.data();
-  enum : char { kNone, kClear, kCompare };
-  std::vector<char> mode(cols);
-  for (int r = 0; r < rows; ++r) {
-    bool any = false;
-    for (int c = 0; c < cols; ++c) {
-      const size_t t = (size_t)r * cols + c;
-      const uint32_t top = m_TileStillTop[t];
-      mode[c] = !low[t] ? kNone : top && top <= base && now[top] > low[t] ? kCompare : kClear;
-      any |= mode[c] != kNone;
-    }
-    if (!any) continue;
-    for (int y = r * k, y1 = std::min(m_Height, y + k); y < y1; ++y) {
-      uint32_t* moving = m_MovingTop.Row(y);
-      const uint32_t* still = m_StillTop.Row(y);
-      uint32_t* frame = m_Frame.Row(y);
-      const uint32_t* stillPix = m_StillPix.Row(y);
+  // Rows of tiles apart touch pixels apart: the lower half goes to a thread
+  // of its own when the frame has enough to compare to be worth one.
+  auto merge = [&, now, base, cols](int r0, int r1) {
+    enum : char { kNone, kClear, kCompare };
+    std::vector<char> mode(cols);
+    for (int r = r0; r < r1; ++r) {
+      bool any = false;
       for (int c = 0; c < cols; ++c) {
-        if (mode[c] == kNone) continue;
-        const int x0 = c * k, x1 = std::min(m_Width, x0 + k);
-        if (mode[c] == kClear) {
-          std::fill(moving + x0, moving + x1, 0u);
-          continue;
-        }
-        for (int x = x0; x < x1; ++x) {
-          const uint32_t m = moving[x] & 0xFFFFFF;
-          if (!m) continue;
-          moving[x] = 0;
-          const uint32_t s = still[x] & 0xFFFFFF;
-          if (s <= base && now[s] > m) frame[x] = stillPix[x];
+        const size_t t = (size_t)r * cols + c;
+        const uint32_t top = m_TileStillTop[t];
+        mode[c] = !low[t] ? kNone : top && top <= base && now[top] > low[t] ? kCompare : kClear;
+        any |= mode[c] != kNone;
+      }
+      if (!any) continue;
+      for (int y = r * k, y1 = std::min(m_Height, y + k); y < y1; ++y) {
+        uint32_t* moving = m_MovingTop.Row(y);
+        const uint32_t* still = m_StillTop.Row(y);
+        uint32_t* frame = m_Frame.Row(y);
+        const uint32_t* stillPix = m_StillPix.Row(y);
+        for (int c = 0; c < cols; ++c) {
+          if (mode[c] == kNone) continue;
+          const int x0 = c * k, x1 = std::min(m_Width, x0 + k);
+          if (mode[c] == kClear) {
+            std::fill(moving + x0, moving + x1, 0u);
+            continue;
+          }
+          for (int x = x0; x < x1; ++x) {
+            const uint32_t m = moving[x] & 0xFFFFFF;
+            if (!m) continue;
+            moving[x] = 0;
+            const uint32_t s = still[x] & 0xFFFFFF;
+            if (s <= base && now[s] > m) frame[x] = stillPix[x];
+          }
         }
       }
     }
+  };
+  const bool split =
+      m_Still.Tiles().size() >= m_MergeApart && std::thread::hardware_concurrency() > 1;
+  if (!split) {
+    merge(0, rows);
+    return;
   }
+  std::thread lower(merge, rows / 2, rows);
+  merge(0, rows / 2);
+  lower.join();
 }
 
 void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {

@@ -41,6 +41,8 @@ class CanvasPainter : public FigurePainter {
   bool m_StillAllowed = true;
   void DropStill() { m_Still.Drop(); }
   long m_FramesOverStill = 0;  // frames painted over the still picture
+  // From this many tiles touched by moving items, two threads merge a frame.
+  size_t m_MergeApart = 400;
   GStillLayer& Still() { return m_Still; }
   // The full drawing into the screen picture, as without a still picture.
   void RenderWhole(const GOverlay& o);
