@@ -10,7 +10,9 @@
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 
+#include "render/CairoSurface.h"
 #include "render/DrawIds.h"
+#include "render/DrawRecord.h"
 
 void CanvasPainter::EnsurePictures() {
   const int w = std::max(1, m_Width), h = std::max(1, m_Height);
@@ -170,15 +172,14 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
   if (build) NoteStillTiles();
   m_Frame.CopyFrom(m_StillPix, h);
   {
-    GPixelDc frame(m_Frame), top(m_MovingTop);
+    GPixelDc frame(m_Frame);
     Crisp(frame.Dc());
-    Crisp(top.Dc());
-    GWxSurface s(frame.Dc()), t(top.Dc());
+    GWxSurface s(frame.Dc());
     m_Still.Place(g, o, s);
     if (m_Still.Whole()) {
       // Something that blends moves, or lies above what moves.
     } else {
-      DrawWithPlaces(m_Still, true, g, o, s, t);
+      DrawMoving(g, o, s);
       // One animation step for each moving point, as a whole drawing takes.
       GTileMarker nowhere(1, 1, &s);
       for (size_t i = 0; i < items.size(); ++i)
@@ -194,6 +195,47 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
   m_Frame.Changed();
   ++m_FramesOverStill;
   ShowFrame(o);
+}
+
+void CanvasPainter::DrawMoving(const GPaint& g, const GOverlay& o, GSurface& frame) {
+  // The moving items are worked out once, then drawn into the frame and, as
+  // their places, into the picture of places. The places of the plain
+  // shapes that come first (lines, circles: cairo alone sets the same
+  // pixels as the toolkit's context) are drawn on a thread of their own
+  // while the frame is drawn; the rest, letters among them, after it.
+  const std::vector<GPaintItem>& items = m_Still.Items();
+  GRecordSurface rec(frame);
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!m_Still.Moving(i)) continue;
+    rec.SetItem((uint32_t)i + 1);
+    DrawItemAgain(items[i], g, o, rec);
+  }
+  const size_t plain = rec.FirstNotPlain();
+  auto places = [&] {
+    cairo_t* cr = cairo_create(m_MovingTop.Surface());
+    {
+      GCairoSurface c(cr, true);
+      GIdSurface ids(c);
+      rec.ReplayPlaces(ids, 0, plain);
+    }
+    cairo_destroy(cr);
+  };
+  if (plain >= m_PlacesApart && std::thread::hardware_concurrency() > 1) {
+    std::thread apart(places);
+    rec.Replay(frame, 0, rec.Count());
+    apart.join();
+  } else {
+    places();
+    rec.Replay(frame, 0, rec.Count());
+  }
+  m_MovingTop.Flush();
+  if (plain < rec.Count()) {
+    GPixelDc top(m_MovingTop);
+    Crisp(top.Dc());
+    GWxSurface t(top.Dc());
+    GIdSurface ids(t);
+    rec.ReplayPlaces(ids, plain, rec.Count());
+  }
 }
 
 void CanvasPainter::NoteStillTiles() {

@@ -43,6 +43,9 @@ class CanvasPainter : public FigurePainter {
   long m_FramesOverStill = 0;  // frames painted over the still picture
   // From this many tiles touched by moving items, two threads merge a frame.
   size_t m_MergeApart = 400;
+  // From this many shapes of moving items, their places are drawn on a
+  // thread of their own while the frame is drawn.
+  size_t m_PlacesApart = 64;
   GStillLayer& Still() { return m_Still; }
   // The full drawing into the screen picture, as without a still picture.
   void RenderWhole(const GOverlay& o);
@@ -50,6 +53,8 @@ class CanvasPainter : public FigurePainter {
  private:
   // A frame over the still picture (painted anew first when `build`).
   void RenderOverStill(const GOverlay& o, bool build);
+  // The moving items into the frame and their places into m_MovingTop.
+  void DrawMoving(const GPaint& g, const GOverlay& o, GSurface& frame);
   // After the still picture is painted: the highest still item of each tile.
   void NoteStillTiles();
   // Takes the still picture's pixels where a still item lies above the

@@ -123,8 +123,10 @@ TEST_F(StillLayerTest, EveryFrameOfADragIsTheWholeDrawing) {
       SCOPED_TRACE(testing::Message() << "seed " << seed << " afterimages " << afterimages);
       Build(seed);
       canvas->m_Tool.SetCloneOn(afterimages);
-      // The frames with afterimages merged by two threads, however few the tiles.
+      // The frames with afterimages drawn and merged by two threads, however
+      // little there is to do.
       canvas->m_Painter.m_MergeApart = afterimages ? 0 : 400;
+      canvas->m_Painter.m_PlacesApart = afterimages ? 0 : 64;
       bool dragged = false;
       EXPECT_EQ(DragFrames(4, &dragged), 0);
       EXPECT_TRUE(dragged);

@@ -1,0 +1,84 @@
+// A surface that keeps the calls made on it, to be made again on other
+// surfaces: a frame's moving items are worked out once and then drawn into
+// the frame and, as their places, into the picture of places, each on a
+// thread of its own.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "render/DrawIds.h"
+#include "render/Surface.h"
+
+class GRecordSurface : public GSurface {
+ public:
+  // Letters are measured by `measure`, the surface the records will be
+  // drawn on.
+  explicit GRecordSurface(GSurface& measure) : m_Measure(measure) {}
+  // The calls from now on belong to the item of this place.
+  void SetItem(uint32_t place) { m_Item = place; }
+  void Forget();
+  size_t Count() const { return m_Recs.size(); }
+  // The first record from which on the calls must go through the surface
+  // they were measured with (letters, and shapes that cairo alone outlines
+  // otherwise than the toolkit's context); Count() when none.
+  size_t FirstNotPlain() const;
+  // Records [from, to) made again on `out`; on `places`, each in the colour
+  // of its item's place.
+  void Replay(GSurface& out, size_t from, size_t to) const;
+  void ReplayPlaces(GIdSurface& places, size_t from, size_t to) const;
+
+  bool Raster() const override { return m_Measure.Raster(); }
+  void Clear(const GRgb& bg) override;
+  void Stroke(const GRgb& c, int width, GPix a, GPix b) override;
+  void StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) override;
+  void Polyline(const GRgb& c, int width, const GPix* pts, int n) override;
+  void Fill(const GRgb& c, const GPix* pts, const int* counts, int n) override;
+  void Polygon(const GInk& ink, const GPix* pts, int n) override;
+  void Circle(const GInk& ink, GPix centre, int radius) override;
+  void Rectangle(const GInk& ink, int x, int y, int w, int h) override;
+  void EllipticArc(const GInk& ink, int x, int y, int w, int h, double start, double end) override;
+  void Picture(const GRaster& picture, int x, int y) override;
+  void TextExtent(const std::string& text, int size, bool bold, int* w, int* h,
+                  int* descent) override {
+    m_Measure.TextExtent(text, size, bold, w, h, descent);
+  }
+  void Text(const std::string& text, int size, bool bold, const GRgb& c, int x, int y) override;
+
+ private:
+  enum class Kind : uint8_t {
+    Clear,
+    Stroke,
+    StrokeChain,
+    Polyline,
+    Fill,
+    Polygon,
+    Circle,
+    Rectangle,
+    EllipticArc,
+    Picture,
+    Text
+  };
+  struct Rec {
+    Kind kind = Kind::Clear;
+    bool bold = false;
+    uint32_t item = 0;
+    GRgb colour;
+    GInk ink;
+    int width = 0, n = 0;
+    int x = 0, y = 0, w = 0, h = 0;  // positions, sizes, the letters' size in w
+    double start = 0, end = 0;
+    size_t at = 0;  // where its points, counts or letters begin
+    const GRaster* picture = nullptr;
+  };
+  Rec& Add(Kind kind);
+  void Make(const Rec& r, GSurface& out) const;
+  GSurface& m_Measure;
+  uint32_t m_Item = 0;
+  std::vector<Rec> m_Recs;
+  std::vector<GPix> m_Pix;
+  std::vector<GPixF> m_PixF;
+  std::vector<int> m_Counts;
+  std::vector<std::string> m_Texts;
+};
