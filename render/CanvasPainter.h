@@ -42,7 +42,7 @@ class CanvasPainter : public FigurePainter {
   void DropStill() { m_Still.Drop(); }
   long m_FramesOverStill = 0;  // frames painted over the still picture
   // From this many tiles touched by moving items, two threads merge a frame.
-  size_t m_MergeApart = 400;
+  size_t m_MergeApart = 1500;
   // From this many shapes of moving items, their places are drawn on a
   // thread of their own while the frame is drawn.
   size_t m_PlacesApart = 64;

@@ -118,6 +118,7 @@ class StillLayerTest : public MouseTest {
 }  // namespace
 
 TEST_F(StillLayerTest, EveryFrameOfADragIsTheWholeDrawing) {
+  const size_t merge = canvas->m_Painter.m_MergeApart, places = canvas->m_Painter.m_PlacesApart;
   for (uint64_t seed : {kSheetSeed, uint64_t{3}, uint64_t{11}})
     for (bool afterimages : {false, true}) {
       SCOPED_TRACE(testing::Message() << "seed " << seed << " afterimages " << afterimages);
@@ -125,8 +126,8 @@ TEST_F(StillLayerTest, EveryFrameOfADragIsTheWholeDrawing) {
       canvas->m_Tool.SetCloneOn(afterimages);
       // The frames with afterimages drawn and merged by two threads, however
       // little there is to do.
-      canvas->m_Painter.m_MergeApart = afterimages ? 0 : 400;
-      canvas->m_Painter.m_PlacesApart = afterimages ? 0 : 64;
+      canvas->m_Painter.m_MergeApart = afterimages ? 0 : merge;
+      canvas->m_Painter.m_PlacesApart = afterimages ? 0 : places;
       bool dragged = false;
       EXPECT_EQ(DragFrames(4, &dragged), 0);
       EXPECT_TRUE(dragged);
