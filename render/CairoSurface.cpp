@@ -240,15 +240,18 @@ void GCairoSurface::Tiled(const GRaster& picture, int w, int h) {
 }
 
 void GCairoSurface::Picture(const GRaster& picture, int x, int y) {
-  cairo_surface_t* image = ImageFor(picture);
-  if (!image) return;
-  cairo_save(m_Cr);
-  cairo_set_source_surface(m_Cr, image, x, y);
+  if (cairo_surface_t* image = ImageFor(picture)) CairoPicture(m_Cr, image, x, y);
+}
+
+void CairoPicture(cairo_t* cr, cairo_surface_t* image, int x, int y) {
+  cairo_save(cr);
+  cairo_set_source_surface(cr, image, x, y);
   // One picture pixel on one surface pixel: nothing to smooth.
-  cairo_pattern_set_filter(cairo_get_source(m_Cr), CAIRO_FILTER_NEAREST);
-  cairo_rectangle(m_Cr, x, y, picture.width, picture.height);
-  cairo_fill(m_Cr);
-  cairo_restore(m_Cr);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+  cairo_rectangle(cr, x, y, cairo_image_surface_get_width(image),
+                  cairo_image_surface_get_height(image));
+  cairo_fill(cr);
+  cairo_restore(cr);
 }
 
 void GCairoSurface::TextExtent(const std::string& text, int size, bool bold, int* w, int* h,

@@ -59,3 +59,5 @@ GRaster RasterOfImageSurface(cairo_surface_t* image);
 // A picture as a new cairo image surface (premultiplied ARGB), the caller's
 // to destroy.
 cairo_surface_t* CairoImageOfRaster(const GRaster& picture);
+// Such a surface drawn with its corner at (x, y), one pixel on one pixel.
+void CairoPicture(cairo_t* cr, cairo_surface_t* image, int x, int y);

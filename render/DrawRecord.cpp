@@ -43,22 +43,28 @@ void GRecordSurface::Stroke(const GRgb& c, int width, GPix a, GPix b) {
   r.x = a.x, r.y = a.y, r.w = b.x, r.h = b.y;
 }
 
+namespace {
+// The points of a record kept at the end of `into`.
+template <class P, class R>
+void Keep(std::vector<P>& into, R& r, const P* pts, int n) {
+  r.n = n;
+  r.at = into.size();
+  into.insert(into.end(), pts, pts + n);
+}
+}  // namespace
+
 void GRecordSurface::StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) {
   Rec& r = Add(Kind::StrokeChain);
   r.colour = c;
   r.width = width;
-  r.n = n;
-  r.at = m_PixF.size();
-  m_PixF.insert(m_PixF.end(), pts, pts + n);
+  Keep(m_PixF, r, pts, n);
 }
 
 void GRecordSurface::Polyline(const GRgb& c, int width, const GPix* pts, int n) {
   Rec& r = Add(Kind::Polyline);
   r.colour = c;
   r.width = width;
-  r.n = n;
-  r.at = m_Pix.size();
-  m_Pix.insert(m_Pix.end(), pts, pts + n);
+  Keep(m_Pix, r, pts, n);
 }
 
 void GRecordSurface::Fill(const GRgb& c, const GPix* pts, const int* counts, int n) {
@@ -76,9 +82,7 @@ void GRecordSurface::Fill(const GRgb& c, const GPix* pts, const int* counts, int
 void GRecordSurface::Polygon(const GInk& ink, const GPix* pts, int n) {
   Rec& r = Add(Kind::Polygon);
   r.ink = ink;
-  r.n = n;
-  r.at = m_Pix.size();
-  m_Pix.insert(m_Pix.end(), pts, pts + n);
+  Keep(m_Pix, r, pts, n);
 }
 
 void GRecordSurface::Circle(const GInk& ink, GPix centre, int radius) {

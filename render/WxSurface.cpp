@@ -257,12 +257,7 @@ void GWxSurface::Picture(const GRaster& picture, int x, int y) {
     if (cairo_surface_t* image = crisp->second.get()) {
       // Each pixel opaque or see-through: the picture's own pixels where
       // it is opaque, as the toolkit's masked bitmap puts them.
-      cairo_save(m_Cr);
-      cairo_set_source_surface(m_Cr, image, x, y);
-      cairo_pattern_set_filter(cairo_get_source(m_Cr), CAIRO_FILTER_NEAREST);
-      cairo_rectangle(m_Cr, x, y, picture.width, picture.height);
-      cairo_fill(m_Cr);
-      cairo_restore(m_Cr);
+      CairoPicture(m_Cr, image, x, y);
       return;
     }
   }

@@ -9,21 +9,11 @@
 #include "render/CairoSurface.h"
 #include "render/DrawIds.h"
 #include "render/DrawTiles.h"
+#include "ShapeCases.h"
 
 namespace {
 
 constexpr int kW = 400, kH = 300;
-const GRgb kInk{200, 30, 40};
-
-// A picture: an opaque square with a see-through hole, or one half blended.
-GRaster Square(uint8_t innerAlpha) {
-  GRaster r;
-  r.width = r.height = 12;
-  r.rgba.assign(12 * 12 * 4, 90);
-  for (int y = 0; y < 12; ++y)
-    for (int x = 0; x < 12; ++x) r.rgba[(y * 12 + x) * 4 + 3] = (x > 3 && x < 8) ? innerAlpha : 255;
-  return r;
-}
 
 // The pixels (as y * kW + x) a drawing sets on white, drawn through `wrap`.
 std::set<int> Drawn(const std::function<void(GSurface&)>& draw, bool ids,
@@ -56,65 +46,41 @@ std::set<int> Drawn(const std::function<void(GSurface&)>& draw, bool ids,
   return set;
 }
 
-struct ShapeCase {
-  const char* name;
-  std::function<void(GSurface&)> draw;
-};
-
-const GRaster kPicture = Square(0);
-
-const ShapeCase kShapes[] = {
-    {"diagonal stroke",
-     [](GSurface& s) {
-       s.Stroke(kInk, 2, {-20, 310}, {395, 7});
-     }},
-    {"stroke from far away",
-     [](GSurface& s) {
-       s.Stroke(kInk, 3, {-1000000, -749850}, {1000000, 750150});
-     }},
-    {"chain",
-     [](GSurface& s) {
-       const GPixF p[] = {{10.5, 20.2}, {200.7, 250.1}, {390.2, 30.6}};
-       s.StrokeChain(kInk, 4, p, 3);
-     }},
-    {"polyline",
-     [](GSurface& s) {
-       const GPix p[] = {{5, 5}, {5, 290}, {300, 150}};
-       s.Polyline(kInk, 1, p, 3);
-     }},
-    {"pattern beads",
-     [](GSurface& s) {
-       const GPix p[] = {{40, 40}, {48, 44}, {40, 48}, {100, 200}, {109, 203}, {101, 209}};
-       const int counts[] = {3, 3};
-       s.Fill(kInk, p, counts, 2);
-     }},
-    {"large outline",
-     [](GSurface& s) {
-       const GPix p[] = {{20, 20}, {380, 40}, {200, 280}};
-       s.Polygon(GInk::Outline(kInk, 2), p, 3);
-     }},
-    {"disc",
-     [](GSurface& s) {
-       s.Circle(GInk::Filled(kInk), {150, 150}, 9);
-     }},
-    {"ring",
-     [](GSurface& s) {
-       s.Circle(GInk::Outline(kInk, 3), {200, 150}, 140);
-     }},
-    {"ring of a far centre",
-     [](GSurface& s) {
-       s.Circle(GInk::Outline(kInk, 2), {200, -4850}, 5000);
-     }},
-    {"arc", [](GSurface& s) { s.EllipticArc(GInk::Outline(kInk, 2), 50, 30, 240, 240, 10, 130); }},
-    {"rectangle", [](GSurface& s) { s.Rectangle(GInk::Outline(kInk, 1), 30, 60, 300, 200); }},
-    {"picture", [](GSurface& s) { s.Picture(kPicture, 77, 91); }},
-    {"letters", [](GSurface& s) { s.Text("Hgjy ÅQ", 18, false, kInk, 120, 130); }},
-};
+// The plain shapes and the others: outlines, discs, rings, arcs, letters.
+std::vector<ShapeCase> Shapes() {
+  const GRgb kInk = kShapeInk;
+  std::vector<ShapeCase> all = PlainShapes();
+  const std::vector<ShapeCase> more = {
+      {"large outline",
+       [kInk](GSurface& s) {
+         const GPix p[] = {{20, 20}, {380, 40}, {200, 280}};
+         s.Polygon(GInk::Outline(kInk, 2), p, 3);
+       }},
+      {"disc",
+       [kInk](GSurface& s) {
+         s.Circle(GInk::Filled(kInk), {150, 150}, 9);
+       }},
+      {"ring",
+       [kInk](GSurface& s) {
+         s.Circle(GInk::Outline(kInk, 3), {200, 150}, 140);
+       }},
+      {"ring of a far centre",
+       [kInk](GSurface& s) {
+         s.Circle(GInk::Outline(kInk, 2), {200, -4850}, 5000);
+       }},
+      {"arc",
+       [kInk](GSurface& s) { s.EllipticArc(GInk::Outline(kInk, 2), 50, 30, 240, 240, 10, 130); }},
+      {"rectangle", [kInk](GSurface& s) { s.Rectangle(GInk::Outline(kInk, 1), 30, 60, 300, 200); }},
+      {"letters", [kInk](GSurface& s) { s.Text("Hgjy ÅQ", 18, false, kInk, 120, 130); }},
+  };
+  all.insert(all.end(), more.begin(), more.end());
+  return all;
+}
 
 }  // namespace
 
 TEST(TileMarker, TilesHoldEveryPixelAndTheItemColourSetsTheSamePixels) {
-  for (const ShapeCase& c : kShapes) {
+  for (const ShapeCase& c : Shapes()) {
     SCOPED_TRACE(c.name);
     const std::set<int> drawn = Drawn(c.draw, false);
     ASSERT_FALSE(drawn.empty());
@@ -141,7 +107,7 @@ TEST(TileMarker, TilesHoldEveryPixelAndTheItemColourSetsTheSamePixels) {
 }
 
 TEST(TileMarker, APictureBlendsOnlyWithPixelsNeitherOpaqueNorSeeThrough) {
-  EXPECT_FALSE(Blends(Square(0)));
-  EXPECT_FALSE(Blends(Square(255)));
-  EXPECT_TRUE(Blends(Square(128)));
+  EXPECT_FALSE(Blends(ShapeSquare(0)));
+  EXPECT_FALSE(Blends(ShapeSquare(255)));
+  EXPECT_TRUE(Blends(ShapeSquare(128)));
 }
