@@ -108,14 +108,14 @@ void Prime(wxDC& dc) {
 void Crisp(wxDC& dc) {
   if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
 }
-// The still (or the moving) items of the frame onto `s`, and each one's
-// place in the order (plus one) as its only colour onto `places`.
-void DrawWithPlaces(const GStillLayer& still, bool moving, const GPaint& g, const GOverlay& o,
-                    GSurface& s, GSurface& places) {
+// The still items of the frame onto `s`, and each one's place in the order
+// (plus one) as its only colour onto `places`.
+void DrawStillWithPlaces(const GStillLayer& still, const GPaint& g, const GOverlay& o, GSurface& s,
+                         GSurface& places) {
   const std::vector<GPaintItem>& items = still.Items();
   GIdSurface ids(places);
   for (size_t i = 0; i < items.size(); ++i) {
-    if (still.Moving(i) != moving) continue;
+    if (still.Moving(i)) continue;
     DrawItemAgain(items[i], g, o, s);
     ids.SetId((uint32_t)i + 1);
     DrawItemAgain(items[i], g, o, ids);
@@ -161,30 +161,25 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
     m_StillPix.CopyFrom(m_Bg, h);
     m_StillTop.Set(0, h);
     m_MovingTop.Set(0, h);
-    GPixelDc still(m_StillPix), top(m_StillTop);
-    Prime(still.Dc());
-    Crisp(top.Dc());
-    GWxSurface s(still.Dc()), t(top.Dc());
-    DrawWithPlaces(m_Still, false, g, o, s, t);
-    m_Still.Built(g, o, s);
-    m_StillBase = (uint32_t)items.size();
+    {
+      GPixelDc still(m_StillPix), top(m_StillTop);
+      Prime(still.Dc());
+      Crisp(top.Dc());
+      GWxSurface s(still.Dc()), t(top.Dc());
+      DrawStillWithPlaces(m_Still, g, o, s, t);
+      m_Still.Built(g, o, s);
+      m_StillBase = (uint32_t)items.size();
+    }
+    NoteStillTiles();  // the pixels are read once the contexts are gone
   }
-  if (build) NoteStillTiles();
   m_Frame.CopyFrom(m_StillPix, h);
   {
     GPixelDc frame(m_Frame);
     Crisp(frame.Dc());
     GWxSurface s(frame.Dc());
     m_Still.Place(g, o, s);
-    if (m_Still.Whole()) {
-      // Something that blends moves, or lies above what moves.
-    } else {
-      DrawMoving(g, o, s);
-      // One animation step for each moving point, as a whole drawing takes.
-      GTileMarker nowhere(1, 1, &s);
-      for (size_t i = 0; i < items.size(); ++i)
-        if (m_Still.Moving(i)) DrawItem(items[i], g, o, nowhere);
-    }
+    // Unless something that blends moves, or lies above what moves.
+    if (!m_Still.Whole()) DrawMoving(g, o, s);
   }
   if (m_Still.Whole()) {
     RenderWhole(o);
@@ -208,7 +203,8 @@ void CanvasPainter::DrawMoving(const GPaint& g, const GOverlay& o, GSurface& fra
   for (size_t i = 0; i < items.size(); ++i) {
     if (!m_Still.Moving(i)) continue;
     rec.SetItem((uint32_t)i + 1);
-    DrawItemAgain(items[i], g, o, rec);
+    // Drawn as a whole drawing draws it: a moving point's animation steps on.
+    DrawItem(items[i], g, o, rec);
   }
   const size_t plain = rec.FirstNotPlain();
   auto places = [&] {
