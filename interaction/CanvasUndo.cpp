@@ -11,6 +11,7 @@
 // What the tools held may be gone or hidden now; the view may have zoomed.
 void MyCanvas::HistoryChanged() {
   m_Tool.DropPicks();
+  for (GImage* im = m_Doc->Sheet().images.head; im; im = im->next) FitShownPicture(im);
   m_Painter.UpdateView();
   RefreshToolbar();
   Refresh(false);

@@ -17,9 +17,21 @@ constexpr long kTrailPeriod = 200;  // ms between two afterimage generations
 
 long NowMillis() { return (long)wxGetLocalTimeMillis().GetValue(); }
 
-// Puts the dragged corner of an image at (cx, cy); the opposite corner stays.
+}  // namespace
+
 // The shown picture is rescaled from the picture as loaded, so repeated
 // resizing does not wear it down.
+void FitShownPicture(GImage* im) {
+  auto* pic = dynamic_cast<GWxPicture*>(im->picture);
+  if (!pic || (pic->shown.width == im->width && pic->shown.height == im->height)) return;
+  if (!pic->loaded.IsOk() && !pic->shown.Empty()) pic->loaded = ImageFromRaster(pic->shown);
+  if (pic->loaded.IsOk() && im->width > 0 && im->height > 0)
+    pic->Show(pic->loaded.Scale(im->width, im->height, wxIMAGE_QUALITY_NORMAL));
+}
+
+namespace {
+
+// Puts the dragged corner of an image at (cx, cy); the opposite corner stays.
 void ResizeImage(GImage* im, int handle, int cx, int cy) {
   int left = im->x, top = im->y, right = im->x + im->width, bottom = im->y + im->height;
   const bool leftSide = handle == 2 || handle == 3, topSide = handle == 2 || handle == 4;
@@ -35,9 +47,7 @@ void ResizeImage(GImage* im, int handle, int cx, int cy) {
   im->y = top;
   im->width = right - left;
   im->height = bottom - top;
-  auto* pic = dynamic_cast<GWxPicture*>(im->picture);
-  if (pic && pic->loaded.IsOk())
-    pic->Show(pic->loaded.Scale(im->width, im->height, wxIMAGE_QUALITY_NORMAL));
+  FitShownPicture(im);
 }
 
 // The bulge that puts the bracket's apex (its midpoint plus bulge times the
@@ -91,10 +101,6 @@ void MyCanvas::LDown_Move(wxPoint& pos) {
   if (t.m_MovingImage) {
     GImage* im = Gesture().PickedImage();
     im->hilighted = 1;
-    // An image placed before its loaded picture was kept resizes from what it shows.
-    auto* pic = dynamic_cast<GWxPicture*>(im->picture);
-    if (t.m_MovingImage > 1 && pic && !pic->loaded.IsOk() && !pic->shown.Empty())
-      pic->loaded = ImageFromRaster(pic->shown);
     return;
   }
   t.m_MovingBracket = Gesture().Snap2Bracket(s.brackets.head, x, y);

@@ -21,6 +21,10 @@ struct GTextEdit;     // the values of the text dialog (interaction/ToolAsk.h)
 struct GAngleChoice;  // the values of the angle dialog
 struct GGraphInput;   // the values of the graph dialog
 
+// Scales an image's shown picture to the image's width and height when they
+// differ (after a resize, or an undo or redo that gave the old size back).
+void FitShownPicture(GImage* im);
+
 class MyCanvas : public wxWindow, public GDocumentHooks, public GSlideWindow, public GLooksKeeper {
  public:
   // Creates the canvas below the mode toolbar of frame; user answers every

@@ -103,14 +103,19 @@ TEST_F(DragTest, ImageBodyMovesAndCornersResizeAgainstTheOppositeCorner) {
   im->y = 100;
   im->width = 40;
   im->height = 30;
+  doc->Actions().Commit("place");
+  const auto drag = [&](wxPoint from, wxPoint to) {
+    Drag(from, to);
+    doc->Actions().Commit("drag");
+  };
 
-  Drag(wxPoint(110, 110), wxPoint(150, 130));  // the body
+  drag(wxPoint(110, 110), wxPoint(150, 130));  // the body
   EXPECT_EQ(im->x, 140);
   EXPECT_EQ(im->y, 120);
   EXPECT_EQ(im->width, 40);
   EXPECT_EQ(pic->shown.width, 40);
 
-  Drag(wxPoint(182, 152), wxPoint(202, 162));  // bottom-right handle, 2 px outside
+  drag(wxPoint(182, 152), wxPoint(202, 162));  // bottom-right handle, 2 px outside
   EXPECT_EQ(im->x, 140);
   EXPECT_EQ(im->y, 120);
   EXPECT_EQ(im->width, 60);
@@ -118,19 +123,28 @@ TEST_F(DragTest, ImageBodyMovesAndCornersResizeAgainstTheOppositeCorner) {
   EXPECT_EQ(pic->shown.width, 60);
   EXPECT_EQ(pic->shown.height, 40);
 
-  Drag(wxPoint(138, 118), wxPoint(168, 138));  // top-left handle
+  drag(wxPoint(138, 118), wxPoint(168, 138));  // top-left handle
   EXPECT_EQ(im->x, 170);
   EXPECT_EQ(im->y, 140);
   EXPECT_EQ(im->x + im->width, 200);  // the bottom-right corner stayed
   EXPECT_EQ(im->y + im->height, 160);
   EXPECT_EQ(pic->shown.width, 30);
 
-  Drag(wxPoint(168, 138), wxPoint(400, 400));  // across the opposite corner
+  drag(wxPoint(168, 138), wxPoint(400, 400));  // across the opposite corner
   EXPECT_GT(im->width, 0);
   EXPECT_GT(im->height, 0);
   EXPECT_EQ(im->x + im->width, 200);
   EXPECT_EQ(im->y + im->height, 160);
   EXPECT_EQ(pic->shown.width, im->width);
+
+  // Each undo gives the old size back, and the picture shown follows it.
+  for (int undo = 0; undo < 4; ++undo) {
+    canvas->OnUndo();
+    EXPECT_EQ(pic->shown.width, im->width);
+    EXPECT_EQ(pic->shown.height, im->height);
+  }
+  EXPECT_EQ(im->x, 100);
+  EXPECT_EQ(pic->shown.width, 40);
 }
 
 TEST_F(DragTest, BracketBulgeFollowsThePointerWithinHalfTheChord) {

@@ -81,8 +81,8 @@ TEST_F(HistoryGuiTest, ADragIsOneActionThatUndoTakesBack) {
   EXPECT_FALSE(Same(Picture(), before));
 }
 
-// Looks kept by the window rather than the figure come back too.
-TEST_F(HistoryGuiTest, TheAxesAreUndoneToTheSamePicture) {
+// Looks kept by the window rather than the figure come back too, in every theme.
+TEST_F(HistoryGuiTest, TheAxesAndThemesAreUndoneToTheSamePicture) {
   const wxImage before = Picture();
   Command(kModeAxis);
   EXPECT_EQ(doc->Actions().UndoCount(), 1u);
@@ -90,10 +90,13 @@ TEST_F(HistoryGuiTest, TheAxesAreUndoneToTheSamePicture) {
   Command(kCmdUndo);
   EXPECT_TRUE(Same(Picture(), before));
   EXPECT_FALSE(canvas->m_Painter.m_AxisOn);
-  Command(ThemeNumber(THM_STAR));
-  Command(kCmdUndo);
-  EXPECT_EQ(canvas->m_Painter.m_Look.theme, THM_STANDARD);
-  EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ThemeNumber(THM_STANDARD)));
+  for (GTheme theme : {THM_CAT, THM_STAR, THM_QUIL, THM_TOVIK, THM_PASTEL, THM_SKELETON}) {
+    Command(ThemeNumber(theme));
+    Command(kCmdUndo);
+    EXPECT_EQ(canvas->m_Painter.m_Look.theme, THM_STANDARD);
+    EXPECT_TRUE(frame->GetMenuBar()->IsChecked(ThemeNumber(THM_STANDARD)));
+    EXPECT_TRUE(Same(Picture(), before)) << ThemeNumber(theme);
+  }
 }
 
 TEST_F(HistoryGuiTest, TurningSheetsAndTheSlideShowAreNoAction) {
