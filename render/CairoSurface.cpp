@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "render/CairoSpans.h"
 #include "render/CairoText.h"
 
 namespace {
@@ -91,6 +92,11 @@ void GCairoSurface::Clear(const GRgb& bg) {
 
 void GCairoSurface::Stroke(const GRgb& c, int width, GPix a, GPix b) {
   const double o = PenOffset(width);
+  if (m_Raster) {
+    const GPixF ends[2] = {{a.x + o, a.y + o}, {b.x + o, b.y + o}};
+    GCairoSpans spans(m_Cr);
+    if (spans.Ok() && SpanChain(spans.Target(), SpanPixel(c), std::max(1, width), ends, 2)) return;
+  }
   cairo_new_path(m_Cr);
   cairo_move_to(m_Cr, a.x + o, a.y + o);
   cairo_line_to(m_Cr, b.x + o, b.y + o);
@@ -100,6 +106,10 @@ void GCairoSurface::Stroke(const GRgb& c, int width, GPix a, GPix b) {
 
 void GCairoSurface::StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) {
   if (n < 2) return;
+  if (m_Raster) {
+    GCairoSpans spans(m_Cr);
+    if (spans.Ok() && SpanChain(spans.Target(), SpanPixel(c), std::max(1, width), pts, n)) return;
+  }
   cairo_new_path(m_Cr);
   cairo_move_to(m_Cr, pts[0].x, pts[0].y);
   for (int i = 1; i < n; ++i) cairo_line_to(m_Cr, pts[i].x, pts[i].y);
@@ -119,6 +129,10 @@ void GCairoSurface::Polyline(const GRgb& c, int width, const GPix* pts, int n) {
 
 void GCairoSurface::Fill(const GRgb& c, const GPix* pts, const int* counts, int n) {
   if (n <= 0) return;
+  if (m_Raster) {
+    GCairoSpans spans(m_Cr);
+    if (spans.Ok() && SpanPolygons(spans.Target(), SpanPixel(c), pts, counts, n)) return;
+  }
   cairo_new_path(m_Cr);
   for (int i = 0; i < n; pts += counts[i], ++i) {
     if (counts[i] <= 0) continue;

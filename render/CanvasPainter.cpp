@@ -245,6 +245,26 @@ void CanvasPainter::NoteStillTiles() {
   }
 }
 
+namespace {
+// One row of a tile: where the still item on top comes later in the order
+// now than the moving one on top, the still pixel wins; the moving places
+// are cleared for the next frame. Most rows of a tile hold no moving pixel
+// at all, so those are seen at once (and their still rows never read).
+void CompareRow(uint32_t* moving, const uint32_t* still, uint32_t* frame, const uint32_t* stillPix,
+                int n, const uint32_t* now, uint32_t base) {
+  uint32_t any = 0;
+  for (int x = 0; x < n; ++x) any |= moving[x];
+  if (!(any & 0xFFFFFF)) return;
+  for (int x = 0; x < n; ++x) {
+    const uint32_t m = moving[x] & 0xFFFFFF, s = still[x] & 0xFFFFFF;
+    moving[x] = 0;
+    // A place beyond the table (none can be) reads as no still item.
+    const uint32_t above = now[s <= base ? s : 0];
+    if (m && above > m) frame[x] = stillPix[x];
+  }
+}
+}  // namespace
+
 void CanvasPainter::MergeStillAbove() {
   // Where a still item lies above the moving one on top, the still
   // picture's pixel is the frame's. The moving items' top is left clear.
@@ -286,13 +306,7 @@ void CanvasPainter::MergeStillAbove() {
             std::fill(moving + x0, moving + x1, 0u);
             continue;
           }
-          for (int x = x0; x < x1; ++x) {
-            const uint32_t m = moving[x] & 0xFFFFFF;
-            if (!m) continue;
-            moving[x] = 0;
-            const uint32_t s = still[x] & 0xFFFFFF;
-            if (s <= base && now[s] > m) frame[x] = stillPix[x];
-          }
+          CompareRow(moving + x0, still + x0, frame + x0, stillPix + x0, x1 - x0, now, base);
         }
       }
     }

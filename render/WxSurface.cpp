@@ -13,6 +13,7 @@
 #include <wx/bitmap.h>
 #include <wx/graphics.h>
 
+#include "render/CairoSpans.h"
 #include "render/CairoSurface.h"
 #include "render/DrawIds.h"
 
@@ -138,6 +139,11 @@ void GWxSurface::Stroke(const GRgb& c, int width, GPix a, GPix b) {
     return;
   }
   const double o = PenOffset(width);
+  {
+    const GPixF ends[2] = {{a.x + o, a.y + o}, {b.x + o, b.y + o}};
+    GCairoSpans spans(m_Cr);
+    if (spans.Ok() && SpanChain(spans.Target(), SpanPixel(c), width, ends, 2)) return;
+  }
   BeginStroke(m_Cr, c, width);
   cairo_move_to(m_Cr, a.x + o, a.y + o);
   cairo_line_to(m_Cr, b.x + o, b.y + o);
@@ -156,6 +162,10 @@ void GWxSurface::StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) 
     m_Dc.SetPen(wxPen(ToWx(c), width));
     m_Dc.DrawLines(n, line.data());
     return;
+  }
+  {
+    GCairoSpans spans(m_Cr);
+    if (spans.Ok() && SpanChain(spans.Target(), SpanPixel(c), width, pts, n)) return;
   }
   BeginStroke(m_Cr, c, width);
   cairo_move_to(m_Cr, pts[0].x, pts[0].y);
@@ -181,6 +191,10 @@ void GWxSurface::Fill(const GRgb& c, const GPix* pts, const int* counts, int n) 
       if (counts[i] > 2)
         m_Dc.DrawPolygon(counts[i], WxPoints(pts, counts[i]), 0, 0, wxWINDING_RULE);
     return;
+  }
+  {
+    GCairoSpans spans(m_Cr);
+    if (spans.Ok() && SpanPolygons(spans.Target(), SpanPixel(c), pts, counts, n)) return;
   }
   // Vertices on the pixel grid itself, as the wx context places a shape
   // without an outline: every bead stays where it always was.
