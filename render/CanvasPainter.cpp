@@ -6,13 +6,14 @@
 #include <array>
 #include <cairo.h>
 #include <cmath>
-#include <thread>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 
 #include "render/CairoSurface.h"
 #include "render/DrawIds.h"
+#include "render/DrawOverStill.h"
 #include "render/DrawRecord.h"
+#include "render/DrawTiles.h"
 
 void CanvasPainter::EnsurePictures() {
   const int w = std::max(1, m_Width), h = std::max(1, m_Height);
@@ -173,65 +174,21 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
     NoteStillTiles();  // the pixels are read once the contexts are gone
   }
   m_Frame.CopyFrom(m_StillPix, h);
+  bool direct = false;
   {
     GPixelDc frame(m_Frame);
     Crisp(frame.Dc());
     GWxSurface s(frame.Dc());
     m_Still.Place(g, o, s);
     // Unless something that blends moves, or lies above what moves.
-    if (!m_Still.Whole()) DrawMoving(g, o, s);
+    if (!m_Still.Whole()) direct = DrawMoving(g, o, s);
   }
-  if (m_Still.Whole()) {
+  if (!direct) {
     RenderWhole(o);
     return;
   }
-  MergeStillAbove();
-  m_MovingTop.Changed();
-  m_Frame.Changed();
   ++m_FramesOverStill;
   ShowFrame(o);
-}
-
-void CanvasPainter::DrawMoving(const GPaint& g, const GOverlay& o, GSurface& frame) {
-  // The moving items are worked out once, then drawn into the frame and, as
-  // their places, into the picture of places. The places of the plain
-  // shapes that come first (lines, circles: cairo alone sets the same
-  // pixels as the toolkit's context) are drawn on a thread of their own
-  // while the frame is drawn; the rest, letters among them, after it.
-  const std::vector<GPaintItem>& items = m_Still.Items();
-  GRecordSurface rec(frame);
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (!m_Still.Moving(i)) continue;
-    rec.SetItem((uint32_t)i + 1);
-    // Drawn as a whole drawing draws it: a moving point's animation steps on.
-    DrawItem(items[i], g, o, rec);
-  }
-  const size_t plain = rec.FirstNotPlain();
-  auto places = [&] {
-    cairo_t* cr = cairo_create(m_MovingTop.Surface());
-    {
-      GCairoSurface c(cr, true);
-      GIdSurface ids(c);
-      rec.ReplayPlaces(ids, 0, plain);
-    }
-    cairo_destroy(cr);
-  };
-  if (plain >= m_PlacesApart && std::thread::hardware_concurrency() > 1) {
-    std::thread apart(places);
-    rec.Replay(frame, 0, rec.Count());
-    apart.join();
-  } else {
-    places();
-    rec.Replay(frame, 0, rec.Count());
-  }
-  m_MovingTop.Flush();
-  if (plain < rec.Count()) {
-    GPixelDc top(m_MovingTop);
-    Crisp(top.Dc());
-    GWxSurface t(top.Dc());
-    GIdSurface ids(t);
-    rec.ReplayPlaces(ids, plain, rec.Count());
-  }
 }
 
 void CanvasPainter::NoteStillTiles() {
@@ -245,81 +202,66 @@ void CanvasPainter::NoteStillTiles() {
   }
 }
 
-namespace {
-// One row of a tile: where the still item on top comes later in the order
-// now than the moving one on top, the still pixel wins; the moving places
-// are cleared for the next frame. Most rows of a tile hold no moving pixel
-// at all, so those are seen at once (and their still rows never read).
-void CompareRow(uint32_t* moving, const uint32_t* still, uint32_t* frame, const uint32_t* stillPix,
-                int n, const uint32_t* now, uint32_t base) {
-  uint32_t any = 0;
-  for (int x = 0; x < n; ++x) any |= moving[x];
-  if (!(any & 0xFFFFFF)) return;
-  for (int x = 0; x < n; ++x) {
-    const uint32_t m = moving[x] & 0xFFFFFF, s = still[x] & 0xFFFFFF;
-    moving[x] = 0;
-    // A place beyond the table (none can be) reads as no still item.
-    const uint32_t above = now[s <= base ? s : 0];
-    if (m && above > m) frame[x] = stillPix[x];
+bool CanvasPainter::DrawMoving(const GPaint& g, const GOverlay& o, GWxSurface& frame) {
+  // The moving items are worked out once. The shapes only a surface can
+  // draw (letters, rings, outlined shapes) note their tiles; then every
+  // shape goes into the frame (render/DrawOverStill.h).
+  if (!frame.DirectPixels()) return false;
+  const std::vector<GPaintItem>& items = m_Still.Items();
+  GRecordSurface rec(frame);
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (!m_Still.Moving(i)) continue;
+    rec.SetItem((uint32_t)i + 1);
+    // Drawn as a whole drawing draws it: a moving point's animation steps on.
+    DrawItem(items[i], g, o, rec);
   }
-}
-}  // namespace
+  GTileMarker marker(m_Width, m_Height, &frame);
+  rec.ReplayEach(marker, [&](size_t i, uint32_t) { return !rec.Direct(i); });
+  m_Mixed.assign((size_t)marker.Columns() * marker.Rows(), 0);
+  for (int t : marker.Take()) m_Mixed[t] = 1;
 
-void CanvasPainter::MergeStillAbove() {
-  // Where a still item lies above the moving one on top, the still
-  // picture's pixel is the frame's. The moving items' top is left clear.
-  // The still items keep their order among themselves, so the place now of
-  // a tile's highest one says whether any of them can lie above the lowest
-  // moving item there; only such tiles are compared pixel by pixel. A row of
-  // tiles is walked pixel row by pixel row, as the pixels lie in memory.
-  const int k = GTileMarker::kTile, cols = (m_Width + k - 1) / k, rows = (m_Height + k - 1) / k;
-  const std::vector<unsigned>& low = m_Still.TileLow();
-  if (low.size() != (size_t)cols * rows || m_TileStillTop.size() != low.size()) return;
   const uint32_t base = m_StillBase;
   m_PlaceNow.resize(base + 1);
   m_PlaceNow[0] = 0;
   for (uint32_t j = 0; j < base; ++j) m_PlaceNow[j + 1] = (uint32_t)(m_Still.Now((int)j) + 1);
-  const uint32_t* now = m_PlaceNow.data();
-  // Rows of tiles apart touch pixels apart: the lower half goes to a thread
-  // of its own when the frame has enough to compare to be worth one.
-  auto merge = [&, now, base, cols](int r0, int r1) {
-    enum : char { kNone, kClear, kCompare };
-    std::vector<char> mode(cols);
-    for (int r = r0; r < r1; ++r) {
-      bool any = false;
-      for (int c = 0; c < cols; ++c) {
-        const size_t t = (size_t)r * cols + c;
-        const uint32_t top = m_TileStillTop[t];
-        mode[c] = !low[t] ? kNone : top && top <= base && now[top] > low[t] ? kCompare : kClear;
-        any |= mode[c] != kNone;
-      }
-      if (!any) continue;
-      for (int y = r * k, y1 = std::min(m_Height, y + k); y < y1; ++y) {
-        uint32_t* moving = m_MovingTop.Row(y);
-        const uint32_t* still = m_StillTop.Row(y);
-        uint32_t* frame = m_Frame.Row(y);
-        const uint32_t* stillPix = m_StillPix.Row(y);
-        for (int c = 0; c < cols; ++c) {
-          if (mode[c] == kNone) continue;
-          const int x0 = c * k, x1 = std::min(m_Width, x0 + k);
-          if (mode[c] == kClear) {
-            std::fill(moving + x0, moving + x1, 0u);
-            continue;
-          }
-          CompareRow(moving + x0, still + x0, frame + x0, stillPix + x0, x1 - x0, now, base);
-        }
-      }
-    }
-  };
-  const bool split =
-      m_Still.Tiles().size() >= m_MergeApart && std::thread::hardware_concurrency() > 1;
-  if (!split) {
-    merge(0, rows);
-    return;
+  // Per tile, the place now of the highest still item there: a moving item
+  // above it sets its pixels there without looking at each.
+  m_TileAbove.resize(m_TileStillTop.size());
+  for (size_t t = 0; t < m_TileStillTop.size(); ++t) {
+    const uint32_t top = m_TileStillTop[t];
+    m_TileAbove[t] = top <= base ? m_PlaceNow[top] : UINT32_MAX;
   }
-  std::thread lower(merge, rows / 2, rows);
-  merge(0, rows / 2);
-  lower.join();
+  GOverStillPixels px;
+  px.tileAbove = m_TileAbove.data();
+  px.frame = GSpanTarget{m_Frame.Row(0), m_Frame.Stride(), 0, 0, m_Width, m_Height};
+  px.stillPix = m_StillPix.Row(0);
+  px.stillPixStride = m_StillPix.Stride();
+  px.stillTop = m_StillTop.Row(0);
+  px.stillStride = m_StillTop.Stride();
+  px.movingTop = m_MovingTop.Row(0);
+  px.movingStride = m_MovingTop.Stride();
+  px.now = m_PlaceNow.data();
+  px.base = base;
+  px.mixed = &m_Mixed;
+  px.columns = marker.Columns();
+  GPixelDc top(m_MovingTop);
+  Crisp(top.Dc());
+  GWxSurface t(top.Dc());
+  GIdSurface ids(t);
+  GOverStillSurface over(px, m_OverStill, frame, ids, [this](bool on) {
+    if (on) {
+      m_Frame.Flush();
+      m_MovingTop.Flush();
+    } else {
+      m_Frame.Changed();
+      m_MovingTop.Changed();
+    }
+  });
+  rec.ReplayEach(over, [&](size_t i, uint32_t item) {
+    over.SetShape((uint32_t)i + 1, item);
+    return true;
+  });
+  return over.Finish(m_RowsApart);
 }
 
 void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {

@@ -9,6 +9,7 @@
 
 #include "model/Document.h"
 #include "render/DrawPainter.h"
+#include "render/DrawOverStill.h"
 #include "render/DrawStill.h"
 #include "render/PixelPicture.h"
 #include "render/Sheet.h"
@@ -41,11 +42,8 @@ class CanvasPainter : public FigurePainter {
   bool m_StillAllowed = true;
   void DropStill() { m_Still.Drop(); }
   long m_FramesOverStill = 0;  // frames painted over the still picture
-  // From this many tiles touched by moving items, two threads merge a frame.
-  size_t m_MergeApart = 1500;
-  // From this many shapes of moving items, their places are drawn on a
-  // thread of their own while the frame is drawn.
-  size_t m_PlacesApart = 64;
+  // From this many runs of moving pixels, two threads set a frame's rows.
+  size_t m_RowsApart = 20000;
   GStillLayer& Still() { return m_Still; }
   // The full drawing into the screen picture, as without a still picture.
   void RenderWhole(const GOverlay& o);
@@ -53,13 +51,12 @@ class CanvasPainter : public FigurePainter {
  private:
   // A frame over the still picture (painted anew first when `build`).
   void RenderOverStill(const GOverlay& o, bool build);
-  // The moving items into the frame and their places into m_MovingTop.
-  void DrawMoving(const GPaint& g, const GOverlay& o, GSurface& frame);
+  // The moving items into the frame (the places of those drawn through a
+  // surface into m_MovingTop, merged and cleared); false when the frame
+  // must be drawn whole.
+  bool DrawMoving(const GPaint& g, const GOverlay& o, GWxSurface& frame);
   // After the still picture is painted: the highest still item of each tile.
   void NoteStillTiles();
-  // Takes the still picture's pixels where a still item lies above the
-  // moving ones, and clears the moving items' places.
-  void MergeStillAbove();
   // The background into the painter's own pixels.
   void DrawBackGround(GPixelPicture& into);
   // The frame into the screen picture, the panel buttons over it.
@@ -70,8 +67,11 @@ class CanvasPainter : public FigurePainter {
   GPixelPicture m_Frame, m_Bg, m_StillPix, m_StillTop, m_MovingTop;
   bool m_PixelsOk = false;
   std::array<int, 9> m_BgPrint{};        // what the background pictures were drawn from
-  std::vector<uint32_t> m_TileStillTop;  // per tile, its highest still item (base place + 1)
   uint32_t m_StillBase = 0;              // items when the still picture was painted
   std::vector<uint32_t> m_PlaceNow;      // base place + 1 -> place now + 1
+  std::vector<uint32_t> m_TileStillTop;  // per tile, its highest still item (base place + 1)
+  std::vector<uint32_t> m_TileAbove;     // the same as its place now + 1
+  std::vector<char> m_Mixed;             // per tile: shapes drawn through a surface lie there
+  GOverStillScratch m_OverStill;         // the runs of the moving shapes, kept for the next frame
   GStillLayer m_Still;
 };

@@ -18,20 +18,16 @@ GRecordSurface::Rec& GRecordSurface::Add(Kind kind) {
   return r;
 }
 
-size_t GRecordSurface::FirstNotPlain() const {
-  // Strokes, chains, polylines, fills and pictures set the same pixels
-  // through cairo alone as through the toolkit's context over it.
-  for (size_t i = 0; i < m_Recs.size(); ++i) switch (m_Recs[i].kind) {
-      case Kind::Stroke:
-      case Kind::StrokeChain:
-      case Kind::Polyline:
-      case Kind::Fill:
-      case Kind::Picture:
-        break;
-      default:
-        return i;
-    }
-  return m_Recs.size();
+bool GRecordSurface::Direct(size_t i) const {
+  switch (m_Recs[i].kind) {
+    case Kind::Stroke:
+    case Kind::StrokeChain:
+    case Kind::Fill:
+    case Kind::Picture:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void GRecordSurface::Clear(const GRgb& bg) { Add(Kind::Clear).colour = bg; }
@@ -164,11 +160,4 @@ void GRecordSurface::Make(const Rec& r, GSurface& out) const {
 
 void GRecordSurface::Replay(GSurface& out, size_t from, size_t to) const {
   for (size_t i = from; i < to && i < m_Recs.size(); ++i) Make(m_Recs[i], out);
-}
-
-void GRecordSurface::ReplayPlaces(GIdSurface& places, size_t from, size_t to) const {
-  for (size_t i = from; i < to && i < m_Recs.size(); ++i) {
-    places.SetId(m_Recs[i].item);
-    Make(m_Recs[i], places);
-  }
 }

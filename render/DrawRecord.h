@@ -1,14 +1,13 @@
 // A surface that keeps the calls made on it, to be made again on other
-// surfaces: a frame's moving items are worked out once and then drawn into
-// the frame and, as their places, into the picture of places, each on a
-// thread of its own.
+// surfaces: a frame's moving items are worked out once, then the tiles of
+// the shapes drawn only through a surface are noted, then all are drawn
+// into the frame.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "render/DrawIds.h"
 #include "render/Surface.h"
 
 class GRecordSurface : public GSurface {
@@ -20,14 +19,17 @@ class GRecordSurface : public GSurface {
   void SetItem(uint32_t place) { m_Item = place; }
   void Forget();
   size_t Count() const { return m_Recs.size(); }
-  // The first record from which on the calls must go through the surface
-  // they were measured with (letters, and shapes that cairo alone outlines
-  // otherwise than the toolkit's context); Count() when none.
-  size_t FirstNotPlain() const;
-  // Records [from, to) made again on `out`; on `places`, each in the colour
-  // of its item's place.
+  // Whether record i is a shape whose pixels may be set directly (a stroke,
+  // a chain, a pattern's fill or a picture), not only through a surface.
+  bool Direct(size_t i) const;
+  // Records [from, to) made again on `out`.
   void Replay(GSurface& out, size_t from, size_t to) const;
-  void ReplayPlaces(GIdSurface& places, size_t from, size_t to) const;
+  // Every record made again on `out`, after `before(i, item)` said yes to it.
+  template <class Before>
+  void ReplayEach(GSurface& out, Before&& before) const {
+    for (size_t i = 0; i < m_Recs.size(); ++i)
+      if (before(i, m_Recs[i].item)) Make(m_Recs[i], out);
+  }
 
   bool Raster() const override { return m_Measure.Raster(); }
   void Clear(const GRgb& bg) override;

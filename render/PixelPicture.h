@@ -28,6 +28,8 @@ class GPixelPicture {
   const uint32_t* Row(int y) const {
     return reinterpret_cast<const uint32_t*>(m_Data + (size_t)y * m_Stride);
   }
+  // Pixels from one row to the next.
+  int Stride() const { return m_Stride / 4; }
   // Every pixel of the first h rows from o; every pixel set to v.
   void CopyFrom(const GPixelPicture& o, int h);
   void Set(uint32_t v, int h);

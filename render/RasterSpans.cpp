@@ -29,17 +29,23 @@ struct Crossing {
 thread_local std::vector<Edge> t_Edges;
 thread_local std::vector<Crossing> t_Crossings;
 
+// The least whole number not below v, for v within the picture's reach.
+inline double Ceil(double v) {
+  const double t = (double)(long long)v;
+  return t < v ? t + 1 : t;
+}
+
 void Span(const GSpanTarget& t, GSpanSink& sink, int y, double from, double to) {
   // The pixels whose centres x + 0.5 lie in [from, to).
-  const double lo = std::max((double)t.x0, std::ceil(from - 0.5));
-  const double hi = std::min((double)t.x1, std::ceil(to - 0.5));
+  const double lo = Ceil(std::max((double)t.x0, from - 0.5));
+  const double hi = Ceil(std::min((double)t.x1, to - 0.5));
   if (lo < hi) sink.Row(y, (int)lo, (int)hi);
 }
 
 // The rows [first, last] of the picture whose centres y + 0.5 lie in [top, bottom).
 bool Rows(const GSpanTarget& t, double top, double bottom, int* first, int* last) {
-  const double a = std::max((double)t.y0, std::ceil(top - 0.5));
-  const double b = std::min((double)t.y1, std::ceil(bottom - 0.5)) - 1;
+  const double a = Ceil(std::max((double)t.y0, top - 0.5));
+  const double b = Ceil(std::min((double)t.y1, bottom - 0.5)) - 1;
   if (!(a <= b)) return false;
   *first = (int)a;
   *last = (int)b;
@@ -102,14 +108,34 @@ void Disc(const GSpanTarget& t, GSpanSink& sink, GPixF c, double r) {
   }
 }
 
-// The rectangle 2r wide along a to b.
+// The rectangle 2r wide along a to b: the points whose distance across the
+// course is in [-r, r) and whose way along it is in [0, length). On each row
+// both are stretches of x that move linearly with the row.
 void Band(const GSpanTarget& t, GSpanSink& sink, GPixF a, GPixF b, double r) {
   const double dx = b.x - a.x, dy = b.y - a.y, len = std::hypot(dx, dy);
   if (!(len > 0)) return;
-  const double nx = -dy / len * r, ny = dx / len * r;
-  const GPixF quad[4] = {
-      {a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}};
-  Polygon(t, sink, quad, 4);
+  const double ux = dx / len, uy = dy / len, nx = -uy, ny = ux;
+  int first = 0, last = -1;
+  const double reach = r * std::fabs(ny);
+  if (!Rows(t, std::min(a.y, b.y) - reach, std::max(a.y, b.y) + reach, &first, &last)) return;
+  // The stretch of x where lo <= (x - a.x) * k + c < hi (k the slope of
+  // the measure along x, c its part from the row).
+  auto stretch = [&](double k, double c, double lo, double hi, double* from, double* to) {
+    if (k == 0) {
+      if (c < lo || c >= hi) return false;
+      *from = -INFINITY, *to = INFINITY;
+      return true;
+    }
+    const double p = a.x + (lo - c) / k, q = a.x + (hi - c) / k;
+    *from = std::min(p, q), *to = std::max(p, q);
+    return true;
+  };
+  for (int y = first; y <= last; ++y) {
+    const double ry = y + 0.5 - a.y;
+    double f1, t1, f2, t2;
+    if (!stretch(nx, ry * ny, -r, r, &f1, &t1) || !stretch(ux, ry * uy, 0, len, &f2, &t2)) continue;
+    Span(t, sink, y, std::max(f1, f2), std::min(t1, t2));
+  }
 }
 
 }  // namespace

@@ -127,6 +127,12 @@ GWxSurface::GWxSurface(wxDC& dc) : m_Dc(dc) {
     m_Cr = static_cast<cairo_t*>(gc->GetNativeContext());
 }
 
+bool GWxSurface::DirectPixels() const {
+  GCairoSpans spans(m_Cr);
+  const GSpanTarget& t = spans.Target();
+  return spans.Ok() && t.x0 == 0 && t.y0 == 0;
+}
+
 void GWxSurface::Clear(const GRgb& bg) {
   m_Dc.SetBackground(wxBrush(ToWx(bg)));
   m_Dc.Clear();

@@ -25,6 +25,10 @@ class GWxSurface : public GSurface {
   GWxSurface& operator=(const GWxSurface&) = delete;
 
   bool Raster() const override { return m_Cr != nullptr; }
+  // Whether its strokes, fills and pictures are set straight into pixels
+  // one may also set directly (render/RasterSpans.h): a picture of pixels
+  // of its own, no transformation, no clip.
+  bool DirectPixels() const;
   void Clear(const GRgb& bg) override;
   void Stroke(const GRgb& c, int width, GPix a, GPix b) override;
   void StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) override;

@@ -1,7 +1,6 @@
 // The recording surface: calls made again give the very pixels the direct
 // drawing gives, and in their items' colours the pixels of the item-colour
-// surface; the first call that must go through the measuring surface is
-// found.
+// surface; the calls whose pixels may be set directly are told apart.
 #include <cairo.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -72,23 +71,27 @@ TEST(RecordSurface, ReplayDrawsWhatTheItemsDrewAndTheirPlaces) {
     GIdSurface ids(s);
     Items(ids, &ids, nullptr);
   });
-  size_t plain = 0, count = 0;
+  size_t count = 0;
+  std::vector<bool> directly;
   const std::vector<uint32_t> replayed = Pixels([&](GSurface& s) {
     GRecordSurface rec(s);
     Items(rec, nullptr, &rec);
-    plain = rec.FirstNotPlain();
     count = rec.Count();
+    for (size_t i = 0; i < count; ++i) directly.push_back(rec.Direct(i));
     rec.Replay(s, 0, rec.Count());
   });
   const std::vector<uint32_t> replayedPlaces = Pixels([&](GSurface& s) {
     GRecordSurface rec(s);
     Items(rec, nullptr, &rec);
     GIdSurface ids(s);
-    rec.ReplayPlaces(ids, 0, plain);
-    rec.ReplayPlaces(ids, plain, rec.Count());
+    rec.ReplayEach(ids, [&](size_t, uint32_t item) {
+      ids.SetId(item);
+      return true;
+    });
   });
   EXPECT_EQ(count, 6u);
-  EXPECT_EQ(plain, 4u);  // the name
+  // Strokes, chains, fills and pictures; not the name nor the ring.
+  EXPECT_EQ(directly, (std::vector<bool>{true, true, true, true, false, false}));
   EXPECT_TRUE(replayed == direct);
   EXPECT_TRUE(replayedPlaces == places);
   EXPECT_FALSE(places == direct);

@@ -118,16 +118,15 @@ class StillLayerTest : public MouseTest {
 }  // namespace
 
 TEST_F(StillLayerTest, EveryFrameOfADragIsTheWholeDrawing) {
-  const size_t merge = canvas->m_Painter.m_MergeApart, places = canvas->m_Painter.m_PlacesApart;
+  const size_t rows = canvas->m_Painter.m_RowsApart;
   for (uint64_t seed : {kSheetSeed, uint64_t{3}, uint64_t{11}})
     for (bool afterimages : {false, true}) {
       SCOPED_TRACE(testing::Message() << "seed " << seed << " afterimages " << afterimages);
       Build(seed);
       canvas->m_Tool.SetCloneOn(afterimages);
-      // The frames with afterimages drawn and merged by two threads, however
-      // little there is to do.
-      canvas->m_Painter.m_MergeApart = afterimages ? 0 : merge;
-      canvas->m_Painter.m_PlacesApart = afterimages ? 0 : places;
+      // The frames with afterimages set by two threads, however little
+      // there is to do.
+      canvas->m_Painter.m_RowsApart = afterimages ? 0 : rows;
       bool dragged = false;
       EXPECT_EQ(DragFrames(4, &dragged), 0);
       EXPECT_TRUE(dragged);

@@ -1,0 +1,200 @@
+// Moving shapes over the still picture. The shapes only a surface draws go
+// through it at once, their places beside them; the others become runs of
+// pixels, sorted by row (the order within a row kept), and are set row by
+// row: a pixel takes a run's colour where the run's item comes later than
+// the still item on top and, in the tiles of surface-drawn shapes, than the
+// moving item already there. Row by row the pixels are read as they lie in
+// memory, and two threads can share the rows.
+#include "render/DrawOverStill.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "render/DrawTiles.h"
+
+namespace {
+// An odd pen sits on pixel centres, as the window's context puts it.
+double PenOffset(int width) { return (width % 2) ? 0.5 : 0.0; }
+constexpr int kTile = GTileMarker::kTile;
+constexpr uint32_t kPlace = 0xFFFFFF;
+}  // namespace
+
+class GOverStillSurface::Keeper : public GSpanSink {
+ public:
+  Keeper(std::vector<GOverStillRun>& runs, uint32_t shape, uint32_t colour)
+      : m_Runs(runs), m_Shape(shape), m_Colour(colour) {}
+  void Row(int y, int x0, int x1) override { m_Runs.push_back({y, x0, x1, m_Shape, m_Colour}); }
+
+ private:
+  std::vector<GOverStillRun>& m_Runs;
+  uint32_t m_Shape, m_Colour;
+};
+
+GOverStillSurface::GOverStillSurface(const GOverStillPixels& px, GOverStillScratch& scratch,
+                                     GSurface& frame, GIdSurface& places,
+                                     std::function<void(bool)> direct)
+    : m_Px(px), m_Frame(frame), m_Places(places), m_Direct(std::move(direct)), m_S(scratch) {
+  m_S.runs.clear();
+  m_S.pictures.clear();
+  m_S.itemOf.assign(1, 0);
+}
+
+void GOverStillSurface::Stroke(const GRgb& c, int width, GPix a, GPix b) {
+  if (width <= 0) return;  // a pen of no width draws nothing
+  const double o = PenOffset(width);
+  const GPixF ends[2] = {{a.x + o, a.y + o}, {b.x + o, b.y + o}};
+  StrokeChain(c, width, ends, 2);
+}
+
+void GOverStillSurface::StrokeChain(const GRgb& c, int width, const GPixF* pts, int n) {
+  if (n < 2 || width <= 0) return;
+  Keeper keep(m_S.runs, m_Shape, SpanPixel(c));
+  if (!SpanChain(m_Px.frame, keep, width, pts, n)) m_Failed = true;
+}
+
+void GOverStillSurface::Fill(const GRgb& c, const GPix* pts, const int* counts, int n) {
+  if (n <= 0) return;
+  Keeper keep(m_S.runs, m_Shape, SpanPixel(c));
+  if (!SpanPolygons(m_Px.frame, keep, pts, counts, n)) m_Failed = true;
+}
+
+void GOverStillSurface::Picture(const GRaster& p, int x, int y) {
+  if (p.Empty() || p.rgba.size() < (size_t)p.width * p.height * 4) return;
+  const GSpanTarget& t = m_Px.frame;
+  const int y0 = std::max(t.y0, y), y1 = std::min(t.y1, y + p.height);
+  const int x0 = std::max(t.x0, x), x1 = std::min(t.x1, x + p.width);
+  for (int py = y0; py < y1 && x0 < x1; ++py) {
+    const uint8_t* row = &p.rgba[((size_t)(py - y) * p.width + (x0 - x)) * 4];
+    // A pixel that blends with what lies below is the whole drawing's.
+    for (int i = 0; i < x1 - x0; ++i)
+      if (row[i * 4 + 3] != 0 && row[i * 4 + 3] != 255) m_Failed = true;
+    m_S.runs.push_back({py, x0, x1, m_Shape, (uint32_t)m_S.pictures.size()});
+    m_S.pictures.push_back(row);
+  }
+}
+
+void GOverStillSurface::Apply(const GOverStillRun& r) const {
+  const GOverStillPixels& px = m_Px;
+  uint32_t* frame = px.frame.data + (size_t)r.y * px.frame.stride;
+  const uint32_t* still = px.stillTop + (size_t)r.y * px.stillStride;
+  uint32_t* moving = px.movingTop + (size_t)r.y * px.movingStride;
+  const char* mixed = px.mixed->data() + (size_t)(r.y / kTile) * px.columns;
+  const uint32_t *now = px.now, base = px.base, item = m_S.itemOf[r.shape];
+  const uint8_t* picture = r.colour >> 24 ? nullptr : m_S.pictures[r.colour];
+  auto above = [&](int x) {
+    const uint32_t top = still[x] & kPlace;
+    return now[top <= base ? top : 0] < item;
+  };
+  const uint32_t* tileAbove = px.tileAbove + (size_t)(r.y / kTile) * px.columns;
+  for (int c = r.x0 / kTile, last = (r.x1 - 1) / kTile; c <= last; ++c) {
+    const int a = std::max(r.x0, c * kTile), b = std::min(r.x1, (c + 1) * kTile);
+    const bool look = tileAbove[c] > item;  // a still item may lie above
+    for (int x = a; x < b; ++x) {
+      uint32_t colour = r.colour;
+      if (picture) {
+        const uint8_t* q = picture + (size_t)(x - r.x0) * 4;
+        if (q[3] == 0) continue;
+        colour = SpanPixel(GRgb{q[0], q[1], q[2]});
+      }
+      if (look && !above(x)) continue;
+      if (mixed[c]) {
+        if ((moving[x] & kPlace) > r.shape) continue;
+        moving[x] = 0xFF000000u | r.shape;
+      }
+      frame[x] = colour;
+    }
+  }
+}
+
+void GOverStillSurface::MergeRow(int y) const {
+  const GOverStillPixels& px = m_Px;
+  const char* mixed = px.mixed->data() + (size_t)(y / kTile) * px.columns;
+  uint32_t* frame = px.frame.data + (size_t)y * px.frame.stride;
+  const uint32_t* still = px.stillTop + (size_t)y * px.stillStride;
+  const uint32_t* stillPix = px.stillPix + (size_t)y * px.stillPixStride;
+  uint32_t* moving = px.movingTop + (size_t)y * px.movingStride;
+  const uint32_t *now = px.now, base = px.base;
+  const std::vector<uint32_t>& itemOf = m_S.itemOf;
+  const size_t shapes = itemOf.size();
+  for (int c = 0; c < px.columns; ++c) {
+    if (!mixed[c]) continue;
+    for (int x = c * kTile, x1 = std::min(px.frame.x1, x + kTile); x < x1; ++x) {
+      const uint32_t m = moving[x] & kPlace;
+      if (!m) continue;
+      moving[x] = 0;
+      const uint32_t s = still[x] & kPlace, item = m < shapes ? itemOf[m] : 0;
+      if (now[s <= base ? s : 0] > item) frame[x] = stillPix[x];
+    }
+  }
+}
+
+void GOverStillSurface::Rows(int from, int to) const {
+  // A row's runs lie anywhere along it, in painting order: the rows a few
+  // ahead are asked for early, so that their pixels are at hand.
+  constexpr int kAhead = 2, kLine = 16;  // rows; pixels of a cache line
+  const int width = m_Px.frame.x1;
+  for (int y = from; y < to; ++y) {
+    if (y + kAhead < to && m_S.rowStart[y + kAhead] < m_S.rowStart[y + kAhead + 1]) {
+      const uint32_t* still = m_Px.stillTop + (size_t)(y + kAhead) * m_Px.stillStride;
+      const uint32_t* frame = m_Px.frame.data + (size_t)(y + kAhead) * m_Px.frame.stride;
+      for (int x = 0; x < width; x += kLine) {
+        __builtin_prefetch(still + x);
+        __builtin_prefetch(frame + x, 1);
+      }
+    }
+    for (int i = m_S.rowStart[y]; i < m_S.rowStart[y + 1]; ++i) Apply(m_S.sorted[i]);
+    MergeRow(y);
+  }
+}
+
+bool GOverStillSurface::Finish(size_t apart) {
+  m_Direct(true);
+  // The runs by row, in their order within each row (the painting order).
+  const int rows = m_Px.frame.y1;
+  const std::vector<GOverStillRun>& runs = m_S.runs;
+  std::vector<int>& start = m_S.rowStart;
+  start.assign(rows + 2, 0);
+  for (const GOverStillRun& r : runs) ++start[r.y + 2];
+  for (int y = 0; y < rows; ++y) start[y + 2] += start[y + 1];
+  m_S.sorted.resize(runs.size());
+  for (const GOverStillRun& r : runs) m_S.sorted[start[r.y + 1]++] = r;
+  // start[y] is now where row y begins.
+  if (runs.size() >= apart && rows > 1 && std::thread::hardware_concurrency() > 1) {
+    // Halves of about as many runs each.
+    const int half =
+        (int)(std::lower_bound(start.begin(), start.begin() + rows, (int)(runs.size() / 2)) -
+              start.begin());
+    const int mid = std::clamp(half, 1, rows - 1);
+    std::thread lower([this, mid, rows] { Rows(mid, rows); });
+    Rows(0, mid);
+    lower.join();
+  } else {
+    Rows(0, rows);
+  }
+  m_Direct(false);
+  return !m_Failed;
+}
+
+void GOverStillSurface::Clear(const GRgb& bg) {
+  Through([&](GSurface& s) { s.Clear(bg); });
+}
+void GOverStillSurface::Polyline(const GRgb& c, int width, const GPix* pts, int n) {
+  Through([&](GSurface& s) { s.Polyline(c, width, pts, n); });
+}
+void GOverStillSurface::Polygon(const GInk& ink, const GPix* pts, int n) {
+  Through([&](GSurface& s) { s.Polygon(ink, pts, n); });
+}
+void GOverStillSurface::Circle(const GInk& ink, GPix centre, int radius) {
+  Through([&](GSurface& s) { s.Circle(ink, centre, radius); });
+}
+void GOverStillSurface::Rectangle(const GInk& ink, int x, int y, int w, int h) {
+  Through([&](GSurface& s) { s.Rectangle(ink, x, y, w, h); });
+}
+void GOverStillSurface::EllipticArc(const GInk& ink, int x, int y, int w, int h, double start,
+                                    double end) {
+  Through([&](GSurface& s) { s.EllipticArc(ink, x, y, w, h, start, end); });
+}
+void GOverStillSurface::Text(const std::string& text, int size, bool bold, const GRgb& c, int x,
+                             int y) {
+  Through([&](GSurface& s) { s.Text(text, size, bold, c, x, y); });
+}
