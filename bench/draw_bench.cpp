@@ -140,15 +140,15 @@ MyCanvas* DragCanvas() {
 }
 
 // How the frames were painted: whole, over a still picture painted anew or
-// over the one kept, and the last frame's moving items and the tiles they
-// touch.
+// over the one kept, and the last frame's moving items and the runs of
+// pixels they set.
 void StillCounters(benchmark::State& state, MyCanvas* c) {
   const GStillLayer& still = c->m_Painter.Still();
   state.counters["full"] = still.Frames(GStillLayer::Step::Full);
   state.counters["build"] = still.Frames(GStillLayer::Step::Build);
   state.counters["reuse"] = still.Frames(GStillLayer::Step::Reuse);
   state.counters["moving"] = still.MovingCount();
-  state.counters["tiles"] = still.Tiles().size();
+  state.counters["runs"] = (double)c->m_Painter.Runs();
 }
 
 void DragOn(benchmark::State& state, MyCanvas* c, bool tick = false, GPoint* want = nullptr) {

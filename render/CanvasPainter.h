@@ -45,6 +45,8 @@ class CanvasPainter : public FigurePainter {
   // From this many runs of moving pixels, two threads set a frame's rows.
   size_t m_RowsApart = 20000;
   GStillLayer& Still() { return m_Still; }
+  // The runs of moving pixels the last frame over the still picture set.
+  size_t Runs() const { return m_OverStill.runs.size(); }
   // The full drawing into the screen picture, as without a still picture.
   void RenderWhole(const GOverlay& o);
 

@@ -75,31 +75,43 @@ void GOverStillSurface::Picture(const GRaster& p, int x, int y) {
 
 void GOverStillSurface::Apply(const GOverStillRun& r) const {
   const GOverStillPixels& px = m_Px;
-  uint32_t* frame = px.frame.data + (size_t)r.y * px.frame.stride;
-  const uint32_t* still = px.stillTop + (size_t)r.y * px.stillStride;
-  uint32_t* moving = px.movingTop + (size_t)r.y * px.movingStride;
-  const char* mixed = px.mixed->data() + (size_t)(r.y / kTile) * px.columns;
-  const uint32_t *now = px.now, base = px.base, item = m_S.itemOf[r.shape];
-  const uint8_t* picture = r.colour >> 24 ? nullptr : m_S.pictures[r.colour];
-  auto above = [&](int x) {
+  uint32_t* const frame = px.frame.data + (size_t)r.y * px.frame.stride;
+  const uint32_t* const still = px.stillTop + (size_t)r.y * px.stillStride;
+  uint32_t* const moving = px.movingTop + (size_t)r.y * px.movingStride;
+  const char* const mixed = px.mixed->data() + (size_t)(r.y / kTile) * px.columns;
+  const uint32_t* const tileAbove = px.tileAbove + (size_t)(r.y / kTile) * px.columns;
+  const uint32_t* const now = px.now;
+  const uint32_t base = px.base, item = m_S.itemOf[r.shape], shape = r.shape, solid = r.colour;
+  const uint8_t* const picture = solid >> 24 ? nullptr : m_S.pictures[solid];
+  const int x0 = r.x0, x1 = r.x1;
+  // Whether the still item on top at x lies below this shape's item.
+  auto over = [still, now, base, item](int x) {
     const uint32_t top = still[x] & kPlace;
     return now[top <= base ? top : 0] < item;
   };
-  const uint32_t* tileAbove = px.tileAbove + (size_t)(r.y / kTile) * px.columns;
-  for (int c = r.x0 / kTile, last = (r.x1 - 1) / kTile; c <= last; ++c) {
-    const int a = std::max(r.x0, c * kTile), b = std::min(r.x1, (c + 1) * kTile);
+  for (int c = x0 / kTile, last = (x1 - 1) / kTile; c <= last; ++c) {
+    const int a = std::max(x0, c * kTile), b = std::min(x1, (c + 1) * kTile);
     const bool look = tileAbove[c] > item;  // a still item may lie above
+    if (!picture && !mixed[c]) {
+      // The most of a frame: one colour, nothing drawn through a surface.
+      if (!look)
+        std::fill(frame + a, frame + b, solid);
+      else
+        for (int x = a; x < b; ++x)
+          if (over(x)) frame[x] = solid;
+      continue;
+    }
     for (int x = a; x < b; ++x) {
-      uint32_t colour = r.colour;
+      uint32_t colour = solid;
       if (picture) {
-        const uint8_t* q = picture + (size_t)(x - r.x0) * 4;
+        const uint8_t* q = picture + (size_t)(x - x0) * 4;
         if (q[3] == 0) continue;
         colour = SpanPixel(GRgb{q[0], q[1], q[2]});
       }
-      if (look && !above(x)) continue;
+      if (look && !over(x)) continue;
       if (mixed[c]) {
-        if ((moving[x] & kPlace) > r.shape) continue;
-        moving[x] = 0xFF000000u | r.shape;
+        if ((moving[x] & kPlace) > shape) continue;
+        moving[x] = 0xFF000000u | shape;
       }
       frame[x] = colour;
     }
@@ -118,7 +130,11 @@ void GOverStillSurface::MergeRow(int y) const {
   const size_t shapes = itemOf.size();
   for (int c = 0; c < px.columns; ++c) {
     if (!mixed[c]) continue;
-    for (int x = c * kTile, x1 = std::min(px.frame.x1, x + kTile); x < x1; ++x) {
+    const int from = c * kTile, to = std::min(px.frame.x1, from + kTile);
+    uint32_t any = 0;
+    for (int x = from; x < to; ++x) any |= moving[x];
+    if (!any) continue;
+    for (int x = from; x < to; ++x) {
       const uint32_t m = moving[x] & kPlace;
       if (!m) continue;
       moving[x] = 0;

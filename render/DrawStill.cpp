@@ -106,20 +106,11 @@ void GStillLayer::Built(const GPaint& g, const GOverlay& o, GSurface& measure) {
   }
 }
 
-void GStillLayer::Place(const GPaint& g, const GOverlay& o, GSurface& measure) {
-  GTileMarker marker(m_Width, m_Height, &measure);
+void GStillLayer::Place() {
   m_Whole = false;
   int first = -1;  // the first moving item
-  for (size_t i = 0; i < m_Items.size(); ++i) {
-    if (!m_Moving[i]) continue;
-    if (first < 0) first = (int)i;
-    marker.SetPlace((unsigned)i + 1);
-    DrawItemAgain(m_Items[i], g, o, marker);
-    m_Whole |= marker.Blended();
-  }
-  m_Tiles = marker.Take();
-  m_TileLow.assign((size_t)marker.Columns() * marker.Rows(), 0);
-  for (int t : m_Tiles) m_TileLow[t] = marker.First(t);
+  for (size_t i = 0; i < m_Items.size() && first < 0; ++i)
+    if (m_Moving[i]) first = (int)i;
   for (size_t j = 0; j < m_BaseBlends.size() && !m_Whole && first >= 0; ++j)
     if (m_BaseBlends[j] && m_Now[j] > first) m_Whole = true;
 }

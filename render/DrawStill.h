@@ -40,14 +40,10 @@ class GStillLayer {
   int Now(int j) const { return j >= 0 && j < (int)m_Now.size() ? m_Now[j] : -1; }
   // After Build: the still items were painted; notes which of them blend.
   void Built(const GPaint& g, const GOverlay& o, GSurface& measure);
-  // Where the moving items lie now (the tiles of GTileMarker they touch) and
-  // whether the frame must be drawn whole: a moving item blends, or a still
-  // one that blends lies above a moving one.
-  void Place(const GPaint& g, const GOverlay& o, GSurface& measure);
-  const std::vector<int>& Tiles() const { return m_Tiles; }
-  // Per tile of the grid (row by row, GTileMarker's tiles), the place plus
-  // one of the lowest moving item that touches it, 0 for none.
-  const std::vector<unsigned>& TileLow() const { return m_TileLow; }
+  // Whether the frame must be drawn whole because a still item that blends
+  // lies above a moving one (a moving one that blends is seen as it is
+  // drawn).
+  void Place();
   bool Whole() const { return m_Whole; }
   // How many frames took each step, and moving items in the last: for
   // benchmarks and tests.
@@ -79,11 +75,9 @@ class GStillLayer {
   std::vector<GPaintItem> m_Items;
   std::vector<uint64_t> m_Prints;
   std::vector<char> m_Moving;
-  std::vector<int> m_BaseOf;        // base index of each item, -1 new
-  std::vector<int> m_Now;           // index now of each base item, -1 gone
-  std::vector<char> m_BaseBlends;   // still items that blend
-  std::vector<int> m_Tiles;         // the tiles the moving items touch
-  std::vector<unsigned> m_TileLow;  // per tile, the lowest moving item (place + 1)
+  std::vector<int> m_BaseOf;       // base index of each item, -1 new
+  std::vector<int> m_Now;          // index now of each base item, -1 gone
+  std::vector<char> m_BaseBlends;  // still items that blend
   bool m_Whole = false;
   const void* m_Forced = nullptr;
   long m_Frames[3] = {0, 0, 0};
