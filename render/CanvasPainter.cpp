@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <cairo.h>
+#include <atomic>
 #include <cmath>
+#include <thread>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
 
@@ -244,24 +246,48 @@ bool CanvasPainter::DrawMoving(const GPaint& g, const GOverlay& o, GWxSurface& f
   px.base = base;
   px.mixed = &m_Mixed;
   px.columns = marker.Columns();
-  GPixelDc top(m_MovingTop);
-  Crisp(top.Dc());
-  GWxSurface t(top.Dc());
-  GIdSurface ids(t);
-  GOverStillSurface over(px, m_OverStill, frame, ids, [this](bool on) {
-    if (on) {
-      m_Frame.Flush();
-      m_MovingTop.Flush();
-    } else {
-      m_Frame.Changed();
-      m_MovingTop.Changed();
-    }
-  });
-  rec.ReplayEach(over, [&](size_t i, uint32_t item) {
-    over.SetShape((uint32_t)i + 1, item);
-    return true;
-  });
-  return over.Finish(m_RowsApart);
+  m_ItemOf.assign(rec.Count() + 1, 0);
+  for (size_t i = 0; i < rec.Count(); ++i) m_ItemOf[i + 1] = rec.Item(i);
+  px.itemOf = &m_ItemOf;
+
+  // A band of rows: its strokes, chains, fills and pictures become runs,
+  // which are set once `drawn` says the shapes drawn through a surface are.
+  auto band = [&](GOverStillScratch& scratch, int y0, int y1, const std::atomic<bool>& drawn) {
+    GOverStillSurface rows(px, scratch, y0, y1);
+    rec.ReplayEach(rows, [&](size_t i, uint32_t) {
+      rows.SetShape((uint32_t)i + 1);
+      return rec.Direct(i);
+    });
+    rows.Sort();
+    while (!drawn.load(std::memory_order_acquire)) std::this_thread::yield();
+    return rows.Finish();
+  };
+  std::atomic<bool> drawn{false};
+  bool lowerOk = true;
+  const bool apart =
+      rec.Count() >= m_ShapesApart && m_Height > 1 && std::thread::hardware_concurrency() > 1;
+  const int mid = apart ? m_Height / 2 : m_Height;
+  std::thread lower;
+  if (apart) lower = std::thread([&] { lowerOk = band(m_OverStillLower, mid, m_Height, drawn); });
+  {
+    // The shapes only a surface draws, into the frame and as their places.
+    GPixelDc top(m_MovingTop);
+    Crisp(top.Dc());
+    GWxSurface t(top.Dc());
+    GIdSurface ids(t);
+    rec.ReplayEach(frame, [&](size_t i, uint32_t) { return !rec.Direct(i); });
+    rec.ReplayEach(ids, [&](size_t i, uint32_t) {
+      ids.SetId((uint32_t)i + 1);
+      return !rec.Direct(i);
+    });
+  }
+  m_Frame.Flush();
+  drawn.store(true, std::memory_order_release);
+  const bool upperOk = band(m_OverStill, 0, mid, drawn);
+  if (lower.joinable()) lower.join();
+  m_Frame.Changed();
+  m_MovingTop.Changed();
+  return upperOk && lowerOk;
 }
 
 void CanvasPainter::Draw(wxDC& dc, const GOverlay& o) {

@@ -42,11 +42,11 @@ class CanvasPainter : public FigurePainter {
   bool m_StillAllowed = true;
   void DropStill() { m_Still.Drop(); }
   long m_FramesOverStill = 0;  // frames painted over the still picture
-  // From this many runs of moving pixels, two threads set a frame's rows.
-  size_t m_RowsApart = 20000;
+  // From this many shapes of moving items, two threads share a frame's rows.
+  size_t m_ShapesApart = 64;
   GStillLayer& Still() { return m_Still; }
   // The runs of moving pixels the last frame over the still picture set.
-  size_t Runs() const { return m_OverStill.runs.size(); }
+  size_t Runs() const { return m_OverStill.runs.size() + m_OverStillLower.runs.size(); }
   // The full drawing into the screen picture, as without a still picture.
   void RenderWhole(const GOverlay& o);
 
@@ -74,6 +74,9 @@ class CanvasPainter : public FigurePainter {
   std::vector<uint32_t> m_TileStillTop;  // per tile, its highest still item (base place + 1)
   std::vector<uint32_t> m_TileAbove;     // the same as its place now + 1
   std::vector<char> m_Mixed;             // per tile: shapes drawn through a surface lie there
-  GOverStillScratch m_OverStill;         // the runs of the moving shapes, kept for the next frame
+  // The runs of the moving shapes in the upper and lower rows of a frame,
+  // and each shape's item; kept for the next frame.
+  GOverStillScratch m_OverStill, m_OverStillLower;
+  std::vector<uint32_t> m_ItemOf;
   GStillLayer m_Still;
 };

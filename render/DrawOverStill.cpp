@@ -1,14 +1,12 @@
-// Moving shapes over the still picture. The shapes only a surface draws go
-// through it at once, their places beside them; the others become runs of
-// pixels, sorted by row (the order within a row kept), and are set row by
-// row: a pixel takes a run's colour where the run's item comes later than
-// the still item on top and, in the tiles of surface-drawn shapes, than the
-// moving item already there. Row by row the pixels are read as they lie in
-// memory, and two threads can share the rows.
+// Moving shapes over the still picture, a band of rows at a time: the
+// strokes, chains, fills and pictures become runs of pixels, sorted by row
+// (the order within a row kept), and are set row by row. A pixel takes a
+// run's colour where the run's item comes later than the still item on top
+// and, in the tiles of surface-drawn shapes, than the moving shape already
+// there. Row by row the pixels are read as they lie in memory.
 #include "render/DrawOverStill.h"
 
 #include <algorithm>
-#include <thread>
 
 #include "render/DrawTiles.h"
 
@@ -30,13 +28,13 @@ class GOverStillSurface::Keeper : public GSpanSink {
   uint32_t m_Shape, m_Colour;
 };
 
-GOverStillSurface::GOverStillSurface(const GOverStillPixels& px, GOverStillScratch& scratch,
-                                     GSurface& frame, GIdSurface& places,
-                                     std::function<void(bool)> direct)
-    : m_Px(px), m_Frame(frame), m_Places(places), m_Direct(std::move(direct)), m_S(scratch) {
+GOverStillSurface::GOverStillSurface(const GOverStillPixels& px, GOverStillScratch& scratch, int y0,
+                                     int y1)
+    : m_Px(px), m_S(scratch), m_Y0(y0), m_Y1(y1) {
+  m_Px.frame.y0 = std::max(m_Px.frame.y0, y0);
+  m_Px.frame.y1 = std::min(m_Px.frame.y1, y1);
   m_S.runs.clear();
   m_S.pictures.clear();
-  m_S.itemOf.assign(1, 0);
 }
 
 void GOverStillSurface::Stroke(const GRgb& c, int width, GPix a, GPix b) {
@@ -81,7 +79,7 @@ void GOverStillSurface::Apply(const GOverStillRun& r) const {
   const char* const mixed = px.mixed->data() + (size_t)(r.y / kTile) * px.columns;
   const uint32_t* const tileAbove = px.tileAbove + (size_t)(r.y / kTile) * px.columns;
   const uint32_t* const now = px.now;
-  const uint32_t base = px.base, item = m_S.itemOf[r.shape], shape = r.shape, solid = r.colour;
+  const uint32_t base = px.base, item = (*px.itemOf)[r.shape], shape = r.shape, solid = r.colour;
   const uint8_t* const picture = solid >> 24 ? nullptr : m_S.pictures[solid];
   const int x0 = r.x0, x1 = r.x1;
   // Whether the still item on top at x lies below this shape's item.
@@ -126,7 +124,7 @@ void GOverStillSurface::MergeRow(int y) const {
   const uint32_t* stillPix = px.stillPix + (size_t)y * px.stillPixStride;
   uint32_t* moving = px.movingTop + (size_t)y * px.movingStride;
   const uint32_t *now = px.now, base = px.base;
-  const std::vector<uint32_t>& itemOf = m_S.itemOf;
+  const std::vector<uint32_t>& itemOf = *px.itemOf;
   const size_t shapes = itemOf.size();
   for (int c = 0; c < px.columns; ++c) {
     if (!mixed[c]) continue;
@@ -144,13 +142,27 @@ void GOverStillSurface::MergeRow(int y) const {
   }
 }
 
-void GOverStillSurface::Rows(int from, int to) const {
+void GOverStillSurface::Sort() {
+  // The runs by row, in their order within each row (the painting order).
+  const int rows = m_Px.frame.y1 - m_Px.frame.y0, y0 = m_Px.frame.y0;
+  std::vector<int>& start = m_S.rowStart;
+  start.assign(std::max(0, rows) + 2, 0);
+  for (const GOverStillRun& r : m_S.runs) ++start[r.y - y0 + 2];
+  for (int y = 0; y < rows; ++y) start[y + 2] += start[y + 1];
+  m_S.sorted.resize(m_S.runs.size());
+  for (const GOverStillRun& r : m_S.runs) m_S.sorted[start[r.y - y0 + 1]++] = r;
+  // start[y - y0] is now where row y begins.
+}
+
+bool GOverStillSurface::Finish() {
   // A row's runs lie anywhere along it, in painting order: the rows a few
   // ahead are asked for early, so that their pixels are at hand.
   constexpr int kAhead = 2, kLine = 16;  // rows; pixels of a cache line
-  const int width = m_Px.frame.x1;
-  for (int y = from; y < to; ++y) {
-    if (y + kAhead < to && m_S.rowStart[y + kAhead] < m_S.rowStart[y + kAhead + 1]) {
+  const int y0 = m_Px.frame.y0, y1 = m_Px.frame.y1, width = m_Px.frame.x1;
+  const std::vector<int>& start = m_S.rowStart;
+  for (int y = y0; y < y1; ++y) {
+    const int ahead = y + kAhead - y0;
+    if (y + kAhead < y1 && start[ahead] < start[ahead + 1]) {
       const uint32_t* still = m_Px.stillTop + (size_t)(y + kAhead) * m_Px.stillStride;
       const uint32_t* frame = m_Px.frame.data + (size_t)(y + kAhead) * m_Px.frame.stride;
       for (int x = 0; x < width; x += kLine) {
@@ -158,59 +170,8 @@ void GOverStillSurface::Rows(int from, int to) const {
         __builtin_prefetch(frame + x, 1);
       }
     }
-    for (int i = m_S.rowStart[y]; i < m_S.rowStart[y + 1]; ++i) Apply(m_S.sorted[i]);
+    for (int i = start[y - y0]; i < start[y - y0 + 1]; ++i) Apply(m_S.sorted[i]);
     MergeRow(y);
   }
-}
-
-bool GOverStillSurface::Finish(size_t apart) {
-  m_Direct(true);
-  // The runs by row, in their order within each row (the painting order).
-  const int rows = m_Px.frame.y1;
-  const std::vector<GOverStillRun>& runs = m_S.runs;
-  std::vector<int>& start = m_S.rowStart;
-  start.assign(rows + 2, 0);
-  for (const GOverStillRun& r : runs) ++start[r.y + 2];
-  for (int y = 0; y < rows; ++y) start[y + 2] += start[y + 1];
-  m_S.sorted.resize(runs.size());
-  for (const GOverStillRun& r : runs) m_S.sorted[start[r.y + 1]++] = r;
-  // start[y] is now where row y begins.
-  if (runs.size() >= apart && rows > 1 && std::thread::hardware_concurrency() > 1) {
-    // Halves of about as many runs each.
-    const int half =
-        (int)(std::lower_bound(start.begin(), start.begin() + rows, (int)(runs.size() / 2)) -
-              start.begin());
-    const int mid = std::clamp(half, 1, rows - 1);
-    std::thread lower([this, mid, rows] { Rows(mid, rows); });
-    Rows(0, mid);
-    lower.join();
-  } else {
-    Rows(0, rows);
-  }
-  m_Direct(false);
   return !m_Failed;
-}
-
-void GOverStillSurface::Clear(const GRgb& bg) {
-  Through([&](GSurface& s) { s.Clear(bg); });
-}
-void GOverStillSurface::Polyline(const GRgb& c, int width, const GPix* pts, int n) {
-  Through([&](GSurface& s) { s.Polyline(c, width, pts, n); });
-}
-void GOverStillSurface::Polygon(const GInk& ink, const GPix* pts, int n) {
-  Through([&](GSurface& s) { s.Polygon(ink, pts, n); });
-}
-void GOverStillSurface::Circle(const GInk& ink, GPix centre, int radius) {
-  Through([&](GSurface& s) { s.Circle(ink, centre, radius); });
-}
-void GOverStillSurface::Rectangle(const GInk& ink, int x, int y, int w, int h) {
-  Through([&](GSurface& s) { s.Rectangle(ink, x, y, w, h); });
-}
-void GOverStillSurface::EllipticArc(const GInk& ink, int x, int y, int w, int h, double start,
-                                    double end) {
-  Through([&](GSurface& s) { s.EllipticArc(ink, x, y, w, h, start, end); });
-}
-void GOverStillSurface::Text(const std::string& text, int size, bool bold, const GRgb& c, int x,
-                             int y) {
-  Through([&](GSurface& s) { s.Text(text, size, bold, c, x, y); });
 }

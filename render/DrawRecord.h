@@ -22,6 +22,8 @@ class GRecordSurface : public GSurface {
   // Whether record i is a shape whose pixels may be set directly (a stroke,
   // a chain, a pattern's fill or a picture), not only through a surface.
   bool Direct(size_t i) const;
+  // The item record i belongs to.
+  uint32_t Item(size_t i) const { return m_Recs[i].item; }
   // Records [from, to) made again on `out`.
   void Replay(GSurface& out, size_t from, size_t to) const;
   // Every record made again on `out`, after `before(i, item)` said yes to it.

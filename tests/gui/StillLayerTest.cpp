@@ -118,15 +118,15 @@ class StillLayerTest : public MouseTest {
 }  // namespace
 
 TEST_F(StillLayerTest, EveryFrameOfADragIsTheWholeDrawing) {
-  const size_t rows = canvas->m_Painter.m_RowsApart;
+  const size_t shapes = canvas->m_Painter.m_ShapesApart;
   for (uint64_t seed : {kSheetSeed, uint64_t{3}, uint64_t{11}})
     for (bool afterimages : {false, true}) {
       SCOPED_TRACE(testing::Message() << "seed " << seed << " afterimages " << afterimages);
       Build(seed);
       canvas->m_Tool.SetCloneOn(afterimages);
-      // The frames with afterimages set by two threads, however little
+      // The frames with afterimages shared by two threads, however little
       // there is to do.
-      canvas->m_Painter.m_RowsApart = afterimages ? 0 : rows;
+      canvas->m_Painter.m_ShapesApart = afterimages ? 0 : shapes;
       bool dragged = false;
       EXPECT_EQ(DragFrames(4, &dragged), 0);
       EXPECT_TRUE(dragged);
