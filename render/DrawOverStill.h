@@ -85,7 +85,6 @@ class GOverStillSurface : public GSurface {
   void MergeRow(int y) const;
   GOverStillPixels m_Px;
   GOverStillScratch& m_S;
-  int m_Y0, m_Y1;
   uint32_t m_Shape = 0;
   bool m_Failed = false;
 };
