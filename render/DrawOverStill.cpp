@@ -61,9 +61,10 @@ void GOverStillSurface::Picture(const GRaster& p, int x, int y) {
   const GSpanTarget& t = m_Px.frame;
   const int y0 = std::max(t.y0, y), y1 = std::min(t.y1, y + p.height);
   const int x0 = std::max(t.x0, x), x1 = std::min(t.x1, x + p.width);
+  if (y0 >= y1 || x0 >= x1) return;
   // A run's colour holds the row's number below 0x1000000.
-  if (m_S.pictures.size() + (y1 - y0) >= 0x1000000) m_Failed = true;
-  for (int py = y0; py < y1 && x0 < x1 && !m_Failed; ++py) {
+  if (m_S.pictures.size() + (size_t)(y1 - y0) >= 0x1000000) m_Failed = true;
+  for (int py = y0; py < y1 && !m_Failed; ++py) {
     const uint8_t* row = &p.rgba[((size_t)(py - y) * p.width + (x0 - x)) * 4];
     // A pixel that blends with what lies below is the whole drawing's.
     for (int i = 0; i < x1 - x0; ++i)
