@@ -18,8 +18,6 @@ void Source(cairo_t* cr, const GRgb& c) {
   cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
-double PenOffset(int width) { return (width % 2) ? 0.5 : 0.0; }
-
 void Pen(cairo_t* cr, const GRgb& c, int width) {
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);

@@ -181,7 +181,7 @@ void CanvasPainter::RenderOverStill(const GOverlay& o, bool build) {
     GPixelDc frame(m_Frame);
     Crisp(frame.Dc());
     GWxSurface s(frame.Dc());
-    m_Still.Place();
+    m_Still.DecideWhole();
     // Unless something that blends moves, or lies above what moves.
     if (!m_Still.Whole()) direct = DrawMoving(g, o, s);
   }

@@ -11,8 +11,6 @@
 #include "render/DrawTiles.h"
 
 namespace {
-// An odd pen sits on pixel centres, as the window's context puts it.
-double PenOffset(int width) { return (width % 2) ? 0.5 : 0.0; }
 constexpr int kTile = GTileMarker::kTile;
 constexpr uint32_t kPlace = 0xFFFFFF;
 }  // namespace

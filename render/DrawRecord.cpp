@@ -157,7 +157,3 @@ void GRecordSurface::Make(const Rec& r, GSurface& out) const {
       break;
   }
 }
-
-void GRecordSurface::Replay(GSurface& out, size_t from, size_t to) const {
-  for (size_t i = from; i < to && i < m_Recs.size(); ++i) Make(m_Recs[i], out);
-}

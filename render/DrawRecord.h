@@ -24,8 +24,6 @@ class GRecordSurface : public GSurface {
   bool Direct(size_t i) const;
   // The item record i belongs to.
   uint32_t Item(size_t i) const { return m_Recs[i].item; }
-  // Records [from, to) made again on `out`.
-  void Replay(GSurface& out, size_t from, size_t to) const;
   // Every record made again on `out`, after `before(i, item)` said yes to it.
   template <class Before>
   void ReplayEach(GSurface& out, Before&& before) const {

@@ -106,7 +106,7 @@ void GStillLayer::Built(const GPaint& g, const GOverlay& o, GSurface& measure) {
   }
 }
 
-void GStillLayer::Place() {
+void GStillLayer::DecideWhole() {
   m_Whole = false;
   int first = -1;  // the first moving item
   for (size_t i = 0; i < m_Items.size() && first < 0; ++i)

@@ -43,7 +43,7 @@ class GStillLayer {
   // Whether the frame must be drawn whole because a still item that blends
   // lies above a moving one (a moving one that blends is seen as it is
   // drawn).
-  void Place();
+  void DecideWhole();
   bool Whole() const { return m_Whole; }
   // How many frames took each step, and moving items in the last: for
   // benchmarks and tests.

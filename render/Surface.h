@@ -66,6 +66,10 @@ struct GPatternLayer {
   double period = 1;
 };
 
+// An odd pen sits on pixel centres (half a pixel off the grid), an even one
+// on the grid, as the window's context puts them.
+inline double PenOffset(int width) { return (width % 2) ? 0.5 : 0.0; }
+
 class GSurface {
  public:
   virtual ~GSurface() = default;

@@ -23,9 +23,6 @@ void Source(cairo_t* cr, const GRgb& c) {
   cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
 }
 
-// An odd pen width is centred on the pixel row, as the wx context does it.
-double PenOffset(int width) { return (width % 2) ? 0.5 : 0.0; }
-
 // Round ends and joins for the strokes, inside a saved state so that the wx
 // calls between them find the context as they left it.
 void BeginStroke(cairo_t* cr, const GRgb& c, int width) {

@@ -78,7 +78,7 @@ TEST(RecordSurface, ReplayDrawsWhatTheItemsDrewAndTheirPlaces) {
     Items(rec, nullptr, &rec);
     count = rec.Count();
     for (size_t i = 0; i < count; ++i) directly.push_back(rec.Direct(i));
-    rec.Replay(s, 0, rec.Count());
+    rec.ReplayEach(s, [](size_t, uint32_t) { return true; });
   });
   const std::vector<uint32_t> replayedPlaces = Pixels([&](GSurface& s) {
     GRecordSurface rec(s);

@@ -1,6 +1,6 @@
-// The shapes a frame's moving items hand to another thread for their places
-// (strokes, chains, polylines, fills, pictures) set the same pixels on a
-// picture of pixels through the toolkit's context and through cairo alone.
+// The plain shapes (strokes, chains, polylines, fills, pictures) set the same
+// pixels on a picture of pixels through the toolkit's context and through
+// cairo alone, so that the window and an exported picture agree exactly.
 #include <cairo.h>
 #include <functional>
 #include <gtest/gtest.h>
